@@ -1,0 +1,109 @@
+#pragma once
+// The file system as the installer needs it from the operating system.
+// Paths are Windows paths ("C:\Velmar\Install\Setup.ini"), UTF-8 encoded.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmar::platform {
+
+// Windows file attribute bits; stored files and the product's programs use them.
+namespace attr {
+constexpr uint32_t ReadOnly = 1;
+constexpr uint32_t Hidden = 2;
+constexpr uint32_t System = 4;
+constexpr uint32_t VolumeLabel = 8;
+constexpr uint32_t Folder = 16;
+constexpr uint32_t Archive = 32;
+}  // namespace attr
+
+enum class DriveType { Unknown, NoRoot, Removable, Fixed, Remote, CdRom, RamDisk };
+
+// 100-nanosecond intervals since 1601-01-01 UTC, the way Windows keeps file times.
+using FileTime = int64_t;
+
+struct FileTimes {
+  FileTime creation = 0;
+  FileTime lastAccess = 0;
+  FileTime lastWrite = 0;
+};
+
+struct DirEntry {
+  std::string name;  // the name only, no folder
+  uint32_t attributes = 0;
+  uint64_t size = 0;
+  FileTimes times;
+};
+
+struct FileVersion {
+  uint16_t major = 0, minor = 0, release = 0, build = 0;
+};
+
+// Windows system error codes that callers may see (DeleteFileForced returns them).
+namespace error {
+constexpr int FileNotFound = 2;
+constexpr int PathNotFound = 3;
+constexpr int AccessDenied = 5;
+constexpr int SharingViolation = 32;
+constexpr int DiskFull = 112;
+}  // namespace error
+
+class OpenFile {
+ public:
+  virtual ~OpenFile() = default;
+  // Bytes read (0 at the end), or -1 when the read failed.
+  virtual int64_t read(void* buffer, size_t size) = 0;
+  // Bytes written (fewer than asked when the disk is full), or -1 on failure.
+  virtual int64_t write(const void* data, size_t size) = 0;
+  virtual bool seek(uint64_t offset) = 0;
+  virtual std::optional<uint64_t> size() = 0;
+  // Flushes and closes; false when buffered data could not be written.
+  virtual bool close() = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // FindFirstFile-style search: "C:\Velmar\Velmar*.zip", "C:\X\*.*". Entries of
+  // every attribute kind, "." and ".." included where the system gives them,
+  // in the order NTFS lists a folder (names compared upper-cased).
+  virtual std::vector<DirEntry> find(const std::string& pattern) = 0;
+
+  virtual std::optional<uint32_t> attributes(const std::string& path) = 0;
+  virtual bool setAttributes(const std::string& path, uint32_t attributes) = 0;
+  virtual std::optional<FileTimes> fileTimes(const std::string& path) = 0;
+  virtual bool setFileTimes(const std::string& path, const FileTimes& times) = 0;
+
+  // Shared read: others may read and write the file meanwhile.
+  virtual std::unique_ptr<OpenFile> openRead(const std::string& path) = 0;
+  // Creates the file, replacing an existing one.
+  virtual std::unique_ptr<OpenFile> create(const std::string& path) = 0;
+  // Opens an existing file for writing at its end.
+  virtual std::unique_ptr<OpenFile> openAppend(const std::string& path) = 0;
+
+  // 0 on success, otherwise a Windows system error code.
+  virtual int deleteFile(const std::string& path) = 0;
+  // Renames a file over another, replacing it in one step.
+  virtual bool replaceFile(const std::string& from, const std::string& to) = 0;
+  virtual bool createFolder(const std::string& path) = 0;
+  virtual bool removeFolder(const std::string& path) = 0;
+
+  virtual std::string currentFolder() = 0;
+  virtual bool setCurrentFolder(const std::string& path) = 0;
+
+  // Type of a drive root such as "C:\".
+  virtual DriveType driveType(const std::string& root) = 0;
+  // As the system reports them (no trailing backslash).
+  virtual std::string windowsFolder() = 0;
+  virtual std::string systemFolder() = 0;
+
+  // The fixed file version of a program's version resource.
+  virtual std::optional<FileVersion> fileVersion(const std::string& path) = 0;
+};
+
+}  // namespace velmar::platform

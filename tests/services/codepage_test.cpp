@@ -1,0 +1,25 @@
+#include "services/codepage.h"
+
+#include <gtest/gtest.h>
+
+namespace velmar {
+
+TEST(CodePage, RoundTripsTheLettersOfEachLanguage) {
+  EXPECT_EQ(DecodeToUtf8("\xE4\xF6\xFC\xDF\xC4", CodePage::Cp1252), "äöüßÄ");
+  EXPECT_EQ(DecodeToUtf8("\xE9\xE8\xE7\x80", CodePage::Cp1252), "éèç€");
+  EXPECT_EQ(DecodeToUtf8("\xB9\xE6\xEA\xB3\xF1\x9C\x9F\xBF", CodePage::Cp1250), "ąćęłńśźż");
+  EXPECT_EQ(DecodeToUtf8("\x81\x84\x94", CodePage::Cp437), "üäö");
+  EXPECT_EQ(EncodeFromUtf8("ąćęłńśźż", CodePage::Cp1250), "\xB9\xE6\xEA\xB3\xF1\x9C\x9F\xBF");
+  EXPECT_EQ(EncodeFromUtf8("Grüße €", CodePage::Cp1252), "Gr\xFC\xDF" "e \x80");
+}
+
+TEST(CodePage, UnmappableAndBrokenInputBecomeQuestionMarks) {
+  EXPECT_EQ(EncodeFromUtf8("ł", CodePage::Cp1252), "?");
+  EXPECT_EQ(EncodeFromUtf8("a\xC3", CodePage::Cp1252), "a?");    // cut sequence
+  EXPECT_EQ(EncodeFromUtf8("\xE2\x82", CodePage::Cp1252), "??");  // each stray byte
+  EXPECT_EQ(EncodeFromUtf8("\xFF" "b", CodePage::Cp1252), "?b");
+  // Undefined bytes survive a round trip as their C1 controls.
+  EXPECT_EQ(EncodeFromUtf8(DecodeToUtf8("\x81\x8D", CodePage::Cp1252), CodePage::Cp1252), "\x81\x8D");
+}
+
+}  // namespace velmar
