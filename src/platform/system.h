@@ -1,0 +1,25 @@
+#pragma once
+// Facts about the running program and the machine it runs on.
+
+#include <string>
+
+namespace velmar::platform {
+
+struct LocalDateTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+class SystemInfo {
+ public:
+  virtual ~SystemInfo() = default;
+  // Full Windows path of the running program file.
+  virtual std::string programPath() = 0;
+  // The primary language id of the user's Windows language (7 German, 9 English,
+  // 12 French, 21 Polish, ...).
+  virtual int primaryLanguage() = 0;
+  // Windows of the NT family (not 95/98/Me).
+  virtual bool isNtFamily() = 0;
+  virtual LocalDateTime now() = 0;
+};
+
+}  // namespace velmar::platform
