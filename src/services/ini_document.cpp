@@ -164,7 +164,10 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     return;
   }
   if (!lines_.empty() && lines_.back().ending.empty()) lines_.back().ending = "\r\n";
-  lines_.push_back(Classify("[" + Stored(Trim(section)) + "]", "\r\n"));
+  std::string header = "[";
+  header += Stored(Trim(section));
+  header += ']';
+  lines_.push_back(Classify(std::move(header), "\r\n"));
   lines_.push_back(std::move(added));
 }
 
