@@ -27,7 +27,9 @@ class IniFile : public testing::Test {
   }
   std::vector<std::string> FolderNames() {
     std::vector<std::string> names;
-    for (const auto& e : fs.find(drive.path("*.*"))) names.push_back(e.name);
+    for (const auto& e : fs.find(drive.path("*.*"))) {
+      if (e.name != "." && e.name != "..") names.push_back(e.name);
+    }
     return names;
   }
 };
