@@ -37,14 +37,9 @@ IniDocument Load(platform::FileSystem& fs, const std::string& path) {
   return IniDocument::Parse(ReadAll(fs, path).value_or(std::string()));
 }
 
+// A write stores fewer bytes only when the disk is full.
 bool WriteAll(platform::OpenFile& out, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const int64_t put = out.write(bytes.data() + done, bytes.size() - done);
-    if (put <= 0) return false;
-    done += static_cast<size_t>(put);
-  }
-  return true;
+  return bytes.empty() || out.write(bytes.data(), bytes.size()) == static_cast<int64_t>(bytes.size());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "services/errors.h"
 #include "services/text_case.h"
+#include "support/failing_files.h"
 #include "support/pe_image.h"
 #include "support/temp_drive.h"
 
@@ -66,6 +67,49 @@ TEST_F(FileUtils, CopyFileContentsRefusesWithoutTouchingAnything) {
   SetAttributes("locked.ini", attr::ReadOnly);
   EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path("locked.ini")), -2);
   EXPECT_EQ(drive.readFile("locked.ini"), "keep me");
+}
+
+TEST_F(FileUtils, ACopyThatEndsEarlyLeavesNoTarget) {
+  drive.writeFile("Src\\big.bin", Pattern(5 * 32768));
+  drive.writeFile("Dst\\big.bin", "old copy");
+  const std::string from = drive.path("Src\\big.bin"), to = drive.path("Dst\\big.bin");
+  const auto failingCopy = [&](test::FaultRule rule) {
+    test::FailingFiles files(fs);
+    files.addFault(rule);
+    try {
+      CopyFileContents(files, from, to);
+    } catch (const InstallerError& e) {
+      return std::string(e.what());
+    }
+    return std::string("no error");
+  };
+  const std::string readError = failingCopy({.op = test::FileOp::Read, .nth = 3});
+  EXPECT_NE(readError.find(from), std::string::npos) << readError;
+  EXPECT_FALSE(drive.exists("Dst\\big.bin"));
+  const std::string writeError = failingCopy({.op = test::FileOp::Write, .nth = 2});
+  EXPECT_NE(writeError.find(to), std::string::npos) << writeError;
+  EXPECT_FALSE(drive.exists("Dst\\big.bin"));
+  EXPECT_NE(failingCopy({.op = test::FileOp::Close, .pathContains = "Dst"}), "no error");
+  EXPECT_FALSE(drive.exists("Dst\\big.bin"));
+
+  // A full disk ends the copy with its own code, never with success.
+  test::FailingFiles full(fs);
+  full.addFault({.op = test::FileOp::Write, .nth = 4, .shortWrite = true});
+  EXPECT_EQ(CopyFileContents(full, from, to), -3);
+  EXPECT_FALSE(drive.exists("Dst\\big.bin"));
+  EXPECT_EQ(full.calls(test::FileOp::Write), 4);
+}
+
+TEST_F(FileUtils, CopyFolderTreeGoesOnAfterAFileThatCannotBeCopied) {
+  drive.writeFile("Src\\a.txt", "a");
+  drive.writeFile("Src\\b.txt", "b");
+  drive.writeFile("Src\\c.txt", "c");
+  test::FailingFiles files(fs);
+  files.addFault({.op = test::FileOp::Create, .pathContains = "b.txt"});
+  CopyFolderTree(files, drive.path("Src"), drive.path("Out"), "*.*", true);
+  EXPECT_TRUE(drive.exists("Out\\a.txt"));
+  EXPECT_FALSE(drive.exists("Out\\b.txt"));
+  EXPECT_TRUE(drive.exists("Out\\c.txt"));
 }
 
 TEST_F(FileUtils, CopyFileTimesNeedsBothFiles) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "services/errors.h"
+#include "support/failing_files.h"
 #include "support/temp_drive.h"
 
 namespace velmar {
@@ -129,6 +130,30 @@ TEST_F(IniFile, AWriteThatCannotBeDoneRaisesAndLeavesTheFile) {
   EXPECT_THROW(ini.WriteString("Install", "Key", "line\r\n[Injected]"), InstallerError);
   EXPECT_THROW(ini.WriteString("Install", "a=b", "v"), InstallerError);
   EXPECT_FALSE(drive.exists("Other.ini"));
+}
+
+TEST_F(IniFile, AWriteFailingInTheMiddleLeavesTheOldFile) {
+  const std::string old = "; keep\r\n[Install]\r\nVelmarPath=C:\\Velmar\r\n" + std::string(40000, ';') + "\r\n";
+  drive.writeFile("Setup.ini", old);
+  for (const test::FaultRule& rule : {
+           test::FaultRule{.op = test::FileOp::Write, .shortWrite = true},
+           test::FaultRule{.op = test::FileOp::Write},
+           test::FaultRule{.op = test::FileOp::Close, .pathContains = "tmp"},
+           test::FaultRule{.op = test::FileOp::Replace},
+           test::FaultRule{.op = test::FileOp::Read, .nth = 2},
+       }) {
+    test::FailingFiles files(fs);
+    files.addFault(rule);
+    TIniFile ini(files, path);
+    EXPECT_NE(WriteError(ini).find(path), std::string::npos) << static_cast<int>(rule.op);
+    EXPECT_EQ(files.failures(), 1);
+    EXPECT_TRUE(drive.readFile("Setup.ini") == old) << static_cast<int>(rule.op);
+    EXPECT_EQ(FolderNames(), std::vector<std::string>{"Setup.ini"});
+  }
+  // A file that cannot be read reads as defaults.
+  test::FailingFiles files(fs);
+  files.addFault({.op = test::FileOp::Read, .persistent = true});
+  EXPECT_EQ(TIniFile(files, path).ReadString("Install", "VelmarPath", "default"), "default");
 }
 
 TEST_F(IniFile, AHiddenFileStaysHidden) {
