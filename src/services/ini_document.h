@@ -1,0 +1,53 @@
+#pragma once
+// The text of an INI file as the Windows profile functions read and change
+// it: sections and keys without regard to case, the first of repeated keys
+// wins, values trimmed of blanks and of one pair of surrounding quotes. A
+// change touches one line; every other byte of the file stays as it was.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmar {
+
+class IniDocument {
+ public:
+  // File bytes in the ANSI code page, or UTF-8 after a byte order mark.
+  // Lines may end in CR LF, LF or CR.
+  static IniDocument Parse(std::string_view bytes);
+  std::string Serialize() const;
+
+  std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+  // Keys of a section in file order, each once, spelled as in the file.
+  std::vector<std::string> Keys(std::string_view section) const;
+  // Replaces the first occurrence of the key, or adds it after the last key
+  // of the section, or adds the section at the end. Lines it writes end in
+  // CR LF. The names and the value must fit on one line (CanStore).
+  void Set(std::string_view section, std::string_view key, std::string_view value);
+
+  // Why a section, key and value cannot be written, or "" when they can.
+  static std::string CanStore(std::string_view section, std::string_view key,
+                              std::string_view value);
+
+ private:
+  enum class Kind { Other, Section, Key };
+  struct Line {
+    std::string text;    // UTF-8, without its line end
+    std::string ending;  // "\r\n", "\n", "\r", or "" for a last line without one
+    Kind kind = Kind::Other;
+    std::string name;   // section or key name, trimmed
+    std::string value;  // raw text after "=" of a key line
+  };
+  static Line Classify(std::string text, std::string ending);
+  // Text as the file can hold it: an ANSI file turns unknown letters into "?".
+  std::string Stored(std::string_view text) const;
+  // Index of the first key line of section/key, or of the section header.
+  std::optional<size_t> FindKey(std::string_view section, std::string_view key) const;
+  std::optional<size_t> FindSection(std::string_view section) const;
+
+  std::vector<Line> lines_;
+  bool utf8_ = false;
+};
+
+}  // namespace velmar
