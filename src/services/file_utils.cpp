@@ -89,6 +89,12 @@ std::string ParentFolder(platform::FileSystem& fs, std::string_view path) {
   return ParentFolder(path, hasDrive ? std::string() : fs.currentFolder());
 }
 
+bool FileExists(platform::FileSystem& fs, std::string_view path) {
+  if (path.empty()) return false;
+  const auto attributes = fs.attributes(std::string(path));
+  return attributes && !IsFolderEntry(*attributes);
+}
+
 bool FolderExists(platform::FileSystem& fs, std::string_view path) {
   return !path.empty() && !fs.find(WithBackslash(path) + "*.*").empty();
 }

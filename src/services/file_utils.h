@@ -16,6 +16,8 @@ namespace velmar {
 // relative to the current folder.
 std::string ParentFolder(platform::FileSystem& fs, std::string_view path);
 
+// A file (not a folder) of that name exists.
+bool FileExists(platform::FileSystem& fs, std::string_view path);
 // The path is not empty and a search for every entry in it finds one.
 bool FolderExists(platform::FileSystem& fs, std::string_view path);
 // Creates a folder and its missing parents; true when it exists afterwards.
