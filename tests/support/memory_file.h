@@ -7,7 +7,7 @@
 
 #include "platform/files.h"
 
-namespace velmar::testing {
+namespace velmar::test {
 
 class MemoryFile : public platform::OpenFile {
  public:
@@ -32,4 +32,4 @@ class MemoryFile : public platform::OpenFile {
   size_t position_ = 0;
 };
 
-}  // namespace velmar::testing
+}  // namespace velmar::test

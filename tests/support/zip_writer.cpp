@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <zlib.h>
 
-namespace velmar::testing {
+namespace velmar::test {
 namespace {
 
 void Put16(std::string& out, uint64_t v) {
@@ -163,4 +163,4 @@ std::string BuildZip(const std::vector<ZipEntry>& entries, const ZipOptions& opt
   return archive;
 }
 
-}  // namespace velmar::testing
+}  // namespace velmar::test

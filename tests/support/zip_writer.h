@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace velmar::testing {
+namespace velmar::test {
 
 struct ZipEntry {
   std::string name;  // bytes as stored
@@ -39,4 +39,4 @@ std::string BuildZip(const std::vector<ZipEntry>& entries, const ZipOptions& opt
 // Deterministic bytes that do not compress.
 std::string RandomBytes(size_t size, uint32_t seed = 1);
 
-}  // namespace velmar::testing
+}  // namespace velmar::test

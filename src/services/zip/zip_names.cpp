@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/wildcard.h"
 #include "services/zip/zip_errors.h"
 
 namespace velmar {
@@ -45,26 +46,6 @@ bool IsValidPart(std::string_view part) {
   return !IsDeviceName(part);
 }
 
-bool MatchWildcard(std::string_view text, std::string_view mask) {
-  // Iterative match with one backtrack point for the last '*'.
-  size_t t = 0, m = 0, starMask = std::string_view::npos, starText = 0;
-  while (t < text.size()) {
-    if (m < mask.size() && (mask[m] == '?' || Upper(mask[m]) == Upper(text[t]))) {
-      ++t, ++m;
-    } else if (m < mask.size() && mask[m] == '*') {
-      starMask = m++;
-      starText = t;
-    } else if (starMask != std::string_view::npos) {
-      m = starMask + 1;
-      t = ++starText;
-    } else {
-      return false;
-    }
-  }
-  while (m < mask.size() && mask[m] == '*') ++m;
-  return m == mask.size();
-}
-
 }  // namespace
 
 int CheckItemName(std::string_view name) {
@@ -88,15 +69,12 @@ std::vector<std::string> ItemNameParts(std::string_view name) {
 }
 
 bool MatchesMask(std::string_view itemName, std::string_view mask) {
-  std::string normalMask(mask);
-  std::replace(normalMask.begin(), normalMask.end(), '\\', '/');
-  std::string_view text = itemName;
-  while (!text.empty() && text.back() == '/') text.remove_suffix(1);
-  if (normalMask.find('/') == std::string::npos) text = text.substr(text.rfind('/') + 1);
-  if (MatchWildcard(text, normalMask)) return true;
-  std::string_view m = normalMask;
-  return m.size() >= 2 && m.substr(m.size() - 2) == ".*" && text.find('.') == std::string_view::npos &&
-         MatchWildcard(text, m.substr(0, m.size() - 2));
+  std::string pattern(mask);
+  std::replace(pattern.begin(), pattern.end(), '\\', '/');
+  std::string_view name = itemName;
+  while (!name.empty() && name.back() == '/') name.remove_suffix(1);
+  if (pattern.find('/') == std::string::npos) name = name.substr(name.rfind('/') + 1);
+  return platform::MatchesWildcard(pattern, name);
 }
 
 }  // namespace velmar

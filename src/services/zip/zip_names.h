@@ -16,10 +16,9 @@ int CheckItemName(std::string_view name);
 // The parts of a checked name ("a/./b/c.txt" gives a, b, c.txt).
 std::vector<std::string> ItemNameParts(std::string_view name);
 
-// FindFirstFile-style match, case-insensitive: '*' any run, '?' one
-// character, and a mask ending in ".*" also takes names without a dot, so
-// "*.*" takes every name. A mask without a folder part is matched against
-// the item's own name; one with a folder part against the whole stored name.
+// FindFirstFile-style match without regard to case ("*.*" takes every
+// name). A mask without a folder part is matched against the item's own
+// name; one with a folder part against the whole stored name.
 bool MatchesMask(std::string_view itemName, std::string_view mask);
 
 }  // namespace velmar

@@ -11,10 +11,10 @@
 namespace velmar {
 namespace {
 
-using testing::BuildZip;
-using testing::MemoryFile;
-using testing::ZipEntry;
-using testing::ZipOptions;
+using test::BuildZip;
+using test::MemoryFile;
+using test::ZipEntry;
+using test::ZipOptions;
 
 ZipDirectory Read(const std::string& bytes) {
   MemoryFile file(bytes);
