@@ -63,15 +63,21 @@ class TAbUnZipper::Run {
     if (options.contains(eoCreateDirs) && slash != std::string::npos && slash > 0 &&
         !makeFolder(item, target.substr(0, slash)))
       return;
-    if (auto existing = files_.attributes(target)) {
+    auto existing = files_.attributes(target);
+    if (existing) {
       if (*existing & platform::attr::Folder) return fail(item, TAbErrorClass::ecAbbrevia, zip_error::NotAFolder);
       if (owner_.OnConfirmOverwrite) {
+        std::string name = target;
         bool confirm = true;
-        owner_.OnConfirmOverwrite(target, confirm);
+        owner_.OnConfirmOverwrite(name, confirm);
         if (!confirm) return;
+        if (name != target) {
+          target = name;  // the handler chose another name
+          existing = files_.attributes(target);
+        }
       }
     }
-    extract(item, target);
+    extract(item, target, existing);
   }
 
   bool makeFolder(const TAbArchiveItem& item, const std::string& folder) {
@@ -90,7 +96,7 @@ class TAbUnZipper::Run {
     if (outcome.status == ItemOutcome::Failed) fail(item, outcome.errorClass, outcome.errorCode);
   }
 
-  void extract(const TAbArchiveItem& item, const std::string& target) {
+  void extract(const TAbArchiveItem& item, const std::string& target, std::optional<uint32_t> existing) {
     TargetFile file(files_, target);
     if (file.create() != TargetFile::Done) return fail(item, TAbErrorClass::ecFileCreateError, 0);
     bool writeFailed = false;
@@ -107,7 +113,7 @@ class TAbUnZipper::Run {
       if (outcome.status == ItemOutcome::Failed) fail(item, outcome.errorClass, outcome.errorCode);
       return;  // aborted: no failure to report
     }
-    switch (file.commit({now_, now_, ItemWriteTime(item)}, item.DosAttributes())) {
+    switch (file.commit({now_, now_, ItemWriteTime(item)}, item.DosAttributes(), existing)) {
       case TargetFile::Done: break;
       case TargetFile::WriteFailed: fail(item, TAbErrorClass::ecInOutError, platform::error::DiskFull); break;
       default: fail(item, TAbErrorClass::ecFileCreateError, 0); break;

@@ -44,14 +44,20 @@ bool TargetFile::write(const void* data, size_t size) {
   return file_ && file_->write(data, size) == int64_t(size);
 }
 
-TargetFile::Result TargetFile::commit(const platform::FileTimes& times, uint32_t attributes) {
+TargetFile::Result TargetFile::commit(const platform::FileTimes& times, uint32_t attributes,
+                                      std::optional<uint32_t> existing) {
+  using namespace platform::attr;
   bool closed = file_->close();
   file_.reset();
   if (!closed) return WriteFailed;
   files_.setFileTimes(temporary_, times);
-  if (!files_.replaceFile(temporary_, target_)) return ReplaceFailed;
+  bool readOnly = existing && (*existing & ReadOnly);
+  if (readOnly) files_.setAttributes(target_, *existing & ~ReadOnly);
+  if (!files_.replaceFile(temporary_, target_)) {
+    if (readOnly) files_.setAttributes(target_, *existing);
+    return ReplaceFailed;
+  }
   temporary_.clear();
-  using namespace platform::attr;
   if (attributes & (ReadOnly | Hidden | System)) files_.setAttributes(target_, attributes | Archive);
   return Done;
 }

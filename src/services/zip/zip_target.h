@@ -4,6 +4,7 @@
 // complete, so that a failed item leaves the target as it was.
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -37,8 +38,10 @@ class TargetFile {
   Result create();
   bool write(const void* data, size_t size);
   // Closes, sets the times, replaces the target, then sets the attributes
-  // (read-only, hidden, system; archive is always set).
-  Result commit(const platform::FileTimes& times, uint32_t attributes);
+  // (read-only, hidden, system; archive is always set). A target that is
+  // read-only (its overwrite was confirmed) loses that bit first, and gets
+  // it back when it cannot be replaced.
+  Result commit(const platform::FileTimes& times, uint32_t attributes, std::optional<uint32_t> existing);
   // Removes the temporary file, if any.
   void discard();
 

@@ -113,14 +113,20 @@ TEST_F(Unzipper, EmptyArchiveHasNoItemsAndRaisesNoEvents) {
 TEST_F(Unzipper, AnExistingFileIsReplacedOnlyWhenTheOverwriteIsConfirmed) {
   drive.writeFile("Out\\Keep.txt", "old keep");
   drive.writeFile("Out\\Sub\\Replace.txt", "old replace");
+  drive.writeFile("Out\\Rename.txt", "old rename");
   zip.OnConfirmOverwrite = [this](std::string& name, bool& confirm) {
     overwriteAsked.push_back(name);
-    confirm = name.find("Replace") != std::string::npos;
+    confirm = name.find("Keep") == std::string::npos;
+    if (name.find("Rename") != std::string::npos) name = drive.path("Out\\Renamed.txt");
   };
   extract(BuildZip({{.name = "Keep.txt", .data = "new keep"},
                     {.name = "Sub/Replace.txt", .data = "new replace"},
+                    {.name = "Rename.txt", .data = "new rename"},
                     {.name = "Fresh.txt", .data = "fresh"}}));
-  EXPECT_EQ(overwriteAsked, (std::vector<std::string>{drive.path("Out\\Keep.txt"), drive.path("Out\\Sub\\Replace.txt")}));
+  EXPECT_EQ(overwriteAsked, (std::vector<std::string>{drive.path("Out\\Keep.txt"), drive.path("Out\\Sub\\Replace.txt"),
+                                                      drive.path("Out\\Rename.txt")}));
+  EXPECT_EQ(drive.readFile("Out\\Rename.txt"), "old rename");
+  EXPECT_EQ(drive.readFile("Out\\Renamed.txt"), "new rename");
   EXPECT_EQ(drive.readFile("Out\\Keep.txt"), "old keep");
   EXPECT_EQ(drive.readFile("Out\\Sub\\Replace.txt"), "new replace");
   EXPECT_EQ(drive.readFile("Out\\Fresh.txt"), "fresh");
@@ -234,6 +240,10 @@ TEST_F(Unzipper, RestoresTheLastWriteTimeAndAttributes) {
   EXPECT_NE(*fs.attributes(drive.path("Out\\ro.txt")) & platform::attr::ReadOnly, 0u);
   EXPECT_EQ(*fs.attributes(drive.path("Out\\sys.txt")) & (platform::attr::Hidden | platform::attr::System),
             platform::attr::Hidden | platform::attr::System);
+  // A confirmed overwrite replaces read-only, hidden and system files too.
+  zip.ExtractFiles("*.*");
+  EXPECT_TRUE(failures.empty());
+  EXPECT_NE(*fs.attributes(drive.path("Out\\ro.txt")) & platform::attr::ReadOnly, 0u);
 }
 
 TEST_F(Unzipper, AbortStopsAtOnceAndLeavesTheCurrentTargetAsItWas) {
