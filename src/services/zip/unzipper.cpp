@@ -1,0 +1,195 @@
+#include "services/zip/unzipper.h"
+
+#include "platform/clock.h"
+#include "services/errors.h"
+#include "services/zip/zip_directory.h"
+#include "services/zip/zip_item_reader.h"
+#include "services/zip/zip_names.h"
+#include "services/zip/zip_target.h"
+#include "services/zip/zip_time.h"
+
+namespace velmar {
+
+// One extraction or test over the items matching a mask.
+class TAbUnZipper::Run {
+ public:
+  Run(TAbUnZipper& owner, bool writeFiles)
+      : owner_(owner), files_(owner.files_), writeFiles_(writeFiles), folders_(owner.files_),
+        now_(platform::CurrentFileTime()) {
+    std::string base = owner.baseDirectory_;
+    if (!base.empty() && base.back() != '\\' && base.back() != '/') base += '\\';
+    base_ = base;
+  }
+
+  void execute(const std::string& mask) {
+    for (const auto& item : owner_.items_)
+      if (MatchesMask(item.FileName, mask)) total_ = SaturatingAdd(total_, item.UncompressedSize);
+    for (const auto& item : owner_.items_) {
+      if (aborted_) break;
+      if (!MatchesMask(item.FileName, mask)) continue;
+      itemDone_ = 0;
+      handle(item);
+      if (item.UncompressedSize > itemDone_) advance(item.UncompressedSize - itemDone_);
+    }
+  }
+
+ private:
+  static uint64_t SaturatingAdd(uint64_t a, uint64_t b) { return a > UINT64_MAX - b ? UINT64_MAX : a + b; }
+
+  void handle(const TAbArchiveItem& item) {
+    if (writeFiles_ && owner_.OnConfirmProcessItem) {
+      bool confirm = true;
+      owner_.OnConfirmProcessItem(owner_, item, TAbProcessType::ptExtract, confirm);
+      if (!confirm) return;
+    }
+    if (int code = CheckItemName(item.FileName)) return fail(item, TAbErrorClass::ecAbbrevia, code);
+    ExtractOptions options = owner_.extractOptions_;
+    auto parts = ItemNameParts(item.FileName);
+    std::string relative = parts.back();
+    if (options.contains(eoRestorePath)) {
+      relative.clear();
+      for (const auto& part : parts) relative += (relative.empty() ? "" : "\\") + part;
+    }
+    if (item.IsDirectory()) {
+      if (writeFiles_ && options.contains(eoCreateDirs) && options.contains(eoRestorePath))
+        makeFolder(item, base_ + relative);
+      return;
+    }
+    if (int code = UnreadableReason(item)) return fail(item, TAbErrorClass::ecAbbrevia, code);
+    if (!writeFiles_) return test(item);
+
+    std::string target = base_ + relative;
+    size_t slash = target.rfind('\\');
+    if (options.contains(eoCreateDirs) && slash != std::string::npos && slash > 0 &&
+        !makeFolder(item, target.substr(0, slash)))
+      return;
+    auto existing = files_.attributes(target);
+    if (existing) {
+      if (*existing & platform::attr::Folder) return fail(item, TAbErrorClass::ecAbbrevia, zip_error::NotAFolder);
+      if (owner_.OnConfirmOverwrite) {
+        std::string name = target;
+        bool confirm = true;
+        owner_.OnConfirmOverwrite(name, confirm);
+        if (!confirm) return;
+        if (name != target) {
+          target = name;  // the handler chose another name
+          existing = files_.attributes(target);
+        }
+      }
+    }
+    extract(item, target, existing);
+  }
+
+  bool makeFolder(const TAbArchiveItem& item, const std::string& folder) {
+    switch (folders_.ensure(folder)) {
+      case FolderMaker::Made: return true;
+      case FolderMaker::Blocked: fail(item, TAbErrorClass::ecAbbrevia, zip_error::NotAFolder); return false;
+      case FolderMaker::Failed: fail(item, TAbErrorClass::ecFileCreateError, 0); return false;
+    }
+    return false;
+  }
+
+  void test(const TAbArchiveItem& item) {
+    ItemOutcome outcome = reader_.read(*owner_.archive_, owner_.dataEnd_, item, [&](const uint8_t*, size_t size) {
+      return advance(size);
+    });
+    if (outcome.status == ItemOutcome::Failed) fail(item, outcome.errorClass, outcome.errorCode);
+  }
+
+  void extract(const TAbArchiveItem& item, const std::string& target, std::optional<uint32_t> existing) {
+    TargetFile file(files_, target);
+    if (file.create() != TargetFile::Done) return fail(item, TAbErrorClass::ecFileCreateError, 0);
+    bool writeFailed = false;
+    ItemOutcome outcome = reader_.read(*owner_.archive_, owner_.dataEnd_, item, [&](const uint8_t* data, size_t size) {
+      if (!file.write(data, size)) {
+        writeFailed = true;
+        return false;
+      }
+      return advance(size);
+    });
+    if (outcome.status != ItemOutcome::Done) {
+      file.discard();
+      if (writeFailed) return fail(item, TAbErrorClass::ecInOutError, platform::error::DiskFull);
+      if (outcome.status == ItemOutcome::Failed) fail(item, outcome.errorClass, outcome.errorCode);
+      return;  // aborted: no failure to report
+    }
+    switch (file.commit({now_, now_, ItemWriteTime(item)}, item.DosAttributes(), existing)) {
+      case TargetFile::Done: break;
+      case TargetFile::WriteFailed: fail(item, TAbErrorClass::ecInOutError, platform::error::DiskFull); break;
+      default: fail(item, TAbErrorClass::ecFileCreateError, 0); break;
+    }
+  }
+
+  // Counts written bytes and raises the progress event when the percentage
+  // moves; false once the handler asked to abort.
+  bool advance(uint64_t bytes) {
+    itemDone_ += bytes;
+    done_ = SaturatingAdd(done_, bytes);
+    int percent = total_ == 0 ? 100 : int(double(done_) * 100.0 / double(total_));
+    if (percent > 100) percent = 100;
+    if (percent != lastPercent_ && owner_.OnArchiveProgress) {
+      lastPercent_ = percent;
+      bool abort = false;
+      owner_.OnArchiveProgress(owner_, uint8_t(percent), abort);
+      if (abort) aborted_ = true;
+    }
+    return !aborted_;
+  }
+
+  void fail(const TAbArchiveItem& item, TAbErrorClass errorClass, int code) {
+    if (owner_.OnProcessItemFailure) owner_.OnProcessItemFailure(owner_, item, TAbProcessType::ptExtract, errorClass, code);
+  }
+
+  TAbUnZipper& owner_;
+  platform::FileSystem& files_;
+  bool writeFiles_;
+  FolderMaker folders_;
+  ZipItemReader reader_;
+  platform::FileTime now_;
+  std::string base_;
+  uint64_t total_ = 0, done_ = 0, itemDone_ = 0;
+  int lastPercent_ = 0;
+  bool aborted_ = false;
+};
+
+TAbUnZipper::TAbUnZipper(platform::FileSystem& files) : files_(files) {}
+
+TAbUnZipper::~TAbUnZipper() = default;
+
+void TAbUnZipper::SetFileName(const std::string& path) {
+  archive_.reset();
+  fileName_.clear();
+  items_.clear();
+  comment_.clear();
+  dataEnd_ = 0;
+  if (path.empty()) return;
+
+  auto attributes = files_.attributes(path);
+  if (!attributes) throw InstallerError("The zip archive \"" + path + "\" does not exist.");
+  if (*attributes & platform::attr::Folder) throw InstallerError("The zip archive \"" + path + "\" is a folder.");
+  auto archive = files_.openRead(path);
+  if (!archive) throw InstallerError("The zip archive \"" + path + "\" cannot be opened.");
+  ZipDirectory directory = ReadZipDirectory(*archive, path);
+
+  archive_ = std::move(archive);
+  fileName_ = path;
+  items_ = std::move(directory.items);
+  comment_ = std::move(directory.comment);
+  dataEnd_ = directory.centralDirectoryOffset;
+}
+
+void TAbUnZipper::requireOpen() const {
+  if (!archive_) throw InstallerError("No zip archive is open.");
+}
+
+void TAbUnZipper::ExtractFiles(const std::string& mask) {
+  requireOpen();
+  Run(*this, true).execute(mask);
+}
+
+void TAbUnZipper::TestFiles(const std::string& mask) {
+  requireOpen();
+  Run(*this, false).execute(mask);
+}
+
+}  // namespace velmar

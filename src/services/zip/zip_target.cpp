@@ -1,0 +1,76 @@
+#include "services/zip/zip_target.h"
+
+#include <vector>
+
+namespace velmar {
+
+FolderMaker::Result FolderMaker::ensure(const std::string& folder) {
+  // Walk up to the first folder that exists, then make the missing ones downwards.
+  std::vector<std::string> missing;
+  std::string path = folder;
+  while (!path.empty() && path.back() != ':' && !known_.count(path)) {
+    auto attributes = files_.attributes(path);
+    if (attributes) {
+      if (!(*attributes & platform::attr::Folder)) return Blocked;
+      known_.insert(path);
+      break;
+    }
+    missing.push_back(path);
+    size_t slash = path.rfind('\\');
+    if (slash == std::string::npos || slash == 0) break;
+    path.resize(slash);
+  }
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+    if (!files_.createFolder(*it)) return Failed;
+    known_.insert(*it);
+  }
+  return Made;
+}
+
+TargetFile::Result TargetFile::create() {
+  // A name of our own that no file holds yet, so that no other file is lost.
+  std::string name = target_ + ".vz~";
+  for (int n = 1; files_.attributes(name); ++n) {
+    if (n > 999) return CreateFailed;
+    name = target_ + ".vz~" + std::to_string(n);
+  }
+  file_ = files_.create(name);
+  if (!file_) return CreateFailed;
+  temporary_ = name;
+  return Done;
+}
+
+bool TargetFile::write(const void* data, size_t size) {
+  return file_ && file_->write(data, size) == int64_t(size);
+}
+
+TargetFile::Result TargetFile::commit(const platform::FileTimes& times, uint32_t attributes,
+                                      std::optional<uint32_t> existing) {
+  using namespace platform::attr;
+  bool closed = file_->close();
+  file_.reset();
+  if (!closed) return WriteFailed;
+  files_.setFileTimes(temporary_, times);
+  bool readOnly = existing && (*existing & ReadOnly);
+  if (readOnly) files_.setAttributes(target_, *existing & ~ReadOnly);
+  if (!files_.replaceFile(temporary_, target_)) {
+    if (readOnly) files_.setAttributes(target_, *existing);
+    return ReplaceFailed;
+  }
+  temporary_.clear();
+  if (attributes & (ReadOnly | Hidden | System)) files_.setAttributes(target_, attributes | Archive);
+  return Done;
+}
+
+void TargetFile::discard() {
+  if (file_) {
+    file_->close();
+    file_.reset();
+  }
+  if (!temporary_.empty()) {
+    files_.deleteFile(temporary_);
+    temporary_.clear();
+  }
+}
+
+}  // namespace velmar

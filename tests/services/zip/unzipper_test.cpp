@@ -1,0 +1,320 @@
+#include "services/zip/unzipper.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/clock.h"
+#include "services/errors.h"
+#include "support/temp_drive.h"
+#include "support/zip_writer.h"
+#include "services/zip/infozip_sample.h"
+
+namespace velmar {
+namespace {
+
+using test::BuildZip;
+using test::RandomBytes;
+using test::TempDrive;
+using test::ZipEntry;
+using test::ZipOptions;
+
+struct Failure {
+  std::string name;
+  TAbErrorClass errorClass;
+  int code;
+  bool operator==(const Failure&) const = default;
+};
+
+// An archive on the temporary drive, a reader for it and what its events told.
+class Unzipper : public ::testing::Test {
+ protected:
+  TempDrive drive;
+  TAbUnZipper zip{drive.fs()};
+  std::vector<std::string> confirmed, overwriteAsked;
+  std::vector<int> progress;
+  std::vector<Failure> failures;
+
+  void SetUp() override {
+    zip.OnConfirmProcessItem = [this](TAbUnZipper&, const TAbArchiveItem& item, TAbProcessType, bool&) {
+      confirmed.push_back(item.FileName);
+    };
+    zip.OnArchiveProgress = [this](TAbUnZipper&, uint8_t percent, bool&) { progress.push_back(percent); };
+    zip.OnProcessItemFailure = [this](TAbUnZipper&, const TAbArchiveItem& item, TAbProcessType, TAbErrorClass c,
+                                      int code) { failures.push_back({item.FileName, c, code}); };
+  }
+
+  void open(const std::string& bytes) {
+    drive.writeFile("Media\\Archive.zip", bytes);
+    zip.SetFileName(drive.path("Media\\Archive.zip"));
+  }
+
+  void extract(const std::string& bytes, ExtractOptions options = {eoCreateDirs, eoRestorePath}) {
+    open(bytes);
+    zip.SetBaseDirectory(drive.path("Out"));
+    zip.SetExtractOptions(options);
+    zip.ExtractFiles("*.*");
+  }
+
+  std::vector<std::string> names(const std::string& folder) {
+    std::vector<std::string> out;
+    for (const auto& entry : drive.fs().find(drive.path(folder + "\\*.*")))
+      if (entry.name != "." && entry.name != "..") out.push_back(entry.name);
+    return out;
+  }
+
+  Failure failure(const std::string& name, int code) { return {name, TAbErrorClass::ecAbbrevia, code}; }
+};
+
+std::string MixedContent(size_t size) {
+  std::string text;
+  while (text.size() < size / 2) text += "Line " + std::to_string(text.size()) + " of the Velmar release notes\r\n";
+  return text + RandomBytes(size - text.size());
+}
+
+TEST_F(Unzipper, ExtractsStoredAndDeflatedItemsIntoTheirSubFolders) {
+  std::string big = MixedContent(700 * 1024);  // several blocks, in and out
+  extract(BuildZip({{.name = "Bin/", .data = "", .method = 0},
+                    {.name = "Bin/Velmar.exe", .data = big},
+                    {.name = "Readme.txt", .data = "read me", .method = 0},
+                    {.name = "Data/Deep/Plant.cfg", .data = "[Plant]"},
+                    {.name = "Empty.log", .data = ""}}));
+  EXPECT_EQ(drive.readFile("Out\\Bin\\Velmar.exe"), big);
+  EXPECT_EQ(drive.readFile("Out\\Readme.txt"), "read me");
+  EXPECT_EQ(drive.readFile("Out\\Data\\Deep\\Plant.cfg"), "[Plant]");
+  EXPECT_EQ(drive.readFile("Out\\Empty.log"), "");
+  EXPECT_EQ(names("Out"), (std::vector<std::string>{"Bin", "Data", "Empty.log", "Readme.txt"}));
+  EXPECT_EQ(names("Out\\Bin"), std::vector<std::string>{"Velmar.exe"});
+  EXPECT_TRUE(failures.empty());
+  EXPECT_EQ(confirmed, (std::vector<std::string>{"Bin/", "Bin/Velmar.exe", "Readme.txt", "Data/Deep/Plant.cfg", "Empty.log"}));
+  // Progress by bytes: rising, each value once, ending at 100.
+  ASSERT_FALSE(progress.empty());
+  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+  EXPECT_EQ(std::adjacent_find(progress.begin(), progress.end()), progress.end());
+  EXPECT_EQ(progress.back(), 100);
+  EXPECT_GT(progress.size(), 3u);
+}
+
+TEST_F(Unzipper, WithoutRestorePathEveryFileLandsInTheBaseFolder) {
+  extract(BuildZip({{.name = "a/one.txt", .data = "1"}, {.name = "b/c/two.txt", .data = "2"}, {.name = "d/", .data = ""}}),
+          {eoCreateDirs});
+  EXPECT_EQ(names("Out"), (std::vector<std::string>{"one.txt", "two.txt"}));
+}
+
+TEST_F(Unzipper, EmptyArchiveHasNoItemsAndRaisesNoEvents) {
+  extract(BuildZip({}, {.comment = "nothing"}));
+  EXPECT_EQ(zip.ItemCount(), 0);
+  EXPECT_EQ(zip.ZipfileComment(), "nothing");
+  EXPECT_TRUE(confirmed.empty());
+  EXPECT_TRUE(progress.empty());
+  EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(Unzipper, AnExistingFileIsReplacedOnlyWhenTheOverwriteIsConfirmed) {
+  drive.writeFile("Out\\Keep.txt", "old keep");
+  drive.writeFile("Out\\Sub\\Replace.txt", "old replace");
+  drive.writeFile("Out\\Rename.txt", "old rename");
+  zip.OnConfirmOverwrite = [this](std::string& name, bool& confirm) {
+    overwriteAsked.push_back(name);
+    confirm = name.find("Keep") == std::string::npos;
+    if (name.find("Rename") != std::string::npos) name = drive.path("Out\\Renamed.txt");
+  };
+  extract(BuildZip({{.name = "Keep.txt", .data = "new keep"},
+                    {.name = "Sub/Replace.txt", .data = "new replace"},
+                    {.name = "Rename.txt", .data = "new rename"},
+                    {.name = "Fresh.txt", .data = "fresh"}}));
+  EXPECT_EQ(overwriteAsked, (std::vector<std::string>{drive.path("Out\\Keep.txt"), drive.path("Out\\Sub\\Replace.txt"),
+                                                      drive.path("Out\\Rename.txt")}));
+  EXPECT_EQ(drive.readFile("Out\\Rename.txt"), "old rename");
+  EXPECT_EQ(drive.readFile("Out\\Renamed.txt"), "new rename");
+  EXPECT_EQ(drive.readFile("Out\\Keep.txt"), "old keep");
+  EXPECT_EQ(drive.readFile("Out\\Sub\\Replace.txt"), "new replace");
+  EXPECT_EQ(drive.readFile("Out\\Fresh.txt"), "fresh");
+  EXPECT_EQ(progress.back(), 100);  // a skipped item still counts as handled
+
+  // Without a handler existing files are replaced.
+  zip.OnConfirmOverwrite = nullptr;
+  zip.ExtractFiles("*.*");
+  EXPECT_EQ(drive.readFile("Out\\Keep.txt"), "new keep");
+}
+
+TEST_F(Unzipper, RefusedItemsAndItemsOutsideTheMaskAreNotWritten) {
+  zip.OnConfirmProcessItem = [](TAbUnZipper&, const TAbArchiveItem& item, TAbProcessType, bool& confirm) {
+    confirm = item.FileName != "no.txt";
+  };
+  open(BuildZip({{.name = "no.txt", .data = "n"}, {.name = "yes.txt", .data = "y"}, {.name = "x.dat", .data = "x"}}));
+  zip.SetBaseDirectory(drive.path("Out"));
+  zip.SetExtractOptions({eoCreateDirs, eoRestorePath});
+  zip.ExtractFiles("*.txt");
+  EXPECT_EQ(names("Out"), std::vector<std::string>{"yes.txt"});
+}
+
+TEST_F(Unzipper, DamagedItemsFailAndLeaveNoFileButKeepAnExistingOne) {
+  drive.writeFile("Out\\Setup.dll", "working old version");
+  std::string data = MixedContent(300 * 1024);
+  extract(BuildZip({{.name = "Setup.dll", .data = data, .crc = 0x12345678},
+                    {.name = "New.dll", .data = data, .crc = 0x12345678},
+                    {.name = "Stored.dat", .data = "abc", .method = 0, .crc = 1},
+                    {.name = "Good.txt", .data = "good"}}));
+  EXPECT_EQ(failures, (std::vector<Failure>{failure("Setup.dll", zip_error::BadCrc), failure("New.dll", zip_error::BadCrc),
+                                            failure("Stored.dat", zip_error::BadCrc)}));
+  EXPECT_EQ(drive.readFile("Out\\Setup.dll"), "working old version");
+  EXPECT_EQ(names("Out"), (std::vector<std::string>{"Good.txt", "Setup.dll"}));  // no temporary files left
+  EXPECT_EQ(ZipErrorMessage(zip_error::BadCrc), "CRC error: the item's data is damaged");
+}
+
+TEST_F(Unzipper, LyingSizesAreStoppedAndFailed) {
+  std::string bomb(4 * 1024 * 1024, 'A');
+  extract(BuildZip({{.name = "bomb.bin", .data = bomb, .uncompressedSize = 1000},
+                    {.name = "short.bin", .data = "12345", .uncompressedSize = 9},
+                    {.name = "stored.bin", .data = "12345", .method = 0, .uncompressedSize = 4},
+                    {.name = "ok.bin", .data = "ok"}}));
+  EXPECT_EQ(failures, (std::vector<Failure>{failure("bomb.bin", zip_error::TooLarge), failure("short.bin", zip_error::TooSmall),
+                                            failure("stored.bin", zip_error::TooLarge)}));
+  EXPECT_EQ(names("Out"), std::vector<std::string>{"ok.bin"});
+}
+
+TEST_F(Unzipper, NamesThatLeaveTheBaseFolderOrCannotExistAreRefused) {
+  extract(BuildZip({{.name = "../evil.txt", .data = "e"},
+                    {.name = "Sub/../../evil2.txt", .data = "e"},
+                    {.name = "/abs.txt", .data = "e"},
+                    {.name = "\\back.txt", .data = "e"},
+                    {.name = "C:/drive.txt", .data = "e"},
+                    {.name = "..\\win.txt", .data = "e"},
+                    {.name = "what?.txt", .data = "e"},
+                    {.name = "NUL.txt", .data = "e"},
+                    {.name = "ok.txt", .data = "ok"}}));
+  ASSERT_EQ(failures.size(), 8u);
+  for (size_t i = 0; i < 6; ++i) EXPECT_EQ(failures[i].code, zip_error::UnsafeName) << failures[i].name;
+  EXPECT_EQ(failures[6].code, zip_error::InvalidName);
+  EXPECT_EQ(failures[7].code, zip_error::InvalidName);
+  EXPECT_EQ(names("Out"), std::vector<std::string>{"ok.txt"});
+  EXPECT_EQ(names(""), (std::vector<std::string>{"Media", "Out"}));
+}
+
+TEST_F(Unzipper, EncryptedItemsUnknownMethodsAndBadLocalHeadersFailOneByOne) {
+  extract(BuildZip({{.name = "secret.txt", .data = "s", .encrypted = true},
+                    {.name = "bzip2.bin", .data = "b", .method = 12},
+                    {.name = "moved.txt", .data = "m", .localHeaderOffset = 1},
+                    {.name = "after.txt", .data = "a"}}));
+  EXPECT_EQ(failures, (std::vector<Failure>{failure("secret.txt", zip_error::Encrypted),
+                                            failure("bzip2.bin", zip_error::UnknownMethod),
+                                            failure("moved.txt", zip_error::BadLocalHeader)}));
+  EXPECT_EQ(names("Out"), std::vector<std::string>{"after.txt"});
+  for (int code = 1; code <= 12; ++code) EXPECT_EQ(ZipErrorMessage(code).find("Unknown"), std::string::npos);
+}
+
+TEST_F(Unzipper, FileAndFolderOfTheSameNameFail) {
+  drive.makeFolder("Out\\Taken.txt");
+  drive.writeFile("Out\\File", "a file");
+  extract(BuildZip({{.name = "Taken.txt", .data = "t"}, {.name = "File/inner.txt", .data = "i"}}));
+  EXPECT_EQ(failures, (std::vector<Failure>{failure("Taken.txt", zip_error::NotAFolder),
+                                            failure("File/inner.txt", zip_error::NotAFolder)}));
+  EXPECT_EQ(drive.readFile("Out\\File"), "a file");
+}
+
+TEST_F(Unzipper, DataDescriptorsZip64AndUtf8NamesExtract) {
+  std::string data = MixedContent(100 * 1024);
+  for (bool zip64 : {false, true}) {
+    extract(BuildZip({{.name = "dd.bin", .data = data, .dataDescriptor = true},
+                      {.name = "Gr\xC3\xBC\xC3\x9F" "e.txt", .data = "utf8", .utf8 = true},
+                      {.name = "Gr\x81\xE1" "e2.txt", .data = "cp437"}},
+                     {.zip64 = zip64}));
+    EXPECT_EQ(drive.readFile("Out\\dd.bin"), data);
+    EXPECT_EQ(drive.readFile("Out\\Grüße.txt"), "utf8");
+    EXPECT_EQ(drive.readFile("Out\\Grüße2.txt"), "cp437");
+  }
+  EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(Unzipper, RestoresTheLastWriteTimeAndAttributes) {
+  extract(BuildZip({{.name = "dos.txt", .data = "d"},
+                    {.name = "unix.txt", .data = "u", .unixTime = 1600000000},
+                    {.name = "ro.txt", .data = "r", .externalAttributes = platform::attr::ReadOnly},
+                    {.name = "sys.txt", .data = "s", .externalAttributes = platform::attr::Hidden | platform::attr::System}}));
+  auto& fs = drive.fs();
+  EXPECT_EQ(fs.fileTimes(drive.path("Out\\dos.txt"))->lastWrite,
+            platform::LocalTimeToFileTime({2021, 6, 15, 14, 30, 10}));
+  EXPECT_EQ(fs.fileTimes(drive.path("Out\\unix.txt"))->lastWrite, 116444736000000000 + 1600000000LL * 10000000);
+  EXPECT_EQ(*fs.attributes(drive.path("Out\\dos.txt")) & platform::attr::ReadOnly, 0u);
+  EXPECT_NE(*fs.attributes(drive.path("Out\\ro.txt")) & platform::attr::ReadOnly, 0u);
+  EXPECT_EQ(*fs.attributes(drive.path("Out\\sys.txt")) & (platform::attr::Hidden | platform::attr::System),
+            platform::attr::Hidden | platform::attr::System);
+  // A confirmed overwrite replaces read-only, hidden and system files too.
+  zip.ExtractFiles("*.*");
+  EXPECT_TRUE(failures.empty());
+  EXPECT_NE(*fs.attributes(drive.path("Out\\ro.txt")) & platform::attr::ReadOnly, 0u);
+}
+
+TEST_F(Unzipper, AbortStopsAtOnceAndLeavesTheCurrentTargetAsItWas) {
+  drive.writeFile("Out\\second.bin", "old");
+  std::string data = RandomBytes(2 * 1024 * 1024);
+  zip.OnArchiveProgress = [this](TAbUnZipper&, uint8_t percent, bool& abort) {
+    progress.push_back(percent);
+    abort = percent >= 50;  // in the middle of the second item
+  };
+  extract(BuildZip({{.name = "first.bin", .data = data},
+                    {.name = "second.bin", .data = data},
+                    {.name = "third.bin", .data = data}}));
+  EXPECT_EQ(drive.readFile("Out\\first.bin"), data);
+  EXPECT_EQ(drive.readFile("Out\\second.bin"), "old");
+  EXPECT_EQ(names("Out"), (std::vector<std::string>{"first.bin", "second.bin"}));
+  EXPECT_EQ(confirmed, (std::vector<std::string>{"first.bin", "second.bin"}));
+  EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(Unzipper, TestFilesChecksEveryItemAndWritesNothing) {
+  open(BuildZip({{.name = "good.txt", .data = "good"},
+                 {.name = "bad.txt", .data = "bad", .crc = 7},
+                 {.name = "../up.txt", .data = "u"},
+                 {.name = "dir/", .data = "", .method = 0}}));
+  zip.SetBaseDirectory(drive.path("Out"));
+  zip.TestFiles("*.*");
+  EXPECT_EQ(failures, (std::vector<Failure>{failure("bad.txt", zip_error::BadCrc), failure("../up.txt", zip_error::UnsafeName)}));
+  EXPECT_FALSE(drive.exists("Out"));
+  EXPECT_TRUE(confirmed.empty());
+}
+
+TEST_F(Unzipper, ArchivesThatCannotBeReadFailWithTheirName) {
+  auto errorOf = [this](const std::string& path) -> std::string {
+    try {
+      zip.SetFileName(path);
+    } catch (const InstallerError& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  std::string missing = drive.path("Media\\Missing.zip");
+  EXPECT_EQ(errorOf(missing), "The zip archive \"" + missing + "\" does not exist.");
+  std::string good = BuildZip({{.name = "a.txt", .data = "alpha"}});
+  drive.writeFile("Media\\Cut.zip", good.substr(0, good.size() - 5));
+  EXPECT_NE(errorOf(drive.path("Media\\Cut.zip")).find(drive.path("Media\\Cut.zip")), std::string::npos);
+  EXPECT_EQ(zip.FileName(), "");
+  EXPECT_THROW(zip.ExtractFiles("*.*"), InstallerError);
+
+  drive.writeFile("Media\\Good.zip", good);
+  zip.SetFileName(drive.path("Media\\Good.zip"));
+  EXPECT_EQ(zip.ItemCount(), 1);
+  zip.SetFileName("");
+  EXPECT_EQ(zip.ItemCount(), 0);
+  EXPECT_EQ(zip.FileName(), "");
+}
+
+TEST_F(Unzipper, ReadsAnArchiveMadeByInfoZip) {
+  extract(std::string(reinterpret_cast<const char*>(test::InfoZipSample), sizeof test::InfoZipSample));
+  EXPECT_TRUE(failures.empty());
+  EXPECT_EQ(zip.ZipfileComment(), "Velmar 3.4.10 sample");
+  std::vector<std::string> items;
+  for (int i = 0; i < zip.ItemCount(); ++i) items.push_back(zip.Item(i).FileName);
+  EXPECT_EQ(items, (std::vector<std::string>{"Release/", "Release/Bin/", "Release/Bin/Tool.dll", "Release/Readme.txt",
+                                             "Release/Data/", "Release/Data/empty.dat", "Release/Data/Grüße.ini"}));
+  EXPECT_EQ(drive.readFile("Out\\Release\\Readme.txt"), "Velmar readme\r\nline two\r\n");
+  EXPECT_EQ(drive.readFile("Out\\Release\\Data\\Grüße.ini").size(), 200u);
+  EXPECT_EQ(drive.readFile("Out\\Release\\Data\\empty.dat"), "");
+  // 2022-03-04 05:06:08 UTC from the extended timestamp.
+  EXPECT_EQ(drive.fs().fileTimes(drive.path("Out\\Release\\Bin\\Tool.dll"))->lastWrite, 132908439680000000);
+  EXPECT_NE(*drive.fs().attributes(drive.path("Out\\Release\\Readme.txt")) & platform::attr::ReadOnly, 0u);
+}
+
+}  // namespace
+}  // namespace velmar

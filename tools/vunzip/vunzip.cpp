@@ -1,0 +1,86 @@
+// vunzip: lists, tests and extracts a zip archive with the installer's own
+// reader, so that a medium maker sees what Setup will see.
+//
+//   vunzip list ARCHIVE           one line per item: SIZE CRC32 NAME, then the comment
+//   vunzip test ARCHIVE           reads every item and checks its CRC
+//   vunzip extract ARCHIVE DEST   extracts with folders, replacing existing files
+//
+// Exit status: 0 all fine, 1 some items failed (named on stderr), 2 the
+// archive could not be opened or read, 3 wrong arguments.
+
+#include <cinttypes>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "platform/host_files.h"
+#include "services/errors.h"
+#include "services/zip/unzipper.h"
+
+namespace {
+
+using namespace velmar;
+
+// Control characters in a stored name would garble the terminal.
+std::string Printable(std::string text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  return text;
+}
+
+std::string FailureText(TAbErrorClass errorClass, int code) {
+  switch (errorClass) {
+    case TAbErrorClass::ecAbbrevia: return ZipErrorMessage(code);
+    case TAbErrorClass::ecInOutError: return "The file could not be written (disk full?)";
+    case TAbErrorClass::ecFileCreateError: return "The file or folder could not be created";
+    case TAbErrorClass::ecFileOpenError: return "The file could not be opened";
+    default: return "The item could not be extracted";
+  }
+}
+
+int Usage() {
+  std::fputs("usage: vunzip list ARCHIVE\n       vunzip test ARCHIVE\n       vunzip extract ARCHIVE DEST\n", stderr);
+  return 3;
+}
+
+int Run(const std::string& command, const std::string& archive, const std::string& destination) {
+  auto files = platform::MakeHostFileSystem();
+  TAbUnZipper zip(*files);
+  int failed = 0;
+  zip.OnProcessItemFailure = [&](TAbUnZipper&, const TAbArchiveItem& item, TAbProcessType, TAbErrorClass errorClass,
+                                 int code) {
+    ++failed;
+    std::fprintf(stderr, "%s: %s\n", Printable(item.FileName).c_str(), FailureText(errorClass, code).c_str());
+  };
+  try {
+    zip.SetFileName(platform::HostPathToWindows(archive));
+    if (command == "list") {
+      for (int i = 0; i < zip.ItemCount(); ++i) {
+        const TAbArchiveItem& item = zip.Item(i);
+        std::printf("%" PRIu64 " %08" PRIx32 " %s\n", item.UncompressedSize, item.CRC32, Printable(item.FileName).c_str());
+      }
+      if (!zip.ZipfileComment().empty()) std::printf("comment: %s\n", zip.ZipfileComment().c_str());
+    } else if (command == "test") {
+      zip.TestFiles("*.*");
+    } else {
+      zip.SetBaseDirectory(platform::HostPathToWindows(destination));
+      zip.SetExtractOptions({eoCreateDirs, eoRestorePath});
+      zip.ExtractFiles("*.*");
+    }
+  } catch (const InstallerError& e) {
+    std::fprintf(stderr, "vunzip: %s\n", e.what());
+    return 2;
+  }
+  if (std::fflush(stdout) != 0) return 2;
+  return failed > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return Usage();
+  std::string command = argv[1];
+  if ((command == "list" || command == "test") && argc == 3) return Run(command, argv[2], "");
+  if (command == "extract" && argc == 4) return Run(command, argv[2], argv[3]);
+  return Usage();
+}
