@@ -55,7 +55,7 @@ class Parser {
     size_t digits = 0;
     while (digits < line.size() && IsDigit(line[digits])) ++digits;
     if (digits == 0) {
-      Fault(lineNumber, "a text line is its number, a tab or a space, and the text");
+      Fault(lineNumber, "expected a text line: its number, a tab or a space, and the text");
       return;
     }
     if (digits < line.size() && !IsBlank(line[digits])) {
