@@ -47,7 +47,7 @@ TEST_F(FileContract, ExistingNamesAreFoundWithoutRegardToCase) {
   EXPECT_EQ(Names(fs.find(drive.path("velmar\\setup.*"))), std::vector<std::string>{"Setup.ini"});
   // A new name keeps the case given, inside the folder that already exists.
   ASSERT_TRUE(Write(fs, drive.path("VELMAR\\NewFile.Txt"), "x"));
-  EXPECT_EQ(Names(fs.find(drive.path("*.*"))), std::vector<std::string>{"Velmar"});
+  EXPECT_EQ(Names(fs.find(drive.path("V*"))), std::vector<std::string>{"Velmar"});
   EXPECT_EQ(Names(fs.find(drive.path("Velmar\\n*"))), std::vector<std::string>{"NewFile.Txt"});
 }
 
@@ -70,6 +70,8 @@ TEST_F(FileContract, WildcardsSelectLikeFindFirstFile) {
     drive.writeFile(std::string("M\\") + name, "z");
   EXPECT_EQ(Names(fs.find(drive.path("M\\Velmar*.zip"))), (std::vector<std::string>{"Velmar1.zip", "velmar2.ZIP"}));
   EXPECT_EQ(Names(fs.find(drive.path("M\\?"))), std::vector<std::string>{"v"});
+  EXPECT_EQ(Names(fs.find(drive.path("M\\v?"))), std::vector<std::string>{"v"});
+  EXPECT_EQ(Names(fs.find(drive.path("M\\*."))), (std::vector<std::string>{".", "..", "v"}));
   EXPECT_EQ(Names(fs.find(drive.path("M\\velmar.TXT"))), std::vector<std::string>{"Velmar.txt"});
   EXPECT_TRUE(fs.find(drive.path("M\\*.exe")).empty());
   EXPECT_TRUE(fs.find(drive.path("Missing\\*.*")).empty());
@@ -136,13 +138,20 @@ TEST_F(FileContract, DeleteReportsWindowsErrorCodes) {
   EXPECT_EQ(fs.deleteFile(drive.path("Dir")), error::AccessDenied);
 }
 
-TEST_F(FileContract, CreateReplacesButNotAReadOnlyFile) {
+TEST_F(FileContract, CreateReplacesButNotAReadOnlyHiddenOrSystemFile) {
   drive.writeFile("c.txt", "long old content");
   ASSERT_TRUE(Write(fs, drive.path("c.txt"), "new"));
   EXPECT_EQ(drive.readFile("c.txt"), "new");
   ASSERT_TRUE(fs.setAttributes(drive.path("c.txt"), attr::ReadOnly));
   EXPECT_EQ(fs.create(drive.path("c.txt")), nullptr);
   EXPECT_EQ(drive.readFile("c.txt"), "new");
+  for (uint32_t bits : {attr::Hidden, attr::System}) {
+    drive.writeFile("h.txt", "kept");
+    ASSERT_TRUE(fs.setAttributes(drive.path("h.txt"), bits));
+    EXPECT_EQ(fs.create(drive.path("h.txt")), nullptr);
+    EXPECT_EQ(drive.readFile("h.txt"), "kept");
+    ASSERT_TRUE(fs.setAttributes(drive.path("h.txt"), attr::Archive));
+  }
   EXPECT_EQ(fs.create(drive.path("NoFolder\\c.txt")), nullptr);
   drive.makeFolder("Dir");
   EXPECT_EQ(fs.create(drive.path("Dir")), nullptr);
