@@ -26,7 +26,7 @@ std::string ReadWholeFile(platform::FileSystem& files, const std::string& path) 
 void WriteWholeFile(platform::FileSystem& files, const std::string& path, const std::string& bytes) {
   const std::string temporary = path + ".tmp";
   auto file = files.create(temporary);
-  if (!file) throw InstallerError("Cannot create \"" + temporary + "\"");
+  if (!file) throw InstallerError("Cannot create \"" + path + "\" (does the folder exist?)");
   const bool written = file->write(bytes.data(), bytes.size()) == int64_t(bytes.size());
   const bool closed = file->close();
   if (!written || !closed || !files.replaceFile(temporary, path)) {

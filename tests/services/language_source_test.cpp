@@ -4,6 +4,7 @@
 
 #include "services/errors.h"
 #include "services/language_compiler.h"
+#include "support/temp_drive.h"
 
 namespace velmar {
 namespace {
@@ -106,6 +107,35 @@ TEST(LanguageCompiler, DecompileReportsDamage) {
 
   const std::string tooFew = compiled.combinedFile.substr(0, 41) + std::string("\x03\0\0\0", 4);
   EXPECT_FALSE(DecompileLanguage(tooFew, 44).problems.empty());
+}
+
+TEST(LanguageCompiler, WritesBothFilesOrNothing) {
+  test::TempDrive drive;
+  drive.writeFile("src\\de.txt", "language 49\n33\t&Velmar installieren\n");
+  drive.makeFolder("out");
+  const auto written = CompileLanguageFiles(drive.fs(), drive.path("src\\de.txt"), drive.path("out"));
+  EXPECT_EQ(written, (std::vector<std::string>{drive.path("out\\Velmar.L49"), drive.path("out\\VSETUP.L49")}));
+  const std::string combined = drive.readFile("out\\Velmar.L49");
+  EXPECT_EQ(DecompileLanguageFileAt(drive.fs(), drive.path("out\\VSETUP.L49")).source.texts.at(33),
+            "&Velmar installieren");
+
+  // A faulty source names itself and its line, and leaves the old files alone.
+  drive.writeFile("src\\de.txt", "language 49\n33\t&Velmar installieren\n33\tagain\n");
+  try {
+    CompileLanguageFiles(drive.fs(), drive.path("src\\de.txt"), drive.path("out"));
+    FAIL() << "no error";
+  } catch (const InstallerError& error) {
+    const std::string message = error.what();
+    EXPECT_NE(message.find(drive.path("src\\de.txt")), std::string::npos) << message;
+    EXPECT_NE(message.find("line 3:"), std::string::npos) << message;
+  }
+  EXPECT_EQ(drive.readFile("out\\Velmar.L49"), combined);
+
+  EXPECT_THROW(CompileLanguageFiles(drive.fs(), drive.path("src\\missing.txt"), drive.path("out")), InstallerError);
+  drive.writeFile("src\\de.txt", "language 49\n");
+  EXPECT_THROW(CompileLanguageFiles(drive.fs(), drive.path("src\\de.txt"), drive.path("none")), InstallerError);
+  drive.writeFile("out\\texts.bin", combined);
+  EXPECT_THROW(DecompileLanguageFileAt(drive.fs(), drive.path("out\\texts.bin")), InstallerError);
 }
 
 }  // namespace
