@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "platform/files.h"
+#include "platform/pe_version.h"
 #include "platform/wildcard.h"
 #include "support/pe_image.h"
 #include "support/temp_drive.h"
@@ -265,6 +267,26 @@ TEST_F(FileContract, FileVersionComesFromTheVersionResource) {
   drive.writeFile("plain.txt", "MZ but nothing else");
   EXPECT_FALSE(fs.fileVersion(drive.path("plain.txt")));
   EXPECT_FALSE(fs.fileVersion(drive.path("missing.dll")));
+}
+
+TEST_F(FileContract, PortableVersionReaderAgreesWithThePort) {
+  drive.writeFile("64.dll", test::BuildVersionedPeImage({{1, 2, 3, 4}, true}));
+  drive.writeFile("32.dll", test::BuildVersionedPeImage({{5, 6, 7, 8}, false}));
+  std::vector<std::string> files = {drive.path("64.dll"), drive.path("32.dll")};
+  // On Windows also the system's own programs.
+  for (const char* name : {"kernel32.dll", "user32.dll", "shell32.dll", "notepad.exe"}) {
+    std::string path = fs.systemFolder() + "\\" + name;
+    if (fs.attributes(path)) files.push_back(path);
+  }
+  for (const std::string& path : files) {
+    auto byPort = fs.fileVersion(path);
+    auto byReader = ReadPeFileVersion(fs, path);
+    ASSERT_EQ(byPort.has_value(), byReader.has_value()) << path;
+    if (!byPort) continue;
+    EXPECT_EQ(std::tie(byPort->major, byPort->minor, byPort->release, byPort->build),
+              std::tie(byReader->major, byReader->minor, byReader->release, byReader->build))
+        << path;
+  }
 }
 
 }  // namespace velmar::platform
