@@ -4,6 +4,7 @@
 
 #include "services/errors.h"
 #include "services/language_compiler.h"
+#include "support/failing_files.h"
 #include "support/temp_drive.h"
 
 namespace velmar {
@@ -136,6 +137,23 @@ TEST(LanguageCompiler, WritesBothFilesOrNothing) {
   EXPECT_THROW(CompileLanguageFiles(drive.fs(), drive.path("src\\de.txt"), drive.path("none")), InstallerError);
   drive.writeFile("out\\texts.bin", combined);
   EXPECT_THROW(DecompileLanguageFileAt(drive.fs(), drive.path("out\\texts.bin")), InstallerError);
+}
+
+TEST(LanguageCompiler, FailedWriteKeepsTheOldFile) {
+  test::TempDrive drive;
+  drive.writeFile("de.txt", "language 49\n33\t&Velmar installieren\n");
+  drive.writeFile("Velmar.L49", "old");
+  test::FailingFiles files(drive.fs());
+  for (const test::FaultRule& fault :
+       {test::FaultRule{.op = test::FileOp::Write, .pathContains = "Velmar.L49", .shortWrite = true},
+        test::FaultRule{.op = test::FileOp::Close, .pathContains = "Velmar.L49"},
+        test::FaultRule{.op = test::FileOp::Replace, .pathContains = "Velmar.L49"}}) {
+    files.clearFaults();
+    files.addFault(fault);
+    EXPECT_THROW(CompileLanguageFiles(files, drive.path("de.txt"), drive.root()), InstallerError);
+    EXPECT_EQ(drive.readFile("Velmar.L49"), "old");
+    EXPECT_FALSE(drive.exists("Velmar.L49.tmp"));
+  }
 }
 
 }  // namespace

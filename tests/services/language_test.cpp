@@ -6,6 +6,7 @@
 #include "services/language_compiler.h"
 #include "services/language_source.h"
 #include "services/language_test_files.h"
+#include "support/failing_files.h"
 #include "support/temp_drive.h"
 
 namespace velmar {
@@ -200,6 +201,40 @@ TEST_F(LanguageSupportTest, SizesClaimingGigabytesAreNotTrusted) {
   drive.writeFile("VSETUP.L33", Block(8191, 65528, 0xFFFFFFFF, {Entry(1, 2)}, "Hi"));
   ASSERT_EQ(language.Load(33), LanguageSupport::Loaded);
   EXPECT_EQ(language.Translate(16, 1, "d"), "d");
+}
+
+// A language file that cannot be read is an error that names it; nothing of
+// it stays loaded, and a later attempt reads it again.
+TEST_F(LanguageSupportTest, ReadErrorsEscapeAndLeaveNothingLoaded) {
+  MakeCombinedMedium();
+  WriteSeparate("VSETUP.L49", German);
+  test::FailingFiles files(drive.fs());
+  LanguageSupport failing(files, drive.root());
+  failing.Initialise();
+  ASSERT_TRUE(failing.CombinedMode());
+
+  for (const test::FileOp op : {test::FileOp::OpenRead, test::FileOp::Read, test::FileOp::Seek}) {
+    files.clearFaults();
+    files.addFault({.op = op, .nth = op == test::FileOp::OpenRead ? 1 : 3, .pathContains = "Velmar.L49"});
+    try {
+      failing.Load(49);
+      FAIL() << "no error for fault " << int(op);
+    } catch (const InstallerError& error) {
+      EXPECT_NE(std::string(error.what()).find("Velmar.L49"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(failing.Translate(16, 33, "Install &Velmar"), "Install &Velmar");
+  }
+  files.clearFaults();
+  EXPECT_EQ(failing.Load(49), LanguageSupport::Loaded);
+  EXPECT_EQ(failing.Translate(16, 33, "Install &Velmar"), "&Velmar installieren");
+
+  // The separate file too, once it exists.
+  drive.fs().deleteFile(drive.path("Velmar.L49"));
+  failing.Initialise();
+  ASSERT_FALSE(failing.CombinedMode());
+  files.failAt(test::FileOp::Read, 2);
+  EXPECT_THROW(failing.Load(49), InstallerError);
+  EXPECT_EQ(failing.Translate(16, 33, "Install &Velmar"), "Install &Velmar");
 }
 
 TEST(LanguageCodes, IndexCodeAndCaptions) {
