@@ -127,7 +127,9 @@ TEST(LanguageFile, DamagedFilesYieldOnlyTheirOwnBytes) {
       ASSERT_LE(entry.name.size(), 40u);
       if (entry.size <= 0 || entry.offset < 0) continue;
       for (const auto& text : ReadGroupBlock(source, uint64_t(entry.offset))) {
-        if (text && !text->empty()) ASSERT_NE(file.find(*text), std::string::npos) << round;
+        if (text && !text->empty()) {
+          ASSERT_NE(file.find(*text), std::string::npos) << round;
+        }
       }
     }
   }
