@@ -1,0 +1,91 @@
+#pragma once
+// The numbers of the installer's own texts (group 16 of the language files)
+// and their English wording. Call sites pass the English text themselves; this
+// list is the one place that names every text, so that the text sources of
+// the four languages can be checked against it.
+
+#include <string_view>
+
+namespace velmar::text {
+
+constexpr int Group = 16;
+
+constexpr int AdminRightsRequired = 9;
+constexpr int VelmarRunning = 10;
+constexpr int ProjectManagerRunning = 11;
+constexpr int ArchiveViewerRunning = 12;
+constexpr int PrinterSpoolerRunning = 13;
+constexpr int SmsServerRunning = 14;
+constexpr int InstalledOn = 19;
+constexpr int ExplorerFailed = 29;
+constexpr int SettingsNotSaved = 30;
+constexpr int ShortcutFailed = 31;
+constexpr int SelectFunction = 32;
+constexpr int InstallVelmar = 33;
+constexpr int InstallPatch = 34;
+constexpr int InstallProject = 35;
+constexpr int ViewReadme = 36;
+constexpr int ExploreUtilities = 37;
+constexpr int UninstallVelmar = 38;
+constexpr int ContinueEnter = 39;
+constexpr int ExitEsc = 40;
+constexpr int WelcomeIntro = 41;
+constexpr int WelcomeExitPrograms = 42;
+constexpr int WelcomeHowToGoOn = 43;
+constexpr int AcceptTerms = 46;
+constexpr int RejectTerms = 47;
+constexpr int LicenceReadBelow = 48;
+constexpr int LicenceQuestion = 49;
+constexpr int LicenceFirstLine = 50;  // the agreement: 20 lines, 50 to 69
+constexpr int LicenceLineCount = 20;
+constexpr int SpecialInstall = 140;
+constexpr int ReadmeCaption = 170;
+constexpr int FileNotFound = 171;
+
+struct EnglishText {
+  int id;
+  std::string_view text;
+};
+
+// Every text with its English wording; the agreement lines have none.
+inline constexpr EnglishText EnglishTexts[] = {
+    {AdminRightsRequired, "Administrator rights are required when installing some drivers."},
+    {VelmarRunning, "Cannot install !\r\nVelmar is running !"},
+    {ProjectManagerRunning, "Cannot install !\r\nVelmar Project manager is running !"},
+    {ArchiveViewerRunning, "Cannot install !\r\nArchive viewer is running !"},
+    {PrinterSpoolerRunning, "Cannot install !\r\nVelmar printer spooler is running !"},
+    {SmsServerRunning, "Cannot install !\r\nSMS Server is running !"},
+    {InstalledOn, "Velmar was installed on this computer on $"},
+    {ExplorerFailed, "ERROR: Could not load explorer for : \r\n$"},
+    {SettingsNotSaved, "Could not save settings !"},
+    {ShortcutFailed, "ERROR: Failed to create shortcut !\r\n$"},
+    {SelectFunction, "Select function :"},
+    {InstallVelmar, "Install &Velmar"},
+    {InstallPatch, "Install a Patch &file"},
+    {InstallProject, "Install a &Project"},
+    {ViewReadme, "View Velmar \"&Readme.txt\" file"},
+    {ExploreUtilities, "&Explore utilities folder"},
+    {UninstallVelmar, "&Uninstall Velmar"},
+    {ContinueEnter, "&Continue (Enter)"},
+    {ExitEsc, "E&xit (Esc)"},
+    {WelcomeIntro,
+     "Welcome to the Velmar setup program. This program will install Velmar, or an Velmar project, on to your "
+     "computer. This program can also be used to uninstall Velmar from the computer."},
+    {WelcomeExitPrograms,
+     "It is strongly recommended that you exit all Windows programs before running this Setup program."},
+    {WelcomeHowToGoOn,
+     "Click cancel to stop this Setup and then close any running programs. Click Next to continue with the Setup "
+     "program."},
+    {AcceptTerms, "&Accept terms"},
+    {RejectTerms, "&Reject terms"},
+    {LicenceReadBelow,
+     "Please read the following License Agreement. Press the PAGE DOWN key to see the rest of the agreement."},
+    {LicenceQuestion,
+     "Do you accept the terms of this License Agreement ? If you choose NO, Setup will close. To continue with the "
+     "installation you must accept this agreement."},
+    {SpecialInstall, "&Special install"},
+    {ReadmeCaption, "VELMAR Readme.txt"},
+    {FileNotFound, "ERROR: Cannot find file !\r\n$"},
+};
+
+}  // namespace velmar::text
