@@ -1,0 +1,24 @@
+#pragma once
+// Reads the fixed file version out of a Windows program's version resource
+// (PE header, resource directory, RT_VERSION, VS_FIXEDFILEINFO), so that the
+// four numbers are the same on every platform. Damaged or hostile files give
+// nullopt; nothing is ever read outside the file.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "platform/files.h"
+
+namespace velmar::platform {
+
+// Fills `size` bytes from `offset`; false when the file is shorter.
+using ReadAtFn = std::function<bool(uint64_t offset, void* out, size_t size)>;
+
+std::optional<FileVersion> ReadPeFileVersion(const ReadAtFn& readAt);
+std::optional<FileVersion> ReadPeFileVersion(std::span<const uint8_t> bytes);
+std::optional<FileVersion> ReadPeFileVersion(FileSystem& fs, const std::string& path);
+
+}  // namespace velmar::platform

@@ -1,0 +1,261 @@
+// The same expectations for the file system of whichever port this test
+// program is built with: POSIX (with the drive table) or Win32.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/files.h"
+#include "platform/wildcard.h"
+#include "support/pe_image.h"
+#include "support/temp_drive.h"
+
+namespace velmar::platform {
+
+namespace {
+
+using test::TempDrive;
+
+std::vector<std::string> Names(const std::vector<DirEntry>& entries) {
+  std::vector<std::string> names;
+  for (const DirEntry& e : entries) names.push_back(e.name);
+  return names;
+}
+
+bool Write(FileSystem& fs, const std::string& path, std::string_view bytes) {
+  auto file = fs.create(path);
+  if (!file) return false;
+  bool ok = file->write(bytes.data(), bytes.size()) == static_cast<int64_t>(bytes.size());
+  return file->close() && ok;
+}
+
+// 2001-02-03 04:05:06.7 UTC and a day later.
+constexpr FileTime SomeTime = 126256455067000000;
+constexpr FileTime DayLater = SomeTime + 864000000000;
+
+}  // namespace
+
+class FileContract : public testing::Test {
+ protected:
+  TempDrive drive;
+  FileSystem& fs = drive.fs();
+};
+
+TEST_F(FileContract, ExistingNamesAreFoundWithoutRegardToCase) {
+  drive.writeFile("Velmar\\Setup.ini", "[Setup]");
+  EXPECT_EQ(drive.readFile("VELMAR\\SETUP.INI"), "[Setup]");
+  EXPECT_EQ(Names(fs.find(drive.path("velmar\\setup.*"))), std::vector<std::string>{"Setup.ini"});
+  // A new name keeps the case given, inside the folder that already exists.
+  ASSERT_TRUE(Write(fs, drive.path("VELMAR\\NewFile.Txt"), "x"));
+  EXPECT_EQ(Names(fs.find(drive.path("*.*"))), std::vector<std::string>{"Velmar"});
+  EXPECT_EQ(Names(fs.find(drive.path("Velmar\\n*"))), std::vector<std::string>{"NewFile.Txt"});
+}
+
+TEST_F(FileContract, FindListsDotsFirstThenNamesInUpperCaseOrder) {
+  for (const char* name : {"b.txt", "A.txt", "_x", "c.dat", "zeta"}) drive.writeFile(std::string("Sub\\") + name, "");
+  drive.makeFolder("Sub\\Folder");
+  auto entries = fs.find(drive.path("Sub\\*.*"));
+  EXPECT_EQ(Names(entries),
+            (std::vector<std::string>{".", "..", "A.txt", "b.txt", "c.dat", "Folder", "zeta", "_x"}));
+  ASSERT_EQ(entries.size(), 8u);
+  EXPECT_TRUE(entries[0].attributes & attr::Folder);
+  EXPECT_TRUE(entries[1].attributes & attr::Folder);
+  EXPECT_TRUE(entries[5].attributes & attr::Folder);
+  EXPECT_FALSE(entries[2].attributes & attr::Folder);
+  EXPECT_EQ(Names(fs.find(drive.path("Sub\\*"))), Names(entries));
+}
+
+TEST_F(FileContract, WildcardsSelectLikeFindFirstFile) {
+  for (const char* name : {"Velmar1.zip", "velmar2.ZIP", "Velmar.txt", "OldVelmar.zip", "Velmar3.zip.bak", "v"})
+    drive.writeFile(std::string("M\\") + name, "z");
+  EXPECT_EQ(Names(fs.find(drive.path("M\\Velmar*.zip"))), (std::vector<std::string>{"Velmar1.zip", "velmar2.ZIP"}));
+  EXPECT_EQ(Names(fs.find(drive.path("M\\?"))), std::vector<std::string>{"v"});
+  EXPECT_EQ(Names(fs.find(drive.path("M\\velmar.TXT"))), std::vector<std::string>{"Velmar.txt"});
+  EXPECT_TRUE(fs.find(drive.path("M\\*.exe")).empty());
+  EXPECT_TRUE(fs.find(drive.path("Missing\\*.*")).empty());
+  auto one = fs.find(drive.path("M\\Velmar.txt"));
+  ASSERT_EQ(one.size(), 1u);
+  EXPECT_EQ(one[0].size, 1u);
+}
+
+TEST_F(FileContract, ReadOnlyHiddenAndSystemAreKept) {
+  drive.writeFile("f.txt", "x");
+  const std::string f = drive.path("f.txt");
+  auto fresh = fs.attributes(f);
+  ASSERT_TRUE(fresh);
+  EXPECT_EQ(*fresh & ~attr::Archive, 0u);
+  for (uint32_t bits : {attr::ReadOnly, attr::Hidden, attr::System, attr::ReadOnly | attr::Hidden | attr::System}) {
+    ASSERT_TRUE(fs.setAttributes(f, bits | attr::Archive)) << bits;
+    EXPECT_EQ(fs.attributes(f).value_or(0) & ~attr::Archive, bits);
+    auto listed = fs.find(f);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].attributes & ~attr::Archive, bits);
+  }
+  ASSERT_TRUE(fs.setAttributes(f, attr::Archive));
+  EXPECT_EQ(fs.attributes(f), attr::Archive);
+  drive.makeFolder("Dir");
+  EXPECT_EQ(fs.attributes(drive.path("Dir")).value_or(0) & attr::Folder, attr::Folder);
+  ASSERT_TRUE(fs.setAttributes(drive.path("Dir"), attr::Hidden));
+  EXPECT_EQ(fs.attributes(drive.path("Dir")).value_or(0) & (attr::Hidden | attr::Folder), attr::Hidden | attr::Folder);
+  EXPECT_FALSE(fs.attributes(drive.path("missing.txt")));
+  EXPECT_FALSE(fs.setAttributes(drive.path("missing.txt"), attr::Archive));
+}
+
+TEST_F(FileContract, TimesAreSetAndReadBack) {
+  drive.writeFile("t.txt", "x");
+  const std::string t = drive.path("t.txt");
+  ASSERT_TRUE(fs.setFileTimes(t, {SomeTime, DayLater, SomeTime}));
+  auto times = fs.fileTimes(t);
+  ASSERT_TRUE(times);
+  EXPECT_EQ(times->lastWrite, SomeTime);
+  EXPECT_EQ(times->lastAccess, DayLater);
+  EXPECT_NE(times->creation, 0);
+  // A zero time is left as it was.
+  ASSERT_TRUE(fs.setFileTimes(t, {0, 0, DayLater}));
+  EXPECT_EQ(fs.fileTimes(t)->lastAccess, DayLater);
+  EXPECT_EQ(fs.fileTimes(t)->lastWrite, DayLater);
+  EXPECT_EQ(fs.find(t).at(0).times.lastWrite, DayLater);
+  // A read-only file's times can be set too (copies keep their source's times).
+  ASSERT_TRUE(fs.setAttributes(t, attr::ReadOnly));
+  EXPECT_TRUE(fs.setFileTimes(t, {0, 0, SomeTime}));
+  EXPECT_EQ(fs.fileTimes(t)->lastWrite, SomeTime);
+  EXPECT_FALSE(fs.setFileTimes(drive.path("missing"), {0, 0, SomeTime}));
+}
+
+TEST_F(FileContract, DeleteReportsWindowsErrorCodes) {
+  drive.writeFile("gone.txt", "x");
+  EXPECT_EQ(fs.deleteFile(drive.path("GONE.TXT")), 0);
+  EXPECT_FALSE(drive.exists("gone.txt"));
+  EXPECT_EQ(fs.deleteFile(drive.path("gone.txt")), error::FileNotFound);
+  EXPECT_EQ(fs.deleteFile(drive.path("NoFolder\\gone.txt")), error::PathNotFound);
+  drive.writeFile("ro.txt", "x");
+  ASSERT_TRUE(fs.setAttributes(drive.path("ro.txt"), attr::ReadOnly));
+  EXPECT_EQ(fs.deleteFile(drive.path("ro.txt")), error::AccessDenied);
+  EXPECT_TRUE(drive.exists("ro.txt"));
+  drive.makeFolder("Dir");
+  EXPECT_EQ(fs.deleteFile(drive.path("Dir")), error::AccessDenied);
+}
+
+TEST_F(FileContract, CreateReplacesButNotAReadOnlyFile) {
+  drive.writeFile("c.txt", "long old content");
+  ASSERT_TRUE(Write(fs, drive.path("c.txt"), "new"));
+  EXPECT_EQ(drive.readFile("c.txt"), "new");
+  ASSERT_TRUE(fs.setAttributes(drive.path("c.txt"), attr::ReadOnly));
+  EXPECT_EQ(fs.create(drive.path("c.txt")), nullptr);
+  EXPECT_EQ(drive.readFile("c.txt"), "new");
+  EXPECT_EQ(fs.create(drive.path("NoFolder\\c.txt")), nullptr);
+  drive.makeFolder("Dir");
+  EXPECT_EQ(fs.create(drive.path("Dir")), nullptr);
+}
+
+TEST_F(FileContract, AppendWritesAtTheEnd) {
+  drive.writeFile("log.txt", "ab");
+  auto file = fs.openAppend(drive.path("log.txt"));
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->write("cd", 2), 2);
+  EXPECT_EQ(file->size(), 4u);
+  EXPECT_TRUE(file->close());
+  EXPECT_EQ(drive.readFile("log.txt"), "abcd");
+  EXPECT_EQ(fs.openAppend(drive.path("missing.txt")), nullptr);
+  ASSERT_TRUE(fs.setAttributes(drive.path("log.txt"), attr::ReadOnly));
+  EXPECT_EQ(fs.openAppend(drive.path("log.txt")), nullptr);
+}
+
+TEST_F(FileContract, ReadingIsSharedWithWritersAndReaders) {
+  auto writer = fs.create(drive.path("shared.txt"));
+  ASSERT_TRUE(writer);
+  ASSERT_EQ(writer->write("hello", 5), 5);
+  auto reader = fs.openRead(drive.path("shared.txt"));
+  ASSERT_TRUE(reader);
+  auto second = fs.openRead(drive.path("shared.txt"));
+  ASSERT_TRUE(second);
+  char buffer[16];
+  EXPECT_EQ(reader->read(buffer, sizeof(buffer)), 5);
+  EXPECT_EQ(reader->read(buffer, sizeof(buffer)), 0);
+  EXPECT_TRUE(second->seek(3));
+  EXPECT_EQ(second->read(buffer, sizeof(buffer)), 2);
+  EXPECT_EQ(std::string(buffer, 2), "lo");
+  EXPECT_TRUE(reader->close());
+  EXPECT_TRUE(second->close());
+  EXPECT_TRUE(writer->close());
+  EXPECT_EQ(fs.openRead(drive.path("missing.txt")), nullptr);
+  drive.makeFolder("Dir");
+  EXPECT_EQ(fs.openRead(drive.path("Dir")), nullptr);
+}
+
+TEST_F(FileContract, ReplaceFileRenamesOverAnExistingFile) {
+  drive.writeFile("new.tmp", "fresh");
+  drive.writeFile("Setup.ini", "stale");
+  ASSERT_TRUE(fs.replaceFile(drive.path("new.tmp"), drive.path("Setup.ini")));
+  EXPECT_EQ(drive.readFile("Setup.ini"), "fresh");
+  EXPECT_FALSE(drive.exists("new.tmp"));
+  EXPECT_TRUE(fs.replaceFile(drive.path("Setup.ini"), drive.path("Moved.ini")));
+  EXPECT_EQ(drive.readFile("Moved.ini"), "fresh");
+  EXPECT_FALSE(fs.replaceFile(drive.path("missing"), drive.path("Moved.ini")));
+  drive.writeFile("other.tmp", "x");
+  ASSERT_TRUE(fs.setAttributes(drive.path("Moved.ini"), attr::ReadOnly));
+  EXPECT_FALSE(fs.replaceFile(drive.path("other.tmp"), drive.path("Moved.ini")));
+  EXPECT_EQ(drive.readFile("Moved.ini"), "fresh");
+}
+
+TEST_F(FileContract, FoldersAreCreatedAndRemovedOneAtATime) {
+  EXPECT_TRUE(fs.createFolder(drive.path("A")));
+  EXPECT_FALSE(fs.createFolder(drive.path("a")));  // exists already
+  EXPECT_FALSE(fs.createFolder(drive.path("X\\Y")));
+  EXPECT_TRUE(fs.createFolder(drive.path("A\\B")));
+  EXPECT_FALSE(fs.removeFolder(drive.path("A")));  // not empty
+  EXPECT_TRUE(fs.removeFolder(drive.path("a\\b")));
+  EXPECT_TRUE(fs.removeFolder(drive.path("A")));
+  EXPECT_FALSE(drive.exists("A"));
+  EXPECT_FALSE(fs.removeFolder(drive.path("A")));
+}
+
+TEST_F(FileContract, CurrentFolderGovernsRelativePaths) {
+  drive.makeFolder("Work\\Sub");
+  ASSERT_TRUE(fs.setCurrentFolder(drive.path("Work\\Sub\\")));
+  EXPECT_TRUE(SameNameIgnoringCase(fs.currentFolder(), drive.path("Work\\Sub")));
+  ASSERT_TRUE(Write(fs, "rel.txt", "r"));
+  EXPECT_EQ(drive.readFile("Work\\Sub\\rel.txt"), "r");
+  EXPECT_TRUE(fs.attributes("..\\Sub\\rel.txt"));
+  EXPECT_FALSE(fs.setCurrentFolder(drive.path("Missing")));
+  EXPECT_FALSE(fs.setCurrentFolder(drive.path("Work\\Sub\\rel.txt")));
+  EXPECT_TRUE(SameNameIgnoringCase(fs.currentFolder(), drive.path("Work\\Sub")));
+}
+
+TEST_F(FileContract, DriveTypesOfRoots) {
+  const std::string root = drive.root().substr(0, 3);
+  EXPECT_EQ(fs.driveType(root), DriveType::Fixed);
+  EXPECT_EQ(fs.driveType(drive.path("Sub\\")), DriveType::NoRoot);
+  for (DriveType type : {DriveType::CdRom, DriveType::Removable, DriveType::Remote, DriveType::RamDisk}) {
+    auto extra = drive.addDrive(type);
+    if (!extra) continue;
+    EXPECT_EQ(fs.driveType(*extra), type);
+    EXPECT_TRUE(fs.find(*extra + "*.*").empty());
+  }
+  if (!drive.addDrive(DriveType::CdRom)) GTEST_SKIP() << "this port cannot add drives";
+}
+
+TEST_F(FileContract, WindowsAndSystemFoldersExist) {
+  std::string windows = fs.windowsFolder(), system = fs.systemFolder();
+  ASSERT_GE(windows.size(), 3u);
+  EXPECT_NE(windows.back(), '\\');
+  EXPECT_NE(system.back(), '\\');
+  EXPECT_TRUE(SameNameIgnoringCase(system.substr(0, windows.size() + 1), windows + "\\"));
+  EXPECT_TRUE(fs.attributes(windows).value_or(0) & attr::Folder);
+  EXPECT_TRUE(fs.attributes(system).value_or(0) & attr::Folder);
+}
+
+TEST_F(FileContract, FileVersionComesFromTheVersionResource) {
+  drive.writeFile("Tool.dll", test::BuildVersionedPeImage({{3, 4, 10, 1234}}));
+  auto version = fs.fileVersion(drive.path("Tool.dll"));
+  ASSERT_TRUE(version);
+  EXPECT_EQ(version->major, 3);
+  EXPECT_EQ(version->minor, 4);
+  EXPECT_EQ(version->release, 10);
+  EXPECT_EQ(version->build, 1234);
+  drive.writeFile("plain.txt", "MZ but nothing else");
+  EXPECT_FALSE(fs.fileVersion(drive.path("plain.txt")));
+  EXPECT_FALSE(fs.fileVersion(drive.path("missing.dll")));
+}
+
+}  // namespace velmar::platform

@@ -1,0 +1,66 @@
+#include "platform/posix/drive_table.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/posix/windows_path.h"
+#include "services/errors.h"
+
+namespace velmar::platform {
+
+TEST(WindowsPath, ResolvesAgainstTheCurrentFolder) {
+  auto text = [](std::string_view path, std::string_view current = "C:\\Work\\Sub") {
+    auto resolved = ResolveWindowsPath(path, current);
+    return resolved ? resolved->text() : std::string("<none>");
+  };
+  EXPECT_EQ(text("c:\\Velmar\\Install\\"), "C:\\Velmar\\Install");
+  EXPECT_EQ(text("D:/a//b/./c"), "D:\\a\\b\\c");
+  EXPECT_EQ(text("x.ini"), "C:\\Work\\Sub\\x.ini");
+  EXPECT_EQ(text("..\\x.ini"), "C:\\Work\\x.ini");
+  EXPECT_EQ(text("\\x.ini"), "C:\\x.ini");
+  EXPECT_EQ(text("C:x.ini"), "C:\\Work\\Sub\\x.ini");
+  EXPECT_EQ(text("D:x.ini"), "D:\\x.ini");
+  EXPECT_EQ(text("C:\\..\\..\\a"), "C:\\a");
+  EXPECT_EQ(text("C:"), "C:\\Work\\Sub");
+  EXPECT_EQ(text("D:\\"), "D:\\");
+  EXPECT_EQ(text("\\\\?\\E:\\long"), "E:\\long");
+  EXPECT_EQ(text("\\\\server\\share\\x"), "<none>");
+  EXPECT_EQ(text("C:\\a*b"), "<none>");
+  EXPECT_EQ(text("C:\\a\\b:c"), "<none>");
+}
+
+TEST(DriveTable, ParsesTheEnvironmentForm) {
+  DriveTable table = ParseDriveTable("C=/srv/c:fixed;D=/media/cd:cdrom;;r=/mnt/usb/:removable;N=/net");
+  ASSERT_NE(table.find('C'), nullptr);
+  EXPECT_EQ(table.find('C')->hostFolder, "/srv/c");
+  EXPECT_EQ(table.find('D')->type, DriveType::CdRom);
+  EXPECT_EQ(table.find('R')->hostFolder, "/mnt/usb");
+  EXPECT_EQ(table.find('R')->type, DriveType::Removable);
+  EXPECT_EQ(table.find('N')->type, DriveType::Fixed);
+  EXPECT_EQ(table.find('Z')->hostFolder, "/");
+  EXPECT_EQ(table.find('E'), nullptr);
+  EXPECT_EQ(ParseDriveTable("Z=/srv/z").find('Z')->hostFolder, "/srv/z");
+}
+
+TEST(DriveTable, BadEntriesAreNamed) {
+  for (const char* bad : {"C", "1=/x", "C=relative", "C=/x:floppy", "C:/x"}) {
+    try {
+      ParseDriveTable(bad);
+      ADD_FAILURE() << bad;
+    } catch (const InstallerError& e) {
+      EXPECT_NE(std::string(e.what()).find(bad), std::string::npos) << e.what();
+    }
+  }
+}
+
+TEST(DriveTable, HostPathsBecomeWindowsPathsThroughTheLongestPrefix) {
+  DriveTable table = ParseDriveTable("C=/srv/c;D=/srv/c/media:cdrom");
+  EXPECT_EQ(table.toWindows("/srv/c/Velmar/Setup.exe"), "C:\\Velmar\\Setup.exe");
+  EXPECT_EQ(table.toWindows("/srv/c"), "C:\\");
+  EXPECT_EQ(table.toWindows("/srv/c/media/x"), "D:\\x");
+  EXPECT_EQ(table.toWindows("/srv/cd/x"), "Z:\\srv\\cd\\x");
+  EXPECT_EQ(table.toWindows("/"), "Z:\\");
+  table.unmap('Z');
+  EXPECT_EQ(table.toWindows("/usr/bin"), std::nullopt);
+}
+
+}  // namespace velmar::platform

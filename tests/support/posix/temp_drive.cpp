@@ -1,0 +1,58 @@
+#include "support/temp_drive.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "platform/posix/posix_files.h"
+
+namespace velmar::test {
+
+struct TempDrive::Port {
+  std::string base;  // holds one folder per drive letter
+  platform::PosixFileSystem fs;
+};
+
+namespace {
+
+std::string MakeDriveFolder(const std::string& base, char letter) {
+  std::string folder = base + "/" + letter;
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+}  // namespace
+
+TempDrive::TempDrive() : port_(std::make_unique<Port>()) {
+  std::string pattern = std::filesystem::temp_directory_path().string() + "/velmar-test-XXXXXX";
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("TempDrive: mkdtemp failed");
+  port_->base = pattern;
+  port_->fs.drives().map('T', MakeDriveFolder(port_->base, 'T'), platform::DriveType::Fixed);
+  std::string c = MakeDriveFolder(port_->base, 'C');
+  std::filesystem::create_directories(c + "/Windows/System32");
+  port_->fs.drives().map('C', c, platform::DriveType::Fixed);
+  root_ = "T:\\";
+  port_->fs.setCurrentFolder(root_);
+}
+
+TempDrive::~TempDrive() {
+  std::error_code ignored;
+  std::filesystem::remove_all(port_->base, ignored);
+}
+
+platform::FileSystem& TempDrive::fs() { return port_->fs; }
+
+std::optional<std::string> TempDrive::addDrive(platform::DriveType type) {
+  if (type == platform::DriveType::NoRoot) return std::nullopt;
+  for (char letter = 'D'; letter < 'Z'; ++letter) {
+    if (port_->fs.drives().find(letter)) continue;
+    port_->fs.drives().map(letter, MakeDriveFolder(port_->base, letter), type);
+    return std::string{letter, ':', '\\'};
+  }
+  return std::nullopt;
+}
+
+std::string TempDrive::hostRoot() const { return port_->base + "/T/"; }
+
+}  // namespace velmar::test

@@ -1,0 +1,42 @@
+#include "support/temp_drive.h"
+
+#include <stdexcept>
+
+namespace velmar::test {
+
+std::string TempDrive::path(std::string_view relative) const { return root_ + std::string(relative); }
+
+void TempDrive::makeFolder(std::string_view relative) {
+  for (size_t cut = 0; cut != std::string_view::npos;) {
+    cut = relative.find('\\', cut + 1);
+    fs().createFolder(path(relative.substr(0, cut)));
+  }
+}
+
+void TempDrive::writeFile(std::string_view relative, std::string_view bytes) {
+  size_t cut = relative.rfind('\\');
+  if (cut != std::string_view::npos) makeFolder(relative.substr(0, cut));
+  auto file = fs().create(path(relative));
+  if (!file) throw std::runtime_error("TempDrive: cannot create " + path(relative));
+  bool written = bytes.empty() || file->write(bytes.data(), bytes.size()) == static_cast<int64_t>(bytes.size());
+  if (!file->close() || !written) throw std::runtime_error("TempDrive: cannot write " + path(relative));
+}
+
+std::string TempDrive::readFile(std::string_view relative) {
+  auto file = fs().openRead(path(relative));
+  if (!file) throw std::runtime_error("TempDrive: cannot open " + path(relative));
+  std::string content;
+  char buffer[8192];
+  for (;;) {
+    int64_t got = file->read(buffer, sizeof(buffer));
+    if (got < 0) throw std::runtime_error("TempDrive: cannot read " + path(relative));
+    if (got == 0) break;
+    content.append(buffer, static_cast<size_t>(got));
+  }
+  file->close();
+  return content;
+}
+
+bool TempDrive::exists(std::string_view relative) { return fs().attributes(path(relative)).has_value(); }
+
+}  // namespace velmar::test
