@@ -4,9 +4,12 @@ namespace velmar::platform {
 
 const char* RootKeyName(RootKey root) {
   switch (root) {
-    case RootKey::CurrentUser: return "HKEY_CURRENT_USER";
-    case RootKey::LocalMachine: return "HKEY_LOCAL_MACHINE";
-    case RootKey::ClassesRoot: break;
+    case RootKey::CurrentUser:
+      return "HKEY_CURRENT_USER";
+    case RootKey::LocalMachine:
+      return "HKEY_LOCAL_MACHINE";
+    case RootKey::ClassesRoot:
+      break;
   }
   return "HKEY_CLASSES_ROOT";
 }

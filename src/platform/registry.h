@@ -21,11 +21,8 @@ class Registry {
   virtual bool KeyExists(RootKey root, const std::string& key) = 0;
   // A string value (also an expandable one, unexpanded); nothing when the key
   // or value is missing or holds another type.
-  virtual std::optional<std::string> ReadString(RootKey root, const std::string& key,
-                                                const std::string& valueName) = 0;
-  std::optional<std::string> ReadDefault(RootKey root, const std::string& key) {
-    return ReadString(root, key, "");
-  }
+  virtual std::optional<std::string> ReadString(RootKey root, const std::string& key, const std::string& valueName) = 0;
+  std::optional<std::string> ReadDefault(RootKey root, const std::string& key) { return ReadString(root, key, ""); }
   // Names of the direct subkeys, in alphabetical order; nothing when the key
   // cannot be opened.
   virtual std::optional<std::vector<std::string>> SubkeyNames(RootKey root, const std::string& key) = 0;

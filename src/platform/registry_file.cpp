@@ -81,7 +81,8 @@ std::optional<std::string> HexString(std::string_view data) {
     const std::string_view item = Trim(list.substr(0, comma));
     list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
     if (item.empty()) continue;
-    if (item.size() > 2 || !std::all_of(item.begin(), item.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
+    if (item.size() > 2 ||
+        !std::all_of(item.begin(), item.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
       return std::nullopt;
     bytes += static_cast<char>(std::stoi(std::string(item), nullptr, 16));
   }
@@ -123,8 +124,10 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
     const size_t end = rest.find('\n');
     std::string_view line = Trim(rest.substr(0, end));
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    if (continued) lines.back() += line;
-    else lines.emplace_back(line);
+    if (continued)
+      lines.back() += line;
+    else
+      lines.emplace_back(line);
     // Only hex data is ever broken over lines: a string value ends in a quote.
     continued = !line.empty() && line.back() == '\\' && (continued || line.front() != '[');
     if (continued) lines.back().pop_back();
@@ -164,8 +167,10 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
     const std::string data(Trim(afterName.substr(1)));
     auto same = std::find_if(current->values.begin(), current->values.end(),
                              [&](const Value& v) { return SameName(v.name, name); });
-    if (same != current->values.end()) same->data = data;
-    else current->values.push_back({name, data});
+    if (same != current->values.end())
+      same->data = data;
+    else
+      current->values.push_back({name, data});
   }
   return file;
 }
@@ -193,9 +198,8 @@ bool RegistryFile::KeyExists(std::string_view key) const {
   const auto normal = NormalKey(key);
   if (!normal) return false;
   if (normal->find('\\') == std::string::npos) return true;  // a root
-  return std::any_of(keys_.begin(), keys_.end(), [&](const Key& k) {
-    return SameName(k.path, *normal) || IsBelow(k.path, *normal);
-  });
+  return std::any_of(keys_.begin(), keys_.end(),
+                     [&](const Key& k) { return SameName(k.path, *normal) || IsBelow(k.path, *normal); });
 }
 
 std::optional<std::string> RegistryFile::ReadString(std::string_view key, std::string_view valueName) const {
@@ -249,9 +253,12 @@ bool RegistryFile::WriteString(std::string_view key, std::string_view valueName,
   if (!normal || normal->find('\\') == std::string::npos || HasControl(valueName)) return false;
   CreateKey(*normal);
   Key* k = Find(*normal);
-  auto same = std::find_if(k->values.begin(), k->values.end(), [&](const Value& v) { return SameName(v.name, valueName); });
-  if (same != k->values.end()) same->data = EncodeValue(value);
-  else k->values.push_back({std::string(valueName), EncodeValue(value)});
+  auto same =
+      std::find_if(k->values.begin(), k->values.end(), [&](const Value& v) { return SameName(v.name, valueName); });
+  if (same != k->values.end())
+    same->data = EncodeValue(value);
+  else
+    k->values.push_back({std::string(valueName), EncodeValue(value)});
   return true;
 }
 

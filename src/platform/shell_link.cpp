@@ -200,8 +200,7 @@ std::string JoinPath(const std::string& base, const std::string& rest) {
 // Nothing when the link info is damaged; an empty path when it holds none.
 std::optional<std::string> ReadLinkInfo(const Reader& info) {
   const auto headerSize = info.u32(4), flags = info.u32(8);
-  const auto volumeId = info.u32(12), localBase = info.u32(16), network = info.u32(20),
-             suffixAt = info.u32(24);
+  const auto volumeId = info.u32(12), localBase = info.u32(16), network = info.u32(20), suffixAt = info.u32(24);
   if (!headerSize || !suffixAt || *headerSize < 0x1C) return std::nullopt;
   const bool unicode = *headerSize >= 0x24;
   const auto localBaseW = unicode ? info.u32(28) : std::optional<uint32_t>(0);
@@ -209,8 +208,10 @@ std::optional<std::string> ReadLinkInfo(const Reader& info) {
   if (!localBaseW || !suffixW) return std::nullopt;
 
   std::optional<std::string> suffix = std::string();
-  if (*suffixW) suffix = info.utf16z(*suffixW);
-  else if (*suffixAt) suffix = info.ansiz(*suffixAt);
+  if (*suffixW)
+    suffix = info.utf16z(*suffixW);
+  else if (*suffixAt)
+    suffix = info.ansiz(*suffixAt);
   if (!suffix) return std::nullopt;
 
   if (*flags & VolumeIdAndLocalBasePath) {
@@ -317,9 +318,9 @@ std::optional<std::vector<uint8_t>> EncodeShellLink(const ShortcutProperties& p)
   w.u32(HeaderSize);
   w.raw(LinkClsid.data(), LinkClsid.size());
   w.u32(flags);
-  w.u32(0);       // target attributes unknown
-  w.zeros(24);    // target times unknown
-  w.u32(0);       // target size unknown
+  w.u32(0);     // target attributes unknown
+  w.zeros(24);  // target times unknown
+  w.u32(0);     // target size unknown
   w.u32(static_cast<uint32_t>(p.iconIndex));
   w.u32(ShowNormal);
   w.zeros(2 + 2 + 4 + 4);  // hot key, reserved
@@ -378,7 +379,7 @@ std::optional<ShortcutProperties> DecodeShellLink(std::span<const uint8_t> bytes
     const bool unicode = flags & flag::IsUnicode;
     const auto text = unicode ? r.utf16(at + 2, *count) : r.ansi(at + 2, *count);
     if (!text) return std::nullopt;
-    *out = *text;
+    *out = text->substr(0, text->find('\0'));  // Wine counts a terminator in
     at += 2 + *count * (unicode ? 2 : 1);
   }
 

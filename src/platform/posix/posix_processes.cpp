@@ -51,7 +51,8 @@ class PosixProcess : public Process {
     while (!Reap()) {
       const auto now = std::chrono::steady_clock::now();
       if (now >= deadline) return false;
-      std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(deadline - now, std::chrono::milliseconds(5)));
+      std::this_thread::sleep_for(
+          std::min<std::chrono::steady_clock::duration>(deadline - now, std::chrono::milliseconds(5)));
     }
     return true;
   }
@@ -70,9 +71,12 @@ class PosixProcess : public Process {
     const pid_t got = waitpid(pid_, &status, WNOHANG);
     if (got == 0 || (got < 0 && errno == EINTR)) return false;
     ended_ = true;
-    if (got < 0) exitCode_ = std::nullopt;  // reaped elsewhere: the code is lost
-    else if (WIFEXITED(status)) exitCode_ = WEXITSTATUS(status);
-    else if (WIFSIGNALED(status)) exitCode_ = 128 + WTERMSIG(status);  // the shells' convention
+    if (got < 0)
+      exitCode_ = std::nullopt;  // reaped elsewhere: the code is lost
+    else if (WIFEXITED(status))
+      exitCode_ = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status))
+      exitCode_ = 128 + WTERMSIG(status);  // the shells' convention
     return true;
   }
 

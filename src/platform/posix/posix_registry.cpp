@@ -23,8 +23,7 @@ class PosixRegistry : public Registry {
     return loaded.file.KeyExists(FullKey(root, key));
   }
 
-  std::optional<std::string> ReadString(RootKey root, const std::string& key,
-                                        const std::string& valueName) override {
+  std::optional<std::string> ReadString(RootKey root, const std::string& key, const std::string& valueName) override {
     return Load().file.ReadString(FullKey(root, key), valueName);
   }
 
@@ -61,8 +60,10 @@ class PosixRegistry : public Registry {
     if (fs_.attributes(file_)) {
       const auto text = ReadFileContents(fs_, file_, MaxRegistryFile);
       auto parsed = text ? RegistryFile::Parse(*text) : std::nullopt;
-      if (parsed) loaded.file = std::move(*parsed);
-      else loaded.writable = false;
+      if (parsed)
+        loaded.file = std::move(*parsed);
+      else
+        loaded.writable = false;
     }
     FillShellFolders(loaded.file);
     return loaded;

@@ -18,10 +18,11 @@ class PosixFileSystem;
 std::string DefaultRegistryFile(FileSystem& fs);
 
 // The registry as a REGEDIT4 file, read and replaced whole through fs. The
-// user's shell folders (Desktop, Programs, Startup under HKEY_CURRENT_USER\
-// Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders) are filled
-// in below C:\Users\<userName>\ where the file lacks them. A file that is not
-// a registry file reads as empty and is never overwritten.
+// user's shell folders Desktop, Programs and Startup (the values of
+// HKEY_CURRENT_USER "Software\Microsoft\Windows\CurrentVersion\Explorer\Shell
+// Folders") are filled in below "C:\Users\<userName>" where the file lacks
+// them. A file that is not a registry file reads as empty and is never
+// overwritten.
 std::unique_ptr<Registry> MakePosixRegistry(FileSystem& fs, std::string registryFile, std::string userName);
 
 // Shell link files written and read by our own codec, through fs.

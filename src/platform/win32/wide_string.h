@@ -13,8 +13,6 @@ inline std::wstring ToWide(std::string_view utf8) {
   return std::wstring(s.begin(), s.end());
 }
 
-inline std::string FromWide(std::wstring_view wide) {
-  return Utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
-}
+inline std::string FromWide(std::wstring_view wide) { return Utf16ToUtf8(std::u16string(wide.begin(), wide.end())); }
 
 }  // namespace velmar::platform::win32

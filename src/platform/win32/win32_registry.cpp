@@ -14,9 +14,12 @@ constexpr REGSAM View = KEY_WOW64_32KEY;
 
 HKEY RootHandle(RootKey root) {
   switch (root) {
-    case RootKey::CurrentUser: return HKEY_CURRENT_USER;
-    case RootKey::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case RootKey::ClassesRoot: break;
+    case RootKey::CurrentUser:
+      return HKEY_CURRENT_USER;
+    case RootKey::LocalMachine:
+      return HKEY_LOCAL_MACHINE;
+    case RootKey::ClassesRoot:
+      break;
   }
   return HKEY_CLASSES_ROOT;
 }
@@ -24,8 +27,7 @@ HKEY RootHandle(RootKey root) {
 class OpenKey {
  public:
   OpenKey(RootKey root, const std::string& key, REGSAM access) {
-    if (RegOpenKeyExW(RootHandle(root), ToWide(key).c_str(), 0, access | View, &key_) != ERROR_SUCCESS)
-      key_ = nullptr;
+    if (RegOpenKeyExW(RootHandle(root), ToWide(key).c_str(), 0, access | View, &key_) != ERROR_SUCCESS) key_ = nullptr;
   }
   ~OpenKey() {
     if (key_) RegCloseKey(key_);
@@ -57,8 +59,7 @@ class Win32Registry : public Registry {
     return static_cast<bool>(OpenKey(root, key, KEY_READ));
   }
 
-  std::optional<std::string> ReadString(RootKey root, const std::string& key,
-                                        const std::string& valueName) override {
+  std::optional<std::string> ReadString(RootKey root, const std::string& key, const std::string& valueName) override {
     OpenKey k(root, key, KEY_READ);
     if (!k) return std::nullopt;
     const std::wstring name = ToWide(valueName);
@@ -91,8 +92,8 @@ class Win32Registry : public Registry {
 
   bool CreateKey(RootKey root, const std::string& key) override {
     HKEY k = nullptr;
-    if (RegCreateKeyExW(RootHandle(root), ToWide(key).c_str(), 0, nullptr, 0, KEY_WRITE | View, nullptr, &k,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(RootHandle(root), ToWide(key).c_str(), 0, nullptr, 0, KEY_WRITE | View, nullptr, &k, nullptr) !=
+        ERROR_SUCCESS)
       return false;
     RegCloseKey(k);
     return true;
@@ -101,8 +102,8 @@ class Win32Registry : public Registry {
   bool WriteString(RootKey root, const std::string& key, const std::string& valueName,
                    const std::string& value) override {
     HKEY k = nullptr;
-    if (RegCreateKeyExW(RootHandle(root), ToWide(key).c_str(), 0, nullptr, 0, KEY_WRITE | View, nullptr, &k,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(RootHandle(root), ToWide(key).c_str(), 0, nullptr, 0, KEY_WRITE | View, nullptr, &k, nullptr) !=
+        ERROR_SUCCESS)
       return false;
     const std::wstring data = ToWide(value);
     const LONG rc = RegSetValueExW(k, ToWide(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
