@@ -1,0 +1,277 @@
+// The same expectations for the registry, shortcuts, processes and mutexes of
+// whichever port this test program is built with. Process and mutex tests
+// start this test program again as the child (support/child_modes.h).
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "support/child_modes.h"
+#include "support/shell_ports.h"
+#include "support/temp_drive.h"
+
+namespace velmar::platform {
+namespace {
+
+using test::TempDrive;
+constexpr RootKey User = RootKey::CurrentUser;
+
+// Polls until the condition holds, at most timeoutMs.
+template <class Condition>
+bool Eventually(Condition condition, int timeoutMs = 20000) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+}  // namespace
+
+// ---- registry ----
+
+class RegistryContract : public testing::Test {
+ protected:
+  TempDrive drive;
+  test::TestRegistry test{drive};
+  Registry& reg = test.registry();
+};
+
+TEST_F(RegistryContract, StringsAndDefaultValuesReadBack) {
+  const std::string key = test.key("Velmar");
+  EXPECT_FALSE(reg.KeyExists(User, key));
+  EXPECT_EQ(reg.ReadString(User, key, "Path"), std::nullopt);
+  ASSERT_TRUE(reg.WriteString(User, key, "Path", "C:\\Velmar\\"));
+  ASSERT_TRUE(reg.WriteString(User, key, "", "VelmarProject"));
+  ASSERT_TRUE(reg.WriteString(User, key, "Text", "\"Grüße\" aus Łódź\\"));
+  EXPECT_TRUE(reg.KeyExists(User, key));
+  EXPECT_EQ(reg.ReadString(User, key, "Path"), "C:\\Velmar\\");
+  EXPECT_EQ(reg.ReadDefault(User, key), "VelmarProject");
+  EXPECT_EQ(reg.ReadString(User, key, "Text"), "\"Grüße\" aus Łódź\\");
+  EXPECT_EQ(reg.ReadString(User, key, "Missing"), std::nullopt);
+  ASSERT_TRUE(reg.WriteString(User, key, "Path", "D:\\Other"));
+  EXPECT_EQ(reg.ReadString(User, key, "Path"), "D:\\Other");
+}
+
+TEST_F(RegistryContract, NamesIgnoreCase) {
+  ASSERT_TRUE(reg.WriteString(User, test.key("Kravo\\Velmar"), "InstallPath", "C:\\V"));
+  EXPECT_EQ(reg.ReadString(User, test.key("KRAVO\\velmar"), "INSTALLPATH"), "C:\\V");
+  ASSERT_TRUE(reg.WriteString(User, test.key("kravo\\VELMAR"), "installpath", "C:\\W"));
+  EXPECT_EQ(reg.ReadString(User, test.key("Kravo\\Velmar"), "InstallPath"), "C:\\W");
+  EXPECT_EQ(reg.SubkeyNames(User, test.key()), (std::vector<std::string>{"Kravo"}));
+}
+
+TEST_F(RegistryContract, SubkeysAreTheDirectChildrenInOrder) {
+  ASSERT_TRUE(reg.CreateKey(User, test.key("Zeta")));
+  ASSERT_TRUE(reg.CreateKey(User, test.key("alpha\\deep\\deeper")));
+  ASSERT_TRUE(reg.WriteString(User, test.key("Mid"), "x", "1"));
+  EXPECT_TRUE(reg.KeyExists(User, test.key("alpha\\deep")));
+  EXPECT_EQ(reg.SubkeyNames(User, test.key()), (std::vector<std::string>{"alpha", "Mid", "Zeta"}));
+  EXPECT_EQ(reg.SubkeyNames(User, test.key("Zeta")), std::vector<std::string>());
+  EXPECT_EQ(reg.SubkeyNames(User, test.key("Missing")), std::nullopt);
+}
+
+TEST_F(RegistryContract, DeletingAKeyTakesItsWholeTree) {
+  ASSERT_TRUE(reg.WriteString(User, test.key("Kravo\\Velmar\\3.4\\Options"), "a", "1"));
+  ASSERT_TRUE(reg.WriteString(User, test.key("Kravo"), "b", "2"));
+  ASSERT_TRUE(reg.WriteString(User, test.key("KravoBeside"), "c", "3"));
+  EXPECT_TRUE(reg.DeleteKey(User, test.key("kravo")));
+  EXPECT_FALSE(reg.KeyExists(User, test.key("Kravo\\Velmar")));
+  EXPECT_FALSE(reg.KeyExists(User, test.key("Kravo")));
+  EXPECT_EQ(reg.ReadString(User, test.key("KravoBeside"), "c"), "3");
+  EXPECT_FALSE(reg.DeleteKey(User, test.key("Kravo")));  // gone already
+  EXPECT_FALSE(reg.DeleteKey(User, ""));                 // never a root
+  EXPECT_TRUE(reg.KeyExists(User, "Software"));
+}
+
+TEST_F(RegistryContract, TheUsersShellFoldersAreThere) {
+  const std::string shellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  for (const char* name : {"Desktop", "Programs", "Startup"}) {
+    const auto folder = reg.ReadString(User, shellFolders, name);
+    ASSERT_TRUE(folder) << name;
+    EXPECT_EQ(folder->substr(1, 2), ":\\") << *folder;
+  }
+}
+
+// ---- shortcuts ----
+
+class ShortcutContract : public testing::Test {
+ protected:
+  TempDrive drive;
+  std::unique_ptr<Shortcuts> shortcuts = test::MakePortShortcuts(drive);
+};
+
+TEST_F(ShortcutContract, TheInstallersShortcutsReadBack) {
+  drive.writeFile("Velmar\\Projects\\Demo\\Demo.VPR", "");
+  const ShortcutProperties project = test::Shortcut(drive.path("Velmar\\Projects\\Demo\\Demo.VPR"),
+                                                    drive.path("Velmar\\Projects\\Demo\\"), "VELMAR project shortcut");
+  const std::string link = drive.path("Demo.LNK");
+  ASSERT_TRUE(shortcuts->CreateShortcut(link, project));
+  EXPECT_EQ(shortcuts->ReadShortcut(link), project);
+
+  // Saving again replaces the shortcut.
+  const ShortcutProperties other =
+      test::Shortcut(drive.path("Velmar\\Projects\\Demo\\"), drive.path("Velmar\\"), "Ordner für Demo");
+  ASSERT_TRUE(shortcuts->CreateShortcut(link, other));
+  EXPECT_EQ(shortcuts->ReadShortcut(link), other);
+}
+
+TEST_F(ShortcutContract, ArgumentsAndIconReadBack) {
+  drive.writeFile("Velmar\\VelmarPM.exe", "");
+  const ShortcutProperties program =
+      test::Shortcut(drive.path("Velmar\\VelmarPM.exe"), drive.path("Velmar\\"), "Project manager",
+                     "/regserver \"a b\"", drive.path("Velmar\\VelmarPM.exe"), 1);
+  ASSERT_TRUE(shortcuts->CreateShortcut(drive.path("PM.lnk"), program));
+  EXPECT_EQ(shortcuts->ReadShortcut(drive.path("PM.lnk")), program);
+}
+
+TEST_F(ShortcutContract, ATargetThatIsNotThereYetIsKept) {
+  const ShortcutProperties later =
+      test::Shortcut(drive.path("Later\\Plant.VPR"), drive.path("Later\\"), "Not there yet");
+  ASSERT_TRUE(shortcuts->CreateShortcut(drive.path("Later.lnk"), later));
+  EXPECT_EQ(shortcuts->ReadShortcut(drive.path("Later.lnk")), later);
+}
+
+TEST_F(ShortcutContract, FailuresAreReported) {
+  const ShortcutProperties p = test::Shortcut(drive.path("X.VPR"), drive.root(), "x");
+  EXPECT_FALSE(shortcuts->CreateShortcut(drive.path("No Such Folder\\X.lnk"), p));
+  EXPECT_FALSE(shortcuts->ReadShortcut(drive.path("Missing.lnk")));
+  drive.writeFile("Text.lnk", "[InternetShortcut]\r\nURL=http://example.invalid/\r\n");
+  EXPECT_FALSE(shortcuts->ReadShortcut(drive.path("Text.lnk")));
+  drive.writeFile("Empty.lnk", "");
+  EXPECT_FALSE(shortcuts->ReadShortcut(drive.path("Empty.lnk")));
+}
+
+// ---- processes ----
+
+class ProcessContract : public testing::Test {
+ protected:
+  TempDrive drive;
+  std::unique_ptr<Processes> processes = test::MakePortProcesses(drive);
+  std::string Child(std::string_view mode) { return test::ChildCommand(*processes, mode); }
+};
+
+TEST_F(ProcessContract, ProgramPathNamesThisProgram) {
+  const std::string self = processes->ProgramPath();
+  ASSERT_GT(self.size(), 3u);
+  EXPECT_EQ(self.substr(1, 2), ":\\");
+  EXPECT_TRUE(drive.fs().attributes(self));
+}
+
+TEST_F(ProcessContract, AnEndedProgramGivesItsExitCode) {
+  auto child = processes->Start(Child("exit:3"), WindowShow::Minimized);
+  ASSERT_TRUE(child);
+  EXPECT_TRUE(child->Wait(20000));
+  EXPECT_TRUE(child->HasEnded());
+  EXPECT_EQ(child->ExitCode(), 3u);
+  EXPECT_EQ(child->ExitCode(), 3u);  // asking again is fine
+}
+
+TEST_F(ProcessContract, ArgumentsArriveAsTheCommandLineQuotesThem) {
+  auto child = processes->Start(Child("args ") + std::string(test::ChildArgumentsText), WindowShow::Normal);
+  ASSERT_TRUE(child);
+  ASSERT_TRUE(child->Wait(20000));
+  EXPECT_EQ(child->ExitCode(), 0u);
+}
+
+TEST_F(ProcessContract, AWaitThatEndsFirstLeavesTheProgramRunning) {
+  auto child = processes->Start(Child("sleep:60000"), WindowShow::Minimized);
+  ASSERT_TRUE(child);
+  EXPECT_FALSE(child->Wait(1000));
+  EXPECT_FALSE(child->HasEnded());
+  EXPECT_EQ(child->ExitCode(), std::nullopt);
+  // The test ends what it started.
+  EXPECT_TRUE(child->Terminate());
+  EXPECT_TRUE(child->Wait(20000));
+  EXPECT_TRUE(child->ExitCode().has_value());
+}
+
+TEST_F(ProcessContract, DroppingTheProcessNeverEndsIt) {
+  auto mutexes = test::MakePortMutexes();
+  const std::string name = test::UniqueName("VelmarTest_Orphan");
+  auto child = processes->Start(Child("hold:3000:" + name), WindowShow::Minimized);
+  ASSERT_TRUE(child);
+  ASSERT_TRUE(Eventually([&] { return mutexes->Exists(name); }));
+  child.reset();
+  EXPECT_TRUE(mutexes->Exists(name));                               // still running, holding its mutex
+  EXPECT_TRUE(Eventually([&] { return !mutexes->Exists(name); }));  // until it ends by itself
+}
+
+TEST_F(ProcessContract, AProgramThatIsNotThereDoesNotStart) {
+  EXPECT_FALSE(processes->Start("\"" + drive.path("Missing.exe") + "\" /x", WindowShow::Normal));
+  EXPECT_FALSE(processes->Start(drive.path("Missing\\Program.exe"), WindowShow::Normal));
+  drive.writeFile("NotAProgram.exe", "plain text");
+  EXPECT_FALSE(processes->Start(drive.path("NotAProgram.exe"), WindowShow::Normal));
+}
+
+// ---- mutexes ----
+
+class MutexContract : public testing::Test {
+ protected:
+  std::unique_ptr<Mutexes> mutexes = test::MakePortMutexes();
+  std::string name = test::UniqueName("rmVel_Test_Run_Mutex");
+};
+
+TEST_F(MutexContract, AMutexExistsWhileItIsHeld) {
+  EXPECT_FALSE(mutexes->Exists(name));
+  EXPECT_FALSE(mutexes->Open(name));
+  EXPECT_FALSE(mutexes->Exists(name));  // testing created nothing
+  auto held = mutexes->Create(name);
+  ASSERT_TRUE(held);
+  EXPECT_TRUE(mutexes->Exists(name));
+  EXPECT_TRUE(mutexes->Exists(name));
+  held.reset();
+  EXPECT_FALSE(mutexes->Exists(name));
+}
+
+TEST_F(MutexContract, EveryHolderKeepsItAlive) {
+  auto first = mutexes->Create(name);
+  ASSERT_TRUE(first);
+  auto opened = mutexes->Open(name);
+  auto second = mutexes->Create(name);  // exists already: held too
+  ASSERT_TRUE(opened);
+  ASSERT_TRUE(second);
+  first.reset();
+  EXPECT_TRUE(mutexes->Exists(name));
+  opened.reset();
+  EXPECT_TRUE(mutexes->Exists(name));
+  second.reset();
+  EXPECT_FALSE(mutexes->Exists(name));
+}
+
+TEST_F(MutexContract, NamesAreExact) {
+  const std::string odd = name + " ä/*?:<>|.";
+  auto held = mutexes->Create(odd);
+  ASSERT_TRUE(held);
+  EXPECT_TRUE(mutexes->Exists(odd));
+  EXPECT_FALSE(mutexes->Exists(name));
+  EXPECT_FALSE(mutexes->Exists(name + " ä/*?:<>|"));
+}
+
+TEST_F(MutexContract, AnotherProgramsMutexIsSeenUntilItEnds) {
+  TempDrive drive;
+  auto processes = test::MakePortProcesses(drive);
+  // One child ends by itself, the other is killed: neither leaves its mutex behind.
+  for (const bool killed : {false, true}) {
+    auto child = processes->Start(test::ChildCommand(*processes, (killed ? "hold:600000:" : "hold:1500:") + name),
+                                  WindowShow::Minimized);
+    ASSERT_TRUE(child);
+    ASSERT_TRUE(Eventually([&] { return mutexes->Exists(name); }));
+    if (killed) child->Terminate();
+    ASSERT_TRUE(child->Wait(20000));
+    EXPECT_FALSE(mutexes->Exists(name)) << (killed ? "killed" : "ended");
+    EXPECT_FALSE(mutexes->Open(name));
+  }
+}
+
+TEST_F(MutexContract, TheChangeMessageIsRegisteredAndBroadcast) {
+  EXPECT_FALSE(mutexes->Broadcast(7, 55));  // nothing registered yet
+  const uint32_t message = mutexes->RegisterChangeMessage("VelmarSystem_Mutex_Changed");
+  EXPECT_GE(message, 0xC000u);
+  EXPECT_TRUE(mutexes->Broadcast(7, 55));
+  EXPECT_TRUE(mutexes->Broadcast(7, 1000));
+}
+
+}  // namespace velmar::platform

@@ -1,0 +1,27 @@
+#pragma once
+// The test program started again as the child of a process or mutex test:
+//   --child=exit:<code>              ends at once with that exit code
+//   --child=sleep:<ms>               sleeps, then ends with 0
+//   --child=hold:<ms>:<mutex name>   holds the named mutex for a while, then ends with 0
+//   --child=args <arguments>         ends with 0 when its arguments are ExpectedChildArguments
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/processes.h"
+
+namespace velmar::test {
+
+inline constexpr std::string_view ChildSwitch = "--child=";
+
+// The arguments of the "args" child as a command line writes them, and as the child must see them.
+inline constexpr std::string_view ChildArgumentsText = R"("a b" c\"d e\f "" "g\\"  tail)";
+const std::vector<std::string>& ExpectedChildArguments();
+
+// The command line that starts this test program in a child mode, the program quoted.
+std::string ChildCommand(platform::Processes& processes, std::string_view mode);
+
+int RunChild(std::string_view mode, int argc, char** argv);
+
+}  // namespace velmar::test

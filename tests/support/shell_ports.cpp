@@ -1,0 +1,30 @@
+#include "support/shell_ports.h"
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <stdexcept>
+
+namespace velmar::test {
+
+std::string UniqueName(const std::string& prefix) {
+  static std::mt19937_64 random(std::random_device{}() ^
+                                static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  char digits[17];
+  std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(random()));
+  return prefix + "-" + digits;
+}
+
+std::string ReadTestData(const std::string& relative) {
+  const std::string path = TestDataPath(relative);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) throw std::runtime_error("cannot open test data " + path);
+  std::string content;
+  char buffer[8192];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+  std::fclose(file);
+  return content;
+}
+
+}  // namespace velmar::test
