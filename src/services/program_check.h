@@ -11,7 +11,8 @@ enum class ProgramCheck {
   Intact,       // the recorded checksum matches
   Damaged,      // it does not: changed, cut off or lengthened since the build
   NotStamped,   // no checksum recorded; every build records one, so the file was altered
-  NotAProgram,  // no Windows program headers
+  NotAProgram,  // no Windows program headers: never a running Windows program,
+                // always the program of the native build
   Unreadable,   // missing, or a read failed
 };
 
