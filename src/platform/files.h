@@ -70,39 +70,51 @@ class FileSystem {
   virtual ~FileSystem() = default;
 
   // FindFirstFile-style search: "C:\Velmar\Velmar*.zip", "C:\X\*.*". Entries of
-  // every attribute kind, "." and ".." included where the system gives them,
-  // in the order NTFS lists a folder (names compared upper-cased).
+  // every attribute kind, "." and ".." included where the system gives them
+  // (every folder but a drive's root), first, then the other names in the
+  // order NTFS lists a folder (names compared upper-cased). Wildcards follow
+  // MatchesWildcard (platform/wildcard.h) on every port. Nothing found, or a
+  // missing folder, gives an empty list.
   virtual std::vector<DirEntry> find(const std::string& pattern) = 0;
 
+  // Attributes of a file or folder; nullopt when it does not exist. Read-only
+  // on a folder is not kept. Wine reports archive on every file.
   virtual std::optional<uint32_t> attributes(const std::string& path) = 0;
   virtual bool setAttributes(const std::string& path, uint32_t attributes) = 0;
   virtual std::optional<FileTimes> fileTimes(const std::string& path) = 0;
+  // A time of 0 is left as it is. POSIX cannot set the creation time; there
+  // the call succeeds when the other times were set.
   virtual bool setFileTimes(const std::string& path, const FileTimes& times) = 0;
 
   // Shared read: others may read and write the file meanwhile.
   virtual std::unique_ptr<OpenFile> openRead(const std::string& path) = 0;
-  // Creates the file, replacing an existing one.
+  // Creates the file, replacing an existing one; fails (nullptr) for a
+  // read-only, hidden or system file, as Windows does. Others may read it
+  // while it is open.
   virtual std::unique_ptr<OpenFile> create(const std::string& path) = 0;
-  // Opens an existing file for writing at its end.
+  // Opens an existing, writable file for writing at its end.
   virtual std::unique_ptr<OpenFile> openAppend(const std::string& path) = 0;
 
-  // 0 on success, otherwise a Windows system error code.
+  // 0 on success, otherwise a Windows system error code: 2 no such file, 3 no
+  // such folder, 5 a read-only file or a folder.
   virtual int deleteFile(const std::string& path) = 0;
-  // Renames a file over another, replacing it in one step.
+  // Renames a file over another, replacing it in one step; false when the
+  // target is read-only.
   virtual bool replaceFile(const std::string& from, const std::string& to) = 0;
   virtual bool createFolder(const std::string& path) = 0;
   virtual bool removeFolder(const std::string& path) = 0;
 
+  // Absolute, without a trailing backslash except at a root.
   virtual std::string currentFolder() = 0;
   virtual bool setCurrentFolder(const std::string& path) = 0;
 
-  // Type of a drive root such as "C:\".
+  // Type of a drive root such as "C:\"; NoRoot for other paths and unknown drives.
   virtual DriveType driveType(const std::string& root) = 0;
   // As the system reports them (no trailing backslash).
   virtual std::string windowsFolder() = 0;
   virtual std::string systemFolder() = 0;
 
-  // The fixed file version of a program's version resource.
+  // The fixed file version of a program's version resource; nullopt when it has none.
   virtual std::optional<FileVersion> fileVersion(const std::string& path) = 0;
 };
 

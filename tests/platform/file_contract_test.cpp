@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "platform/files.h"
+#include "platform/pe_version.h"
 #include "platform/wildcard.h"
 #include "support/pe_image.h"
 #include "support/temp_drive.h"
@@ -47,7 +49,7 @@ TEST_F(FileContract, ExistingNamesAreFoundWithoutRegardToCase) {
   EXPECT_EQ(Names(fs.find(drive.path("velmar\\setup.*"))), std::vector<std::string>{"Setup.ini"});
   // A new name keeps the case given, inside the folder that already exists.
   ASSERT_TRUE(Write(fs, drive.path("VELMAR\\NewFile.Txt"), "x"));
-  EXPECT_EQ(Names(fs.find(drive.path("*.*"))), std::vector<std::string>{"Velmar"});
+  EXPECT_EQ(Names(fs.find(drive.path("V*"))), std::vector<std::string>{"Velmar"});
   EXPECT_EQ(Names(fs.find(drive.path("Velmar\\n*"))), std::vector<std::string>{"NewFile.Txt"});
 }
 
@@ -70,6 +72,8 @@ TEST_F(FileContract, WildcardsSelectLikeFindFirstFile) {
     drive.writeFile(std::string("M\\") + name, "z");
   EXPECT_EQ(Names(fs.find(drive.path("M\\Velmar*.zip"))), (std::vector<std::string>{"Velmar1.zip", "velmar2.ZIP"}));
   EXPECT_EQ(Names(fs.find(drive.path("M\\?"))), std::vector<std::string>{"v"});
+  EXPECT_EQ(Names(fs.find(drive.path("M\\v?"))), std::vector<std::string>{"v"});
+  EXPECT_EQ(Names(fs.find(drive.path("M\\*."))), (std::vector<std::string>{".", "..", "v"}));
   EXPECT_EQ(Names(fs.find(drive.path("M\\velmar.TXT"))), std::vector<std::string>{"Velmar.txt"});
   EXPECT_TRUE(fs.find(drive.path("M\\*.exe")).empty());
   EXPECT_TRUE(fs.find(drive.path("Missing\\*.*")).empty());
@@ -136,13 +140,20 @@ TEST_F(FileContract, DeleteReportsWindowsErrorCodes) {
   EXPECT_EQ(fs.deleteFile(drive.path("Dir")), error::AccessDenied);
 }
 
-TEST_F(FileContract, CreateReplacesButNotAReadOnlyFile) {
+TEST_F(FileContract, CreateReplacesButNotAReadOnlyHiddenOrSystemFile) {
   drive.writeFile("c.txt", "long old content");
   ASSERT_TRUE(Write(fs, drive.path("c.txt"), "new"));
   EXPECT_EQ(drive.readFile("c.txt"), "new");
   ASSERT_TRUE(fs.setAttributes(drive.path("c.txt"), attr::ReadOnly));
   EXPECT_EQ(fs.create(drive.path("c.txt")), nullptr);
   EXPECT_EQ(drive.readFile("c.txt"), "new");
+  for (uint32_t bits : {attr::Hidden, attr::System}) {
+    drive.writeFile("h.txt", "kept");
+    ASSERT_TRUE(fs.setAttributes(drive.path("h.txt"), bits));
+    EXPECT_EQ(fs.create(drive.path("h.txt")), nullptr);
+    EXPECT_EQ(drive.readFile("h.txt"), "kept");
+    ASSERT_TRUE(fs.setAttributes(drive.path("h.txt"), attr::Archive));
+  }
   EXPECT_EQ(fs.create(drive.path("NoFolder\\c.txt")), nullptr);
   drive.makeFolder("Dir");
   EXPECT_EQ(fs.create(drive.path("Dir")), nullptr);
@@ -256,6 +267,26 @@ TEST_F(FileContract, FileVersionComesFromTheVersionResource) {
   drive.writeFile("plain.txt", "MZ but nothing else");
   EXPECT_FALSE(fs.fileVersion(drive.path("plain.txt")));
   EXPECT_FALSE(fs.fileVersion(drive.path("missing.dll")));
+}
+
+TEST_F(FileContract, PortableVersionReaderAgreesWithThePort) {
+  drive.writeFile("64.dll", test::BuildVersionedPeImage({{1, 2, 3, 4}, true}));
+  drive.writeFile("32.dll", test::BuildVersionedPeImage({{5, 6, 7, 8}, false}));
+  std::vector<std::string> files = {drive.path("64.dll"), drive.path("32.dll")};
+  // On Windows also the system's own programs.
+  for (const char* name : {"kernel32.dll", "user32.dll", "shell32.dll", "notepad.exe"}) {
+    std::string path = fs.systemFolder() + "\\" + name;
+    if (fs.attributes(path)) files.push_back(path);
+  }
+  for (const std::string& path : files) {
+    auto byPort = fs.fileVersion(path);
+    auto byReader = ReadPeFileVersion(fs, path);
+    ASSERT_EQ(byPort.has_value(), byReader.has_value()) << path;
+    if (!byPort) continue;
+    EXPECT_EQ(std::tie(byPort->major, byPort->minor, byPort->release, byPort->build),
+              std::tie(byReader->major, byReader->minor, byReader->release, byReader->build))
+        << path;
+  }
 }
 
 }  // namespace velmar::platform

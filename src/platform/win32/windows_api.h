@@ -1,5 +1,5 @@
 #pragma once
-// The one header of the Win32 port that includes the Windows API.
-// WIN32_LEAN_AND_MEAN, NOMINMAX and _WIN32_WINNT come from the build.
+// The one header of the program that includes <windows.h>. CMake sets
+// WIN32_LEAN_AND_MEAN, NOMINMAX and _WIN32_WINNT for the whole build.
 
 #include <windows.h>

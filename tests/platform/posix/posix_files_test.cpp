@@ -1,0 +1,154 @@
+// What only the POSIX port has: the drive table, the host side of names and
+// the on-disk form of the attributes that Wine and Samba share.
+
+#include "platform/posix/posix_files.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/host_files.h"
+#include "support/temp_drive.h"
+
+namespace velmar::platform {
+
+namespace {
+
+std::string RawDosAttrib(const std::string& host) {
+  char data[64];
+  ssize_t length = ::getxattr(host.c_str(), "user.DOSATTRIB", data, sizeof(data));
+  return length < 0 ? "<none>" : std::string(data, static_cast<size_t>(length));
+}
+
+void SetRawDosAttrib(const std::string& host, std::string_view value) {
+  ASSERT_EQ(::setxattr(host.c_str(), "user.DOSATTRIB", value.data(), value.size(), 0), 0);
+}
+
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    ::setenv(name, value, 1);
+  }
+  ~ScopedEnv() {
+    if (old_)
+      ::setenv(name_, old_->c_str(), 1);
+    else
+      ::unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+}  // namespace
+
+class PosixFiles : public testing::Test {
+ protected:
+  test::TempDrive drive;
+  FileSystem& fs = drive.fs();
+  std::string host(const std::string& relative) { return drive.hostRoot() + relative; }
+};
+
+TEST_F(PosixFiles, AttributesAreStoredAsWineAndSambaKeepThem) {
+  drive.writeFile("f.txt", "x");
+  EXPECT_EQ(RawDosAttrib(host("f.txt")), "<none>");
+  ASSERT_TRUE(fs.setAttributes(drive.path("f.txt"), attr::Hidden | attr::System | attr::Archive));
+  EXPECT_EQ(RawDosAttrib(host("f.txt")), "0x26");
+  ASSERT_TRUE(fs.setAttributes(drive.path("f.txt"), attr::Archive));
+  EXPECT_EQ(RawDosAttrib(host("f.txt")), "<none>");  // the default, as Wine leaves it
+  ASSERT_TRUE(fs.setAttributes(drive.path("f.txt"), attr::ReadOnly));
+  EXPECT_EQ(::access(host("f.txt").c_str(), F_OK), 0);
+  struct stat st;
+  ASSERT_EQ(::stat(host("f.txt").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0222, 0u);
+  EXPECT_EQ(RawDosAttrib(host("f.txt")), "0x0");
+
+  SetRawDosAttrib(host("f.txt"), "0x2");  // written by Wine
+  EXPECT_EQ(fs.attributes(drive.path("f.txt")), attr::Hidden | attr::ReadOnly);
+  SetRawDosAttrib(host("f.txt"), std::string_view("0x24\0\3\0\0\0\x11\x22", 11));  // Samba's newer form
+  EXPECT_EQ(fs.attributes(drive.path("f.txt")), attr::System | attr::Archive | attr::ReadOnly);
+  SetRawDosAttrib(host("f.txt"), "garbage");
+  EXPECT_EQ(fs.attributes(drive.path("f.txt")), attr::Archive | attr::ReadOnly);
+  ::chmod(host("f.txt").c_str(), 0644);  // made writable by a host tool
+  EXPECT_EQ(fs.attributes(drive.path("f.txt")), attr::Archive);
+}
+
+TEST_F(PosixFiles, CreateOverAFileResetsItsAttributesToArchive) {
+  drive.writeFile("f.txt", "x");
+  ASSERT_TRUE(fs.setAttributes(drive.path("f.txt"), 0));
+  drive.writeFile("f.txt", "y");
+  EXPECT_EQ(fs.attributes(drive.path("f.txt")), attr::Archive);
+}
+
+TEST_F(PosixFiles, NamesKeepTheirHostCaseAndNewOnesTheCaseGiven) {
+  drive.writeFile("Velmar\\Setup.ini", "");
+  EXPECT_EQ(static_cast<PosixFileSystem&>(fs).hostPath("t:\\VELMAR\\NEW\\x.TXT"), host("Velmar/NEW/x.TXT"));
+  drive.writeFile("VELMAR\\NEW\\x.TXT", "");
+  EXPECT_TRUE(std::filesystem::exists(host("Velmar/NEW/x.TXT")));
+  // Two host names differing only in case: the exact one wins, else the first.
+  std::ofstream(host("Velmar/setup.ini")) << "lower";
+  EXPECT_EQ(drive.readFile("Velmar\\setup.ini"), "lower");
+  EXPECT_EQ(drive.readFile("Velmar\\Setup.ini"), "");
+  EXPECT_EQ(drive.readFile("Velmar\\SETUP.INI"), "");
+}
+
+TEST_F(PosixFiles, ADriveRootListsNoDots) {
+  drive.writeFile("a.txt", "");
+  std::vector<std::string> names;
+  for (const auto& e : fs.find("T:\\*.*")) names.push_back(e.name);
+  EXPECT_EQ(names, std::vector<std::string>{"a.txt"});
+}
+
+TEST_F(PosixFiles, UnmappedAndMissingDrives) {
+  EXPECT_FALSE(fs.attributes("Q:\\x"));
+  EXPECT_EQ(fs.driveType("Q:\\"), DriveType::NoRoot);
+  EXPECT_EQ(fs.deleteFile("Q:\\x"), error::PathNotFound);
+  EXPECT_EQ(fs.create("Q:\\x"), nullptr);
+  EXPECT_TRUE(fs.find("Q:\\*.*").empty());
+  EXPECT_FALSE(fs.setCurrentFolder("Q:\\"));
+  auto& posix = static_cast<PosixFileSystem&>(fs);
+  posix.drives().map('Q', drive.hostRoot() + "no-such-folder", DriveType::Removable);
+  EXPECT_EQ(fs.driveType("Q:\\"), DriveType::NoRoot);
+  EXPECT_EQ(fs.driveType("T:"), DriveType::Fixed);
+  EXPECT_EQ(fs.driveType("t:/"), DriveType::Fixed);
+  EXPECT_EQ(fs.deleteFile("T:\\bad|name"), 123);  // ERROR_INVALID_NAME
+}
+
+TEST_F(PosixFiles, CreationTimeComesFromTheBirthTime) {
+  drive.writeFile("c.txt", "");
+  auto times = fs.fileTimes(drive.path("c.txt"));
+  ASSERT_TRUE(times);
+  // Setting times leaves the birth time alone (POSIX cannot set it).
+  ASSERT_TRUE(fs.setFileTimes(drive.path("c.txt"), {1, 126256455067000000, 126256455067000000}));
+  EXPECT_EQ(fs.fileTimes(drive.path("c.txt"))->creation, times->creation);
+  EXPECT_GT(times->creation, 126256455067000000);
+}
+
+TEST(HostFiles, DrivesComeFromTheEnvironment) {
+  test::TempDrive drive;  // only for a host folder
+  std::string media = drive.hostRoot() + "media";
+  std::filesystem::create_directories(media + "/Velmar");
+  ScopedEnv env("VELMAR_DRIVES", ("D=" + media + ":cdrom").c_str());
+  auto fs = MakeHostFileSystem();
+  EXPECT_EQ(fs->driveType("D:\\"), DriveType::CdRom);
+  EXPECT_EQ(fs->driveType("Z:\\"), DriveType::Fixed);
+  EXPECT_TRUE(fs->attributes("d:\\velmar").value_or(0) & attr::Folder);
+  EXPECT_EQ(HostPathToWindows(media + "/Velmar/Setup.exe"), "D:\\Velmar\\Setup.exe");
+  EXPECT_EQ(HostPathToWindows(media + "/./Velmar/../Velmar/"), "D:\\Velmar");
+  EXPECT_EQ(HostPathToWindows("/usr/bin"), "Z:\\usr\\bin");
+  std::string cwd = std::filesystem::current_path().string();
+  EXPECT_EQ(HostPathToWindows("rel.txt"), HostPathToWindows(cwd + "/rel.txt"));
+}
+
+TEST(HostFiles, BadDriveTextIsRefusedWithItsEntry) {
+  ScopedEnv env("VELMAR_DRIVES", "C=/srv/c:floppy");
+  EXPECT_THROW(MakeHostFileSystem(), std::exception);
+}
+
+}  // namespace velmar::platform

@@ -1,0 +1,138 @@
+#include "support/failing_files.h"
+
+#include <algorithm>
+
+namespace velmar::test {
+
+using namespace platform;
+
+namespace {
+
+bool ContainsIgnoringCase(const std::string& text, const std::string& part) {
+  auto lower = [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); };
+  auto it = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                        [&](char a, char b) { return lower(a) == lower(b); });
+  return it != text.end();
+}
+
+class FailingOpenFile : public OpenFile {
+ public:
+  FailingOpenFile(FailingFiles& owner, std::unique_ptr<OpenFile> inner, std::string path)
+      : owner_(owner), inner_(std::move(inner)), path_(std::move(path)) {}
+
+  int64_t read(void* buffer, size_t size) override {
+    if (owner_.fails(FileOp::Read, path_)) return -1;
+    return inner_->read(buffer, size);
+  }
+  int64_t write(const void* data, size_t size) override {
+    if (const FaultRule* rule = owner_.fails(FileOp::Write, path_)) {
+      if (!rule->shortWrite) return -1;
+      return inner_->write(data, size / 2);
+    }
+    return inner_->write(data, size);
+  }
+  bool seek(uint64_t offset) override { return !owner_.fails(FileOp::Seek, path_) && inner_->seek(offset); }
+  std::optional<uint64_t> size() override {
+    if (owner_.fails(FileOp::Size, path_)) return std::nullopt;
+    return inner_->size();
+  }
+  bool close() override {
+    bool failed = owner_.fails(FileOp::Close, path_) != nullptr;
+    bool closed = inner_->close();
+    return closed && !failed;
+  }
+
+ private:
+  FailingFiles& owner_;
+  std::unique_ptr<OpenFile> inner_;
+  std::string path_;
+};
+
+}  // namespace
+
+void FailingFiles::addFault(FaultRule rule) { rules_.push_back({std::move(rule)}); }
+
+const FaultRule* FailingFiles::fails(FileOp op, const std::string& path) {
+  ++counts_[static_cast<size_t>(op)];
+  const FaultRule* hit = nullptr;
+  for (ActiveRule& active : rules_) {
+    const FaultRule& rule = active.rule;
+    if (rule.op != op || (!rule.pathContains.empty() && !ContainsIgnoringCase(path, rule.pathContains))) continue;
+    ++active.seen;
+    if (active.seen == rule.nth || (rule.persistent && active.seen > rule.nth)) hit = hit ? hit : &rule;
+  }
+  if (hit) ++failures_;
+  return hit;
+}
+
+std::unique_ptr<OpenFile> FailingFiles::wrap(std::unique_ptr<OpenFile> file, const std::string& path) {
+  if (!file) return nullptr;
+  return std::make_unique<FailingOpenFile>(*this, std::move(file), path);
+}
+
+std::vector<DirEntry> FailingFiles::find(const std::string& pattern) {
+  if (fails(FileOp::Find, pattern)) return {};
+  return inner_.find(pattern);
+}
+
+std::optional<uint32_t> FailingFiles::attributes(const std::string& path) {
+  if (fails(FileOp::Attributes, path)) return std::nullopt;
+  return inner_.attributes(path);
+}
+
+bool FailingFiles::setAttributes(const std::string& path, uint32_t attributes) {
+  return !fails(FileOp::SetAttributes, path) && inner_.setAttributes(path, attributes);
+}
+
+std::optional<FileTimes> FailingFiles::fileTimes(const std::string& path) {
+  if (fails(FileOp::FileTimes, path)) return std::nullopt;
+  return inner_.fileTimes(path);
+}
+
+bool FailingFiles::setFileTimes(const std::string& path, const FileTimes& times) {
+  return !fails(FileOp::SetFileTimes, path) && inner_.setFileTimes(path, times);
+}
+
+std::unique_ptr<OpenFile> FailingFiles::openRead(const std::string& path) {
+  if (fails(FileOp::OpenRead, path)) return nullptr;
+  return wrap(inner_.openRead(path), path);
+}
+
+std::unique_ptr<OpenFile> FailingFiles::create(const std::string& path) {
+  if (fails(FileOp::Create, path)) return nullptr;
+  return wrap(inner_.create(path), path);
+}
+
+std::unique_ptr<OpenFile> FailingFiles::openAppend(const std::string& path) {
+  if (fails(FileOp::OpenAppend, path)) return nullptr;
+  return wrap(inner_.openAppend(path), path);
+}
+
+int FailingFiles::deleteFile(const std::string& path) {
+  if (const FaultRule* rule = fails(FileOp::Delete, path)) return rule->errorCode;
+  return inner_.deleteFile(path);
+}
+
+bool FailingFiles::replaceFile(const std::string& from, const std::string& to) {
+  // A rule's path may name either end of the rename.
+  return !fails(FileOp::Replace, from + "|" + to) && inner_.replaceFile(from, to);
+}
+
+bool FailingFiles::createFolder(const std::string& path) {
+  return !fails(FileOp::CreateFolder, path) && inner_.createFolder(path);
+}
+
+bool FailingFiles::removeFolder(const std::string& path) {
+  return !fails(FileOp::RemoveFolder, path) && inner_.removeFolder(path);
+}
+
+bool FailingFiles::setCurrentFolder(const std::string& path) {
+  return !fails(FileOp::SetCurrentFolder, path) && inner_.setCurrentFolder(path);
+}
+
+std::optional<FileVersion> FailingFiles::fileVersion(const std::string& path) {
+  if (fails(FileOp::FileVersion, path)) return std::nullopt;
+  return inner_.fileVersion(path);
+}
+
+}  // namespace velmar::test

@@ -1,0 +1,86 @@
+#pragma once
+// A file system that passes every call to another one, except the calls a
+// test chose to fail: the Nth open, read, write, create ... (optionally only
+// on paths containing a text, optionally every call from then on). Lets tests
+// prove what a procedure does when a step fails in its middle.
+//
+//   TempDrive drive;
+//   FailingFiles files(drive.fs());
+//   files.failAt(FileOp::Write, 3);               // the third write fails
+//   files.addFault({.op = FileOp::Create, .pathContains = "Setup.ini"});
+//
+// Files opened through it must be closed or destroyed before it is.
+
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace velmar::test {
+
+enum class FileOp {
+  Find, Attributes, SetAttributes, FileTimes, SetFileTimes,
+  OpenRead, Create, OpenAppend, Delete, Replace,
+  CreateFolder, RemoveFolder, SetCurrentFolder, FileVersion,
+  // Calls on open files; their path is the one the file was opened with.
+  Read, Write, Seek, Size, Close,
+};
+
+struct FaultRule {
+  FileOp op;
+  int nth = 1;                // the nth matching call from now fails (1: the next one)
+  bool persistent = false;    // and every matching call after it
+  std::string pathContains = {};  // only calls on paths containing this (case ignored); empty: all
+  bool shortWrite = false;    // a failing write stores half the bytes and reports that (disk full)
+  int errorCode = platform::error::AccessDenied;  // what a failing deleteFile returns
+};
+
+class FailingFiles : public platform::FileSystem {
+ public:
+  explicit FailingFiles(platform::FileSystem& inner) : inner_(inner) {}
+
+  void addFault(FaultRule rule);
+  void failAt(FileOp op, int nth, bool persistent = false) { addFault({op, nth, persistent}); }
+  void clearFaults() { rules_.clear(); }
+
+  // Calls of an operation so far (failed ones included).
+  int calls(FileOp op) const { return counts_[static_cast<size_t>(op)]; }
+  // Calls that were made to fail.
+  int failures() const { return failures_; }
+
+  // Decides one call; used by the wrapped files too.
+  const FaultRule* fails(FileOp op, const std::string& path);
+
+  std::vector<platform::DirEntry> find(const std::string& pattern) override;
+  std::optional<uint32_t> attributes(const std::string& path) override;
+  bool setAttributes(const std::string& path, uint32_t attributes) override;
+  std::optional<platform::FileTimes> fileTimes(const std::string& path) override;
+  bool setFileTimes(const std::string& path, const platform::FileTimes& times) override;
+  std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override;
+  std::unique_ptr<platform::OpenFile> create(const std::string& path) override;
+  std::unique_ptr<platform::OpenFile> openAppend(const std::string& path) override;
+  int deleteFile(const std::string& path) override;
+  bool replaceFile(const std::string& from, const std::string& to) override;
+  bool createFolder(const std::string& path) override;
+  bool removeFolder(const std::string& path) override;
+  std::string currentFolder() override { return inner_.currentFolder(); }
+  bool setCurrentFolder(const std::string& path) override;
+  platform::DriveType driveType(const std::string& root) override { return inner_.driveType(root); }
+  std::string windowsFolder() override { return inner_.windowsFolder(); }
+  std::string systemFolder() override { return inner_.systemFolder(); }
+  std::optional<platform::FileVersion> fileVersion(const std::string& path) override;
+
+ private:
+  struct ActiveRule {
+    FaultRule rule;
+    int seen = 0;
+  };
+  std::unique_ptr<platform::OpenFile> wrap(std::unique_ptr<platform::OpenFile> file, const std::string& path);
+
+  platform::FileSystem& inner_;
+  std::vector<ActiveRule> rules_;
+  int counts_[static_cast<size_t>(FileOp::Close) + 1] = {};
+  int failures_ = 0;
+};
+
+}  // namespace velmar::test
