@@ -43,17 +43,21 @@ constexpr uint32_t FileEntryExtensionSignature = 0xBEEF0004;
 
 class Writer {
  public:
-  void u16(uint32_t v) { bytes_.push_back(v & 0xFF), bytes_.push_back((v >> 8) & 0xFF); }
+  void u16(uint32_t v) {
+    const uint8_t b[2] = {static_cast<uint8_t>(v & 0xFF), static_cast<uint8_t>((v >> 8) & 0xFF)};
+    raw(b, 2);
+  }
   void u32(uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); }
   void raw(const void* data, size_t size) {
-    const auto* p = static_cast<const uint8_t*>(data);
-    bytes_.insert(bytes_.end(), p, p + size);
+    if (size == 0) return;
+    const size_t at = bytes_.size();
+    bytes_.resize(at + size);
+    std::memcpy(bytes_.data() + at, data, size);
   }
-  void zeros(size_t n) { bytes_.insert(bytes_.end(), n, 0); }
+  void zeros(size_t n) { bytes_.resize(bytes_.size() + n, 0); }
   void ansiz(const std::string& utf8) {
     const std::string ansi = EncodeFromUtf8(utf8, AnsiCodePage);
-    raw(ansi.data(), ansi.size());
-    bytes_.push_back(0);
+    raw(ansi.c_str(), ansi.size() + 1);
   }
   void utf16(const std::u16string& s) {
     for (char16_t c : s) u16(c);

@@ -22,7 +22,9 @@ const std::vector<std::string>& ExpectedChildArguments() {
 }
 
 std::string ChildCommand(platform::Processes& processes, std::string_view mode) {
-  return "\"" + processes.ProgramPath() + "\" " + std::string(ChildSwitch) + std::string(mode);
+  std::string command = "\"";
+  command.append(processes.ProgramPath()).append("\" ").append(ChildSwitch).append(mode);
+  return command;
 }
 
 int RunChild(std::string_view mode, int argc, char** argv) {

@@ -1,5 +1,5 @@
 #include "platform/win32/windows_api.h"
-#include "platform/win32/wide_string.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_shell_services.h"
 
 namespace velmar::platform {
@@ -26,15 +26,15 @@ class Win32Mutexes : public Mutexes {
   bool Exists(const std::string& name) override { return Open(name) != nullptr; }
 
   std::unique_ptr<HeldMutex> Open(const std::string& name) override {
-    return Held(OpenMutexW(MUTEX_ALL_ACCESS, FALSE, win32::ToWide(name).c_str()));
+    return Held(OpenMutexW(MUTEX_ALL_ACCESS, FALSE, Widen(name).c_str()));
   }
 
   std::unique_ptr<HeldMutex> Create(const std::string& name) override {
-    return Held(CreateMutexW(nullptr, FALSE, win32::ToWide(name).c_str()));
+    return Held(CreateMutexW(nullptr, FALSE, Widen(name).c_str()));
   }
 
   uint32_t RegisterChangeMessage(const std::string& name) override {
-    message_ = RegisterWindowMessageW(win32::ToWide(name).c_str());
+    message_ = RegisterWindowMessageW(Widen(name).c_str());
     return message_;
   }
 

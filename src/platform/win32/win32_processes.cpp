@@ -1,5 +1,5 @@
 #include "platform/win32/windows_api.h"
-#include "platform/win32/wide_string.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_shell_services.h"
 
 namespace velmar::platform {
@@ -34,7 +34,7 @@ class Win32Processes : public Processes {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = show == WindowShow::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
     PROCESS_INFORMATION info = {};
-    std::wstring line = win32::ToWide(commandLine);  // CreateProcessW may write into it
+    std::wstring line = Widen(commandLine);  // CreateProcessW may write into it
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS,
                         nullptr, nullptr, &startup, &info))
       return nullptr;
@@ -47,7 +47,7 @@ class Win32Processes : public Processes {
     while (true) {
       const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
       if (n == 0) return {};
-      if (n < path.size()) return win32::FromWide(std::wstring_view(path.data(), n));
+      if (n < path.size()) return Narrow(std::wstring_view(path.data(), n));
       path.resize(path.size() * 2);
     }
   }

@@ -1,12 +1,10 @@
 #include "platform/win32/windows_api.h"
-#include "platform/win32/wide_string.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_shell_services.h"
 
 namespace velmar::platform {
 namespace {
 
-using win32::FromWide;
-using win32::ToWide;
 
 // The product's programs are 32-bit programs: a 64-bit installer must see
 // their view of HKEY_LOCAL_MACHINE\Software and HKEY_CLASSES_ROOT.
@@ -27,7 +25,7 @@ HKEY RootHandle(RootKey root) {
 class OpenKey {
  public:
   OpenKey(RootKey root, const std::string& key, REGSAM access) {
-    if (RegOpenKeyExW(RootHandle(root), ToWide(key).c_str(), 0, access | View, &key_) != ERROR_SUCCESS) key_ = nullptr;
+    if (RegOpenKeyExW(RootHandle(root), Widen(key).c_str(), 0, access | View, &key_) != ERROR_SUCCESS) key_ = nullptr;
   }
   ~OpenKey() {
     if (key_) RegCloseKey(key_);
@@ -48,7 +46,7 @@ std::vector<std::string> EnumerateSubkeys(HKEY key) {
     DWORD size = 256;
     const LONG rc = RegEnumKeyExW(key, i, name, &size, nullptr, nullptr, nullptr, nullptr);
     if (rc != ERROR_SUCCESS) break;
-    names.push_back(FromWide(std::wstring_view(name, size)));
+    names.push_back(Narrow(std::wstring_view(name, size)));
   }
   return names;
 }
@@ -62,7 +60,7 @@ class Win32Registry : public Registry {
   std::optional<std::string> ReadString(RootKey root, const std::string& key, const std::string& valueName) override {
     OpenKey k(root, key, KEY_READ);
     if (!k) return std::nullopt;
-    const std::wstring name = ToWide(valueName);
+    const std::wstring name = Widen(valueName);
     DWORD type = 0, size = 0;
     if (RegQueryValueExW(k.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
@@ -74,7 +72,7 @@ class Win32Registry : public Registry {
       return std::nullopt;
     data.resize(size / sizeof(wchar_t));
     while (!data.empty() && data.back() == L'\0') data.pop_back();
-    return FromWide(data);
+    return Narrow(data);
   }
 
   std::optional<std::vector<std::string>> SubkeyNames(RootKey root, const std::string& key) override {
@@ -87,12 +85,12 @@ class Win32Registry : public Registry {
     if (key.find_first_not_of('\\') == std::string::npos) return false;
     if (auto names = SubkeyNames(root, key))
       for (const std::string& name : *names) DeleteKey(root, key + "\\" + name);
-    return RegDeleteKeyExW(RootHandle(root), ToWide(key).c_str(), View, 0) == ERROR_SUCCESS;
+    return RegDeleteKeyExW(RootHandle(root), Widen(key).c_str(), View, 0) == ERROR_SUCCESS;
   }
 
   bool CreateKey(RootKey root, const std::string& key) override {
     HKEY k = nullptr;
-    if (RegCreateKeyExW(RootHandle(root), ToWide(key).c_str(), 0, nullptr, 0, KEY_WRITE | View, nullptr, &k, nullptr) !=
+    if (RegCreateKeyExW(RootHandle(root), Widen(key).c_str(), 0, nullptr, 0, KEY_WRITE | View, nullptr, &k, nullptr) !=
         ERROR_SUCCESS)
       return false;
     RegCloseKey(k);
@@ -102,11 +100,11 @@ class Win32Registry : public Registry {
   bool WriteString(RootKey root, const std::string& key, const std::string& valueName,
                    const std::string& value) override {
     HKEY k = nullptr;
-    if (RegCreateKeyExW(RootHandle(root), ToWide(key).c_str(), 0, nullptr, 0, KEY_WRITE | View, nullptr, &k, nullptr) !=
+    if (RegCreateKeyExW(RootHandle(root), Widen(key).c_str(), 0, nullptr, 0, KEY_WRITE | View, nullptr, &k, nullptr) !=
         ERROR_SUCCESS)
       return false;
-    const std::wstring data = ToWide(value);
-    const LONG rc = RegSetValueExW(k, ToWide(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+    const std::wstring data = Widen(value);
+    const LONG rc = RegSetValueExW(k, Widen(valueName).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                                    static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(k);
     return rc == ERROR_SUCCESS;

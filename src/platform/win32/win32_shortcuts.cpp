@@ -4,14 +4,12 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-#include "platform/win32/wide_string.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_shell_services.h"
 
 namespace velmar::platform {
 namespace {
 
-using win32::FromWide;
-using win32::ToWide;
 
 // COM for the span of one call. A thread that already runs COM in another
 // mode can still make shell links, so that is no failure.
@@ -67,23 +65,23 @@ class Win32Shortcuts : public Shortcuts {
     ShellLink shell;
     if (!shell.create()) return false;
     // Setting a property cannot fail in a way that matters more than the save.
-    shell.link->SetPath(ToWide(p.target).c_str());
-    shell.link->SetWorkingDirectory(ToWide(p.workingFolder).c_str());
-    shell.link->SetDescription(ToWide(p.description).c_str());
-    if (!p.arguments.empty()) shell.link->SetArguments(ToWide(p.arguments).c_str());
-    if (!p.iconPath.empty()) shell.link->SetIconLocation(ToWide(p.iconPath).c_str(), p.iconIndex);
-    return SUCCEEDED(shell.file->Save(ToWide(linkPath).c_str(), FALSE));
+    shell.link->SetPath(Widen(p.target).c_str());
+    shell.link->SetWorkingDirectory(Widen(p.workingFolder).c_str());
+    shell.link->SetDescription(Widen(p.description).c_str());
+    if (!p.arguments.empty()) shell.link->SetArguments(Widen(p.arguments).c_str());
+    if (!p.iconPath.empty()) shell.link->SetIconLocation(Widen(p.iconPath).c_str(), p.iconIndex);
+    return SUCCEEDED(shell.file->Save(Widen(linkPath).c_str(), FALSE));
   }
 
   std::optional<ShortcutProperties> ReadShortcut(const std::string& linkPath) override {
     ComScope com;
     ShellLink shell;
-    if (!shell.create() || FAILED(shell.file->Load(ToWide(linkPath).c_str(), STGM_READ))) return std::nullopt;
+    if (!shell.create() || FAILED(shell.file->Load(Widen(linkPath).c_str(), STGM_READ))) return std::nullopt;
     std::wstring text(TextSize, L'\0');
     const auto read = [&](auto get) {
       text[0] = L'\0';
       get(text.data());
-      return FromWide(text.c_str());
+      return Narrow(text.c_str());
     };
     ShortcutProperties p;
     p.target = read([&](wchar_t* s) { shell.link->GetPath(s, TextSize, nullptr, SLGP_RAWPATH); });

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/win32/windows_api.h"
-#include "platform/win32/wide_string.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_shell_services.h"
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 using velmar::platform::ShortcutProperties;
 
 bool MakeFile(const std::string& path) {
-  const HANDLE file = CreateFileW(velmar::platform::win32::ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+  const HANDLE file = CreateFileW(velmar::platform::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   CloseHandle(file);
@@ -23,7 +23,7 @@ bool MakeFile(const std::string& path) {
 }
 
 bool MakeFolder(const std::string& path) {
-  return CreateDirectoryW(velmar::platform::win32::ToWide(path).c_str(), nullptr) ||
+  return CreateDirectoryW(velmar::platform::Widen(path).c_str(), nullptr) ||
          GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
