@@ -37,7 +37,7 @@ Key KeyForChar(char c) {
 std::string KeyName(Key key) {
   auto code = uint16_t(key);
   if (code >= uint16_t(Key::F1) && code <= uint16_t(Key::F12))
-    return "F" + std::to_string(code - uint16_t(Key::F1) + 1);
+    return std::string("F") + std::to_string(code - uint16_t(Key::F1) + 1);
   if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z')) return std::string(1, char(code));
   for (const auto& named : kNamedKeys)
     if (named.key == key) return std::string(named.name);
