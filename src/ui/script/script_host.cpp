@@ -104,8 +104,8 @@ void ScriptHost::ExpectPage(const Page& page) {
   }
   if (page.MainWindow) return;
   if (!next) Stop("page " + name + " is shown, but the script has ended");
-  if (next->kind == StepKind::Page) Stop(next->Where() + ": the script expects page " + next->name + ", but page " + name + " is shown");
-  Stop("page " + name + " is shown, but the script goes on with " + next->Where() + " for " + BlockName());
+  std::string where = next->Where() + (next->kind == StepKind::Page ? "" : " for " + BlockName());
+  Stop("page " + name + " is shown, but the script goes on with " + where);
 }
 
 const Step& ScriptHost::TakeAction(const Page& page) {

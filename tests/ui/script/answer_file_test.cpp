@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "services/errors.h"
+#include "ui/memory_files.h"
 
 namespace velmar::ui::script {
 namespace {
@@ -93,6 +94,20 @@ TEST(AnswerFile, MistakesNameTheirLine) {
   ExpectError("browse C:\\Velmar", "Answer file, line 1: write it as: browse \"<folder>\" or browse cancel");
   ExpectError("\"page\" A", "Answer file, line 1: unknown command \"page\"");
   ExpectError("# ok\ntype E \"Gr\xFC\xDF" "e\"", "Answer file, line 2: the line is not UTF-8 text");
+}
+
+TEST(AnswerFile, IsReadThroughTheFileSystemAndNamedInErrors) {
+  ui::testing::MemoryFileSystem files;
+  files.files["C:\\Answers\\F2.txt"] = std::string(5000, ' ') + "\npage TSelectForm\nkey F2\n";
+  files.files["C:\\Answers\\Bad.txt"] = "key F0";
+  EXPECT_EQ(ReadAnswerFile(files, "C:\\Answers\\F2.txt").Steps().size(), 2u);
+  try {
+    ReadAnswerFile(files, "C:\\Answers\\Bad.txt");
+    ADD_FAILURE();
+  } catch (const InstallerError& error) {
+    EXPECT_STREQ(error.what(), "Answer file C:\\Answers\\Bad.txt, line 1: unknown key \"F0\"");
+  }
+  EXPECT_THROW(ReadAnswerFile(files, "C:\\Answers\\Missing.txt"), InstallerError);
 }
 
 TEST(AnswerFile, EmptyFilesAndCommentsGiveNoSteps) {

@@ -199,7 +199,7 @@ TEST(ScriptHost, AScriptThatDoesNotFitStopsNamingPageAndStep) {
   } cases[] = {
       {"", "page TNameForm is shown, but the script has ended"},
       {"page TOtherForm\nclick OkBtn",
-       "line 1: page TOtherForm: the script expects page TOtherForm, but page TNameForm is shown"},
+       "page TNameForm is shown, but the script goes on with line 1: page TOtherForm"},
       {"click NextBtn", "page TNameForm is shown, but the script goes on with line 1: click NextBtn for no page (no page step before it)"},
       {"page TNameForm", "page TNameForm waits for the user, but the script has ended"},
       {"page TNameForm\npage TOtherForm",
@@ -490,7 +490,7 @@ TEST(ScriptHost, AProgramThatSwallowsTheStopCannotPlayOn) {
     return Outcome::Finished;
   });
   EXPECT_EQ(outcome, Outcome::Stopped);
-  EXPECT_EQ(host.EndMessage(), "line 1: page TWrongForm: the script expects page TWrongForm, but page TNameForm is shown");
+  EXPECT_EQ(host.EndMessage(), "page TNameForm is shown, but the script goes on with line 1: page TWrongForm");
   EXPECT_TRUE(events.empty());
   EXPECT_EQ(ExitStatus(Outcome::Finished), 0);
   EXPECT_EQ(ExitStatus(Outcome::Cancelled), 1);
