@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Times the installer's zip reader (vunzip extract) against Info-ZIP's unzip on
 # the same release-like archive (about 300 MB in about 4000 files), several
-# runs each, in turns, each into a fresh folder. Prints output MB/s, the
-# ratio of the medians and the peak memory (max RSS) of each.
+# runs each, in turns, each into a fresh folder (or, with "overwrite", over
+# the files the run before left). Prints output MB/s, the ratio of the
+# medians and the peak memory (max RSS) of each.
 #
-#   bench/unzip_bench.sh [RUNS]     (work folder: $BENCH_DIR, default /tmp/velmar-unzip-bench)
+#   bench/unzip_bench.sh [RUNS] [fresh|overwrite]
+#   (work folder: $BENCH_DIR, default /tmp/velmar-unzip-bench)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
+mode=${2:-fresh}
 work=${BENCH_DIR:-/tmp/velmar-unzip-bench}
 vunzip=$PWD/build/native/vunzip
 
@@ -34,7 +37,7 @@ echo "Archive: $(du -m "$archive" | cut -f1) MB, $files files, $((bytes / 100000
 # One timed run: prints "wall_seconds max_rss_kb".
 timed() {
   local out=$1; shift
-  rm -rf "$out"
+  [ "$mode" = overwrite ] || rm -rf "$out"
   sync
   /usr/bin/time -f '%e %M' -o "$work/time.txt" "$@" >/dev/null
   cat "$work/time.txt"
@@ -44,7 +47,10 @@ median() { sort -g | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2
 
 : >"$work/vunzip.txt"
 : >"$work/unzip.txt"
-timed "$work/out-v" "$vunzip" extract "$archive" "$work/out-v" >/dev/null  # warm-up
+# Warm-up, which also leaves the trees that "overwrite" runs replace.
+timed "$work/out-v" "$vunzip" extract "$archive" "$work/out-v" >/dev/null
+timed "$work/out-u" unzip -q -o "$archive" -d "$work/out-u" >/dev/null
+echo "Extracting $mode, $runs runs each:"
 for ((i = 1; i <= runs; i++)); do
   timed "$work/out-v" "$vunzip" extract "$archive" "$work/out-v" >>"$work/vunzip.txt"
   timed "$work/out-u" unzip -q -o "$archive" -d "$work/out-u" >>"$work/unzip.txt"
