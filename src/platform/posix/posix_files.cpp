@@ -309,12 +309,19 @@ bool PosixFileSystem::setAttributes(const std::string& path, uint32_t attributes
   const bool isFolder = S_ISDIR(st.st_mode);
   // Like Windows, read-only on a folder does not keep anyone from writing in
   // it; Wine ignores it there, and so do we.
-  if (!isFolder) {
-    mode_t mode = st.st_mode & 07777;
-    mode_t wanted = (attributes & attr::ReadOnly) ? (mode & ~mode_t{0222}) : (mode | S_IWUSR);
-    if (wanted != mode && ::chmod(host->c_str(), wanted) != 0) return false;
+  if (isFolder) return WriteDosAttrib(*host, true, attributes);
+  // Setting a user.* attribute needs write permission, so the file stays
+  // writable until the extended attribute is written.
+  const mode_t mode = st.st_mode & 07777;
+  const mode_t wanted = (attributes & attr::ReadOnly) ? (mode & ~mode_t{0222}) : (mode | S_IWUSR);
+  mode_t now = mode;
+  if (!(now & S_IWUSR)) {
+    if (::chmod(host->c_str(), now | S_IWUSR) != 0) return false;
+    now |= S_IWUSR;
   }
-  return WriteDosAttrib(*host, isFolder, attributes);
+  bool stored = WriteDosAttrib(*host, false, attributes);
+  if (wanted != now && ::chmod(host->c_str(), wanted) != 0) return false;
+  return stored;
 }
 
 std::optional<FileTimes> PosixFileSystem::fileTimes(const std::string& path) {
