@@ -216,6 +216,18 @@ std::optional<AbsolutePath> PosixFileSystem::resolve(const std::string& path) co
 std::optional<std::string> PosixFileSystem::hostPathOf(const AbsolutePath& path) const {
   const DriveMapping* drive = drives_.find(path.drive);
   if (!drive) return std::nullopt;
+  // Most paths name a file, or a new name in a folder, whose names on the way
+  // exist with the case given: then one lstat finds the folder, and only the
+  // last name needs a look without regard to case.
+  if (!path.components.empty()) {
+    std::string folder = drive->hostFolder;
+    for (size_t i = 0; i + 1 < path.components.size(); ++i) folder = JoinHost(folder, path.components[i]);
+    struct stat st;
+    if (::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+      const std::string& name = path.components.back();
+      return JoinHost(folder, FindNameIgnoringCase(folder, name).value_or(name));
+    }
+  }
   std::string host = drive->hostFolder;
   bool existing = true;
   for (const std::string& name : path.components) {

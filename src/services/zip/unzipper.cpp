@@ -1,6 +1,10 @@
 #include "services/zip/unzipper.h"
 
+#include <set>
+
 #include "platform/clock.h"
+#include "platform/wildcard.h"
+#include "services/codepage.h"
 #include "services/errors.h"
 #include "services/zip/zip_directory.h"
 #include "services/zip/zip_item_reader.h"
@@ -60,10 +64,12 @@ class TAbUnZipper::Run {
 
     std::string target = base_ + relative;
     size_t slash = target.rfind('\\');
-    if (options.contains(eoCreateDirs) && slash != std::string::npos && slash > 0 &&
-        !makeFolder(item, target.substr(0, slash)))
-      return;
-    auto existing = files_.attributes(target);
+    std::string folder = slash != std::string::npos ? target.substr(0, slash) : "";
+    if (options.contains(eoCreateDirs) && !folder.empty() && folder.back() != ':' && !makeFolder(item, folder)) return;
+    // In a folder this run made, only what it wrote can exist: no need to look.
+    bool fresh = folders_.madeHere(folder) && !written_.count(UpperName(target));
+    std::optional<uint32_t> existing;
+    if (!fresh) existing = files_.attributes(target);
     if (existing) {
       if (*existing & platform::attr::Folder) return fail(item, TAbErrorClass::ecAbbrevia, zip_error::NotAFolder);
       if (owner_.OnConfirmOverwrite) {
@@ -78,6 +84,13 @@ class TAbUnZipper::Run {
       }
     }
     extract(item, target, existing);
+  }
+
+  static std::string UpperName(std::string_view name) {
+    std::string upper;
+    upper.reserve(name.size());
+    for (size_t pos = 0; pos < name.size();) AppendUtf8(upper, platform::UpperCodePoint(NextCodePoint(name, pos)));
+    return upper;
   }
 
   bool makeFolder(const TAbArchiveItem& item, const std::string& folder) {
@@ -97,8 +110,10 @@ class TAbUnZipper::Run {
   }
 
   void extract(const TAbArchiveItem& item, const std::string& target, std::optional<uint32_t> existing) {
-    TargetFile file(files_, target);
-    if (file.create() != TargetFile::Done) return fail(item, TAbErrorClass::ecFileCreateError, 0);
+    TargetFile file(files_, target, existing);
+    bool checkTemporary = written_.count(UpperName(target + TargetFile::TemporarySuffix)) > 0;
+    if (file.create(checkTemporary) != TargetFile::Done) return fail(item, TAbErrorClass::ecFileCreateError, 0);
+    written_.insert(UpperName(target));
     bool writeFailed = false;
     ItemOutcome outcome = reader_.read(*owner_.archive_, owner_.dataEnd_, item, [&](const uint8_t* data, size_t size) {
       if (!file.write(data, size)) {
@@ -113,7 +128,7 @@ class TAbUnZipper::Run {
       if (outcome.status == ItemOutcome::Failed) fail(item, outcome.errorClass, outcome.errorCode);
       return;  // aborted: no failure to report
     }
-    switch (file.commit({now_, now_, ItemWriteTime(item)}, item.DosAttributes(), existing)) {
+    switch (file.commit({now_, now_, ItemWriteTime(item)}, item.DosAttributes())) {
       case TargetFile::Done: break;
       case TargetFile::WriteFailed: fail(item, TAbErrorClass::ecInOutError, platform::error::DiskFull); break;
       default: fail(item, TAbErrorClass::ecFileCreateError, 0); break;
@@ -144,6 +159,7 @@ class TAbUnZipper::Run {
   platform::FileSystem& files_;
   bool writeFiles_;
   FolderMaker folders_;
+  std::set<std::string> written_;  // targets of this run, upper-cased
   ZipItemReader reader_;
   platform::FileTime now_;
   std::string base_;

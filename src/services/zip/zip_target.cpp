@@ -23,20 +23,23 @@ FolderMaker::Result FolderMaker::ensure(const std::string& folder) {
   for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
     if (!files_.createFolder(*it)) return Failed;
     known_.insert(*it);
+    made_.insert(*it);
   }
   return Made;
 }
 
-TargetFile::Result TargetFile::create() {
-  // A name of our own that no file holds yet, so that no other file is lost.
-  std::string name = target_ + ".vz~";
-  for (int n = 1; files_.attributes(name); ++n) {
-    if (n > 999) return CreateFailed;
-    name = target_ + ".vz~" + std::to_string(n);
+TargetFile::Result TargetFile::create(bool checkTemporary) {
+  std::string name = target_;
+  if (existing_) {
+    name = target_ + TemporarySuffix;
+    for (int n = 1; checkTemporary && files_.attributes(name); ++n) {
+      if (n > 999) return CreateFailed;
+      name = target_ + TemporarySuffix + std::to_string(n);
+    }
   }
   file_ = files_.create(name);
   if (!file_) return CreateFailed;
-  temporary_ = name;
+  written_ = name;
   return Done;
 }
 
@@ -44,20 +47,21 @@ bool TargetFile::write(const void* data, size_t size) {
   return file_ && file_->write(data, size) == int64_t(size);
 }
 
-TargetFile::Result TargetFile::commit(const platform::FileTimes& times, uint32_t attributes,
-                                      std::optional<uint32_t> existing) {
+TargetFile::Result TargetFile::commit(const platform::FileTimes& times, uint32_t attributes) {
   using namespace platform::attr;
   bool closed = file_->close();
   file_.reset();
   if (!closed) return WriteFailed;
-  files_.setFileTimes(temporary_, times);
-  bool readOnly = existing && (*existing & ReadOnly);
-  if (readOnly) files_.setAttributes(target_, *existing & ~ReadOnly);
-  if (!files_.replaceFile(temporary_, target_)) {
-    if (readOnly) files_.setAttributes(target_, *existing);
-    return ReplaceFailed;
+  files_.setFileTimes(written_, times);
+  if (existing_) {
+    bool readOnly = (*existing_ & ReadOnly) != 0;
+    if (readOnly) files_.setAttributes(target_, *existing_ & ~ReadOnly);
+    if (!files_.replaceFile(written_, target_)) {
+      if (readOnly) files_.setAttributes(target_, *existing_);
+      return ReplaceFailed;
+    }
   }
-  temporary_.clear();
+  written_.clear();
   if (attributes & (ReadOnly | Hidden | System)) files_.setAttributes(target_, attributes | Archive);
   return Done;
 }
@@ -67,9 +71,9 @@ void TargetFile::discard() {
     file_->close();
     file_.reset();
   }
-  if (!temporary_.empty()) {
-    files_.deleteFile(temporary_);
-    temporary_.clear();
+  if (!written_.empty()) {
+    files_.deleteFile(written_);
+    written_.clear();
   }
 }
 

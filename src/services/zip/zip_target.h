@@ -19,35 +19,48 @@ class FolderMaker {
   explicit FolderMaker(platform::FileSystem& files) : files_(files) {}
   // Makes the folder and its missing parents (a Windows path, no trailing "\").
   Result ensure(const std::string& folder);
+  // Whether this run made the folder: it holds only what the run put there.
+  bool madeHere(const std::string& folder) const { return made_.count(folder) > 0; }
 
  private:
   platform::FileSystem& files_;
   std::set<std::string> known_;  // folders seen or made in this run
+  std::set<std::string> made_;
 };
 
+// A new file is written under its own name and removed again when the item
+// fails. A file that replaces an existing one is written under a temporary
+// name beside it and renamed over it only when complete, so a failed item
+// leaves the existing file as it was.
 class TargetFile {
  public:
   enum Result { Done, CreateFailed, WriteFailed, ReplaceFailed };
+  static constexpr const char* TemporarySuffix = ".vz~";
 
-  TargetFile(platform::FileSystem& files, std::string target) : files_(files), target_(std::move(target)) {}
+  // `existing`: the attributes of the file to replace, none for a new file.
+  TargetFile(platform::FileSystem& files, std::string target, std::optional<uint32_t> existing)
+      : files_(files), target_(std::move(target)), existing_(existing) {}
   ~TargetFile() { discard(); }
   TargetFile(const TargetFile&) = delete;
   TargetFile& operator=(const TargetFile&) = delete;
 
-  // Creates the temporary file beside the target.
-  Result create();
+  // `checkTemporary`: a file may hold the temporary name (the target's name
+  // plus the suffix), so look for a free one; our own leftovers need no look.
+  Result create(bool checkTemporary);
   bool write(const void* data, size_t size);
-  // Closes, sets the times, replaces the target, then sets the attributes
-  // (read-only, hidden, system; archive is always set). A target that is
-  // read-only (its overwrite was confirmed) loses that bit first, and gets
-  // it back when it cannot be replaced.
-  Result commit(const platform::FileTimes& times, uint32_t attributes, std::optional<uint32_t> existing);
-  // Removes the temporary file, if any.
+  // Closes, sets the times, puts the file in place, then sets the attributes
+  // (read-only, hidden, system; archive is always set). A read-only file to
+  // replace (its overwrite was confirmed) loses that bit first, and gets it
+  // back when it cannot be replaced.
+  Result commit(const platform::FileTimes& times, uint32_t attributes);
+  // Removes what was written, if anything.
   void discard();
 
  private:
   platform::FileSystem& files_;
-  std::string target_, temporary_;
+  std::string target_;
+  std::optional<uint32_t> existing_;
+  std::string written_;  // the file being written: the target or the temporary file
   std::unique_ptr<platform::OpenFile> file_;
 };
 

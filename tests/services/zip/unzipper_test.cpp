@@ -204,6 +204,18 @@ TEST_F(Unzipper, EncryptedItemsUnknownMethodsAndBadLocalHeadersFailOneByOne) {
   for (int code = 1; code <= 12; ++code) EXPECT_EQ(ZipErrorMessage(code).find("Unknown"), std::string::npos);
 }
 
+TEST_F(Unzipper, ItemsNamedLikeTemporaryFilesOrOnlyByCaseDoNotClobberEachOther) {
+  zip.OnConfirmOverwrite = [this](std::string& name, bool&) { overwriteAsked.push_back(name); };
+  extract(BuildZip({{.name = "New/a.txt.vz~", .data = "first"},
+                    {.name = "New/a.txt", .data = "second"},
+                    {.name = "New/A.TXT", .data = "third"}}));
+  EXPECT_TRUE(failures.empty());
+  EXPECT_EQ(drive.readFile("Out\\New\\a.txt.vz~"), "first");
+  EXPECT_EQ(drive.readFile("Out\\New\\a.txt"), "third");
+  EXPECT_EQ(overwriteAsked, std::vector<std::string>{drive.path("Out\\New\\A.TXT")});
+  EXPECT_EQ(names("Out\\New"), (std::vector<std::string>{"a.txt", "a.txt.vz~"}));
+}
+
 TEST_F(Unzipper, FileAndFolderOfTheSameNameFail) {
   drive.makeFolder("Out\\Taken.txt");
   drive.writeFile("Out\\File", "a file");

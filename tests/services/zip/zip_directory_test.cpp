@@ -4,7 +4,10 @@
 
 #include <zlib.h>
 
+#include <array>
+
 #include "services/errors.h"
+#include "services/zip/zip_time.h"
 #include "support/memory_file.h"
 #include "support/zip_writer.h"
 
@@ -94,6 +97,15 @@ TEST(ZipDirectory, TakesTheExactTimeFromExtraFields) {
   ASSERT_TRUE(dir.items[0].LastWriteTime);
   EXPECT_EQ(*dir.items[0].LastWriteTime, 116444736000000000 + 1600000000LL * 10000000);
   EXPECT_FALSE(dir.items[1].LastWriteTime);
+}
+
+TEST(ZipTime, DosDateAndTimeOutOfRangeAreBroughtIntoRange) {
+  platform::LocalDateTime t = DosDateTimeToLocal(0, 0xFFFF);  // month and day 0; 31:63:62
+  EXPECT_EQ((std::array{t.year, t.month, t.day, t.hour, t.minute, t.second}), (std::array{1980, 1, 1, 23, 59, 58}));
+  t = DosDateTimeToLocal((2023 - 1980) << 9 | 2 << 5 | 31, 0);  // 31 February of a common year
+  EXPECT_EQ(t.day, 28);
+  t = DosDateTimeToLocal((2024 - 1980) << 9 | 2 << 5 | 30, 0);
+  EXPECT_EQ(t.day, 29);
 }
 
 TEST(ZipDirectory, FindsTheEndRecordPastAFakeOneInTheComment) {
