@@ -11,7 +11,7 @@
 #include "resources/builtin_bitmap_files.h"
 #include "resources/builtin_bitmaps.h"
 #include "services/bmp_format.h"
-#include "support/memory_file_system.h"
+#include "support/temp_drive.h"
 
 namespace velmar {
 
@@ -25,8 +25,12 @@ class PicturesTest : public ::testing::Test {
     return file ? std::vector<uint8_t>(file->begin(), file->end()) : std::vector<uint8_t>{};
   }
 
-  testing::MemoryFileSystem files;
-  std::unique_ptr<platform::Pictures> pictures = platform::MakeHostPictures(files);
+  void put(std::string_view name, const std::vector<uint8_t>& bytes) {
+    drive.writeFile(name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  }
+
+  test::TempDrive drive;
+  std::unique_ptr<platform::Pictures> pictures = platform::MakeHostPictures(drive.fs());
 };
 
 const std::vector<uint8_t> kJpeg(std::begin(kKravoJpeg), std::end(kKravoJpeg));
@@ -49,11 +53,12 @@ TEST_F(PicturesTest, BuiltinBitmapsHaveTheirTableSizesAndTheCommittedPixels) {
 }
 
 TEST_F(PicturesTest, BmpAndJpegFilesDecodeToTheSamePicture) {
-  files.put("C:\\Medium\\Logo.bmp", builtinFile("KRAVOCR"));
-  files.put("C:\\Medium\\Logo.jpg", kJpeg);
+  drive.makeFolder("Medium");
+  put("Medium\\Logo.bmp", builtinFile("KRAVOCR"));
+  put("Medium\\Logo.jpg", kJpeg);
   const auto original = pictures->loadBuiltin("KRAVOCR");
-  const auto bmp = pictures->loadFile("c:\\medium\\LOGO.BMP");
-  const auto jpeg = pictures->loadFile("C:\\Medium\\Logo.jpg");
+  const auto bmp = pictures->loadFile(drive.path("medium\\LOGO.BMP"));
+  const auto jpeg = pictures->loadFile(drive.path("Medium\\Logo.jpg"));
   ASSERT_TRUE(original && bmp && jpeg);
   EXPECT_EQ(bmp->rgba, original->rgba);
 
@@ -75,10 +80,10 @@ TEST_F(PicturesTest, BmpAndJpegFilesDecodeToTheSamePicture) {
 TEST_F(PicturesTest, MissingCutOffAndForeignFilesGiveNoPicture) {
   auto bmp = builtinFile("INSTALLER_IMG");
   bmp.pop_back();
-  files.put("C:\\cut.bmp", bmp);
-  files.put("C:\\cut.jpg", std::vector<uint8_t>(kJpeg.begin(), kJpeg.begin() + kJpeg.size() / 2));
-  files.put("C:\\empty.jpg", std::vector<uint8_t>{});
-  files.put("C:\\text.bmp", std::vector<uint8_t>{'B', 'M', 'h', 'e', 'l', 'l', 'o'});
+  put("cut.bmp", bmp);
+  put("cut.jpg", std::vector<uint8_t>(kJpeg.begin(), kJpeg.begin() + kJpeg.size() / 2));
+  put("empty.jpg", {});
+  put("text.bmp", {'B', 'M', 'h', 'e', 'l', 'l', 'o'});
 
   // A frame header that claims a picture far larger than the installer takes.
   auto huge = kJpeg;
@@ -88,11 +93,10 @@ TEST_F(PicturesTest, MissingCutOffAndForeignFilesGiveNoPicture) {
       break;
     }
   }
-  files.put("C:\\huge.jpg", huge);
+  put("huge.jpg", huge);
 
-  for (const char* path : {"C:\\missing.bmp", "C:\\cut.bmp", "C:\\cut.jpg", "C:\\empty.jpg", "C:\\text.bmp",
-                           "C:\\huge.jpg"}) {
-    EXPECT_FALSE(pictures->loadFile(path)) << path;
+  for (const char* name : {"missing.bmp", "cut.bmp", "cut.jpg", "empty.jpg", "text.bmp", "huge.jpg"}) {
+    EXPECT_FALSE(pictures->loadFile(drive.path(name))) << name;
   }
 }
 

@@ -10,8 +10,8 @@ namespace velmar {
 
 namespace {
 
-using testing::BmpSpec;
-using testing::MakeBmp;
+using test::BmpSpec;
+using test::MakeBmp;
 using Px = std::array<uint8_t, 4>;
 
 constexpr Px kBlack{0, 0, 0, 255}, kWhite{255, 255, 255, 255}, kRed{255, 0, 0, 255}, kGreen{0, 255, 0, 255},

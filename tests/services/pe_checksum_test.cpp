@@ -6,8 +6,8 @@
 
 namespace velmar {
 
-using testing::kPeChecksumAt;
-using testing::MakePeImage;
+using test::kPeChecksumAt;
+using test::MakePeImage;
 
 TEST(PeChecksum, KnownValueAndTheFieldItselfDoesNotCount) {
   auto image = MakePeImage();

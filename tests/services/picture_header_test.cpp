@@ -58,11 +58,11 @@ TEST(PictureHeader, JpegSizeFromAnyFrameHeaderButNotFromLookalikes) {
 }
 
 TEST(PictureHeader, BmpSizeNeedsOnlyTheHeaders) {
-  testing::BmpSpec s;
+  test::BmpSpec s;
   s.width = 120;
   s.height = -60;
   s.bitsPerPixel = 8;
-  const auto headersOnly = testing::MakeBmp(s);  // neither colour table nor pixels
+  const auto headersOnly = test::MakeBmp(s);  // neither colour table nor pixels
   const auto size = PictureSizeFromHeader(headersOnly);
   ASSERT_TRUE(size);
   EXPECT_EQ(size->format, PictureFormat::Bmp);

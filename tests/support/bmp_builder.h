@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace velmar::testing {
+namespace velmar::test {
 
 struct BmpSpec {
   uint32_t headerSize = 40;
@@ -72,4 +72,4 @@ inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
   return out;
 }
 
-}  // namespace velmar::testing
+}  // namespace velmar::test

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace velmar::testing {
+namespace velmar::test {
 
 constexpr size_t kPeChecksumAt = 0xD8;  // 0x80 + 4 + 20 + 64
 
@@ -28,4 +28,4 @@ inline std::vector<uint8_t> MakePeImage(size_t size = 0x201) {
   return f;
 }
 
-}  // namespace velmar::testing
+}  // namespace velmar::test

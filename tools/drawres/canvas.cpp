@@ -131,7 +131,7 @@ Canvas::Canvas(int width, int height, Rgb background)
 void Canvas::paint(const Shape& shape, const Fill& fill, double opacity) {
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
-      const Vec p{x + 0.5, y + 0.5};
+      const Vec p{x + 0.5 - origin_.x, y + 0.5 - origin_.y};
       const double cover = std::clamp(0.5 - shape(p), 0.0, 1.0) * opacity;
       if (cover <= 0) continue;
       auto& px = pixels_[y * width_ + x];

@@ -54,6 +54,8 @@ class Canvas {
   int height() const { return height_; }
 
   void paint(const Shape& shape, const Fill& fill, double opacity = 1.0);
+  // Where the point (0, 0) of later shapes and fills lies on the canvas.
+  void setOrigin(Vec origin) { origin_ = origin; }
   // Pixels that no shape touched take the key colour exactly; touched pixels
   // that happen to equal the key are moved off it, so the key means "transparent".
   void keyUntouched(Rgb key);
@@ -68,6 +70,7 @@ class Canvas {
   int width_, height_;
   std::vector<Rgb> pixels_;
   std::vector<bool> touched_;
+  Vec origin_;
 };
 
 }  // namespace drawres

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "drawings.h"
+#include "resources/builtin_bitmaps.h"
 
 namespace drawres {
 
@@ -24,9 +25,14 @@ Fill DiscSheen(Vec centre) {
 
 }  // namespace
 
+// Composed for 120 x 200 and centred in the size the bitmap table gives, with
+// the gradient over the whole of it.
 Canvas DrawInstallerImage() {
-  Canvas c(120, 200, {0, 0, 0});
-  c.paint(RoundRect(-1, -1, 121, 201, 0), Linear({0, 0}, {4, 8, 36}, {0, 200}, {18, 60, 196}));
+  const auto [width, height] = velmar::BuiltinBitmapSize("INSTALLER_IMG").value();
+  Canvas c(width, height, {0, 0, 0});
+  c.paint(RoundRect(-1, -1, width + 1, height + 1, 0),
+          Linear({0, 0}, {4, 8, 36}, {0, static_cast<double>(height)}, {18, 60, 196}));
+  c.setOrigin({(width - 120) / 2.0, (height - 200) / 2.0});
 
   // Soft lights in the background.
   const Vec lights[] = {{20, 30}, {98, 18}, {104, 120}, {14, 140}, {70, 8}};
