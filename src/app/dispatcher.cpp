@@ -1,0 +1,107 @@
+#include "app/dispatcher.h"
+
+#include "app/admin_dlg.h"
+#include "app/install_record.h"
+#include "app/main_form.h"
+#include "platform/system.h"
+#include "readme/readme_form.h"
+#include "services/file_utils.h"
+#include "services/path_utils.h"
+#include "services/ini_file.h"
+#include "services/language.h"
+#include "ui/host.h"
+
+namespace velmar {
+namespace {
+
+const char* ReadmeFileName(int languageIndex) {
+  switch (languageIndex) {
+    case 0: return "Liesmich.txt";
+    case 2: return "Lif-moi.txt";
+    default: return "Readme.txt";
+  }
+}
+
+std::string MissingLanguageFileMessage(int code) {
+  switch (code) {
+    case 49: return "FEHLER: Kann Sprachdatei \"VELMAR.L49\" nicht finden !";
+    case 33:
+      return "FEHLER: Kann Sprachdatei \"VELMAR.L33\" nicht finden !\r\n"
+             "ERROR: Cannot find French language support file \"VELMAR.L33\" !";
+    case 48:
+      return "FEHLER: Kann Sprachdatei \"VELMAR.L48\" nicht finden !\r\n"
+             "ERROR: Cannot find Polish language support file \"VELMAR.L48\" !";
+    default: return "ERROR: Cannot find language support file \"VELMAR.L44\" !";
+  }
+}
+
+void WriteBackLanguage(InstallerContext& app, MainWindowState& state) {
+  InstallSession& s = app.session;
+  if (state.ConfigLanguage == s.LanguageIndex || s.SetupIniReadOnly) return;
+  if (CheckWritable(app.os.files, s.SetupIniPath, "", false, {}) != 1) return;
+  TIniFile ini(app.os.files, s.SetupIniPath);
+  ini.WriteInteger("Config", "Language", s.LanguageIndex);
+  ini.UpdateFile();
+  state.ConfigLanguage = s.LanguageIndex;
+}
+
+void RunFunction(InstallerContext& app, int function) {
+  switch (function) {
+    case fnReadme: ShowReadme(app, app.session.ReadmePath); break;
+    case fnExplore: ExploreTools(app); break;
+    default: break;  // the install, patch, project and uninstall functions come with their flows
+  }
+}
+
+}  // namespace
+
+std::string FindReadmePath(InstallerContext& app) {
+  const InstallSession& s = app.session;
+  const std::string name = ReadmeFileName(s.LanguageIndex);
+  if (s.MediumIsCdRom) return s.MediumRoot + name;
+  const std::string parent = ParentFolder(app.os.files, s.MediumRoot);
+  if (FileExists(app.os.files, parent + "VelmarPM.exe") && FileExists(app.os.files, parent + name))
+    return parent + name;
+  return s.MediumRoot + name;
+}
+
+bool Dispatcher(InstallerContext& app, TMainForm& main) {
+  InstallSession& s = app.session;
+  MainWindowState& state = main.State;
+
+  if (state.CommandLineLanguage == -1 && state.CommandLineFunction == -1) {
+    if (main.LanguageForm.Execute(s.LanguageIndex) != 1) return false;
+  }
+  WriteBackLanguage(app, state);
+
+  app.texts.Initialise();
+  const int code = LanguageCodeOf(s.LanguageIndex);
+  if (app.texts.Load(code) != 0) {
+    // The program ends here: nothing of the run depends on what follows.
+    app.host.ShowMessage(MissingLanguageFileMessage(code));
+    return true;
+  }
+  const ButtonCaptions captions = ButtonCaptionsFor(s.LanguageIndex);
+  s.Captions = {captions.Ok, captions.Next, captions.Prev, captions.Cancel, captions.Finish, captions.Close};
+  s.ReadmePath = FindReadmePath(app);
+
+  const TranslateFn translate = [&app](int group, int id, const std::string& text) {
+    return app.texts.Translate(group, id, text);
+  };
+  int function = fnLeave;
+  do {
+    s.CustomInstall = false;
+    if (state.CommandLineFunction >= 0 && state.CommandLineFunction <= 6) {
+      function = state.CommandLineFunction;
+    } else {
+      if (app.os.system.isNtFamily()) ShowAdminWarning(app.host, translate);
+      state.CommandLineFunction = -1;
+      function = main.SelectForm.RunSelection(s, app.texts, FileExists(app.os.files, s.ReadmePath),
+                                              ProductInstalled(app.os.files));
+    }
+    RunFunction(app, function);
+  } while (function != fnLeave && state.CommandLineFunction == -1);
+  return true;
+}
+
+}  // namespace velmar

@@ -1,0 +1,91 @@
+#include "app/main_form.h"
+
+#include "app/command_line.h"
+#include "app/dispatcher.h"
+#include "app/install_record.h"
+#include "platform/system.h"
+#include "platform/taskbar.h"
+#include "services/file_utils.h"
+#include "services/path_utils.h"
+#include "services/language.h"
+#include "ui/host.h"
+
+namespace velmar {
+
+TMainForm::TMainForm(InstallerContext& app, RunningProgramGuard& guard, const StartupFacts& facts)
+    : Backdrop(app.host, "TMainForm"), SelectForm(app.host), LanguageForm(app.host), app_(app), guard_(guard) {
+  FormCreate(facts);
+  KeyPreview = true;
+  OnKeyDown = [this](ui::Key key) {
+    if (key != ui::Key::Escape) return false;
+    Close();
+    return true;
+  };
+  OnShow = [this] {
+    Completed = Dispatcher(app_, *this);
+    Close();
+  };
+}
+
+TMainForm::~TMainForm() { FormClose(); }
+
+void TMainForm::FormCreate(const StartupFacts& facts) {
+  InstallSession& s = app_.session;
+  platform::FileSystem& fs = app_.os.files;
+
+  s.CustomInstall = false;
+  guard_.AnnounceInstaller();
+
+  s.SetupIniPath = s.MediumRoot + "Setup.ini";
+  const auto attributes = fs.attributes(s.SetupIniPath);
+  s.SetupIniReadOnly = !attributes || (*attributes & platform::attr::ReadOnly);
+  s.LicenceAccepted = false;
+  s.CustomInstallList.clear();
+
+  platform::Taskbar& taskbar = app_.os.taskbar;
+  taskbarFound_ = taskbar.Find();
+  if (taskbarFound_ && taskbar.IsVisible()) taskbar.Hide();
+
+  ScanFolders(fs, s);
+  ScanMedium(fs, s);
+  LoadConfig(fs, s, State, s.SetupIniPath, facts.DefaultLanguageCode, GetHost().ScreenSize().width);
+  if (const std::string installed = InstalledSetupIni(fs, s); !installed.empty()) {
+    s.SetupIniPath = installed;
+    LoadConfig(fs, s, State, installed, facts.DefaultLanguageCode, GetHost().ScreenSize().width);
+  }
+
+  const CommandLineChoices choices = ParseCommandLine(facts.Arguments);
+  State.CommandLineLanguage = choices.Language;
+  State.CommandLineFunction = choices.Function;
+  if (choices.SkipWelcome) s.WelcomeShown = true;
+  if (choices.SkipLicence) s.LicenceAccepted = true;
+  if (State.CommandLineLanguage != -1) s.LanguageIndex = State.CommandLineLanguage;
+
+  ApplyBackdrop();
+}
+
+void TMainForm::ApplyBackdrop() {
+  const BackdropConfig& b = State.Backdrop;
+  SetTitle(b.Title, b.FontName, b.FontSize);
+  const std::pair<ui::Image*, const CornerPicture*> corners[] = {
+      {&ImageTR, &b.TopRight}, {&ImageBR, &b.BottomRight}, {&ImageBL, &b.BottomLeft}};
+  for (const auto& [image, picture] : corners) {
+    image->Transparent = picture->Transparent;
+    if (!picture->File.empty()) image->LoadFile(app_.os.files, picture->File);
+    else if (!picture->Resource.empty()) image->LoadBuiltIn(picture->Resource);
+  }
+  PlaceCornerPictures();
+}
+
+void TMainForm::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+  GetHost().Guard([this] {
+    if (SaveSettings(app_.os.files, app_.session, app_.os.system.now()) == SaveSettingsResult::ReadOnly)
+      GetHost().ShowMessage(app_.texts.Translate(16, 30, "Could not save settings !"));
+  });
+  if (taskbarFound_) app_.os.taskbar.Show();
+  guard_.Release();
+}
+
+}  // namespace velmar

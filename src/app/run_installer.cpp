@@ -1,0 +1,45 @@
+#include "app/run_installer.h"
+
+#include "app/installer_context.h"
+#include "app/main_form.h"
+#include "app/running_guard.h"
+#include "platform/system.h"
+#include "services/program_check.h"
+#include "services/file_utils.h"
+#include "services/path_utils.h"
+#include "services/install_log.h"
+#include "services/language.h"
+#include "ui/host.h"
+
+namespace velmar {
+
+const char* const DamagedProgramMessage =
+    "ERROR: The installer's program file is damaged !\r\nCopy the installation medium again.\r\n\r\n";
+
+bool RunInstaller(platform::Services& os, ui::Host& host, const std::vector<std::string>& arguments) {
+  InstallSession session;
+  const std::string program = os.system.programPath();
+  session.MediumRoot = program.substr(0, program.find_last_of("\\:") + 1);
+  session.MediumIsCdRom = IsOnCdRom(os.files, session.MediumRoot);
+  uint16_t version[4] = {0, 0, 0, 0};
+  FileVersion(os.files, program, version[0], version[1], version[2], version[3]);
+  session.InstallerVersion = {version[0], version[1], version[2], version[3]};
+
+  LanguageSupport texts(os.files, session.MediumRoot);
+  InstallLog log(os.files, [&os] { return os.system.now(); });
+  InstallerContext app{os, host, session, texts, log};
+
+  StartupFacts facts{arguments, DefaultLanguageCode(os.system.primaryLanguage())};
+  RunningProgramGuard guard(os.mutexes);
+  guard.RegisterMessages();
+
+  TMainForm main(app, guard, facts);
+  // The native build's program is no Windows program and carries no checksum.
+  const ProgramCheck check = CheckProgramFile(os.files, program);
+  if (check != ProgramCheck::Intact && check != ProgramCheck::NotAProgram)
+    host.ShowMessage(DamagedProgramMessage + program, ui::ApplicationTitle, ui::MessageIcon::Error);
+  main.ShowModal();
+  return main.Completed;
+}
+
+}  // namespace velmar

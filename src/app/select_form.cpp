@@ -1,0 +1,112 @@
+#include "app/select_form.h"
+
+#include "services/file_utils.h"
+#include "services/path_utils.h"
+#include "services/language.h"
+#include "ui/host.h"
+
+namespace velmar {
+
+TSelectForm::TSelectForm(ui::Host& host) : Page(host, "TSelectForm") {
+  ClientWidth = 440;
+  ClientHeight = 330;
+  KeyPreview = true;
+  OnKeyDown = [this](ui::Key key) { return FormKeyDown(key); };
+
+  Panel1.SetBounds(0, 0, ClientWidth, ClientHeight);
+  Panel1.BevelWidth = 3;
+  MainLbl.SetBounds(24, 16, 392, 20);
+  MainLbl.Font = ui::Font{"Arial", 12, true, ui::colours::Navy};
+  Bevel1.SetBounds(16, 44, 408, 214);
+  Bevel1.Shape = ui::BevelShape::Frame;
+
+  int top = 56;
+  const auto buttons = Buttons();
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    ui::RadioButton& rb = *buttons[i];
+    rb.SetBounds(32, top, 376, 24);
+    rb.Group = 1;
+    rb.OnClick = [this, &rb, i] {
+      if (rb.Checked()) {
+        selected_ = static_cast<int>(i);
+        ExecuteBtn.Enabled = true;
+      }
+    };
+    top += 28;
+  }
+
+  ExecuteBtn.SetBounds(136, 276, 140, 30);
+  ExecuteBtn.Glyph = "BTN_NEXT";
+  ExecuteBtn.OnClick = [this] { Close(); };
+  CloseBtn.SetBounds(288, 276, 136, 30);
+  CloseBtn.Glyph = "BTN_CANCEL";
+  CloseBtn.OnClick = [this] {
+    selected_ = fnLeave;
+    Close();
+  };
+  Label1.SetBounds(16, 300, 100, 16);
+  Label1.Font = ui::Font{"Arial", 8, false, ui::colours::Grey};
+}
+
+std::string TSelectForm::VersionText(const platform::FileVersion& v) {
+  return std::to_string(v.major) + "." + PadNumber(v.minor, 2, '0') + "." + PadNumber(v.release, 3, '0');
+}
+
+int TSelectForm::RunSelection(const InstallSession& s, const LanguageSupport& texts, bool readmeExists,
+                              bool productInstalled) {
+  selected_ = fnLeave;
+  for (ui::RadioButton* rb : Buttons()) rb->SetChecked(false);
+
+  InstallRB.Enabled = !s.ProductInstalledNow && s.HasVelmarFolder && !s.ProductArchiveList.empty();
+  CustomRB.Enabled = !s.ProductInstalledNow && s.HasCustomInstalls;
+  CustomRB.Visible = s.HasCustomInstalls;
+  PatchRB.Enabled = s.HasPatchFolder && !s.PatchArchiveList.empty();
+  PatchRB.Visible = PatchRB.Enabled;
+  ProjectRB.Enabled = s.HasProjectsFolder && s.ProjectFilesFound;
+  ViewRB.Enabled = readmeExists;
+  ExploreRB.Enabled = s.ToolsAvailable;
+  UninstallRB.Enabled = productInstalled;
+
+  const auto t = [&](int id, const char* text) { return texts.Translate(16, id, text); };
+  MainLbl.Caption = t(32, "Select function :");
+  InstallRB.Caption = "F2: " + t(33, "Install &Velmar");
+  const std::string& customTitle = s.LanguageIndex == 0   ? s.Custom.Title49
+                                   : s.LanguageIndex == 2 ? s.Custom.Title33
+                                                          : s.Custom.Title44;
+  CustomRB.Caption = "F3: " + (customTitle.empty() ? t(140, "&Special install") : customTitle);
+  PatchRB.Caption = "F4: " + t(34, "Install a Patch &file");
+  ProjectRB.Caption = "F5: " + t(35, "Install a &Project");
+  ViewRB.Caption = "F6: " + t(36, "View Velmar \"&Readme.txt\" file");
+  ExploreRB.Caption = "F7: " + t(37, "&Explore utilities folder");
+  UninstallRB.Caption = "F8: " + t(38, "&Uninstall Velmar");
+  ExecuteBtn.Caption = t(39, "&Continue (Enter)");
+  CloseBtn.Caption = t(40, "E&xit (Esc)");
+  Label1.Caption = VersionText(s.InstallerVersion);
+
+  ExecuteBtn.Enabled = false;
+  ShowModal();
+  return selected_;
+}
+
+bool TSelectForm::FormKeyDown(ui::Key key) {
+  if (key >= ui::Key::F2 && key <= ui::Key::F8) {
+    ui::RadioButton& rb = *Buttons()[static_cast<int>(key) - static_cast<int>(ui::Key::F2)];
+    if (rb.Enabled) {
+      rb.SetChecked(true);
+      Close();
+    }
+    return true;
+  }
+  if (key == ui::Key::Enter) {
+    if (selected_ != fnLeave) Close();
+    return true;
+  }
+  if (key == ui::Key::Escape) {
+    selected_ = fnLeave;
+    Close();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace velmar

@@ -1,0 +1,71 @@
+#include "app/unattended.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "app/run_installer.h"
+#include "services/errors.h"
+#include "ui/script/answer_file.h"
+#include "ui/script/script_host.h"
+
+namespace velmar {
+namespace {
+
+bool TakeValue(const std::string& arg, const char* name, std::string& value) {
+  const std::string prefix = std::string(name) + "=";
+  if (arg.size() <= prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    char c = arg[i];
+    if (i == 0 && c == '-') c = '/';
+    if (std::tolower(static_cast<unsigned char>(c)) != prefix[i]) return false;
+  }
+  value = arg.substr(prefix.size());
+  return true;
+}
+
+}  // namespace
+
+bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOptions& options) {
+  std::vector<std::string> rest;
+  for (const std::string& arg : arguments) {
+    if (!TakeValue(arg, "/answers", options.AnswerFile) && !TakeValue(arg, "/transcript", options.TranscriptFile))
+      rest.push_back(arg);
+  }
+  arguments = rest;
+  return !options.AnswerFile.empty();
+}
+
+int RunUnattended(platform::Services& os, const std::vector<std::string>& arguments,
+                  const UnattendedOptions& options) {
+  std::ifstream in(options.AnswerFile, std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "Cannot read the answer file %s\n", options.AnswerFile.c_str());
+    return 3;
+  }
+  std::stringstream text;
+  text << in.rdbuf();
+  ui::script::Script script;
+  try {
+    script = ui::script::ParseAnswerFile(text.str());
+  } catch (const InstallerError& e) {
+    std::fprintf(stderr, "%s: %s\n", options.AnswerFile.c_str(), e.what());
+    return 2;
+  }
+
+  ui::script::ScriptHostOptions hostOptions;
+  if (options.Echo) hostOptions.echo = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
+  ui::script::ScriptHost host(std::move(script), hostOptions);
+  const ui::script::Outcome outcome = host.Run([&] {
+    return RunInstaller(os, host, arguments) ? ui::script::Outcome::Finished : ui::script::Outcome::Cancelled;
+  });
+  std::fflush(stdout);
+  if (!options.TranscriptFile.empty()) {
+    std::ofstream out(options.TranscriptFile, std::ios::binary);
+    out << host.TranscriptText();
+  }
+  if (!host.EndMessage().empty()) std::fprintf(stderr, "%s\n", host.EndMessage().c_str());
+  return ui::script::ExitStatus(outcome);
+}
+
+}  // namespace velmar

@@ -1,0 +1,31 @@
+#include "platform/system_host.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/windows_api.h"
+
+namespace velmar::platform {
+namespace {
+
+class Win32SystemInfo : public SystemInfo {
+ public:
+  std::string programPath() override {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+      const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+      if (n < buffer.size()) return Narrow(buffer.substr(0, n));
+      buffer.resize(buffer.size() * 2);
+    }
+  }
+  int primaryLanguage() override { return PRIMARYLANGID(GetUserDefaultLangID()); }
+  bool isNtFamily() override { return true; }  // 64-bit Windows is always of the NT family
+  LocalDateTime now() override {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<SystemInfo> MakeHostSystemInfo() { return std::make_unique<Win32SystemInfo>(); }
+
+}  // namespace velmar::platform

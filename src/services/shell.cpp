@@ -1,0 +1,52 @@
+#include "services/shell.h"
+
+#include "app/installer_context.h"
+#include "platform/processes.h"
+#include "platform/registry.h"
+#include "platform/shortcuts.h"
+#include "services/file_utils.h"
+#include "services/path_utils.h"
+#include "services/language.h"
+#include "ui/host.h"
+
+namespace velmar {
+
+std::string ReadShellFolder(InstallerContext& app, const std::string& name) {
+  const auto value = app.os.registry.ReadString(
+      platform::RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+      name);
+  return value ? WithBackslash(*value) : std::string();
+}
+
+bool CreateShortcut(InstallerContext& app, const std::string& linkPath, const std::string& target,
+                    const std::string& description) {
+  platform::ShortcutProperties link;
+  link.target = target;
+  link.workingFolder = WithBackslash(FileFolderPart(target));
+  link.description = description;
+  if (app.os.shortcuts.CreateShortcut(linkPath, link)) return true;
+  app.host.ShowMessage(app.texts.TranslateWith(16, 31, "ERROR: Failed to create shortcut !\r\n$",
+                                               linkPath + " (" + target + ")"));
+  return false;
+}
+
+void RunAndWait(InstallerContext& app, const std::string& commandLine, int periods) {
+  const auto process = app.os.processes.Start(commandLine, platform::WindowShow::Minimized);
+  if (!process) return;
+  for (int i = 0; i < periods; ++i) {
+    if (process->Wait(500)) return;
+    app.host.PumpMessages();
+  }
+}
+
+void RegisterProjectManager(InstallerContext& app) {
+  const std::string program = WithBackslash(app.session.VelmarPath) + "VelmarPM.exe";
+  if (!FileExists(app.os.files, program)) return;
+  RunAndWait(app, program + " /regserver", 21);
+}
+
+bool ExploreFolder(InstallerContext& app, const std::string& prefix, const std::string& folder) {
+  return app.os.processes.Start(prefix + folder, platform::WindowShow::Normal) != nullptr;
+}
+
+}  // namespace velmar
