@@ -21,9 +21,7 @@ bool RunInstaller(platform::Services& os, ui::Host& host, const std::vector<std:
   const std::string program = os.system.programPath();
   session.MediumRoot = program.substr(0, program.find_last_of("\\:") + 1);
   session.MediumIsCdRom = IsOnCdRom(os.files, session.MediumRoot);
-  uint16_t version[4] = {0, 0, 0, 0};
-  FileVersion(os.files, program, version[0], version[1], version[2], version[3]);
-  session.InstallerVersion = {version[0], version[1], version[2], version[3]};
+  session.InstallerVersion = os.system.programVersion();
 
   LanguageSupport texts(os.files, session.MediumRoot);
   InstallLog log(os.files, [&os] { return os.system.now(); });

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/files.h"
+
 namespace velmar::platform {
 
 struct LocalDateTime {
@@ -14,6 +16,9 @@ class SystemInfo {
   virtual ~SystemInfo() = default;
   // Full Windows path of the running program file.
   virtual std::string programPath() = 0;
+  // The running program's version: its version resource on Windows, the
+  // build's version where programs carry none.
+  virtual FileVersion programVersion() = 0;
   // The primary language id of the user's Windows language (7 German, 9 English,
   // 12 French, 21 Polish, ...).
   virtual int primaryLanguage() = 0;

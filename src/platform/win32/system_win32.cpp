@@ -1,3 +1,4 @@
+#include "platform/host_files.h"
 #include "platform/system_host.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
@@ -7,6 +8,7 @@ namespace {
 
 class Win32SystemInfo : public SystemInfo {
  public:
+  Win32SystemInfo() : files_(MakeHostFileSystem()) {}
   std::string programPath() override {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
@@ -15,6 +17,9 @@ class Win32SystemInfo : public SystemInfo {
       buffer.resize(buffer.size() * 2);
     }
   }
+  FileVersion programVersion() override {
+    return files_->fileVersion(programPath()).value_or(FileVersion{});
+  }
   int primaryLanguage() override { return PRIMARYLANGID(GetUserDefaultLangID()); }
   bool isNtFamily() override { return true; }  // 64-bit Windows is always of the NT family
   LocalDateTime now() override {
@@ -22,6 +27,9 @@ class Win32SystemInfo : public SystemInfo {
     GetLocalTime(&t);
     return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
   }
+
+ private:
+  std::unique_ptr<FileSystem> files_;
 };
 
 }  // namespace

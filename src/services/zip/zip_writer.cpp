@@ -1,9 +1,9 @@
-#include "support/zip_writer.h"
+#include "services/zip/zip_writer.h"
 
 #include <stdexcept>
 #include <zlib.h>
 
-namespace velmar::test {
+namespace velmar::zipwrite {
 namespace {
 
 void Put16(std::string& out, uint64_t v) {
@@ -163,4 +163,4 @@ std::string BuildZip(const std::vector<ZipEntry>& entries, const ZipOptions& opt
   return archive;
 }
 
-}  // namespace velmar::test
+}  // namespace velmar::zipwrite
