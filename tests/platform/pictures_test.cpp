@@ -19,7 +19,7 @@ namespace {
 
 class PicturesTest : public ::testing::Test {
  protected:
-  std::vector<uint8_t> builtinFile(const char* name) {
+  std::vector<uint8_t> builtinFile(std::string_view name) {
     const auto file = BuiltinBitmapFile(name);
     EXPECT_TRUE(file) << name;
     return file ? std::vector<uint8_t>(file->begin(), file->end()) : std::vector<uint8_t>{};
