@@ -32,10 +32,12 @@ std::string Le32(uint32_t v) { return {char(v), char(v >> 8), char(v >> 16), cha
 std::string Le16(uint16_t v) { return {char(v), char(v >> 8)}; }
 std::string Be16(uint16_t v) { return {char(v >> 8), char(v)}; }
 
-// File header, then an info header of the given size starting with width and height.
+// File header, then an info header of the given size starting with width and
+// height, one plane of 24 bits per pixel.
 std::string Bmp(uint32_t infoSize, std::string sides) {
-  std::string header = "BM" + Le32(1000) + Le32(0) + Le32(54) + Le32(infoSize) + sides;
-  return header + std::string(40, '\0');
+  std::string header = "BM" + Le32(1000) + Le32(0) + Le32(14 + infoSize) + Le32(infoSize) + sides;
+  const size_t rest = infoSize > sides.size() + 8 ? infoSize - sides.size() - 8 : 0;
+  return header + Le16(1) + Le16(24) + std::string(rest, '\0');
 }
 
 std::string Segment(uint8_t marker, const std::string& payload) {
