@@ -30,35 +30,35 @@ struct ScriptedFlow {
 }  // namespace
 
 TEST(WizardFlow, SkippedPagesFollowTheDirectionOfTravel) {
-  ScriptedFlow flow{{prNext, prPrev, prNext, prNext, prInstall}, {1}};
+  ScriptedFlow flow{{prNext, prPrev, prNext, prNext, prInstall}, {1}, {}};
   EXPECT_TRUE(flow.run(4));
   EXPECT_EQ(flow.shown, (std::vector<int>{0, 2, 0, 2, 3}));
 }
 
 TEST(WizardFlow, PrevNeverGoesBelowTheFirstStep) {
-  ScriptedFlow flow{{prPrev, prNext, prInstall}};
+  ScriptedFlow flow{{prPrev, prNext, prInstall}, {}, {}};
   EXPECT_TRUE(flow.run(2));
   EXPECT_EQ(flow.shown, (std::vector<int>{0, 0, 1}));
 }
 
 TEST(WizardFlow, GoingBackOverASkippedFirstPageTurnsRound) {
-  ScriptedFlow flow{{prPrev, prCancel}, {0}};
+  ScriptedFlow flow{{prPrev, prCancel}, {0}, {}};
   EXPECT_FALSE(flow.run(3));
   EXPECT_EQ(flow.shown, (std::vector<int>{1, 1}));
 }
 
 TEST(WizardFlow, NoneCancelAndGateCancelLeave) {
   for (PageResult r : {prNone, prCancel, prGateCancel}) {
-    ScriptedFlow flow{{prNext, r}};
+    ScriptedFlow flow{{prNext, r}, {}, {}};
     EXPECT_FALSE(flow.run(5));
     EXPECT_EQ(flow.shown.size(), 2u);
   }
 }
 
 TEST(WizardFlow, RunningOffTheEndLeavesWithoutInstalling) {
-  ScriptedFlow flow{{prNext, prNext}, {}};
+  ScriptedFlow flow{{prNext, prNext}, {}, {}};
   EXPECT_FALSE(flow.run(2));
-  ScriptedFlow allSkipped{{}, {0, 1, 2}};
+  ScriptedFlow allSkipped{{}, {0, 1, 2}, {}};
   EXPECT_FALSE(allSkipped.run(3));
   EXPECT_TRUE(allSkipped.shown.empty());
 }
