@@ -190,6 +190,32 @@ TEST(WizardPage, BrowseStartsOnTheFolderWithoutItsBackslashAndCopiesTheChoice) {
   EXPECT_EQ(run.page.Browser.RootFolder, foMyComputer);
 }
 
+TEST(WizardPage, PagesOfAFlowShowWhatTheLastNextOrPrevStored) {
+  ScriptHost host(Script()
+                      .Page("TPathForm").Type("PathEdit", "T:\\A ").Click("NextBtn")
+                      .Page("TPathForm").Type("NameEdit", "Line 4").Click("PrevBtn")
+                      .Page("TPathForm").Click("CancelBtn"));
+  test::InstallerTestContext t(host);
+  TPathForm first(t.app), second(t.app);
+  std::vector<std::string> shown;
+  bool installed = true;
+  EXPECT_EQ(host.Run([&] {
+    installed = RunFlow(2, [&](int step) -> std::optional<PageResult> {
+      TPathForm& page = step == 0 ? first : second;
+      const PageResult result = page.Execute(step);
+      shown.push_back(std::to_string(step) + (page.PrevBtn.Enabled ? " prev " : " ") + page.PathEdit.Text + "|" +
+                      page.NameEdit.Text);
+      return result;
+    });
+    return Outcome::Finished;
+  }),
+            Outcome::Finished)
+      << host.EndMessage();
+  EXPECT_FALSE(installed);
+  EXPECT_EQ(shown, (std::vector<std::string>{"0 T:\\A|", "1 prev T:\\A|Line 4", "0 T:\\A|Line 4"}));
+  EXPECT_NE(host.TranscriptText().find("page TPathForm\n  PrevBtn: button \"_Prev\"\n"), std::string::npos);
+}
+
 TEST(TrimBlanks, RemovesBlanksAndControlCharactersAtBothEnds) {
   EXPECT_EQ(TrimBlanks(" \t C:\\My Folder \r\n"), "C:\\My Folder");
   EXPECT_EQ(TrimBlanks("   "), "");
