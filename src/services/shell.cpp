@@ -11,11 +11,13 @@
 
 namespace velmar {
 
-std::string ReadShellFolder(InstallerContext& app, const std::string& name) {
-  const auto value = app.os.registry.ReadString(
-      platform::RootKey::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-      name);
+std::string ReadShellFolder(platform::Registry& registry, const std::string& key, const std::string& name) {
+  const auto value = registry.ReadString(platform::RootKey::CurrentUser, key, name);
   return value ? WithBackslash(*value) : std::string();
+}
+
+std::string ReadShellFolder(InstallerContext& app, const std::string& name) {
+  return ReadShellFolder(app.os.registry, ShellFoldersKey, name);
 }
 
 bool CreateShortcut(InstallerContext& app, const std::string& linkPath, const std::string& target,
@@ -30,6 +32,11 @@ bool CreateShortcut(InstallerContext& app, const std::string& linkPath, const st
   return false;
 }
 
+std::string ProgramCommandLine(const std::string& program, const std::string& arguments) {
+  const bool quote = program.find_first_of(" \t") != std::string::npos;
+  return (quote ? "\"" + program + "\"" : program) + arguments;
+}
+
 void RunAndWait(InstallerContext& app, const std::string& commandLine, int periods) {
   const auto process = app.os.processes.Start(commandLine, platform::WindowShow::Minimized);
   if (!process) return;
@@ -42,7 +49,7 @@ void RunAndWait(InstallerContext& app, const std::string& commandLine, int perio
 void RegisterProjectManager(InstallerContext& app) {
   const std::string program = WithBackslash(app.session.VelmarPath) + "VelmarPM.exe";
   if (!FileExists(app.os.files, program)) return;
-  RunAndWait(app, program + " /regserver", 21);
+  RunAndWait(app, ProgramCommandLine(program, " /regserver"), 21);
 }
 
 bool ExploreFolder(InstallerContext& app, const std::string& prefix, const std::string& folder) {

@@ -41,6 +41,10 @@ std::vector<Answer> Buttons::InOrder() const {
   return answers;
 }
 
+std::optional<std::string> Host::BrowseForFolder(const BrowseOptions& options) {
+  return BrowseForFolder(options.title, options.startFolder);
+}
+
 void Host::Guard(const std::function<void()>& handler) {
   if (!handler) return;
   // The installer's own InstallerError is a std::exception too.

@@ -48,6 +48,21 @@ inline constexpr Buttons OkCancelButtons{Answer::Ok, Answer::Cancel};
 inline constexpr Buttons YesNoButtons{Answer::Yes, Answer::No};
 inline constexpr Buttons YesNoCancelButtons{Answer::Yes, Answer::No, Answer::Cancel};
 
+// What the folder browser is asked for. The defaults are the dialog a page
+// gets from the two-argument BrowseForFolder.
+struct BrowseOptions {
+  std::string title;
+  std::string startFolder;  // preselected when it exists
+  uint32_t flags = 0x0005;  // the shell's BIF_ bits: file-system folders only, a status text
+  // The shell's special folder number of the tree's top; none: the whole desktop.
+  std::optional<int> rootFolder;
+  bool showPathInStatusArea = false;  // the highlighted path, shortened, as the status text
+  const Page* owner = nullptr;        // the dialog's owner; none: the main window
+  std::function<void()> onInitialized;
+  // The highlighted folder changed: its path ("" for an item that is no folder).
+  std::function<void(const std::string& path)> onSelectionChanged;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -63,6 +78,9 @@ class Host {
   // The shell's folder browser, opened on startFolder when that exists; the
   // chosen folder, or nothing when the user cancelled.
   virtual std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& startFolder) = 0;
+  // The same with every option of the dialog; a host that knows no more than
+  // title and start folder shows the two-argument form.
+  virtual std::optional<std::string> BrowseForFolder(const BrowseOptions& options);
 
   // Lets the user interface handle what is pending (input, painting): called
   // during waits and long work. Handlers may run from here.

@@ -3,6 +3,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
 #include <thread>
 
 #include "support/shell_ports.h"
@@ -14,7 +18,41 @@ void Sleep(std::string_view ms) {
   std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(std::string(ms).c_str())));
 }
 
+std::filesystem::path Utf8Path(const std::string& path) {
+  return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
+std::filesystem::path HostPathOnDrive(TempDrive& drive, std::string_view relative) {
+  std::string slashed(relative);
+  for (char& c : slashed)
+    if (c == '\\') c = '/';
+  return Utf8Path(drive.hostRoot()) / Utf8Path(slashed);
+}
+
 }  // namespace
+
+void PlaceStandIn(TempDrive& drive, std::string_view relative, std::string_view mode) {
+  const std::filesystem::path target = HostPathOnDrive(drive, relative);
+  std::filesystem::create_directories(target.parent_path());
+  std::filesystem::copy_file(Utf8Path(ThisProgramHostPath()), target,
+                             std::filesystem::copy_options::overwrite_existing);
+  std::error_code ignored;  // Windows has no execute permission to give
+  std::filesystem::permissions(target, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add,
+                               ignored);
+  drive.writeFile(std::string(relative) + ".child", mode);
+}
+
+std::optional<int> RunAsStandIn(int argc, char** argv) {
+  const std::string self = ThisProgramHostPath();
+  std::ifstream modeFile(Utf8Path(self + ".child"), std::ios::binary);
+  if (!modeFile) return std::nullopt;
+  std::stringstream mode;
+  mode << modeFile.rdbuf();
+  std::string line;
+  for (int i = 1; i < argc; ++i) line.append(i > 1 ? "|" : "").append(argv[i]);
+  std::ofstream(Utf8Path(self + ".args"), std::ios::binary | std::ios::app) << line << "\n";
+  return RunChild(mode.str(), 0, nullptr);
+}
 
 const std::vector<std::string>& ExpectedChildArguments() {
   static const std::vector<std::string> args = {"a b", "c\"d", "e\\f", "", "g\\", "tail"};

@@ -50,6 +50,9 @@ class TestRegistry {
 std::unique_ptr<platform::Shortcuts> MakePortShortcuts(TempDrive& drive);
 std::unique_ptr<platform::Processes> MakePortProcesses(TempDrive& drive);
 std::unique_ptr<platform::Mutexes> MakePortMutexes();
+// Mutexes that no other test program sees where the port allows it (POSIX:
+// lock files in the drive); on Windows the port's own.
+std::unique_ptr<platform::Mutexes> MakePrivateMutexes(TempDrive& drive);
 
 // A file of tests/data (relative with backslashes) read straight from the
 // source tree; throws when it cannot be read.

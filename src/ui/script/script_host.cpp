@@ -161,9 +161,19 @@ void ScriptHost::ShowError(const std::string& text) {
 }
 
 std::optional<std::string> ScriptHost::BrowseForFolder(const std::string& title, const std::string& startFolder) {
-  transcript_.FolderBrowser(title, startFolder);
-  const Step& step = TakeAnswer(StepKind::Browse, "the folder browser \"" + OneLine(title) + "\"", Outcome::Stopped);
+  BrowseOptions options;
+  options.title = title;
+  options.startFolder = startFolder;
+  return BrowseForFolder(options);
+}
+
+std::optional<std::string> ScriptHost::BrowseForFolder(const BrowseOptions& options) {
+  transcript_.FolderBrowser(options.title, options.startFolder);
+  const Step& step =
+      TakeAnswer(StepKind::Browse, "the folder browser \"" + OneLine(options.title) + "\"", Outcome::Stopped);
+  if (options.onInitialized) options.onInitialized();
   if (step.cancel) return std::nullopt;
+  if (options.onSelectionChanged) options.onSelectionChanged(step.texts.at(0));
   return step.texts.at(0);
 }
 

@@ -60,7 +60,11 @@ class ScriptHost : public Host {
   void ShowModal(Page& page) override;
   Answer ShowMessage(const std::string& text, const std::string& caption = ApplicationTitle,
                      MessageIcon icon = MessageIcon::None, Buttons buttons = OkButton) override;
+  using Host::BrowseForFolder;
   std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& startFolder) override;
+  // Shows title and start folder; the dialog's callbacks see the folder the
+  // script chooses as the one highlighted.
+  std::optional<std::string> BrowseForFolder(const BrowseOptions& options) override;
   // Nothing is pending between two steps: long work runs to its end, and the
   // script acts on the page only when it waits for the user.
   void PumpMessages() override {}

@@ -1,5 +1,9 @@
 #include "support/shell_ports.h"
 
+#include <filesystem>
+
+#include "support/child_modes.h"
+
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_shell_services.h"
 
@@ -21,11 +25,17 @@ std::unique_ptr<platform::Processes> MakePortProcesses(TempDrive& drive) {
 
 std::unique_ptr<platform::Mutexes> MakePortMutexes() { return platform::MakePosixMutexes(); }
 
+std::unique_ptr<platform::Mutexes> MakePrivateMutexes(TempDrive& drive) {
+  return platform::MakePosixMutexes((std::filesystem::path(drive.hostRoot()) / "locks").string());
+}
+
 std::string TestDataPath(const std::string& relative) {
   std::string path = std::string(VELMAR_TEST_DATA) + "/" + relative;
   for (char& c : path)
     if (c == '\\') c = '/';
   return path;
 }
+
+std::string ThisProgramHostPath() { return std::filesystem::read_symlink("/proc/self/exe").string(); }
 
 }  // namespace velmar::test

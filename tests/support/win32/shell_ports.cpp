@@ -1,5 +1,7 @@
 #include "support/shell_ports.h"
 
+#include "support/child_modes.h"
+
 #include "platform/win32/win32_shell_services.h"
 
 namespace velmar::test {
@@ -15,6 +17,8 @@ std::unique_ptr<platform::Processes> MakePortProcesses(TempDrive&) { return plat
 
 std::unique_ptr<platform::Mutexes> MakePortMutexes() { return platform::MakeWin32Mutexes(); }
 
+std::unique_ptr<platform::Mutexes> MakePrivateMutexes(TempDrive&) { return platform::MakeWin32Mutexes(); }
+
 // The Windows build runs under Wine, where the source tree lies on drive Z:.
 std::string TestDataPath(const std::string& relative) {
   std::string path = std::string(VELMAR_TEST_DATA) + "\\" + relative;
@@ -23,5 +27,7 @@ std::string TestDataPath(const std::string& relative) {
     if (c == '/') c = '\\';
   return path;
 }
+
+std::string ThisProgramHostPath() { return platform::MakeWin32Processes()->ProgramPath(); }
 
 }  // namespace velmar::test

@@ -1,0 +1,34 @@
+#include "support/installer_test_context.h"
+
+#include <stdexcept>
+
+#include "platform/system_host.h"
+#include "platform/taskbar_host.h"
+#include "services/language_compiler.h"
+#include "services/language_source.h"
+
+namespace velmar::test {
+
+InstallerTestContext::InstallerTestContext(ui::Host& host)
+    : system(platform::MakeHostSystemInfo()),
+      taskbar(platform::MakeHostTaskbar()),
+      os{drive.fs(), *system, *mutexes, processes, registry.registry(), *shortcuts, *taskbar},
+      log(drive.fs(), [this] { return system->now(); }),
+      app{os, host, session, texts, log} {
+  session.MediumRoot = drive.root();
+  session.VelmarPath = drive.path("Velmar");
+  const ButtonCaptions captions = ButtonCaptionsFor(1);
+  session.Captions = {captions.Ok, captions.Next, captions.Prev, captions.Cancel, captions.Finish, captions.Close};
+  texts.Initialise();
+}
+
+InstallerTestContext::~InstallerTestContext() = default;
+
+void InstallerTestContext::LoadLanguage(const std::string& source) {
+  const CompiledLanguage compiled = CompileLanguage(ParseLanguageSource(source));
+  drive.writeFile("VSETUP.L" + std::to_string(compiled.code), compiled.separateFile);
+  texts.Initialise();
+  if (texts.Load(compiled.code) != LanguageSupport::Loaded) throw std::runtime_error("language file not loaded");
+}
+
+}  // namespace velmar::test

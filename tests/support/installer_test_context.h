@@ -1,0 +1,50 @@
+#pragma once
+// The installer's context for tests of pages and procedures: the port's real
+// services on a temporary drive (the registry on the test's own key, the
+// process port recording what it starts), the session with the English
+// button captions, texts without a language file until a test loads one, and
+// the log. The host is the test's own, usually a scripted host.
+//
+//   ui::script::ScriptHost host(script);
+//   test::InstallerTestContext t(host);
+//   host.Run([&] { ...; return Outcome::Finished; });
+
+#include <memory>
+
+#include "app/installer_context.h"
+#include "platform/system.h"
+#include "platform/taskbar.h"
+#include "services/install_log.h"
+#include "services/language.h"
+#include "support/recording_processes.h"
+#include "support/shell_ports.h"
+#include "support/temp_drive.h"
+
+namespace velmar::test {
+
+class InstallerTestContext {
+ public:
+  explicit InstallerTestContext(ui::Host& host);
+  ~InstallerTestContext();
+
+  TempDrive drive;
+  TestRegistry registry{drive};
+  std::unique_ptr<platform::Shortcuts> shortcuts = MakePortShortcuts(drive);
+  std::unique_ptr<platform::Processes> portProcesses = MakePortProcesses(drive);
+  RecordingProcesses processes{*portProcesses};
+  std::unique_ptr<platform::Mutexes> mutexes = MakePrivateMutexes(drive);
+  std::unique_ptr<platform::SystemInfo> system;
+  std::unique_ptr<platform::Taskbar> taskbar;
+  platform::Services os;
+
+  InstallSession session;
+  LanguageSupport texts{drive.fs(), drive.root()};
+  InstallLog log;
+  InstallerContext app;
+
+  // Writes a separate language file from a text source ("language 44\n50\t...")
+  // and loads it.
+  void LoadLanguage(const std::string& source);
+};
+
+}  // namespace velmar::test
