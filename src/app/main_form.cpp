@@ -13,7 +13,12 @@
 namespace velmar {
 
 TMainForm::TMainForm(InstallerContext& app, RunningProgramGuard& guard, const StartupFacts& facts)
-    : Backdrop(app.host, "TMainForm"), SelectForm(app.host), LanguageForm(app.host), app_(app), guard_(guard) {
+    : Backdrop(app.host, "TMainForm"),
+      SelectForm(app.host),
+      LanguageForm(app.host),
+      Wizard(app.host),
+      app_(app),
+      guard_(guard) {
   FormCreate(facts);
   KeyPreview = true;
   OnKeyDown = [this](ui::Key key) {

@@ -11,6 +11,7 @@
 #include "app/running_guard.h"
 #include "app/select_form.h"
 #include "app/startup.h"
+#include "services/enter_wizard.h"
 #include "services/lang_pick.h"
 #include "ui/backdrop.h"
 
@@ -32,6 +33,8 @@ class TMainForm : public ui::Backdrop {
 
   TSelectForm SelectForm;
   TLanguageForm LanguageForm;
+  // The welcome and licence pages of the install flows' entry gate.
+  WizardPages Wizard;
 
  private:
   void FormCreate(const StartupFacts& facts);
