@@ -98,7 +98,7 @@ TEST(WelcomeForm, ShowsItsPictureTextsAndButtons) {
   run.t.session.LicenceAccepted = true;
   EXPECT_EQ(run.Enter(), (std::vector<bool>{true}));
   const std::string& text = run.host.TranscriptText();
-  EXPECT_NE(text.find("page TWelcomeForm\n  Img: image INSTALLER_IMG 120x240 at 12,12\n"
+  EXPECT_NE(text.find("page TWelcomeForm\n  Img: image INSTALLER_IMG 120x200 at 12,12\n"
                       "  Label1: label \"Welcome to the Velmar setup program."),
             std::string::npos)
       << text;
