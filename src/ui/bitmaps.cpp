@@ -1,0 +1,13 @@
+#include "ui/bitmaps.h"
+
+#include "ui/caption.h"
+
+namespace velmar::ui {
+
+std::optional<Size> BuiltInBitmapSize(std::string_view name) {
+  for (const auto& bitmap : kBuiltInBitmaps)
+    if (SameName(bitmap.name, name)) return Size{bitmap.width, bitmap.height};
+  return std::nullopt;
+}
+
+}  // namespace velmar::ui

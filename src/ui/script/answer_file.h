@@ -1,0 +1,30 @@
+#pragma once
+// Answer files: scripts for unattended runs, written by hand. Plain UTF-8
+// text, one step a line:
+//
+//   # Install with the defaults, in English.
+//   page TLanguageForm
+//     select LangRG "English"
+//     click ContinueBtn
+//   page TSelectForm
+//     key F2
+//   page TMainInstallForm
+//     type VelPathEdit "D:\Velmar"
+//     click NextBtn
+//   answer "Installation finished" OK
+//
+// Texts stand in double quotes (a quote inside is written twice) and are taken
+// as they are: a backslash is a backslash. Words (commands, names, keys,
+// buttons) compare without regard to case. A "#" outside quotes starts a
+// comment. ParseAnswerFile throws InstallerError naming the line on any
+// mistake, so a file either reads completely or not at all.
+
+#include <string_view>
+
+#include "ui/script/script.h"
+
+namespace velmar::ui::script {
+
+Script ParseAnswerFile(std::string_view text);
+
+}  // namespace velmar::ui::script

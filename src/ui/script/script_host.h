@@ -1,0 +1,93 @@
+#pragma once
+// The scripted host: plays a script of user actions on the pages the program
+// shows and writes the transcript. It never guesses: a script that does not
+// fit what is on screen stops the run with a message that names the page and
+// the step.
+//
+// How steps meet pages:
+// - A page shown needs the next step to be "page <its class name>". The main
+//   window is the exception: it takes such a step when one is next, and
+//   otherwise needs one only when the user must act on it.
+// - A page that waits for the user takes the next action of its block. A
+//   block ends at the next "page" step; when the user is back on a page after
+//   another page closed, the script says so with a new "page" step.
+// - A message box takes the next step, which must be an answer; a folder
+//   browser takes the next step, which must be a browse.
+// - Typing into an edit gives it the focus; a click or choice on another
+//   control takes the focus from it, so its OnExit runs before the click.
+//   Enter clicks the default button without moving the focus.
+// - The general error message box, when the script does not answer it, ends
+//   the run as failed.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/host.h"
+#include "ui/script/script.h"
+#include "ui/script/transcript.h"
+
+namespace velmar::ui::script {
+
+enum class Outcome { Finished, Cancelled, Stopped, Failed };
+
+// "finished", "cancelled", "stopped", "failed".
+std::string OutcomeName(Outcome outcome);
+// The exit status of an unattended run: 0 finished, 1 cancelled, 2 stopped, 3 failed.
+int ExitStatus(Outcome outcome);
+
+struct ScriptHostOptions {
+  Size screen{1024, 768};
+  int colourDepth = 32;
+  // Gets every transcript line as it is written (the demo prints them).
+  std::function<void(const std::string&)> echo;
+};
+
+class ScriptHost : public Host {
+ public:
+  explicit ScriptHost(Script script, ScriptHostOptions options = {});
+
+  // Runs the program under the script. The program says whether it finished
+  // or was cancelled; a script that does not fit (also one with steps left
+  // when the program ends) makes it stopped, an error that escapes or is not
+  // answered makes it failed. The outcome is the transcript's last line.
+  Outcome Run(const std::function<Outcome()>& program);
+
+  const std::string& TranscriptText() const { return transcript_.Text(); }
+  // Why the run stopped or failed; empty otherwise.
+  const std::string& EndMessage() const { return endMessage_; }
+
+  void ShowModal(Page& page) override;
+  Answer ShowMessage(const std::string& text, const std::string& caption = ApplicationTitle,
+                     MessageIcon icon = MessageIcon::None, Buttons buttons = OkButton) override;
+  std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& startFolder) override;
+  void PumpMessages() override {}
+  void Repaint(Page&) override {}
+  Size ScreenSize() const override { return options_.screen; }
+  int ColourDepth() const override { return options_.colourDepth; }
+
+ protected:
+  void ShowError(const std::string& text) override;
+
+ private:
+  const Step* Peek() const;
+  std::string BlockName() const;
+  void ExpectPage(const Page& page);
+  const Step& TakeAction(const Page& page);
+  const Step& TakeAnswer(StepKind kind, const std::string& shown, Outcome failure);
+  Answer AnswerBox(const std::string& text, const std::string& caption, MessageIcon icon, Buttons buttons,
+                   Outcome failure);
+  void Perform(Page& page, const Step& step);
+  [[noreturn]] void Stop(const std::string& message, Outcome outcome = Outcome::Stopped);
+
+  std::vector<Step> steps_;
+  size_t next_ = 0;
+  std::string block_;  // the page of the last "page" step taken
+  ScriptHostOptions options_;
+  Transcript transcript_;
+  bool stopped_ = false;
+  Outcome stopOutcome_ = Outcome::Stopped;
+  std::string endMessage_;
+};
+
+}  // namespace velmar::ui::script
