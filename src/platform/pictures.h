@@ -1,0 +1,42 @@
+#pragma once
+// Pictures: the backdrop's corner pictures (.BMP and .JPG files) and the
+// program's built-in bitmaps, decoded into plain pixels for the UI host.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace velmar::platform {
+
+struct Picture {
+  int width = 0, height = 0;
+  // Rows from top to bottom, four bytes a pixel: red, green, blue, alpha.
+  std::vector<uint8_t> rgba;
+
+  std::array<uint8_t, 4> pixel(int x, int y) const {
+    const uint8_t* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
+    return {p[0], p[1], p[2], p[3]};
+  }
+};
+
+class Pictures {
+ public:
+  virtual ~Pictures() = default;
+  // A BMP or JPEG file, recognised by its content. No value when the file is
+  // missing, unreadable, damaged, or larger than the installer accepts.
+  virtual std::optional<Picture> loadFile(const std::string& path) = 0;
+  // A bitmap built into the program ("LOGO34_SPLASH"); no value for other names.
+  virtual std::optional<Picture> loadBuiltin(std::string_view name) = 0;
+};
+
+// The pictures of this system; files are read through `files`, which must
+// outlive the returned object.
+std::unique_ptr<Pictures> MakeHostPictures(FileSystem& files);
+
+}  // namespace velmar::platform
