@@ -12,7 +12,13 @@ platform::Picture Filled(int width, int height, Colour colour) {
   platform::Picture picture;
   picture.width = width;
   picture.height = height;
-  for (int i = 0; i < width * height; ++i) picture.rgba.insert(picture.rgba.end(), {colour.red, colour.green, colour.blue, 255});
+  picture.rgba.resize(size_t(width * height) * 4);
+  for (size_t i = 0; i < picture.rgba.size(); i += 4) {
+    picture.rgba[i] = colour.red;
+    picture.rgba[i + 1] = colour.green;
+    picture.rgba[i + 2] = colour.blue;
+    picture.rgba[i + 3] = 255;
+  }
   return picture;
 }
 
