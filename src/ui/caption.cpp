@@ -1,5 +1,7 @@
 #include "ui/caption.h"
 
+#include <algorithm>
+
 namespace velmar::ui {
 namespace {
 
@@ -19,9 +21,9 @@ std::string ReplaceMarks(std::string_view caption, std::string_view mark) {
   return out;
 }
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-
 }  // namespace
+
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
 std::string StripMnemonic(std::string_view caption) { return ReplaceMarks(caption, ""); }
 
@@ -30,8 +32,13 @@ std::string MarkMnemonic(std::string_view caption) { return ReplaceMarks(caption
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
-    if (Upper(a[i]) != Upper(b[i])) return false;
+    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
   return true;
+}
+
+bool LessIgnoringCase(std::string_view a, std::string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return UpperAscii(x) < UpperAscii(y); });
 }
 
 }  // namespace velmar::ui

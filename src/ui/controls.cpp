@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/bitmaps.h"
+#include "ui/caption.h"
 #include "ui/page.h"
 
 namespace velmar::ui {
@@ -22,13 +23,6 @@ bool FocusableKind(ControlKind kind) {
     default:
       return false;
   }
-}
-
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) { return Upper(x) < Upper(y); });
 }
 
 bool Contains(const TreeNode& node, const TreeNode* wanted) {
@@ -97,7 +91,10 @@ void TreeView::Remove(TreeNode& node) {
 }
 
 void TreeView::Sort(const std::function<bool(const std::string&, const std::string&)>& less) {
-  SortLevel(Root, less ? less : LessIgnoringCase);
+  if (less)
+    SortLevel(Root, less);
+  else
+    SortLevel(Root, [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
 }
 
 void Memo::SetText(std::string_view text) {

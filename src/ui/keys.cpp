@@ -24,12 +24,11 @@ constexpr std::array kNamedKeys{
     NamedKey{"Escape", Key::Escape},       NamedKey{"Return", Key::Enter},
 };
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
 }  // namespace
 
 Key KeyForChar(char c) {
-  c = Upper(c);
+  c = UpperAscii(c);
   if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) return Key(uint16_t(c));
   return Key::None;
 }
@@ -37,7 +36,7 @@ Key KeyForChar(char c) {
 std::string KeyName(Key key) {
   auto code = uint16_t(key);
   if (code >= uint16_t(Key::F1) && code <= uint16_t(Key::F12))
-    return "F" + std::to_string(code - uint16_t(Key::F1) + 1);
+    return std::string("F") + std::to_string(code - uint16_t(Key::F1) + 1);
   if ((code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z')) return std::string(1, char(code));
   for (const auto& named : kNamedKeys)
     if (named.key == key) return std::string(named.name);
@@ -46,7 +45,7 @@ std::string KeyName(Key key) {
 
 std::optional<Key> ParseKeyName(std::string_view name) {
   if (name.size() == 1 && KeyForChar(name[0]) != Key::None) return KeyForChar(name[0]);
-  if (name.size() >= 2 && Upper(name[0]) == 'F') {
+  if (name.size() >= 2 && UpperAscii(name[0]) == 'F') {
     int number = 0;
     for (char c : name.substr(1)) {
       if (c < '0' || c > '9' || number > 12) return std::nullopt;

@@ -45,7 +45,8 @@ class Page {
 
   std::string Caption;
   // Window place and client size. A centred page is placed on the screen
-  // ((screen - size) / 2 on each axis) each time it is shown.
+  // ((screen - size) / 2 on each axis) each time it is shown; a host whose
+  // windows have frames centres the whole window.
   int Left = 0;
   int Top = 0;
   int ClientWidth = 400;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/files.h"
 #include "services/codepage.h"
 #include "services/errors.h"
 #include "ui/caption.h"
@@ -14,8 +15,14 @@ struct Token {
   bool quoted = false;
 };
 
-[[noreturn]] void Fail(int line, const std::string& message) {
-  throw InstallerError("Answer file, line " + std::to_string(line) + ": " + message);
+// Where a line stands, for messages: "Answer file C:\Unattended.txt, line 3".
+struct Place {
+  std::string_view source;
+  int line;
+};
+
+[[noreturn]] void Fail(const Place& place, const std::string& message) {
+  throw InstallerError(std::string(place.source) + ", line " + std::to_string(place.line) + ": " + message);
 }
 
 bool IsValidUtf8(std::string_view text) {
@@ -28,7 +35,7 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
-std::vector<Token> Tokenize(std::string_view line, int number) {
+std::vector<Token> Tokenize(std::string_view line, const Place& number) {
   std::vector<Token> tokens;
   size_t i = 0;
   while (i < line.size()) {
@@ -89,7 +96,7 @@ bool IsWord(const std::vector<Token>& tokens, size_t index) {
 }
 bool IsText(const std::vector<Token>& tokens, size_t index) { return index < tokens.size() && tokens[index].quoted; }
 
-Step ParseLine(const std::vector<Token>& tokens, int number) {
+Step ParseLine(const std::vector<Token>& tokens, const Place& number) {
   const Command* command = nullptr;
   if (!tokens[0].quoted)
     for (const auto& candidate : kCommands)
@@ -98,7 +105,7 @@ Step ParseLine(const std::vector<Token>& tokens, int number) {
 
   Step step;
   step.kind = command->kind;
-  step.line = number;
+  step.line = number.line;
   auto usage = [&] { Fail(number, "write it as: " + std::string(command->usage)); };
   size_t count = tokens.size();
   switch (command->kind) {
@@ -154,7 +161,7 @@ Step ParseLine(const std::vector<Token>& tokens, int number) {
 
 }  // namespace
 
-Script ParseAnswerFile(std::string_view text) {
+Script ParseAnswerFile(std::string_view text, std::string_view source) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   Script script;
   int number = 0;
@@ -164,13 +171,28 @@ Script ParseAnswerFile(std::string_view text) {
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    ++number;
-    if (!IsValidUtf8(line)) Fail(number, "the line is not UTF-8 text");
-    auto tokens = Tokenize(line, number);
-    if (!tokens.empty()) script.Add(ParseLine(tokens, number));
+    Place place{source, ++number};
+    if (!IsValidUtf8(line)) Fail(place, "the line is not UTF-8 text");
+    auto tokens = Tokenize(line, place);
+    if (!tokens.empty()) script.Add(ParseLine(tokens, place));
     start = end + 1;
   }
   return script;
+}
+
+Script ReadAnswerFile(platform::FileSystem& files, const std::string& path) {
+  auto file = files.openRead(path);
+  if (!file) throw InstallerError("Cannot open the answer file " + path);
+  std::string text;
+  char buffer[4096];
+  for (;;) {
+    int64_t got = file->read(buffer, sizeof buffer);
+    if (got < 0) throw InstallerError("Cannot read the answer file " + path);
+    if (got == 0) break;
+    text.append(buffer, size_t(got));
+  }
+  file->close();
+  return ParseAnswerFile(text, "Answer file " + path);
 }
 
 }  // namespace velmar::ui::script

@@ -15,16 +15,24 @@
 //
 // Texts stand in double quotes (a quote inside is written twice) and are taken
 // as they are: a backslash is a backslash. Words (commands, names, keys,
-// buttons) compare without regard to case. A "#" outside quotes starts a
+// buttons) compare without regard to case. A "#" that begins a word starts a
 // comment. ParseAnswerFile throws InstallerError naming the line on any
 // mistake, so a file either reads completely or not at all.
 
+#include <string>
 #include <string_view>
 
 #include "ui/script/script.h"
 
+namespace velmar::platform {
+class FileSystem;
+}
+
 namespace velmar::ui::script {
 
-Script ParseAnswerFile(std::string_view text);
+// source names the text in messages: "Answer file, line 3: unknown key "F0"".
+Script ParseAnswerFile(std::string_view text, std::string_view source = "Answer file");
+// Reads and parses the file; a file that cannot be read is an InstallerError too.
+Script ReadAnswerFile(platform::FileSystem& files, const std::string& path);
 
 }  // namespace velmar::ui::script

@@ -35,6 +35,25 @@ void FindNodes(TreeNode& node, const std::string& text, std::vector<TreeNode*>& 
   }
 }
 
+// What a step can act on: nothing when the control fits, else what it should be.
+const char* WrongKind(StepKind step, ControlKind kind) {
+  auto is = [&](std::initializer_list<ControlKind> kinds) {
+    for (ControlKind k : kinds)
+      if (k == kind) return true;
+    return false;
+  };
+  using K = ControlKind;
+  switch (step) {
+    case StepKind::Type: return is({K::Edit}) ? nullptr : "an edit";
+    case StepKind::Click: return is({K::Button, K::CheckBox, K::RadioButton}) ? nullptr : "a button, check box or radio button";
+    case StepKind::Check: return is({K::CheckBox, K::RadioButton}) ? nullptr : "a check box or radio button";
+    case StepKind::Uncheck: return is({K::CheckBox}) ? nullptr : "a check box";
+    case StepKind::Select: return is({K::RadioGroup, K::ListBox, K::TreeView}) ? nullptr : "a radio group, list box or tree view";
+    case StepKind::DoubleClick: return is({K::ListBox, K::TreeView}) ? nullptr : "a list box or tree view";
+    default: return nullptr;
+  }
+}
+
 }  // namespace
 
 std::string OutcomeName(Outcome outcome) {
@@ -108,8 +127,8 @@ void ScriptPlayer::ExpectPage(const Page& page) {
   }
   if (page.MainWindow) return;
   if (!next) Stop("page " + name + " is shown, but the script has ended");
-  if (next->kind == StepKind::Page) Stop(next->Where() + ": the script expects page " + next->name + ", but page " + name + " is shown");
-  Stop("page " + name + " is shown, but the script goes on with " + next->Where() + " for " + BlockName());
+  std::string where = next->Where() + (next->kind == StepKind::Page ? "" : " for " + BlockName());
+  Stop("page " + name + " is shown, but the script goes on with " + where);
 }
 
 const Step& ScriptPlayer::TakeAction(const Page& page) {
@@ -172,13 +191,16 @@ void ScriptPlayer::Perform(Page& page, const Step& step, StepActions& actions) {
   Control* found = page.FindControl(step.name);
   if (!found) Stop(where + ": the page has no control " + step.name);
   Control& control = *found;
+  if (const char* wanted = WrongKind(step.kind, control.Kind()))
+    Stop(where + ": " + control.Name() + " is not " + wanted);
   auto reachable = [&](const std::string& because) {
     if (!control.Visible) Stop(where + ": " + control.Name() + " is not visible" + because);
     if (!control.Enabled) Stop(where + ": " + control.Name() + " is disabled" + because);
   };
   reachable("");
-  auto wrongKind = [&](const std::string& wanted) { Stop(where + ": " + control.Name() + " is not " + wanted); };
-  auto noItem = [&](const std::string& what) { Stop(where + ": " + control.Name() + " has " + what + " " + Listed(step.texts)); };
+  auto noItem = [&](const std::string& what, const std::string& hint = "") {
+    Stop(where + ": " + control.Name() + " has " + what + " " + Listed(step.texts) + hint);
+  };
 
   // What the user acts on, and the focus moved there first (so the edit left gets its OnExit).
   auto focus = [&] {
@@ -191,40 +213,28 @@ void ScriptPlayer::Perform(Page& page, const Step& step, StepActions& actions) {
 
   switch (step.kind) {
     case StepKind::Type: {
-      auto* edit = dynamic_cast<Edit*>(&control);
-      if (!edit) return wrongKind("an edit");
-      if (edit->ReadOnly) Stop(where + ": " + control.Name() + " is read-only");
-      if (focus()) actions.Type(*edit, step.texts.at(0));
+      auto& edit = static_cast<Edit&>(control);
+      if (edit.ReadOnly) Stop(where + ": " + control.Name() + " is read-only");
+      if (focus()) actions.Type(edit, step.texts.at(0));
       return;
     }
     case StepKind::Click:
-      if (!TakesClicks(control)) wrongKind("a button, check box or radio button");
       if (focus()) actions.Click(control);
       return;
     case StepKind::Check:
     case StepKind::Uncheck: {
-      bool wanted = step.kind == StepKind::Check;
-      bool checked = false;
-      if (auto* check = dynamic_cast<CheckBox*>(&control)) {
-        checked = check->Checked;
-      } else if (auto* radio = dynamic_cast<RadioButton*>(&control); radio && wanted) {
-        checked = radio->Checked();
-      } else {
-        return wrongKind(wanted ? "a check box or radio button" : "a check box");
-      }
-      if (checked != wanted && focus()) actions.Click(control);
+      auto* check = dynamic_cast<CheckBox*>(&control);
+      bool checked = check ? check->Checked : static_cast<RadioButton&>(control).Checked();
+      if (checked != (step.kind == StepKind::Check) && focus()) actions.Click(control);
       return;
     }
-    case StepKind::Select:
-    case StepKind::DoubleClick:
-      break;
     default:
-      return;
+      break;
   }
 
   // Choosing an item.
   bool twice = step.kind == StepKind::DoubleClick;
-  if (auto* group = dynamic_cast<RadioGroup*>(&control); group && !twice) {
+  if (auto* group = dynamic_cast<RadioGroup*>(&control)) {
     int index = -1;
     if (step.texts.size() == 1)
       for (size_t i = 0; i < group->Items.size() && index < 0; ++i)
@@ -241,27 +251,25 @@ void ScriptPlayer::Perform(Page& page, const Step& step, StepActions& actions) {
     actions.Choose(*list, index);
     if (twice) actions.DoubleClick(*list);
   } else if (auto* tree = dynamic_cast<TreeView*>(&control)) {
-    std::vector<TreeNode*> found;
+    std::vector<TreeNode*> nodes;
     if (step.texts.size() == 1) {
-      FindNodes(tree->Root, step.texts[0], found);
+      FindNodes(tree->Root, step.texts[0], nodes);
     } else {
       TreeNode* level = &tree->Root;
       for (const auto& text : step.texts) {
-        found.clear();
+        nodes.clear();
         for (auto& child : level->Children)
-          if (child->Text == text) found.push_back(child.get());
-        if (found.size() != 1) break;
-        level = found[0];
+          if (child->Text == text) nodes.push_back(child.get());
+        if (nodes.size() != 1) break;
+        level = nodes[0];
       }
     }
-    if (found.empty()) noItem("no node");
-    if (found.size() > 1) noItem(step.texts.size() == 1 ? "several nodes (give the path from the top)" : "several nodes");
+    if (nodes.empty()) noItem("no node");
+    if (nodes.size() > 1) noItem("several nodes", step.texts.size() == 1 ? "; give the path from the top" : "");
     if (!focus()) return;
-    for (TreeNode* up = found[0]->Parent; up; up = up->Parent) up->Expanded = true;
-    actions.Choose(*tree, *found[0]);
+    for (TreeNode* up = nodes[0]->Parent; up; up = up->Parent) up->Expanded = true;
+    actions.Choose(*tree, *nodes[0]);
     if (twice) actions.DoubleClick(*tree);
-  } else {
-    wrongKind(twice ? "a list box or tree view" : "a radio group, list box or tree view");
   }
 }
 

@@ -49,7 +49,7 @@ std::string Step::Describe() const {
       return out + " " + (cancel ? std::string("cancel") : Quote(texts.empty() ? "" : texts[0]));
     default:
       out += " " + name;
-      for (const auto& text : texts) out += " " + Quote(text);
+      for (const auto& text : texts) out.append(" ").append(Quote(text));
       return out;
   }
 }
@@ -79,8 +79,8 @@ Script& Script::Check(std::string control) { return Add(Make(StepKind::Check, st
 
 Script& Script::Uncheck(std::string control) { return Add(Make(StepKind::Uncheck, std::move(control))); }
 
-Script& Script::Select(std::string control, std::vector<std::string> item) {
-  return Add(Make(StepKind::Select, std::move(control), std::move(item)));
+Script& Script::SelectPath(std::string control, std::vector<std::string> path) {
+  return Add(Make(StepKind::Select, std::move(control), std::move(path)));
 }
 
 Script& Script::Key(ui::Key key) {

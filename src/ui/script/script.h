@@ -49,8 +49,8 @@ class Script {
   // A radio group item by its caption (mnemonic marks aside), a list box line
   // by its text, a tree view node by its path from the top or by its text
   // alone when that is unique in the tree.
-  Script& Select(std::string control, std::vector<std::string> item);
-  Script& Select(std::string control, std::string item) { return Select(std::move(control), std::vector{std::move(item)}); }
+  Script& Select(std::string control, std::string item) { return SelectPath(std::move(control), {std::move(item)}); }
+  Script& SelectPath(std::string control, std::vector<std::string> path);
   Script& Key(ui::Key key);
   // Answers a message box whose text contains textPart (line ends compared as
   // plain line breaks) with one of its buttons.

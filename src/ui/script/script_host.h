@@ -54,6 +54,8 @@ class ScriptHost : public Host {
   Answer ShowMessage(const std::string& text, const std::string& caption = ApplicationTitle,
                      MessageIcon icon = MessageIcon::None, Buttons buttons = OkButton) override;
   std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& startFolder) override;
+  // Nothing is pending between two steps: long work runs to its end, and the
+  // script acts on the page only when it waits for the user.
   void PumpMessages() override {}
   void Repaint(Page&) override {}
   Size ScreenSize() const override { return options_.screen; }

@@ -18,7 +18,7 @@ std::string OneLine(const std::string& text) {
 
 namespace {
 
-std::string Quoted(const std::string& text) { return "\"" + OneLine(text) + "\""; }
+std::string Quoted(const std::string& text) { return std::string("\"").append(OneLine(text)).append("\""); }
 std::string Caption(const std::string& caption) { return Quoted(MarkMnemonic(caption)); }
 
 std::string FontText(const Font& font) {
@@ -175,7 +175,7 @@ void Transcript::PageShown(const Page& page) {
     Line("backdrop " + page.ClassName() + " " + std::to_string(page.ClientWidth) + "x" +
          std::to_string(page.ClientHeight));
   else
-    Line("page " + page.ClassName() + (page.Caption.empty() ? "" : " " + Quoted(page.Caption)));
+    Line("page " + page.ClassName() + (page.Caption.empty() ? std::string() : std::string(" ").append(Quoted(page.Caption))));
   auto& rendered = shown_[&page];
   rendered.clear();
   for (const Control* control : page.Controls()) {

@@ -1,0 +1,65 @@
+#include "ui/backdrop.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/script/script_host.h"
+
+namespace velmar::ui {
+namespace {
+
+using script::Outcome;
+using script::Script;
+using script::ScriptHost;
+
+TEST(Backdrop, FillsTheScreenWithBandsForItsColourDepth) {
+  ScriptHost host(Script(), {{800, 600}, 16, {}});
+  Backdrop backdrop(host, "TMainForm");
+  EXPECT_EQ(backdrop.ClientSize(), (Size{800, 600}));
+  EXPECT_EQ(backdrop.GradFill.Bounds, (Rect{0, 0, 800, 600}));
+  EXPECT_EQ(backdrop.GradFill.BandCount, 64);
+  EXPECT_EQ(backdrop.InfoLbl.Caption, "Velmar");
+  EXPECT_EQ(backdrop.InfoLbl.Bounds.left, 40);
+  EXPECT_EQ(backdrop.InfoLbl.Bounds.top, 48);
+  EXPECT_EQ(backdrop.InfoLbl.Font, (Font{"Arial", 48, false, colours::White}));
+}
+
+TEST(Backdrop, CornerPicturesArePlacedByTheirSize) {
+  ScriptHost host(Script(), {{1024, 768}, 32, {}});
+  Backdrop backdrop(host, "TMainForm");
+  backdrop.ImageTR.LoadBuiltIn("LOGO34_ABOUT");
+  backdrop.ImageBR.LoadBuiltIn("LOGO34_SPLASH");
+  backdrop.ImageBL.LoadBuiltIn("KRAVOCR");
+  backdrop.PlaceCornerPictures();
+  EXPECT_EQ(backdrop.ImageTR.Bounds, (Rect{1024 - 30 - 160, 30, 160, 80}));
+  EXPECT_EQ(backdrop.ImageBR.Bounds, (Rect{1024 - 30 - 240, 768 - 30 - 120, 240, 120}));
+  EXPECT_EQ(backdrop.ImageBL.Bounds, (Rect{30, 768 - 30 - 60, 120, 60}));
+
+  // A smaller screen moves them with it.
+  backdrop.FitScreen({800, 600}, 8);
+  EXPECT_EQ(backdrop.ImageBR.Bounds, (Rect{800 - 30 - 240, 600 - 30 - 120, 240, 120}));
+  EXPECT_EQ(backdrop.GradFill.BandCount, 16);
+}
+
+TEST(Backdrop, IsShownWithoutAScriptStepAndListsItsPictures) {
+  ScriptHost host(Script(), {{1024, 768}, 32, {}});
+  Backdrop backdrop(host, "TMainForm");
+  backdrop.SetTitle("Plant \"North\"", "Times New Roman", 36);
+  backdrop.ImageBR.Transparent = true;
+  backdrop.ImageBR.LoadBuiltIn("LOGO34_SPLASH");
+  backdrop.ImageBL.LoadBuiltIn("KRAVOCR");
+  backdrop.PlaceCornerPictures();
+  backdrop.OnShow = [&] { backdrop.Close(); };
+
+  EXPECT_EQ(host.Run([&] { backdrop.ShowModal(); return Outcome::Finished; }), Outcome::Finished);
+  EXPECT_EQ(host.TranscriptText(),
+            "backdrop TMainForm 1024x768\n"
+            "  GradFill: gradient from blue at the bottom to black at the top, 128 bands\n"
+            "  InfoLbl: label \"Plant \"North\"\", Times New Roman 36 white, transparent\n"
+            "  ImageBR: image LOGO34_SPLASH 240x120 at 754,618, transparent\n"
+            "  ImageBL: image KRAVOCR 120x60 at 30,678\n"
+            "closed TMainForm\n"
+            "end: finished\n");
+}
+
+}  // namespace
+}  // namespace velmar::ui

@@ -1,0 +1,69 @@
+#include "ui/gradient.h"
+
+#include <gtest/gtest.h>
+
+namespace velmar::ui {
+namespace {
+
+TEST(Gradient, BandCountFollowsTheColourDepth) {
+  EXPECT_EQ(GradientBandCount(1), 16);
+  EXPECT_EQ(GradientBandCount(8), 16);
+  EXPECT_EQ(GradientBandCount(9), 64);
+  EXPECT_EQ(GradientBandCount(16), 64);
+  EXPECT_EQ(GradientBandCount(17), 128);
+  EXPECT_EQ(GradientBandCount(32), 128);
+}
+
+// Every row of the area belongs to exactly one band, and the bands run from
+// the bottom (first band) to the top (last band).
+void ExpectBottomToTopTiling(const std::vector<GradientBand>& bands, Size area) {
+  int bottom = area.height;
+  for (const auto& band : bands) {
+    EXPECT_EQ(band.rect.left, 0);
+    EXPECT_EQ(band.rect.width, area.width);
+    EXPECT_GE(band.rect.height, 0);
+    EXPECT_EQ(band.rect.bottom(), bottom);
+    bottom = band.rect.top;
+  }
+  EXPECT_EQ(bottom, 0);
+}
+
+TEST(Gradient, BlueAtTheBottomFadesToBlackAtTheTop) {
+  Size screen{1024, 768};
+  auto bands = GradientBands(screen, colours::Blue, colours::Black, FillDirection::BottomToTop, 128);
+  ASSERT_EQ(bands.size(), 128u);
+  EXPECT_EQ(bands.front().colour, colours::Blue);
+  EXPECT_EQ(bands.front().rect, (Rect{0, 762, 1024, 6}));
+  EXPECT_EQ(bands.back().colour, colours::Black);
+  EXPECT_EQ(bands.back().rect.top, 0);
+  ExpectBottomToTopTiling(bands, screen);
+  for (size_t i = 1; i < bands.size(); ++i) {
+    EXPECT_LT(bands[i].colour.blue, bands[i - 1].colour.blue);  // strictly darker, no two bands alike
+    EXPECT_EQ(bands[i].colour.red, 0);
+    EXPECT_EQ(bands[i].colour.green, 0);
+  }
+}
+
+TEST(Gradient, OddSizesStillTileExactly) {
+  for (Size area : {Size{800, 600}, Size{640, 479}, Size{5, 10}, Size{3, 0}}) {
+    SCOPED_TRACE(std::to_string(area.width) + "x" + std::to_string(area.height));
+    auto bands = GradientBands(area, colours::Blue, colours::Black, FillDirection::BottomToTop, 16);
+    ASSERT_EQ(bands.size(), 16u);
+    ExpectBottomToTopTiling(bands, area);
+  }
+}
+
+TEST(Gradient, OneBandIsTheBeginColourAndOtherDirectionsMirror) {
+  auto one = GradientBands({10, 10}, colours::Blue, colours::Black, FillDirection::BottomToTop, 0);
+  ASSERT_EQ(one.size(), 1u);
+  EXPECT_EQ(one[0], (GradientBand{{0, 0, 10, 10}, colours::Blue}));
+
+  auto across = GradientBands({100, 20}, colours::White, colours::Black, FillDirection::RightToLeft, 4);
+  ASSERT_EQ(across.size(), 4u);
+  EXPECT_EQ(across[0], (GradientBand{{75, 0, 25, 20}, colours::White}));
+  EXPECT_EQ(across[3], (GradientBand{{0, 0, 25, 20}, colours::Black}));
+  EXPECT_EQ(across[1].colour, (Colour{170, 170, 170}));
+}
+
+}  // namespace
+}  // namespace velmar::ui

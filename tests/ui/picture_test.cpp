@@ -1,0 +1,136 @@
+#include "ui/picture.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/controls.h"
+#include "ui/memory_files.h"
+#include "ui/page.h"
+#include "ui/script/script_host.h"
+
+namespace velmar::ui {
+namespace {
+
+using testing::MemoryFile;
+
+// A 7 x 5 JPEG as an image editor writes it (JFIF header, tables, baseline frame).
+const std::string kRealJpeg(
+    "\xff\xd8\xff\xe0\x00\x10\x4a\x46\x49\x46\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00\xff\xdb\x00\x43"
+    "\x00\x10\x0b\x0c\x0e\x0c\x0a\x10\x0e\x0d\x0e\x12\x11\x10\x13\x18\x28\x1a\x18\x16\x16\x18\x31\x23"
+    "\x25\x1d\x28\x3a\x33\x3d\x3c\x39\x33\x38\x37\x40\x48\x5c\x4e\x40\x44\x57\x45\x37\x38\x50\x6d\x51"
+    "\x57\x5f\x62\x67\x68\x67\x3e\x4d\x71\x79\x70\x64\x78\x5c\x65\x67\x63\xff\xdb\x00\x43\x01\x11\x12"
+    "\x12\x18\x15\x18\x2f\x1a\x1a\x2f\x63\x42\x38\x42\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63"
+    "\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63"
+    "\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\xff\xc0\x00\x11\x08\x00\x05\x00\x07\x03"
+    "\x01\x22\x00\x02\x11\x01\x03\x11\x01\xff\xc4\x00\x15\x00\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00"
+    "\x00\x00\x00\x00\x00\x00\x00\x05\xff\xc4\x00\x14\x10\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+    "\x00\x00\x00\x00\x00\x00\xff\xc4\x00\x15\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+    "\x00\x00\x00\x05\x06\xff\xc4\x00\x14\x11\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
+    "\x00\x00\x00\xff\xda\x00\x0c\x03\x01\x00\x02\x11\x03\x11\x00\x3f\x00\x8a\x00\xb5\xe3\xff\xd9"
+    , 287);
+
+std::string Le32(uint32_t v) { return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; }
+std::string Le16(uint16_t v) { return {char(v), char(v >> 8)}; }
+std::string Be16(uint16_t v) { return {char(v >> 8), char(v)}; }
+
+// File header, then an info header of the given size starting with width and height.
+std::string Bmp(uint32_t infoSize, std::string sides) {
+  std::string header = "BM" + Le32(1000) + Le32(0) + Le32(54) + Le32(infoSize) + sides;
+  return header + std::string(40, '\0');
+}
+
+std::string Segment(uint8_t marker, const std::string& payload) {
+  return std::string{'\xFF', char(marker)} + Be16(uint16_t(payload.size() + 2)) + payload;
+}
+
+std::string Frame(uint8_t marker, uint16_t width, uint16_t height) {
+  return Segment(marker, std::string{8} + Be16(height) + Be16(width) + std::string{3} + std::string(9, '\1'));
+}
+
+// A literal with its NUL bytes.
+template <size_t N>
+std::string Bytes(const char (&text)[N]) {
+  return std::string(text, N - 1);
+}
+
+const std::string kSoi = "\xFF\xD8";
+
+std::optional<Size> SizeOf(const std::string& bytes) {
+  MemoryFile file(bytes);
+  auto info = ReadPictureFileInfo(file);
+  if (!info) return std::nullopt;
+  return info->size;
+}
+
+TEST(PictureFileInfo, ReadsTheSidesOfBitmapHeaders) {
+  MemoryFile real(Bmp(40, Le32(3) + Le32(2)));
+  auto info = ReadPictureFileInfo(real);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(info->format, PictureFormat::Bmp);
+  EXPECT_EQ(info->size, (Size{3, 2}));
+  EXPECT_EQ(SizeOf(Bmp(124, Le32(640) + Le32(480))), (Size{640, 480}));
+  EXPECT_EQ(SizeOf(Bmp(40, Le32(64) + Le32(uint32_t(-32)))), (Size{64, 32}));  // rows stored top-down
+  EXPECT_EQ(SizeOf(Bmp(12, Le16(300) + Le16(200))), (Size{300, 200}));         // the old core header
+}
+
+TEST(PictureFileInfo, RefusesBitmapHeadersThatCannotBeRight) {
+  EXPECT_FALSE(SizeOf(Bmp(40, Le32(0) + Le32(2))));
+  EXPECT_FALSE(SizeOf(Bmp(40, Le32(uint32_t(-5)) + Le32(2))));
+  EXPECT_FALSE(SizeOf(Bmp(40, Le32(3) + Le32(0x80000000u))));  // no positive counterpart
+  EXPECT_FALSE(SizeOf(Bmp(40, Le32(70000) + Le32(2))));
+  EXPECT_FALSE(SizeOf(Bmp(8, Le32(3) + Le32(2))));
+  EXPECT_FALSE(SizeOf(Bmp(40, Le32(3) + Le32(2)).substr(0, 25)));  // cut inside the height
+  EXPECT_FALSE(SizeOf("BM"));
+  EXPECT_FALSE(SizeOf("GIF89a...................."));
+  EXPECT_FALSE(SizeOf(""));
+}
+
+TEST(PictureFileInfo, FindsTheJpegFrameBehindOtherSegments) {
+  MemoryFile real(kRealJpeg);
+  auto info = ReadPictureFileInfo(real);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(info->format, PictureFormat::Jpeg);
+  EXPECT_EQ(info->size, (Size{7, 5}));
+
+  std::string exif = Segment(0xE1, "Exif" + std::string(3000, 'x'));
+  std::string table = Segment(0xC4, std::string(20, '\0'));  // DHT: looks like a frame marker, is none
+  EXPECT_EQ(SizeOf(kSoi + exif + table + Frame(0xC2, 1024, 768)), (Size{1024, 768}));  // progressive
+  EXPECT_EQ(SizeOf(kSoi + "\xFF\xFF\xFF" + Frame(0xC0, 5, 6).substr(1)), (Size{5, 6}));  // fill bytes
+}
+
+TEST(PictureFileInfo, RefusesDamagedJpegs) {
+  std::string frame = Frame(0xC0, 20, 10);
+  EXPECT_FALSE(SizeOf(kSoi + Segment(0xDA, "scan") + frame));            // scan before any frame
+  EXPECT_FALSE(SizeOf(kSoi + Frame(0xC0, 20, 0)));                       // height given later by DNL
+  EXPECT_FALSE(SizeOf(kSoi + Bytes("\xFF\xE0\x00\x01") + frame));               // length below 2
+  EXPECT_FALSE(SizeOf(kSoi + "\xFF\xE0\x7F\xFF" + std::string(40, 'x')));  // length beyond the end
+  EXPECT_FALSE(SizeOf(kSoi + "x" + frame));                              // no marker where one belongs
+  EXPECT_FALSE(SizeOf(kSoi + frame.substr(0, 8)));                       // cut inside the frame
+  EXPECT_FALSE(SizeOf(kSoi + Bytes("\xFF\xC0\x00\x05\x08\x00\x0A")));           // frame segment too short
+  EXPECT_FALSE(SizeOf(kSoi));
+}
+
+TEST(PictureFileInfo, ImagesLoadFilesAndBuiltInBitmapsWithTheirSizes) {
+  testing::MemoryFileSystem files;
+  files.files["C:\\Medium\\Logo.jpg"] = kRealJpeg;
+  files.files["C:\\Medium\\Broken.bmp"] = "BM";
+  script::ScriptHost host{script::Script()};
+  Page page(host, "TTestForm");
+  Image image(page, "Img");
+  image.AutoSize = true;
+
+  EXPECT_TRUE(image.LoadFile(files, "C:\\Medium\\Logo.jpg"));
+  EXPECT_EQ(image.Picture, (Picture{PictureSource::File, "C:\\Medium\\Logo.jpg", {7, 5}}));
+  EXPECT_EQ(image.Bounds.width, 7);
+  EXPECT_EQ(image.Bounds.height, 5);
+  // A file that cannot be read leaves the picture as it was.
+  EXPECT_FALSE(image.LoadFile(files, "C:\\Medium\\Broken.bmp"));
+  EXPECT_FALSE(image.LoadFile(files, "C:\\Medium\\Missing.bmp"));
+  EXPECT_FALSE(image.LoadBuiltIn("NO_SUCH_BITMAP"));
+  EXPECT_EQ(image.Picture.Name, "C:\\Medium\\Logo.jpg");
+
+  EXPECT_TRUE(image.LoadBuiltIn("kravocr"));
+  EXPECT_EQ(image.Picture.Dimensions, (Size{120, 60}));
+}
+
+}  // namespace
+}  // namespace velmar::ui
