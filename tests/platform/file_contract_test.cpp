@@ -37,7 +37,7 @@ constexpr FileTime DayLater = SomeTime + 864000000000;
 
 }  // namespace
 
-class FileContract : public testing::Test {
+class FileContract : public ::testing::Test {
  protected:
   TempDrive drive;
   FileSystem& fs = drive.fs();

@@ -23,7 +23,7 @@ std::string Pattern(size_t size) {
   return bytes;
 }
 
-class FileUtils : public testing::Test {
+class FileUtils : public ::testing::Test {
  protected:
   test::TempDrive drive;
   platform::FileSystem& fs = drive.fs();

@@ -6,7 +6,7 @@
 
 namespace velmar::test {
 
-class FailingFilesTest : public testing::Test {
+class FailingFilesTest : public ::testing::Test {
  protected:
   TempDrive drive;
   FailingFiles files{drive.fs()};

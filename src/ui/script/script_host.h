@@ -24,17 +24,10 @@
 #include <vector>
 
 #include "ui/host.h"
+#include "ui/script/player.h"
 #include "ui/script/script.h"
-#include "ui/script/transcript.h"
 
 namespace velmar::ui::script {
-
-enum class Outcome { Finished, Cancelled, Stopped, Failed };
-
-// "finished", "cancelled", "stopped", "failed".
-std::string OutcomeName(Outcome outcome);
-// The exit status of an unattended run: 0 finished, 1 cancelled, 2 stopped, 3 failed.
-int ExitStatus(Outcome outcome);
 
 struct ScriptHostOptions {
   Size screen{1024, 768};
@@ -51,11 +44,11 @@ class ScriptHost : public Host {
   // or was cancelled; a script that does not fit (also one with steps left
   // when the program ends) makes it stopped, an error that escapes or is not
   // answered makes it failed. The outcome is the transcript's last line.
-  Outcome Run(const std::function<Outcome()>& program);
+  Outcome Run(const std::function<Outcome()>& program) { return player_.Run(program); }
 
-  const std::string& TranscriptText() const { return transcript_.Text(); }
+  const std::string& TranscriptText() const { return player_.TranscriptText(); }
   // Why the run stopped or failed; empty otherwise.
-  const std::string& EndMessage() const { return endMessage_; }
+  const std::string& EndMessage() const { return player_.EndMessage(); }
 
   void ShowModal(Page& page) override;
   Answer ShowMessage(const std::string& text, const std::string& caption = ApplicationTitle,
@@ -76,24 +69,9 @@ class ScriptHost : public Host {
   void ShowError(const std::string& text) override;
 
  private:
-  const Step* Peek() const;
-  std::string BlockName() const;
-  void ExpectPage(const Page& page);
-  const Step& TakeAction(const Page& page);
-  const Step& TakeAnswer(StepKind kind, const std::string& shown, Outcome failure);
-  Answer AnswerBox(const std::string& text, const std::string& caption, MessageIcon icon, Buttons buttons,
-                   Outcome failure);
-  void Perform(Page& page, const Step& step);
-  [[noreturn]] void Stop(const std::string& message, Outcome outcome = Outcome::Stopped);
-
-  std::vector<Step> steps_;
-  size_t next_ = 0;
-  std::string block_;  // the page of the last "page" step taken
   ScriptHostOptions options_;
-  Transcript transcript_;
-  bool stopped_ = false;
-  Outcome stopOutcome_ = Outcome::Stopped;
-  std::string endMessage_;
+  ScriptPlayer player_;
+  ModelActions actions_;
 };
 
 }  // namespace velmar::ui::script

@@ -48,7 +48,7 @@ class ScopedEnv {
 
 }  // namespace
 
-class PosixFiles : public testing::Test {
+class PosixFiles : public ::testing::Test {
  protected:
   test::TempDrive drive;
   FileSystem& fs = drive.fs();

@@ -1,0 +1,84 @@
+#pragma once
+// Fonts, decoded pictures and image lists of the Win32 host, made once and
+// kept for the host's lifetime.
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "platform/pictures.h"
+#include "platform/win32/windows_api.h"
+#include "ui/geometry.h"
+#include "ui/picture.h"
+#include "ui/raster.h"
+
+#include <commctrl.h>
+
+namespace velmar::ui::win32 {
+
+class GdiCache {
+ public:
+  explicit GdiCache(platform::Pictures& pictures);
+  ~GdiCache();
+  GdiCache(const GdiCache&) = delete;
+  GdiCache& operator=(const GdiCache&) = delete;
+
+  int Dpi() const { return dpi_; }
+  HFONT Font(const ui::Font& font);
+  // The picture of an image control, or nullptr when it cannot be loaded.
+  const platform::Picture* Picture(const ui::Picture& picture);
+  const platform::Picture* BuiltIn(std::string_view name);
+  // A built-in glyph as a disabled button shows it; nullptr for an unknown name.
+  const platform::Picture* Greyed(std::string_view name);
+  // A built-in strip of square images side by side, as an image list with the
+  // strip's bottom-left colour transparent; nullptr for an unknown name.
+  HIMAGELIST ImageStrip(std::string_view name);
+
+ private:
+  const platform::Picture* Load(bool file, const std::string& name);
+
+  platform::Pictures& pictures_;
+  int dpi_ = 96;
+  std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
+  std::map<std::pair<bool, std::string>, std::unique_ptr<platform::Picture>> pictures_by_name_;
+  std::map<std::string, std::unique_ptr<platform::Picture>> greyed_;
+  std::map<std::string, HIMAGELIST> strips_;
+};
+
+// A top-down 24-bit DIB section holding the picture, for image lists; the caller deletes it.
+HBITMAP MakeBitmap(const platform::Picture& picture);
+COLORREF ToColorRef(Colour colour);
+Colour FromColorRef(COLORREF colour);
+
+}  // namespace velmar::ui::win32
+
+namespace velmar::ui::win32 {
+
+// A 32-bit top-down DIB section with its own memory DC: drawn into with GDI
+// and with the raster functions alike.
+class DibCanvas {
+ public:
+  DibCanvas() = default;
+  ~DibCanvas();
+  DibCanvas(const DibCanvas&) = delete;
+  DibCanvas& operator=(const DibCanvas&) = delete;
+
+  // Makes the canvas this size (its pixels are then undefined); false when it cannot.
+  bool Resize(Size size);
+  HDC Dc() const { return dc_; }
+  HBITMAP Bitmap() const { return bitmap_; }
+  Size Dimensions() const { return size_; }
+  // The pixels, after GDI has finished drawing.
+  ui::PixelView Pixels() const;
+
+ private:
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  void* bits_ = nullptr;
+  Size size_;
+};
+
+}  // namespace velmar::ui::win32

@@ -1,0 +1,72 @@
+#pragma once
+// The Win32 host: real windows for the page models. Each page shown is a
+// modal top-level window in front of the ones below it (the backdrop is the
+// main window: full screen, no border), with a child window for each control
+// a user works with and the graphic controls painted on the page. Every
+// handler runs inside Host::Guard; after each one the windows are brought up
+// to date with the models.
+//
+// With an answer file the host plays it through the windows' own messages and
+// writes the same transcript as the scripted host, and it can save a picture
+// of every page, message box and folder browser as it is shown.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/pictures.h"
+#include "ui/host.h"
+#include "ui/script/player.h"
+#include "ui/script/script.h"
+
+namespace velmar::ui::win32 {
+
+struct Win32HostOptions {
+  // An answer file to play; none: a user works the pages.
+  std::optional<script::Script> script;
+  // A folder (a Windows path) for pictures: NN-<page class>.bmp for each page
+  // as it is shown (its window) and NN-<page class>-screen.bmp (the whole
+  // screen; the main window's picture is the screen); NN-message and
+  // NN-folder-browser for the dialogs. Empty: no pictures.
+  std::string pictureFolder;
+  // Gets every transcript line as it is written.
+  std::function<void(const std::string&)> echo;
+};
+
+class Win32Host : public Host {
+ public:
+  // pictures decodes the built-in bitmaps and picture files; it must outlive the host.
+  explicit Win32Host(platform::Pictures& pictures, Win32HostOptions options = {});
+  ~Win32Host() override;
+
+  // Runs the program. With an answer file, by the scripted host's rules: a
+  // script that does not fit stops the run, the outcome ends the transcript.
+  // Without one, the program's own outcome; an error that escapes it is shown
+  // in the general error message box and gives Failed.
+  script::Outcome Run(const std::function<script::Outcome()>& program);
+  // Empty without an answer file.
+  const std::string& TranscriptText() const;
+  const std::string& EndMessage() const;
+  // The files of the pictures saved so far, in order.
+  const std::vector<std::string>& PictureFiles() const;
+
+  void ShowModal(Page& page) override;
+  Answer ShowMessage(const std::string& text, const std::string& caption = ApplicationTitle,
+                     MessageIcon icon = MessageIcon::None, Buttons buttons = OkButton) override;
+  std::optional<std::string> BrowseForFolder(const std::string& title, const std::string& startFolder) override;
+  void PumpMessages() override;
+  void Repaint(Page& page) override;
+  Size ScreenSize() const override;
+  int ColourDepth() const override;
+
+ protected:
+  void ShowError(const std::string& text) override;
+
+ private:
+  class Engine;
+  std::unique_ptr<Engine> engine_;
+};
+
+}  // namespace velmar::ui::win32

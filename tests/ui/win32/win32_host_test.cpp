@@ -1,0 +1,458 @@
+// The Win32 host on real windows: answer files played through window messages
+// give the scripted host's transcript, events come in the toolkit's order, the
+// models reach the windows, and pictures show the pages. These tests need a
+// screen: tests/scripts/win32_host_playback.sh runs them under Xvfb with
+// VELMAR_WINDOW_TESTS=1; elsewhere they are skipped.
+
+#include "ui/win32/win32_host.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+#include "app/admin_dlg.h"
+#include "platform/host_files.h"
+#include "platform/pictures.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/windows_api.h"
+#include "services/bmp_format.h"
+#include "services/errors.h"
+#include "services/lang_pick.h"
+#include "support/temp_drive.h"
+#include "ui/backdrop.h"
+#include "ui/script/answer_file.h"
+#include "ui/script/script_host.h"
+
+namespace velmar::ui::win32 {
+namespace {
+
+using script::Outcome;
+using Program = std::function<Outcome(Host&)>;
+
+// Every kind of control a user works with, and what the user did, in order.
+class TProbeForm : public Page {
+ public:
+  explicit TProbeForm(Host& host) : Page(host, "TProbeForm") {
+    ClientWidth = 420;
+    ClientHeight = 300;
+    Panel1.SetBounds(0, 0, 420, 300);
+    NameLbl.SetBounds(16, 16, 0, 0);
+    NameLbl.Caption = "&Name :";
+    NameEdit.SetBounds(16, 32, 200, 21);
+    NameEdit.MaxLength = 12;
+    NameEdit.OnChange = [this] { Log("change " + NameEdit.Text); };
+    NameEdit.OnExit = [this] { Log("exit"); };
+    SaveCB.SetBounds(232, 32, 150, 17);
+    SaveCB.Caption = "&Save";
+    SaveCB.OnClick = [this] { Log(SaveCB.Checked ? "save on" : "save off"); };
+    RedRB.SetBounds(16, 64, 80, 17);
+    RedRB.Caption = "&Red";
+    RedRB.OnClick = [this] { Log("red"); };
+    BlueRB.SetBounds(100, 64, 80, 17);
+    BlueRB.Caption = "&Blue";
+    BlueRB.OnClick = [this] { Log("blue"); };
+    ColourLB.SetBounds(16, 90, 120, 80);
+    for (const char* colour : {"Red", "Green", "Blue"}) ColourLB.Add(colour);
+    ColourLB.OnClick = [this] { Log("line " + ColourLB.Selected()->Text); };
+    ColourLB.OnDblClick = [this] { Log("double"); };
+    PlaceTV.SetBounds(150, 90, 150, 80);
+    auto& site = PlaceTV.Add("Site");
+    site.Add("Hall 1");
+    site.Add("Hall 2");
+    PlaceTV.OnChange = [this] { Log("node " + PlaceTV.Selected->Text); };
+    PlaceTV.OnClick = [this] { Log("node click"); };
+    NotesMemo.SetBounds(16, 180, 284, 40);
+    NotesMemo.ReadOnly = true;
+    OkBtn.SetBounds(220, 240, 90, 28);
+    OkBtn.Caption = "&Ok";
+    OkBtn.Default = true;
+    OkBtn.OnClick = [this] {
+      Log("ok");
+      Close();
+    };
+    CancelBtn.SetBounds(316, 240, 90, 28);
+    CancelBtn.Caption = "&Cancel";
+    CancelBtn.Cancel = true;
+    CancelBtn.OnClick = [this] {
+      Log("cancel");
+      Close();
+    };
+    StatBar.SetBounds(0, 281, 420, 19);
+    KeyPreview = true;
+    OnKeyDown = [this](Key key) {
+      if (key != Key::F5) return false;
+      Log("F5");
+      return true;
+    };
+  }
+
+  Panel Panel1{*this, "Panel1"};
+  Label NameLbl{*this, "NameLbl"};
+  Edit NameEdit{*this, "NameEdit"};
+  CheckBox SaveCB{*this, "SaveCB"};
+  RadioButton RedRB{*this, "RedRB"};
+  RadioButton BlueRB{*this, "BlueRB"};
+  ListBox ColourLB{*this, "ColourLB"};
+  TreeView PlaceTV{*this, "PlaceTV"};
+  Memo NotesMemo{*this, "NotesMemo"};
+  Button OkBtn{*this, "OkBtn"};
+  Button CancelBtn{*this, "CancelBtn"};
+  StatusBar StatBar{*this, "StatBar"};
+  std::vector<std::string> events;
+
+ private:
+  void Log(const std::string& event) {
+    events.push_back(event);
+    StatBar.Text = event;
+  }
+};
+
+// One button that runs what a test wants, and a key that checks the windows.
+class TButtonForm : public Page {
+ public:
+  explicit TButtonForm(Host& host) : Page(host, "TButtonForm") {
+    ClientWidth = 300;
+    ClientHeight = 120;
+    InfoEdit.SetBounds(16, 16, 200, 21);
+    GoBtn.SetBounds(16, 70, 90, 28);
+    GoBtn.Caption = "&Go";
+    GoBtn.OnClick = [this] {
+      if (Go) Go(*this);
+    };
+    OtherBtn.SetBounds(120, 70, 90, 28);
+    OtherBtn.Caption = "Other";
+    CloseBtn.SetBounds(220, 70, 70, 28);
+    CloseBtn.Caption = "Close";
+    CloseBtn.Cancel = true;
+    CloseBtn.OnClick = [this] { Close(); };
+    KeyPreview = true;
+    OnKeyDown = [this](Key key) {
+      if (key != Key::F2 || !Check) return false;
+      Check(*this);
+      return true;
+    };
+  }
+
+  Edit InfoEdit{*this, "InfoEdit"};
+  Button GoBtn{*this, "GoBtn"};
+  Button OtherBtn{*this, "OtherBtn"};
+  Button CloseBtn{*this, "CloseBtn"};
+  std::function<void(TButtonForm&)> Go;
+  std::function<void(TButtonForm&)> Check;
+};
+
+struct Played {
+  Outcome outcome;
+  std::string transcript;
+  std::string end;
+};
+
+class Win32HostTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* wanted = std::getenv("VELMAR_WINDOW_TESTS");
+    if (!wanted || std::string(wanted) != "1")
+      GTEST_SKIP() << "needs a screen: tests/scripts/win32_host_playback.sh runs it";
+  }
+
+  Played OnWindows(const std::string& answers, const Program& program, const std::string& pictureFolder = "") {
+    Win32HostOptions options;
+    options.script = script::ParseAnswerFile(answers);
+    options.pictureFolder = pictureFolder;
+    Win32Host host(*pictures_, options);
+    Outcome outcome = host.Run([&] { return program(host); });
+    pictureFiles_ = host.PictureFiles();
+    return {outcome, host.TranscriptText(), host.EndMessage()};
+  }
+
+  static Played Scripted(const std::string& answers, const Program& program) {
+    script::ScriptHost host(script::ParseAnswerFile(answers), {{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, 32, {}});
+    Outcome outcome = host.Run([&] { return program(host); });
+    return {outcome, host.TranscriptText(), host.EndMessage()};
+  }
+
+  // Plays the answers on both hosts; they must agree in every respect.
+  Played OnBoth(const std::string& answers, const Program& program) {
+    Played windows = OnWindows(answers, program);
+    Played scripted = Scripted(answers, program);
+    EXPECT_EQ(windows.transcript, scripted.transcript);
+    EXPECT_EQ(windows.end, scripted.end);
+    EXPECT_EQ(windows.outcome, scripted.outcome);
+    return windows;
+  }
+
+  std::unique_ptr<platform::FileSystem> files_ = platform::MakeHostFileSystem();
+  std::unique_ptr<platform::Pictures> pictures_ = platform::MakeHostPictures(*files_);
+  std::vector<std::string> pictureFiles_;
+};
+
+std::string Untranslated(int, int, const std::string& text) { return text; }
+
+Outcome LanguageThenWarning(Host& host) {
+  int language = 1;
+  TLanguageForm languages(host);
+  if (languages.Execute(language) != 1) return Outcome::Cancelled;
+  ShowAdminWarning(host, Untranslated);
+  return language == 3 ? Outcome::Finished : Outcome::Failed;
+}
+
+TEST_F(Win32HostTest, LanguagePageAndWarningPlayAsOnTheScriptedHost) {
+  Played played = OnBoth(
+      "page TLanguageForm\n  select LangRG \"Polish\"\n  click ContinueBtn\npage TWarnAdminForm\n  key Enter\n",
+      LanguageThenWarning);
+  EXPECT_EQ(played.outcome, Outcome::Finished);
+  EXPECT_NE(played.transcript.find("> click ContinueBtn\nclosed TLanguageForm\npage TWarnAdminForm\n"),
+            std::string::npos);
+}
+
+TEST_F(Win32HostTest, ScriptsThatDoNotFitStopWithTheScriptedHostsMessages) {
+  for (const char* answers : {
+           "page TSelectForm\n",
+           "page TLanguageForm\n  click OkBtn\n",
+           "page TLanguageForm\n  select LangRG \"Dansk\"\n",
+           "page TLanguageForm\n  answer \"x\" OK\n",
+           "page TLanguageForm\n  key Esc\npage TWarnAdminForm\n",
+           "page TLanguageForm\n  select LangRG \"Polish\"\n  click ContinueBtn\npage TWarnAdminForm\n",
+       }) {
+    Played played = OnBoth(answers, LanguageThenWarning);
+    EXPECT_EQ(played.outcome, Outcome::Stopped) << answers;
+    EXPECT_FALSE(played.end.empty()) << answers;
+  }
+}
+
+TEST_F(Win32HostTest, EveryKindOfInputReachesTheModelInTheToolkitsOrder) {
+  std::vector<std::string> seen[2];
+  int run = 0;
+  Program program = [&](Host& host) {
+    TProbeForm page(host);
+    page.ShowModal();
+    seen[run++] = page.events;
+    return Outcome::Finished;
+  };
+  OnBoth(
+      "page TProbeForm\n"
+      "  type NameEdit \"Plant number one\"\n"  // longer than MaxLength: cut
+      "  check SaveCB\n"                        // the edit is left first
+      "  click BlueRB\n"
+      "  click BlueRB\n"                        // checked already: no event
+      "  select ColourLB \"Green\"\n"
+      "  double-click ColourLB \"Green\"\n"
+      "  select PlaceTV \"Site\" \"Hall 2\"\n"
+      "  select PlaceTV \"Hall 2\"\n"           // the same node: a click only
+      "  key F5\n"                              // the page sees it first
+      "  type NameEdit \"Plant 2\"\n"
+      "  key Tab\n"                             // to the check box: the edit is left
+      "  key Space\n"                           // the focused check box toggles
+      "  key Enter\n",                          // the default button, the focus stays
+      program);
+  std::vector<std::string> expected{"change Plant number",
+                                    "exit",
+                                    "save on",
+                                    "blue",
+                                    "line Green",
+                                    "line Green",
+                                    "double",
+                                    "node Hall 2",
+                                    "node click",
+                                    "node click",
+                                    "F5",
+                                    "change Plant 2",
+                                    "exit",
+                                    "save off",
+                                    "ok"};
+  EXPECT_EQ(seen[0], expected);
+  EXPECT_EQ(seen[1], expected);
+}
+
+TEST_F(Win32HostTest, LeavingAnEditComesBeforeTheClickThatTookTheFocus) {
+  std::vector<std::string> events;
+  Played played = OnBoth("page TProbeForm\n  type NameEdit \"x\"\n  click CancelBtn\n", [&](Host& host) {
+    TProbeForm page(host);
+    page.ShowModal();
+    events = page.events;
+    return Outcome::Finished;
+  });
+  EXPECT_EQ(events, (std::vector<std::string>{"change x", "exit", "cancel"}));
+  EXPECT_EQ(played.outcome, Outcome::Finished);
+}
+
+TEST_F(Win32HostTest, MessageBoxesOfWindowsAndOfTheHostAreAnswered) {
+  std::vector<Answer> answers;
+  Program program = [&](Host& host) {
+    answers.clear();
+    TButtonForm page(host);
+    page.Go = [&](TButtonForm&) {
+      answers.push_back(host.ShowMessage("Save the changes ?", ApplicationTitle, MessageIcon::Question,
+                                         YesNoCancelButtons));
+      answers.push_back(host.ShowMessage("Overwrite exisiting file ?\r\nC:\\Velmar\\A.txt", "Overwrite file",
+                                         MessageIcon::Warning,
+                                         {Answer::Yes, Answer::YesToAll, Answer::No, Answer::NoToAll, Answer::Cancel}));
+      answers.push_back(host.ShowMessage("Done"));
+    };
+    page.ShowModal();
+    return Outcome::Finished;
+  };
+  Played played = OnBoth(
+      "page TButtonForm\n  click GoBtn\nanswer \"Save the\" No\nanswer \"A.txt\" NoToAll\nanswer \"Done\" OK\n"
+      "  key Esc\n",
+      program);
+  EXPECT_EQ(played.outcome, Outcome::Finished);
+  EXPECT_EQ(answers, (std::vector<Answer>{Answer::No, Answer::NoToAll, Answer::Ok}));
+
+  // A box the script does not expect ends the run, on both hosts alike.
+  played = OnBoth("page TButtonForm\n  click GoBtn\nanswer \"Something else\" No\n", program);
+  EXPECT_EQ(played.outcome, Outcome::Stopped);
+  played = OnBoth("page TButtonForm\n  click GoBtn\nanswer \"Save\" OK\n", program);
+  EXPECT_EQ(played.outcome, Outcome::Stopped);
+}
+
+TEST_F(Win32HostTest, ErrorsOfHandlersGoToTheGeneralErrorBox) {
+  Program program = [](Host& host) {
+    TButtonForm page(host);
+    page.Go = [](TButtonForm&) { throw InstallerError("Cannot write C:\\Velmar\\Velmar.ini"); };
+    page.ShowModal();
+    return Outcome::Finished;
+  };
+  Played answered = OnBoth("page TButtonForm\n  click GoBtn\nanswer \"Velmar.ini\" OK\n  click CloseBtn\n", program);
+  EXPECT_EQ(answered.outcome, Outcome::Finished);
+  EXPECT_NE(answered.transcript.find("message box \"Installer\", error icon, buttons OK\n"
+                                     "  | Cannot write C:\\Velmar\\Velmar.ini\n"),
+            std::string::npos);
+  Played unanswered = OnBoth("page TButtonForm\n  click GoBtn\n  click CloseBtn\n", program);
+  EXPECT_EQ(unanswered.outcome, Outcome::Failed);
+}
+
+TEST_F(Win32HostTest, FolderBrowserIsAnsweredThroughItsOwnWindow) {
+  std::vector<std::optional<std::string>> chosen;
+  Program program = [&](Host& host) {
+    chosen.clear();
+    TButtonForm page(host);
+    page.Go = [&](TButtonForm&) { chosen.push_back(host.BrowseForFolder("Pick a folder", "C:\\windows")); };
+    page.ShowModal();
+    return Outcome::Finished;
+  };
+  OnWindows("page TButtonForm\n  click GoBtn\nbrowse \"c:\\windows\\system32\"\n  click GoBtn\nbrowse cancel\n"
+            "  click CloseBtn\n",
+            program);
+  ASSERT_EQ(chosen.size(), 2u);
+  EXPECT_EQ(chosen[0], "c:\\windows\\system32");  // as the script says it, once the browser has it
+  EXPECT_EQ(chosen[1], std::nullopt);
+
+  // A folder that is not there cannot be chosen in the real browser: no guess.
+  Played played = OnWindows("page TButtonForm\n  click GoBtn\nbrowse \"C:\\No such folder\"\n", program);
+  EXPECT_EQ(played.outcome, Outcome::Stopped);
+  EXPECT_NE(played.end.find("cannot select \"C:\\No such folder\""), std::string::npos) << played.end;
+}
+
+// The child window of the active page whose text is the given one.
+HWND ChildWithText(const std::wstring& text) {
+  struct Search {
+    std::wstring text;
+    HWND found = nullptr;
+  } search{text};
+  EnumChildWindows(
+      GetActiveWindow(),
+      [](HWND window, LPARAM data) {
+        auto& s = *reinterpret_cast<Search*>(data);
+        wchar_t buffer[256] = {};
+        GetWindowTextW(window, buffer, 256);
+        if (s.text == buffer) s.found = window;
+        return s.found ? FALSE : TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+TEST_F(Win32HostTest, WhatHandlersChangeReachesTheWindows) {
+  bool captionShown = false, otherDisabled = false, textShown = false, hiddenGone = false;
+  OnWindows("page TButtonForm\n  click GoBtn\n  key F2\n  key Esc\n", [&](Host& host) {
+    TButtonForm page(host);
+    page.Go = [](TButtonForm& p) {
+      p.GoBtn.Caption = "&Again";
+      p.OtherBtn.Enabled = false;
+      p.InfoEdit.Text = "changed";
+      p.CloseBtn.Visible = false;
+    };
+    page.Check = [&](TButtonForm&) {
+      captionShown = ChildWithText(L"&Again") != nullptr;
+      HWND other = ChildWithText(L"Other");
+      otherDisabled = other && !IsWindowEnabled(other);
+      textShown = ChildWithText(L"changed") != nullptr;
+      HWND close = ChildWithText(L"Close");
+      hiddenGone = close && !IsWindowVisible(close);
+    };
+    page.ShowModal();
+    return Outcome::Finished;
+  });
+  EXPECT_TRUE(captionShown);
+  EXPECT_TRUE(otherDisabled);
+  EXPECT_TRUE(textShown);
+  EXPECT_TRUE(hiddenGone);
+}
+
+TEST_F(Win32HostTest, SizeablePagesMoveTheirAnchoredControls) {
+  Rect memo, button;
+  OnWindows("page TButtonForm\n  key F2\n  key Esc\n", [&](Host& host) {
+    TButtonForm page(host);
+    page.Border = PageBorder::Sizeable;
+    page.InfoEdit.Anchors = anchor::All;
+    page.CloseBtn.Anchors = anchor::Right | anchor::Bottom;
+    page.Check = [&](TButtonForm& p) {
+      RECT outer;
+      GetWindowRect(GetActiveWindow(), &outer);
+      SetWindowPos(GetActiveWindow(), nullptr, 0, 0, outer.right - outer.left + 100, outer.bottom - outer.top + 50,
+                   SWP_NOMOVE | SWP_NOZORDER);
+      memo = p.InfoEdit.Bounds;
+      button = p.CloseBtn.Bounds;
+    };
+    page.ShowModal();
+    return Outcome::Finished;
+  });
+  EXPECT_EQ(memo, (Rect{16, 16, 300, 71}));
+  EXPECT_EQ(button, (Rect{320, 120, 70, 28}));
+}
+
+// The colour of a pixel of a saved picture.
+Colour PixelOf(const platform::Picture& picture, int x, int y) {
+  auto p = picture.pixel(x, y);
+  return {p[0], p[1], p[2]};
+}
+
+TEST_F(Win32HostTest, PicturesShowTheBackdropAndThePagesAsTheyAreShown) {
+  test::TempDrive drive;
+  std::string folder = drive.root() + "pictures";
+  OnWindows("page TMainForm\npage TWarnAdminForm\n  key Esc\n",
+            [](Host& host) {
+              Backdrop backdrop(host, "TMainForm");
+              backdrop.OnShow = [&] {
+                ShowAdminWarning(host, Untranslated);
+                backdrop.Close();
+              };
+              backdrop.ShowModal();
+              return Outcome::Finished;
+            },
+            folder);
+  EXPECT_EQ(pictureFiles_, (std::vector<std::string>{"01-TMainForm.bmp", "02-TWarnAdminForm.bmp",
+                                                      "02-TWarnAdminForm-screen.bmp"}));
+  auto load = [&](const std::string& name) {
+    std::string bytes = drive.readFile("pictures\\" + name);
+    return DecodeBmpFile(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+  };
+  auto screen = load("01-TMainForm.bmp");
+  ASSERT_TRUE(screen);
+  EXPECT_EQ(screen->width, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(PixelOf(*screen, 0, 0), colours::Black);  // the gradient: black at the top
+  Colour bottom = PixelOf(*screen, 5, screen->height - 1);
+  EXPECT_EQ(bottom.red, 0);
+  EXPECT_GE(bottom.blue, 250);  // blue at the bottom
+
+  auto page = load("02-TWarnAdminForm.bmp");
+  ASSERT_TRUE(page);
+  EXPECT_EQ(page->width, 360);
+  EXPECT_EQ(page->height, 160);
+  EXPECT_EQ(PixelOf(*page, 3, 3), colours::Maroon);  // the outer panel
+}
+
+}  // namespace
+}  // namespace velmar::ui::win32
