@@ -65,12 +65,12 @@ std::string FindReadmePath(InstallerContext& app) {
   return s.MediumRoot + name;
 }
 
-bool Dispatcher(InstallerContext& app, TMainForm& main) {
+InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main) {
   InstallSession& s = app.session;
   MainWindowState& state = main.State;
 
   if (state.CommandLineLanguage == -1 && state.CommandLineFunction == -1) {
-    if (main.LanguageForm.Execute(s.LanguageIndex) != 1) return false;
+    if (main.LanguageForm.Execute(s.LanguageIndex) != 1) return InstallerEnd::Cancelled;
   }
   WriteBackLanguage(app, state);
 
@@ -79,7 +79,7 @@ bool Dispatcher(InstallerContext& app, TMainForm& main) {
   if (app.texts.Load(code) != 0) {
     // The program ends here: nothing of the run depends on what follows.
     app.host.ShowMessage(MissingLanguageFileMessage(code));
-    return true;
+    return InstallerEnd::Failed;
   }
   const ButtonCaptions captions = ButtonCaptionsFor(s.LanguageIndex);
   s.Captions = {captions.Ok, captions.Next, captions.Prev, captions.Cancel, captions.Finish, captions.Close};
@@ -101,7 +101,7 @@ bool Dispatcher(InstallerContext& app, TMainForm& main) {
     }
     RunFunction(app, function);
   } while (function != fnLeave && state.CommandLineFunction == -1);
-  return true;
+  return InstallerEnd::Finished;
 }
 
 }  // namespace velmar
