@@ -160,6 +160,15 @@ void InstallerFixture::WriteMediumFile(std::string_view relative, std::string_vi
 
 void InstallerFixture::WriteSetupIni(std::string_view text) { WriteMediumFile("Setup.ini", WithCrLf(text)); }
 
+void InstallerFixture::WriteStandardMedium() {
+  WriteSetupIni("[Config]\nLanguage=1\n[Install]\nVelmarPath=" + drive.path("Velmar") +
+                "\nProjectsPath=" + drive.path("VelProj") + "\nLinkPath=" + drive.path("Velmar\\Projects") + "\n");
+  WriteLanguage(44);
+  WriteLanguage(49);
+  WriteReadme("Readme.txt", "The Velmar readme.\r\nSecond line.\r\n");
+  WriteReadme("Liesmich.txt", "Velmar liest man so.\r\n");
+}
+
 void InstallerFixture::WriteLanguage(int code, LanguageFiles form) {
   WriteLanguageSource(ReadTestData("..\\..\\src\\resources\\lang\\vsetup_" + std::to_string(code) + ".txt"), form);
 }

@@ -184,6 +184,12 @@ class InstallerFixture {
   // folder: where on the CD Setup.exe lies ("" its root, "Velmar\\Install").
   bool UseCdRomMedium(bool readOnlyFiles = true, std::string_view folder = "");
 
+  // A medium to start from: Setup.ini with English and the product's
+  // folders on the test's drive ("Velmar", "VelProj", "Velmar\Projects"),
+  // the English and German language files (combined), Readme.txt and
+  // Liesmich.txt.
+  void WriteStandardMedium();
+
   // Writes a file, creating its folders; the text goes as it is.
   void WriteMediumFile(std::string_view relative, std::string_view bytes);
   // Line ends become CR LF.
@@ -204,6 +210,9 @@ class InstallerFixture {
   // without it the medium holds a file that is no Windows program, as the
   // native build's program is.
   void WriteProgram(const platform::FileVersion& version);
+  // The bytes Setup.exe gets when the run starts.
+  const std::string& ProgramBytes() const { return programBytes_; }
+  void SetProgramBytes(std::string bytes) { programBytes_ = std::move(bytes); }
 
   // --- The machine ------------------------------------------------------
   std::string WindowsFolder() const;  // with a trailing backslash
