@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "platform/system.h"
 #include "readme/readme_form.h"
+#include "services/errors.h"
 #include "services/file_utils.h"
 #include "services/path_utils.h"
 #include "services/ini_file.h"
@@ -39,9 +40,15 @@ void WriteBackLanguage(InstallerContext& app, MainWindowState& state) {
   InstallSession& s = app.session;
   if (state.ConfigLanguage == s.LanguageIndex || s.SetupIniReadOnly) return;
   if (CheckWritable(app.os.files, s.SetupIniPath, "", false, {}) != 1) return;
-  TIniFile ini(app.os.files, s.SetupIniPath);
-  ini.WriteInteger("Config", "Language", s.LanguageIndex);
-  ini.UpdateFile();
+  // A file that cannot take the value after all keeps its old one, without a
+  // word, as a read-only one does: the run goes on in the chosen language.
+  try {
+    TIniFile ini(app.os.files, s.SetupIniPath);
+    ini.WriteInteger("Config", "Language", s.LanguageIndex);
+    ini.UpdateFile();
+  } catch (const InstallerError&) {
+    return;
+  }
   state.ConfigLanguage = s.LanguageIndex;
 }
 

@@ -89,6 +89,20 @@ TEST(LanguageWriteBack, ASetupIniOnACdRomIsNeverWritten) {
   EXPECT_EQ(test::Messages(run.transcript).size(), 1u);
 }
 
+TEST(LanguageWriteBack, AFileThatRefusesTheWriteKeepsItsLanguageAndTheRunGoesOn) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  const std::string before = *f.ReadFile(f.SetupIniPath());
+  f.files.addFault({.op = test::FileOp::Replace, .persistent = true, .pathContains = "Setup.ini"});
+  // Only the end, where the settings cannot be written either, tells the user.
+  const auto run = f.Run(test::ToSelection("Deutsch").Key(Key::Escape).Answer("Setup.ini", ui::Answer::Ok));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_TRUE(test::Contains(Heading(run), "Funktion auswählen :"));
+  EXPECT_EQ(f.ReadFile(f.SetupIniPath()), before);
+  EXPECT_EQ(test::Messages(run.transcript).size(), 1u);
+  EXPECT_LT(run.transcript.find("closed TMainForm"), run.transcript.find("message box"));
+}
+
 TEST(LanguageWriteBack, AMissingSetupIniIsNotCreated) {
   InstallerFixture f;
   f.WriteLanguage(44);
