@@ -178,10 +178,10 @@ class InstallerFixture {
   // Runs Setup.exe from another folder of the drive ("Velmar\Install"), which
   // is created; the program file goes there too.
   void PlaceMediumAt(std::string_view driveRelative);
-  // Moves the medium to the root of a new CD-ROM drive. Its files are made
-  // read-only when the run starts, as a CD's are, unless told otherwise.
-  // False where the port cannot make such a drive (the test then skips).
-  // folder: where on the CD Setup.exe lies ("" its root, "Velmar\\Install").
+  // Moves the medium to a new CD-ROM drive, into folder ("" its root,
+  // "Velmar\Install"). All files of the CD are made read-only when the run
+  // starts, as a CD's are, unless told otherwise. False where the port
+  // cannot make such a drive (the test then skips).
   bool UseCdRomMedium(bool readOnlyFiles = true, std::string_view folder = "");
 
   // A medium to start from: Setup.ini with English and the product's
@@ -210,7 +210,7 @@ class InstallerFixture {
   // without it the medium holds a file that is no Windows program, as the
   // native build's program is.
   void WriteProgram(const platform::FileVersion& version);
-  // The bytes Setup.exe gets when the run starts.
+  // The bytes Setup.exe gets when a run starts (written when they differ).
   const std::string& ProgramBytes() const { return programBytes_; }
   void SetProgramBytes(std::string bytes) { programBytes_ = std::move(bytes); }
 

@@ -10,8 +10,9 @@ namespace {
 class QuietExplorer : public platform::Processes {
  public:
   std::unique_ptr<platform::Process> Start(const std::string& commandLine, platform::WindowShow show) override {
-    const bool explorer = commandLine.size() >= 12 && (commandLine.compare(0, 12, "explorer.exe") == 0 ||
-                                                       commandLine.compare(0, 12, "EXPLORER.EXE") == 0);
+    std::string program = commandLine.substr(0, 12);
+    for (char& c : program) c = char(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    const bool explorer = program == "explorer.exe";
     return port_->Start(explorer ? ChildCommand(*port_, "exit:0") : commandLine, show);
   }
   std::string ProgramPath() override { return port_->ProgramPath(); }
