@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "platform/system.h"
 #include "readme/readme_form.h"
+#include "services/errors.h"
 #include "services/file_utils.h"
 #include "services/path_utils.h"
 #include "services/ini_file.h"
@@ -39,9 +40,15 @@ void WriteBackLanguage(InstallerContext& app, MainWindowState& state) {
   InstallSession& s = app.session;
   if (state.ConfigLanguage == s.LanguageIndex || s.SetupIniReadOnly) return;
   if (CheckWritable(app.os.files, s.SetupIniPath, "", false, {}) != 1) return;
-  TIniFile ini(app.os.files, s.SetupIniPath);
-  ini.WriteInteger("Config", "Language", s.LanguageIndex);
-  ini.UpdateFile();
+  // A file that cannot take the value after all keeps its old one, without a
+  // word, as a read-only one does: the run goes on in the chosen language.
+  try {
+    TIniFile ini(app.os.files, s.SetupIniPath);
+    ini.WriteInteger("Config", "Language", s.LanguageIndex);
+    ini.UpdateFile();
+  } catch (const InstallerError&) {
+    return;
+  }
   state.ConfigLanguage = s.LanguageIndex;
 }
 
@@ -65,12 +72,12 @@ std::string FindReadmePath(InstallerContext& app) {
   return s.MediumRoot + name;
 }
 
-bool Dispatcher(InstallerContext& app, TMainForm& main) {
+InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main) {
   InstallSession& s = app.session;
   MainWindowState& state = main.State;
 
   if (state.CommandLineLanguage == -1 && state.CommandLineFunction == -1) {
-    if (main.LanguageForm.Execute(s.LanguageIndex) != 1) return false;
+    if (main.LanguageForm.Execute(s.LanguageIndex) != 1) return InstallerEnd::Cancelled;
   }
   WriteBackLanguage(app, state);
 
@@ -79,7 +86,7 @@ bool Dispatcher(InstallerContext& app, TMainForm& main) {
   if (app.texts.Load(code) != 0) {
     // The program ends here: nothing of the run depends on what follows.
     app.host.ShowMessage(MissingLanguageFileMessage(code));
-    return true;
+    return InstallerEnd::Failed;
   }
   const ButtonCaptions captions = ButtonCaptionsFor(s.LanguageIndex);
   s.Captions = {captions.Ok, captions.Next, captions.Prev, captions.Cancel, captions.Finish, captions.Close};
@@ -101,7 +108,7 @@ bool Dispatcher(InstallerContext& app, TMainForm& main) {
     }
     RunFunction(app, function);
   } while (function != fnLeave && state.CommandLineFunction == -1);
-  return true;
+  return InstallerEnd::Finished;
 }
 
 }  // namespace velmar

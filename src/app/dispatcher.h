@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/installer_context.h"
+#include "app/run_installer.h"
 
 namespace velmar {
 
@@ -10,11 +11,12 @@ class TMainForm;
 
 // Settles the language, then offers the functions until the user leaves; a
 // function given on the command line runs once.
-// False when the user cancelled the language page.
-bool Dispatcher(InstallerContext& app, TMainForm& main);
+// Cancelled when the user cancelled the language page, Failed when the
+// language file is missing or not a language file.
+InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main);
 
-// The readme of the chosen language: on an installed product's Install\
-// folder the product's own readme.
+// The readme of the chosen language; started from the Install folder of an
+// installed product, the product's own readme.
 std::string FindReadmePath(InstallerContext& app);
 
 }  // namespace velmar

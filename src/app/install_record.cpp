@@ -41,7 +41,9 @@ SaveSettingsResult SaveSettings(platform::FileSystem& fs, const InstallSession& 
                                 const platform::LocalDateTime& now) {
   const auto attributes = fs.attributes(session.SetupIniPath);
   if (!attributes || IsFolderEntry(*attributes)) return SaveSettingsResult::NoFile;
-  if (*attributes & platform::attr::ReadOnly) return SaveSettingsResult::ReadOnly;
+  // A medium's file on a CD cannot take the settings, whatever its attributes say.
+  if ((*attributes & platform::attr::ReadOnly) || IsOnCdRom(fs, session.SetupIniPath))
+    return SaveSettingsResult::ReadOnly;
 
   TIniFile ini(fs, session.SetupIniPath);
   ini.WriteInteger("Config", "Language", session.LanguageIndex);

@@ -24,7 +24,7 @@ void WriteInstallRecord(platform::FileSystem& fs, const LanguageSupport& texts,
 
 enum class SaveSettingsResult { Saved, NoFile, ReadOnly };
 // Writes the run's choices into SetupIniPath; the caller tells the user when
-// the file is read-only.
+// the file is read-only or on a CD. A missing file is not created.
 SaveSettingsResult SaveSettings(platform::FileSystem& fs, const InstallSession& session,
                                 const platform::LocalDateTime& now);
 

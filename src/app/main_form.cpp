@@ -27,12 +27,19 @@ TMainForm::TMainForm(InstallerContext& app, RunningProgramGuard& guard, const St
     return true;
   };
   OnShow = [this] {
-    Completed = Dispatcher(app_, *this);
+    End = Dispatcher(app_, *this);
     Close();
   };
 }
 
-TMainForm::~TMainForm() { FormClose(); }
+// Reached without FormDestroy only when the run is given up through an
+// exception; that one says why, so nothing may escape from here.
+TMainForm::~TMainForm() {
+  try {
+    FormDestroy();
+  } catch (...) {
+  }
+}
 
 void TMainForm::FormCreate(const StartupFacts& facts) {
   InstallSession& s = app_.session;
@@ -82,15 +89,22 @@ void TMainForm::ApplyBackdrop() {
   PlaceCornerPictures();
 }
 
-void TMainForm::FormClose() {
-  if (closed_) return;
-  closed_ = true;
+void TMainForm::FormDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  // The taskbar comes back and the mutex goes even when the run is given up
+  // at the settings message.
+  struct Restore {
+    TMainForm& form;
+    ~Restore() {
+      if (form.taskbarFound_) form.app_.os.taskbar.Show();
+      form.guard_.Release();
+    }
+  } restore{*this};
   GetHost().Guard([this] {
     if (SaveSettings(app_.os.files, app_.session, app_.os.system.now()) == SaveSettingsResult::ReadOnly)
       GetHost().ShowMessage(app_.texts.Translate(16, 30, "Could not save settings !"));
   });
-  if (taskbarFound_) app_.os.taskbar.Show();
-  guard_.Release();
 }
 
 }  // namespace velmar

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/installer_context.h"
+#include "app/run_installer.h"
 #include "app/running_guard.h"
 #include "app/select_form.h"
 #include "app/startup.h"
@@ -28,23 +29,26 @@ class TMainForm : public ui::Backdrop {
   ~TMainForm() override;
 
   MainWindowState State;
-  // False when the run ended on the language page.
-  bool Completed = false;
+  // Failed until the dispatcher has come to its end.
+  InstallerEnd End = InstallerEnd::Failed;
 
   TSelectForm SelectForm;
   TLanguageForm LanguageForm;
   // The welcome and licence pages of the install flows' entry gate.
   WizardPages Wizard;
 
+  // The end of the main window, once: the settings are written back, the
+  // taskbar shown again and the installer's mutex released.
+  void FormDestroy();
+
  private:
   void FormCreate(const StartupFacts& facts);
   void ApplyBackdrop();
-  void FormClose();
 
   InstallerContext& app_;
   RunningProgramGuard& guard_;
   bool taskbarFound_ = false;
-  bool closed_ = false;
+  bool destroyed_ = false;
 };
 
 // The text shown when the program file fails its integrity check.

@@ -16,8 +16,9 @@ namespace velmar {
 const char* const DamagedProgramMessage =
     "ERROR: The installer's program file is damaged !\r\nCopy the installation medium again.\r\n\r\n";
 
-bool RunInstaller(platform::Services& os, ui::Host& host, const std::vector<std::string>& arguments) {
-  InstallSession session;
+InstallerEnd RunInstaller(platform::Services& os, ui::Host& host, const std::vector<std::string>& arguments,
+                          InstallSession& session) {
+  session = InstallSession{};
   const std::string program = os.system.programPath();
   session.MediumRoot = program.substr(0, program.find_last_of("\\:") + 1);
   session.MediumIsCdRom = IsOnCdRom(os.files, session.MediumRoot);
@@ -37,7 +38,13 @@ bool RunInstaller(platform::Services& os, ui::Host& host, const std::vector<std:
   if (check != ProgramCheck::Intact && check != ProgramCheck::NotAProgram)
     host.ShowMessage(DamagedProgramMessage + program, ui::ApplicationTitle, ui::MessageIcon::Error);
   main.ShowModal();
-  return main.Completed;
+  main.FormDestroy();
+  return main.End;
+}
+
+InstallerEnd RunInstaller(platform::Services& os, ui::Host& host, const std::vector<std::string>& arguments) {
+  InstallSession session;
+  return RunInstaller(os, host, arguments, session);
 }
 
 }  // namespace velmar

@@ -26,6 +26,15 @@ bool TakeValue(const std::string& arg, const char* name, std::string& value) {
 
 }  // namespace
 
+ui::script::Outcome OutcomeOf(InstallerEnd end) {
+  switch (end) {
+    case InstallerEnd::Finished: return ui::script::Outcome::Finished;
+    case InstallerEnd::Cancelled: return ui::script::Outcome::Cancelled;
+    case InstallerEnd::Failed: break;
+  }
+  return ui::script::Outcome::Failed;
+}
+
 bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOptions& options) {
   std::vector<std::string> rest;
   for (const std::string& arg : arguments) {
@@ -57,7 +66,7 @@ int RunUnattended(platform::Services& os, const std::vector<std::string>& argume
   if (options.Echo) hostOptions.echo = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
   ui::script::ScriptHost host(std::move(script), hostOptions);
   const ui::script::Outcome outcome = host.Run([&] {
-    return RunInstaller(os, host, arguments) ? ui::script::Outcome::Finished : ui::script::Outcome::Cancelled;
+    return OutcomeOf(RunInstaller(os, host, arguments));
   });
   std::fflush(stdout);
   if (!options.TranscriptFile.empty()) {

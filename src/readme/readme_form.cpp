@@ -35,8 +35,9 @@ TReadmeViewForm::TReadmeViewForm(ui::Host& host, ui::Size screen) : Page(host, "
   BottomPanel.SetBounds(0, ClientHeight - StripHeight, ClientWidth, StripHeight);
   BottomPanel.Anchors = ui::anchor::Left | ui::anchor::Right | ui::anchor::Bottom;
   BottomPanel.BevelOuter = ui::BevelCut::None;
-  CloseBtn.SetBounds(ClientWidth - 100 - Margin, ClientHeight - StripHeight + 7, 100, 26);
-  CloseBtn.Anchors = ui::anchor::Right | ui::anchor::Bottom;
+  // At the left of the strip, so that the smallest window still shows it.
+  CloseBtn.SetBounds(Margin, ClientHeight - StripHeight + 7, 100, 26);
+  CloseBtn.Anchors = ui::anchor::Left | ui::anchor::Bottom;
   CloseBtn.Glyph = "BTN_CANCEL";
   CloseBtn.Cancel = true;
   CloseBtn.OnClick = [this] { Close(); };

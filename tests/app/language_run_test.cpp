@@ -1,0 +1,221 @@
+// The language of a run: the language page, the language written back into
+// Setup.ini, and the language files a medium carries.
+
+#include <gtest/gtest.h>
+
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::ControlLine;
+using test::InstallerFixture;
+using test::LanguageFiles;
+using test::PageBlock;
+using ui::Key;
+using ui::script::Outcome;
+using ui::script::Script;
+
+constexpr std::string_view EnglishIni = "[Config]\nLanguage=1\n";
+
+// Setup.ini as it is when the selection page comes up.
+struct AtSelection {
+  std::optional<std::string> setupIni;
+  void Watch(InstallerFixture& f) {
+    f.onPageShown = [this, &f](const ui::Page& page) {
+      if (page.ClassName() == "TSelectForm" && !setupIni) setupIni = f.ReadFile(f.SetupIniPath());
+    };
+  }
+};
+
+std::string Heading(const test::InstallerRun& run) {
+  return ControlLine(PageBlock(run.transcript, "TSelectForm"), "MainLbl");
+}
+
+TEST(LanguageWriteBack, AChangedLanguageIsWrittenAtOnce) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  AtSelection seen;
+  seen.Watch(f);
+  const auto run = f.Run(test::ToSelection("Deutsch").Key(Key::Escape));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+  ASSERT_TRUE(seen.setupIni);
+  EXPECT_TRUE(test::Contains(*seen.setupIni, "Language=0\r\n"));
+  EXPECT_TRUE(test::Messages(run.transcript).empty());
+  EXPECT_TRUE(test::Contains(Heading(run), "Funktion auswählen :"));
+  EXPECT_EQ(run.session.LanguageIndex, 0);
+}
+
+TEST(LanguageWriteBack, TheSameLanguageLeavesTheFileAsItIs) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  const std::string before = *f.ReadFile(f.SetupIniPath());
+  AtSelection seen;
+  seen.Watch(f);
+  f.Run(test::ToSelection("English").Key(Key::Escape));
+  EXPECT_EQ(seen.setupIni, before);
+}
+
+TEST(LanguageWriteBack, AReadOnlyFileKeepsItsLanguageWithoutAWordUntilTheEnd) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.SetReadOnly(f.SetupIniPath());
+  const std::string before = *f.ReadFile(f.SetupIniPath());
+  AtSelection seen;
+  seen.Watch(f);
+  const auto run =
+      f.Run(test::ToSelection("Deutsch").Key(Key::Escape).Answer("Einstellungen konnten nicht", ui::Answer::Ok));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_EQ(seen.setupIni, before);
+  EXPECT_EQ(f.ReadFile(f.SetupIniPath()), before);
+  // The one message is the one at the end, after the backdrop closed.
+  EXPECT_EQ(test::Messages(run.transcript),
+            std::vector<std::string>{"Die Einstellungen konnten nicht gespeichert werden !"});
+  EXPECT_LT(run.transcript.find("closed TMainForm"), run.transcript.find("message box"));
+}
+
+TEST(LanguageWriteBack, ASetupIniOnACdRomIsNeverWritten) {
+  InstallerFixture f;
+  if (!f.UseCdRomMedium(/*readOnlyFiles=*/false)) GTEST_SKIP() << "this port makes no CD-ROM drives";
+  f.WriteStandardMedium();
+  const std::string before = *f.ReadFile(f.SetupIniPath());
+  AtSelection seen;
+  seen.Watch(f);
+  const auto run =
+      f.Run(test::ToSelection("Deutsch").Key(Key::Escape).Answer("Einstellungen konnten nicht", ui::Answer::Ok));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_EQ(seen.setupIni, before);
+  EXPECT_EQ(f.ReadFile(f.SetupIniPath()), before);
+  EXPECT_EQ(test::Messages(run.transcript).size(), 1u);
+}
+
+TEST(LanguageWriteBack, AFileThatRefusesTheWriteKeepsItsLanguageAndTheRunGoesOn) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  const std::string before = *f.ReadFile(f.SetupIniPath());
+  f.files.addFault({.op = test::FileOp::Replace, .persistent = true, .pathContains = "Setup.ini"});
+  // Only the end, where the settings cannot be written either, tells the user.
+  const auto run = f.Run(test::ToSelection("Deutsch").Key(Key::Escape).Answer("Setup.ini", ui::Answer::Ok));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_TRUE(test::Contains(Heading(run), "Funktion auswählen :"));
+  EXPECT_EQ(f.ReadFile(f.SetupIniPath()), before);
+  EXPECT_EQ(test::Messages(run.transcript).size(), 1u);
+  EXPECT_LT(run.transcript.find("closed TMainForm"), run.transcript.find("message box"));
+}
+
+TEST(LanguageWriteBack, AMissingSetupIniIsNotCreated) {
+  InstallerFixture f;
+  f.WriteLanguage(44);
+  f.WriteLanguage(49);
+  const auto run = f.Run(test::ToSelection("Deutsch").Key(Key::Escape));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+  EXPECT_FALSE(f.Exists(f.SetupIniPath()));
+  EXPECT_TRUE(test::Messages(run.transcript).empty());
+}
+
+TEST(LanguageFilesOfTheMedium, AMissingSeparateFileEndsTheRunWithItsMessage) {
+  const struct {
+    const char* item;
+    const char* message;
+  } cases[] = {
+      {"Deutsch", "FEHLER: Kann Sprachdatei \"VELMAR.L49\" nicht finden !"},
+      {"Français",
+       "FEHLER: Kann Sprachdatei \"VELMAR.L33\" nicht finden !\n"
+       "ERROR: Cannot find French language support file \"VELMAR.L33\" !"},
+      {"Polish",
+       "FEHLER: Kann Sprachdatei \"VELMAR.L48\" nicht finden !\n"
+       "ERROR: Cannot find Polish language support file \"VELMAR.L48\" !"},
+  };
+  for (const auto& c : cases) {
+    InstallerFixture f;
+    f.WriteSetupIni(EnglishIni);
+    f.WriteLanguage(44, LanguageFiles::Separate);
+    Script script;
+    script.Page("TLanguageForm").Select("LangRG", c.item).Click("ContinueBtn").Answer("FEHLER", ui::Answer::Ok);
+    const auto run = f.Run(script);
+    EXPECT_EQ(run.outcome, Outcome::Failed) << run.transcript << run.endMessage;
+    EXPECT_EQ(test::Messages(run.transcript), std::vector<std::string>{c.message});
+    EXPECT_EQ(test::TimesShown(run.transcript, "TWarnAdminForm"), 0);
+    EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 0);
+  }
+  InstallerFixture f;  // nothing at all on the medium
+  const auto run = f.Run(Script().Page("TLanguageForm").Click("ContinueBtn").Answer("ERROR", ui::Answer::Ok));
+  EXPECT_EQ(run.outcome, Outcome::Failed);
+  EXPECT_EQ(test::Messages(run.transcript),
+            std::vector<std::string>{"ERROR: Cannot find language support file \"VELMAR.L44\" !"});
+}
+
+TEST(LanguageFilesOfTheMedium, CombinedFilesNeedTheEnglishOneAndAGermanOrFrenchOne) {
+  {
+    InstallerFixture f;  // combined: English and French
+    f.WriteSetupIni(EnglishIni);
+    f.WriteLanguage(44);
+    f.WriteLanguage(33);
+    const auto run = f.Run(test::ToSelection("Français").Key(Key::Escape));
+    EXPECT_TRUE(test::Contains(Heading(run), "Choisissez une fonction :")) << run.transcript;
+  }
+  {
+    InstallerFixture f;  // English and Polish only: separate files are read
+    f.WriteSetupIni(EnglishIni);
+    f.WriteLanguage(44);
+    f.WriteLanguage(48, LanguageFiles::Both);
+    const auto run = f.Run(test::ToSelection("Polish").Key(Key::Escape));
+    EXPECT_TRUE(test::Contains(Heading(run), "Wybierz funkcję :")) << run.transcript;
+    f.files.deleteFile(f.MediumPath("VSETUP.L48"));
+    const auto missing = f.Run(Script()
+                                   .Page("TLanguageForm")
+                                   .Select("LangRG", "Polish")
+                                   .Click("ContinueBtn")
+                                   .Answer("VELMAR.L48", ui::Answer::Ok));
+    EXPECT_EQ(missing.outcome, Outcome::Failed) << missing.transcript << missing.endMessage;
+  }
+  {
+    InstallerFixture f;  // separate texts show their numbers where a text is empty
+    f.WriteSetupIni(EnglishIni);
+    f.WriteLanguageSource("language 44\n32\n33 Put &Velmar on\n", LanguageFiles::Separate);
+    const auto run = f.Run(test::ToSelection().Key(Key::Escape));
+    EXPECT_TRUE(test::Contains(Heading(run), "\"16:32\"")) << run.transcript;
+    EXPECT_TRUE(test::Contains(ControlLine(PageBlock(run.transcript, "TSelectForm"), "InstallRB"), "F2: Put _Velmar on"));
+  }
+}
+
+TEST(LanguageFilesOfTheMedium, AMissingCombinedFileStopsTheDispatcherAndEscEnds) {
+  InstallerFixture f;
+  f.WriteStandardMedium();  // combined English and German, no French
+  Script script;
+  script.Page("TLanguageForm").Select("LangRG", "Français").Click("ContinueBtn");
+  script.Answer("Velmar.L33", ui::Answer::Ok).Page("TMainForm").Key(Key::Escape);
+  const auto run = f.Run(script);
+  EXPECT_EQ(run.outcome, Outcome::Failed) << run.transcript << run.endMessage;
+  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 0);
+  EXPECT_TRUE(test::Contains(run.transcript, "closed TMainForm"));
+}
+
+TEST(LanguageFilesOfTheMedium, AFileThatIsNoLanguageFileEndsTheRun) {
+  InstallerFixture f;
+  f.WriteSetupIni(EnglishIni);
+  f.WriteMediumFile("Velmar.L44", "This is not a language file, but it is long enough to hold a header of 49 bytes.");
+  f.WriteLanguage(49);
+  const auto run = f.Run(Script().Page("TLanguageForm").Click("ContinueBtn").Answer("VELMAR.L44", ui::Answer::Ok));
+  EXPECT_EQ(run.outcome, Outcome::Failed) << run.transcript << run.endMessage;
+  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 0);
+}
+
+TEST(LanguagePageRun, TheChoiceSetsTheTextsTheCaptionsAndTheReadme) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  Script script = test::ToSelection("Deutsch");
+  script.Key(Key::F6).Page("TReadmeViewForm").Click("CloseBtn");
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto run = f.Run(script);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  const std::string viewer = PageBlock(run.transcript, "TReadmeViewForm");
+  EXPECT_TRUE(test::Contains(viewer, "page TReadmeViewForm \"VELMAR Liesmich.txt\""));
+  EXPECT_TRUE(test::Contains(viewer, "| Velmar liest man so."));
+  EXPECT_TRUE(test::Contains(viewer, "CloseBtn: button \"_Beenden\""));
+  EXPECT_EQ(run.session.Captions.Next, "&Weiter");
+  EXPECT_EQ(run.session.ReadmePath, f.MediumPath("Liesmich.txt"));
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,165 @@
+// The end of a run: the settings written back into Setup.ini, the taskbar
+// shown again, and the end of a run the script gives up.
+
+#include <gtest/gtest.h>
+
+#include "app/install_record.h"
+#include "services/language.h"
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::InstallerFixture;
+using ui::Key;
+using ui::script::Outcome;
+using ui::script::Script;
+
+TEST(SaveSettings, ACancelledLanguagePageStillWritesTheSettingsWithTheLanguageAsRead) {
+  InstallerFixture f;
+  f.WriteSetupIni("; kept\n[Config]\nLanguage=1\n[Install]\nVelmarPath=D:\\Plant\\Velmar\n[Extra]\nKey=kept\n");
+  const auto run = f.Run(Script().Page("TLanguageForm").Select("LangRG", "Deutsch").Click("CancelBtn"));
+  EXPECT_EQ(run.outcome, Outcome::Cancelled) << run.endMessage;
+  EXPECT_EQ(f.ReadFile(f.SetupIniPath()),
+            "; kept\r\n[Config]\r\nLanguage=1\r\n[Install]\r\nVelmarPath=D:\\Plant\\Velmar\r\n"
+            "ProjectsPath=C:\\VelProj\r\nLinkPath=C:\\Velmar\\Projects\r\n[Extra]\r\nKey=kept\r\n"
+            "[Project]\r\nProjectFile=\r\nLinkName=\r\nProject=\r\nCustomer=\r\n");
+}
+
+TEST(SaveSettings, ARunWithoutInstallationLeavesTheDateAlone) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteSetupIni("[Install]\nDate=01/02/2020 10:00:00\n");
+  Script script = test::ToSelection("Deutsch");
+  script.Key(Key::F6).Page("TReadmeViewForm").Key(Key::Escape);
+  test::BackToSelection(script).Key(Key::Escape);
+  EXPECT_EQ(f.Run(script).outcome, Outcome::Finished);
+  EXPECT_EQ(f.IniValue(f.SetupIniPath(), "Install", "Date"), "01/02/2020 10:00:00");
+  EXPECT_EQ(f.IniValue(f.SetupIniPath(), "Config", "Language"), "0");
+}
+
+TEST(SaveSettings, TheDateOnlyAfterAnInstallationInThisRun) {
+  InstallerFixture f;
+  f.WriteSetupIni("[Config]\nLanguage=1\n");
+  InstallSession s;
+  s.SetupIniPath = f.SetupIniPath();
+  s.LanguageIndex = 3;
+  s.VelmarPath = "D:\\V";
+  s.Customer = "Acme";
+  EXPECT_EQ(SaveSettings(f.files, s, f.system.Now), SaveSettingsResult::Saved);
+  EXPECT_EQ(f.IniValue(s.SetupIniPath, "Install", "Date"), "<none>");
+  EXPECT_EQ(f.IniValue(s.SetupIniPath, "Config", "Language"), "3");
+  EXPECT_EQ(f.IniValue(s.SetupIniPath, "Project", "Customer"), "Acme");
+  s.ProductInstalledNow = true;
+  EXPECT_EQ(SaveSettings(f.files, s, {2026, 1, 2, 3, 4, 5}), SaveSettingsResult::Saved);
+  EXPECT_EQ(f.IniValue(s.SetupIniPath, "Install", "Date"), "02/01/2026 03:04:05");
+}
+
+TEST(SaveSettings, ReadOnlyMissingOrAFolder) {
+  InstallerFixture f;
+  InstallSession s;
+  s.SetupIniPath = f.SetupIniPath();
+  EXPECT_EQ(SaveSettings(f.files, s, f.system.Now), SaveSettingsResult::NoFile);
+  EXPECT_FALSE(f.Exists(s.SetupIniPath));
+  f.drive.makeFolder("Medium\\Setup.ini");
+  EXPECT_EQ(SaveSettings(f.files, s, f.system.Now), SaveSettingsResult::NoFile);
+
+  s.SetupIniPath = f.MediumPath("Other.ini");
+  f.WriteFile(s.SetupIniPath, "[Config]\r\nLanguage=2\r\n");
+  f.SetReadOnly(s.SetupIniPath);
+  EXPECT_EQ(SaveSettings(f.files, s, f.system.Now), SaveSettingsResult::ReadOnly);
+  EXPECT_EQ(f.ReadFile(s.SetupIniPath), "[Config]\r\nLanguage=2\r\n");
+}
+
+TEST(SaveSettings, AReadOnlyFileGivesTheMessageAtEveryEnd) {
+  for (bool cancel : {true, false}) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    f.SetReadOnly(f.SetupIniPath());
+    const std::string before = *f.ReadFile(f.SetupIniPath());
+    Script script = cancel ? test::CancelAtLanguagePage() : test::ToSelection().Key(Key::Escape);
+    const auto run = f.Run(script.Answer("Could not save settings !", ui::Answer::Ok));
+    EXPECT_EQ(run.outcome, cancel ? Outcome::Cancelled : Outcome::Finished) << run.transcript << run.endMessage;
+    EXPECT_EQ(test::Messages(run.transcript), std::vector<std::string>{"Could not save settings !"});
+    EXPECT_EQ(f.ReadFile(f.SetupIniPath()), before);
+  }
+}
+
+TEST(SaveSettings, TheInstalledCopyTakesTheSettingsWhenItIsInUse) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  const std::string medium = *f.ReadFile(f.SetupIniPath());
+  const std::string installed = f.InstallProductAt("Velmar") + "Install\\Setup.ini";
+  f.WriteFile(installed, "[Install]\r\nVelmarPath=E:\\Velmar\r\n");
+  EXPECT_EQ(f.Run(test::ToSelection("Deutsch").Key(Key::Escape)).outcome, Outcome::Finished);
+  EXPECT_EQ(f.ReadFile(f.SetupIniPath()), medium);
+  EXPECT_EQ(f.IniValue(installed, "Config", "Language"), "0");
+  EXPECT_EQ(f.IniValue(installed, "Install", "VelmarPath"), "E:\\Velmar");
+  EXPECT_EQ(f.IniValue(installed, "Install", "LinkPath"), "C:\\Velmar\\Projects");
+}
+
+TEST(SaveSettings, AFileThatCannotBeReplacedShowsTheErrorAndTheRunStillEnds) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.files.addFault({.op = test::FileOp::Replace, .persistent = true, .pathContains = "Setup"});
+  const auto run =
+      f.Run(test::CancelAtLanguagePage().Answer("Setup.ini", ui::Answer::Ok));
+  EXPECT_EQ(run.outcome, Outcome::Cancelled) << run.transcript << run.endMessage;
+  ASSERT_EQ(test::Messages(run.transcript).size(), 1u);
+  EXPECT_TRUE(test::Contains(test::Messages(run.transcript)[0], f.SetupIniPath()));
+  EXPECT_EQ(f.taskbar.Shown, 1);
+}
+
+TEST(ProgramEnd, TheTaskbarIsShownAgainWheneverItWasFound) {
+  const struct {
+    bool exists, visible;
+    int hidden, shown;
+  } cases[] = {{true, true, 1, 1}, {true, false, 0, 1}, {false, false, 0, 0}};
+  for (const auto& c : cases) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    f.taskbar.Exists = c.exists;
+    f.taskbar.Visible = c.visible;
+    bool visibleDuringTheRun = true;
+    f.onPageShown = [&](const ui::Page& page) {
+      if (page.ClassName() == "TLanguageForm") visibleDuringTheRun = f.taskbar.Visible;
+    };
+    f.Run(test::CancelAtLanguagePage());
+    EXPECT_EQ(f.taskbar.Hidden, c.hidden);
+    EXPECT_EQ(f.taskbar.Shown, c.shown);
+    EXPECT_FALSE(visibleDuringTheRun);
+  }
+}
+
+TEST(ProgramEnd, AScriptThatStopsAtTheSettingsMessageStopsTheRunCleanly) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.SetReadOnly(f.SetupIniPath());
+  const auto run = f.Run(test::CancelAtLanguagePage());  // nothing answers the message
+  EXPECT_EQ(run.outcome, Outcome::Stopped);
+  EXPECT_TRUE(test::Contains(run.endMessage, "Could not save settings !"));
+  EXPECT_EQ(f.taskbar.Shown, 1);
+  EXPECT_FALSE(f.mutexes.Exists("rmVel_Installer_Run_Mutex"));
+}
+
+TEST(ProgramEnd, AScriptThatStopsEarlierStillRestoresTheTaskbarAndReleasesTheMutex) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.SetReadOnly(f.SetupIniPath());  // the settings message comes while the run is given up
+  const auto run = f.Run(Script().Page("TLanguageForm").Click("NoSuchBtn"));
+  EXPECT_EQ(run.outcome, Outcome::Stopped);
+  EXPECT_TRUE(test::Contains(run.endMessage, "NoSuchBtn"));
+  EXPECT_EQ(f.taskbar.Shown, 1);
+  EXPECT_FALSE(f.mutexes.Exists("rmVel_Installer_Run_Mutex"));
+}
+
+TEST(ProgramEnd, AnUnansweredErrorFailsTheRun) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  const auto run = f.Run(Script().Page("TLanguageForm").Select("LangRG", "Polish").Click("ContinueBtn"));
+  EXPECT_EQ(run.outcome, Outcome::Failed) << run.transcript;
+  EXPECT_TRUE(test::Contains(run.endMessage, "Velmar.L48"));
+}
+
+}  // namespace
+}  // namespace velmar

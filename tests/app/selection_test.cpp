@@ -1,0 +1,360 @@
+// The function selection: which lines a medium and a machine offer, the keys
+// of the page, the loop back to it, and a function given on the command line.
+
+#include <gtest/gtest.h>
+
+#include "app/select_form.h"
+#include "services/language.h"
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::ControlLine;
+using test::InstallerFixture;
+using test::PageBlock;
+using ui::Key;
+using ui::script::Outcome;
+using ui::script::Script;
+
+// What the user sees of one line of the page.
+enum class Line { Hidden, Disabled, Enabled };
+
+Line LineState(const std::string& line) {
+  if (line.empty()) return Line::Hidden;
+  return line.ends_with(", disabled") ? Line::Disabled : Line::Enabled;
+}
+
+Line Shown(const test::InstallerRun& run, const std::string& control) {
+  return LineState(ControlLine(PageBlock(run.transcript, "TSelectForm"), control));
+}
+
+test::InstallerRun LeaveAtOnce(InstallerFixture& f) {
+  auto run = f.Run(test::ToSelection().Key(Key::Escape));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  return run;
+}
+
+void FullMedium(InstallerFixture& f) {
+  f.WriteStandardMedium();
+  f.WriteProductArchive("Velmar3410.zip");
+  f.WritePatchArchive("Fix.zip");
+  f.WriteMediumFile("Projects\\Job\\Job.vpr", "x");
+  f.WriteMediumFile("Tools\\x.txt", "x");
+}
+
+TEST(Selection, AFullMediumOffersEveryLineButUninstallAndSpecialInstall) {
+  InstallerFixture f;
+  FullMedium(f);
+  const auto run = LeaveAtOnce(f);
+  const std::string page = PageBlock(run.transcript, "TSelectForm");
+  EXPECT_EQ(page,
+            "page TSelectForm\n"
+            "  MainLbl: label \"Select function :\", Arial 12 bold navy\n"
+            "  InstallRB: radio button ( ) \"F2: Install _Velmar\"\n"
+            "  PatchRB: radio button ( ) \"F4: Install a Patch _file\"\n"
+            "  ProjectRB: radio button ( ) \"F5: Install a _Project\"\n"
+            "  ViewRB: radio button ( ) \"F6: View Velmar \"_Readme.txt\" file\"\n"
+            "  ExploreRB: radio button ( ) \"F7: _Explore utilities folder\"\n"
+            "  UninstallRB: radio button ( ) \"F8: _Uninstall Velmar\", disabled\n"
+            "  ExecuteBtn: button \"_Continue (Enter)\", disabled\n"
+            "  CloseBtn: button \"E_xit (Esc)\"\n"
+            "  Label1: label \"0.00.000\", Arial 8 grey\n");
+}
+
+TEST(Selection, WhatTheMediumLacksDisablesOrHidesItsLine) {
+  struct Case {
+    const char* what;
+    std::function<void(InstallerFixture&)> medium;
+    const char* control;
+    Line expected;
+  };
+  const Case cases[] = {
+      {"Velmar\\ without releases", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Velmar"); }, "InstallRB",
+       Line::Disabled},
+      {"only old releases", [](InstallerFixture& f) { f.WriteProductArchive("Velmar3200.zip"); }, "InstallRB",
+       Line::Disabled},
+      {"no Velmar\\", [](InstallerFixture&) {}, "InstallRB", Line::Disabled},
+      {"no Patch\\", [](InstallerFixture&) {}, "PatchRB", Line::Hidden},
+      {"Patch\\ without archives", [](InstallerFixture& f) { f.WriteMediumFile("Patch\\Fix.txt", "x"); }, "PatchRB",
+       Line::Hidden},
+      {"no Projects\\", [](InstallerFixture&) {}, "ProjectRB", Line::Disabled},
+      {"Projects\\ without project files", [](InstallerFixture& f) { f.WriteMediumFile("Projects\\a.txt", "x"); },
+       "ProjectRB", Line::Disabled},
+      {"a project inside an archive",
+       [](InstallerFixture& f) { f.WriteZip("Projects\\Site\\Job.zip", {{.name = "plant/Job.VPR", .data = "x"}}); },
+       "ProjectRB", Line::Enabled},
+      {"no readme", [](InstallerFixture& f) { f.files.deleteFile(f.MediumPath("Readme.txt")); }, "ViewRB",
+       Line::Disabled},
+      {"only hidden tools",
+       [](InstallerFixture& f) {
+         f.WriteMediumFile("Tools\\x.txt", "x");
+         f.SetHidden(f.MediumPath("Tools\\x.txt"));
+       },
+       "ExploreRB", Line::Disabled},
+      {"no custom installs", [](InstallerFixture&) {}, "CustomRB", Line::Hidden},
+  };
+  for (const Case& c : cases) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    c.medium(f);
+    EXPECT_EQ(Shown(LeaveAtOnce(f), c.control), c.expected) << c.what;
+  }
+}
+
+TEST(Selection, UninstallNeedsTheRecordTheFolderAndTheProjectManager) {
+  struct Case {
+    const char* what;
+    std::function<void(InstallerFixture&)> machine;
+    Line expected;
+  };
+  const Case cases[] = {
+      {"installed", [](InstallerFixture& f) { f.InstallProductAt("Plant\\Velmar"); }, Line::Enabled},
+      {"a record without trailing backslash",
+       [](InstallerFixture& f) {
+         f.InstallProductAt("Velmar");
+         f.WriteInstallRecord(f.drive.path("Velmar"));
+       },
+       Line::Enabled},
+      {"no record", [](InstallerFixture& f) { f.WriteFile(f.drive.path("Velmar\\VelmarPM.exe"), "x"); },
+       Line::Disabled},
+      {"an empty record", [](InstallerFixture& f) { f.WriteInstallRecord(""); }, Line::Disabled},
+      {"the folder is gone", [](InstallerFixture& f) { f.WriteInstallRecord(f.drive.path("Gone\\")); },
+       Line::Disabled},
+      {"the project manager is gone",
+       [](InstallerFixture& f) {
+         f.files.deleteFile(f.InstallProductAt("Velmar") + "VelmarPM.exe");
+       },
+       Line::Disabled},
+      {"VelmarPM.exe is a folder",
+       [](InstallerFixture& f) {
+         f.drive.makeFolder("Velmar\\VelmarPM.exe");
+         f.WriteInstallRecord(f.drive.path("Velmar\\"));
+       },
+       Line::Disabled},
+  };
+  for (const Case& c : cases) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    c.machine(f);
+    EXPECT_EQ(Shown(LeaveAtOnce(f), "UninstallRB"), c.expected) << c.what;
+  }
+}
+
+TEST(Selection, KeysOfDisabledOrHiddenLinesAndEnterWithoutChoiceDoNothing) {
+  InstallerFixture f;
+  f.WriteStandardMedium();  // no release, patch, projects, tools or product
+  Script script = test::ToSelection();
+  script.Key(Key::F2).Key(Key::F3).Key(Key::F4).Key(Key::F5).Key(Key::F7).Key(Key::F8).Key(Key::Enter);
+  script.Key(Key::F1).Key(Key::F9).Key(Key::Escape);
+  const auto run = f.Run(script);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 1);
+  EXPECT_EQ(test::TimesShown(run.transcript, "TWarnAdminForm"), 1);
+  // Nothing changed on the page between the keys: only the actions are listed.
+  const size_t from = run.transcript.find("> key F2");
+  const size_t to = run.transcript.find("> key Esc");
+  ASSERT_NE(from, std::string::npos);
+  ASSERT_NE(to, std::string::npos);
+  for (size_t at = from; at < to; at = run.transcript.find('\n', at) + 1)
+    EXPECT_EQ(run.transcript.compare(at, 6, "> key "), 0) << run.transcript.substr(from, to - from);
+}
+
+TEST(Selection, AFunctionKeyRunsItsLineAndThePageComesBack) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  Script script = test::ToSelection();
+  script.Key(Key::F6).Page("TReadmeViewForm").Click("CloseBtn");
+  test::BackToSelection(script).Click("ViewRB").Key(Key::Enter).Page("TReadmeViewForm").Key(Key::Escape);
+  test::BackToSelection(script).Click("ViewRB").Click("ExecuteBtn").Page("TReadmeViewForm").Key(Key::Escape);
+  test::BackToSelection(script).Click("ViewRB").Click("CloseBtn");  // Exit after a choice still leaves
+  const auto run = f.Run(script);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_EQ(test::TimesShown(run.transcript, "TReadmeViewForm"), 3);
+  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 4);
+  // Each showing starts without a choice.
+  EXPECT_EQ(LineState(ControlLine(PageBlock(run.transcript, "TSelectForm", 3), "ExecuteBtn")), Line::Disabled);
+  EXPECT_TRUE(test::Contains(PageBlock(run.transcript, "TSelectForm", 3), "ViewRB: radio button ( )"));
+}
+
+TEST(Selection, VersionLabelOfTheProgramFile) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteProgram({3, 4, 10, 7});
+  EXPECT_TRUE(test::Contains(PageBlock(LeaveAtOnce(f).transcript, "TSelectForm"), "Label1: label \"3.04.010\""));
+
+  InstallerFixture big;
+  big.WriteStandardMedium();
+  big.WriteProgram({12, 345, 6789, 0});  // wider numbers are not cut
+  EXPECT_TRUE(test::Contains(PageBlock(LeaveAtOnce(big).transcript, "TSelectForm"), "Label1: label \"12.345.6789\""));
+}
+
+TEST(Selection, ADamagedProgramFileIsReportedAndTheRunGoesOn) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteProgram({3, 4, 10, 7});
+  std::string program = f.ProgramBytes();
+  program[program.size() - 3] ^= 0x20;
+  f.SetProgramBytes(program);
+  Script script;
+  script.Answer("program file is damaged", ui::Answer::Ok);
+  const auto run = f.Run(script.Page("TLanguageForm").Click("CancelBtn"));
+  EXPECT_EQ(run.outcome, Outcome::Cancelled) << run.transcript << run.endMessage;
+  ASSERT_FALSE(test::Messages(run.transcript).empty());
+  EXPECT_TRUE(test::Contains(test::Messages(run.transcript)[0], f.MediumPath("Setup.exe")));
+}
+
+TEST(Selection, NoWarningPageOnWindows9x) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.system.NtFamily = false;
+  Script script;
+  script.Page("TLanguageForm").Click("ContinueBtn").Page("TSelectForm").Key(Key::Escape);
+  const auto run = f.Run(script);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+  EXPECT_EQ(test::TimesShown(run.transcript, "TWarnAdminForm"), 0);
+}
+
+// The page alone, for the states no function of the main loop reaches yet.
+struct SelectionPage {
+  explicit SelectionPage(InstallSession s, Script script) : session(std::move(s)), host(std::move(script)) {}
+  int Run() {
+    int chosen = -2;
+    host.Run([&] {
+      chosen = page.RunSelection(session, texts, true, false);
+      return Outcome::Finished;
+    });
+    return chosen;
+  }
+  std::string Line(const std::string& control) { return ControlLine(PageBlock(host.TranscriptText(), "TSelectForm"), control); }
+
+  InstallSession session;
+  ui::script::ScriptHost host;
+  test::TempDrive drive;
+  LanguageSupport texts{drive.fs(), drive.root()};
+  TSelectForm page{host};
+};
+
+InstallSession InstallableSession() {
+  InstallSession s;
+  s.HasVelmarFolder = true;
+  s.ProductArchiveList.emplace("T:\\VELMAR\\VELMAR3410.ZIP", 3410);
+  s.HasCustomInstalls = true;
+  return s;
+}
+
+TEST(SelectionPage, AfterAnInstallationInThisRunF2AndF3AreDisabled) {
+  InstallSession s = InstallableSession();
+  s.ProductInstalledNow = true;
+  SelectionPage p(s, Script().Page("TSelectForm").Key(Key::F2).Key(Key::F3).Key(Key::Escape));
+  EXPECT_EQ(p.Run(), fnLeave);
+  EXPECT_EQ(LineState(p.Line("InstallRB")), Line::Disabled);
+  EXPECT_EQ(LineState(p.Line("CustomRB")), Line::Disabled);
+
+  SelectionPage before(InstallableSession(), Script().Page("TSelectForm").Key(Key::F3));
+  EXPECT_EQ(before.Run(), fnCustom);
+  EXPECT_EQ(LineState(before.Line("InstallRB")), Line::Enabled);
+}
+
+TEST(SelectionPage, SpecialInstallTitleByLanguage) {
+  InstallSession s = InstallableSession();
+  s.Custom.Title49 = "Sonderinstallation Werk";
+  s.Custom.Title44 = "Plant install";
+  s.Custom.Title33 = "";
+  const struct {
+    int language;
+    const char* caption;
+  } cases[] = {{0, "\"F3: Sonderinstallation Werk\""},
+               {1, "\"F3: Plant install\""},
+               {2, "\"F3: _Special install\""},  // no French title: the default text
+               {3, "\"F3: Plant install\""}};
+  for (const auto& c : cases) {
+    s.LanguageIndex = c.language;
+    SelectionPage p(s, Script().Page("TSelectForm").Key(Key::Escape));
+    p.Run();
+    EXPECT_TRUE(test::Contains(p.Line("CustomRB"), c.caption)) << c.language;
+  }
+}
+
+// --- The command line ----------------------------------------------------
+
+TEST(CommandLineRun, LanguageSwitchesSkipTheLanguagePageAndTheLastOneWins) {
+  const struct {
+    std::vector<std::string> args;
+    int language;
+    const char* heading;
+  } cases[] = {
+      {{"/L33", "/L49"}, 0, "Funktion"},
+      {{"-l44"}, 1, "Select function :"},
+      {{"/49", "/X", "/44"}, 1, "Select function :"},
+  };
+  for (const auto& c : cases) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    f.WriteSetupIni("[Config]\nLanguage=0\n");
+    const auto run = f.Run(Script().Page("TWarnAdminForm").Click("OkBtn").Page("TSelectForm").Key(Key::Escape), c.args);
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+    EXPECT_EQ(run.session.LanguageIndex, c.language);
+    EXPECT_EQ(test::TimesShown(run.transcript, "TLanguageForm"), 0);
+    EXPECT_TRUE(test::Contains(ControlLine(PageBlock(run.transcript, "TSelectForm"), "MainLbl"), c.heading));
+  }
+}
+
+TEST(CommandLineRun, AFunctionRunsOnceWithoutLanguagePageOrSelection) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  const auto run = f.Run(Script().Page("TReadmeViewForm").Click("CloseBtn"), {"/F6"});
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_EQ(test::TimesShown(run.transcript, "TLanguageForm"), 0);
+  EXPECT_EQ(test::TimesShown(run.transcript, "TWarnAdminForm"), 0);
+  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 0);
+
+  // The project function of /F5 shows nothing of the main loop either, and the program ends.
+  InstallerFixture project;
+  project.WriteStandardMedium();
+  project.WriteMediumFile("Projects\\Job\\Job.vpr", "x");
+  const auto ended = project.Run(Script(), {"/f5"});
+  EXPECT_EQ(ended.outcome, Outcome::Finished) << ended.transcript << ended.endMessage;
+}
+
+TEST(CommandLineRun, F0ShowsTheSelectionAndF1F9AndShortArgumentsChangeNothing) {
+  {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    const auto run = f.Run(Script().Page("TWarnAdminForm").Click("OkBtn").Page("TSelectForm").Key(Key::Escape), {"/F0"});
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+    EXPECT_EQ(test::TimesShown(run.transcript, "TLanguageForm"), 0);
+  }
+  {
+    InstallerFixture f;  // /F0 then F6: the loop goes on after the function
+    f.WriteStandardMedium();
+    Script script;
+    script.Page("TWarnAdminForm").Click("OkBtn").Page("TSelectForm").Key(Key::F6).Page("TReadmeViewForm").Key(Key::Escape);
+    test::BackToSelection(script).Key(Key::Escape);
+    EXPECT_EQ(f.Run(script, {"/F0"}).outcome, Outcome::Finished);
+  }
+  for (const auto& args : std::vector<std::vector<std::string>>{{"/F1"}, {"/F9"}, {"/F"}, {"-W"}, {"/L"}, {"/4"}, {"/F1", "/FA"}}) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    const auto run = f.Run(test::ToSelection().Key(Key::Escape), args);
+    EXPECT_EQ(run.outcome, Outcome::Finished) << args[0] << run.endMessage;
+  }
+}
+
+TEST(CommandLineRun, WelcomeAndLicenceSwitchesSetTheSessionFlags) {
+  const struct {
+    std::vector<std::string> args;
+    bool welcome, licence;
+  } cases[] = {{{}, false, false}, {{"/W-"}, true, false}, {{"-l-"}, false, true}, {{"/w-", "/L-"}, true, true}};
+  for (const auto& c : cases) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    const auto run = f.Run(test::CancelAtLanguagePage(), c.args);
+    EXPECT_EQ(run.outcome, Outcome::Cancelled) << run.endMessage;  // "/L-" is no language switch
+    EXPECT_EQ(run.session.WelcomeShown, c.welcome);
+    EXPECT_EQ(run.session.LicenceAccepted, c.licence);
+  }
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,306 @@
+// Start-up on a medium: what the scan finds, which Setup.ini is read, and the
+// language a run starts with. The language page is cancelled, so each run
+// shows what start-up made of the medium.
+
+#include <gtest/gtest.h>
+
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::InstallerFixture;
+using test::ZipEntry;
+using ui::script::Outcome;
+
+InstallSession StartUp(InstallerFixture& f) {
+  const test::InstallerRun run = f.Run(test::CancelAtLanguagePage());
+  EXPECT_EQ(run.outcome, Outcome::Cancelled) << run.transcript << run.endMessage;
+  return run.session;
+}
+
+TEST(MediumScan, ProductArchivesNeedANumberAbove3200) {
+  InstallerFixture f;
+  f.WriteProductArchive("Velmar3200.zip");
+  f.WriteProductArchive("Velmar3410.zip");
+  f.WriteProductArchive("velmar3500.ZIP");
+  f.WriteProductArchive("VelmarX.zip");
+  f.WriteProductArchive("Velmar.zip");
+  f.WriteProductArchive("Velmar34x.zip");
+  f.WriteProductArchive("Velmar-3300.zip");
+  f.WriteProductArchive("Velmar99999999999.zip");  // no number an integer holds
+  f.WriteMediumFile("Velmar\\Velmar3600.zip\\inside.txt", "a folder, not an archive");
+  const InstallSession s = StartUp(f);
+
+  std::vector<std::pair<std::string, int>> listed(s.ProductArchiveList.begin(), s.ProductArchiveList.end());
+  const std::string root = f.MediumRoot();
+  std::string upperRoot = root;
+  for (char& c : upperRoot) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
+  const std::vector<std::pair<std::string, int>> expected = {{upperRoot + "VELMAR3410.ZIP", 3410},
+                                                             {upperRoot + "VELMAR3500.ZIP", 3500}};
+  EXPECT_EQ(listed, expected);
+  EXPECT_TRUE(s.HasVelmarFolder);
+}
+
+TEST(MediumScan, FoldersOfTheMediumAndPatchArchives) {
+  InstallerFixture f;
+  f.WritePatchArchive("Fix1.zip");
+  f.WritePatchArchive("fix0.ZIP");
+  f.WriteMediumFile("Patch\\Notes.txt", "not an archive");
+  f.drive.makeFolder("Medium\\Custom");  // an empty folder exists
+  InstallSession s = StartUp(f);
+  EXPECT_FALSE(s.HasVelmarFolder);
+  EXPECT_TRUE(s.HasCustomFolder);
+  EXPECT_TRUE(s.HasPatchFolder);
+  EXPECT_FALSE(s.HasProjectsFolder);
+  EXPECT_FALSE(s.HasToolsFolder);
+  std::vector<std::string> patches;
+  for (const auto& [name, unused] : s.PatchArchiveList) patches.push_back(name);
+  EXPECT_EQ(patches, (std::vector<std::string>{"fix0.ZIP", "Fix1.zip"}));
+}
+
+TEST(MediumScan, ProjectFilesOnDiskAndInsideArchives) {
+  struct Case {
+    const char* what;
+    std::function<void(InstallerFixture&)> medium;
+    bool found;
+  };
+  const Case cases[] = {
+      {"a project file deep down", [](InstallerFixture& f) { f.WriteMediumFile("Projects\\A\\B\\Job.Vpr", "x"); },
+       true},
+      {"plant/Job.VPR inside Projects\\Site\\Job.zip",
+       [](InstallerFixture& f) { f.WriteZip("Projects\\Site\\Job.zip", {{.name = "plant/Job.VPR", .data = "x"}}); },
+       true},
+      {"an archive without project file",
+       [](InstallerFixture& f) { f.WriteZip("Projects\\Site\\Job.zip", {{.name = "plant.vpr/Job.txt", .data = "x"}}); },
+       false},
+      {"a hidden project file",
+       [](InstallerFixture& f) {
+         f.WriteMediumFile("Projects\\Job.vpr", "x");
+         f.SetHidden(f.MediumPath("Projects\\Job.vpr"));
+       },
+       false},
+      {"a project file in a folder whose name begins with a dot",
+       [](InstallerFixture& f) { f.WriteMediumFile("Projects\\.svn\\Job.vpr", "x"); }, false},
+      {"a folder named like a project file",
+       [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Projects\\Job.vpr"); }, false},
+      {"only other files", [](InstallerFixture& f) { f.WriteMediumFile("Projects\\Job.txt", "x"); }, false},
+  };
+  for (const Case& c : cases) {
+    InstallerFixture f;
+    c.medium(f);
+    const InstallSession s = StartUp(f);
+    EXPECT_EQ(s.ProjectFilesFound, c.found) << c.what;
+  }
+}
+
+TEST(MediumScan, DamagedArchivesUnderProjectsDoNotStopStartUp) {
+  const std::string good = test::BuildZip({{.name = "Job.txt", .data = std::string(5000, 'j')}});
+  std::string lying = good;
+  lying[lying.size() - 12] = '\x7f';  // the end record's directory size lies
+  const std::string damaged[] = {
+      "PK\x03\x04 not really an archive",
+      good.substr(0, good.size() / 2),
+      lying,
+      test::BuildZip({{.name = "Job.vpr", .data = "x"}}, {.entryCount = 60000}),
+      "",
+  };
+  for (const std::string& bytes : damaged) {
+    InstallerFixture f;
+    f.WriteMediumFile("Projects\\A\\Bad.zip", bytes);
+    f.WriteMediumFile("Projects\\B\\Job.vpr", "x");  // searched after the damaged archive
+    f.WriteMediumFile("Projects\\Demo\\Demo.zip", bytes);
+    const InstallSession s = StartUp(f);
+    EXPECT_TRUE(s.ProjectFilesFound) << bytes.size();
+    EXPECT_EQ(s.DemoState, 0) << bytes.size();
+  }
+}
+
+TEST(MediumScan, DemoProjectAsFileOrInsideItsArchive) {
+  {
+    InstallerFixture f;
+    f.WriteMediumFile("Projects\\demo\\DEMO.VPR", "x");
+    EXPECT_EQ(StartUp(f).DemoState, 1);
+  }
+  {
+    InstallerFixture f;
+    f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "readme.txt"}, {.name = "Demo/demo.vpr", .data = "x"}});
+    EXPECT_EQ(StartUp(f).DemoState, 2);
+  }
+  {
+    InstallerFixture f;  // the file wins over the archive
+    f.WriteMediumFile("Projects\\Demo\\Demo.vpr", "x");
+    f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "Demo.vpr", .data = "x"}});
+    EXPECT_EQ(StartUp(f).DemoState, 1);
+  }
+  {
+    InstallerFixture f;  // an archive with another project is no demo
+    f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "Plant.vpr", .data = "x"}});
+    const InstallSession s = StartUp(f);
+    EXPECT_EQ(s.DemoState, 0);
+    EXPECT_TRUE(s.ProjectFilesFound);
+  }
+}
+
+TEST(MediumScan, ToolsNeedAVisibleFileOrAFolder) {
+  struct Case {
+    const char* what;
+    std::function<void(InstallerFixture&)> medium;
+    bool hasFolder, available;
+  };
+  const Case cases[] = {
+      {"no Tools folder", [](InstallerFixture&) {}, false, false},
+      {"an empty Tools folder", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Tools"); }, true, false},
+      {"only hidden files",
+       [](InstallerFixture& f) {
+         f.WriteMediumFile("Tools\\a.txt", "x");
+         f.WriteMediumFile("Tools\\b.exe", "x");
+         f.SetHidden(f.MediumPath("Tools\\a.txt"));
+         f.SetHidden(f.MediumPath("Tools\\b.exe"));
+       },
+       true, false},
+      {"only a folder whose name begins with a dot",
+       [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Tools\\.cache"); }, true, false},
+      {"an empty sub-folder", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Tools\\Drivers"); }, true, true},
+      {"a read-only file",
+       [](InstallerFixture& f) {
+         f.WriteMediumFile("Tools\\x.txt", "x");
+         f.SetReadOnly(f.MediumPath("Tools\\x.txt"));
+       },
+       true, true},
+  };
+  for (const Case& c : cases) {
+    InstallerFixture f;
+    c.medium(f);
+    const InstallSession s = StartUp(f);
+    EXPECT_EQ(s.HasToolsFolder, c.hasFolder) << c.what;
+    EXPECT_EQ(s.ToolsAvailable, c.available) << c.what;
+  }
+}
+
+// The installed copy of Setup.ini, found through the installation record.
+constexpr std::string_view MediumIni =
+    "[Config]\nLanguage=1\n[Install]\nVelmarPath=M:\\Velmar\nProjectsPath=M:\\Proj\n[Project]\nCustomer=Medium\n";
+constexpr std::string_view InstalledIni = "[Install]\nVelmarPath=P:\\Velmar\n[Project]\nProject=Plant\n";
+
+TEST(InstalledCopy, ItsValuesOverrideTheMediumsWithDefaultsForWhatItLacks) {
+  InstallerFixture f;
+  f.WriteSetupIni(MediumIni);
+  const std::string product = f.InstallProductAt("Plant\\Velmar");
+  f.WriteFile(product + "Install\\Setup.ini", std::string(InstalledIni));
+  const InstallSession s = StartUp(f);
+  EXPECT_EQ(s.SetupIniPath, product + "Install\\Setup.ini");
+  EXPECT_EQ(s.VelmarPath, "P:\\Velmar");
+  EXPECT_EQ(s.ProjectsPath, "C:\\VelProj");
+  EXPECT_EQ(s.Project, "Plant");
+  EXPECT_EQ(s.Customer, "");
+  // Without Language in the installed copy the language comes from Windows again.
+  EXPECT_EQ(s.LanguageIndex, 1);
+}
+
+TEST(InstalledCopy, TheRecordWithoutTrailingBackslashOrInAnotherCase) {
+  for (const char* value : {"Plant\\Velmar", "PLANT\\velmar\\"}) {
+    InstallerFixture f;
+    f.WriteSetupIni(MediumIni);
+    f.WriteFile(f.drive.path("Plant\\Velmar\\Install\\Setup.ini"), std::string(InstalledIni));
+    f.WriteInstallRecord(f.drive.path(value));
+    EXPECT_EQ(StartUp(f).VelmarPath, "P:\\Velmar") << value;
+  }
+}
+
+TEST(InstalledCopy, StartedFromTheProductsInstallFolderItIsReadOnce) {
+  for (const char* value : {"Velmar", "VELMAR\\"}) {
+    InstallerFixture f;
+    f.PlaceMediumAt("Velmar\\Install");
+    f.WriteSetupIni(InstalledIni);
+    f.WriteInstallRecord(f.drive.path(value));
+    const InstallSession s = StartUp(f);
+    EXPECT_EQ(s.SetupIniPath, f.SetupIniPath()) << value;
+    EXPECT_EQ(s.VelmarPath, "P:\\Velmar");
+
+    InstallerFixture once;  // the same medium without a record reads the file as often
+    once.PlaceMediumAt("Velmar\\Install");
+    once.WriteSetupIni(InstalledIni);
+    StartUp(once);
+    EXPECT_EQ(f.files.Opened(f.SetupIniPath()), once.files.Opened(once.SetupIniPath())) << value;
+  }
+}
+
+TEST(InstalledCopy, TheMediumsConfigurationStaysWhenTheCopyCannotBeFound) {
+  struct Case {
+    const char* what;
+    std::function<void(InstallerFixture&)> machine;
+  };
+  const Case cases[] = {
+      {"no record", [](InstallerFixture&) {}},
+      {"an empty value", [](InstallerFixture& f) { f.WriteInstallRecord(""); }},
+      {"a missing folder", [](InstallerFixture& f) { f.WriteInstallRecord(f.drive.path("Gone\\")); }},
+      {"no Install\\Setup.ini", [](InstallerFixture& f) { f.InstallProductAt("Velmar"); }},
+      {"a folder named Setup.ini",
+       [](InstallerFixture& f) { f.drive.makeFolder(std::string("Velmar\\Install\\Setup.ini")); f.InstallProductAt("Velmar"); }},
+  };
+  for (const Case& c : cases) {
+    InstallerFixture f;
+    f.WriteSetupIni(MediumIni);
+    c.machine(f);
+    const InstallSession s = StartUp(f);
+    EXPECT_EQ(s.SetupIniPath, f.SetupIniPath()) << c.what;
+    EXPECT_EQ(s.VelmarPath, "M:\\Velmar") << c.what;
+    EXPECT_EQ(s.Customer, "Medium") << c.what;
+  }
+}
+
+TEST(StartLanguage, SetupIniWithoutLanguageTakesTheWindowsLanguage) {
+  const struct {
+    int windows;
+    int language;
+    const char* preselected;
+  } cases[] = {{7, 0, "(*) _Deutsch"}, {5, 1, "(*) _English"}, {12, 2, "(*) _Français"}, {21, 3, "(*) _Polish"}};
+  for (const auto& c : cases) {
+    InstallerFixture f;
+    f.WriteSetupIni("[Install]\nVelmarPath=X:\\V\n");
+    f.system.PrimaryLanguage = c.windows;
+    const test::InstallerRun run = f.Run(test::CancelAtLanguagePage());
+    EXPECT_EQ(run.session.LanguageIndex, c.language) << c.windows;
+    EXPECT_TRUE(test::Contains(test::PageBlock(run.transcript, "TLanguageForm"), c.preselected));
+    // The missing file needs no Setup.ini at all.
+    InstallerFixture bare;
+    bare.system.PrimaryLanguage = c.windows;
+    EXPECT_EQ(bare.Run(test::CancelAtLanguagePage()).session.LanguageIndex, c.language);
+  }
+}
+
+TEST(StartLanguage, SetupIniLanguageWinsOverWindows) {
+  InstallerFixture f;
+  f.WriteSetupIni("[config]\nlanguage=3\n");
+  f.system.PrimaryLanguage = 7;
+  EXPECT_EQ(StartUp(f).LanguageIndex, 3);
+}
+
+TEST(StartUp, SetupIniReadOnlyIsTheMediumFilesState) {
+  {
+    InstallerFixture f;
+    EXPECT_TRUE(StartUp(f).SetupIniReadOnly);  // missing
+  }
+  {
+    InstallerFixture f;
+    f.WriteSetupIni("[Config]\nLanguage=1\n");
+    EXPECT_FALSE(StartUp(f).SetupIniReadOnly);
+    f.SetReadOnly(f.SetupIniPath());
+    const auto run = f.Run(test::CancelAtLanguagePage().Answer("Could not save settings !", ui::Answer::Ok));
+    EXPECT_EQ(run.outcome, Outcome::Cancelled) << run.endMessage;
+    EXPECT_TRUE(run.session.SetupIniReadOnly);
+  }
+  {
+    InstallerFixture f;  // the installed copy's state does not count
+    f.WriteSetupIni("[Config]\nLanguage=1\n");
+    const std::string product = f.InstallProductAt("Velmar");
+    f.WriteFile(product + "Install\\Setup.ini", "[Config]\r\nLanguage=1\r\n");
+    f.SetReadOnly(product + "Install\\Setup.ini");
+    const auto run = f.Run(test::CancelAtLanguagePage().Answer("Could not save settings !", ui::Answer::Ok));
+    EXPECT_FALSE(run.session.SetupIniReadOnly) << run.endMessage;
+  }
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,166 @@
+// F6 and F7: which readme the viewer shows, the viewer itself, and the
+// utilities folder in the explorer.
+
+#include "readme/readme_form.h"
+
+#include <gtest/gtest.h>
+
+#include "app/running_guard.h"
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::InstallerFixture;
+using test::PageBlock;
+using ui::Key;
+using ui::script::Outcome;
+using ui::script::Script;
+
+Script ViewReadme() {
+  Script script = test::ToSelection();
+  script.Key(Key::F6).Page("TReadmeViewForm").Click("CloseBtn");
+  return test::BackToSelection(script).Key(Key::Escape);
+}
+
+std::string Viewer(const test::InstallerRun& run) { return PageBlock(run.transcript, "TReadmeViewForm"); }
+
+// An installed product in Velmar\ with the installer copied to Velmar\Install\.
+void InstalledProduct(InstallerFixture& f, bool projectManager, bool productReadme) {
+  f.PlaceMediumAt("Velmar\\Install");
+  f.WriteStandardMedium();
+  f.WriteReadme("Readme.txt", "The installer's own readme\r\n");
+  if (projectManager) f.WriteFile(f.drive.path("Velmar\\VelmarPM.exe"), "x");
+  if (productReadme) f.WriteFile(f.drive.path("Velmar\\Readme.txt"), "The product's readme\r\n");
+}
+
+TEST(ReadmePath, FromAnInstalledProductsInstallFolderTheProductsReadme) {
+  const struct {
+    bool projectManager, productReadme;
+    const char* shown;
+  } cases[] = {{true, true, "| The product's readme"},
+               {false, true, "| The installer's own readme"},
+               {true, false, "| The installer's own readme"}};
+  for (const auto& c : cases) {
+    InstallerFixture f;
+    InstalledProduct(f, c.projectManager, c.productReadme);
+    const auto run = f.Run(ViewReadme());
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+    EXPECT_TRUE(test::Contains(Viewer(run), c.shown));
+  }
+}
+
+TEST(ReadmePath, OnACdRomTheMediumsOwnReadme) {
+  InstallerFixture f;
+  if (!f.UseCdRomMedium(true, "Velmar\\Install")) GTEST_SKIP() << "this port makes no CD-ROM drives";
+  f.WriteStandardMedium();
+  f.WriteReadme("Readme.txt", "The installer's own readme\r\n");
+  const std::string cd = f.MediumRoot().substr(0, 3);
+  f.WriteFile(cd + "Velmar\\VelmarPM.exe", "x");
+  f.WriteFile(cd + "Velmar\\Readme.txt", "The product's readme\r\n");
+  Script script = ViewReadme();
+  const auto run = f.Run(script.Answer("Could not save settings !", ui::Answer::Ok));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_TRUE(test::Contains(Viewer(run), "| The installer's own readme"));
+  EXPECT_EQ(run.session.ReadmePath, f.MediumPath("Readme.txt"));
+}
+
+TEST(ReadmeViewer, AMissingReadmeNamesItsFullPathWithoutFallingBackToAnother) {
+  InstallerFixture f;
+  f.WriteStandardMedium();  // Readme.txt and Liesmich.txt, no Lif-moi.txt
+  f.WriteLanguage(33);
+  const auto run = f.Run(Script().Answer("Lif-moi.txt", ui::Answer::Ok), {"/L33", "/F6"});
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_EQ(test::Messages(run.transcript),
+            std::vector<std::string>{"ERREUR : Fichier introuvable !\n" + f.MediumPath("Lif-moi.txt")});
+  EXPECT_EQ(test::TimesShown(run.transcript, "TReadmeViewForm"), 0);
+}
+
+TEST(ReadmeViewer, ShowsTheFileAsTextOfTheAnsiCodePageAndEscClosesItFromTheText) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteReadme("Readme.txt", "Gr\xF6\xDF" "e: 12 MB\r\n\r\n\tEnd\n");
+  Script script;
+  script.Page("TReadmeViewForm").Key(Key::Tab).Key(Key::Escape);  // the focus on the text, then Esc
+  const auto run = f.Run(script, {"/F6"});
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_TRUE(test::Contains(Viewer(run), "    | Größe: 12 MB\n    | \n    | \tEnd\n"));
+  EXPECT_TRUE(test::Contains(Viewer(run), "page TReadmeViewForm \"VELMAR Readme.txt\""));
+  EXPECT_TRUE(test::Contains(run.transcript, "closed TReadmeViewForm"));
+}
+
+TEST(ReadmeViewer, SizeFollowsTheScreen) {
+  const struct {
+    ui::Size screen;
+    int width, height;
+  } cases[] = {{{640, 480}, 400, 240}, {{799, 600}, 400, 300}, {{800, 600}, 600, 300}, {{1920, 1080}, 600, 540}};
+  for (const auto& c : cases) {
+    ui::script::ScriptHost host(Script{}, {.screen = c.screen});
+    TReadmeViewForm viewer(host, c.screen);
+    EXPECT_EQ(viewer.ClientWidth, c.width) << c.screen.width;
+    EXPECT_EQ(viewer.ClientHeight, c.height) << c.screen.width;
+    // The smallest window still shows the Close button, and the first one is not below it.
+    EXPECT_EQ(viewer.MinSize.width, viewer.CloseBtn.Bounds.right() + 20);
+    EXPECT_LE(viewer.MinSize.width, viewer.ClientWidth);
+    EXPECT_EQ(viewer.MinSize.height, 5 * TReadmeViewForm::StripHeight);
+    EXPECT_LE(viewer.CloseBtn.Bounds.top + viewer.CloseBtn.Bounds.height, viewer.ClientHeight);
+  }
+}
+
+TEST(ReadmeViewer, ScreenOf640ShowsANarrowViewerInTheRun) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.hostOptions.screen = {640, 480};
+  int width = 0;
+  f.onPageShown = [&](const ui::Page& page) {
+    if (page.ClassName() == "TReadmeViewForm") width = page.ClientWidth;
+  };
+  EXPECT_EQ(f.Run(Script().Page("TReadmeViewForm").Key(Key::Escape), {"/F6"}).outcome, Outcome::Finished);
+  EXPECT_EQ(width, 400);
+}
+
+TEST(UtilitiesFolder, F7StartsTheExplorerOnTheToolsFolder) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteMediumFile("Tools\\Tool.exe", "x");
+  Script script = test::ToSelection();
+  test::BackToSelection(script.Key(Key::F7)).Key(Key::Escape);
+  const auto run = f.Run(script);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_EQ(f.processes.Started,
+            std::vector<std::string>{"explorer.exe /e,/n,/root," + f.MediumPath("Tools\\")});
+  EXPECT_TRUE(test::Messages(run.transcript).empty());
+}
+
+TEST(UtilitiesFolder, AnExplorerThatCannotStartIsReportedAndTheSelectionReturns) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteMediumFile("Tools\\Tool.exe", "x");
+  f.processes.ExplorerStarts = false;
+  Script script = test::ToSelection("Deutsch");
+  script.Key(Key::F7).Answer("Explorer", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto run = f.Run(script);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_EQ(test::Messages(run.transcript),
+            std::vector<std::string>{"FEHLER: Der Explorer konnte nicht gestartet werden für : \n" +
+                                     f.MediumPath("Tools\\")});
+}
+
+TEST(UtilitiesFolder, ReadmeAndExplorerDoNotAskWhetherVelmarRuns) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteMediumFile("Tools\\Tool.exe", "x");
+  const auto held = f.HoldMutex(GuardedPrograms[0].MutexName);
+  ASSERT_TRUE(held);
+  Script script = test::ToSelection();
+  script.Key(Key::F6).Page("TReadmeViewForm").Key(Key::Escape);
+  test::BackToSelection(script).Key(Key::F7);
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto run = f.Run(script);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_TRUE(test::Messages(run.transcript).empty());
+}
+
+}  // namespace
+}  // namespace velmar
