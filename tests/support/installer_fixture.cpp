@@ -81,7 +81,7 @@ bool PrivateMutexes::Broadcast(uintptr_t wParam, intptr_t lParam) {
   return port_->Broadcast(wParam, lParam);
 }
 
-std::unique_ptr<platform::Process> RecordingProcesses::Start(const std::string& commandLine,
+std::unique_ptr<platform::Process> FixtureProcesses::Start(const std::string& commandLine,
                                                              platform::WindowShow show) {
   Started.push_back(commandLine);
   if (!ExplorerStarts && StartsWithNoCase(commandLine, "explorer.exe")) return nullptr;
@@ -243,6 +243,7 @@ InstallerRun InstallerFixture::Run(const ui::script::Script& script, const std::
   const std::string program = MediumPath("Setup.exe");
   if (ReadFile(program) != programBytes_) WriteFile(program, programBytes_);
   system.ProgramPath = program;
+  system.Files = &files;
   if (cdRom_ && cdReadOnly_) MakeCdFilesReadOnly(cdRoot_);
 
   ObservedHost host(script, hostOptions, onPageShown);
@@ -305,9 +306,9 @@ std::string ControlLine(const std::string& block, const std::string& control) {
   return "";
 }
 
-testing::AssertionResult Contains(const std::string& text, const std::string& part) {
-  if (text.find(part) != std::string::npos) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "\"" << part << "\" is not in:\n" << text;
+::testing::AssertionResult Contains(const std::string& text, const std::string& part) {
+  if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "\"" << part << "\" is not in:\n" << text;
 }
 
 int TimesShown(const std::string& transcript, const std::string& page) {

@@ -50,7 +50,13 @@ class FixedSystemInfo : public platform::SystemInfo {
   bool NtFamily = true;
   platform::LocalDateTime Now{2026, 12, 5, 11, 24, 29};
 
+  // Where the program file is read for its version, as on Windows.
+  platform::FileSystem* Files = nullptr;
+
   std::string programPath() override { return ProgramPath; }
+  platform::FileVersion programVersion() override {
+    return Files ? Files->fileVersion(ProgramPath).value_or(platform::FileVersion{}) : platform::FileVersion{};
+  }
   int primaryLanguage() override { return PrimaryLanguage; }
   bool isNtFamily() override { return NtFamily; }
   platform::LocalDateTime now() override { return Now; }
@@ -122,9 +128,9 @@ class PrivateMutexes : public platform::Mutexes {
 
 // The port's processes; every command line is kept. The explorer is replaced
 // by a program that starts and ends at once, or cannot be started at all.
-class RecordingProcesses : public platform::Processes {
+class FixtureProcesses : public platform::Processes {
  public:
-  explicit RecordingProcesses(std::unique_ptr<platform::Processes> port) : port_(std::move(port)) {}
+  explicit FixtureProcesses(std::unique_ptr<platform::Processes> port) : port_(std::move(port)) {}
   std::unique_ptr<platform::Process> Start(const std::string& commandLine, platform::WindowShow show) override;
   std::string ProgramPath() override { return port_->ProgramPath(); }
 
@@ -161,7 +167,7 @@ class InstallerFixture {
   FixedSystemInfo system;
   TaskbarStandIn taskbar;
   PrivateMutexes mutexes;
-  RecordingProcesses processes;
+  FixtureProcesses processes;
   TestRegistry registry;
   std::unique_ptr<platform::Shortcuts> shortcuts;
   ui::script::ScriptHostOptions hostOptions;  // screen size and colour depth
@@ -270,7 +276,7 @@ std::string PageBlock(const std::string& transcript, const std::string& page, in
 // the page does not show it.
 std::string ControlLine(const std::string& block, const std::string& control);
 // Whether text holds part; on failure both are shown.
-testing::AssertionResult Contains(const std::string& text, const std::string& part);
+::testing::AssertionResult Contains(const std::string& text, const std::string& part);
 // How often a page was shown.
 int TimesShown(const std::string& transcript, const std::string& page);
 // The text lines ("  | ...") of every message box, each box joined by "\n".
