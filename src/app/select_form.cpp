@@ -66,6 +66,13 @@ int TSelectForm::RunSelection(const InstallSession& s, const LanguageSupport& te
   ViewRB.Enabled = readmeExists;
   ExploreRB.Enabled = s.ToolsAvailable;
   UninstallRB.Enabled = productInstalled;
+  // The visible lines close up, so a hidden line leaves no gap.
+  int top = 56;
+  for (ui::RadioButton* rb : Buttons()) {
+    if (!rb->Visible) continue;
+    rb->Bounds.top = top;
+    top += 28;
+  }
 
   const auto t = [&](int id, const char* text) { return texts.Translate(16, id, text); };
   MainLbl.Caption = t(32, "Select function :");

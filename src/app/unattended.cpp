@@ -38,15 +38,22 @@ ui::script::Outcome OutcomeOf(InstallerEnd end) {
 bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOptions& options) {
   std::vector<std::string> rest;
   for (const std::string& arg : arguments) {
-    if (!TakeValue(arg, "/answers", options.AnswerFile) && !TakeValue(arg, "/transcript", options.TranscriptFile))
+    std::string lower = arg;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "/headless" || lower == "-headless") {
+      options.Headless = true;
+    } else if (!TakeValue(arg, "/answers", options.AnswerFile) &&
+               !TakeValue(arg, "/transcript", options.TranscriptFile) &&
+               !TakeValue(arg, "/pictures", options.PictureFolder)) {
       rest.push_back(arg);
+    }
   }
   arguments = rest;
   return !options.AnswerFile.empty();
 }
 
 int RunUnattended(platform::Services& os, const std::vector<std::string>& arguments,
-                  const UnattendedOptions& options) {
+                  const UnattendedOptions& options, const ScriptRunner& runner) {
   std::ifstream in(options.AnswerFile, std::ios::binary);
   if (!in) {
     std::fprintf(stderr, "Cannot read the answer file %s\n", options.AnswerFile.c_str());
@@ -62,19 +69,25 @@ int RunUnattended(platform::Services& os, const std::vector<std::string>& argume
     return 2;
   }
 
-  ui::script::ScriptHostOptions hostOptions;
-  if (options.Echo) hostOptions.echo = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
-  ui::script::ScriptHost host(std::move(script), hostOptions);
-  const ui::script::Outcome outcome = host.Run([&] {
+  const PlayedRun run = runner(std::move(script), options, [&](ui::Host& host) {
     return OutcomeOf(RunInstaller(os, host, arguments));
   });
   std::fflush(stdout);
   if (!options.TranscriptFile.empty()) {
     std::ofstream out(options.TranscriptFile, std::ios::binary);
-    out << host.TranscriptText();
+    out << run.Transcript;
   }
-  if (!host.EndMessage().empty()) std::fprintf(stderr, "%s\n", host.EndMessage().c_str());
-  return ui::script::ExitStatus(outcome);
+  if (!run.EndMessage.empty()) std::fprintf(stderr, "%s\n", run.EndMessage.c_str());
+  return ui::script::ExitStatus(run.Outcome);
+}
+
+PlayedRun RunOnScriptedHost(ui::script::Script script, const UnattendedOptions& options,
+                            const ProgramOnHost& program) {
+  ui::script::ScriptHostOptions hostOptions;
+  if (options.Echo) hostOptions.echo = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
+  ui::script::ScriptHost host(std::move(script), hostOptions);
+  const ui::script::Outcome outcome = host.Run([&] { return program(host); });
+  return {outcome, host.TranscriptText(), host.EndMessage()};
 }
 
 }  // namespace velmar

@@ -1,13 +1,18 @@
-// The installer on Windows.
+// The installer on Windows: real windows; with an answer file the same
+// windows are played through their own messages (or, with /headless, the
+// page models alone).
 
 #include <string>
 #include <vector>
 
+#include "app/run_installer.h"
 #include "app/unattended.h"
 #include "platform/host_services.h"
+#include "platform/pictures.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
 #include "services/errors.h"
+#include "ui/win32/win32_host.h"
 
 #include <shellapi.h>
 
@@ -25,15 +30,34 @@ std::vector<std::string> Arguments() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
+  using velmar::ui::win32::Win32Host;
   std::vector<std::string> arguments = Arguments();
   velmar::UnattendedOptions options;
   try {
-    velmar::platform::HostServices host;
-    if (velmar::TakeUnattendedOptions(arguments, options))
-      return velmar::RunUnattended(host.services(), arguments, options);
-    MessageBoxW(nullptr, L"This build of the installer runs unattended only: start it with /answers=FILE.",
-                L"Installer", MB_OK | MB_ICONERROR);
-    return 2;
+    velmar::platform::HostServices machine;
+    velmar::platform::Services& os = machine.services();
+    const auto pictures = velmar::platform::MakeHostPictures(os.files);
+    const bool unattended = velmar::TakeUnattendedOptions(arguments, options);
+    if (unattended && options.Headless) return velmar::RunUnattended(os, arguments, options);
+    if (unattended) {
+      return velmar::RunUnattended(os, arguments, options,
+                                   [&](velmar::ui::script::Script script, const velmar::UnattendedOptions& o,
+                                       const velmar::ProgramOnHost& program) {
+                                     velmar::ui::win32::Win32HostOptions hostOptions;
+                                     hostOptions.script = std::move(script);
+                                     hostOptions.pictureFolder = o.PictureFolder;
+                                     if (o.Echo)
+                                       hostOptions.echo = [](const std::string& line) {
+                                         std::printf("%s\n", line.c_str());
+                                       };
+                                     Win32Host host(*pictures, hostOptions);
+                                     const auto outcome = host.Run([&] { return program(host); });
+                                     return velmar::PlayedRun{outcome, host.TranscriptText(), host.EndMessage()};
+                                   });
+    }
+    Win32Host host(*pictures);
+    const auto outcome = host.Run([&] { return velmar::OutcomeOf(velmar::RunInstaller(os, host, arguments)); });
+    return velmar::ui::script::ExitStatus(outcome);
   } catch (const velmar::InstallerError& e) {
     MessageBoxW(nullptr, velmar::platform::Widen(e.what()).c_str(), L"Installer", MB_OK | MB_ICONERROR);
     return 3;

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Setup.exe on a virtual screen: the demo's answer file is played through the
+# installer's real windows under Wine and Xvfb. The run must end by itself,
+# show the language and selection pages, and write the same transcript as the
+# same file played on the page models alone (/headless). Pictures of the pages
+# are left as PNG files in $VELMAR_PICTURES (default build/win32/setup-pictures).
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+[ -f build/win32/Setup.exe ] || { echo "no build/win32/Setup.exe: build the win32 target first"; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/velmar-setup-XXXXXX")
+export WINEPREFIX="$work/wine"
+source scripts/wine-env.sh
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+if [ -d /usr/share/wine/fonts ]; then
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
+wineserver -w
+
+winpath() { echo "Z:${1//\//\\}"; }
+pictures=$(realpath -m "${VELMAR_PICTURES:-build/win32/setup-pictures}")
+rm -rf "$pictures"
+mkdir -p "$pictures"
+build/native/mkmedium "$work/medium" build/win32/Setup.exe build/win32/standin.exe src/resources/lang
+cp -r "$work/medium" "$work/medium-headless"
+answers=$(winpath "$PWD/scripts/demo/answers.txt")
+
+status=0
+(cd "$work/medium" && timeout 180 xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" Setup.exe /answers="$answers" \
+  /pictures="$(winpath "$pictures")" /transcript="$(winpath "$work/windows.txt")" >"$work/windows.log" 2>&1) ||
+  status=$?
+if [ "$status" -ne 0 ]; then
+  echo "Setup.exe on windows: exit status $status (124: it did not end by itself)"
+  tail -20 "$work/windows.log"
+  exit 1
+fi
+(cd "$work/medium-headless" && timeout 120 "$WINE" Setup.exe /headless /answers="$answers" \
+  /transcript="$(winpath "$work/headless.txt")" >/dev/null 2>&1)
+if ! diff -u "$work/headless.txt" "$work/windows.txt"; then
+  echo "the windows and the page models wrote different transcripts"
+  exit 1
+fi
+for page in TLanguageForm TSelectForm TReadmeViewForm; do
+  if ! ls "$pictures"/*-"$page"-screen.bmp >/dev/null 2>&1; then
+    echo "no picture of $page: the page did not appear"
+    exit 1
+  fi
+done
+for f in "$pictures"/*.bmp; do convert "$f" "${f%.bmp}.png" && rm "$f"; done
+echo "Setup.exe played the demo through real windows; pictures in $pictures"
