@@ -22,8 +22,9 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-# Wine draws the window frames itself: there is no window manager on the screen.
-"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+# No window manager runs on the screen: Wine manages the windows itself and
+# draws their frames (otherwise it would wait for one each time a window closes).
+"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 # Wine's own fonts (MS Sans Serif, Tahoma, Marlett for the caption buttons),
 # where the prefix does not find them by itself.
 if [ -d /usr/share/wine/fonts ]; then

@@ -80,8 +80,9 @@ void LayOut(HWND dialog, const BoxRequest& request) {
     textLeft = margin + iconSide + margin;
   }
   int textHeight = std::max<int>(textSize.bottom, request.icon == MessageIcon::None ? 0 : iconSide);
+  int textTop = margin + (textHeight - int(textSize.bottom)) / 2;  // beside the icon's middle
   HWND text = CreateWindowExW(0, L"STATIC", request.text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                              textLeft, margin, textSize.right, textSize.bottom, dialog,
+                              textLeft, textTop, textSize.right, textSize.bottom, dialog,
                               reinterpret_cast<HMENU>(INT_PTR(kMessageTextId)), instance, nullptr);
   SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 

@@ -20,6 +20,7 @@
 #include "services/errors.h"
 #include "services/lang_pick.h"
 #include "support/temp_drive.h"
+#include "ui/raster.h"
 #include "ui/backdrop.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
@@ -452,6 +453,112 @@ TEST_F(Win32HostTest, PicturesShowTheBackdropAndThePagesAsTheyAreShown) {
   EXPECT_EQ(page->width, 360);
   EXPECT_EQ(page->height, 160);
   EXPECT_EQ(PixelOf(*page, 3, 3), colours::Maroon);  // the outer panel
+}
+
+// Long work inside a modal page, as the unzip dialog does it: lines and
+// progress shown while it goes on; the page closes itself when it is done,
+// or waits for Cancel when the work cannot start.
+class TWorkForm : public Page {
+ public:
+  TWorkForm(Host& host, bool canStart) : Page(host, "TWorkForm") {
+    ClientWidth = 300;
+    ClientHeight = 200;
+    ItemsLB.SetBounds(8, 8, 284, 120);
+    ProgressPB.SetBounds(8, 136, 284, 16);
+    ProgressPB.Smooth = true;
+    CancelBtn.SetBounds(200, 162, 92, 28);
+    CancelBtn.Caption = "&Cancel";
+    CancelBtn.Cancel = true;
+    CancelBtn.OnClick = [this] { Close(); };
+    OnShow = [this, &host, canStart] {
+      ItemsLB.Add("Unpacking : Demo.zip");
+      if (!canStart) {
+        ItemsLB.Add("ERROR: File could not be found !");
+        return;
+      }
+      for (int part = 1; part <= 4; ++part) {
+        ItemsLB.Add("Demo\\Part" + std::to_string(part) + ".dat");
+        ProgressPB.Position = part * 25;
+        host.Repaint(*this);
+        host.PumpMessages();
+      }
+      Close();
+    };
+  }
+
+  ListBox ItemsLB{*this, "ItemsLB"};
+  ProgressBar ProgressPB{*this, "ProgressPB"};
+  Button CancelBtn{*this, "CancelBtn"};
+};
+
+TEST_F(Win32HostTest, LongWorkRunsInsideTheModalPageOnceItIsShown) {
+  Played done = OnBoth("page TWorkForm\n", [](Host& host) {
+    TWorkForm page(host, true);
+    page.ShowModal();
+    return Outcome::Finished;
+  });
+  EXPECT_EQ(done.outcome, Outcome::Finished);
+  EXPECT_NE(done.transcript.find("  ProgressPB: progress 100 of 100\nclosed TWorkForm\n"), std::string::npos)
+      << done.transcript;
+  Played waiting = OnBoth("page TWorkForm\n  click CancelBtn\n", [](Host& host) {
+    TWorkForm page(host, false);
+    page.ShowModal();
+    return Outcome::Finished;
+  });
+  EXPECT_EQ(waiting.outcome, Outcome::Finished);
+}
+
+TEST_F(Win32HostTest, MnemonicsClickTheirButtons) {
+  int clicks = 0;
+  OnWindows("page TButtonForm\n  key F2\n  key Esc\n", [&](Host& host) {
+    TButtonForm page(host);
+    page.Go = [&](TButtonForm&) { ++clicks; };
+    page.Check = [](TButtonForm&) { PostMessageW(GetFocus(), WM_SYSCHAR, 'g', LPARAM(1) << 29); };
+    page.ShowModal();
+    return Outcome::Finished;
+  });
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Win32HostTest, PictureFilesAreDrawnWithoutTheirTransparentColour) {
+  test::TempDrive drive;
+  // 4 x 4: red, with an olive bottom row that marks the transparent colour.
+  std::vector<uint8_t> pixels(4 * 4 * 4, 0);
+  for (int i = 0; i < 16; ++i) {
+    bool bottom = i >= 12;
+    pixels[size_t(i * 4)] = 0;
+    pixels[size_t(i * 4 + 1)] = bottom ? 128 : 0;
+    pixels[size_t(i * 4 + 2)] = bottom ? 128 : 255;
+  }
+  auto bmp = EncodeBmp(4, 4, pixels.data());
+  drive.writeFile("corner.bmp", std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()));
+  std::string folder = drive.root() + "pictures";
+  OnWindows("page TImageForm\n  key Esc\n",
+            [&](Host& host) {
+              Page page(host, "TImageForm");
+              page.ClientWidth = 40;
+              page.ClientHeight = 30;
+              page.Colour = colours::White;
+              Image corner(page, "Corner");
+              corner.SetBounds(10, 10, 0, 0);
+              corner.AutoSize = true;
+              corner.Transparent = true;
+              EXPECT_TRUE(corner.LoadFile(drive.fs(), drive.path("corner.bmp")));
+              page.KeyPreview = true;
+              page.OnKeyDown = [&](Key) {
+                page.Close();
+                return true;
+              };
+              page.ShowModal();
+              return Outcome::Finished;
+            },
+            folder);
+  std::string bytes = drive.readFile("pictures\\01-TImageForm.bmp");
+  auto picture = DecodeBmpFile(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(PixelOf(*picture, 11, 11), colours::Red);
+  EXPECT_EQ(PixelOf(*picture, 10, 13), colours::White);  // olive: left out
+  EXPECT_EQ(PixelOf(*picture, 20, 20), colours::White);
 }
 
 }  // namespace

@@ -45,16 +45,6 @@ std::vector<std::string> Arguments() {
   return arguments;
 }
 
-std::string ReadText(velmar::platform::FileSystem& files, const std::string& path) {
-  auto file = files.openRead(path);
-  if (!file) throw velmar::InstallerError("Cannot read " + path);
-  std::string text;
-  char buffer[4096];
-  for (int64_t got; (got = file->read(buffer, sizeof buffer)) > 0;) text.append(buffer, size_t(got));
-  file->close();
-  return text;
-}
-
 void WriteText(velmar::platform::FileSystem& files, const std::string& path, const std::string& text) {
   auto file = files.create(path);
   if (!file || file->write(text.data(), text.size()) != int64_t(text.size()) || !file->close())
@@ -105,7 +95,7 @@ int main() {
   auto files = velmar::platform::MakeHostFileSystem();
   std::optional<velmar::ui::script::Script> script;
   try {
-    if (options->answers) script = velmar::ui::script::ParseAnswerFile(ReadText(*files, *options->answers));
+    if (options->answers) script = velmar::ui::script::ReadAnswerFile(*files, *options->answers);
   } catch (const std::exception& error) {
     std::cerr << error.what() << "\n";
     return kUsageStatus;
