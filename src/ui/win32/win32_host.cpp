@@ -260,21 +260,6 @@ void Win32Host::Engine::ShowModal(Page& page) {
     }
   } stacked{*this, window};
 
-  // While the main window fills the screen the taskbar is hidden, if it was shown.
-  struct Taskbar {
-    HWND window = nullptr;
-    explicit Taskbar(bool hide) {
-      HWND bar = hide ? FindWindowW(L"Shell_TrayWnd", nullptr) : nullptr;
-      if (bar && IsWindowVisible(bar)) {
-        window = bar;
-        ShowWindow(bar, SW_HIDE);
-      }
-    }
-    ~Taskbar() {
-      if (window) ShowWindow(window, SW_SHOW);
-    }
-  } taskbar{page.MainWindow};
-
   // The mouse pointer away from the pages, where it would show a control as hovered over.
   if (TakesPictures()) SetCursorPos(0, 0);
   window.Show();
