@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ZipItemReader small(64), normal;
   for (const TAbArchiveItem& item : directory.items) {
     if (item.RelativeOffset >= directory.centralDirectoryOffset) std::abort();  // the directory promised otherwise
+    if (item.LastWriteTime && *item.LastWriteTime <= 0) std::abort();  // no file system takes such a time
     CheckItemName(item.FileName);
     if (CheckItemName(item.FileName) == 0 && ItemNameParts(item.FileName).empty()) std::abort();
     MatchesMask(item.FileName, "*.txt");
