@@ -128,8 +128,9 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
       lines.back() += line;
     else
       lines.emplace_back(line);
-    // Only hex data is ever broken over lines: a string value ends in a quote.
-    continued = !line.empty() && line.back() == '\\' && (continued || line.front() != '[');
+    // Only hex data is ever broken over lines, and only after a comma; other
+    // data that ends in a backslash keeps it.
+    continued = line.size() >= 2 && line.substr(line.size() - 2) == ",\\" && (continued || line.front() != '[');
     if (continued) lines.back().pop_back();
   }
 

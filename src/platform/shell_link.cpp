@@ -143,6 +143,10 @@ class Reader {
   explicit Reader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
   size_t size() const { return bytes_.size(); }
   bool has(size_t at, size_t n) const { return at <= bytes_.size() && n <= bytes_.size() - at; }
+  std::optional<uint32_t> u8(size_t at) const {
+    if (!has(at, 1)) return std::nullopt;
+    return bytes_[at];
+  }
   std::optional<uint32_t> u16(size_t at) const {
     if (!has(at, 2)) return std::nullopt;
     return bytes_[at] | (bytes_[at + 1] << 8);
@@ -182,7 +186,7 @@ class Reader {
   }
   std::optional<std::string> ansi(size_t at, size_t n) const {
     if (!has(at, n)) return std::nullopt;
-    return DecodeToUtf8(std::string_view(reinterpret_cast<const char*>(&bytes_[at]), n), AnsiCodePage);
+    return DecodeToUtf8(std::string_view(reinterpret_cast<const char*>(bytes_.data() + at), n), AnsiCodePage);
   }
   std::optional<std::string> utf16(size_t at, size_t units) const {
     if (!has(at, units * 2)) return std::nullopt;
@@ -278,7 +282,7 @@ std::optional<std::string> ReadIdList(const Reader& list) {
     if (*itemSize == 0) return path;
     const auto item = list.slice(at, *itemSize);
     if (*itemSize < 3 || !item) return std::nullopt;
-    const uint32_t type = *item->u16(2) & 0xFF;
+    const uint32_t type = *item->u8(2);
     if (first) {
       if (type != 0x1F || !item->equals(4, MyComputerClsid)) return std::string();
     } else if ((type & 0x70) == 0x20) {

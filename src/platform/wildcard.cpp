@@ -63,16 +63,14 @@ class Matcher {
     switch (t.kind) {
       case Kind::Literal:
         return n < len && name_[n] == t.cp && match(p + 1, n + 1);
+      // A star matches nothing, or one character and is tried again: each
+      // state is then worked out once, however many stars a pattern holds.
       case Kind::Star:
-        for (size_t k = n; k <= len; ++k)
-          if (match(p + 1, k)) return true;
-        return false;
+        return match(p + 1, n) || (n < len && match(p, n + 1));
       case Kind::DosStar: {
         // Any run of characters that stops short of the name's last dot.
         size_t limit = (lastDot_ != std::u32string::npos && lastDot_ >= n) ? lastDot_ : len;
-        for (size_t k = n; k <= limit; ++k)
-          if (match(p + 1, k)) return true;
-        return false;
+        return match(p + 1, n) || (n < limit && match(p, n + 1));
       }
       case Kind::DosQm:
         if (n == len || name_[n] == U'.') return match(p + 1, n);

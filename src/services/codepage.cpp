@@ -63,6 +63,13 @@ char32_t NextCodePoint(std::string_view s, size_t& pos) {
     }
     cp = (cp << 6) | (byte(pos + i) & 0x3F);
   }
+  // Overlong forms ("\xC0\xAF" for "/"), surrogates and values past U+10FFFF
+  // are not UTF-8: they would let one character pass for another.
+  static constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < Smallest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+    ++pos;
+    return 0xFFFD;
+  }
   pos += extra + 1;
   return cp;
 }

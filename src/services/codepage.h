@@ -18,7 +18,8 @@ std::string DecodeToUtf8(std::string_view bytes, CodePage page);
 // Characters the code page lacks become '?'; invalid UTF-8 bytes too.
 std::string EncodeFromUtf8(std::string_view utf8, CodePage page);
 
-// One UTF-8 sequence to a code point; advances pos. Invalid input gives U+FFFD.
+// One UTF-8 sequence to a code point; advances pos. Invalid input (a stray or
+// cut byte, an overlong form, a surrogate) gives U+FFFD and advances one byte.
 char32_t NextCodePoint(std::string_view utf8, size_t& pos);
 void AppendUtf8(std::string& out, char32_t cp);
 

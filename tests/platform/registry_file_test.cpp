@@ -48,6 +48,20 @@ TEST(RegistryFile, ValuesOfOtherTypesSurviveARewrite) {
             "\"Bin\"=hex:01,02,03\r\n\"Name\"=\"x\"\r\n\r\n");
 }
 
+TEST(RegistryFile, DataEndingInABackslashKeepsItOnEverySave) {
+  // Only a comma and a backslash continue a line; other data keeps its
+  // backslash, and the next line stays a value of its own.
+  const std::string text =
+      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Kravo]\r\n\"Odd\"=\"a\\\\\r\n\"Next\"=\"b\"\r\n\r\n";
+  auto file = RegistryFile::Parse(text);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->Serialize(), text);
+  EXPECT_EQ(file->ReadString("HKEY_LOCAL_MACHINE\\Software\\Kravo", "Next"), "b");
+  auto again = RegistryFile::Parse(file->Serialize());
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->Serialize(), text);
+}
+
 TEST(RegistryFile, WrittenStringsReadBackExactly) {
   RegistryFile file = *RegistryFile::Parse("REGEDIT4\r\n");
   const std::string values[] = {

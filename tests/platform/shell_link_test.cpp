@@ -172,6 +172,25 @@ TEST(ShellLink, FollowsItemIdListsWithLongNames) {
   EXPECT_EQ(other->target, "");
 }
 
+TEST(ShellLink, ReadsOneByteItemsAndEmptyStringsAtTheVeryEnd) {
+  // An item of three bytes holds its type and nothing else; the link info
+  // still names the target.
+  auto ours = Encode(Full);
+  Builder b = Header((ours[20] | ours[21] << 8) | 0x01);
+  b.u16(5).u16(3).u8(0x00).u16(0);  // the list: one item of type 0 only, then its end
+  b.b.insert(b.b.end(), ours.begin() + 0x4C, ours.end());
+  const auto link = Decode(b.b);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->target, Full.target);
+
+  // A description of length 0 as the last bytes of an ANSI link.
+  Builder ansi = Header(0x04);
+  ansi.u16(0);
+  const auto empty = Decode(ansi.b);
+  ASSERT_TRUE(empty);
+  EXPECT_EQ(empty->description, "");
+}
+
 TEST(ShellLink, EveryTruncationIsRefused) {
   // Where the string data ends, a link may end too (the end-of-data block is
   // sometimes left out); a cut anywhere before is refused.

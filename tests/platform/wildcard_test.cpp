@@ -23,6 +23,18 @@ TEST(Wildcard, PrefixAndExtensionPatterns) {
   EXPECT_FALSE(MatchesWildcard("setup.ini", "setup.ini2"));
 }
 
+TEST(Wildcard, PatternsOfManyStarsAnswerAtOnce) {
+  // Each star once tried every rest of the name again: two thousand of them
+  // against a long name that does not match took minutes.
+  const std::string stars(2000, '*'), name(2000, 'a');
+  EXPECT_FALSE(MatchesWildcard(stars + "c", name));
+  EXPECT_TRUE(MatchesWildcard(stars + "a", name));
+  EXPECT_FALSE(MatchesWildcard(std::string(1000, '*') + ".c", name + ".b"));
+  EXPECT_TRUE(MatchesWildcard("**a**b**", "xaybz"));
+  EXPECT_TRUE(MatchesWildcard("*.*.b", "a.x.b"));
+  EXPECT_FALSE(MatchesWildcard("**a**b**", "xbyaz"));
+}
+
 TEST(Wildcard, QuestionMarkAndDotFollowTheDosRules) {
   EXPECT_TRUE(MatchesWildcard("?", "a"));
   EXPECT_FALSE(MatchesWildcard("?", "ab"));

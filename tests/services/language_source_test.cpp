@@ -53,8 +53,9 @@ TEST(LanguageSource, ReportsEveryFaultWithItsLine) {
       "9\tends in \\\n"       // 9
       "10\tZażółć\n"          // 10 Polish letters in a German source
       "11\tbad \xC3 UTF-8\n"  // 11
-      "12\tbell \x07\n");     // 12
-  for (int line = 2; line <= 12; ++line) {
+      "12\tbell \x07\n"        // 12
+      "13\tslash \xC0\xAF\n");  // 13 an overlong form, which would store "/"
+  for (int line = 2; line <= 13; ++line) {
     if (line == 6) continue;
     EXPECT_NE(faults.find("line " + std::to_string(line) + ":"), std::string::npos) << "line " << line << "\n" << faults;
   }

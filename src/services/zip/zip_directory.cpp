@@ -181,7 +181,11 @@ bool ReadExtraFields(const uint8_t* extra, size_t size, std::string_view rawName
       for (size_t at = 4; at + 4 <= length;) {
         uint16_t tag = U16(data + at), tagSize = U16(data + at + 2);
         if (at + 4 + tagSize > length) break;
-        if (tag == 1 && tagSize >= 24) fields.ntfsTime = platform::FileTime(U64(data + at + 4));
+        if (tag == 1 && tagSize >= 24) {
+          // A time at or before 1601 is no file time; the other times stand in.
+          const auto time = platform::FileTime(U64(data + at + 4));
+          if (time > 0) fields.ntfsTime = time;
+        }
         at += 4 + tagSize;
       }
     } else if (id == 0x5455 && length >= 5 && (data[0] & 1)) {

@@ -77,14 +77,14 @@ ItemOutcome ZipItemReader::read(platform::OpenFile& archive, uint64_t dataEnd, c
   if (dataStart > dataEnd || dataEnd - dataStart < item.CompressedSize)
     return ItemOutcome::Failure(zip_error::BadLocalHeader);
   if (size_t(got) < headerSize) {
-    int64_t more = ReadAtLeast(archive, input_.data() + got, headerSize - size_t(got), input_.size() - size_t(got));
-    if (more < 0) return ItemOutcome::Failure(zip_error::ReadFailed);
-    got += more;
-    if (size_t(got) < headerSize) return ItemOutcome::Failure(zip_error::Truncated);
+    // The rest of the header (names, extra fields) is not needed, and may be
+    // longer than a block: go past it to the data.
+    if (!archive.seek(dataStart)) return ItemOutcome::Failure(zip_error::ReadFailed);
+    inputStart_ = inputEnd_ = 0;
+  } else {
+    inputStart_ = headerSize;
+    inputEnd_ = size_t(std::min<uint64_t>(uint64_t(got), headerSize + item.CompressedSize));
   }
-
-  inputStart_ = headerSize;
-  inputEnd_ = size_t(std::min<uint64_t>(uint64_t(got), headerSize + item.CompressedSize));
   packedLeft_ = item.CompressedSize - (inputEnd_ - inputStart_);
   return item.CompressionMethod == zip_method::Stored ? readStored(archive, item, sink)
                                                       : readDeflated(archive, item, sink);

@@ -99,6 +99,26 @@ TEST(ZipDirectory, TakesTheExactTimeFromExtraFields) {
   EXPECT_FALSE(dir.items[1].LastWriteTime);
 }
 
+// An NTFS extra field whose modification time is the given value.
+std::string NtfsTimeField(uint64_t time) {
+  std::string field("\x0A\x00\x20\x00\0\0\0\0\x01\x00\x18\x00", 12);
+  for (int i = 0; i < 8; ++i) field += char(time >> (8 * i));
+  return field + std::string(16, '\0');
+}
+
+TEST(ZipDirectory, AnNtfsTimeBeforeTheFileTimeEpochIsNoTime) {
+  // A file system cannot take such a time: the item keeps its other time.
+  ZipDirectory dir = Read(BuildZip({{.name = "n", .data = "", .centralExtra = NtfsTimeField(0x8000000000000000)},
+                                    {.name = "z", .data = "", .centralExtra = NtfsTimeField(0)},
+                                    {.name = "u", .data = "", .unixTime = 1600000000,
+                                     .centralExtra = NtfsTimeField(0xFFFFFFFFFFFFFFFF)},
+                                    {.name = "t", .data = "", .centralExtra = NtfsTimeField(132000000000000000)}}));
+  EXPECT_FALSE(dir.items[0].LastWriteTime);
+  EXPECT_FALSE(dir.items[1].LastWriteTime);
+  EXPECT_EQ(dir.items[2].LastWriteTime, 116444736000000000 + 1600000000LL * 10000000);
+  EXPECT_EQ(dir.items[3].LastWriteTime, 132000000000000000);
+}
+
 TEST(ZipTime, DosDateAndTimeOutOfRangeAreBroughtIntoRange) {
   platform::LocalDateTime t = DosDateTimeToLocal(0, 0xFFFF);  // month and day 0; 31:63:62
   EXPECT_EQ((std::array{t.year, t.month, t.day, t.hour, t.minute, t.second}), (std::array{1980, 1, 1, 23, 59, 58}));

@@ -1,0 +1,250 @@
+#include "support/memory_file_system.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/pe_version.h"
+#include "platform/wildcard.h"
+#include "services/path_utils.h"
+#include "services/text_case.h"
+
+namespace velmar::fuzz {
+
+using platform::DirEntry;
+using platform::OpenFile;
+namespace attr = platform::attr;
+
+namespace {
+
+class MemoryOpenFile : public OpenFile {
+ public:
+  MemoryOpenFile(MemoryFileSystem& owner, std::shared_ptr<std::string> bytes, bool writable, uint64_t position)
+      : owner_(owner), bytes_(std::move(bytes)), writable_(writable), position_(position) {}
+
+  int64_t read(void* buffer, size_t size) override {
+    if (position_ >= bytes_->size()) return 0;
+    size_t count = std::min<uint64_t>(size, bytes_->size() - position_);
+    if (owner_.readPiece() > 0) count = std::min(count, owner_.readPiece());
+    std::memcpy(buffer, bytes_->data() + position_, count);
+    position_ += count;
+    return int64_t(count);
+  }
+  int64_t write(const void* data, size_t size) override {
+    if (!writable_) return -1;
+    uint64_t room = owner_.quota() - std::min(owner_.quota(), owner_.written());
+    size_t count = size_t(std::min<uint64_t>(size, room));
+    if (position_ > bytes_->size()) bytes_->resize(size_t(position_));
+    bytes_->replace(size_t(position_), std::min<size_t>(count, bytes_->size() - size_t(position_)),
+                    static_cast<const char*>(data), count);
+    position_ += count;
+    owner_.written() += count;
+    return int64_t(count);
+  }
+  bool seek(uint64_t offset) override {
+    position_ = offset;
+    return true;
+  }
+  std::optional<uint64_t> size() override { return bytes_->size(); }
+  bool close() override { return true; }
+
+ private:
+  MemoryFileSystem& owner_;
+  std::shared_ptr<std::string> bytes_;
+  bool writable_;
+  uint64_t position_;
+};
+
+std::string ParentKey(const std::string& key) {
+  size_t slash = key.rfind('\\');
+  if (slash == std::string::npos) return "";
+  return slash == 2 ? key.substr(0, 3) : key.substr(0, slash);
+}
+
+bool IsRoot(const std::string& key) { return key.size() == 3 && key[1] == ':' && key[2] == '\\'; }
+
+}  // namespace
+
+MemoryFileSystem::MemoryFileSystem() {
+  for (const char* root : {"C:\\", "D:\\"}) nodes_[root] = Node{root, true, attr::Folder};
+}
+
+std::string MemoryFileSystem::Resolve(const std::string& path) {
+  std::string full = FullPathName(path, "C:\\");
+  if (full.size() == 2 && full[1] == ':') full += '\\';
+  if (full.size() > 3 && full.back() == '\\') full.pop_back();
+  return full;
+}
+
+std::string MemoryFileSystem::Key(const std::string& path) { return UpperCaseText(Resolve(path)); }
+
+const MemoryFileSystem::Node* MemoryFileSystem::node(const std::string& path) const {
+  auto found = nodes_.find(Key(path));
+  return found == nodes_.end() ? nullptr : &found->second;
+}
+
+MemoryFileSystem::Node* MemoryFileSystem::find(const std::string& path, bool folder) {
+  auto found = nodes_.find(Key(path));
+  if (found == nodes_.end() || found->second.folder != folder) return nullptr;
+  return &found->second;
+}
+
+bool MemoryFileSystem::parentExists(const std::string& path) const {
+  std::string key = Key(path);
+  if (IsRoot(key) || key.size() < 3 || key[1] != ':' || key[2] != '\\') return false;  // no UNC paths here
+  auto parent = nodes_.find(ParentKey(key));
+  return parent != nodes_.end() && parent->second.folder;
+}
+
+void MemoryFileSystem::addFolder(const std::string& path) {
+  std::string key = Key(path);
+  if (!parentExists(path) && !IsRoot(key)) addFolder(ParentKey(key));
+  nodes_[key] = Node{Resolve(path), true, attr::Folder};
+}
+
+void MemoryFileSystem::addFile(const std::string& path, std::string bytes, uint32_t attributes) {
+  std::string key = Key(path);
+  if (!parentExists(path)) addFolder(ParentKey(key));
+  Node node{Resolve(path), false, (attributes & ~attr::Folder) | attr::Archive};
+  *node.bytes = std::move(bytes);
+  nodes_[key] = std::move(node);
+}
+
+std::vector<DirEntry> MemoryFileSystem::find(const std::string& pattern) {
+  size_t slash = pattern.rfind('\\');
+  if (slash == std::string::npos) return {};
+  std::string folder = Key(pattern.substr(0, slash + 1)), mask = pattern.substr(slash + 1);
+  auto self = nodes_.find(folder);
+  if (self == nodes_.end() || !self->second.folder) return {};
+  std::vector<DirEntry> entries;
+  if (!IsRoot(folder))
+    for (const char* dots : {".", ".."})
+      if (platform::MatchesWildcard(mask, dots)) entries.push_back({dots, attr::Folder, 0, self->second.times});
+  std::vector<DirEntry> names;
+  for (const auto& [key, node] : nodes_) {
+    if (IsRoot(key) || ParentKey(key) != folder) continue;
+    std::string name = node.path.substr(node.path.rfind('\\') + 1);
+    if (platform::MatchesWildcard(mask, name))
+      names.push_back({name, node.attributes, node.folder ? 0 : node.bytes->size(), node.times});
+  }
+  std::sort(names.begin(), names.end(),
+            [](const DirEntry& a, const DirEntry& b) { return platform::NtfsNameLess(a.name, b.name); });
+  entries.insert(entries.end(), names.begin(), names.end());
+  return entries;
+}
+
+std::optional<uint32_t> MemoryFileSystem::attributes(const std::string& path) {
+  const Node* found = node(path);
+  if (!found) return std::nullopt;
+  return found->attributes;
+}
+
+bool MemoryFileSystem::setAttributes(const std::string& path, uint32_t attributes) {
+  auto found = nodes_.find(Key(path));
+  if (found == nodes_.end()) return false;
+  Node& n = found->second;
+  n.attributes = n.folder ? (attributes & ~attr::ReadOnly) | attr::Folder : attributes & ~attr::Folder;
+  return true;
+}
+
+std::optional<platform::FileTimes> MemoryFileSystem::fileTimes(const std::string& path) {
+  const Node* found = node(path);
+  if (!found) return std::nullopt;
+  return found->times;
+}
+
+bool MemoryFileSystem::setFileTimes(const std::string& path, const platform::FileTimes& times) {
+  auto found = nodes_.find(Key(path));
+  if (found == nodes_.end()) return false;
+  platform::FileTimes& t = found->second.times;
+  if (times.creation) t.creation = times.creation;
+  if (times.lastAccess) t.lastAccess = times.lastAccess;
+  if (times.lastWrite) t.lastWrite = times.lastWrite;
+  return true;
+}
+
+std::unique_ptr<OpenFile> MemoryFileSystem::openRead(const std::string& path) {
+  Node* file = find(path, false);
+  if (!file) return nullptr;
+  return std::make_unique<MemoryOpenFile>(*this, file->bytes, false, 0);
+}
+
+std::unique_ptr<OpenFile> MemoryFileSystem::create(const std::string& path) {
+  if (!parentExists(path)) return nullptr;
+  std::string key = Key(path);
+  auto found = nodes_.find(key);
+  if (found != nodes_.end()) {
+    if (found->second.folder || (found->second.attributes & (attr::ReadOnly | attr::Hidden | attr::System)))
+      return nullptr;
+    *found->second.bytes = std::string();
+    return openWrite(found->second, false);
+  }
+  Node& node = nodes_[key] = Node{Resolve(path), false, attr::Archive};
+  return openWrite(node, false);
+}
+
+std::unique_ptr<OpenFile> MemoryFileSystem::openAppend(const std::string& path) {
+  Node* file = find(path, false);
+  if (!file || (file->attributes & attr::ReadOnly)) return nullptr;
+  return openWrite(*file, true);
+}
+
+std::unique_ptr<OpenFile> MemoryFileSystem::openWrite(Node& node, bool append) {
+  return std::make_unique<MemoryOpenFile>(*this, node.bytes, true, append ? node.bytes->size() : 0);
+}
+
+int MemoryFileSystem::deleteFile(const std::string& path) {
+  if (!parentExists(path)) return platform::error::PathNotFound;
+  auto found = nodes_.find(Key(path));
+  if (found == nodes_.end()) return platform::error::FileNotFound;
+  if (found->second.folder || (found->second.attributes & attr::ReadOnly)) return platform::error::AccessDenied;
+  nodes_.erase(found);
+  return 0;
+}
+
+bool MemoryFileSystem::replaceFile(const std::string& from, const std::string& to) {
+  std::string fromKey = Key(from), toKey = Key(to);
+  auto source = nodes_.find(fromKey);
+  if (source == nodes_.end() || source->second.folder || !parentExists(to)) return false;
+  if (fromKey == toKey) return true;
+  auto target = nodes_.find(toKey);
+  if (target != nodes_.end() && (target->second.folder || (target->second.attributes & attr::ReadOnly)))
+    return false;
+  Node moved = std::move(source->second);
+  nodes_.erase(source);
+  moved.path = Resolve(to);
+  nodes_[toKey] = std::move(moved);
+  return true;
+}
+
+bool MemoryFileSystem::createFolder(const std::string& path) {
+  if (!parentExists(path)) return false;
+  std::string key = Key(path);
+  if (nodes_.count(key)) return false;
+  nodes_[key] = Node{Resolve(path), true, attr::Folder};
+  return true;
+}
+
+bool MemoryFileSystem::removeFolder(const std::string& path) {
+  std::string key = Key(path);
+  auto found = nodes_.find(key);
+  if (found == nodes_.end() || !found->second.folder || IsRoot(key)) return false;
+  for (const auto& [other, node] : nodes_)
+    if (ParentKey(other) == key && other != key) return false;
+  nodes_.erase(found);
+  return true;
+}
+
+bool MemoryFileSystem::setCurrentFolder(const std::string& path) { return find(path, true) != nullptr; }
+
+platform::DriveType MemoryFileSystem::driveType(const std::string& root) {
+  std::string key = Key(root);
+  if (key == "C:\\") return platform::DriveType::Fixed;
+  if (key == "D:\\") return platform::DriveType::CdRom;
+  return platform::DriveType::NoRoot;
+}
+
+std::optional<platform::FileVersion> MemoryFileSystem::fileVersion(const std::string& path) {
+  return platform::ReadPeFileVersion(*this, path);
+}
+
+}  // namespace velmar::fuzz

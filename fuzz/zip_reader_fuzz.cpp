@@ -1,0 +1,60 @@
+// The central directory reader and the item reader on raw archive bytes: every
+// item is read twice, in tiny blocks and in the default ones, and what comes
+// out must agree with what the directory says.
+#include <cstdlib>
+
+#include "services/errors.h"
+#include "services/zip/zip_directory.h"
+#include "services/zip/zip_item_reader.h"
+#include "services/zip/zip_names.h"
+#include "support/memory_file_system.h"
+
+using namespace velmar;
+using fuzz::MemoryFileSystem;
+
+namespace {
+
+struct Result {
+  ItemOutcome outcome;
+  uint64_t bytes = 0;
+};
+
+Result ReadItem(MemoryFileSystem& files, ZipItemReader& reader, const ZipDirectory& directory,
+                const TAbArchiveItem& item) {
+  auto archive = files.openRead("C:\\a.zip");
+  Result result;
+  result.outcome = reader.read(*archive, directory.centralDirectoryOffset, item, [&](const uint8_t*, size_t size) {
+    result.bytes += size;
+    return true;
+  });
+  return result;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  MemoryFileSystem files;
+  files.addFile("C:\\a.zip", std::string(reinterpret_cast<const char*>(data), size));
+  // Short reads: every loop over read() must carry on where the last one stopped.
+  files.setReadPiece(size % 7 == 0 ? 0 : size % 7 * 13);
+  ZipDirectory directory;
+  try {
+    auto archive = files.openRead("C:\\a.zip");
+    directory = ReadZipDirectory(*archive, "a.zip");
+  } catch (const InstallerError&) {
+    return 0;
+  }
+  ZipItemReader small(64), normal;
+  for (const TAbArchiveItem& item : directory.items) {
+    if (item.RelativeOffset >= directory.centralDirectoryOffset) std::abort();  // the directory promised otherwise
+    if (item.LastWriteTime && *item.LastWriteTime <= 0) std::abort();  // no file system takes such a time
+    CheckItemName(item.FileName);
+    if (CheckItemName(item.FileName) == 0 && ItemNameParts(item.FileName).empty()) std::abort();
+    MatchesMask(item.FileName, "*.txt");
+    Result a = ReadItem(files, small, directory, item), b = ReadItem(files, normal, directory, item);
+    if (a.outcome.status != b.outcome.status || a.outcome.errorCode != b.outcome.errorCode) std::abort();
+    if (a.bytes > item.UncompressedSize || b.bytes > item.UncompressedSize) std::abort();
+    if (a.outcome.status == ItemOutcome::Done && (a.bytes != item.UncompressedSize || b.bytes != a.bytes)) std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets (preset `fuzz`: clang, libFuzzer, AddressSanitizer,
+# UBSan) and runs each for SECONDS (default 20), starting from its seeds in
+# fuzz/corpus/<target>/. Fails when a target finds a crash, a sanitizer
+# report, a leak or an input that takes more than a second.
+#
+#   scripts/fuzz.sh [SECONDS] [TARGET...]   TARGET: zip_reader, unzip, ...
+#   scripts/fuzz.sh --seeds                 remakes fuzz/corpus/ from the builders
+#
+# New inputs go to build/fuzz/corpus/<target>/, findings to
+# build/fuzz/findings/<target>/ (run the target program on a finding to see it again).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/packages.sh
+
+all_targets=()
+for source in fuzz/*_fuzz.cpp; do
+  name=$(basename "$source" .cpp)
+  all_targets+=("${name%_fuzz}")
+done
+
+cmake --preset fuzz >/dev/null
+if [ "${1:-}" = "--seeds" ]; then
+  cmake --build --preset fuzz --target fuzz_make_seeds
+  rm -rf fuzz/corpus
+  build/fuzz/fuzz_make_seeds fuzz/corpus .
+  echo "seeds written to fuzz/corpus/"
+  exit 0
+fi
+
+seconds=${1:-20}
+[ $# -gt 0 ] && shift
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
+programs=()
+for t in "${targets[@]}"; do programs+=("${t}_fuzz"); done
+cmake --build --preset fuzz --target "${programs[@]}"
+
+status=0
+summary=()
+for t in "${targets[@]}"; do
+  corpus=build/fuzz/corpus/$t findings=build/fuzz/findings/$t log=build/fuzz/findings/$t.log
+  mkdir -p "$corpus" "$findings"
+  seeds=()
+  [ -d "fuzz/corpus/$t" ] && seeds=("fuzz/corpus/$t")
+  echo "== $t: ${seconds}s"
+  if build/fuzz/${t}_fuzz -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 \
+       -artifact_prefix="$findings/" "$corpus" "${seeds[@]}" >"$log" 2>&1; then
+    result=ok
+  else
+    result=FAILED
+    status=1
+    grep -E "ERROR|SUMMARY|Test unit written|timeout|==[0-9]+==" "$log" | head -20 || true
+    echo "   full output: $log"
+  fi
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
+  summary+=("$(printf '%-16s %-6s %10s runs %8s/s' "$t" "$result" "${runs:-?}" "${speed:-?}")")
+done
+echo "== fuzz summary (${seconds}s each)"
+printf '%s\n' "${summary[@]}"
+exit $status
