@@ -2,7 +2,7 @@
 // step read, written back as an answer-file line, reads as the same step.
 #include <cstdlib>
 
-#include "services/errors.h"
+#include "base/errors.h"
 #include "ui/script/answer_file.h"
 
 using namespace velmar;

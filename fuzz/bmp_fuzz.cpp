@@ -2,8 +2,8 @@
 // has the size its headers give, and the checks agree with the decoders.
 #include <cstdlib>
 
-#include "services/bmp_format.h"
-#include "services/picture_header.h"
+#include "formats/bmp_format.h"
+#include "formats/picture_header.h"
 
 using namespace velmar;
 

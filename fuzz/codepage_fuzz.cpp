@@ -2,9 +2,9 @@
 // the same bytes; any text encodes; UTF-16 conversion keeps valid text.
 #include <cstdlib>
 
-#include "platform/utf16.h"
-#include "services/codepage.h"
-#include "services/text_case.h"
+#include "base/utf16.h"
+#include "base/codepage.h"
+#include "base/text_case.h"
 
 using namespace velmar;
 
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     EncodeFromUtf8(bytes, page);
   }
   const bool valid = ValidUtf8(bytes);
-  const std::string back = platform::Utf16ToUtf8(platform::Utf8ToUtf16(bytes));
+  const std::string back = Utf16ToUtf8(Utf8ToUtf16(bytes));
   if (valid && back != bytes) std::abort();
   UpperCaseText(bytes);
   LowerCaseText(bytes);

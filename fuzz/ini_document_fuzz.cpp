@@ -2,7 +2,7 @@
 // every section readable, and a value set is the value read.
 #include <cstdlib>
 
-#include "services/ini_document.h"
+#include "formats/ini_document.h"
 
 using namespace velmar;
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "services/errors.h"
-#include "services/language_compiler.h"
-#include "services/language_file.h"
+#include "base/errors.h"
+#include "common/language_compiler.h"
+#include "formats/language_file.h"
 
 using namespace velmar;
 

@@ -6,10 +6,10 @@
 // Input: two control bytes, then the language file.
 #include <cstdlib>
 
-#include "services/codepage.h"
-#include "services/errors.h"
-#include "services/language.h"
-#include "services/language_file.h"
+#include "base/codepage.h"
+#include "base/errors.h"
+#include "services/text/language.h"
+#include "formats/language_file.h"
 #include "support/failing_files.h"
 #include "support/memory_file_system.h"
 

@@ -2,9 +2,9 @@
 // forms, and both decompile and print back to the same texts.
 #include <cstdlib>
 
-#include "services/errors.h"
-#include "services/language_compiler.h"
-#include "services/language_source.h"
+#include "base/errors.h"
+#include "common/language_compiler.h"
+#include "common/language_source.h"
 
 using namespace velmar;
 

@@ -3,7 +3,7 @@
 // A full path name stays what it is when made full again.
 #include <cstdlib>
 
-#include "services/path_utils.h"
+#include "base/path_utils.h"
 
 using namespace velmar;
 

@@ -2,8 +2,8 @@
 // sums the same, and the program check agrees with the recorded value.
 #include <cstdlib>
 
-#include "services/pe_checksum.h"
-#include "services/program_check.h"
+#include "formats/pe_checksum.h"
+#include "services/files/program_check.h"
 #include "support/memory_file_system.h"
 
 using namespace velmar;

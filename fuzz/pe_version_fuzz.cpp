@@ -2,7 +2,7 @@
 // from a file read in short pieces.
 #include <cstdlib>
 
-#include "platform/pe_version.h"
+#include "formats/pe_version.h"
 #include "support/memory_file_system.h"
 
 using namespace velmar;

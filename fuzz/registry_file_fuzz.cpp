@@ -3,11 +3,11 @@
 // string read, also after a save and a load.
 #include <cstdlib>
 
-#include "platform/registry_file.h"
-#include "services/codepage.h"
+#include "formats/registry_file.h"
+#include "base/codepage.h"
 
 using namespace velmar;
-using platform::RegistryFile;
+using RegistryFile;
 
 namespace {
 

@@ -7,8 +7,8 @@
 // Input: two control bytes, then the archive.
 #include <cstdlib>
 
-#include "services/errors.h"
-#include "services/text_case.h"
+#include "base/errors.h"
+#include "base/text_case.h"
 #include "services/zip/unzipper.h"
 #include "support/failing_files.h"
 #include "support/memory_file_system.h"
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   memory.addFile(ArchivePath, archive);
   memory.addFolder("C:\\Target");
   if (mode & 0x08) {
-    memory.addFile("C:\\Target\\Readme.txt", "old", platform::attr::ReadOnly);
+    memory.addFile("C:\\Target\\Readme.txt", "old", attr::ReadOnly);
     memory.addFile("C:\\Target\\Data\\a.txt", "old");
     memory.addFile("C:\\Target\\Blocked", "a file where a folder may be wanted");
   }

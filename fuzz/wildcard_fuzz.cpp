@@ -2,7 +2,7 @@
 // A name taken as a pattern finds itself; the order is a strict one.
 #include <cstdlib>
 
-#include "platform/wildcard.h"
+#include "base/wildcard.h"
 
 using namespace velmar;
 
@@ -10,12 +10,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const size_t cut = std::min(text.find('\n'), text.size());
   const std::string_view pattern = text.substr(0, cut), name = text.substr(std::min(cut + 1, size));
-  platform::MatchesWildcard(pattern, name);
-  platform::HasWildcard(pattern);
-  if (!platform::MatchesWildcard(name, name)) std::abort();
-  if (!platform::SameNameIgnoringCase(pattern, pattern)) std::abort();
-  if (platform::NtfsNameLess(name, name)) std::abort();
-  if (platform::NtfsNameLess(pattern, name) && platform::NtfsNameLess(name, pattern)) std::abort();
-  if (platform::SameNameIgnoringCase(pattern, name) && platform::NtfsNameLess(pattern, name)) std::abort();
+  MatchesWildcard(pattern, name);
+  HasWildcard(pattern);
+  if (!MatchesWildcard(name, name)) std::abort();
+  if (!SameNameIgnoringCase(pattern, pattern)) std::abort();
+  if (NtfsNameLess(name, name)) std::abort();
+  if (NtfsNameLess(pattern, name) && NtfsNameLess(name, pattern)) std::abort();
+  if (SameNameIgnoringCase(pattern, name) && NtfsNameLess(pattern, name)) std::abort();
   return 0;
 }

@@ -3,10 +3,10 @@
 // out must agree with what the directory says.
 #include <cstdlib>
 
-#include "services/errors.h"
-#include "services/zip/zip_directory.h"
-#include "services/zip/zip_item_reader.h"
-#include "services/zip/zip_names.h"
+#include "base/errors.h"
+#include "formats/zip/zip_directory.h"
+#include "formats/zip/zip_item_reader.h"
+#include "formats/zip/zip_names.h"
 #include "support/memory_file_system.h"
 
 using namespace velmar;

@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/shell_link.h"
-#include "services/language_compiler.h"
-#include "services/language_file.h"
-#include "services/language_source.h"
-#include "services/zip/zip_writer.h"
+#include "formats/shell_link.h"
+#include "common/language_compiler.h"
+#include "formats/language_file.h"
+#include "common/language_source.h"
+#include "common/zip_writer.h"
 #include "support/bmp_builder.h"
 #include "support/pe_checksum_image.h"
 #include "support/pe_image.h"
-#include "services/pe_checksum.h"
+#include "formats/pe_checksum.h"
 
 namespace {
 
@@ -93,13 +93,13 @@ void PeSeeds() {
 }
 
 void ShellLinkSeeds(const fs::path& sourceDir) {
-  const std::vector<platform::ShortcutProperties> links = {
+  const std::vector<ShortcutProperties> links = {
       {.target = "C:\\Velmar\\Bin\\Velmar.exe", .workingFolder = "C:\\Velmar\\Bin", .description = "Velmar",
        .arguments = "/project \"Plant 1\"", .iconPath = "C:\\Velmar\\Bin\\Velmar.exe", .iconIndex = 2},
       {.target = "\\\\server\\share\\Velmar\\Readme.txt"},
       {.target = "C:\\Caf\xC3\xA9\\", .description = "\xC5\x81\xC3\xB3" "d\xC5\xBA"},
   };
-  for (const auto& link : links) Add("shell_link", *platform::EncodeShellLink(link));
+  for (const auto& link : links) Add("shell_link", *EncodeShellLink(link));
   // Links Wine's shell made through tools/lnk_samples.
   for (const char* name : {"folder.lnk", "missing.lnk", "program.lnk", "project.lnk"})
     Add("shell_link", ReadFile(sourceDir / "tests" / "data" / "lnk" / name));

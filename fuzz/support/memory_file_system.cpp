@@ -3,16 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/pe_version.h"
-#include "platform/wildcard.h"
-#include "services/path_utils.h"
-#include "services/text_case.h"
+#include "formats/pe_version.h"
+#include "base/wildcard.h"
+#include "base/path_utils.h"
+#include "base/text_case.h"
 
 namespace velmar::fuzz {
 
 using platform::DirEntry;
 using platform::OpenFile;
-namespace attr = platform::attr;
 
 namespace {
 
@@ -118,16 +117,16 @@ std::vector<DirEntry> MemoryFileSystem::find(const std::string& pattern) {
   std::vector<DirEntry> entries;
   if (!IsRoot(folder))
     for (const char* dots : {".", ".."})
-      if (platform::MatchesWildcard(mask, dots)) entries.push_back({dots, attr::Folder, 0, self->second.times});
+      if (MatchesWildcard(mask, dots)) entries.push_back({dots, attr::Folder, 0, self->second.times});
   std::vector<DirEntry> names;
   for (const auto& [key, node] : nodes_) {
     if (IsRoot(key) || ParentKey(key) != folder) continue;
     std::string name = node.path.substr(node.path.rfind('\\') + 1);
-    if (platform::MatchesWildcard(mask, name))
+    if (MatchesWildcard(mask, name))
       names.push_back({name, node.attributes, node.folder ? 0 : node.bytes->size(), node.times});
   }
   std::sort(names.begin(), names.end(),
-            [](const DirEntry& a, const DirEntry& b) { return platform::NtfsNameLess(a.name, b.name); });
+            [](const DirEntry& a, const DirEntry& b) { return NtfsNameLess(a.name, b.name); });
   entries.insert(entries.end(), names.begin(), names.end());
   return entries;
 }
@@ -146,16 +145,16 @@ bool MemoryFileSystem::setAttributes(const std::string& path, uint32_t attribute
   return true;
 }
 
-std::optional<platform::FileTimes> MemoryFileSystem::fileTimes(const std::string& path) {
+std::optional<FileTimes> MemoryFileSystem::fileTimes(const std::string& path) {
   const Node* found = node(path);
   if (!found) return std::nullopt;
   return found->times;
 }
 
-bool MemoryFileSystem::setFileTimes(const std::string& path, const platform::FileTimes& times) {
+bool MemoryFileSystem::setFileTimes(const std::string& path, const FileTimes& times) {
   auto found = nodes_.find(Key(path));
   if (found == nodes_.end()) return false;
-  platform::FileTimes& t = found->second.times;
+  FileTimes& t = found->second.times;
   if (times.creation) t.creation = times.creation;
   if (times.lastAccess) t.lastAccess = times.lastAccess;
   if (times.lastWrite) t.lastWrite = times.lastWrite;
@@ -243,7 +242,7 @@ platform::DriveType MemoryFileSystem::driveType(const std::string& root) {
   return platform::DriveType::NoRoot;
 }
 
-std::optional<platform::FileVersion> MemoryFileSystem::fileVersion(const std::string& path) {
+std::optional<VersionNumbers> MemoryFileSystem::fileVersion(const std::string& path) {
   return platform::ReadPeFileVersion(*this, path);
 }
 

@@ -21,7 +21,7 @@ class MemoryFileSystem : public platform::FileSystem {
     std::string path;  // as first written, resolved
     bool folder = false;
     uint32_t attributes = 0;
-    platform::FileTimes times;
+    FileTimes times;
     std::shared_ptr<std::string> bytes = std::make_shared<std::string>();
   };
 
@@ -44,8 +44,8 @@ class MemoryFileSystem : public platform::FileSystem {
   std::vector<platform::DirEntry> find(const std::string& pattern) override;
   std::optional<uint32_t> attributes(const std::string& path) override;
   bool setAttributes(const std::string& path, uint32_t attributes) override;
-  std::optional<platform::FileTimes> fileTimes(const std::string& path) override;
-  bool setFileTimes(const std::string& path, const platform::FileTimes& times) override;
+  std::optional<FileTimes> fileTimes(const std::string& path) override;
+  bool setFileTimes(const std::string& path, const FileTimes& times) override;
   std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::OpenFile> create(const std::string& path) override;
   std::unique_ptr<platform::OpenFile> openAppend(const std::string& path) override;
@@ -58,7 +58,7 @@ class MemoryFileSystem : public platform::FileSystem {
   platform::DriveType driveType(const std::string& root) override;
   std::string windowsFolder() override { return "C:\\Windows"; }
   std::string systemFolder() override { return "C:\\Windows\\System32"; }
-  std::optional<platform::FileVersion> fileVersion(const std::string& path) override;
+  std::optional<VersionNumbers> fileVersion(const std::string& path) override;
 
   // Bytes written so far against the quota; used by the open files.
   uint64_t& written() { return written_; }

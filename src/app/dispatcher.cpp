@@ -1,15 +1,15 @@
 #include "app/dispatcher.h"
 
-#include "app/admin_dlg.h"
-#include "app/install_record.h"
+#include "app/warn_admin_form.h"
+#include "session/install_record.h"
 #include "app/main_form.h"
 #include "platform/system.h"
-#include "readme/readme_form.h"
-#include "services/errors.h"
-#include "services/file_utils.h"
-#include "services/path_utils.h"
-#include "services/ini_file.h"
-#include "services/language.h"
+#include "readme/readme_view_form.h"
+#include "base/errors.h"
+#include "services/files/file_utils.h"
+#include "base/path_utils.h"
+#include "services/files/ini_file.h"
+#include "services/text/language.h"
 #include "ui/host.h"
 
 namespace velmar {

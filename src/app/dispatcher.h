@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/installer_context.h"
+#include "session/installer_context.h"
 #include "app/run_installer.h"
 
 namespace velmar {

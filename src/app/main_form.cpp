@@ -2,12 +2,12 @@
 
 #include "app/command_line.h"
 #include "app/dispatcher.h"
-#include "app/install_record.h"
+#include "session/install_record.h"
 #include "platform/system.h"
 #include "platform/taskbar.h"
-#include "services/file_utils.h"
-#include "services/path_utils.h"
-#include "services/language.h"
+#include "services/files/file_utils.h"
+#include "base/path_utils.h"
+#include "services/text/language.h"
 #include "ui/host.h"
 
 namespace velmar {
@@ -50,7 +50,7 @@ void TMainForm::FormCreate(const StartupFacts& facts) {
 
   s.SetupIniPath = s.MediumRoot + "Setup.ini";
   const auto attributes = fs.attributes(s.SetupIniPath);
-  s.SetupIniReadOnly = !attributes || (*attributes & platform::attr::ReadOnly);
+  s.SetupIniReadOnly = !attributes || (*attributes & attr::ReadOnly);
   s.LicenceAccepted = false;
   s.CustomInstallList.clear();
 

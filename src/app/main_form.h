@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/installer_context.h"
+#include "session/installer_context.h"
 #include "app/run_installer.h"
-#include "app/running_guard.h"
+#include "session/running_guard.h"
 #include "app/select_form.h"
 #include "app/startup.h"
-#include "services/enter_wizard.h"
-#include "services/lang_pick.h"
+#include "services/wizard/enter_wizard.h"
+#include "services/text/language_form.h"
 #include "ui/backdrop.h"
 
 namespace velmar {

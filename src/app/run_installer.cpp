@@ -1,14 +1,14 @@
 #include "app/run_installer.h"
 
-#include "app/installer_context.h"
+#include "session/installer_context.h"
 #include "app/main_form.h"
-#include "app/running_guard.h"
+#include "session/running_guard.h"
 #include "platform/system.h"
-#include "services/program_check.h"
-#include "services/file_utils.h"
-#include "services/path_utils.h"
-#include "services/install_log.h"
-#include "services/language.h"
+#include "services/files/program_check.h"
+#include "services/files/file_utils.h"
+#include "base/path_utils.h"
+#include "services/files/install_log.h"
+#include "services/text/language.h"
 #include "ui/host.h"
 
 namespace velmar {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/install_session.h"
+#include "session/install_session.h"
 #include "platform/services.h"
 
 namespace velmar {

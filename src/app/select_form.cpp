@@ -1,8 +1,8 @@
 #include "app/select_form.h"
 
-#include "services/file_utils.h"
-#include "services/path_utils.h"
-#include "services/language.h"
+#include "services/files/file_utils.h"
+#include "base/path_utils.h"
+#include "services/text/language.h"
 #include "ui/host.h"
 
 namespace velmar {
@@ -48,7 +48,7 @@ TSelectForm::TSelectForm(ui::Host& host) : Page(host, "TSelectForm") {
   Label1.Font = ui::Font{"Arial", 8, false, ui::colours::Grey};
 }
 
-std::string TSelectForm::VersionText(const platform::FileVersion& v) {
+std::string TSelectForm::VersionText(const VersionNumbers& v) {
   return std::to_string(v.major) + "." + PadNumber(v.minor, 2, '0') + "." + PadNumber(v.release, 3, '0');
 }
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/install_session.h"
+#include "session/install_session.h"
 #include "ui/controls.h"
 #include "ui/page.h"
 
@@ -47,7 +47,7 @@ class TSelectForm : public ui::Page {
 
   int Selected() const { return selected_; }
   // "3.04.010" for version 3.4.10.
-  static std::string VersionText(const platform::FileVersion& version);
+  static std::string VersionText(const VersionNumbers& version);
 
  private:
   std::array<ui::RadioButton*, 7> Buttons() {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/install_record.h"
-#include "services/errors.h"
-#include "services/file_utils.h"
-#include "services/path_utils.h"
-#include "services/ini_file.h"
-#include "services/language.h"
+#include "session/install_record.h"
+#include "base/errors.h"
+#include "services/files/file_utils.h"
+#include "base/path_utils.h"
+#include "services/files/ini_file.h"
+#include "services/text/language.h"
 #include "services/zip/unzipper.h"
 
 namespace velmar {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/install_session.h"
+#include "session/install_session.h"
 #include "platform/files.h"
 
 namespace velmar {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "app/run_installer.h"
-#include "services/errors.h"
+#include "base/errors.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
 

@@ -2,14 +2,10 @@
 // Local time as the operating system's time zone rules give it. Zip archives
 // keep most item times as a local date and time without a zone.
 
-#include "platform/files.h"
+#include "base/file_types.h"
+#include "base/timestamp.h"
 
 namespace velmar::platform {
-
-struct LocalDateTime {
-  int year = 1601, month = 1, day = 1;  // month and day from 1
-  int hour = 0, minute = 0, second = 0;
-};
 
 // The instant at which the local clock showed `local`; the fields must be in
 // their ranges (month 1..12, day valid for the month, hour 0..23 ...).

@@ -1,15 +1,17 @@
 #include "platform/file_contents.h"
 
+#include "base/errors.h"
+
 namespace velmar::platform {
 
 std::optional<std::string> ReadFileContents(FileSystem& fs, const std::string& path, size_t maxSize) {
   auto file = fs.openRead(path);
   if (!file) return std::nullopt;
   std::string content;
-  char buffer[16384];
-  while (true) {
+  char buffer[64 * 1024];
+  for (;;) {
     const int64_t got = file->read(buffer, sizeof buffer);
-    if (got < 0 || content.size() + static_cast<size_t>(got) > maxSize) {
+    if (got < 0 || static_cast<size_t>(got) > maxSize - content.size()) {
       file->close();
       return std::nullopt;
     }
@@ -20,16 +22,44 @@ std::optional<std::string> ReadFileContents(FileSystem& fs, const std::string& p
   return content;
 }
 
-bool ReplaceFileContents(FileSystem& fs, const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".new";
-  auto file = fs.create(temporary);
-  if (!file) return false;
-  const bool written = bytes.empty() || file->write(bytes.data(), bytes.size()) == static_cast<int64_t>(bytes.size());
-  if (!file->close() || !written || !fs.replaceFile(temporary, path)) {
+std::string ReadFileContentsOrRaise(FileSystem& fs, const std::string& path) {
+  auto content = ReadFileContents(fs, path);
+  if (!content) throw InstallerError("Cannot read \"" + path + "\"");
+  return std::move(*content);
+}
+
+namespace {
+
+// Empty when the file was replaced, otherwise why not.
+std::string Replace(FileSystem& fs, const std::string& path, std::string_view bytes) {
+  const std::string temporary = path + ".~tmp";
+  const std::optional<uint32_t> old = fs.attributes(path);
+  auto out = fs.create(temporary);
+  if (!out) return "no file can be created in its folder";
+  const bool written = bytes.empty() || out->write(bytes.data(), bytes.size()) == static_cast<int64_t>(bytes.size());
+  const bool closed = out->close();
+  out.reset();
+  if (!written || !closed) {
     fs.deleteFile(temporary);
-    return false;
+    return "the disk is full or cannot be written";
   }
-  return true;
+  if (old && (*old & (attr::Hidden | attr::System))) fs.setAttributes(temporary, *old | attr::Archive);
+  if (!fs.replaceFile(temporary, path)) {
+    fs.deleteFile(temporary);
+    return "the file cannot be replaced";
+  }
+  return {};
+}
+
+}  // namespace
+
+bool ReplaceFileContents(FileSystem& fs, const std::string& path, std::string_view bytes) {
+  return Replace(fs, path, bytes).empty();
+}
+
+void ReplaceFileContentsOrRaise(FileSystem& fs, const std::string& path, std::string_view bytes) {
+  if (const std::string why = Replace(fs, path, bytes); !why.empty())
+    throw InstallerError("Unable to write to " + path + ": " + why);
 }
 
 }  // namespace velmar::platform

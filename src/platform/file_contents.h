@@ -1,19 +1,31 @@
 #pragma once
-// Whole small files through the file system seam.
+// Whole files through the file system seam: the one way to read a file at
+// once and the one way to replace a file safely.
 
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/files.h"
 
 namespace velmar::platform {
 
-// Nothing when the file cannot be read or is larger than maxSize bytes.
-std::optional<std::string> ReadFileContents(FileSystem& fs, const std::string& path, size_t maxSize);
+constexpr size_t AnySize = std::numeric_limits<size_t>::max();
 
-// Writes a temporary file beside the target and renames it over the target,
-// so the target is never left half written; false when that failed.
-bool ReplaceFileContents(FileSystem& fs, const std::string& path, const std::string& bytes);
+// Nothing when the file cannot be opened or read, or is larger than maxSize bytes.
+std::optional<std::string> ReadFileContents(FileSystem& fs, const std::string& path, size_t maxSize = AnySize);
+// The same, raising InstallerError "Cannot read "PATH"" when it fails.
+std::string ReadFileContentsOrRaise(FileSystem& fs, const std::string& path);
+
+// Writes a temporary file beside the target (PATH.~tmp) and renames it over the
+// target, so the target is never left half written. The new file keeps the
+// hidden and system marks of the one it replaces. False when that failed; the
+// target is then as it was and no temporary file is left.
+bool ReplaceFileContents(FileSystem& fs, const std::string& path, std::string_view bytes);
+// The same, raising InstallerError "Unable to write to PATH: WHY" when it fails.
+void ReplaceFileContentsOrRaise(FileSystem& fs, const std::string& path, std::string_view bytes);
 
 }  // namespace velmar::platform

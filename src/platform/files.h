@@ -9,38 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "base/byte_stream.h"
+#include "base/file_types.h"
+
 namespace velmar::platform {
 
-// Windows file attribute bits; stored files and the product's programs use them.
-namespace attr {
-constexpr uint32_t ReadOnly = 1;
-constexpr uint32_t Hidden = 2;
-constexpr uint32_t System = 4;
-constexpr uint32_t VolumeLabel = 8;
-constexpr uint32_t Folder = 16;
-constexpr uint32_t Archive = 32;
-}  // namespace attr
-
 enum class DriveType { Unknown, NoRoot, Removable, Fixed, Remote, CdRom, RamDisk };
-
-// 100-nanosecond intervals since 1601-01-01 UTC, the way Windows keeps file times.
-using FileTime = int64_t;
-
-struct FileTimes {
-  FileTime creation = 0;
-  FileTime lastAccess = 0;
-  FileTime lastWrite = 0;
-};
 
 struct DirEntry {
   std::string name;  // the name only, no folder
   uint32_t attributes = 0;
   uint64_t size = 0;
   FileTimes times;
-};
-
-struct FileVersion {
-  uint16_t major = 0, minor = 0, release = 0, build = 0;
 };
 
 // Windows system error codes that callers may see (DeleteFileForced returns them).
@@ -52,15 +32,10 @@ constexpr int SharingViolation = 32;
 constexpr int DiskFull = 112;
 }  // namespace error
 
-class OpenFile {
+class OpenFile : public ByteStream {
  public:
-  virtual ~OpenFile() = default;
-  // Bytes read (0 at the end), or -1 when the read failed.
-  virtual int64_t read(void* buffer, size_t size) = 0;
   // Bytes written (fewer than asked when the disk is full), or -1 on failure.
   virtual int64_t write(const void* data, size_t size) = 0;
-  virtual bool seek(uint64_t offset) = 0;
-  virtual std::optional<uint64_t> size() = 0;
   // Flushes and closes; false when buffered data could not be written.
   virtual bool close() = 0;
 };
@@ -73,7 +48,7 @@ class FileSystem {
   // every attribute kind, "." and ".." included where the system gives them
   // (every folder but a drive's root), first, then the other names in the
   // order NTFS lists a folder (names compared upper-cased). Wildcards follow
-  // MatchesWildcard (platform/wildcard.h) on every port. Nothing found, or a
+  // MatchesWildcard (base/wildcard.h) on every port. Nothing found, or a
   // missing folder, gives an empty list.
   virtual std::vector<DirEntry> find(const std::string& pattern) = 0;
 
@@ -115,7 +90,7 @@ class FileSystem {
   virtual std::string systemFolder() = 0;
 
   // The fixed file version of a program's version resource; nullopt when it has none.
-  virtual std::optional<FileVersion> fileVersion(const std::string& path) = 0;
+  virtual std::optional<VersionNumbers> fileVersion(const std::string& path) = 0;
 };
 
 }  // namespace velmar::platform

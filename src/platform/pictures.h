@@ -2,28 +2,15 @@
 // Pictures: the backdrop's corner pictures (.BMP and .JPG files) and the
 // program's built-in bitmaps, decoded into plain pixels for the UI host.
 
-#include <array>
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "formats/picture.h"
 #include "platform/files.h"
 
 namespace velmar::platform {
-
-struct Picture {
-  int width = 0, height = 0;
-  // Rows from top to bottom, four bytes a pixel: red, green, blue, alpha.
-  std::vector<uint8_t> rgba;
-
-  std::array<uint8_t, 4> pixel(int x, int y) const {
-    const uint8_t* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
-    return {p[0], p[1], p[2], p[3]};
-  }
-};
 
 class Pictures {
  public:

@@ -5,18 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "formats/shell_link.h"
+
 namespace velmar::platform {
-
-struct ShortcutProperties {
-  std::string target;         // the file the shortcut leads to
-  std::string workingFolder;  // folder the target starts in
-  std::string description;
-  std::string arguments;
-  std::string iconPath;  // empty: the target's own icon
-  int iconIndex = 0;
-
-  bool operator==(const ShortcutProperties&) const = default;
-};
 
 class Shortcuts {
  public:

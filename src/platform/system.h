@@ -3,13 +3,10 @@
 
 #include <string>
 
+#include "base/timestamp.h"
 #include "platform/files.h"
 
 namespace velmar::platform {
-
-struct LocalDateTime {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-};
 
 class SystemInfo {
  public:
@@ -18,7 +15,7 @@ class SystemInfo {
   virtual std::string programPath() = 0;
   // The running program's version: its version resource on Windows, the
   // build's version where programs carry none.
-  virtual FileVersion programVersion() = 0;
+  virtual VersionNumbers programVersion() = 0;
   // The primary language id of the user's Windows language (7 German, 9 English,
   // 12 French, 21 Polish, ...).
   virtual int primaryLanguage() = 0;

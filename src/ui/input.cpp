@@ -1,6 +1,6 @@
 #include "ui/input.h"
 
-#include "services/codepage.h"
+#include "base/codepage.h"
 #include "ui/page.h"
 
 namespace velmar::ui {

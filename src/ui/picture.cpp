@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "services/picture_header.h"
+#include "formats/picture_header.h"
 
 namespace velmar::ui {
 namespace {

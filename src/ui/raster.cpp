@@ -5,12 +5,12 @@
 namespace velmar::ui {
 namespace {
 
-Colour PixelColour(const platform::Picture& picture, int x, int y) {
+Colour PixelColour(const velmar::Picture& picture, int x, int y) {
   auto p = picture.pixel(x, y);
   return {p[0], p[1], p[2]};
 }
 
-void SetPixel(platform::Picture& picture, int x, int y, Colour colour) {
+void SetPixel(velmar::Picture& picture, int x, int y, Colour colour) {
   uint8_t* p = &picture.rgba[(size_t(y) * size_t(picture.width) + size_t(x)) * 4];
   p[0] = colour.red;
   p[1] = colour.green;
@@ -30,12 +30,12 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
 
 }  // namespace
 
-Colour BottomLeftColour(const platform::Picture& picture) {
+Colour BottomLeftColour(const velmar::Picture& picture) {
   if (picture.width <= 0 || picture.height <= 0) return colours::Black;
   return PixelColour(picture, 0, picture.height - 1);
 }
 
-void DrawPicture(PixelView target, const platform::Picture& picture, Rect dest, std::optional<Colour> transparent) {
+void DrawPicture(PixelView target, const velmar::Picture& picture, Rect dest, std::optional<Colour> transparent) {
   if (picture.width <= 0 || picture.height <= 0 || dest.width <= 0 || dest.height <= 0) return;
   int x0 = std::max(dest.left, 0), x1 = std::min(dest.right(), target.width);
   int y0 = std::max(dest.top, 0), y1 = std::min(dest.bottom(), target.height);
@@ -54,8 +54,8 @@ void DrawPicture(PixelView target, const platform::Picture& picture, Rect dest, 
   }
 }
 
-platform::Picture GreyedGlyph(const platform::Picture& glyph, Colour transparent, Colour shadow, Colour highlight) {
-  platform::Picture out;
+velmar::Picture GreyedGlyph(const velmar::Picture& glyph, Colour transparent, Colour shadow, Colour highlight) {
+  velmar::Picture out;
   out.width = glyph.width;
   out.height = glyph.height;
   out.rgba.resize(glyph.rgba.size());

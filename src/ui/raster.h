@@ -22,17 +22,17 @@ struct PixelView {
 
 // The colour bitmap buttons and image strips mark as transparent: the
 // bottom-left pixel's. Black for an empty picture.
-Colour BottomLeftColour(const platform::Picture& picture);
+Colour BottomLeftColour(const velmar::Picture& picture);
 
 // Draws the picture into dest, scaled (nearest pixel) when dest has another
 // size, leaving out the pixels of the transparent colour; clipped to the view.
-void DrawPicture(PixelView target, const platform::Picture& picture, Rect dest,
+void DrawPicture(PixelView target, const velmar::Picture& picture, Rect dest,
                  std::optional<Colour> transparent = std::nullopt);
 
 // The glyph of a disabled button, drawn as engraved: every pixel of the glyph
 // that is not transparent and not light becomes the shadow colour, with the
 // highlight colour one pixel below and to the right; all else is transparent.
-platform::Picture GreyedGlyph(const platform::Picture& glyph, Colour transparent, Colour shadow, Colour highlight);
+velmar::Picture GreyedGlyph(const velmar::Picture& glyph, Colour transparent, Colour shadow, Colour highlight);
 
 // A 24-bit BMP file of rows in the PixelView layout.
 std::vector<uint8_t> EncodeBmp(int width, int height, const uint8_t* bgra);

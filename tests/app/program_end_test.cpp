@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/install_record.h"
-#include "services/language.h"
+#include "session/install_record.h"
+#include "services/text/language.h"
 #include "support/installer_fixture.h"
 
 namespace velmar {

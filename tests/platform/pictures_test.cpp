@@ -9,8 +9,8 @@
 
 #include "platform/kravocr_jpeg.h"
 #include "resources/builtin_bitmap_files.h"
-#include "resources/builtin_bitmaps.h"
-#include "services/bmp_format.h"
+#include "ui/builtin_bitmaps.h"
+#include "formats/bmp_format.h"
 #include "support/temp_drive.h"
 
 namespace velmar {

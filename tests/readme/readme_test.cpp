@@ -1,11 +1,11 @@
 // F6 and F7: which readme the viewer shows, the viewer itself, and the
 // utilities folder in the explorer.
 
-#include "readme/readme_form.h"
+#include "readme/readme_view_form.h"
 
 #include <gtest/gtest.h>
 
-#include "app/running_guard.h"
+#include "session/running_guard.h"
 #include "support/installer_fixture.h"
 
 namespace velmar {

@@ -130,7 +130,7 @@ bool FailingFiles::setCurrentFolder(const std::string& path) {
   return !fails(FileOp::SetCurrentFolder, path) && inner_.setCurrentFolder(path);
 }
 
-std::optional<FileVersion> FailingFiles::fileVersion(const std::string& path) {
+std::optional<VersionNumbers> FailingFiles::fileVersion(const std::string& path) {
   if (fails(FileOp::FileVersion, path)) return std::nullopt;
   return inner_.fileVersion(path);
 }

@@ -54,8 +54,8 @@ class FailingFiles : public platform::FileSystem {
   std::vector<platform::DirEntry> find(const std::string& pattern) override;
   std::optional<uint32_t> attributes(const std::string& path) override;
   bool setAttributes(const std::string& path, uint32_t attributes) override;
-  std::optional<platform::FileTimes> fileTimes(const std::string& path) override;
-  bool setFileTimes(const std::string& path, const platform::FileTimes& times) override;
+  std::optional<FileTimes> fileTimes(const std::string& path) override;
+  bool setFileTimes(const std::string& path, const FileTimes& times) override;
   std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::OpenFile> create(const std::string& path) override;
   std::unique_ptr<platform::OpenFile> openAppend(const std::string& path) override;
@@ -68,7 +68,7 @@ class FailingFiles : public platform::FileSystem {
   platform::DriveType driveType(const std::string& root) override { return inner_.driveType(root); }
   std::string windowsFolder() override { return inner_.windowsFolder(); }
   std::string systemFolder() override { return inner_.systemFolder(); }
-  std::optional<platform::FileVersion> fileVersion(const std::string& path) override;
+  std::optional<VersionNumbers> fileVersion(const std::string& path) override;
 
  private:
   struct ActiveRule {

@@ -6,12 +6,12 @@
 
 #include "app/run_installer.h"
 #include "app/unattended.h"
-#include "services/file_utils.h"
-#include "services/ini_file.h"
-#include "services/language_compiler.h"
-#include "services/language_source.h"
-#include "services/path_utils.h"
-#include "services/pe_checksum.h"
+#include "services/files/file_utils.h"
+#include "services/files/ini_file.h"
+#include "common/language_compiler.h"
+#include "common/language_source.h"
+#include "base/path_utils.h"
+#include "formats/pe_checksum.h"
 #include "support/child_modes.h"
 #include "support/pe_image.h"
 
@@ -143,11 +143,11 @@ bool InstallerFixture::Exists(const std::string& path) { return files.attributes
 
 void InstallerFixture::SetReadOnly(const std::string& path, bool readOnly) {
   const uint32_t now = files.attributes(path).value_or(0);
-  files.setAttributes(path, readOnly ? (now | platform::attr::ReadOnly) : (now & ~platform::attr::ReadOnly));
+  files.setAttributes(path, readOnly ? (now | attr::ReadOnly) : (now & ~attr::ReadOnly));
 }
 
 void InstallerFixture::SetHidden(const std::string& path) {
-  files.setAttributes(path, files.attributes(path).value_or(0) | platform::attr::Hidden);
+  files.setAttributes(path, files.attributes(path).value_or(0) | attr::Hidden);
 }
 
 std::string InstallerFixture::IniValue(const std::string& path, std::string_view section, std::string_view key) {
@@ -193,7 +193,7 @@ void InstallerFixture::WritePatchArchive(std::string_view name, const std::vecto
   WriteZip("Patch\\" + std::string(name), OrOneFile(entries));
 }
 
-void InstallerFixture::WriteProgram(const platform::FileVersion& version) {
+void InstallerFixture::WriteProgram(const VersionNumbers& version) {
   const std::string image = BuildVersionedPeImage({.fileVersion = version});
   std::vector<uint8_t> bytes(image.begin(), image.end());
   if (!StampPeChecksum(bytes)) throw std::runtime_error("the program image is no Windows program");

@@ -27,7 +27,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/install_session.h"
+#include "session/install_session.h"
 #include "platform/mutexes.h"
 #include "platform/processes.h"
 #include "platform/services.h"
@@ -48,18 +48,18 @@ class FixedSystemInfo : public platform::SystemInfo {
   std::string ProgramPath;
   int PrimaryLanguage = 9;  // English
   bool NtFamily = true;
-  platform::LocalDateTime Now{2026, 12, 5, 11, 24, 29};
+  LocalDateTime Now{2026, 12, 5, 11, 24, 29};
 
   // Where the program file is read for its version, as on Windows.
   platform::FileSystem* Files = nullptr;
 
   std::string programPath() override { return ProgramPath; }
-  platform::FileVersion programVersion() override {
-    return Files ? Files->fileVersion(ProgramPath).value_or(platform::FileVersion{}) : platform::FileVersion{};
+  VersionNumbers programVersion() override {
+    return Files ? Files->fileVersion(ProgramPath).value_or(VersionNumbers{}) : VersionNumbers{};
   }
   int primaryLanguage() override { return PrimaryLanguage; }
   bool isNtFamily() override { return NtFamily; }
-  platform::LocalDateTime now() override { return Now; }
+  LocalDateTime now() override { return Now; }
 };
 
 // A taskbar that is there and says what was done to it.
@@ -215,7 +215,7 @@ class InstallerFixture {
   // Setup.exe as a Windows program with this version and a valid checksum;
   // without it the medium holds a file that is no Windows program, as the
   // native build's program is.
-  void WriteProgram(const platform::FileVersion& version);
+  void WriteProgram(const VersionNumbers& version);
   // The bytes Setup.exe gets when a run starts (written when they differ).
   const std::string& ProgramBytes() const { return programBytes_; }
   void SetProgramBytes(std::string bytes) { programBytes_ = std::move(bytes); }

@@ -4,8 +4,8 @@
 
 #include "platform/system_host.h"
 #include "platform/taskbar_host.h"
-#include "services/language_compiler.h"
-#include "services/language_source.h"
+#include "common/language_compiler.h"
+#include "common/language_source.h"
 
 namespace velmar::test {
 

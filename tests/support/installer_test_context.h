@@ -11,11 +11,11 @@
 
 #include <memory>
 
-#include "app/installer_context.h"
+#include "session/installer_context.h"
 #include "platform/system.h"
 #include "platform/taskbar.h"
-#include "services/install_log.h"
-#include "services/language.h"
+#include "services/files/install_log.h"
+#include "services/text/language.h"
 #include "support/recording_processes.h"
 #include "support/shell_ports.h"
 #include "support/temp_drive.h"

@@ -26,11 +26,11 @@ class MemoryFileSystem : public platform::FileSystem {
   std::vector<platform::DirEntry> find(const std::string&) override { return {}; }
   std::optional<uint32_t> attributes(const std::string& path) override {
     if (!get(path)) return std::nullopt;
-    return platform::attr::Archive;
+    return attr::Archive;
   }
   bool setAttributes(const std::string&, uint32_t) override { return false; }
-  std::optional<platform::FileTimes> fileTimes(const std::string&) override { return std::nullopt; }
-  bool setFileTimes(const std::string&, const platform::FileTimes&) override { return false; }
+  std::optional<FileTimes> fileTimes(const std::string&) override { return std::nullopt; }
+  bool setFileTimes(const std::string&, const FileTimes&) override { return false; }
 
   std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override {
     auto* data = get(path);
@@ -65,7 +65,7 @@ class MemoryFileSystem : public platform::FileSystem {
   platform::DriveType driveType(const std::string&) override { return platform::DriveType::Fixed; }
   std::string windowsFolder() override { return "C:\\WINDOWS"; }
   std::string systemFolder() override { return "C:\\WINDOWS\\system32"; }
-  std::optional<platform::FileVersion> fileVersion(const std::string&) override { return std::nullopt; }
+  std::optional<VersionNumbers> fileVersion(const std::string&) override { return std::nullopt; }
 
  private:
   class Reader : public platform::OpenFile {

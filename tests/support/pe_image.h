@@ -13,7 +13,7 @@
 namespace velmar::test {
 
 struct PeImageOptions {
-  platform::FileVersion fileVersion;
+  VersionNumbers fileVersion;
   bool pe32Plus = true;  // 64-bit optional header; false gives the 32-bit one
 };
 

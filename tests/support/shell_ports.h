@@ -22,7 +22,7 @@ inline void PrintTo(const ShortcutProperties& p, std::ostream* os) {
 
 namespace velmar::test {
 
-inline platform::ShortcutProperties Shortcut(std::string target, std::string folder, std::string description,
+inline ShortcutProperties Shortcut(std::string target, std::string folder, std::string description,
                                              std::string arguments = "", std::string icon = "", int iconIndex = 0) {
   return {std::move(target),    std::move(folder), std::move(description),
           std::move(arguments), std::move(icon),   iconIndex};

@@ -1,5 +1,5 @@
 #pragma once
-#include "services/zip/zip_writer.h"
+#include "common/zip_writer.h"
 
 namespace velmar::test {
 using zipwrite::BuildZip;

@@ -45,8 +45,8 @@ class MemoryFileSystem : public platform::FileSystem {
   std::vector<platform::DirEntry> find(const std::string&) override { return {}; }
   std::optional<uint32_t> attributes(const std::string&) override { return std::nullopt; }
   bool setAttributes(const std::string&, uint32_t) override { return false; }
-  std::optional<platform::FileTimes> fileTimes(const std::string&) override { return std::nullopt; }
-  bool setFileTimes(const std::string&, const platform::FileTimes&) override { return false; }
+  std::optional<FileTimes> fileTimes(const std::string&) override { return std::nullopt; }
+  bool setFileTimes(const std::string&, const FileTimes&) override { return false; }
   std::unique_ptr<platform::OpenFile> create(const std::string&) override { return nullptr; }
   std::unique_ptr<platform::OpenFile> openAppend(const std::string&) override { return nullptr; }
   int deleteFile(const std::string&) override { return platform::error::AccessDenied; }
@@ -58,7 +58,7 @@ class MemoryFileSystem : public platform::FileSystem {
   platform::DriveType driveType(const std::string&) override { return platform::DriveType::Fixed; }
   std::string windowsFolder() override { return "C:\\Windows"; }
   std::string systemFolder() override { return "C:\\Windows\\System32"; }
-  std::optional<platform::FileVersion> fileVersion(const std::string&) override { return std::nullopt; }
+  std::optional<VersionNumbers> fileVersion(const std::string&) override { return std::nullopt; }
 };
 
 }  // namespace velmar::ui::testing

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "resources/builtin_bitmap_files.h"
-#include "services/bmp_format.h"
+#include "formats/bmp_format.h"
 
 namespace velmar::ui {
 namespace {
 
-platform::Picture Filled(int width, int height, Colour colour) {
-  platform::Picture picture;
+velmar::Picture Filled(int width, int height, Colour colour) {
+  velmar::Picture picture;
   picture.width = width;
   picture.height = height;
   picture.rgba.resize(size_t(width * height) * 4);
@@ -22,7 +22,7 @@ platform::Picture Filled(int width, int height, Colour colour) {
   return picture;
 }
 
-void Set(platform::Picture& picture, int x, int y, Colour colour) {
+void Set(velmar::Picture& picture, int x, int y, Colour colour) {
   uint8_t* p = &picture.rgba[size_t((y * picture.width + x) * 4)];
   p[0] = colour.red;
   p[1] = colour.green;
@@ -48,7 +48,7 @@ TEST(Raster, ButtonGlyphsAreTransparentInOlive) {
   auto glyph = DecodeBmpFile(*file);
   ASSERT_TRUE(glyph);
   EXPECT_EQ(BottomLeftColour(*glyph), Olive);
-  EXPECT_EQ(BottomLeftColour(platform::Picture{}), colours::Black);
+  EXPECT_EQ(BottomLeftColour(velmar::Picture{}), colours::Black);
 }
 
 TEST(Raster, PicturesAreClippedScaledAndLeaveOutTheTransparentColour) {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/host_files.h"
-#include "services/language_compiler.h"
+#include "common/language_compiler.h"
 
 namespace {
 

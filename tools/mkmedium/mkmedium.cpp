@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "sample_texts.h"
-#include "services/codepage.h"
-#include "services/errors.h"
-#include "services/language_compiler.h"
-#include "services/language_source.h"
-#include "services/zip/zip_writer.h"
+#include "base/codepage.h"
+#include "base/errors.h"
+#include "common/language_compiler.h"
+#include "common/language_source.h"
+#include "common/zip_writer.h"
 
 namespace fs = std::filesystem;
 using velmar::zipwrite::ZipEntry;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "services/pe_checksum.h"
+#include "formats/pe_checksum.h"
 
 namespace {
 

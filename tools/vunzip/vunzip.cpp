@@ -14,7 +14,7 @@
 #include <string>
 
 #include "platform/host_files.h"
-#include "services/errors.h"
+#include "base/errors.h"
 #include "services/zip/unzipper.h"
 
 namespace {

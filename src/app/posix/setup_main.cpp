@@ -7,7 +7,7 @@
 
 #include "app/unattended.h"
 #include "platform/host_services.h"
-#include "services/errors.h"
+#include "base/errors.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);

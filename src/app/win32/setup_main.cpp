@@ -11,7 +11,7 @@
 #include "platform/pictures.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
-#include "services/errors.h"
+#include "base/errors.h"
 #include "ui/win32/win32_host.h"
 
 #include <shellapi.h>

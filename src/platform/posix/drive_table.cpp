@@ -1,6 +1,6 @@
 #include "platform/posix/drive_table.h"
 
-#include "services/errors.h"
+#include "base/errors.h"
 
 namespace velmar::platform {
 

@@ -5,7 +5,7 @@
 
 #include <jpeglib.h>
 
-#include "services/picture_limits.h"
+#include "formats/picture_limits.h"
 
 namespace velmar::platform {
 

@@ -4,9 +4,9 @@
 #include "platform/pictures.h"
 #include "platform/posix/jpeg_posix.h"
 #include "resources/builtin_bitmap_files.h"
-#include "services/bmp_format.h"
-#include "services/picture_header.h"
-#include "services/read_whole_file.h"
+#include "formats/bmp_format.h"
+#include "formats/picture_header.h"
+#include "platform/file_contents.h"
 
 namespace velmar::platform {
 
@@ -19,11 +19,11 @@ class PosixPictures : public Pictures {
   explicit PosixPictures(FileSystem& files) : files_(files) {}
 
   std::optional<Picture> loadFile(const std::string& path) override {
-    const auto data = ReadWholeFile(files_, path, kMaxPictureFileBytes);
+    const auto data = ReadFileContents(files_, path, kMaxPictureFileBytes);
     if (!data) return std::nullopt;
-    const auto checked = CheckPictureFile(*data);
+    const auto checked = CheckPictureFile(AsBytes(*data));
     if (!checked) return std::nullopt;
-    auto picture = checked->format == PictureFormat::Bmp ? DecodeBmpFile(*data) : DecodeJpeg(*data);
+    auto picture = checked->format == PictureFormat::Bmp ? DecodeBmpFile(AsBytes(*data)) : DecodeJpeg(AsBytes(*data));
     if (picture && (picture->width != checked->width || picture->height != checked->height)) return std::nullopt;
     return picture;
   }

@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/pe_version.h"
+#include "formats/pe_version.h"
 #include "platform/posix/errno_to_windows.h"
-#include "platform/wildcard.h"
+#include "base/wildcard.h"
 
 namespace velmar::platform {
 
@@ -445,8 +445,12 @@ std::string PosixFileSystem::windowsFolder() { return windowsFolder_; }
 
 std::string PosixFileSystem::systemFolder() { return systemFolder_; }
 
-std::optional<FileVersion> PosixFileSystem::fileVersion(const std::string& path) {
-  return ReadPeFileVersion(*this, path);
+std::optional<VersionNumbers> PosixFileSystem::fileVersion(const std::string& path) {
+  auto file = openRead(path);
+  if (!file) return std::nullopt;
+  auto version = ReadPeFileVersion(*file);
+  file->close();
+  return version;
 }
 
 }  // namespace velmar::platform

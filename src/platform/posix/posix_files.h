@@ -47,7 +47,7 @@ class PosixFileSystem : public FileSystem {
   DriveType driveType(const std::string& root) override;
   std::string windowsFolder() override;
   std::string systemFolder() override;
-  std::optional<FileVersion> fileVersion(const std::string& path) override;
+  std::optional<VersionNumbers> fileVersion(const std::string& path) override;
 
  private:
   std::optional<AbsolutePath> resolve(const std::string& path) const;

@@ -1,6 +1,6 @@
 #include "platform/file_contents.h"
 #include "platform/posix/posix_shell_services.h"
-#include "platform/registry_file.h"
+#include "formats/registry_file.h"
 
 namespace velmar::platform {
 namespace {

@@ -1,6 +1,6 @@
 #include "platform/file_contents.h"
 #include "platform/posix/posix_shell_services.h"
-#include "platform/shell_link.h"
+#include "formats/shell_link.h"
 
 namespace velmar::platform {
 namespace {

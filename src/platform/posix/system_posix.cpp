@@ -27,7 +27,7 @@ class PosixSystemInfo : public SystemInfo {
     const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
     return HostPathToWindows(n > 0 ? buffer.substr(0, static_cast<size_t>(n)) : std::string());
   }
-  FileVersion programVersion() override {
+  VersionNumbers programVersion() override {
     return {VELMAR_VERSION_MAJOR, VELMAR_VERSION_MINOR, VELMAR_VERSION_PATCH, 0};
   }
   int primaryLanguage() override {

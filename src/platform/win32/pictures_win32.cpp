@@ -6,9 +6,9 @@
 
 #include <wincodec.h>
 
-#include "services/bmp_format.h"
-#include "services/picture_header.h"
-#include "services/read_whole_file.h"
+#include "formats/bmp_format.h"
+#include "formats/picture_header.h"
+#include "platform/file_contents.h"
 
 namespace velmar::platform {
 
@@ -48,7 +48,7 @@ class ComScope {
 // Decodes from memory. The file was read (and checked) through the file
 // system seam, so a path means the same on both ports and a cut-off file never
 // reaches the system decoder.
-std::optional<Picture> DecodeWithWic(const std::vector<uint8_t>& data, int width, int height) {
+std::optional<Picture> DecodeWithWic(std::span<const uint8_t> data, int width, int height) {
   ComScope com;
   ComPtr<IWICImagingFactory> factory;
   ComPtr<IWICStream> stream;
@@ -84,11 +84,11 @@ class Win32Pictures : public Pictures {
   explicit Win32Pictures(FileSystem& files) : files_(files) {}
 
   std::optional<Picture> loadFile(const std::string& path) override {
-    const auto data = ReadWholeFile(files_, path, kMaxPictureFileBytes);
+    const auto data = ReadFileContents(files_, path, kMaxPictureFileBytes);
     if (!data) return std::nullopt;
-    const auto checked = CheckPictureFile(*data);
+    const auto checked = CheckPictureFile(AsBytes(*data));
     if (!checked) return std::nullopt;
-    return DecodeWithWic(*data, checked->width, checked->height);
+    return DecodeWithWic(AsBytes(*data), checked->width, checked->height);
   }
 
   // A bitmap resource is a DIB: decoded by the same code as .BMP files, so both

@@ -17,8 +17,8 @@ class Win32SystemInfo : public SystemInfo {
       buffer.resize(buffer.size() * 2);
     }
   }
-  FileVersion programVersion() override {
-    return files_->fileVersion(programPath()).value_or(FileVersion{});
+  VersionNumbers programVersion() override {
+    return files_->fileVersion(programPath()).value_or(VersionNumbers{});
   }
   int primaryLanguage() override { return PRIMARYLANGID(GetUserDefaultLangID()); }
   bool isNtFamily() override { return true; }  // 64-bit Windows is always of the NT family

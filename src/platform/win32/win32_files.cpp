@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/wildcard.h"
+#include "base/wildcard.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
 
@@ -263,7 +263,7 @@ std::string Win32FileSystem::windowsFolder() { return FromBuffer(&GetWindowsDire
 
 std::string Win32FileSystem::systemFolder() { return FromBuffer(&GetSystemDirectoryW); }
 
-std::optional<FileVersion> Win32FileSystem::fileVersion(const std::string& path) {
+std::optional<VersionNumbers> Win32FileSystem::fileVersion(const std::string& path) {
   std::wstring wide = Widen(path);
   DWORD ignored = 0;
   DWORD size = GetFileVersionInfoSizeW(wide.c_str(), &ignored);
@@ -275,7 +275,7 @@ std::optional<FileVersion> Win32FileSystem::fileVersion(const std::string& path)
   if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info ||
       length < sizeof(VS_FIXEDFILEINFO) || info->dwSignature != 0xFEEF04BD)
     return std::nullopt;
-  return FileVersion{HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS), HIWORD(info->dwFileVersionLS),
+  return VersionNumbers{HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS), HIWORD(info->dwFileVersionLS),
                      LOWORD(info->dwFileVersionLS)};
 }
 

@@ -24,7 +24,7 @@ class Win32FileSystem : public FileSystem {
   DriveType driveType(const std::string& root) override;
   std::string windowsFolder() override;
   std::string systemFolder() override;
-  std::optional<FileVersion> fileVersion(const std::string& path) override;
+  std::optional<VersionNumbers> fileVersion(const std::string& path) override;
 };
 
 }  // namespace velmar::platform

@@ -3,16 +3,26 @@
 #include <set>
 
 #include "platform/clock.h"
-#include "platform/wildcard.h"
-#include "services/codepage.h"
-#include "services/errors.h"
-#include "services/zip/zip_directory.h"
-#include "services/zip/zip_item_reader.h"
-#include "services/zip/zip_names.h"
+#include "base/wildcard.h"
+#include "base/codepage.h"
+#include "base/errors.h"
+#include "formats/zip/zip_directory.h"
+#include "formats/zip/zip_item_reader.h"
+#include "formats/zip/zip_names.h"
 #include "services/zip/zip_target.h"
-#include "services/zip/zip_time.h"
+#include "formats/zip/zip_time.h"
 
 namespace velmar {
+namespace {
+
+// The exact UTC time of an extra field, else the item's MS-DOS date and time
+// on this machine's clock.
+FileTime ItemWriteTime(const TAbArchiveItem& item) {
+  if (item.LastWriteTime) return *item.LastWriteTime;
+  return platform::LocalTimeToFileTime(DosDateTimeToLocal(item.LastModFileDate, item.LastModFileTime));
+}
+
+}  // namespace
 
 // One extraction or test over the items matching a mask.
 class TAbUnZipper::Run {
@@ -71,7 +81,7 @@ class TAbUnZipper::Run {
     std::optional<uint32_t> existing;
     if (!fresh) existing = files_.attributes(target);
     if (existing) {
-      if (*existing & platform::attr::Folder) return fail(item, TAbErrorClass::ecAbbrevia, zip_error::NotAFolder);
+      if (*existing & attr::Folder) return fail(item, TAbErrorClass::ecAbbrevia, zip_error::NotAFolder);
       if (owner_.OnConfirmOverwrite) {
         std::string name = target;
         bool confirm = true;
@@ -89,7 +99,7 @@ class TAbUnZipper::Run {
   static std::string UpperName(std::string_view name) {
     std::string upper;
     upper.reserve(name.size());
-    for (size_t pos = 0; pos < name.size();) AppendUtf8(upper, platform::UpperCodePoint(NextCodePoint(name, pos)));
+    for (size_t pos = 0; pos < name.size();) AppendUtf8(upper, UpperCodePoint(NextCodePoint(name, pos)));
     return upper;
   }
 
@@ -161,7 +171,7 @@ class TAbUnZipper::Run {
   FolderMaker folders_;
   std::set<std::string> written_;  // targets of this run, upper-cased
   ZipItemReader reader_;
-  platform::FileTime now_;
+  FileTime now_;
   std::string base_;
   uint64_t total_ = 0, done_ = 0, itemDone_ = 0;
   int lastPercent_ = 0;
@@ -182,7 +192,7 @@ void TAbUnZipper::SetFileName(const std::string& path) {
 
   auto attributes = files_.attributes(path);
   if (!attributes) throw InstallerError("The zip archive \"" + path + "\" does not exist.");
-  if (*attributes & platform::attr::Folder) throw InstallerError("The zip archive \"" + path + "\" is a folder.");
+  if (*attributes & attr::Folder) throw InstallerError("The zip archive \"" + path + "\" is a folder.");
   auto archive = files_.openRead(path);
   if (!archive) throw InstallerError("The zip archive \"" + path + "\" cannot be opened.");
   ZipDirectory directory = ReadZipDirectory(*archive, path);

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "services/zip/zip_errors.h"
-#include "services/zip/zip_item.h"
+#include "formats/zip/zip_errors.h"
+#include "formats/zip/zip_item.h"
 
 namespace velmar {
 

@@ -11,7 +11,7 @@ FolderMaker::Result FolderMaker::ensure(const std::string& folder) {
   while (!path.empty() && path.back() != ':' && !known_.count(path)) {
     auto attributes = files_.attributes(path);
     if (attributes) {
-      if (!(*attributes & platform::attr::Folder)) return Blocked;
+      if (!(*attributes & attr::Folder)) return Blocked;
       known_.insert(path);
       break;
     }
@@ -47,8 +47,8 @@ bool TargetFile::write(const void* data, size_t size) {
   return file_ && file_->write(data, size) == int64_t(size);
 }
 
-TargetFile::Result TargetFile::commit(const platform::FileTimes& times, uint32_t attributes) {
-  using namespace platform::attr;
+TargetFile::Result TargetFile::commit(const FileTimes& times, uint32_t attributes) {
+  using namespace attr;
   bool closed = file_->close();
   file_.reset();
   if (!closed) return WriteFailed;

@@ -52,7 +52,7 @@ class TargetFile {
   // (read-only, hidden, system; archive is always set). A read-only file to
   // replace (its overwrite was confirmed) loses that bit first, and gets it
   // back when it cannot be replaced.
-  Result commit(const platform::FileTimes& times, uint32_t attributes);
+  Result commit(const FileTimes& times, uint32_t attributes);
   // Removes what was written, if anything.
   void discard();
 

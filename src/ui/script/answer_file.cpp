@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "platform/files.h"
-#include "services/codepage.h"
-#include "services/errors.h"
+#include "platform/file_contents.h"
+#include "base/codepage.h"
+#include "base/errors.h"
 #include "ui/caption.h"
 
 namespace velmar::ui::script {
@@ -181,18 +181,7 @@ Script ParseAnswerFile(std::string_view text, std::string_view source) {
 }
 
 Script ReadAnswerFile(platform::FileSystem& files, const std::string& path) {
-  auto file = files.openRead(path);
-  if (!file) throw InstallerError("Cannot open the answer file " + path);
-  std::string text;
-  char buffer[4096];
-  for (;;) {
-    int64_t got = file->read(buffer, sizeof buffer);
-    if (got < 0) throw InstallerError("Cannot read the answer file " + path);
-    if (got == 0) break;
-    text.append(buffer, size_t(got));
-  }
-  file->close();
-  return ParseAnswerFile(text, "Answer file " + path);
+  return ParseAnswerFile(platform::ReadFileContentsOrRaise(files, path), "Answer file " + path);
 }
 
 }  // namespace velmar::ui::script

@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "ui/host.h"
-#include "ui/script/player.h"
+#include "ui/script/script_player.h"
 #include "ui/script/script.h"
 
 namespace velmar::ui::script {

@@ -13,7 +13,7 @@ COLORREF ToColorRef(Colour colour) { return RGB(colour.red, colour.green, colour
 
 Colour FromColorRef(COLORREF colour) { return {GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
 
-HBITMAP MakeBitmap(const platform::Picture& picture) {
+HBITMAP MakeBitmap(const velmar::Picture& picture) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = picture.width;
@@ -71,33 +71,33 @@ HFONT GdiCache::Font(const ui::Font& font) {
   return made;
 }
 
-const platform::Picture* GdiCache::Load(bool file, const std::string& name) {
+const velmar::Picture* GdiCache::Load(bool file, const std::string& name) {
   auto key = std::make_pair(file, name);
   auto found = pictures_by_name_.find(key);
   if (found != pictures_by_name_.end()) return found->second.get();
   auto loaded = file ? pictures_.loadFile(name) : pictures_.loadBuiltin(name);
   auto& slot = pictures_by_name_[key];
-  if (loaded) slot = std::make_unique<platform::Picture>(std::move(*loaded));
+  if (loaded) slot = std::make_unique<velmar::Picture>(std::move(*loaded));
   return slot.get();
 }
 
-const platform::Picture* GdiCache::Picture(const ui::Picture& picture) {
+const velmar::Picture* GdiCache::Picture(const ui::Picture& picture) {
   if (picture.Empty()) return nullptr;
   return Load(picture.Source == PictureSource::File, picture.Name);
 }
 
-const platform::Picture* GdiCache::BuiltIn(std::string_view name) {
+const velmar::Picture* GdiCache::BuiltIn(std::string_view name) {
   if (name.empty()) return nullptr;
   return Load(false, std::string(name));
 }
 
-const platform::Picture* GdiCache::Greyed(std::string_view name) {
+const velmar::Picture* GdiCache::Greyed(std::string_view name) {
   std::string key(name);
   auto found = greyed_.find(key);
   if (found != greyed_.end()) return found->second.get();
   auto& slot = greyed_[key];
-  if (const platform::Picture* glyph = BuiltIn(name))
-    slot = std::make_unique<platform::Picture>(GreyedGlyph(*glyph, BottomLeftColour(*glyph),
+  if (const velmar::Picture* glyph = BuiltIn(name))
+    slot = std::make_unique<velmar::Picture>(GreyedGlyph(*glyph, BottomLeftColour(*glyph),
                                                            FromColorRef(GetSysColor(COLOR_BTNSHADOW)),
                                                            FromColorRef(GetSysColor(COLOR_BTNHIGHLIGHT))));
   return slot.get();
@@ -108,7 +108,7 @@ HIMAGELIST GdiCache::ImageStrip(std::string_view name) {
   auto found = strips_.find(key);
   if (found != strips_.end()) return found->second;
   HIMAGELIST list = nullptr;
-  if (const platform::Picture* strip = BuiltIn(name); strip && strip->height > 0) {
+  if (const velmar::Picture* strip = BuiltIn(name); strip && strip->height > 0) {
     int side = strip->height;
     list = ImageList_Create(side, side, ILC_COLOR24 | ILC_MASK, strip->width / side, 1);
     if (HBITMAP bitmap = MakeBitmap(*strip); list && bitmap) {

@@ -28,27 +28,27 @@ class GdiCache {
   int Dpi() const { return dpi_; }
   HFONT Font(const ui::Font& font);
   // The picture of an image control, or nullptr when it cannot be loaded.
-  const platform::Picture* Picture(const ui::Picture& picture);
-  const platform::Picture* BuiltIn(std::string_view name);
+  const velmar::Picture* Picture(const ui::Picture& picture);
+  const velmar::Picture* BuiltIn(std::string_view name);
   // A built-in glyph as a disabled button shows it; nullptr for an unknown name.
-  const platform::Picture* Greyed(std::string_view name);
+  const velmar::Picture* Greyed(std::string_view name);
   // A built-in strip of square images side by side, as an image list with the
   // strip's bottom-left colour transparent; nullptr for an unknown name.
   HIMAGELIST ImageStrip(std::string_view name);
 
  private:
-  const platform::Picture* Load(bool file, const std::string& name);
+  const velmar::Picture* Load(bool file, const std::string& name);
 
   platform::Pictures& pictures_;
   int dpi_ = 96;
   std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
-  std::map<std::pair<bool, std::string>, std::unique_ptr<platform::Picture>> pictures_by_name_;
-  std::map<std::string, std::unique_ptr<platform::Picture>> greyed_;
+  std::map<std::pair<bool, std::string>, std::unique_ptr<velmar::Picture>> pictures_by_name_;
+  std::map<std::string, std::unique_ptr<velmar::Picture>> greyed_;
   std::map<std::string, HIMAGELIST> strips_;
 };
 
 // A top-down 24-bit DIB section holding the picture, for image lists; the caller deletes it.
-HBITMAP MakeBitmap(const platform::Picture& picture);
+HBITMAP MakeBitmap(const velmar::Picture& picture);
 COLORREF ToColorRef(Colour colour);
 Colour FromColorRef(COLORREF colour);
 

@@ -178,7 +178,7 @@ void PageWindow::PaintControl(HDC dc, const Control& control) {
       break;
     case ControlKind::Image: {
       const auto& image = static_cast<const Image&>(control);
-      const platform::Picture* picture = host_.Gdi().Picture(image.Picture);
+      const velmar::Picture* picture = host_.Gdi().Picture(image.Picture);
       if (!picture) break;
       Rect dest = b;
       if (!image.Stretch) {
@@ -286,7 +286,7 @@ void PageWindow::DrawButton(const DRAWITEMSTRUCT& item, const Button& button) {
     DrawEdge(dc, &r, EDGE_RAISED, BF_RECT);
   }
 
-  const platform::Picture* glyph = nullptr;
+  const velmar::Picture* glyph = nullptr;
   if (!button.Glyph.empty()) glyph = enabled ? host_.Gdi().BuiltIn(button.Glyph) : host_.Gdi().Greyed(button.Glyph);
   Size glyphSize = glyph ? Size{glyph->width, glyph->height} : Size{};
   HGDIOBJ old = SelectObject(dc, FontOf(button));

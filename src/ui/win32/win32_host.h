@@ -18,7 +18,7 @@
 
 #include "platform/pictures.h"
 #include "ui/host.h"
-#include "ui/script/player.h"
+#include "ui/script/script_player.h"
 #include "ui/script/script.h"
 
 namespace velmar::ui::win32 {

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "ui/script/player.h"
+#include "ui/script/script_player.h"
 #include "ui/win32/page_window.h"
 
 namespace velmar::ui::win32 {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/posix/windows_path.h"
-#include "services/errors.h"
+#include "base/errors.h"
 
 namespace velmar::platform {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/shell_link.h"
+#include "formats/shell_link.h"
 #include "platform/win32/win32_shell_services.h"
 #include "support/shell_ports.h"
 #include "support/temp_drive.h"
@@ -50,7 +50,7 @@ TEST(ShellLinkInterop, TheWindowsShellsLinksDecode) {
     const std::string name = "shell" + std::to_string(++n) + ".lnk";
     ASSERT_TRUE(shell->CreateShortcut(drive.path(name), p));
     const std::string bytes = drive.readFile(name);
-    EXPECT_EQ(DecodeShellLink(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size())), p) << name;
+    EXPECT_EQ(DecodeShellLink(AsBytes(bytes)), p) << name;
   }
 }
 

@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "platform/clock.h"
-#include "services/errors.h"
+#include "base/errors.h"
 #include "support/temp_drive.h"
 #include "support/zip_writer.h"
-#include "services/zip/infozip_sample.h"
+#include "formats/zip/infozip_sample.h"
 
 namespace velmar {
 namespace {
@@ -242,20 +242,20 @@ TEST_F(Unzipper, DataDescriptorsZip64AndUtf8NamesExtract) {
 TEST_F(Unzipper, RestoresTheLastWriteTimeAndAttributes) {
   extract(BuildZip({{.name = "dos.txt", .data = "d"},
                     {.name = "unix.txt", .data = "u", .unixTime = 1600000000},
-                    {.name = "ro.txt", .data = "r", .externalAttributes = platform::attr::ReadOnly},
-                    {.name = "sys.txt", .data = "s", .externalAttributes = platform::attr::Hidden | platform::attr::System}}));
+                    {.name = "ro.txt", .data = "r", .externalAttributes = attr::ReadOnly},
+                    {.name = "sys.txt", .data = "s", .externalAttributes = attr::Hidden | attr::System}}));
   auto& fs = drive.fs();
   EXPECT_EQ(fs.fileTimes(drive.path("Out\\dos.txt"))->lastWrite,
             platform::LocalTimeToFileTime({2021, 6, 15, 14, 30, 10}));
   EXPECT_EQ(fs.fileTimes(drive.path("Out\\unix.txt"))->lastWrite, 116444736000000000 + 1600000000LL * 10000000);
-  EXPECT_EQ(*fs.attributes(drive.path("Out\\dos.txt")) & platform::attr::ReadOnly, 0u);
-  EXPECT_NE(*fs.attributes(drive.path("Out\\ro.txt")) & platform::attr::ReadOnly, 0u);
-  EXPECT_EQ(*fs.attributes(drive.path("Out\\sys.txt")) & (platform::attr::Hidden | platform::attr::System),
-            platform::attr::Hidden | platform::attr::System);
+  EXPECT_EQ(*fs.attributes(drive.path("Out\\dos.txt")) & attr::ReadOnly, 0u);
+  EXPECT_NE(*fs.attributes(drive.path("Out\\ro.txt")) & attr::ReadOnly, 0u);
+  EXPECT_EQ(*fs.attributes(drive.path("Out\\sys.txt")) & (attr::Hidden | attr::System),
+            attr::Hidden | attr::System);
   // A confirmed overwrite replaces read-only, hidden and system files too.
   zip.ExtractFiles("*.*");
   EXPECT_TRUE(failures.empty());
-  EXPECT_NE(*fs.attributes(drive.path("Out\\ro.txt")) & platform::attr::ReadOnly, 0u);
+  EXPECT_NE(*fs.attributes(drive.path("Out\\ro.txt")) & attr::ReadOnly, 0u);
 }
 
 TEST_F(Unzipper, AbortStopsAtOnceAndLeavesTheCurrentTargetAsItWas) {
@@ -325,7 +325,7 @@ TEST_F(Unzipper, ReadsAnArchiveMadeByInfoZip) {
   EXPECT_EQ(drive.readFile("Out\\Release\\Data\\empty.dat"), "");
   // 2022-03-04 05:06:08 UTC from the extended timestamp.
   EXPECT_EQ(drive.fs().fileTimes(drive.path("Out\\Release\\Bin\\Tool.dll"))->lastWrite, 132908439680000000);
-  EXPECT_NE(*drive.fs().attributes(drive.path("Out\\Release\\Readme.txt")) & platform::attr::ReadOnly, 0u);
+  EXPECT_NE(*drive.fs().attributes(drive.path("Out\\Release\\Readme.txt")) & attr::ReadOnly, 0u);
 }
 
 }  // namespace

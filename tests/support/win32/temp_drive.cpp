@@ -21,8 +21,8 @@ void RemoveTree(platform::FileSystem& fs, const std::string& folder) {
   for (const auto& entry : fs.find(folder + "\\*")) {
     if (entry.name == "." || entry.name == "..") continue;
     std::string path = folder + "\\" + entry.name;
-    fs.setAttributes(path, entry.attributes & platform::attr::Folder ? 0 : platform::attr::Archive);
-    if (entry.attributes & platform::attr::Folder)
+    fs.setAttributes(path, entry.attributes & attr::Folder ? 0 : attr::Archive);
+    if (entry.attributes & attr::Folder)
       RemoveTree(fs, path);
     else
       fs.deleteFile(path);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "services/errors.h"
+#include "base/errors.h"
 #include "ui/memory_files.h"
 
 namespace velmar::ui::script {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "services/errors.h"
+#include "base/errors.h"
 #include "ui/page.h"
 #include "ui/script/answer_file.h"
 

@@ -11,14 +11,14 @@
 #include <cstdlib>
 #include <functional>
 
-#include "app/admin_dlg.h"
+#include "app/warn_admin_form.h"
 #include "platform/host_files.h"
 #include "platform/pictures.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
-#include "services/bmp_format.h"
-#include "services/errors.h"
-#include "services/lang_pick.h"
+#include "formats/bmp_format.h"
+#include "base/errors.h"
+#include "services/text/language_form.h"
 #include "support/temp_drive.h"
 #include "ui/raster.h"
 #include "ui/backdrop.h"
@@ -415,7 +415,7 @@ TEST_F(Win32HostTest, SizeablePagesMoveTheirAnchoredControls) {
 }
 
 // The colour of a pixel of a saved picture.
-Colour PixelOf(const platform::Picture& picture, int x, int y) {
+Colour PixelOf(const velmar::Picture& picture, int x, int y) {
   auto p = picture.pixel(x, y);
   return {p[0], p[1], p[2]};
 }
@@ -438,7 +438,7 @@ TEST_F(Win32HostTest, PicturesShowTheBackdropAndThePagesAsTheyAreShown) {
                                                       "02-TWarnAdminForm-screen.bmp"}));
   auto load = [&](const std::string& name) {
     std::string bytes = drive.readFile("pictures\\" + name);
-    return DecodeBmpFile(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+    return DecodeBmpFile(AsBytes(bytes));
   };
   auto screen = load("01-TMainForm.bmp");
   ASSERT_TRUE(screen);
@@ -554,7 +554,7 @@ TEST_F(Win32HostTest, PictureFilesAreDrawnWithoutTheirTransparentColour) {
             },
             folder);
   std::string bytes = drive.readFile("pictures\\01-TImageForm.bmp");
-  auto picture = DecodeBmpFile(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+  auto picture = DecodeBmpFile(AsBytes(bytes));
   ASSERT_TRUE(picture);
   EXPECT_EQ(PixelOf(*picture, 11, 11), colours::Red);
   EXPECT_EQ(PixelOf(*picture, 10, 13), colours::White);  // olive: left out

@@ -1,7 +1,7 @@
 #include "demo_pages.h"
 
-#include "app/admin_dlg.h"
-#include "services/lang_pick.h"
+#include "app/warn_admin_form.h"
+#include "services/text/language_form.h"
 #include "ui/host.h"
 
 namespace hostdemo {

@@ -9,7 +9,7 @@
 #include "ui/backdrop.h"
 #include "ui/controls.h"
 #include "ui/page.h"
-#include "ui/script/player.h"
+#include "ui/script/script_player.h"
 
 namespace hostdemo {
 

@@ -23,7 +23,7 @@
 #include "platform/pictures.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
-#include "services/errors.h"
+#include "base/errors.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
 #include "ui/win32/win32_host.h"

@@ -12,7 +12,7 @@
 
 namespace {
 
-using velmar::platform::ShortcutProperties;
+using velmar::ShortcutProperties;
 
 bool MakeFile(const std::string& path) {
   const HANDLE file = CreateFileW(velmar::platform::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr,

@@ -1,0 +1,30 @@
+#include "app/warn_admin_form.h"
+
+namespace velmar {
+
+TWarnAdminForm::TWarnAdminForm(ui::Host& host, const TranslateFn& translate) : Page(host, "TWarnAdminForm") {
+  ClientWidth = 360;
+  ClientHeight = 160;
+  MainPanel.SetBounds(0, 0, 360, 160);
+  MainPanel.Colour = ui::colours::Maroon;
+  MainPanel.BevelOuter = ui::BevelCut::None;
+  Panel1.SetBounds(8, 8, 344, 144);
+  Panel1.BevelWidth = 2;
+  WarnLabel.SetBounds(24, 24, 312, 64);
+  WarnLabel.WordWrap = true;
+  WarnLabel.AutoSize = false;
+  WarnLabel.Align = ui::Alignment::Centre;
+  WarnLabel.Caption = translate(16, 9, "Administrator rights are required when installing some drivers.");
+  OkBtn.SetBounds(140, 104, 80, 28);
+  OkBtn.Caption = "Ok";
+  OkBtn.Default = true;
+  OkBtn.Cancel = true;
+  OkBtn.OnClick = [this] { Close(); };
+}
+
+void ShowAdminWarning(ui::Host& host, const TranslateFn& translate) {
+  TWarnAdminForm page(host, translate);
+  page.ShowModal();
+}
+
+}  // namespace velmar

@@ -1,0 +1,31 @@
+#pragma once
+// The shell link file format (.lnk) as bytes: our own writer, and a reader for
+// the links Windows shells make (item ID lists, link info, ANSI or Unicode
+// strings, extra data blocks). The reader checks every size and offset: a
+// damaged or truncated file gives nothing, never a read outside the bytes.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace velmar {
+
+struct ShortcutProperties {
+  std::string target;         // the file the shortcut leads to
+  std::string workingFolder;  // folder the target starts in
+  std::string description;
+  std::string arguments;
+  std::string iconPath;  // empty: the target's own icon
+  int iconIndex = 0;
+
+  bool operator==(const ShortcutProperties&) const = default;
+};
+
+// Nothing when a text is too long for the format (65535 UTF-16 units).
+std::optional<std::vector<uint8_t>> EncodeShellLink(const ShortcutProperties& properties);
+
+std::optional<ShortcutProperties> DecodeShellLink(std::span<const uint8_t> bytes);
+
+}  // namespace velmar

@@ -1,0 +1,158 @@
+#include "formats/zip/zip_item_reader.h"
+
+#include <algorithm>
+#include <zlib.h>
+
+#include "formats/zip/zip_bytes.h"
+
+namespace velmar {
+
+using namespace zip_bytes;
+
+struct ZipItemReader::Inflater {
+  z_stream stream{};
+  bool ready = false;
+  ~Inflater() {
+    if (ready) inflateEnd(&stream);
+  }
+  // One raw-Deflate state for all items; a reset is much cheaper than a new one.
+  bool start() {
+    if (ready) return inflateReset(&stream) == Z_OK;
+    ready = inflateInit2(&stream, -MAX_WBITS) == Z_OK;
+    return ready;
+  }
+};
+
+namespace {
+
+// A little more than a local header usually takes, so that small items need one read.
+constexpr size_t LocalHeaderAllowance = LocalHeaderSize + 1024;
+
+uint32_t Crc(uint32_t crc, const uint8_t* data, size_t size) {
+  return uint32_t(crc32(crc, data, uInt(size)));
+}
+
+// Reads at least `minimum` and at most `size` bytes; the count, or -1.
+int64_t ReadAtLeast(ByteStream& file, uint8_t* buffer, size_t minimum, size_t size) {
+  size_t got = 0;
+  while (got < minimum) {
+    int64_t n = file.read(buffer + got, size - got);
+    if (n < 0) return -1;
+    if (n == 0) break;
+    got += size_t(n);
+  }
+  return int64_t(got);
+}
+
+}  // namespace
+
+int UnreadableReason(const TAbArchiveItem& item) {
+  if (item.IsEncrypted()) return zip_error::Encrypted;
+  if (item.CompressionMethod == zip_method::Stored) {
+    if (item.CompressedSize > item.UncompressedSize) return zip_error::TooLarge;
+    if (item.CompressedSize < item.UncompressedSize) return zip_error::TooSmall;
+    return 0;
+  }
+  return item.CompressionMethod == zip_method::Deflated ? 0 : zip_error::UnknownMethod;
+}
+
+ZipItemReader::ZipItemReader(size_t blockSize)
+    : input_(blockSize), output_(blockSize), inflater_(std::make_unique<Inflater>()) {}
+
+ZipItemReader::~ZipItemReader() = default;
+
+ItemOutcome ZipItemReader::read(ByteStream& archive, uint64_t dataEnd, const TAbArchiveItem& item,
+                                const ItemSink& sink) {
+  if (int reason = UnreadableReason(item)) return ItemOutcome::Failure(reason);
+  uint64_t offset = item.RelativeOffset;
+  if (offset >= dataEnd || !archive.seek(offset)) return ItemOutcome::Failure(zip_error::BadLocalHeader);
+
+  uint64_t wanted = std::min<uint64_t>({input_.size(), dataEnd - offset, LocalHeaderAllowance + item.CompressedSize});
+  int64_t got = ReadAtLeast(archive, input_.data(), LocalHeaderSize, size_t(wanted));
+  if (got < 0) return ItemOutcome::Failure(zip_error::ReadFailed);
+  if (size_t(got) < LocalHeaderSize || U32(input_.data()) != LocalHeaderSig)
+    return ItemOutcome::Failure(zip_error::BadLocalHeader);
+  size_t headerSize = LocalHeaderSize + U16(&input_[26]) + U16(&input_[28]);
+  uint64_t dataStart = offset + headerSize;
+  if (dataStart > dataEnd || dataEnd - dataStart < item.CompressedSize)
+    return ItemOutcome::Failure(zip_error::BadLocalHeader);
+  if (size_t(got) < headerSize) {
+    // The rest of the header (names, extra fields) is not needed, and may be
+    // longer than a block: go past it to the data.
+    if (!archive.seek(dataStart)) return ItemOutcome::Failure(zip_error::ReadFailed);
+    inputStart_ = inputEnd_ = 0;
+  } else {
+    inputStart_ = headerSize;
+    inputEnd_ = size_t(std::min<uint64_t>(uint64_t(got), headerSize + item.CompressedSize));
+  }
+  packedLeft_ = item.CompressedSize - (inputEnd_ - inputStart_);
+  return item.CompressionMethod == zip_method::Stored ? readStored(archive, item, sink)
+                                                      : readDeflated(archive, item, sink);
+}
+
+int64_t ZipItemReader::fill(ByteStream& archive, int& errorCode) {
+  if (inputStart_ < inputEnd_) return int64_t(inputEnd_ - inputStart_);
+  if (packedLeft_ == 0) return 0;
+  int64_t n = archive.read(input_.data(), size_t(std::min<uint64_t>(packedLeft_, input_.size())));
+  if (n <= 0) {
+    errorCode = n < 0 ? zip_error::ReadFailed : zip_error::Truncated;
+    return -1;
+  }
+  inputStart_ = 0;
+  inputEnd_ = size_t(n);
+  packedLeft_ -= uint64_t(n);
+  return n;
+}
+
+ItemOutcome ZipItemReader::readStored(ByteStream& archive, const TAbArchiveItem& item, const ItemSink& sink) {
+  uint32_t crc = 0;
+  int errorCode = 0;
+  for (;;) {
+    int64_t n = fill(archive, errorCode);
+    if (n < 0) return ItemOutcome::Failure(errorCode);
+    if (n == 0) break;
+    const uint8_t* data = input_.data() + inputStart_;
+    inputStart_ = inputEnd_;
+    crc = Crc(crc, data, size_t(n));
+    if (!sink(data, size_t(n))) return {ItemOutcome::Stopped};
+  }
+  return crc == item.CRC32 ? ItemOutcome{} : ItemOutcome::Failure(zip_error::BadCrc);
+}
+
+ItemOutcome ZipItemReader::readDeflated(ByteStream& archive, const TAbArchiveItem& item,
+                                        const ItemSink& sink) {
+  if (!inflater_->start()) return ItemOutcome::Failure(0, TAbErrorClass::ecOther);
+  z_stream& z = inflater_->stream;
+  z.avail_in = 0;
+  uint64_t produced = 0;
+  uint32_t crc = 0;
+  int errorCode = 0;
+  for (;;) {
+    if (z.avail_in == 0) {
+      int64_t n = fill(archive, errorCode);
+      if (n < 0) return ItemOutcome::Failure(errorCode);
+      z.next_in = input_.data() + inputStart_;
+      z.avail_in = uInt(n);
+      inputStart_ = inputEnd_;
+    }
+    z.next_out = output_.data();
+    z.avail_out = uInt(output_.size());
+    int result = inflate(&z, Z_NO_FLUSH);
+    size_t have = output_.size() - z.avail_out;
+    if (have > 0) {
+      // Stop a bomb at its declared size, before any byte beyond it is written.
+      if (have > item.UncompressedSize - produced) return ItemOutcome::Failure(zip_error::TooLarge);
+      produced += have;
+      crc = Crc(crc, output_.data(), have);
+      if (!sink(output_.data(), have)) return {ItemOutcome::Stopped};
+    }
+    if (result == Z_STREAM_END) break;
+    if (result == Z_MEM_ERROR) return ItemOutcome::Failure(0, TAbErrorClass::ecOther);
+    // Z_BUF_ERROR comes only when all input is used up before the end code.
+    if (result != Z_OK) return ItemOutcome::Failure(zip_error::BadData);
+  }
+  if (produced != item.UncompressedSize) return ItemOutcome::Failure(zip_error::TooSmall);
+  return crc == item.CRC32 ? ItemOutcome{} : ItemOutcome::Failure(zip_error::BadCrc);
+}
+
+}  // namespace velmar

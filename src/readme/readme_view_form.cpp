@@ -1,0 +1,73 @@
+#include "readme/readme_view_form.h"
+
+#include "session/installer_context.h"
+#include "base/codepage.h"
+#include "platform/file_contents.h"
+#include "services/files/file_utils.h"
+#include "base/path_utils.h"
+#include "services/text/language.h"
+#include "services/shell/shell.h"
+#include "ui/host.h"
+
+namespace velmar {
+namespace {
+// A readme is a page or two of text; anything far larger is not one.
+constexpr size_t MaxReadmeSize = 16 * 1024 * 1024;
+}  // namespace
+
+TReadmeViewForm::TReadmeViewForm(ui::Host& host, ui::Size screen) : Page(host, "TReadmeViewForm") {
+  Border = ui::PageBorder::Sizeable;
+  ClientHeight = screen.height / 2;
+  ClientWidth = screen.width < 800 ? 400 : 600;
+  KeyPreview = true;
+  OnKeyDown = [this](ui::Key key) {
+    if (key != ui::Key::Escape) return false;
+    Close();
+    return true;
+  };
+
+  Memo.SetBounds(Margin, Margin, ClientWidth - 2 * Margin, ClientHeight - StripHeight - Margin);
+  Memo.Anchors = ui::anchor::All;
+  Memo.ReadOnly = true;
+  Memo.WordWrap = false;
+  Memo.ScrollBars = ui::ScrollBars::Vertical;
+  Memo.Font = ui::Font{"Courier New", 9, false, ui::colours::Black};
+  BottomPanel.SetBounds(0, ClientHeight - StripHeight, ClientWidth, StripHeight);
+  BottomPanel.Anchors = ui::anchor::Left | ui::anchor::Right | ui::anchor::Bottom;
+  BottomPanel.BevelOuter = ui::BevelCut::None;
+  // At the left of the strip, so that the smallest window still shows it.
+  CloseBtn.SetBounds(Margin, ClientHeight - StripHeight + 7, 100, 26);
+  CloseBtn.Anchors = ui::anchor::Left | ui::anchor::Bottom;
+  CloseBtn.Glyph = "BTN_CANCEL";
+  CloseBtn.Cancel = true;
+  CloseBtn.OnClick = [this] { Close(); };
+  MinSize = {CloseBtn.Bounds.right() + 20, 5 * StripHeight};
+  ActiveControl = &CloseBtn;
+}
+
+int ShowReadme(InstallerContext& app, const std::string& path) {
+  if (!FileExists(app.os.files, path)) {
+    app.host.ShowMessage(app.texts.TranslateWith(16, 171, "ERROR: Cannot find file !\r\n$", path));
+    return 0;
+  }
+  const auto text = platform::ReadFileContents(app.os.files, path, MaxReadmeSize);
+  if (!text) {
+    app.host.ShowMessage("ERROR: Cannot read file !\r\n" + path);
+    return 0;
+  }
+  TReadmeViewForm viewer(app.host, app.host.ScreenSize());
+  viewer.Memo.SetText(DecodeToUtf8(*text, AnsiCodePage));
+  viewer.Caption = app.texts.Translate(16, 170, "VELMAR Readme.txt");
+  viewer.CloseBtn.Caption = app.session.Captions.Close;
+  viewer.ShowModal();
+  return 1;
+}
+
+void ExploreTools(InstallerContext& app) {
+  const std::string folder = app.session.MediumRoot + "Tools\\";
+  if (!ExploreFolder(app, "explorer.exe /e,/n,/root,", folder))
+    app.host.ShowMessage(
+        app.texts.TranslateWith(16, 29, "ERROR: Could not load explorer for : \r\n$", folder));
+}
+
+}  // namespace velmar

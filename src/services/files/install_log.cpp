@@ -1,0 +1,48 @@
+#include "services/files/install_log.h"
+
+#include "base/codepage.h"
+#include "base/errors.h"
+#include "services/files/file_utils.h"
+#include "base/path_utils.h"
+#include "base/timestamp.h"
+
+namespace velmar {
+
+void InstallLog::LogLine(const std::string& velmarPath, const std::string& text) {
+  try {
+    if (path_.empty() && !velmarPath.empty()) {
+      if (!FolderExists(fs_, velmarPath)) ForceFolder(fs_, velmarPath);
+      path_ = WithBackslash(velmarPath) + "Install.log";
+    }
+    if (path_.empty()) return;
+
+    std::string entry;
+    if (text == "-") {
+      for (int i = 0; i < 21; ++i) entry += "- ";
+      entry += "\r\n\r\n";
+    } else if (text.empty()) {
+      entry = "\r\n";
+    } else {
+      entry = FormatTimestamp(clock_()) + " : " + text + "\r\n";
+    }
+    Append(EncodeFromUtf8(entry, AnsiCodePage));
+  } catch (const std::exception&) {
+    // The log never stops a step.
+  }
+}
+
+bool InstallLog::Append(const std::string& bytes) {
+  std::unique_ptr<platform::OpenFile> file;
+  std::string data = bytes;
+  if (FileExists(fs_, path_)) {
+    file = fs_.openAppend(path_);
+  } else {
+    file = fs_.create(path_);
+    data = "VELMAR Installation log:\r\n" + data;
+  }
+  if (!file) return false;
+  const bool written = file->write(data.data(), data.size()) == static_cast<int64_t>(data.size());
+  return file->close() && written;
+}
+
+}  // namespace velmar

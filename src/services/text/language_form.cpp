@@ -1,0 +1,60 @@
+#include "services/text/language_form.h"
+
+#include <array>
+
+namespace velmar {
+namespace {
+
+// LangRG's items are in the order German, French, Polish, English.
+constexpr std::array kItemLanguage{0, 2, 3, 1};
+
+int ItemOfLanguage(int languageIndex) {
+  for (size_t item = 0; item < kItemLanguage.size(); ++item)
+    if (kItemLanguage[item] == languageIndex) return int(item);
+  return -1;
+}
+
+}  // namespace
+
+TLanguageForm::TLanguageForm(ui::Host& host) : Page(host, "TLanguageForm") {
+  ClientWidth = 320;
+  ClientHeight = 200;
+  Panel1.SetBounds(0, 0, 320, 200);
+  Panel1.BevelWidth = 3;
+  LangRG.SetBounds(24, 16, 272, 118);
+  LangRG.Caption = "Language / Sprache";
+  LangRG.Items = {"&Deutsch", "&Français", "&Polish", "&English"};
+  ContinueBtn.SetBounds(24, 150, 130, 30);
+  ContinueBtn.Caption = "&Next/ Nächste";
+  ContinueBtn.Glyph = "BTN_NEXT";
+  ContinueBtn.Default = true;
+  ContinueBtn.OnClick = [this] { ContinueBtnClick(); };
+  CancelBtn.SetBounds(166, 150, 130, 30);
+  CancelBtn.Caption = "&Cancel / Beenden";
+  CancelBtn.Glyph = "BTN_CANCEL";
+  CancelBtn.Cancel = true;
+  CancelBtn.OnClick = [this] { CancelBtnClick(); };
+}
+
+int TLanguageForm::Execute(int& languageIndex) {
+  result_ = 0;
+  LangRG.ItemIndex = ItemOfLanguage(languageIndex);
+  ShowModal();
+  if (result_ == 1) {
+    int item = LangRG.ItemIndex;
+    languageIndex = item >= 0 && item < int(kItemLanguage.size()) ? kItemLanguage[size_t(item)] : 0;
+  }
+  return result_;
+}
+
+void TLanguageForm::ContinueBtnClick() {
+  result_ = 1;
+  Close();
+}
+
+void TLanguageForm::CancelBtnClick() {
+  result_ = 0;
+  Close();
+}
+
+}  // namespace velmar

@@ -1,0 +1,175 @@
+#include "services/wizard/wizard_page.h"
+
+#include "session/installer_context.h"
+#include "services/text/language.h"
+#include "base/path_utils.h"
+
+namespace velmar {
+namespace {
+
+constexpr int ButtonWidth = 100;
+constexpr int ButtonHeight = 30;
+constexpr int ButtonGap = 8;
+constexpr int Margin = 12;
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+}  // namespace
+
+std::string TrimBlanks(std::string_view text) {
+  size_t first = 0, last = text.size();
+  while (first < last && IsBlank(text[first])) ++first;
+  while (last > first && IsBlank(text[last - 1])) --last;
+  return std::string(text.substr(first, last - first));
+}
+
+WizardPage::WizardPage(InstallerContext& app, std::string className)
+    : Page(app.host, std::move(className)), app_(app) {
+  KeyPreview = true;
+  OnKeyDown = [this](ui::Key key) { return PageKeyDown(key); };
+
+  Panel1.BevelWidth = 3;
+  PrevBtn.Glyph = "BTN_PREV";
+  NextBtn.Glyph = "BTN_NEXT";
+  CancelBtn.Glyph = "BTN_CANCEL";
+  // The buttons come after the page's own controls in tab order.
+  PrevBtn.TabOrder = 1000;
+  NextBtn.TabOrder = 1001;
+  CancelBtn.TabOrder = 1002;
+  PrevBtn.OnClick = [this] { Leave(prPrev); };
+  NextBtn.OnClick = [this] { Leave(NextResult()); };
+  CancelBtn.OnClick = [this] {
+    result_ = prCancel;
+    Close();
+  };
+  SetPageSize(DefaultWidth, DefaultHeight);
+
+  Browser.RootFolder = foMyComputer;
+  Browser.Owner = this;
+}
+
+void WizardPage::SetPageSize(int width, int height) {
+  ClientWidth = width;
+  ClientHeight = height;
+  const int statusHeight = StatBar.Visible ? StatBar.Bounds.height : 0;
+  StatBar.SetBounds(0, height - StatBar.Bounds.height, width, StatBar.Bounds.height);
+  Panel1.SetBounds(0, 0, width, height - statusHeight);
+  const int top = height - statusHeight - Margin - ButtonHeight;
+  int left = width - Margin - 3 * ButtonWidth - 2 * ButtonGap;
+  for (ui::Button* button : {&PrevBtn, &NextBtn, &CancelBtn}) {
+    button->SetBounds(left, top, ButtonWidth, ButtonHeight);
+    left += ButtonWidth + ButtonGap;
+  }
+}
+
+InstallSession& WizardPage::Session() const { return app_.session; }
+
+std::string WizardPage::Text(int id, const std::string& defaultText) const {
+  return app_.texts.Translate(16, id, defaultText);
+}
+
+std::string WizardPage::TextWith(int id, const std::string& defaultText, const std::string& argument) const {
+  return app_.texts.TranslateWith(16, id, defaultText, argument);
+}
+
+PageResult WizardPage::Run(int step, bool isLast) {
+  result_ = ClosedResult();
+  PrevBtn.Enabled = PrevEnabled(step);
+  const ButtonCaptionSet& captions = Session().Captions;
+  NextBtn.Caption = isLast ? captions.Finish : captions.Next;
+  PrevBtn.Caption = captions.Prev;
+  CancelBtn.Caption = captions.Cancel;
+  SetTexts();
+  LoadFields();
+  UpdateNextBtn();
+  ShowModal();
+  PageClosed();
+  return result_;
+}
+
+void WizardPage::UpdateNextBtn() {
+  StatBar.Text.clear();
+  bool complete = true;
+  for (const Field& field : fields_) {
+    if (!field.rule.required || !Shown(field) || !TrimBlanks(field.edit->Text).empty()) continue;
+    if (complete) ShowStatus(Message(field));
+    complete = false;
+  }
+  NextBtn.Enabled = complete;
+}
+
+bool WizardPage::Validate(PageResult) {
+  for (Field& field : fields_) {
+    if (!field.rule.required || !Shown(field)) continue;
+    field.edit->Text = TrimBlanks(field.edit->Text);
+    if (!field.edit->Text.empty()) continue;
+    ShowStatus(Message(field));
+    SetFocus(*field.edit);
+    return false;
+  }
+  return true;
+}
+
+void WizardPage::Leave(PageResult result) {
+  if (!Validate(result)) return;
+  StoreFields();
+  result_ = result;
+  Close();
+}
+
+bool WizardPage::PageKeyDown(ui::Key key) {
+  if (key != ui::Key::Enter) return false;
+  Field* field = FindField(Focused());
+  if (!field) return false;
+  FieldEnter(*field);
+  return true;
+}
+
+void WizardPage::AddField(ui::Edit& edit, FieldRule rule) {
+  fields_.push_back({&edit, std::move(rule)});
+  edit.OnExit = [this, &edit] {
+    if (Field* field = FindField(&edit)) FieldExit(*field);
+  };
+}
+
+void WizardPage::AddFolderField(ui::Edit& edit, ui::Button& browseBtn, int titleId, std::string title,
+                                FieldRule rule) {
+  AddField(edit, std::move(rule));
+  browseBtn.Glyph = "PICK_FOLDER";
+  browseBtn.OnClick = [this, &edit, titleId, title = std::move(title)] { BrowseClick(edit, titleId, title); };
+}
+
+WizardPage::Field* WizardPage::FindField(const ui::Control* control) {
+  for (Field& field : fields_)
+    if (field.edit == control) return &field;
+  return nullptr;
+}
+
+std::string WizardPage::Message(const Field& field) const {
+  return field.rule.messageId ? Text(field.rule.messageId, field.rule.message) : field.rule.message;
+}
+
+void WizardPage::FieldExit(Field& field) {
+  field.edit->Text = TrimBlanks(field.edit->Text);
+  UpdateNextBtn();
+  const bool hasMessage = field.rule.messageId != 0 || !field.rule.message.empty();
+  if (field.edit->Text.empty() && hasMessage) ShowStatus(Message(field));
+}
+
+void WizardPage::FieldEnter(Field& field) {
+  FieldExit(field);
+  ui::Control* next = nullptr;
+  for (size_t i = size_t(&field - fields_.data()) + 1; i < fields_.size() && !next; ++i)
+    if (fields_[i].edit->CanFocus()) next = fields_[i].edit;
+  if (!next && NextBtn.CanFocus()) next = &NextBtn;
+  if (next) SetFocus(*next);
+}
+
+void WizardPage::BrowseClick(ui::Edit& edit, int titleId, const std::string& title) {
+  Browser.Title = Text(titleId, title);
+  Browser.Directory = WithoutBackslash(edit.Text);
+  if (Browser.Execute(GetHost())) edit.Text = Browser.Directory;
+  UpdateNextBtn();
+}
+
+}  // namespace velmar

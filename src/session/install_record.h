@@ -1,0 +1,31 @@
+#pragma once
+// The installation record Vel_Inst.ini in the Windows folder, and the settings
+// written back into Setup.ini at program end.
+
+#include <string>
+
+#include "session/install_session.h"
+#include "platform/files.h"
+#include "platform/system.h"
+
+namespace velmar {
+
+class LanguageSupport;
+
+std::string InstallRecordPath(platform::FileSystem& fs);
+// [Install] Velmar of the record; empty when there is no record.
+std::string RecordedProductFolder(platform::FileSystem& fs);
+// The recorded folder exists and holds VelmarPM.exe.
+bool ProductInstalled(platform::FileSystem& fs);
+bool ProductFolderHoldsProduct(platform::FileSystem& fs, const std::string& folder);
+
+void WriteInstallRecord(platform::FileSystem& fs, const LanguageSupport& texts,
+                        const InstallSession& session, const LocalDateTime& now);
+
+enum class SaveSettingsResult { Saved, NoFile, ReadOnly };
+// Writes the run's choices into SetupIniPath; the caller tells the user when
+// the file is read-only or on a CD. A missing file is not created.
+SaveSettingsResult SaveSettings(platform::FileSystem& fs, const InstallSession& session,
+                                const LocalDateTime& now);
+
+}  // namespace velmar

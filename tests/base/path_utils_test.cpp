@@ -1,0 +1,100 @@
+#include "base/path_utils.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "base/text_case.h"
+
+namespace velmar {
+
+TEST(PathUtils, Backslashes) {
+  EXPECT_EQ(WithBackslash("C:\\Velmar"), "C:\\Velmar\\");
+  EXPECT_EQ(WithBackslash("C:\\Velmar\\"), "C:\\Velmar\\");
+  EXPECT_EQ(WithBackslash(""), "");
+  EXPECT_EQ(WithoutBackslash("C:\\Velmar\\\\"), "C:\\Velmar\\");
+  EXPECT_EQ(WithoutBackslash("C:\\Velmar"), "C:\\Velmar");
+  EXPECT_EQ(WithoutBackslash(""), "");
+}
+
+TEST(PathUtils, ParentFolderOfTheExamplesAndOfRelativePaths) {
+  EXPECT_EQ(ParentFolder("C:\\A\\B\\", "Z:\\unused"), "C:\\A\\");
+  EXPECT_EQ(ParentFolder("C:\\A\\B", ""), "C:\\A\\");
+  EXPECT_EQ(ParentFolder("C:\\A", ""), "C:\\");
+  EXPECT_EQ(ParentFolder("C:\\", ""), "C:\\");
+  EXPECT_EQ(ParentFolder("C:", ""), "C:");
+  EXPECT_EQ(ParentFolder("B\\", "D:\\Work\\A"), "D:\\Work\\A\\");
+  EXPECT_EQ(ParentFolder("..\\X\\Y", "D:\\Work\\A\\"), "D:\\Work\\X\\");
+  EXPECT_EQ(ParentFolder("\\Top\\Sub", "D:\\Work"), "D:\\Top\\");
+  EXPECT_EQ(ParentFolder("\\\\server\\share\\dir", ""), "\\\\server\\share\\");
+}
+
+TEST(PathUtils, FullPathNameReadsAPathAsWindowsDoes) {
+  EXPECT_EQ(FullPathName("a\\.\\b\\..\\c.txt", "C:\\Work"), "C:\\Work\\a\\c.txt");
+  EXPECT_EQ(FullPathName("C:/X//Y/", ""), "C:\\X\\Y\\");
+  EXPECT_EQ(FullPathName("C:\\..\\..\\X", ""), "C:\\X");
+  EXPECT_EQ(FullPathName("C:\\X\\name. . ", ""), "C:\\X\\name");
+  EXPECT_EQ(FullPathName("c:rel", "C:\\Work"), "C:\\Work\\rel");
+  EXPECT_EQ(FullPathName("D:rel", "C:\\Work"), "D:\\rel");
+  EXPECT_TRUE(SamePath("C:\\Velmar\\Setup.INI", "c:\\VELMAR\\.\\setup.ini", ""));
+  EXPECT_TRUE(SamePath("Setup.ini", "C:\\Work\\SETUP.ini.", "C:\\Work\\"));
+  EXPECT_FALSE(SamePath("C:\\Velmar\\Setup.ini", "C:\\Velmar\\Setup.ini2", ""));
+}
+
+TEST(PathUtils, NamesAndExtensions) {
+  EXPECT_EQ(FileDrive("C:\\A\\b.txt"), "C:");
+  EXPECT_EQ(FileDrive("\\\\srv\\share\\b.txt"), "\\\\srv\\share");
+  EXPECT_EQ(FileDrive("\\\\srv"), "\\\\srv");
+  EXPECT_EQ(FileDrive("A\\b.txt"), "");
+  EXPECT_EQ(FileFolderPart("C:\\A\\b.txt"), "C:\\A\\");
+  EXPECT_EQ(FileFolderPart("C:b.txt"), "C:");
+  EXPECT_EQ(FileFolderPart("b.txt"), "");
+  EXPECT_EQ(FileNamePart("C:\\A\\b.txt"), "b.txt");
+  EXPECT_EQ(NameWithoutExt("C:\\Velmar\\Velmar3410.zip"), "Velmar3410");
+  EXPECT_EQ(NameWithoutExt("C:\\A.d\\archive.tar.gz"), "archive.tar");
+  EXPECT_EQ(NameWithoutExt("C:\\A.d\\README"), "README");
+  EXPECT_EQ(FileExtension("C:\\A.d\\README"), "");
+  EXPECT_TRUE(IsImageFile("logo.Bmp"));
+  EXPECT_TRUE(IsImageFile("C:\\pics\\corner.JPG"));
+  EXPECT_FALSE(IsImageFile("corner.jpeg"));
+  EXPECT_FALSE(IsImageFile("bmp"));
+}
+
+TEST(PathUtils, SmallTextOperations) {
+  EXPECT_EQ(Unquote("\"C:\\Program Files\\x.exe\""), "C:\\Program Files\\x.exe");
+  EXPECT_EQ(Unquote("\"\""), "");
+  EXPECT_EQ(Unquote("\""), "\"");
+  EXPECT_EQ(Unquote("\"open"), "\"open");
+  EXPECT_EQ(ValueAfterEquals("key=a=b"), "a=b");
+  EXPECT_EQ(ValueAfterEquals("key="), "");
+  EXPECT_EQ(ValueAfterEquals("=value"), "=value");
+  EXPECT_EQ(ValueAfterEquals("no equals"), "no equals");
+  EXPECT_EQ(PadNumber(4, 2, '0'), "04");
+  EXPECT_EQ(PadNumber(10, 3, '0'), "010");
+  EXPECT_EQ(PadNumber(7, 3, ' '), "  7");
+  EXPECT_EQ(PadNumber(12345, 3, '0'), "12345");
+  EXPECT_EQ(PadNumber(-5, 4, '0'), "00-5");
+}
+
+TEST(PathUtils, EntryKinds) {
+  using namespace attr;
+  EXPECT_TRUE(IsFolderEntry(Folder | Hidden));
+  EXPECT_FALSE(IsFolderEntry(Archive));
+  EXPECT_TRUE(IsPlainFileEntry(Archive | ReadOnly));
+  EXPECT_TRUE(IsPlainFileEntry(0));
+  for (uint32_t bit : {Hidden, System, VolumeLabel, Folder}) EXPECT_FALSE(IsPlainFileEntry(bit | Archive));
+}
+
+TEST(TextCase, FoldsTheLettersOfTheAnsiCodePages) {
+  EXPECT_TRUE(SameText("Install", "INSTALL"));
+  EXPECT_TRUE(SameText("Größe", "GRÖSSE") == false);  // ß has no capital of its own
+  EXPECT_TRUE(SameText("Größe", "GRÖßE"));
+  EXPECT_TRUE(SameText("Élan", "éLAN"));
+  EXPECT_TRUE(SameText("ŁÓDŹ", "łódź"));
+  EXPECT_TRUE(SameText("Ÿ", "ÿ"));
+  EXPECT_FALSE(SameText("A×", "Aŗ"));
+  EXPECT_EQ(UpperCaseText("velmar.vpr ąę žš"), "VELMAR.VPR ĄĘ ŽŠ");
+  EXPECT_EQ(LowerCaseText("ÀÞ×"), "àþ×");
+  EXPECT_EQ(UpperCaseText("a\xFF" "b"), "A\xFF" "B");  // broken bytes stay
+}
+
+}  // namespace velmar

@@ -1,0 +1,167 @@
+#include "formats/ini_document.h"
+
+#include <gtest/gtest.h>
+
+#include "services/files/ini_file.h"
+
+namespace velmar {
+namespace {
+
+std::string Get(const IniDocument& doc, std::string_view section, std::string_view key) {
+  return doc.Value(section, key).value_or("<none>");
+}
+
+}  // namespace
+
+TEST(IniDocument, NamesIgnoreCaseAndTheFirstKeyWins) {
+  const auto doc = IniDocument::Parse(
+      "[Install]\r\nVelmarPath=C:\\First\r\nVELMARPATH=C:\\Second\r\n"
+      "[Gr\xF6\xDF" "e]\r\n\xC4rger=1\r\n[install]\r\nvelmarpath=C:\\Third\r\nLinkPath=L\r\n");
+  EXPECT_EQ(Get(doc, "INSTALL", "velmarPATH"), "C:\\First");
+  EXPECT_EQ(Get(doc, "install", "linkpath"), "L");  // a repeated section adds its keys
+  EXPECT_EQ(Get(doc, "GRÖßE", "äRGER"), "1");
+  EXPECT_EQ(Get(doc, "Install", "Missing"), "<none>");
+  EXPECT_EQ(doc.Keys("Install"), (std::vector<std::string>{"VelmarPath", "LinkPath"}));
+}
+
+TEST(IniDocument, ValuesAreTrimmedAndLoseOnePairOfQuotes) {
+  const auto doc = IniDocument::Parse(
+      "[S]\n  a  =  spaced value \t\nb=\" kept \"\nc='single'\nd=\"open\ne=\"\"x\"\"\n"
+      "f=\"mixed'\ng==x\nh=\n");
+  EXPECT_EQ(Get(doc, "S", "a"), "spaced value");
+  EXPECT_EQ(Get(doc, "S", "b"), " kept ");
+  EXPECT_EQ(Get(doc, "S", "c"), "single");
+  EXPECT_EQ(Get(doc, "S", "d"), "\"open");
+  EXPECT_EQ(Get(doc, "S", "e"), "\"x\"");
+  EXPECT_EQ(Get(doc, "S", "f"), "\"mixed'");
+  EXPECT_EQ(Get(doc, "S", "g"), "=x");
+  EXPECT_EQ(Get(doc, "S", "h"), "");
+}
+
+TEST(IniDocument, OddLinesAreReadSanelyAndKeptByteForByte) {
+  using namespace std::string_literals;
+  const std::string bytes =
+      "stray=before any section\n"
+      "[ Title ]  ; trailing text\r\n"
+      "; Title=commented out\r\n"
+      "no equals sign\r\n"
+      "=no key\r\n"
+      "Font=Ari\0al\r\n"s
+      "[Broken\r"
+      "Size=9\r\n"
+      "Long=" + std::string(100000, 'x') + "\n"
+      "Last=no final newline";
+  const auto doc = IniDocument::Parse(bytes);
+  EXPECT_EQ(Get(doc, "Title", "Title"), "<none>");
+  EXPECT_EQ(Get(doc, "Title", "no equals sign"), "<none>");
+  EXPECT_EQ(Get(doc, "title", "Font"), "Ari");  // the value ends at the NUL byte
+  EXPECT_EQ(Get(doc, "Broken", "Size"), "9");
+  EXPECT_EQ(Get(doc, "Broken", "Long").size(), 100000u);
+  EXPECT_EQ(Get(doc, "Broken", "Last"), "no final newline");
+  EXPECT_EQ(doc.Keys("Title"), (std::vector<std::string>{"Font"}));
+  EXPECT_EQ(doc.Serialize(), bytes);
+}
+
+TEST(IniDocument, ReplacesTheFirstOccurrenceInPlace) {
+  auto doc = IniDocument::Parse("; head\r\n[A]\r\nKey = old ; note\r\nkey=second\r\n\r\n[B]\r\n");
+  doc.Set("a", "KEY", "new");
+  EXPECT_EQ(doc.Serialize(), "; head\r\n[A]\r\nKey=new\r\nkey=second\r\n\r\n[B]\r\n");
+}
+
+TEST(IniDocument, AddsAKeyAfterTheLastKeyOfItsSection) {
+  auto doc = IniDocument::Parse("[A]\nx=1\n; about B\n\n[B]\ny=2\n[A]\nz=3\n");
+  doc.Set("A", "New", "v");
+  EXPECT_EQ(doc.Serialize(), "[A]\nx=1\nNew=v\r\n; about B\n\n[B]\ny=2\n[A]\nz=3\n");
+  auto empty = IniDocument::Parse("[E]\n\n\n[F]\n");
+  empty.Set("E", "k", "v");
+  EXPECT_EQ(empty.Serialize(), "[E]\nk=v\r\n\n\n[F]\n");
+}
+
+TEST(IniDocument, AddsANewSectionAtTheEnd) {
+  auto doc = IniDocument::Parse("[A]\r\nx=1");
+  doc.Set("Project", "Customer", "Plant 7");
+  EXPECT_EQ(doc.Serialize(), "[A]\r\nx=1\r\n[Project]\r\nCustomer=Plant 7\r\n");
+  auto fresh = IniDocument::Parse("");
+  fresh.Set("Config", "Language", "1");
+  EXPECT_EQ(fresh.Serialize(), "[Config]\r\nLanguage=1\r\n");
+  auto noNewline = IniDocument::Parse("[A]\r\nx=1");
+  noNewline.Set("A", "y", "2");
+  EXPECT_EQ(noNewline.Serialize(), "[A]\r\nx=1\r\ny=2\r\n");
+}
+
+TEST(IniDocument, StoresTextInTheAnsiCodePage) {
+  auto doc = IniDocument::Parse("[Project]\r\nCustomer=M\xFCller\r\n");
+  EXPECT_EQ(Get(doc, "Project", "Customer"), "Müller");
+  doc.Set("Project", "Projekt", "Café Łódź");
+  EXPECT_EQ(doc.Serialize(), "[Project]\r\nCustomer=M\xFCller\r\nProjekt=Caf\xE9 ?\xF3" "d?\r\n");
+  // A name the code page cannot hold is found again as it was stored.
+  EXPECT_EQ(Get(doc, "Project", "Projekt"), "Café ?ód?");
+  doc.Set("Project", "Ł", "1");
+  EXPECT_EQ(Get(doc, "Project", "Ł"), "1");
+  EXPECT_EQ(Get(doc, "Project", "?"), "1");
+}
+
+TEST(IniDocument, AFileWithAByteOrderMarkStaysUtf8) {
+  auto doc = IniDocument::Parse("\xEF\xBB\xBF[Install]\r\nName=Łódź\r\n");
+  EXPECT_EQ(Get(doc, "install", "name"), "Łódź");
+  doc.Set("Install", "Other", "ä");
+  EXPECT_EQ(doc.Serialize(), "\xEF\xBB\xBF[Install]\r\nName=Łódź\r\nOther=ä\r\n");
+}
+
+TEST(IniDocument, RefusesWhatDoesNotFitOnALine) {
+  EXPECT_EQ(IniDocument::CanStore("Install", "VelmarPath", "C:\\Velmar"), "");
+  EXPECT_NE(IniDocument::CanStore("Install", "Key", "two\r\n[Evil]"), "");
+  EXPECT_NE(IniDocument::CanStore("Install", "Key", std::string("a\0b", 3)), "");
+  EXPECT_NE(IniDocument::CanStore("In]stall", "Key", "v"), "");
+  EXPECT_NE(IniDocument::CanStore(" ", "Key", "v"), "");
+  EXPECT_NE(IniDocument::CanStore("S", "a=b", "v"), "");
+  EXPECT_NE(IniDocument::CanStore("S", ";k", "v"), "");
+  EXPECT_NE(IniDocument::CanStore("S", "[k", "v"), "");
+  EXPECT_NE(IniDocument::CanStore("S", "", "v"), "");
+}
+
+TEST(IniInteger, DecimalWithTheHexFormsOfEarlierReleases) {
+  const auto parse = [](std::string_view text) {
+    int value = -999;
+    return ParseIniInteger(text, value) ? value : -999;
+  };
+  EXPECT_EQ(parse("12"), 12);
+  EXPECT_EQ(parse("-1"), -1);
+  EXPECT_EQ(parse("+7"), 7);
+  EXPECT_EQ(parse("007"), 7);
+  EXPECT_EQ(parse("0x10"), 16);
+  EXPECT_EQ(parse("$1f"), 31);
+  EXPECT_EQ(parse("-$10"), -16);
+  EXPECT_EQ(parse("2147483647"), 2147483647);
+  EXPECT_EQ(parse("-2147483648"), -2147483647 - 1);
+  for (const char* bad : {"", " 12", "12abc", "1 2", "2147483648", "0x", "$", "-", "0x80000000",
+                          "99999999999999999999", "1.5", "true", "--1"}) {
+    EXPECT_EQ(parse(bad), -999) << bad;
+  }
+}
+
+}  // namespace velmar
+
+namespace velmar {
+
+// Any bytes at all come back unchanged, and a change keeps them in front.
+TEST(IniDocument, ArbitraryBytesSurviveARewrite) {
+  uint32_t seed = 12345;
+  const auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0xFF; };
+  const char alphabet[] = {'[', ']', '=', ';', '\r', '\n', ' ', '"', '\0', 'a', 'K', '\xE4', '\xC4', '\x81', '\xFF'};
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes;
+    const size_t length = next() % 120;
+    for (size_t i = 0; i < length; ++i) {
+      bytes += next() % 4 ? alphabet[next() % sizeof alphabet] : static_cast<char>(next());
+    }
+    auto doc = IniDocument::Parse(bytes);
+    ASSERT_EQ(doc.Serialize(), bytes) << round;
+    doc.Set("Zz9", "Key", "value");  // a section no random file holds
+    const std::string changed = doc.Serialize();
+    EXPECT_EQ(changed.substr(0, bytes.size()), bytes) << round;
+    EXPECT_EQ(IniDocument::Parse(changed).Value("zz9", "key").value_or(""), "value") << round;
+  }
+}
+
+}  // namespace velmar

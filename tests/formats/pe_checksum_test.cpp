@@ -1,0 +1,53 @@
+#include "formats/pe_checksum.h"
+
+#include <gtest/gtest.h>
+
+#include "support/pe_checksum_image.h"
+
+namespace velmar {
+
+using test::kPeChecksumAt;
+using test::MakePeImage;
+
+TEST(PeChecksum, KnownValueAndTheFieldItselfDoesNotCount) {
+  auto image = MakePeImage();
+  // Worked out word by word with an end-around carry, as the system's image
+  // help library does it, for this 513-byte image.
+  EXPECT_EQ(ComputePeChecksum(image), 0xB27Fu);
+  image[kPeChecksumAt] = 0x55;
+  image[kPeChecksumAt + 3] = 0xAA;
+  EXPECT_EQ(ComputePeChecksum(image), 0xB27Fu);
+
+  ASSERT_TRUE(StampPeChecksum(image));
+  EXPECT_EQ(ReadPeChecksum(image, kPeChecksumAt), 0xB27Fu);
+}
+
+TEST(PeChecksum, PiecesOfAnyLengthGiveTheSameSum) {
+  const auto image = MakePeImage(0x1003);
+  for (size_t piece : {1, 2, 3, 7, 64, 0x1003}) {
+    PeChecksumAccumulator sum(kPeChecksumAt);
+    for (size_t at = 0; at < image.size(); at += piece) {
+      sum.add(std::span<const uint8_t>(image).subspan(at, std::min(piece, image.size() - at)));
+    }
+    EXPECT_EQ(sum.result(), *ComputePeChecksum(image)) << piece;
+  }
+}
+
+TEST(PeChecksum, OnlyWindowsProgramsHaveTheField) {
+  const auto image = MakePeImage();
+  EXPECT_EQ(PeChecksumOffset(image), kPeChecksumAt);
+  auto broken = [&](auto change) {
+    auto copy = image;
+    change(copy);
+    return !PeChecksumOffset(copy) && !StampPeChecksum(copy);
+  };
+  EXPECT_TRUE(broken([](auto& f) { f[0] = 'X'; }));
+  EXPECT_TRUE(broken([](auto& f) { f[0x81] = 'X'; }));                // PE signature
+  EXPECT_TRUE(broken([](auto& f) { f[0x98] = 0x07; }));               // optional header magic
+  EXPECT_TRUE(broken([](auto& f) { f[0x94] = 0x10; }));               // optional header too short
+  EXPECT_TRUE(broken([](auto& f) { f[0x3C] = 0xF0, f[0x3F] = 0x7F; }));  // PE header far past the end
+  EXPECT_TRUE(broken([](auto& f) { f.resize(kPeChecksumAt + 3); }));
+  EXPECT_FALSE(PeChecksumOffset({}));
+}
+
+}  // namespace velmar

@@ -1,0 +1,123 @@
+#include "formats/registry_file.h"
+
+#include <gtest/gtest.h>
+
+namespace velmar::platform {
+
+namespace {
+constexpr const char* Key = "HKEY_CURRENT_USER\\Software\\Kravo\\Velmar";
+}
+
+TEST(RegistryFile, ReadsWhatRegeditWrites) {
+  const auto file = RegistryFile::Parse(
+      "\xEF\xBB\xBFREGEDIT4\r\n"
+      "\r\n"
+      "; a comment\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Kravo\\Velmar]\r\n"
+      "@=\"default\"\r\n"
+      "\"Path\"=\"C:\\\\Velmar\\\\\"\r\n"
+      "\"Quote\"=\"say \\\"hi\\\"\"\r\n"
+      "\"Count\"=dword:00000010\r\n"
+      "\"Multi\"=hex(1):61,00,\\\r\n"
+      "  62,00\r\n"
+      "\"Expand\"=hex(2):25,77,69,6e,64,69,72,25,00\r\n"
+      "\r\n"
+      "[-HKEY_CURRENT_USER\\Software\\Gone]\r\n"
+      "\"x\"=\"y\"\r\n"
+      "[HKEY_CLASSES_ROOT\\.vpr]\n"
+      "@=\"VelmarProject\"\n");
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->ReadString(Key, ""), "default");
+  EXPECT_EQ(file->ReadString(Key, "Path"), "C:\\Velmar\\");
+  EXPECT_EQ(file->ReadString(Key, "quote"), "say \"hi\"");
+  EXPECT_EQ(file->ReadString(Key, "Count"), std::nullopt);  // not a string
+  EXPECT_EQ(file->ReadString(Key, "Multi"), std::string("a\0b", 3));
+  EXPECT_EQ(file->ReadString(Key, "Expand"), "%windir%");
+  EXPECT_FALSE(file->KeyExists("HKEY_CURRENT_USER\\Software\\Gone"));
+  EXPECT_EQ(file->ReadString("hkey_classes_root\\.VPR", ""), "VelmarProject");
+}
+
+TEST(RegistryFile, ValuesOfOtherTypesSurviveARewrite) {
+  auto file = RegistryFile::Parse(
+      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Kravo]\r\n\"Count\"=dword:00000010\r\n"
+      "\"Bin\"=hex:01,02,\\\r\n  03\r\n");
+  ASSERT_TRUE(file);
+  file->WriteString("HKEY_LOCAL_MACHINE\\Software\\Kravo", "Name", "x");
+  EXPECT_EQ(file->Serialize(),
+            "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Kravo]\r\n\"Count\"=dword:00000010\r\n"
+            "\"Bin\"=hex:01,02,03\r\n\"Name\"=\"x\"\r\n\r\n");
+}
+
+TEST(RegistryFile, DataEndingInABackslashKeepsItOnEverySave) {
+  // Only a comma and a backslash continue a line; other data keeps its
+  // backslash, and the next line stays a value of its own.
+  const std::string text =
+      "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Kravo]\r\n\"Odd\"=\"a\\\\\r\n\"Next\"=\"b\"\r\n\r\n";
+  auto file = RegistryFile::Parse(text);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->Serialize(), text);
+  EXPECT_EQ(file->ReadString("HKEY_LOCAL_MACHINE\\Software\\Kravo", "Next"), "b");
+  auto again = RegistryFile::Parse(file->Serialize());
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->Serialize(), text);
+}
+
+TEST(RegistryFile, WrittenStringsReadBackExactly) {
+  RegistryFile file = *RegistryFile::Parse("REGEDIT4\r\n");
+  const std::string values[] = {
+      "C:\\Velmar\\", "\"quoted\"", "\\\\server\\share", "Grüße Łódź", "two\r\nlines", "tab\there", ""};
+  for (size_t i = 0; i < std::size(values); ++i) ASSERT_TRUE(file.WriteString(Key, "v" + std::to_string(i), values[i]));
+  const auto again = RegistryFile::Parse(file.Serialize());
+  ASSERT_TRUE(again);
+  for (size_t i = 0; i < std::size(values); ++i) EXPECT_EQ(again->ReadString(Key, "V" + std::to_string(i)), values[i]);
+  EXPECT_NE(file.Serialize().find("\"v0\"=\"C:\\\\Velmar\\\\\"\r\n"), std::string::npos);
+}
+
+TEST(RegistryFile, KeysIgnoreCaseAndKeepTheirFirstSpelling) {
+  RegistryFile file = *RegistryFile::Parse("REGEDIT4\r\n");
+  file.WriteString("HKEY_CURRENT_USER\\Software\\Kravo\\Velmar", "Name", "1");
+  file.WriteString("HKEY_CURRENT_USER\\SOFTWARE\\KRAVO\\VELMAR", "NAME", "2");
+  file.CreateKey("HKEY_CURRENT_USER\\Software\\Kravo\\Änderung");
+  file.CreateKey("HKEY_CURRENT_USER\\Software\\kravo\\änderung\\Sub");
+  file.CreateKey("HKEY_CURRENT_USER\\Software\\Kravo\\alpha\\");
+  EXPECT_EQ(file.ReadString(Key, "name"), "2");
+  EXPECT_EQ(file.SubkeyNames("HKEY_CURRENT_USER\\software\\KRAVO"),
+            (std::vector<std::string>{"alpha", "Velmar", "Änderung"}));
+  EXPECT_TRUE(file.KeyExists("HKEY_CURRENT_USER\\Software"));  // a parent of written keys
+  EXPECT_EQ(file.SubkeyNames("HKEY_CURRENT_USER"), (std::vector<std::string>{"Software"}));
+  EXPECT_NE(file.Serialize().find("[HKEY_CURRENT_USER\\Software\\Kravo\\Velmar]\r\n\"Name\"=\"2\""), std::string::npos);
+}
+
+TEST(RegistryFile, DeleteTakesTheWholeTreeAndNothingBeside) {
+  RegistryFile file = *RegistryFile::Parse("REGEDIT4\r\n");
+  file.WriteString("HKEY_LOCAL_MACHINE\\Software\\Kravo\\Velmar\\3.4", "a", "1");
+  file.WriteString("HKEY_LOCAL_MACHINE\\Software\\Kravo", "b", "2");
+  file.WriteString("HKEY_LOCAL_MACHINE\\Software\\KravoOther", "c", "3");
+  file.WriteString("HKEY_CURRENT_USER\\Software\\Kravo", "d", "4");
+  EXPECT_TRUE(file.DeleteKey("HKEY_LOCAL_MACHINE\\SOFTWARE\\kravo"));
+  EXPECT_FALSE(file.KeyExists("HKEY_LOCAL_MACHINE\\Software\\Kravo\\Velmar"));
+  EXPECT_FALSE(file.KeyExists("HKEY_LOCAL_MACHINE\\Software\\Kravo"));
+  EXPECT_EQ(file.ReadString("HKEY_LOCAL_MACHINE\\Software\\KravoOther", "c"), "3");
+  EXPECT_EQ(file.ReadString("HKEY_CURRENT_USER\\Software\\Kravo", "d"), "4");
+  EXPECT_FALSE(file.DeleteKey("HKEY_LOCAL_MACHINE\\Software\\Kravo"));
+  EXPECT_FALSE(file.DeleteKey("HKEY_LOCAL_MACHINE"));  // a root stays
+}
+
+TEST(RegistryFile, RefusesWhatItCannotHold) {
+  RegistryFile file = *RegistryFile::Parse("REGEDIT4\r\n");
+  EXPECT_FALSE(file.WriteString("HKEY_CURRENT_USER\\Bad\nKey", "x", "y"));
+  EXPECT_FALSE(file.WriteString("HKEY_CURRENT_USER\\A\\\\B", "x", "y"));
+  EXPECT_FALSE(file.WriteString(Key, "bad\rname", "y"));
+  EXPECT_FALSE(RegistryFile::Parse("[HKEY_CURRENT_USER\\X]\r\n\"a\"=\"b\"\r\n"));  // no header
+  EXPECT_FALSE(RegistryFile::Parse(""));
+}
+
+TEST(RegistryFile, AnsiFilesAreRead) {
+  // A hand-made file in code page 1252 rather than UTF-8.
+  const auto file =
+      RegistryFile::Parse("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Kravo\\Velmar]\r\n\"Ort\"=\"M\xFCnchen\"\r\n");
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->ReadString(Key, "Ort"), "München");
+}
+
+}  // namespace velmar::platform

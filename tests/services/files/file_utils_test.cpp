@@ -1,0 +1,320 @@
+#include "services/files/file_utils.h"
+
+#include <gtest/gtest.h>
+
+#include "base/errors.h"
+#include "base/text_case.h"
+#include "support/failing_files.h"
+#include "support/pe_image.h"
+#include "support/temp_drive.h"
+
+namespace velmar {
+namespace {
+
+using platform::DriveType;
+
+// 2001-02-03 04:05:06.7 UTC.
+constexpr FileTime SomeTime = 126256455067000000;
+
+std::string Pattern(size_t size) {
+  std::string bytes(size, '\0');
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+  return bytes;
+}
+
+class FileUtils : public ::testing::Test {
+ protected:
+  test::TempDrive drive;
+  platform::FileSystem& fs = drive.fs();
+
+  uint32_t Attributes(std::string_view relative) {
+    return fs.attributes(drive.path(relative)).value_or(0xFFFFFFFF);
+  }
+  void SetAttributes(std::string_view relative, uint32_t bits) {
+    ASSERT_TRUE(fs.setAttributes(drive.path(relative), bits)) << relative;
+  }
+};
+
+TEST_F(FileUtils, CopyFileContentsCopiesEveryBlockAndKeepsTheTimes) {
+  const std::string bytes = Pattern(3 * 32768 + 5);
+  drive.writeFile("Src\\big.bin", bytes);
+  ASSERT_TRUE(fs.setFileTimes(drive.path("Src\\big.bin"), {SomeTime, SomeTime, SomeTime}));
+  drive.makeFolder("Dst");
+  drive.writeFile("Dst\\big.bin", "an older and shorter file");
+  EXPECT_EQ(CopyFileContents(fs, drive.path("Src\\big.bin"), drive.path("dst\\BIG.bin")), 1);
+  EXPECT_EQ(drive.readFile("Dst\\big.bin"), bytes);
+  EXPECT_EQ(fs.fileTimes(drive.path("Dst\\big.bin"))->lastWrite, SomeTime);
+
+  drive.writeFile("empty.txt", "");
+  EXPECT_EQ(CopyFileContents(fs, drive.path("empty.txt"), drive.path("Dst\\empty.txt")), 1);
+  EXPECT_EQ(drive.readFile("Dst\\empty.txt"), "");
+}
+
+TEST_F(FileUtils, CopyFileContentsRefusesWithoutTouchingAnything) {
+  drive.writeFile("Setup.ini", "original");
+  EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path("SETUP.INI")), -2);
+  EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path(".\\Sub\\..\\setup.ini")), -2);
+  EXPECT_EQ(drive.readFile("Setup.ini"), "original");
+
+  EXPECT_EQ(CopyFileContents(fs, drive.path("missing.txt"), drive.path("copy.txt")), -1);
+  EXPECT_FALSE(drive.exists("copy.txt"));
+  EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path("NoFolder\\x.ini")), -2);
+  drive.makeFolder("Folder");
+  EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path("Folder")), -2);
+
+  drive.writeFile("locked.ini", "keep me");
+  SetAttributes("locked.ini", attr::ReadOnly);
+  EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path("locked.ini")), -2);
+  EXPECT_EQ(drive.readFile("locked.ini"), "keep me");
+}
+
+TEST_F(FileUtils, ACopyThatEndsEarlyLeavesNoTarget) {
+  drive.writeFile("Src\\big.bin", Pattern(5 * 32768));
+  drive.writeFile("Dst\\big.bin", "old copy");
+  const std::string from = drive.path("Src\\big.bin"), to = drive.path("Dst\\big.bin");
+  const auto failingCopy = [&](test::FaultRule rule) {
+    test::FailingFiles files(fs);
+    files.addFault(rule);
+    try {
+      CopyFileContents(files, from, to);
+    } catch (const InstallerError& e) {
+      return std::string(e.what());
+    }
+    return std::string("no error");
+  };
+  const std::string readError = failingCopy({.op = test::FileOp::Read, .nth = 3});
+  EXPECT_NE(readError.find(from), std::string::npos) << readError;
+  EXPECT_FALSE(drive.exists("Dst\\big.bin"));
+  const std::string writeError = failingCopy({.op = test::FileOp::Write, .nth = 2});
+  EXPECT_NE(writeError.find(to), std::string::npos) << writeError;
+  EXPECT_FALSE(drive.exists("Dst\\big.bin"));
+  EXPECT_NE(failingCopy({.op = test::FileOp::Close, .pathContains = "Dst"}), "no error");
+  EXPECT_FALSE(drive.exists("Dst\\big.bin"));
+
+  // A full disk ends the copy with its own code, never with success.
+  test::FailingFiles full(fs);
+  full.addFault({.op = test::FileOp::Write, .nth = 4, .shortWrite = true});
+  EXPECT_EQ(CopyFileContents(full, from, to), -3);
+  EXPECT_FALSE(drive.exists("Dst\\big.bin"));
+  EXPECT_EQ(full.calls(test::FileOp::Write), 4);
+}
+
+TEST_F(FileUtils, CopyFolderTreeGoesOnAfterAFileThatCannotBeCopied) {
+  drive.writeFile("Src\\a.txt", "a");
+  drive.writeFile("Src\\b.txt", "b");
+  drive.writeFile("Src\\c.txt", "c");
+  test::FailingFiles files(fs);
+  files.addFault({.op = test::FileOp::Create, .pathContains = "b.txt"});
+  CopyFolderTree(files, drive.path("Src"), drive.path("Out"), "*.*", true);
+  EXPECT_TRUE(drive.exists("Out\\a.txt"));
+  EXPECT_FALSE(drive.exists("Out\\b.txt"));
+  EXPECT_TRUE(drive.exists("Out\\c.txt"));
+}
+
+TEST_F(FileUtils, CopyFileTimesNeedsBothFiles) {
+  drive.writeFile("a.txt", "a");
+  drive.writeFile("b.txt", "b");
+  ASSERT_TRUE(fs.setFileTimes(drive.path("a.txt"), {0, 0, SomeTime}));
+  EXPECT_TRUE(CopyFileTimes(fs, drive.path("b.txt"), drive.path("a.txt")));  // target first
+  EXPECT_EQ(fs.fileTimes(drive.path("b.txt"))->lastWrite, SomeTime);
+  EXPECT_FALSE(CopyFileTimes(fs, drive.path("missing.txt"), drive.path("a.txt")));
+  EXPECT_FALSE(CopyFileTimes(fs, drive.path("b.txt"), drive.path("missing.txt")));
+}
+
+TEST_F(FileUtils, CopyFolderTreeCopiesTwoLevelsWithHiddenAndSystemFiles) {
+  drive.writeFile("Src\\top.txt", "top");
+  drive.writeFile("Src\\hidden.dat", "h");
+  drive.writeFile("Src\\Sub\\mid.txt", "mid");
+  drive.writeFile("Src\\Sub\\system.sys", "s");
+  drive.writeFile("Src\\Sub\\Deep\\low.txt", "low");
+  drive.makeFolder("Src\\Empty");
+  SetAttributes("Src\\hidden.dat", attr::Hidden);
+  SetAttributes("Src\\Sub\\system.sys", attr::System);
+
+  CopyFolderTree(fs, drive.path("Src"), drive.path("Out\\Copy"), "*.*", true);
+  EXPECT_EQ(drive.readFile("Out\\Copy\\top.txt"), "top");
+  EXPECT_EQ(drive.readFile("Out\\Copy\\hidden.dat"), "h");
+  EXPECT_EQ(drive.readFile("Out\\Copy\\Sub\\mid.txt"), "mid");
+  EXPECT_EQ(drive.readFile("Out\\Copy\\Sub\\system.sys"), "s");
+  EXPECT_EQ(drive.readFile("Out\\Copy\\Sub\\Deep\\low.txt"), "low");
+  EXPECT_TRUE(Attributes("Out\\Copy\\Empty") & attr::Folder);
+  // "." and ".." were not followed: nothing of the parent came along.
+  EXPECT_FALSE(drive.exists("Out\\Copy\\Src"));
+  EXPECT_FALSE(drive.exists("Out\\Copy\\Out"));
+
+  CopyFolderTree(fs, drive.path("Src\\"), drive.path("Flat\\"), "*.txt", false);
+  EXPECT_TRUE(drive.exists("Flat\\top.txt"));
+  EXPECT_FALSE(drive.exists("Flat\\hidden.dat"));
+  EXPECT_FALSE(drive.exists("Flat\\Sub"));
+  // With a pattern, sub-folders must match it too.
+  CopyFolderTree(fs, drive.path("Src"), drive.path("Masked"), "*.txt", true);
+  EXPECT_TRUE(drive.exists("Masked\\top.txt"));
+  EXPECT_FALSE(drive.exists("Masked\\Sub"));
+}
+
+TEST_F(FileUtils, CopyFolderTreeIntoItsOwnSubFolderEnds) {
+  drive.writeFile("A\\file.txt", "f");
+  drive.writeFile("A\\B\\inner.txt", "i");
+  CopyFolderTree(fs, drive.path("A"), drive.path("A\\B\\C"), "*.*", true);
+  EXPECT_EQ(drive.readFile("A\\B\\C\\file.txt"), "f");
+  EXPECT_EQ(drive.readFile("A\\B\\C\\B\\inner.txt"), "i");
+  EXPECT_FALSE(drive.exists("A\\B\\C\\B\\C"));
+}
+
+TEST_F(FileUtils, DeleteFileForcedLeavesSystemFilesAndFolders) {
+  drive.writeFile("ro.txt", "r");
+  drive.writeFile("hidden.txt", "h");
+  drive.writeFile("system.txt", "s");
+  drive.makeFolder("Folder");
+  SetAttributes("ro.txt", attr::ReadOnly);
+  SetAttributes("hidden.txt", attr::Hidden | attr::ReadOnly);
+  SetAttributes("system.txt", attr::System);
+  EXPECT_EQ(DeleteFileForced(fs, drive.path("ro.txt")), 0);
+  EXPECT_EQ(DeleteFileForced(fs, drive.path("hidden.txt")), 0);
+  EXPECT_FALSE(drive.exists("ro.txt"));
+  EXPECT_FALSE(drive.exists("hidden.txt"));
+  EXPECT_EQ(DeleteFileForced(fs, drive.path("system.txt")), 0);
+  EXPECT_EQ(drive.readFile("system.txt"), "s");
+  EXPECT_EQ(DeleteFileForced(fs, drive.path("Folder")), 0);
+  EXPECT_TRUE(Attributes("Folder") & attr::Folder);
+  EXPECT_EQ(DeleteFileForced(fs, drive.path("missing.txt")), 0);
+}
+
+TEST_F(FileUtils, ForceFolderCreatesParentsAndKeepsTheCurrentFolder) {
+  drive.makeFolder("Here");
+  ASSERT_TRUE(fs.setCurrentFolder(drive.path("Here")));
+  const std::string current = fs.currentFolder();
+
+  EXPECT_TRUE(ForceFolder(fs, drive.path("A\\B\\C")));
+  EXPECT_TRUE(Attributes("A\\B\\C") & attr::Folder);
+  EXPECT_EQ(fs.currentFolder(), current);
+  EXPECT_TRUE(ForceFolder(fs, drive.path("a\\b\\")));  // exists already
+  EXPECT_TRUE(ForceFolder(fs, ""));
+
+  drive.writeFile("Blocker", "a file where a folder should be");
+  EXPECT_FALSE(ForceFolder(fs, drive.path("Blocker\\Sub")));
+  EXPECT_EQ(fs.currentFolder(), current);
+}
+
+TEST_F(FileUtils, FolderExistsFindsAnyEntry) {
+  drive.makeFolder("Empty");
+  drive.writeFile("file.txt", "x");
+  EXPECT_TRUE(FolderExists(fs, drive.path("Empty")));
+  EXPECT_TRUE(FolderExists(fs, drive.path("EMPTY\\")));
+  EXPECT_FALSE(FolderExists(fs, drive.path("Missing")));
+  EXPECT_FALSE(FolderExists(fs, drive.path("file.txt")));
+  EXPECT_FALSE(FolderExists(fs, ""));
+}
+
+TEST_F(FileUtils, ParentFolderOfARelativePathUsesTheCurrentFolder) {
+  drive.makeFolder("Work\\Sub");
+  ASSERT_TRUE(fs.setCurrentFolder(drive.path("Work\\Sub")));
+  EXPECT_TRUE(SameText(ParentFolder(fs, "file.txt"), drive.path("Work\\Sub\\")))
+      << ParentFolder(fs, "file.txt");
+  EXPECT_TRUE(SameText(ParentFolder(fs, "..\\x\\"), drive.path("Work\\")));
+  EXPECT_EQ(ParentFolder(fs, "C:\\A\\B\\"), "C:\\A\\");
+}
+
+TEST_F(FileUtils, SystemFoldersEndWithABackslash) {
+  EXPECT_EQ(WindowsFolder(fs), fs.windowsFolder() + "\\");
+  EXPECT_EQ(SystemFolder(fs), fs.systemFolder() + "\\");
+}
+
+TEST_F(FileUtils, FileVersionGivesTheFourParts) {
+  drive.writeFile("Setup.exe", test::BuildVersionedPeImage({{3, 4, 10, 77}}));
+  drive.writeFile("plain.txt", "no version here");
+  uint16_t major = 9, minor = 9, release = 9, build = 9;
+  EXPECT_TRUE(FileVersion(fs, drive.path("Setup.exe"), major, minor, release, build));
+  EXPECT_EQ((std::vector<int>{major, minor, release, build}), (std::vector<int>{3, 4, 10, 77}));
+  EXPECT_FALSE(FileVersion(fs, drive.path("plain.txt"), major, minor, release, build));
+  EXPECT_EQ((std::vector<int>{major, minor, release, build}), (std::vector<int>{0, 0, 0, 0}));
+}
+
+TEST_F(FileUtils, FileHasMarkerLooksOnlyAtTheFirstCandidateInTheFirst51Bytes) {
+  const auto has = [&](const std::string& bytes, std::string_view text, int last) {
+    drive.writeFile("driver.vdr", bytes);
+    return FileHasMarker(fs, drive.path("driver.vdr"), text, last);
+  };
+  const std::string marker = "Vel_Driver";  // 10 characters
+  EXPECT_TRUE(has("#!" + marker + " rest", marker, 30));
+  EXPECT_TRUE(has(std::string(29, '-') + marker, marker, 30));    // position 30
+  EXPECT_FALSE(has(std::string(30, '-') + marker, marker, 30));   // position 31
+  EXPECT_TRUE(has(std::string(40, '-') + marker + "tail", marker, 51));   // ends at byte 50
+  EXPECT_FALSE(has(std::string(41, '-') + marker + "tail", marker, 51));  // ends at byte 51
+  EXPECT_FALSE(has(std::string(45, '-') + marker, marker, 51));           // runs past byte 51
+  EXPECT_FALSE(has("V-" + marker, marker, 30));  // the first "V" is the only one tried
+  EXPECT_FALSE(has(marker, "", 30));
+  EXPECT_FALSE(has("Vel", marker, 30));
+  EXPECT_FALSE(FileHasMarker(fs, drive.path("missing.vdr"), marker, 30));
+}
+
+class CheckWritableTest : public FileUtils {
+ protected:
+  std::vector<std::pair<std::string, std::string>> shown;
+  MessageBoxSink sink{[this](const std::string& text, const std::string& caption) {
+                        shown.emplace_back(text, caption);
+                      },
+                      "Setup.exe"};
+};
+
+TEST_F(CheckWritableTest, ExistingFiles) {
+  drive.writeFile("plain.ini", "x");
+  drive.writeFile("ro.ini", "x");
+  drive.writeFile("hidden.ini", "x");
+  drive.writeFile("system.ini", "x");
+  drive.makeFolder("Folder");
+  SetAttributes("ro.ini", attr::ReadOnly | attr::Archive);
+  SetAttributes("hidden.ini", attr::Hidden);
+  SetAttributes("system.ini", attr::System);
+  EXPECT_EQ(CheckWritable(fs, drive.path("plain.ini"), "", true, sink), 1);
+  EXPECT_EQ(CheckWritable(fs, drive.path("ro.ini"), "", true, sink), 1);
+  EXPECT_EQ(Attributes("ro.ini") & attr::ReadOnly, 0u);
+  EXPECT_TRUE(shown.empty());
+  EXPECT_EQ(CheckWritable(fs, drive.path("hidden.ini"), "", false, sink), -1);
+  EXPECT_EQ(CheckWritable(fs, drive.path("system.ini"), "", false, sink), -1);
+  EXPECT_EQ(CheckWritable(fs, drive.path("Folder"), "", false, sink), -1);
+  EXPECT_TRUE(shown.empty());
+  EXPECT_EQ(CheckWritable(fs, drive.path("hidden.ini"), "Velmar", true, sink), -1);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].first, "-1: Cannot write to file of this type !\r\n\r\n" + drive.path("hidden.ini"));
+  EXPECT_EQ(shown[0].second, "Velmar");
+}
+
+TEST_F(CheckWritableTest, MissingFileGetsItsFolder) {
+  EXPECT_EQ(CheckWritable(fs, drive.path("New\\Deeper\\Setup.ini"), "", true, sink), 1);
+  EXPECT_TRUE(Attributes("New\\Deeper") & attr::Folder);
+  EXPECT_FALSE(drive.exists("New\\Deeper\\Setup.ini"));
+
+  drive.writeFile("Blocker", "x");
+  const std::string blocked = drive.path("Blocker\\Sub\\Setup.ini");
+  EXPECT_EQ(CheckWritable(fs, blocked, "", true, sink), -4);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].first, "-4: Cannot create folder !\r\n\r\n" + blocked);
+  EXPECT_EQ(shown[0].second, "ERROR: Setup.exe");
+}
+
+TEST_F(CheckWritableTest, DrivesThatCannotBeWritten) {
+  std::string unused;
+  for (char letter = 'Y'; letter >= 'K' && unused.empty(); --letter) {
+    const std::string root = std::string(1, letter) + ":\\";
+    if (fs.driveType(root) == DriveType::NoRoot) unused = root;
+  }
+  if (!unused.empty()) {
+    EXPECT_EQ(CheckWritable(fs, unused + "Velmar\\Setup.ini", "", true, sink), -3);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].first, "-3: Drive does not exist !\r\n\r\n" + unused + "Velmar\\Setup.ini");
+  }
+  const auto cd = drive.addDrive(DriveType::CdRom);
+  if (!cd) GTEST_SKIP() << "this port cannot add a CD-ROM drive";
+  EXPECT_TRUE(IsOnCdRom(fs, *cd + "Setup.ini"));
+  EXPECT_FALSE(IsOnCdRom(fs, drive.path("Setup.ini")));
+  EXPECT_FALSE(IsOnCdRom(fs, "Setup.ini"));
+  shown.clear();
+  EXPECT_EQ(CheckWritable(fs, *cd + "Setup.ini", "", true, sink), -2);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].first, "-2: Cannot write to CD-ROM !\r\n\r\n" + *cd + "Setup.ini");
+  EXPECT_EQ(shown[0].second, "ERROR: Setup.exe");
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,165 @@
+#include "services/files/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include "base/errors.h"
+#include "support/failing_files.h"
+#include "support/temp_drive.h"
+
+namespace velmar {
+namespace {
+
+
+class IniFile : public testing::Test {
+ protected:
+  test::TempDrive drive;
+  platform::FileSystem& fs = drive.fs();
+  std::string path = drive.path("Setup.ini");
+
+  // The message of the error a write raises, "" when it raises none.
+  std::string WriteError(TIniFile& ini) {
+    try {
+      ini.WriteString("Install", "VelmarPath", "D:\\Plant");
+    } catch (const InstallerError& e) {
+      return e.what();
+    }
+    return "";
+  }
+  std::vector<std::string> FolderNames() {
+    std::vector<std::string> names;
+    for (const auto& e : fs.find(drive.path("*.*"))) {
+      if (e.name != "." && e.name != "..") names.push_back(e.name);
+    }
+    return names;
+  }
+};
+
+TEST_F(IniFile, AMissingFileReadsAsDefaults) {
+  TIniFile ini(fs, path);
+  EXPECT_EQ(ini.ReadString("Title", "Title", "Velmar"), "Velmar");
+  EXPECT_EQ(ini.ReadInteger("Config", "Language", -1), -1);
+  EXPECT_TRUE(ini.ReadBool("ImageBR", "Transparent", true));
+  EXPECT_FALSE(ini.SectionExists("Config"));
+  EXPECT_TRUE(ini.ReadSection("Config").empty());
+  EXPECT_FALSE(drive.exists("Setup.ini"));
+}
+
+TEST_F(IniFile, ReadsTypedValuesAsTheProductStoresThem) {
+  drive.writeFile("Setup.ini",
+                  "[Config]\nLanguage= 2 \nJunk=12abc\n"
+                  "[ImageTR]\nTransparent=1\nOff=0\nWord=true\n[Empty]\n");
+  TIniFile ini(fs, path);
+  EXPECT_EQ(ini.ReadInteger("config", "LANGUAGE", -1), 2);
+  EXPECT_EQ(ini.ReadInteger("Config", "Junk", -1), -1);
+  EXPECT_TRUE(ini.ReadBool("ImageTR", "Transparent", false));
+  EXPECT_FALSE(ini.ReadBool("ImageTR", "Off", true));
+  EXPECT_TRUE(ini.ReadBool("ImageTR", "Word", true));
+  EXPECT_FALSE(ini.ReadBool("ImageTR", "Word", false));
+  EXPECT_TRUE(ini.ValueExists("imagetr", "word"));
+  EXPECT_FALSE(ini.ValueExists("ImageTR", "Missing"));
+  EXPECT_TRUE(ini.SectionExists("IMAGETR"));
+  EXPECT_FALSE(ini.SectionExists("Empty"));  // a section counts when it holds a key
+  EXPECT_EQ(ini.ReadSectionValues("ImageTR"),
+            (std::vector<std::string>{"Transparent=1", "Off=0", "Word=true"}));
+}
+
+TEST_F(IniFile, WritesGoToDiskAtOnceAndKeepEveryOtherLine) {
+  const std::string before =
+      "; Velmar medium configuration\r\n"
+      "[Install]\r\n"
+      "  ; folders\r\n"
+      "VelmarPath=C:\\Velmar\r\n"
+      "ProjectsPath=C:\\VelProj\r\n"
+      "\r\n"
+      "[Title]\n"
+      "Title=Velmar 3.4\n";
+  drive.writeFile("Setup.ini", before);
+  TIniFile writer(fs, path), reader(fs, path);
+  writer.WriteString("install", "velmarpath", "D:\\Plant\\Velmar");
+  writer.WriteInteger("Install", "Count", 3);
+  writer.WriteBool("Title", "Transparent", true);
+  writer.WriteString("Project", "Customer", "Plant 7");
+  writer.UpdateFile();
+  EXPECT_EQ(drive.readFile("Setup.ini"),
+            "; Velmar medium configuration\r\n"
+            "[Install]\r\n"
+            "  ; folders\r\n"
+            "VelmarPath=D:\\Plant\\Velmar\r\n"
+            "ProjectsPath=C:\\VelProj\r\n"
+            "Count=3\r\n"
+            "\r\n"
+            "[Title]\n"
+            "Title=Velmar 3.4\n"
+            "Transparent=1\r\n"
+            "[Project]\r\n"
+            "Customer=Plant 7\r\n");
+  EXPECT_EQ(reader.ReadString("Install", "VelmarPath", ""), "D:\\Plant\\Velmar");
+  EXPECT_EQ(reader.ReadSection("Install"),
+            (std::vector<std::string>{"VelmarPath", "ProjectsPath", "Count"}));
+  EXPECT_EQ(FolderNames(), std::vector<std::string>{"Setup.ini"});  // no temporary file left
+}
+
+TEST_F(IniFile, TextIsStoredInTheAnsiCodePage) {
+  TIniFile ini(fs, path);
+  ini.WriteString("Project", "Customer", "Müller & Söhne, Café");
+  EXPECT_EQ(drive.readFile("Setup.ini"), "[Project]\r\nCustomer=M\xFCller & S\xF6hne, Caf\xE9\r\n");
+  EXPECT_EQ(ini.ReadString("PROJECT", "customer", ""), "Müller & Söhne, Café");
+}
+
+TEST_F(IniFile, AWriteThatCannotBeDoneRaisesAndLeavesTheFile) {
+  drive.writeFile("Setup.ini", "[Install]\r\nVelmarPath=C:\\Velmar\r\n");
+  ASSERT_TRUE(fs.setAttributes(path, attr::ReadOnly));
+  TIniFile readOnly(fs, path);
+  EXPECT_NE(WriteError(readOnly).find(path), std::string::npos);
+  EXPECT_EQ(drive.readFile("Setup.ini"), "[Install]\r\nVelmarPath=C:\\Velmar\r\n");
+  EXPECT_EQ(FolderNames(), std::vector<std::string>{"Setup.ini"});
+
+  TIniFile noFolder(fs, drive.path("Missing\\Setup.ini"));
+  EXPECT_NE(WriteError(noFolder).find(drive.path("Missing\\Setup.ini")), std::string::npos);
+  EXPECT_FALSE(drive.exists("Missing"));
+
+  drive.makeFolder("Folder.ini");
+  TIniFile folder(fs, drive.path("Folder.ini"));
+  EXPECT_NE(WriteError(folder), "");
+
+  TIniFile ini(fs, drive.path("Other.ini"));
+  EXPECT_THROW(ini.WriteString("Install", "Key", "line\r\n[Injected]"), InstallerError);
+  EXPECT_THROW(ini.WriteString("Install", "a=b", "v"), InstallerError);
+  EXPECT_FALSE(drive.exists("Other.ini"));
+}
+
+TEST_F(IniFile, AWriteFailingInTheMiddleLeavesTheOldFile) {
+  const std::string old = "; keep\r\n[Install]\r\nVelmarPath=C:\\Velmar\r\n" + std::string(40000, ';') + "\r\n";
+  drive.writeFile("Setup.ini", old);
+  for (const test::FaultRule& rule : {
+           test::FaultRule{.op = test::FileOp::Write, .shortWrite = true},
+           test::FaultRule{.op = test::FileOp::Write},
+           test::FaultRule{.op = test::FileOp::Close, .pathContains = "tmp"},
+           test::FaultRule{.op = test::FileOp::Replace},
+           test::FaultRule{.op = test::FileOp::Read, .nth = 2},
+       }) {
+    test::FailingFiles files(fs);
+    files.addFault(rule);
+    TIniFile ini(files, path);
+    EXPECT_NE(WriteError(ini).find(path), std::string::npos) << static_cast<int>(rule.op);
+    EXPECT_EQ(files.failures(), 1);
+    EXPECT_TRUE(drive.readFile("Setup.ini") == old) << static_cast<int>(rule.op);
+    EXPECT_EQ(FolderNames(), std::vector<std::string>{"Setup.ini"});
+  }
+  // A file that cannot be read reads as defaults.
+  test::FailingFiles files(fs);
+  files.addFault({.op = test::FileOp::Read, .persistent = true});
+  EXPECT_EQ(TIniFile(files, path).ReadString("Install", "VelmarPath", "default"), "default");
+}
+
+TEST_F(IniFile, AHiddenFileStaysHidden) {
+  drive.writeFile("Vel_Inst.ini", "[Install]\r\n");
+  ASSERT_TRUE(fs.setAttributes(drive.path("Vel_Inst.ini"), attr::Hidden));
+  TIniFile ini(fs, drive.path("Vel_Inst.ini"));
+  ini.WriteString("Install", "Velmar", "C:\\Velmar\\");
+  EXPECT_EQ(ini.ReadString("Install", "Velmar", ""), "C:\\Velmar\\");
+  EXPECT_TRUE(fs.attributes(drive.path("Vel_Inst.ini")).value_or(0) & attr::Hidden);
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,82 @@
+#include "services/files/install_log.h"
+
+#include <gtest/gtest.h>
+
+#include "support/failing_files.h"
+#include "support/temp_drive.h"
+
+namespace velmar {
+namespace {
+
+constexpr const char* Header = "VELMAR Installation log:\r\n";
+constexpr const char* Separator = "- - - - - - - - - - - - - - - - - - - - - \r\n\r\n";
+
+struct Log {
+  test::TempDrive drive;
+  LocalDateTime now{2026, 12, 5, 11, 24, 29};
+  InstallLog log{drive.fs(), [this] { return now; }};
+  std::string Read(const std::string& relative) { return drive.readFile(relative); }
+};
+
+TEST(InstallLog, TheFirstEntryCreatesTheFolderAndTheLogWithItsHeader) {
+  Log t;
+  const std::string folder = t.drive.path("Plant\\Velmar");
+  t.log.LogLine(folder, "Software licence accepted by user");
+  t.now.second = 30;
+  t.log.LogLine(folder, "");
+  t.log.LogLine(folder, "-");
+  t.log.LogLine(folder, "Größe");
+  EXPECT_EQ(t.log.Path(), folder + "\\Install.log");
+  EXPECT_EQ(t.Read("Plant\\Velmar\\Install.log"), std::string(Header) +
+                                                      "05/12/2026 11:24:29 : Software licence accepted by user\r\n"
+                                                      "\r\n" +
+                                                      Separator + "05/12/2026 11:24:30 : Gr\xF6\xDF" "e\r\n");
+}
+
+TEST(InstallLog, AnExistingLogGrowsAtItsEnd) {
+  Log t;
+  t.drive.writeFile("Velmar\\Install.log", "VELMAR Installation log:\r\nold entry\r\n");
+  t.log.LogLine(t.drive.path("Velmar\\"), "Start Velmar install :");
+  EXPECT_EQ(t.Read("Velmar\\Install.log"),
+            "VELMAR Installation log:\r\nold entry\r\n05/12/2026 11:24:29 : Start Velmar install :\r\n");
+}
+
+TEST(InstallLog, ThePlaceIsFixedByTheFirstEntryWithAFolder) {
+  Log t;
+  t.log.LogLine("", "lost: no folder yet");
+  EXPECT_EQ(t.log.Path(), "");
+  t.log.LogLine(t.drive.path("First"), "one");
+  t.log.LogLine(t.drive.path("Second"), "two");
+  t.log.LogLine("", "three");
+  EXPECT_EQ(t.Read("First\\Install.log"), std::string(Header) + "05/12/2026 11:24:29 : one\r\n" +
+                                              "05/12/2026 11:24:29 : two\r\n05/12/2026 11:24:29 : three\r\n");
+  EXPECT_FALSE(t.drive.exists("Second"));
+}
+
+TEST(InstallLog, EntriesThatCannotBeWrittenAreLostWithoutAWord) {
+  {
+    Log t;  // a read-only log
+    t.drive.writeFile("Velmar\\Install.log", "VELMAR Installation log:\r\n");
+    t.drive.fs().setAttributes(t.drive.path("Velmar\\Install.log"), attr::ReadOnly);
+    t.log.LogLine(t.drive.path("Velmar"), "lost");
+    EXPECT_EQ(t.Read("Velmar\\Install.log"), "VELMAR Installation log:\r\n");
+  }
+  {
+    Log t;  // a file where the folder should be
+    t.drive.writeFile("Velmar", "a file");
+    t.log.LogLine(t.drive.path("Velmar"), "lost");
+    EXPECT_EQ(t.Read("Velmar"), "a file");
+  }
+  {
+    Log t;  // a write that fails in the middle, then one that works again
+    test::FailingFiles files(t.drive.fs());
+    InstallLog log(files, [&] { return t.now; });
+    files.failAt(test::FileOp::Write, 1);
+    log.LogLine(t.drive.path("Velmar"), "lost");
+    log.LogLine(t.drive.path("Velmar"), "kept");
+    EXPECT_NE(t.Read("Velmar\\Install.log").find("kept\r\n"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,85 @@
+#include "services/files/program_check.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/host_files.h"
+#include "formats/pe_checksum.h"
+#include "support/failing_files.h"
+#include "support/pe_checksum_image.h"
+#include "support/temp_drive.h"
+
+namespace velmar {
+
+namespace {
+
+std::string_view Text(const std::vector<uint8_t>& bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+std::vector<uint8_t> StampedImage(size_t size) {
+  auto image = test::MakePeImage(size);
+  EXPECT_TRUE(StampPeChecksum(image));
+  return image;
+}
+
+}  // namespace
+
+TEST(ProgramCheck, StampedIntactAndEveryKindOfDamage) {
+  test::TempDrive drive;
+  auto& files = drive.fs();
+  const std::string setup = drive.path("Setup.exe");
+  auto check = [&](const std::vector<uint8_t>& bytes) {
+    drive.writeFile("Setup.exe", Text(bytes));
+    return CheckProgramFile(files, setup);
+  };
+  const auto image = StampedImage(200001);  // several read buffers, odd length
+  EXPECT_EQ(check(image), ProgramCheck::Intact);
+  EXPECT_TRUE(VerifyProgramChecksum(files, setup));
+
+  auto flipped = image;
+  flipped[150000] ^= 0x01;
+  EXPECT_EQ(check(flipped), ProgramCheck::Damaged);
+  EXPECT_FALSE(VerifyProgramChecksum(files, setup));
+
+  // The length is part of the checksum: even zeros added at the end, which
+  // leave the sum of the words alone, show.
+  EXPECT_EQ(check(std::vector<uint8_t>(image.begin(), image.end() - 2)), ProgramCheck::Damaged);
+  auto longer = image;
+  longer.push_back(0);
+  longer.push_back(0);
+  EXPECT_EQ(check(longer), ProgramCheck::Damaged);
+
+  EXPECT_EQ(check(test::MakePeImage(4000)), ProgramCheck::NotStamped);
+  EXPECT_EQ(check(std::vector<uint8_t>(image.begin(), image.begin() + 0x90)), ProgramCheck::NotAProgram);
+  EXPECT_EQ(check({}), ProgramCheck::NotAProgram);
+  EXPECT_EQ(CheckProgramFile(files, drive.path("Other.exe")), ProgramCheck::Unreadable);
+
+  // A read that fails half way is not taken for damage.
+  drive.writeFile("Setup.exe", Text(image));
+  test::FailingFiles failing(files);
+  failing.failAt(test::FileOp::Read, 3);
+  EXPECT_EQ(CheckProgramFile(failing, setup), ProgramCheck::Unreadable);
+}
+
+TEST(ProgramCheck, TheStampedTestProgramItselfIsIntact) {
+  // The build stamps the Windows test program; a native test program has no
+  // PE headers and so nothing to check.
+  auto files = platform::MakeHostFileSystem();
+  const std::string self = platform::HostPathToWindows(::testing::internal::GetArgvs().front());
+  const ProgramCheck result = CheckProgramFile(*files, self);
+  if (result == ProgramCheck::NotAProgram) GTEST_SKIP() << "not a Windows program: " << self;
+  EXPECT_EQ(result, ProgramCheck::Intact) << self;
+
+  // A copy with one bit changed in its middle.
+  test::TempDrive drive;
+  auto in = files->openRead(self);
+  ASSERT_TRUE(in);
+  std::vector<uint8_t> bytes(*in->size());
+  ASSERT_EQ(in->read(bytes.data(), bytes.size()), static_cast<int64_t>(bytes.size()));
+  in->close();
+  bytes[bytes.size() / 2] ^= 0x80;
+  drive.writeFile("Copy.exe", Text(bytes));
+  EXPECT_EQ(CheckProgramFile(drive.fs(), drive.path("Copy.exe")), ProgramCheck::Damaged);
+}
+
+}  // namespace velmar

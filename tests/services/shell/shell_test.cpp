@@ -1,0 +1,156 @@
+#include "services/shell/shell.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/registry.h"
+#include "platform/shortcuts.h"
+#include "support/child_modes.h"
+#include "support/installer_test_context.h"
+#include "ui/script/script_host.h"
+
+namespace velmar {
+namespace {
+
+using platform::RootKey;
+using platform::WindowShow;
+using ui::script::Outcome;
+using ui::script::Script;
+using ui::script::ScriptHost;
+
+// Counts how often the window was let to handle its messages.
+class CountingHost : public ScriptHost {
+ public:
+  using ScriptHost::ScriptHost;
+  void PumpMessages() override { ++pumps; }
+  int pumps = 0;
+};
+
+struct ShellRun {
+  explicit ShellRun(Script script = Script()) : host(std::move(script)) {}
+  // Runs the work as the program under the script; the outcome must be finished.
+  void Play(const std::function<void()>& work) {
+    const Outcome outcome = host.Run([&] {
+      work();
+      return Outcome::Finished;
+    });
+    EXPECT_EQ(outcome, Outcome::Finished) << host.EndMessage();
+  }
+  CountingHost host;
+  test::InstallerTestContext t{host};
+};
+
+TEST(ShellFolders, ComeWithOneTrailingBackslashOrEmpty) {
+  ShellRun run;
+  platform::Registry& registry = run.t.registry.registry();
+  const std::string key = run.t.registry.key("Shell Folders");
+  ASSERT_TRUE(registry.WriteString(RootKey::CurrentUser, key, "Programs", "C:\\Users\\Ann\\Start Menu\\Programs"));
+  ASSERT_TRUE(registry.WriteString(RootKey::CurrentUser, key, "Desktop", "C:\\Users\\Ann\\Desktop\\"));
+  ASSERT_TRUE(registry.WriteString(RootKey::CurrentUser, key, "Startup", ""));
+  EXPECT_EQ(ReadShellFolder(registry, key, "Programs"), "C:\\Users\\Ann\\Start Menu\\Programs\\");
+  EXPECT_EQ(ReadShellFolder(registry, key, "desktop"), "C:\\Users\\Ann\\Desktop\\");
+  EXPECT_EQ(ReadShellFolder(registry, key, "Startup"), "");
+  EXPECT_EQ(ReadShellFolder(registry, key, "Favorites"), "");
+  EXPECT_EQ(ReadShellFolder(registry, run.t.registry.key("Missing"), "Programs"), "");
+
+  // The user's own folders, read only.
+  for (const char* name : {"Desktop", "Programs", "Startup"}) {
+    const std::string folder = ReadShellFolder(run.t.app, name);
+    ASSERT_GT(folder.size(), 3u) << name;
+    EXPECT_EQ(folder.back(), '\\') << folder;
+    EXPECT_NE(folder.substr(folder.size() - 2), "\\\\") << folder;
+  }
+  EXPECT_EQ(ReadShellFolder(run.t.app, "VelmarNoSuchShellFolder"), "");
+}
+
+TEST(Shortcuts, WorkInTheTargetsFolderAndSayWhichFailed) {
+  ShellRun run(Script().Answer("Failed to create shortcut", ui::Answer::Ok));
+  test::TempDrive& drive = run.t.drive;
+  drive.makeFolder("Menu");
+  const std::string target = drive.path("Velmar\\Velmar.exe");
+  const std::string missing = drive.path("No Such Folder\\Velmar.lnk");
+  std::vector<bool> made;
+  run.Play([&] {
+    made.push_back(CreateShortcut(run.t.app, drive.path("Menu\\Velmar.lnk"), target, "Velmar"));
+    made.push_back(CreateShortcut(run.t.app, missing, target, "Velmar"));
+  });
+  EXPECT_EQ(made, (std::vector<bool>{true, false}));
+  EXPECT_EQ(run.t.shortcuts->ReadShortcut(drive.path("Menu\\Velmar.lnk")),
+            test::Shortcut(target, drive.path("Velmar\\"), "Velmar"));
+  EXPECT_EQ(run.host.TranscriptText(),
+            "message box \"Installer\", buttons OK\n"
+            "  | ERROR: Failed to create shortcut !\n"
+            "  | " + missing + " (" + target + ")\n"
+            "> answer \"Failed to create shortcut\" OK\n"
+            "end: finished\n");
+}
+
+TEST(ProgramCommandLine, QuotesAProgramWithBlanksOnly) {
+  EXPECT_EQ(ProgramCommandLine("C:\\Velmar\\VelmarPM.exe", " /regserver"), "C:\\Velmar\\VelmarPM.exe /regserver");
+  EXPECT_EQ(ProgramCommandLine("C:\\Program Files\\Velmar\\VelmarPM.exe", " /unregserver"),
+            "\"C:\\Program Files\\Velmar\\VelmarPM.exe\" /unregserver");
+  EXPECT_EQ(ProgramCommandLine("VelmarPM.exe", ""), "VelmarPM.exe");
+}
+
+TEST(ProjectManager, WithoutTheProgramNothingIsStartedOrWritten) {
+  ShellRun run;
+  run.t.drive.writeFile("Velmar\\Velmar.exe", "");
+  run.Play([&] { RegisterProjectManager(run.t.app); });
+  EXPECT_TRUE(run.t.processes.started().empty());
+  EXPECT_EQ(run.t.drive.fs().find(run.t.drive.path("Velmar\\*.*")).size(), 3u);  // ".", ".." and Velmar.exe
+  EXPECT_EQ(run.host.pumps, 0);
+}
+
+// The product folder has a blank in its name, and a program lies where an
+// unquoted command line would look first.
+TEST(ProjectManager, IsRegisteredMinimisedFromAFolderWithBlanks) {
+  ShellRun run;
+  test::PlaceStandIn(run.t.drive, "Velmar Test\\VelmarPM.exe", "exit:0");
+  test::PlaceStandIn(run.t.drive, "Velmar.exe", "exit:0");
+  run.t.session.VelmarPath = run.t.drive.path("Velmar Test");
+  run.Play([&] { RegisterProjectManager(run.t.app); });
+  const auto& started = run.t.processes.started();
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0].commandLine, "\"" + run.t.drive.path("Velmar Test\\VelmarPM.exe") + "\" /regserver");
+  EXPECT_EQ(started[0].show, WindowShow::Minimized);
+  ASSERT_TRUE(started[0].process);
+  EXPECT_TRUE(started[0].process->HasEnded());
+  EXPECT_LT(run.host.pumps, 21);
+  EXPECT_EQ(run.t.drive.readFile("Velmar Test\\VelmarPM.exe.args"), "/regserver\n");
+  EXPECT_FALSE(run.t.drive.exists("Velmar.exe.args"));
+}
+
+TEST(ProjectManager, ARegistrationThatTakesLongerIsLeftRunningAfterTwentyOneWaits) {
+  ShellRun run;
+  test::PlaceStandIn(run.t.drive, "Velmar\\VelmarPM.exe", "sleep:15000");
+  run.Play([&] { RegisterProjectManager(run.t.app); });
+  const auto& started = run.t.processes.started();
+  ASSERT_EQ(started.size(), 1u);
+  ASSERT_TRUE(started[0].process);
+  EXPECT_EQ(run.host.pumps, 21);
+  EXPECT_FALSE(started[0].process->HasEnded());
+  EXPECT_TRUE(started[0].process->Terminate());
+  EXPECT_TRUE(started[0].process->Wait(20000));
+}
+
+TEST(ExploreFolder, StartsPrefixAndFolderAndSaysWhetherItStarted) {
+  ShellRun run;
+  test::PlaceStandIn(run.t.drive, "Shell\\Explore.exe", "exit:0");
+  const std::string program = run.t.drive.path("Shell\\Explore.exe");
+  bool started = false, missing = true;
+  run.Play([&] {
+    started = ExploreFolder(run.t.app, "\"" + program + "\" /e,/n,/root,", "T:\\Medium\\Tools\\");
+    missing = ExploreFolder(run.t.app, run.t.drive.path("Missing\\Explore.exe") + " /e,/n,", "T:\\Velmar");
+  });
+  EXPECT_TRUE(started);
+  EXPECT_FALSE(missing);
+  const auto& record = run.t.processes.started();
+  ASSERT_EQ(record.size(), 2u);
+  EXPECT_EQ(record[0].commandLine, "\"" + program + "\" /e,/n,/root,T:\\Medium\\Tools\\");
+  EXPECT_EQ(record[0].show, WindowShow::Normal);
+  ASSERT_TRUE(record[0].process);
+  EXPECT_TRUE(record[0].process->Wait(20000));
+  EXPECT_EQ(run.t.drive.readFile("Shell\\Explore.exe.args"), "/e,/n,/root,T:\\Medium\\Tools\\\n");
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,125 @@
+// The text sources kept in the repository: they compile, hold the same texts
+// in every language, and keep what the program relies on (placeholders, line
+// breaks, the error prefix, one mnemonic per caption, unique on each page).
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "common/language_compiler.h"
+#include "common/language_source.h"
+#include "services/text/texts.h"
+
+namespace velmar {
+namespace {
+
+struct Language {
+  int code;
+  std::string errorPrefix;
+};
+const Language Languages[] = {{44, "ERROR: "}, {49, "FEHLER: "}, {33, "ERREUR : "}, {48, "BŁĄD: "}};
+
+LanguageSource SourceOf(int code) {
+  const std::string path = std::string(VELMAR_SOURCE_DIR) + "/src/resources/lang/vsetup_" + std::to_string(code) + ".txt";
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_TRUE(in) << path;
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return ParseLanguageSource(bytes.str());
+}
+
+size_t Count(const std::string& text, std::string_view what) {
+  size_t count = 0;
+  for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + what.size())) ++count;
+  return count;
+}
+
+// The letter after "&", lower-cased where it is ASCII.
+std::string Mnemonic(const std::string& text) {
+  const size_t amp = text.find('&');
+  if (amp == std::string::npos || amp + 1 >= text.size()) return "";
+  size_t end = amp + 2;
+  while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  std::string letter = text.substr(amp + 1, end - amp - 1);
+  if (letter.size() == 1) letter[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(letter[0])));
+  return letter;
+}
+
+class CommittedSources : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    for (const Language& language : Languages) sources_[language.code] = SourceOf(language.code);
+  }
+  static const LanguageSource& English() { return sources_.at(44); }
+  static std::map<int, LanguageSource> sources_;
+};
+std::map<int, LanguageSource> CommittedSources::sources_;
+
+TEST_F(CommittedSources, CompileWithTheirOwnCode) {
+  for (const Language& language : Languages) {
+    const LanguageSource& source = sources_.at(language.code);
+    EXPECT_EQ(source.code, language.code);
+    const CompiledLanguage compiled = CompileLanguage(source);
+    const DecompiledLanguage back = DecompileLanguage(compiled.separateFile, language.code);
+    EXPECT_EQ(back.source.texts.at(text::InstallVelmar), source.texts.at(text::InstallVelmar));
+  }
+}
+
+TEST_F(CommittedSources, EnglishIsTheProgramsOwnWording) {
+  std::set<int> expected;
+  for (const auto& english : text::EnglishTexts) {
+    expected.insert(english.id);
+    ASSERT_TRUE(English().texts.count(english.id)) << english.id;
+    EXPECT_EQ(English().texts.at(english.id), english.text) << english.id;
+  }
+  for (int line = 0; line < text::LicenceLineCount; ++line) expected.insert(text::LicenceFirstLine + line);
+  std::set<int> ids;
+  for (const auto& [id, ignored] : English().texts) ids.insert(id);
+  EXPECT_EQ(ids, expected);
+}
+
+TEST_F(CommittedSources, EveryLanguageHasEveryTextWithTheSameMarks) {
+  for (const Language& language : Languages) {
+    const LanguageSource& source = sources_.at(language.code);
+    for (const auto& [id, english] : English().texts) {
+      SCOPED_TRACE("language " + std::to_string(language.code) + ", text " + std::to_string(id));
+      const auto found = source.texts.find(id);
+      ASSERT_NE(found, source.texts.end());
+      const std::string& translated = found->second;
+      EXPECT_FALSE(translated.empty());
+      EXPECT_EQ(Count(translated, "$"), Count(english, "$"));
+      EXPECT_EQ(translated.rfind('$') == translated.size() - 1, english.rfind('$') == english.size() - 1);
+      EXPECT_EQ(translated[0] == '$', english[0] == '$');  // clauses of the agreement
+      EXPECT_EQ(Count(translated, "\r\n"), Count(english, "\r\n"));
+      EXPECT_EQ(Count(translated, "\n"), Count(english, "\n"));
+      EXPECT_EQ(Count(translated, "&"), Count(english, "&"));
+      if (english.rfind("ERROR: ", 0) == 0) {
+        EXPECT_EQ(translated.rfind(language.errorPrefix, 0), 0u);
+      }
+    }
+    EXPECT_EQ(source.texts.size(), English().texts.size());
+  }
+}
+
+TEST_F(CommittedSources, MnemonicsAreUniqueOnEachPage) {
+  const std::vector<std::vector<int>> pages = {
+      {text::InstallVelmar, text::SpecialInstall, text::InstallPatch, text::InstallProject, text::ViewReadme,
+       text::ExploreUtilities, text::UninstallVelmar, text::ContinueEnter, text::ExitEsc},
+      {text::AcceptTerms, text::RejectTerms},
+  };
+  for (const Language& language : Languages) {
+    for (const std::vector<int>& page : pages) {
+      std::set<std::string> letters;
+      for (int id : page) {
+        const std::string letter = Mnemonic(sources_.at(language.code).texts.at(id));
+        EXPECT_FALSE(letter.empty()) << language.code << "/" << id;
+        EXPECT_TRUE(letters.insert(letter).second) << language.code << "/" << id << " repeats &" << letter;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velmar

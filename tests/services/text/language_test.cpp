@@ -1,0 +1,256 @@
+#include "services/text/language.h"
+
+#include <gtest/gtest.h>
+
+#include "base/errors.h"
+#include "common/language_compiler.h"
+#include "common/language_source.h"
+#include "services/text/language_test_files.h"
+#include "support/failing_files.h"
+#include "support/temp_drive.h"
+
+namespace velmar {
+namespace {
+
+using langtest::Block;
+using langtest::Entry;
+using langtest::Le;
+
+CompiledLanguage Compiled(const std::string& source) { return CompileLanguage(ParseLanguageSource(source)); }
+
+const char* const German =
+    "language 49\n"
+    "7\n"  // empty: not translated
+    "19\tVelmar wurde auf diesem Computer installiert am $\n"
+    "33\t&Velmar installieren\n";
+
+class LanguageSupportTest : public ::testing::Test {
+ protected:
+  void WriteCombined(const std::string& name, const std::string& source) {
+    drive.writeFile(name, Compiled(source).combinedFile);
+  }
+  void WriteSeparate(const std::string& name, const std::string& source) {
+    drive.writeFile(name, Compiled(source).separateFile);
+  }
+  // Velmar.L44 and Velmar.L49 make the medium use the combined files.
+  void MakeCombinedMedium() {
+    WriteCombined("Velmar.L44", "language 44\n33\tInstall &Velmar\n");
+    WriteCombined("Velmar.L49", German);
+  }
+  LanguageSupport& Initialised() {
+    language.Initialise();
+    return language;
+  }
+
+  test::TempDrive drive;
+  LanguageSupport language{drive.fs(), drive.root()};
+};
+
+TEST_F(LanguageSupportTest, WithoutTextsEveryLookupGivesItsDefault) {
+  Initialised();
+  EXPECT_EQ(language.Translate(0, 33, "Install &Velmar"), "Install &Velmar");
+  EXPECT_EQ(language.Translate(16, 10005, "x"), "x");
+  EXPECT_EQ(language.TranslateWith(16, 19, "Velmar was installed on this computer on $", "01/02/2024 10:00:00"),
+            "Velmar was installed on this computer on 01/02/2024 10:00:00");
+  EXPECT_EQ(language.TranslateWith(16, 31, "ERROR: Failed to create shortcut !\r\n$", "a (b)"),
+            "ERROR: Failed to create shortcut !\r\na (b)");
+  EXPECT_EQ(language.TranslateWith(16, 5, "Folder", "C:\\Velmar"), "Folder C:\\Velmar");
+  EXPECT_EQ(language.TranslateWith(16, 5, "Folder", ""), "Folder");
+  // Only the first "$" is replaced, and the argument goes in unchanged.
+  EXPECT_EQ(language.TranslateWith(16, 5, "$ and $", "$1"), "$1 and $");
+  EXPECT_EQ(language.TextLength(16, 33), 0);
+}
+
+TEST_F(LanguageSupportTest, SeparateFileNumbersUntranslatedTexts) {
+  WriteSeparate("VSETUP.L49", German);
+  ASSERT_FALSE(Initialised().CombinedMode());
+  ASSERT_EQ(language.Load(49), LanguageSupport::Loaded);
+  EXPECT_EQ(language.Translate(0, 33, "Install &Velmar"), "&Velmar installieren");
+  EXPECT_EQ(language.Translate(16, 7, "Seven"), "16:7");
+  EXPECT_EQ(language.TextLength(16, 7), 4);
+  EXPECT_EQ(language.TranslateWith(16, 19, "on $", "heute"), "Velmar wurde auf diesem Computer installiert am heute");
+  // Beyond the last entry, in other groups and above 10000: defaults.
+  EXPECT_EQ(language.Translate(16, 34, "Patch"), "Patch");
+  EXPECT_EQ(language.Translate(16, 10033, "group 1"), "group 1");
+  EXPECT_EQ(language.Translate(1, 33, "group 1"), "group 1");
+  EXPECT_EQ(language.Translate(17, 33, "no group"), "no group");
+  EXPECT_EQ(language.TextLength(16, 0), 0);  // the group name is no text
+  EXPECT_EQ(language.TextLength(16, -1), 0);
+}
+
+TEST_F(LanguageSupportTest, CombinedFileFallsBackToTheDefault) {
+  MakeCombinedMedium();
+  ASSERT_TRUE(Initialised().CombinedMode());
+  ASSERT_EQ(language.Load(49), LanguageSupport::Loaded);
+  EXPECT_EQ(language.Translate(16, 33, "Install &Velmar"), "&Velmar installieren");
+  EXPECT_EQ(language.Translate(16, 7, "Seven"), "Seven");
+  EXPECT_EQ(language.TextLength(16, 7), 0);
+}
+
+TEST_F(LanguageSupportTest, FileModeNeedsEnglishAndGermanOrFrench) {
+  WriteCombined("Velmar.L44", "language 44\n");
+  WriteCombined("Velmar.L48", "language 48\n1\tZażółć\n");
+  WriteSeparate("VSETUP.L48", "language 48\n1\tZażółć gęślą jaźń\n");
+  ASSERT_FALSE(Initialised().CombinedMode());
+  ASSERT_EQ(language.Load(48), LanguageSupport::Loaded);
+  EXPECT_EQ(language.Translate(16, 1, "x"), "Zażółć gęślą jaźń");  // decoded from code page 1250
+  EXPECT_EQ(language.TextLength(16, 1), 17);                        // characters, not bytes
+
+  WriteCombined("Velmar.L33", "language 33\n");
+  EXPECT_TRUE(Initialised().CombinedMode());
+  drive.fs().deleteFile(drive.path("Velmar.L44"));
+  drive.makeFolder("Velmar.L44");  // a folder of that name is no file
+  EXPECT_FALSE(Initialised().CombinedMode());
+}
+
+TEST_F(LanguageSupportTest, LoadResults) {
+  WriteSeparate("VSETUP.L49", German);
+  Initialised();
+  EXPECT_EQ(language.Load(0), LanguageSupport::InvalidRequest);  // nothing loaded yet
+  EXPECT_EQ(language.Load(100), LanguageSupport::InvalidRequest);
+  EXPECT_EQ(language.Load(-44), LanguageSupport::InvalidRequest);
+  EXPECT_EQ(language.Load(44), LanguageSupport::SeparateFileMissing);
+  EXPECT_EQ(language.Load(49), LanguageSupport::Loaded);
+
+  // The same code again reads nothing and reports success.
+  drive.fs().deleteFile(drive.path("VSETUP.L49"));
+  EXPECT_EQ(language.Load(49), LanguageSupport::Loaded);
+  EXPECT_EQ(language.Translate(16, 33, "x"), "&Velmar installieren");
+  EXPECT_EQ(language.Load(100), LanguageSupport::InvalidRequest);
+  EXPECT_EQ(language.Load(49), LanguageSupport::Loaded);
+
+  // A failed load leaves no texts of the earlier language behind, and asking
+  // again does not turn the failure into success.
+  EXPECT_EQ(language.Load(33), LanguageSupport::SeparateFileMissing);
+  EXPECT_EQ(language.Translate(16, 33, "Install &Velmar"), "Install &Velmar");
+  EXPECT_EQ(language.Load(33), LanguageSupport::SeparateFileMissing);
+  EXPECT_EQ(language.LastResult(), LanguageSupport::SeparateFileMissing);
+}
+
+TEST_F(LanguageSupportTest, CombinedFileFaults) {
+  MakeCombinedMedium();
+  drive.writeFile("Velmar.L33", std::string("\x0FVELMAR_LANGUAGX") + std::string(100, '\0'));
+  Initialised();
+  EXPECT_EQ(language.Load(33), LanguageSupport::BadMagic);
+  EXPECT_EQ(language.Translate(16, 33, "Install &Velmar"), "Install &Velmar");
+
+  // A combined file missing for the chosen language is an error naming it.
+  try {
+    language.Load(48);
+    FAIL() << "no error";
+  } catch (const InstallerError& error) {
+    EXPECT_NE(std::string(error.what()).find(drive.path("Velmar.L48")), std::string::npos) << error.what();
+  }
+  EXPECT_THROW(language.Load(48), InstallerError);  // still missing, still an error
+  EXPECT_EQ(language.Load(49), LanguageSupport::Loaded);
+}
+
+TEST_F(LanguageSupportTest, CombinedFileWithFewerThanSixteenGroupsLoadsNothing) {
+  MakeCombinedMedium();
+  std::string file = Compiled(German).combinedFile;
+  file.replace(41, 4, Le(15, 4));
+  drive.writeFile("Velmar.L49", file);
+  Initialised();
+  EXPECT_EQ(language.Load(49), LanguageSupport::Loaded);
+  EXPECT_EQ(language.Translate(16, 33, "Install &Velmar"), "Install &Velmar");
+}
+
+// Damaged files load what lies inside the file and nothing else.
+TEST_F(LanguageSupportTest, HostileFilesGiveDefaultsNotCrashes) {
+  const size_t entry16 = 49 + 15 * 49;
+  MakeCombinedMedium();
+  const std::string good = Compiled(German).combinedFile;
+  Initialised();
+
+  const auto loadWith = [&](const std::string& bytes) {
+    drive.writeFile("Velmar.L49", bytes);
+    language.Initialise();
+    EXPECT_EQ(language.Load(49), LanguageSupport::Loaded);
+    return language.Translate(16, 33, "default");
+  };
+
+  std::string negative = good;
+  negative.replace(entry16 + 41, 4, Le(0xFFFFFFF0, 4));  // negative block offset
+  EXPECT_EQ(loadWith(negative), "default");
+
+  std::string beyond = good;
+  beyond.replace(entry16 + 41, 4, Le(0x7FFFFFF0, 4));  // offset far past the end
+  EXPECT_EQ(loadWith(beyond), "default");
+
+  // Cut inside the string data: the texts before the cut survive.
+  EXPECT_EQ(loadWith(good.substr(0, good.size() - 2)), "default");
+  EXPECT_EQ(language.Translate(16, 19, "d"), "Velmar wurde auf diesem Computer installiert am $");
+  EXPECT_EQ(loadWith(good.substr(0, 49 + 16 * 49 + 10)), "default");  // cut in the group header
+  EXPECT_EQ(loadWith(good.substr(0, 49)), "default");                 // no directory at all
+  EXPECT_EQ(loadWith(good.substr(0, 20)), "default");                 // header cut short: magic intact
+  EXPECT_EQ(loadWith(good), "&Velmar installieren");
+}
+
+TEST_F(LanguageSupportTest, SizesClaimingGigabytesAreNotTrusted) {
+  // 65535 texts and 4 GB of string data claimed, three entries and two bytes present.
+  drive.writeFile("VSETUP.L44",
+                  Block(65535, 24, 0xFFFFFFFF, {Entry(1, 2), Entry(3, 60000), Entry(0x7FFFFFFF, 65535)}, "Hi"));
+  Initialised();
+  ASSERT_EQ(language.Load(44), LanguageSupport::Loaded);
+  EXPECT_EQ(language.Translate(16, 1, "d"), "Hi");
+  EXPECT_EQ(language.Translate(16, 2, "d"), "d");
+  EXPECT_EQ(language.Translate(16, 3, "d"), "d");
+  EXPECT_EQ(language.Translate(16, 65535, "d"), "d");
+
+  // An index table that runs past the end of the file.
+  drive.writeFile("VSETUP.L33", Block(8191, 65528, 0xFFFFFFFF, {Entry(1, 2)}, "Hi"));
+  ASSERT_EQ(language.Load(33), LanguageSupport::Loaded);
+  EXPECT_EQ(language.Translate(16, 1, "d"), "d");
+}
+
+// A language file that cannot be read is an error that names it; nothing of
+// it stays loaded, and a later attempt reads it again.
+TEST_F(LanguageSupportTest, ReadErrorsEscapeAndLeaveNothingLoaded) {
+  MakeCombinedMedium();
+  WriteSeparate("VSETUP.L49", German);
+  test::FailingFiles files(drive.fs());
+  LanguageSupport failing(files, drive.root());
+  failing.Initialise();
+  ASSERT_TRUE(failing.CombinedMode());
+
+  for (const test::FileOp op : {test::FileOp::OpenRead, test::FileOp::Read, test::FileOp::Seek}) {
+    files.clearFaults();
+    files.addFault({.op = op, .nth = op == test::FileOp::OpenRead ? 1 : 3, .pathContains = "Velmar.L49"});
+    try {
+      failing.Load(49);
+      FAIL() << "no error for fault " << int(op);
+    } catch (const InstallerError& error) {
+      EXPECT_NE(std::string(error.what()).find("Velmar.L49"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(failing.Translate(16, 33, "Install &Velmar"), "Install &Velmar");
+  }
+  files.clearFaults();
+  EXPECT_EQ(failing.Load(49), LanguageSupport::Loaded);
+  EXPECT_EQ(failing.Translate(16, 33, "Install &Velmar"), "&Velmar installieren");
+
+  // The separate file too, once it exists.
+  drive.fs().deleteFile(drive.path("Velmar.L49"));
+  failing.Initialise();
+  ASSERT_FALSE(failing.CombinedMode());
+  files.failAt(test::FileOp::Read, 2);
+  EXPECT_THROW(failing.Load(49), InstallerError);
+  EXPECT_EQ(failing.Translate(16, 33, "Install &Velmar"), "Install &Velmar");
+}
+
+TEST(LanguageCodes, IndexCodeAndCaptions) {
+  for (int index = 0; index < 4; ++index) EXPECT_EQ(LanguageIndexOfCode(LanguageCodeOf(index)), index);
+  EXPECT_EQ(LanguageCodeOf(0), 49);
+  EXPECT_EQ(LanguageCodeOf(3), 48);
+  EXPECT_EQ(LanguageIndexOfCode(31), 1);
+  EXPECT_EQ(DefaultLanguageCode(7), 49);
+  EXPECT_EQ(DefaultLanguageCode(12), 33);
+  EXPECT_EQ(DefaultLanguageCode(21), 48);
+  EXPECT_EQ(DefaultLanguageCode(9), 44);
+  EXPECT_EQ(ButtonCaptionsFor(0).Prev, "&Züruck");  // as the product has always shown it
+  EXPECT_EQ(ButtonCaptionsFor(2).Cancel, "&Couper");
+  EXPECT_EQ(ButtonCaptionsFor(3).Next, "&Next");
+  EXPECT_EQ(ButtonCaptionsFor(1).Close, "&Close");
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,150 @@
+#include "services/wizard/enter_wizard.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/mutexes.h"
+#include "support/installer_test_context.h"
+#include "ui/script/script_host.h"
+
+namespace velmar {
+namespace {
+
+using ui::script::Outcome;
+using ui::script::Script;
+using ui::script::ScriptHost;
+
+Script PassGate() { return Script().Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn"); }
+
+struct GateRun {
+  explicit GateRun(Script script) : host(std::move(script)) {}
+  // Runs the gate `times` times in one run of the program; the results in order.
+  std::vector<bool> Enter(int times = 1) {
+    std::vector<bool> results;
+    outcome = host.Run([&] {
+      for (int i = 0; i < times; ++i) results.push_back(EnterWizard(t.app, pages));
+      return Outcome::Finished;
+    });
+    return results;
+  }
+  ScriptHost host;
+  test::InstallerTestContext t{host};
+  WizardPages pages{t.app.host};
+  Outcome outcome = Outcome::Failed;
+};
+
+TEST(EnterWizard, ShowsWelcomeAndLicenceOnlyUntilPassedOnceInARun) {
+  GateRun run(PassGate());
+  EXPECT_EQ(run.Enter(2), (std::vector<bool>{true, true}));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_TRUE(run.t.session.WelcomeShown);
+  EXPECT_TRUE(run.t.session.LicenceAccepted);
+  const std::string log = run.t.drive.readFile("Velmar\\Install.log");
+  EXPECT_NE(log.find(" : Software licence accepted by user\r\n"), std::string::npos) << log;
+}
+
+TEST(EnterWizard, SwitchedOffPagesAreNeverShown) {
+  GateRun run{Script()};
+  run.t.session.WelcomeShown = true;
+  run.t.session.LicenceAccepted = true;
+  EXPECT_EQ(run.Enter(), (std::vector<bool>{true}));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+}
+
+TEST(EnterWizard, CancelAndRejectGiveMinusOneAndStopTheFlowUntilPassed) {
+  GateRun run(Script()
+                  .Page("TWelcomeForm").Click("CancelBtn")
+                  .Page("TWelcomeForm").Key(ui::Key::Enter)  // the default button: Next
+                  .Page("TLicenceForm").Click("RejectBtn")
+                  .Page("TLicenceForm").Click("AcceptBtn"));
+  std::vector<PageResult> results;
+  run.outcome = run.host.Run([&] {
+    results.push_back(run.pages.WelcomeForm.Execute(run.t.app));
+    results.push_back(EnterWizard(run.t.app, run.pages) ? prNext : prNone);  // welcome passed, licence rejected
+    results.push_back(run.pages.LicenceForm.Result());
+    results.push_back(EnterWizard(run.t.app, run.pages) ? prNext : prNone);  // straight to the licence
+    return Outcome::Finished;
+  });
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_EQ(results, (std::vector<PageResult>{prGateCancel, prNone, prGateCancel, prNext}));
+}
+
+TEST(EnterWizard, AWelcomeCancelledWithEscStopsTheFlow) {
+  GateRun run(Script().Page("TWelcomeForm").Key(ui::Key::Escape));
+  EXPECT_EQ(run.Enter(), (std::vector<bool>{false}));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_FALSE(run.t.session.WelcomeShown);
+  EXPECT_FALSE(run.t.session.LicenceAccepted);
+  EXPECT_FALSE(run.t.drive.exists("Velmar\\Install.log"));
+}
+
+TEST(EnterWizard, ARunningProgramIsNamedAndStopsTheFlowBeforeAnyPage) {
+  GateRun run(Script().Answer("Velmar is running !", ui::Answer::Ok));
+  auto sms = run.t.mutexes->Create("rmVel_SmsServer_Run_Mutex");
+  auto main = run.t.mutexes->Create("rmVel_Velmar_Run_Mutex");
+  ASSERT_TRUE(sms && main);
+  EXPECT_EQ(run.Enter(), (std::vector<bool>{false}));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_EQ(run.host.TranscriptText(),
+            "message box \"Installer\", buttons OK\n"
+            "  | Cannot install !\n"
+            "  | Velmar is running !\n"
+            "> answer \"Velmar is running !\" OK\n"
+            "end: finished\n");
+  EXPECT_FALSE(run.t.session.WelcomeShown);
+}
+
+TEST(WelcomeForm, ShowsItsPictureTextsAndButtons) {
+  GateRun run(Script().Page("TWelcomeForm").Click("NextBtn"));
+  run.t.session.LicenceAccepted = true;
+  EXPECT_EQ(run.Enter(), (std::vector<bool>{true}));
+  const std::string& text = run.host.TranscriptText();
+  EXPECT_NE(text.find("page TWelcomeForm\n  Img: image INSTALLER_IMG 120x200 at 12,12\n"
+                      "  Label1: label \"Welcome to the Velmar setup program."),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("  Label3: label \"Click cancel to stop this Setup and then close any running programs. "
+                      "Click Next to continue with the Setup program.\"\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("  NextBtn: button \"_Next\", default\n  CancelBtn: button \"_Cancel\", cancel\n"),
+            std::string::npos);
+  EXPECT_EQ(run.pages.WelcomeForm.NextBtn.Glyph, "BTN_NEXT");
+  EXPECT_EQ(run.pages.WelcomeForm.CancelBtn.Glyph, "BTN_CANCEL");
+}
+
+TEST(LicenceForm, TheAgreementComesFromTextsFiftyToSixtyNineWithTheSectionSign) {
+  GateRun run(Script().Page("TLicenceForm").Click("AcceptBtn"));
+  run.t.LoadLanguage("language 44\n46\t&Accept\n50\t$ 1 Scope\n51\tPlain line\n52\tCosts $ 10\n53\t$$\n69\tLast\n"
+                     "70\tNot in the agreement\n");
+  run.t.session.WelcomeShown = true;
+  EXPECT_EQ(run.Enter(), (std::vector<bool>{true}));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  const auto& lines = run.pages.LicenceForm.Memo.Lines;
+  ASSERT_EQ(lines.size(), 20u);
+  EXPECT_EQ(lines[0], "\xC2\xA7 1 Scope");
+  EXPECT_EQ(lines[1], "Plain line");
+  EXPECT_EQ(lines[2], "Costs $ 10");
+  EXPECT_EQ(lines[3], "\xC2\xA7$");
+  EXPECT_EQ(lines[19], "Last");
+  EXPECT_EQ(run.pages.LicenceForm.AcceptBtn.Caption, "&Accept");
+  EXPECT_TRUE(run.pages.LicenceForm.Memo.ReadOnly);
+  EXPECT_EQ(run.pages.LicenceForm.Memo.ScrollBars, ui::ScrollBars::Vertical);
+  EXPECT_EQ(run.pages.LicenceForm.AcceptBtn.Glyph, "BTN_CHECK");
+  EXPECT_EQ(run.pages.LicenceForm.RejectBtn.Glyph, "BTN_CANCEL");
+}
+
+TEST(LicenceForm, WithoutALanguageFileTheAgreementIsTwentyEmptyLines) {
+  GateRun run(Script().Page("TLicenceForm").Click("RejectBtn"));
+  run.t.session.WelcomeShown = true;
+  EXPECT_EQ(run.Enter(), (std::vector<bool>{false}));
+  EXPECT_EQ(run.pages.LicenceForm.Memo.Lines, std::vector<std::string>(20));
+  const std::string& text = run.host.TranscriptText();
+  EXPECT_NE(text.find("  Label1: label \"Please read the following License Agreement. Press the PAGE DOWN key to "
+                      "see the rest of the agreement.\"\n  Memo: memo, read-only\n    | \n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("  AcceptBtn: button \"_Accept terms\"\n  RejectBtn: button \"_Reject terms\"\n"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmar

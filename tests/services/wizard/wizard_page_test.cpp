@@ -1,0 +1,227 @@
+#include "services/wizard/wizard_page.h"
+
+#include <gtest/gtest.h>
+
+#include "base/path_utils.h"
+#include "support/installer_test_context.h"
+#include "ui/input.h"
+#include "ui/script/script_host.h"
+
+namespace velmar {
+namespace {
+
+using ui::script::Outcome;
+using ui::script::Script;
+using ui::script::ScriptHost;
+
+// A page as the flows write them: a required folder with a browse button and
+// a free name, both stored by Next and Prev.
+class TPathForm : public WizardPage {
+ public:
+  explicit TPathForm(InstallerContext& app) : WizardPage(app, "TPathForm") {
+    AddFolderField(PathEdit, PathBtn, 81, "Velmar EXE folder", {87, "ERROR: Folder not defined", true});
+    AddField(NameEdit, {102, "Project name undefined !", false});
+  }
+  PageResult Execute(int step, bool isLast = false) { return Run(step, isLast); }
+
+  ui::Label PathLbl{*this, "PathLbl"};
+  ui::Edit PathEdit{*this, "PathEdit"};
+  ui::Button PathBtn{*this, "PathBtn"};
+  ui::Edit NameEdit{*this, "NameEdit"};
+
+ private:
+  void SetTexts() override { PathLbl.Caption = Text(81, "Velmar EXE folder"); }
+  void LoadFields() override {
+    PathEdit.Text = WithoutBackslash(Session().VelmarPath);
+    NameEdit.Text = Session().Project;
+  }
+  void StoreFields() override {
+    Session().VelmarPath = PathEdit.Text;
+    Session().Project = NameEdit.Text;
+  }
+};
+
+struct PageRun {
+  explicit PageRun(Script script) : host(std::move(script)) {}
+  // Shows the page once; the script must end with it.
+  PageResult Execute(int step, bool isLast = false) {
+    PageResult result = prNone;
+    outcome = host.Run([&] {
+      result = page.Execute(step, isLast);
+      return Outcome::Finished;
+    });
+    return result;
+  }
+  ScriptHost host;
+  test::InstallerTestContext t{host};
+  TPathForm page{t.app};
+  Outcome outcome = Outcome::Failed;
+};
+
+TEST(WizardPage, OpensWithCaptionsTextsAndTheRequiredFieldsMessage) {
+  PageRun run(Script().Page("TPathForm").Click("CancelBtn"));
+  run.t.session.VelmarPath = "";
+  run.t.session.Project = "Line 4";
+  EXPECT_EQ(run.Execute(0), prCancel);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_EQ(run.host.TranscriptText(),
+            "page TPathForm\n"
+            "  PrevBtn: button \"_Prev\", disabled\n"
+            "  NextBtn: button \"_Next\", disabled\n"
+            "  CancelBtn: button \"_Cancel\"\n"
+            "  StatBar: status line \"ERROR: Folder not defined\"\n"
+            "  PathLbl: label \"Velmar EXE folder\"\n"
+            "  PathEdit: edit \"\"\n"
+            "  PathBtn: button \"\"\n"
+            "  NameEdit: edit \"Line 4\"\n"
+            "> click CancelBtn\n"
+            "closed TPathForm\n"
+            "end: finished\n");
+  EXPECT_EQ(run.page.Panel1.BevelWidth, 3);
+  EXPECT_EQ(run.page.NextBtn.Glyph, "BTN_NEXT");
+  EXPECT_EQ(run.page.PrevBtn.Glyph, "BTN_PREV");
+  EXPECT_EQ(run.page.CancelBtn.Glyph, "BTN_CANCEL");
+  EXPECT_EQ(run.page.PathBtn.Glyph, "PICK_FOLDER");
+}
+
+TEST(WizardPage, PrevIsEnabledFromStepOneAndTheLastPageShowsFinish) {
+  PageRun run(Script().Page("TPathForm").Click("PrevBtn"));
+  EXPECT_EQ(run.Execute(1, true), prPrev);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_NE(run.host.TranscriptText().find("  PrevBtn: button \"_Prev\"\n  NextBtn: button \"_Finish\"\n"),
+            std::string::npos)
+      << run.host.TranscriptText();
+}
+
+TEST(WizardPage, LeavingAFieldTrimsItAndUpdatesNext) {
+  PageRun run(Script()
+                  .Page("TPathForm")
+                  .Type("PathEdit", "  T:\\Velmar\\ ")
+                  .Type("NameEdit", "   ")
+                  .Click("NextBtn"));
+  run.t.session.VelmarPath = "";
+  EXPECT_EQ(run.Execute(0), prNext);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  // Typing into NameEdit left PathEdit: trimmed, Next enabled; clicking Next
+  // left NameEdit, which shows its message without blocking.
+  const std::string& text = run.host.TranscriptText();
+  EXPECT_NE(text.find("> type NameEdit \"   \"\n  NextBtn: button \"_Next\"\n  StatBar: status line \"\"\n"
+                      "  PathEdit: edit \"T:\\Velmar\\\"\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("  StatBar: status line \"Project name undefined !\"\n"), std::string::npos) << text;
+  EXPECT_EQ(run.t.session.VelmarPath, "T:\\Velmar\\");
+  EXPECT_EQ(run.t.session.Project, "");
+}
+
+TEST(WizardPage, NextAndPrevStayOnTheMessageOfAnEmptyRequiredFieldCancelStoresNothing) {
+  // Next cannot be clicked while disabled, but Prev validates as Next does.
+  PageRun run(Script()
+                  .Page("TPathForm")
+                  .Type("NameEdit", "Plant 1")
+                  .Type("PathEdit", " ")
+                  .Click("PrevBtn")
+                  .Click("CancelBtn"));
+  run.t.session.Project = "Old";
+  EXPECT_EQ(run.Execute(1), prCancel);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_EQ(run.page.PathEdit.Text, "");
+  EXPECT_EQ(run.page.StatBar.Text, "ERROR: Folder not defined");
+  EXPECT_EQ(run.t.session.Project, "Old");
+  EXPECT_EQ(run.t.session.VelmarPath, run.t.drive.path("Velmar"));
+}
+
+TEST(WizardPage, EnterChecksTheFieldAndMovesOnToTheNextFieldThenToNext) {
+  ui::script::ScriptHost host{Script()};
+  test::InstallerTestContext t(host);
+  TPathForm page(t.app);
+  page.SetFocus(page.PathEdit);
+  ui::TypeText(page.PathEdit, "  D:\\Plant  ");
+  EXPECT_TRUE(ui::PressKey(page, ui::Key::Enter));
+  EXPECT_EQ(page.Focused(), &page.NameEdit);
+  EXPECT_EQ(page.PathEdit.Text, "D:\\Plant");
+  EXPECT_TRUE(page.NextBtn.Enabled);
+
+  ui::TypeText(page.NameEdit, "");
+  EXPECT_TRUE(ui::PressKey(page, ui::Key::Enter));
+  EXPECT_EQ(page.Focused(), &page.NextBtn);
+  EXPECT_EQ(page.StatBar.Text, "Project name undefined !");
+
+  // Empty required field: Next stays disabled, so the focus stays in the last field.
+  page.SetFocus(page.NameEdit);
+  ui::TypeText(page.PathEdit, " ");
+  EXPECT_TRUE(ui::PressKey(page, ui::Key::Enter));
+  EXPECT_FALSE(page.NextBtn.Enabled);
+  EXPECT_EQ(page.Focused(), &page.NameEdit);
+}
+
+TEST(WizardPage, EnterOnAPlayedPageWalksTheFieldsAndClicksNext) {
+  PageRun run(Script()
+                  .Page("TPathForm")
+                  .Type("PathEdit", " T:\\Plant ")
+                  .Key(ui::Key::Enter)
+                  .Key(ui::Key::Enter)
+                  .Key(ui::Key::Enter));
+  EXPECT_EQ(run.Execute(0), prNext);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_EQ(run.t.session.VelmarPath, "T:\\Plant");
+}
+
+TEST(WizardPage, BrowseStartsOnTheFolderWithoutItsBackslashAndCopiesTheChoice) {
+  PageRun run(Script()
+                  .Page("TPathForm")
+                  .Type("PathEdit", "")
+                  .Click("PathBtn")
+                  .CancelBrowse()
+                  .Type("PathEdit", "T:\\Old\\\\")
+                  .Click("PathBtn")
+                  .Browse("T:\\New folder")
+                  .Click("NextBtn"));
+  EXPECT_EQ(run.Execute(0), prNext);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  const std::string& text = run.host.TranscriptText();
+  EXPECT_NE(text.find("folder browser \"Velmar EXE folder\", start \"\"\n> browse cancel\n"
+                      "  NextBtn: button \"_Next\", disabled\n"
+                      "  StatBar: status line \"ERROR: Folder not defined\"\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("folder browser \"Velmar EXE folder\", start \"T:\\Old\\\"\n"), std::string::npos) << text;
+  EXPECT_EQ(run.t.session.VelmarPath, "T:\\New folder");
+  EXPECT_EQ(run.page.Browser.RootFolder, foMyComputer);
+}
+
+TEST(WizardPage, PagesOfAFlowShowWhatTheLastNextOrPrevStored) {
+  ScriptHost host(Script()
+                      .Page("TPathForm").Type("PathEdit", "T:\\A ").Click("NextBtn")
+                      .Page("TPathForm").Type("NameEdit", "Line 4").Click("PrevBtn")
+                      .Page("TPathForm").Click("CancelBtn"));
+  test::InstallerTestContext t(host);
+  TPathForm first(t.app), second(t.app);
+  std::vector<std::string> shown;
+  bool installed = true;
+  EXPECT_EQ(host.Run([&] {
+    installed = RunFlow(2, [&](int step) -> std::optional<PageResult> {
+      TPathForm& page = step == 0 ? first : second;
+      const PageResult result = page.Execute(step);
+      shown.push_back(std::to_string(step) + (page.PrevBtn.Enabled ? " prev " : " ") + page.PathEdit.Text + "|" +
+                      page.NameEdit.Text);
+      return result;
+    });
+    return Outcome::Finished;
+  }),
+            Outcome::Finished)
+      << host.EndMessage();
+  EXPECT_FALSE(installed);
+  EXPECT_EQ(shown, (std::vector<std::string>{"0 T:\\A|", "1 prev T:\\A|Line 4", "0 T:\\A|Line 4"}));
+  EXPECT_NE(host.TranscriptText().find("page TPathForm\n  PrevBtn: button \"_Prev\"\n"), std::string::npos);
+}
+
+TEST(TrimBlanks, RemovesBlanksAndControlCharactersAtBothEnds) {
+  EXPECT_EQ(TrimBlanks(" \t C:\\My Folder \r\n"), "C:\\My Folder");
+  EXPECT_EQ(TrimBlanks("   "), "");
+  EXPECT_EQ(TrimBlanks(""), "");
+  EXPECT_EQ(TrimBlanks("Zürich "), "Zürich");
+}
+
+}  // namespace
+}  // namespace velmar

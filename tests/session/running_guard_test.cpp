@@ -1,0 +1,105 @@
+// The running-program guard on the port's real mutexes, held by this test
+// program and by children, under names private to each test.
+
+#include "session/running_guard.h"
+
+#include <gtest/gtest.h>
+
+#include "services/text/language.h"
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::InstallerFixture;
+using ui::Key;
+using ui::script::Outcome;
+
+TEST(RunningGuard, TheFirstRunningProgramInTableOrderIsTheOneNamed) {
+  InstallerFixture f;
+  LanguageSupport texts(f.files, f.MediumRoot());
+  RunningProgramGuard guard(f.mutexes);
+  EXPECT_EQ(guard.RunningProgramMessage(texts), std::nullopt);
+
+  const auto sms = f.HoldMutexInChild(GuardedPrograms[4].MutexName, 20000);
+  EXPECT_EQ(guard.RunningProgramMessage(texts), "Cannot install !\r\nSMS Server is running !");
+  {
+    const auto velmar = f.HoldMutex(GuardedPrograms[0].MutexName);
+    ASSERT_TRUE(velmar);
+    EXPECT_EQ(guard.RunningProgramMessage(texts), "Cannot install !\r\nVelmar is running !");
+  }
+  EXPECT_EQ(guard.RunningProgramMessage(texts), "Cannot install !\r\nSMS Server is running !");
+  sms->Terminate();
+  sms->Wait(10000);
+  EXPECT_EQ(guard.RunningProgramMessage(texts), std::nullopt);
+  // Testing creates nothing.
+  EXPECT_FALSE(f.mutexes.Exists(GuardedPrograms[0].MutexName));
+}
+
+TEST(RunningGuard, EachProgramHasItsTranslatedMessage) {
+  InstallerFixture f;
+  f.WriteLanguage(44);
+  f.WriteLanguage(49);
+  LanguageSupport texts(f.files, f.MediumRoot());
+  texts.Initialise();
+  ASSERT_EQ(texts.Load(49), 0);
+  RunningProgramGuard guard(f.mutexes);
+  const char* german[] = {"Velmar läuft", "Projektmanager", "Archiv", "Druck", "SMS"};
+  for (size_t i = 0; i < 5; ++i) {
+    const auto held = f.HoldMutex(GuardedPrograms[i].MutexName);
+    const auto message = guard.RunningProgramMessage(texts);
+    ASSERT_TRUE(message) << i;
+    EXPECT_TRUE(test::Contains(*message, "Installation nicht möglich !\r\n"));
+    EXPECT_TRUE(test::Contains(*message, german[i]));
+  }
+}
+
+TEST(RunningGuard, TheInstallerAnnouncesItselfAndASecondOneSharesTheMutex) {
+  InstallerFixture f;
+  const std::string name = InstallerMutexName;
+  {
+    RunningProgramGuard first(f.mutexes);
+    first.RegisterMessages();
+    EXPECT_EQ(first.AnnounceInstaller(), 3);
+    RunningProgramGuard second(f.mutexes);
+    EXPECT_EQ(second.AnnounceInstaller(), 2);
+    first.Release();
+    EXPECT_TRUE(f.mutexes.Exists(name));  // the second one holds it still
+  }
+  EXPECT_FALSE(f.mutexes.Exists(name));
+  using B = std::pair<uintptr_t, intptr_t>;
+  EXPECT_EQ(f.mutexes.Broadcasts, (std::vector<B>{{7, 55}, {7, 1000}, {7, 1000}}));
+  EXPECT_EQ(f.mutexes.RegisteredMessage, "VelmarSystem_Mutex_Changed");
+}
+
+TEST(RunningGuard, ARunHoldsTheInstallerMutexUntilItsEnd) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  bool heldDuringTheRun = false;
+  f.onPageShown = [&](const ui::Page& page) {
+    if (page.ClassName() == "TSelectForm") heldDuringTheRun = f.mutexes.Exists(InstallerMutexName);
+  };
+  EXPECT_EQ(f.Run(test::ToSelection().Key(Key::Escape)).outcome, Outcome::Finished);
+  EXPECT_TRUE(heldDuringTheRun);
+  EXPECT_FALSE(f.mutexes.Exists(InstallerMutexName));
+  using B = std::pair<uintptr_t, intptr_t>;
+  EXPECT_EQ(f.mutexes.Broadcasts, (std::vector<B>{{7, 55}, {7, 1000}}));
+}
+
+TEST(RunningGuard, AnInstallerStartedWhileAnotherRunsStartsNormally) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  const auto other = f.HoldMutexInChild(InstallerMutexName, 20000);
+  const auto run = f.Run(test::ToSelection().Key(Key::Escape));
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_TRUE(test::Messages(run.transcript).empty());
+  using B = std::pair<uintptr_t, intptr_t>;
+  EXPECT_EQ(f.mutexes.Broadcasts, (std::vector<B>{{7, 1000}}));  // nothing announced, the handle let go
+  EXPECT_TRUE(f.mutexes.Exists(InstallerMutexName));              // the other one runs on
+  other->Terminate();
+  other->Wait(10000);
+  EXPECT_FALSE(f.mutexes.Exists(InstallerMutexName));
+}
+
+}  // namespace
+}  // namespace velmar
