@@ -88,23 +88,18 @@ InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main) {
     app.host.ShowMessage(MissingLanguageFileMessage(code));
     return InstallerEnd::Failed;
   }
-  const ButtonCaptions captions = ButtonCaptionsFor(s.LanguageIndex);
-  s.Captions = {captions.Ok, captions.Next, captions.Prev, captions.Cancel, captions.Finish, captions.Close};
+  s.Captions = ButtonCaptionsFor(s.LanguageIndex);
   s.ReadmePath = FindReadmePath(app);
 
-  const TranslateFn translate = [&app](int group, int id, const std::string& text) {
-    return app.texts.Translate(group, id, text);
-  };
   int function = fnLeave;
   do {
     s.CustomInstall = false;
     if (state.CommandLineFunction >= 0 && state.CommandLineFunction <= 6) {
       function = state.CommandLineFunction;
     } else {
-      if (app.os.system.isNtFamily()) ShowAdminWarning(app.host, translate);
+      if (app.os.system.isNtFamily()) ShowAdminWarning(app);
       state.CommandLineFunction = -1;
-      function = main.SelectForm.RunSelection(s, app.texts, FileExists(app.os.files, s.ReadmePath),
-                                              ProductInstalled(app.os.files));
+      function = main.SelectForm.Execute(FileExists(app.os.files, s.ReadmePath), ProductInstalled(app.os.files));
     }
     RunFunction(app, function);
   } while (function != fnLeave && state.CommandLineFunction == -1);

@@ -8,15 +8,16 @@
 #include "services/files/file_utils.h"
 #include "base/path_utils.h"
 #include "services/text/language.h"
+#include "services/text/texts.h"
 #include "ui/host.h"
 
 namespace velmar {
 
 TMainForm::TMainForm(InstallerContext& app, RunningProgramGuard& guard, const StartupFacts& facts)
     : Backdrop(app.host, "TMainForm"),
-      SelectForm(app.host),
-      LanguageForm(app.host),
-      Wizard(app.host),
+      SelectForm(app),
+      LanguageForm(app),
+      Wizard(app),
       app_(app),
       guard_(guard) {
   FormCreate(facts);
@@ -103,7 +104,7 @@ void TMainForm::FormDestroy() {
   } restore{*this};
   GetHost().Guard([this] {
     if (SaveSettings(app_.os.files, app_.session, app_.os.system.now()) == SaveSettingsResult::ReadOnly)
-      GetHost().ShowMessage(app_.texts.Translate(16, 30, "Could not save settings !"));
+      GetHost().ShowMessage(app_.texts.Text(text::SettingsNotSaved));
   });
 }
 

@@ -13,7 +13,7 @@
 #include "app/select_form.h"
 #include "app/startup.h"
 #include "services/wizard/enter_wizard.h"
-#include "services/text/language_form.h"
+#include "app/language_form.h"
 #include "ui/backdrop.h"
 
 namespace velmar {

@@ -3,18 +3,18 @@
 #include "services/files/file_utils.h"
 #include "base/path_utils.h"
 #include "services/text/language.h"
+#include "services/text/texts.h"
+#include "session/installer_context.h"
 #include "ui/host.h"
+#include "ui/page_layout.h"
 
 namespace velmar {
 
-TSelectForm::TSelectForm(ui::Host& host) : Page(host, "TSelectForm") {
-  ClientWidth = 440;
-  ClientHeight = 330;
+TSelectForm::TSelectForm(InstallerContext& app) : InstallerPage(app, "TSelectForm") {
+  ui::layout::Frame(*this, Panel1, 440, 330);
   KeyPreview = true;
   OnKeyDown = [this](ui::Key key) { return FormKeyDown(key); };
 
-  Panel1.SetBounds(0, 0, ClientWidth, ClientHeight);
-  Panel1.BevelWidth = 3;
   MainLbl.SetBounds(24, 16, 392, 20);
   MainLbl.Font = ui::Font{"Arial", 12, true, ui::colours::Navy};
   Bevel1.SetBounds(16, 44, 408, 214);
@@ -52,8 +52,8 @@ std::string TSelectForm::VersionText(const VersionNumbers& v) {
   return std::to_string(v.major) + "." + PadNumber(v.minor, 2, '0') + "." + PadNumber(v.release, 3, '0');
 }
 
-int TSelectForm::RunSelection(const InstallSession& s, const LanguageSupport& texts, bool readmeExists,
-                              bool productInstalled) {
+int TSelectForm::Execute(bool readmeExists, bool productInstalled) {
+  const InstallSession& s = Session();
   selected_ = fnLeave;
   for (ui::RadioButton* rb : Buttons()) rb->SetChecked(false);
 
@@ -74,20 +74,20 @@ int TSelectForm::RunSelection(const InstallSession& s, const LanguageSupport& te
     top += 28;
   }
 
-  const auto t = [&](int id, const char* text) { return texts.Translate(16, id, text); };
-  MainLbl.Caption = t(32, "Select function :");
-  InstallRB.Caption = "F2: " + t(33, "Install &Velmar");
+  const auto t = [this](int id) { return Text(id); };
+  MainLbl.Caption = t(text::SelectFunction);
+  InstallRB.Caption = "F2: " + t(text::InstallVelmar);
   const std::string& customTitle = s.LanguageIndex == 0   ? s.Custom.Title49
                                    : s.LanguageIndex == 2 ? s.Custom.Title33
                                                           : s.Custom.Title44;
-  CustomRB.Caption = "F3: " + (customTitle.empty() ? t(140, "&Special install") : customTitle);
-  PatchRB.Caption = "F4: " + t(34, "Install a Patch &file");
-  ProjectRB.Caption = "F5: " + t(35, "Install a &Project");
-  ViewRB.Caption = "F6: " + t(36, "View Velmar \"&Readme.txt\" file");
-  ExploreRB.Caption = "F7: " + t(37, "&Explore utilities folder");
-  UninstallRB.Caption = "F8: " + t(38, "&Uninstall Velmar");
-  ExecuteBtn.Caption = t(39, "&Continue (Enter)");
-  CloseBtn.Caption = t(40, "E&xit (Esc)");
+  CustomRB.Caption = "F3: " + (customTitle.empty() ? t(text::SpecialInstall) : customTitle);
+  PatchRB.Caption = "F4: " + t(text::InstallPatch);
+  ProjectRB.Caption = "F5: " + t(text::InstallProject);
+  ViewRB.Caption = "F6: " + t(text::ViewReadme);
+  ExploreRB.Caption = "F7: " + t(text::ExploreUtilities);
+  UninstallRB.Caption = "F8: " + t(text::UninstallVelmar);
+  ExecuteBtn.Caption = t(text::ContinueEnter);
+  CloseBtn.Caption = t(text::ExitEsc);
   Label1.Caption = VersionText(s.InstallerVersion);
 
   ExecuteBtn.Enabled = false;

@@ -3,13 +3,11 @@
 
 #include <array>
 
-#include "session/install_session.h"
+#include "base/file_types.h"
+#include "session/installer_page.h"
 #include "ui/controls.h"
-#include "ui/page.h"
 
 namespace velmar {
-
-class LanguageSupport;
 
 // The seven functions, F2 to F8; -1 leaves the selection.
 enum FunctionIndex : int {
@@ -23,13 +21,12 @@ enum FunctionIndex : int {
   fnUninstall = 6,
 };
 
-class TSelectForm : public ui::Page {
+class TSelectForm : public InstallerPage {
  public:
-  explicit TSelectForm(ui::Host& host);
+  explicit TSelectForm(InstallerContext& app);
 
   // Prepares the page for the session and shows it; the chosen function or -1.
-  int RunSelection(const InstallSession& session, const LanguageSupport& texts,
-                   bool readmeExists, bool productInstalled);
+  int Execute(bool readmeExists, bool productInstalled);
 
   ui::Panel Panel1{*this, "Panel1"};
   ui::Label MainLbl{*this, "MainLbl"};

@@ -1,8 +1,10 @@
 #include "app/warn_admin_form.h"
 
+#include "services/text/texts.h"
+
 namespace velmar {
 
-TWarnAdminForm::TWarnAdminForm(ui::Host& host, const TranslateFn& translate) : Page(host, "TWarnAdminForm") {
+TWarnAdminForm::TWarnAdminForm(InstallerContext& app) : InstallerPage(app, "TWarnAdminForm") {
   ClientWidth = 360;
   ClientHeight = 160;
   MainPanel.SetBounds(0, 0, 360, 160);
@@ -14,7 +16,6 @@ TWarnAdminForm::TWarnAdminForm(ui::Host& host, const TranslateFn& translate) : P
   WarnLabel.WordWrap = true;
   WarnLabel.AutoSize = false;
   WarnLabel.Align = ui::Alignment::Centre;
-  WarnLabel.Caption = translate(16, 9, "Administrator rights are required when installing some drivers.");
   OkBtn.SetBounds(140, 104, 80, 28);
   OkBtn.Caption = "Ok";
   OkBtn.Default = true;
@@ -22,9 +23,11 @@ TWarnAdminForm::TWarnAdminForm(ui::Host& host, const TranslateFn& translate) : P
   OkBtn.OnClick = [this] { Close(); };
 }
 
-void ShowAdminWarning(ui::Host& host, const TranslateFn& translate) {
-  TWarnAdminForm page(host, translate);
-  page.ShowModal();
+void TWarnAdminForm::Execute() {
+  WarnLabel.Caption = Text(text::AdminRightsRequired);
+  ShowModal();
 }
+
+void ShowAdminWarning(InstallerContext& app) { TWarnAdminForm(app).Execute(); }
 
 }  // namespace velmar

@@ -1,28 +1,25 @@
 #pragma once
 // The warning about administrator rights, shown before the function selection.
 
-#include <functional>
-#include <string>
-
+#include "session/installer_page.h"
 #include "ui/controls.h"
-#include "ui/page.h"
 
 namespace velmar {
 
-// Looks up a user-visible text by group and id, with its English default.
-using TranslateFn = std::function<std::string(int group, int id, const std::string& defaultText)>;
-
-class TWarnAdminForm : public ui::Page {
+class TWarnAdminForm : public InstallerPage {
  public:
-  TWarnAdminForm(ui::Host& host, const TranslateFn& translate);
+  explicit TWarnAdminForm(InstallerContext& app);
 
   ui::Panel MainPanel{*this, "MainPanel"};
   ui::Panel Panel1{*this, "Panel1"};
   ui::Label WarnLabel{*this, "WarnLabel"};
   ui::Button OkBtn{*this, "OkBtn"};
+
+  // Shows the warning until OK, Enter or Esc.
+  void Execute();
 };
 
-// Creates the page, shows it until OK, Enter or Esc, and releases it.
-void ShowAdminWarning(ui::Host& host, const TranslateFn& translate);
+// Creates the page, shows it and releases it.
+void ShowAdminWarning(InstallerContext& app);
 
 }  // namespace velmar

@@ -6,6 +6,7 @@
 #include "services/files/file_utils.h"
 #include "base/path_utils.h"
 #include "services/text/language.h"
+#include "services/text/texts.h"
 #include "services/shell/shell.h"
 #include "ui/host.h"
 
@@ -15,7 +16,8 @@ namespace {
 constexpr size_t MaxReadmeSize = 16 * 1024 * 1024;
 }  // namespace
 
-TReadmeViewForm::TReadmeViewForm(ui::Host& host, ui::Size screen) : Page(host, "TReadmeViewForm") {
+TReadmeViewForm::TReadmeViewForm(InstallerContext& app) : InstallerPage(app, "TReadmeViewForm") {
+  const ui::Size screen = app.host.ScreenSize();
   Border = ui::PageBorder::Sizeable;
   ClientHeight = screen.height / 2;
   ClientWidth = screen.width < 800 ? 400 : 600;
@@ -45,9 +47,16 @@ TReadmeViewForm::TReadmeViewForm(ui::Host& host, ui::Size screen) : Page(host, "
   ActiveControl = &CloseBtn;
 }
 
+void TReadmeViewForm::Execute(const std::string& text) {
+  Memo.SetText(text);
+  Caption = Text(text::ReadmeCaption);
+  CloseBtn.Caption = Session().Captions.Close;
+  ShowModal();
+}
+
 int ShowReadme(InstallerContext& app, const std::string& path) {
   if (!FileExists(app.os.files, path)) {
-    app.host.ShowMessage(app.texts.TranslateWith(16, 171, "ERROR: Cannot find file !\r\n$", path));
+    app.host.ShowMessage(app.texts.TextWith(text::FileNotFound, path));
     return 0;
   }
   const auto text = platform::ReadFileContents(app.os.files, path, MaxReadmeSize);
@@ -55,19 +64,14 @@ int ShowReadme(InstallerContext& app, const std::string& path) {
     app.host.ShowMessage("ERROR: Cannot read file !\r\n" + path);
     return 0;
   }
-  TReadmeViewForm viewer(app.host, app.host.ScreenSize());
-  viewer.Memo.SetText(DecodeToUtf8(*text, AnsiCodePage));
-  viewer.Caption = app.texts.Translate(16, 170, "VELMAR Readme.txt");
-  viewer.CloseBtn.Caption = app.session.Captions.Close;
-  viewer.ShowModal();
+  TReadmeViewForm(app).Execute(DecodeToUtf8(*text, AnsiCodePage));
   return 1;
 }
 
 void ExploreTools(InstallerContext& app) {
   const std::string folder = app.session.MediumRoot + "Tools\\";
   if (!ExploreFolder(app, "explorer.exe /e,/n,/root,", folder))
-    app.host.ShowMessage(
-        app.texts.TranslateWith(16, 29, "ERROR: Could not load explorer for : \r\n$", folder));
+    app.host.ShowMessage(app.texts.TextWith(text::ExplorerFailed, folder));
 }
 
 }  // namespace velmar

@@ -3,19 +3,20 @@
 
 #include <string>
 
+#include "session/installer_page.h"
 #include "ui/controls.h"
-#include "ui/page.h"
 
 namespace velmar {
 
-struct InstallerContext;
-
-class TReadmeViewForm : public ui::Page {
+class TReadmeViewForm : public InstallerPage {
  public:
   static constexpr int StripHeight = 40;
   static constexpr int Margin = 10;
 
-  TReadmeViewForm(ui::Host& host, ui::Size screen);
+  // Sized to the screen: half its height, 400 or 600 wide.
+  explicit TReadmeViewForm(InstallerContext& app);
+  // Shows the text (UTF-8) until Close or Esc.
+  void Execute(const std::string& text);
 
   ui::Memo Memo{*this, "Memo"};
   ui::Panel BottomPanel{*this, "BottomPanel"};

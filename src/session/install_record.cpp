@@ -4,6 +4,7 @@
 #include "base/path_utils.h"
 #include "services/files/ini_file.h"
 #include "services/text/language.h"
+#include "services/text/texts.h"
 #include "base/timestamp.h"
 
 namespace velmar {
@@ -31,8 +32,7 @@ void WriteInstallRecord(platform::FileSystem& fs, const LanguageSupport& texts,
                         const InstallSession& session, const LocalDateTime& now) {
   TIniFile ini(fs, InstallRecordPath(fs));
   ini.WriteString("Install", "Info",
-                  texts.TranslateWith(16, 19, "Velmar was installed on this computer on $",
-                                      FormatTimestamp(now)));
+                  texts.TextWith(text::InstalledOn, FormatTimestamp(now)));
   ini.WriteString("Install", "Velmar", WithBackslash(session.VelmarPath));
   ini.UpdateFile();
 }

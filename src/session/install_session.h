@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "services/text/language.h"
 
 namespace velmar {
 
@@ -21,10 +22,6 @@ struct CustomInstallRecord {
   std::string LogoPath;
   std::string ProjectName, CustomerName, ShortcutName;
   std::string ProjectFileName;
-};
-
-struct ButtonCaptionSet {
-  std::string Ok, Next, Prev, Cancel, Finish, Close;
 };
 
 struct InstallSession {
@@ -66,7 +63,7 @@ struct InstallSession {
   bool DesktopLinks = true, Autostart = false;
   bool CustomInstall = false;
 
-  ButtonCaptionSet Captions;
+  ButtonCaptions Captions;
 };
 
 }  // namespace velmar

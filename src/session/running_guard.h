@@ -14,8 +14,7 @@ class LanguageSupport;
 
 struct GuardedProgram {
   const char* MutexName;
-  int TextId;
-  const char* DefaultText;
+  int TextId;  // the message when it runs
 };
 
 // The programs tested before installing or uninstalling, in the order tested.

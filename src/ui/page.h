@@ -15,7 +15,8 @@
 //   }
 //
 // Page logic never touches a window; it asks its host for message boxes and
-// the folder browser and shows itself with ShowModal.
+// the folder browser and shows itself with ShowModal. The installer's own
+// pages derive from InstallerPage, which hands them the installer's context.
 
 #include <functional>
 #include <optional>

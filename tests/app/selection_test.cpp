@@ -6,6 +6,7 @@
 #include "app/select_form.h"
 #include "services/text/language.h"
 #include "support/installer_fixture.h"
+#include "support/installer_test_context.h"
 
 namespace velmar {
 namespace {
@@ -217,22 +218,23 @@ TEST(Selection, NoWarningPageOnWindows9x) {
 
 // The page alone, for the states no function of the main loop reaches yet.
 struct SelectionPage {
-  explicit SelectionPage(InstallSession s, Script script) : session(std::move(s)), host(std::move(script)) {}
+  explicit SelectionPage(InstallSession s, Script script) : host(std::move(script)) {
+    s.Captions = t.session.Captions;
+    t.session = std::move(s);
+  }
   int Run() {
     int chosen = -2;
     host.Run([&] {
-      chosen = page.RunSelection(session, texts, true, false);
+      chosen = page.Execute(true, false);
       return Outcome::Finished;
     });
     return chosen;
   }
   std::string Line(const std::string& control) { return ControlLine(PageBlock(host.TranscriptText(), "TSelectForm"), control); }
 
-  InstallSession session;
   ui::script::ScriptHost host;
-  test::TempDrive drive;
-  LanguageSupport texts{drive.fs(), drive.root()};
-  TSelectForm page{host};
+  test::InstallerTestContext t{host};
+  TSelectForm page{t.app};
 };
 
 InstallSession InstallableSession() {

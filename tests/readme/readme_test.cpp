@@ -7,6 +7,7 @@
 
 #include "session/running_guard.h"
 #include "support/installer_fixture.h"
+#include "support/installer_test_context.h"
 
 namespace velmar {
 namespace {
@@ -96,7 +97,8 @@ TEST(ReadmeViewer, SizeFollowsTheScreen) {
   } cases[] = {{{640, 480}, 400, 240}, {{799, 600}, 400, 300}, {{800, 600}, 600, 300}, {{1920, 1080}, 600, 540}};
   for (const auto& c : cases) {
     ui::script::ScriptHost host(Script{}, {.screen = c.screen});
-    TReadmeViewForm viewer(host, c.screen);
+    test::InstallerTestContext t(host);
+    TReadmeViewForm viewer(t.app);
     EXPECT_EQ(viewer.ClientWidth, c.width) << c.screen.width;
     EXPECT_EQ(viewer.ClientHeight, c.height) << c.screen.width;
     // The smallest window still shows the Close button, and the first one is not below it.

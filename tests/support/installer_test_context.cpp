@@ -17,8 +17,7 @@ InstallerTestContext::InstallerTestContext(ui::Host& host)
       app{os, host, session, texts, log} {
   session.MediumRoot = drive.root();
   session.VelmarPath = drive.path("Velmar");
-  const ButtonCaptions captions = ButtonCaptionsFor(1);
-  session.Captions = {captions.Ok, captions.Next, captions.Prev, captions.Cancel, captions.Finish, captions.Close};
+  session.Captions = ButtonCaptionsFor(1);
   texts.Initialise();
 }
 

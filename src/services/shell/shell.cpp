@@ -7,6 +7,7 @@
 #include "services/files/file_utils.h"
 #include "base/path_utils.h"
 #include "services/text/language.h"
+#include "services/text/texts.h"
 #include "ui/host.h"
 
 namespace velmar {
@@ -27,8 +28,7 @@ bool CreateShortcut(InstallerContext& app, const std::string& linkPath, const st
   link.workingFolder = WithBackslash(FileFolderPart(target));
   link.description = description;
   if (app.os.shortcuts.CreateShortcut(linkPath, link)) return true;
-  app.host.ShowMessage(app.texts.TranslateWith(16, 31, "ERROR: Failed to create shortcut !\r\n$",
-                                               linkPath + " (" + target + ")"));
+  app.host.ShowMessage(app.texts.TextWith(text::ShortcutFailed, linkPath + " (" + target + ")"));
   return false;
 }
 

@@ -5,6 +5,7 @@
 #include "base/codepage.h"
 #include "base/errors.h"
 #include "formats/language_file.h"
+#include "services/text/texts.h"
 
 namespace velmar {
 namespace {
@@ -207,6 +208,14 @@ std::string LanguageSupport::TranslateWith(int group, int id, const std::string&
     text += argument;
   }
   return text;
+}
+
+std::string LanguageSupport::Text(int id) const {
+  return Translate(text::Group, id, std::string(text::EnglishOf(id)));
+}
+
+std::string LanguageSupport::TextWith(int id, const std::string& argument) const {
+  return TranslateWith(text::Group, id, std::string(text::EnglishOf(id)), argument);
 }
 
 }  // namespace velmar

@@ -50,6 +50,10 @@ class LanguageSupport {
   // The first "$" of the text becomes the argument; without one a non-empty
   // argument is appended after a blank.
   std::string TranslateWith(int group, int id, const std::string& defaultText, const std::string& argument) const;
+  // An installer text (group 16) by its constant in texts.h, with its English
+  // wording from there when the language file has none.
+  std::string Text(int id) const;
+  std::string TextWith(int id, const std::string& argument) const;
 
   bool CombinedMode() const { return combined_; }
   int LastCode() const { return lastCode_; }

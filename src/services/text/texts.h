@@ -1,8 +1,8 @@
 #pragma once
 // The numbers of the installer's own texts (group 16 of the language files)
-// and their English wording. Call sites pass the English text themselves; this
-// list is the one place that names every text, so that the text sources of
-// the four languages can be checked against it.
+// and their English wording, the one place that holds them: call sites name a
+// text by its constant (LanguageSupport::Text(text::SettingsNotSaved)), and the
+// text sources of the four languages are checked against this list.
 
 #include <string_view>
 
@@ -38,6 +38,9 @@ constexpr int LicenceReadBelow = 48;
 constexpr int LicenceQuestion = 49;
 constexpr int LicenceFirstLine = 50;  // the agreement: 20 lines, 50 to 69
 constexpr int LicenceLineCount = 20;
+constexpr int VelmarFolder = 81;
+constexpr int FolderNotDefined = 87;
+constexpr int ProjectNameUndefined = 102;
 constexpr int SpecialInstall = 140;
 constexpr int ReadmeCaption = 170;
 constexpr int FileNotFound = 171;
@@ -83,9 +86,19 @@ inline constexpr EnglishText EnglishTexts[] = {
     {LicenceQuestion,
      "Do you accept the terms of this License Agreement ? If you choose NO, Setup will close. To continue with the "
      "installation you must accept this agreement."},
+    {VelmarFolder, "Velmar EXE folder"},
+    {FolderNotDefined, "ERROR: Folder not defined"},
+    {ProjectNameUndefined, "Project name undefined !"},
     {SpecialInstall, "&Special install"},
     {ReadmeCaption, "VELMAR Readme.txt"},
     {FileNotFound, "ERROR: Cannot find file !\r\n$"},
 };
+
+// The English wording of a text; empty for the agreement's lines and unknown ids.
+constexpr std::string_view EnglishOf(int id) {
+  for (const EnglishText& english : EnglishTexts)
+    if (english.id == id) return english.text;
+  return {};
+}
 
 }  // namespace velmar::text

@@ -15,11 +15,11 @@ bool EnterWizard(InstallerContext& app, WizardPages& pages) {
   }
   InstallSession& s = app.session;
   if (!s.WelcomeShown) {
-    if (pages.WelcomeForm.Execute(app) != prNext) return false;
+    if (pages.WelcomeForm.Execute() != prNext) return false;
     s.WelcomeShown = true;
   }
   if (!s.LicenceAccepted) {
-    if (pages.LicenceForm.Execute(app) != prNext) return false;
+    if (pages.LicenceForm.Execute() != prNext) return false;
     s.LicenceAccepted = true;
   }
   return true;

@@ -11,7 +11,7 @@ struct InstallerContext;
 
 // The gate's pages, created once with the main window and reused by every flow.
 struct WizardPages {
-  explicit WizardPages(ui::Host& host) : WelcomeForm(host), LicenceForm(host) {}
+  explicit WizardPages(InstallerContext& app) : WelcomeForm(app), LicenceForm(app) {}
 
   TWelcomeForm WelcomeForm;
   TLicenceForm LicenceForm;

@@ -6,24 +6,20 @@
 #include <vector>
 
 #include "services/wizard/wizard_flow.h"
+#include "session/installer_page.h"
 #include "ui/controls.h"
-#include "ui/page.h"
 
 namespace velmar {
 
 class LanguageSupport;
-struct InstallerContext;
 
-// The agreement's 20 lines (texts 50 to 69 of group 16, empty without a
-// language file); a "$" that begins a line becomes the section sign.
+// The agreement's lines (empty without a language file); a "$" that begins a
+// line becomes the section sign.
 std::vector<std::string> LicenceLines(const LanguageSupport& texts);
 
-class TLicenceForm : public ui::Page {
+class TLicenceForm : public InstallerPage {
  public:
-  static constexpr int FirstLineId = 50;
-  static constexpr int LineCount = 20;
-
-  explicit TLicenceForm(ui::Host& host);
+  explicit TLicenceForm(InstallerContext& app);
 
   ui::Panel Panel1{*this, "Panel1"};
   ui::Image Img{*this, "Img"};
@@ -35,11 +31,9 @@ class TLicenceForm : public ui::Page {
 
   // Shows the agreement: Next (1) when accepted, which is logged, the gate's
   // Cancel (-1) when rejected, None when the page was closed otherwise.
-  PageResult Execute(InstallerContext& app);
-  PageResult Result() const { return result_; }
+  PageResult Execute();
 
  private:
-  InstallerContext* app_ = nullptr;
   PageResult result_ = prNone;
 };
 

@@ -3,16 +3,14 @@
 // passed once in a run.
 
 #include "services/wizard/wizard_flow.h"
+#include "session/installer_page.h"
 #include "ui/controls.h"
-#include "ui/page.h"
 
 namespace velmar {
 
-struct InstallerContext;
-
-class TWelcomeForm : public ui::Page {
+class TWelcomeForm : public InstallerPage {
  public:
-  explicit TWelcomeForm(ui::Host& host);
+  explicit TWelcomeForm(InstallerContext& app);
 
   ui::Panel Panel1{*this, "Panel1"};
   ui::Image Img{*this, "Img"};
@@ -26,8 +24,7 @@ class TWelcomeForm : public ui::Page {
 
   // Shows the page in the session's language: Next (1), the gate's Cancel
   // (-1), or None when it was closed otherwise.
-  PageResult Execute(InstallerContext& app);
-  PageResult Result() const { return result_; }
+  PageResult Execute();
 
  private:
   PageResult result_ = prNone;

@@ -1,16 +1,11 @@
 #include "services/wizard/wizard_page.h"
 
-#include "session/installer_context.h"
-#include "services/text/language.h"
 #include "base/path_utils.h"
+#include "session/installer_context.h"
+#include "ui/page_layout.h"
 
 namespace velmar {
 namespace {
-
-constexpr int ButtonWidth = 100;
-constexpr int ButtonHeight = 30;
-constexpr int ButtonGap = 8;
-constexpr int Margin = 12;
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
@@ -24,11 +19,10 @@ std::string TrimBlanks(std::string_view text) {
 }
 
 WizardPage::WizardPage(InstallerContext& app, std::string className)
-    : Page(app.host, std::move(className)), app_(app) {
+    : InstallerPage(app, std::move(className)) {
   KeyPreview = true;
   OnKeyDown = [this](ui::Key key) { return PageKeyDown(key); };
 
-  Panel1.BevelWidth = 3;
   PrevBtn.Glyph = "BTN_PREV";
   NextBtn.Glyph = "BTN_NEXT";
   CancelBtn.Glyph = "BTN_CANCEL";
@@ -49,33 +43,16 @@ WizardPage::WizardPage(InstallerContext& app, std::string className)
 }
 
 void WizardPage::SetPageSize(int width, int height) {
-  ClientWidth = width;
-  ClientHeight = height;
   const int statusHeight = StatBar.Visible ? StatBar.Bounds.height : 0;
+  ui::layout::Frame(*this, Panel1, width, height, statusHeight);
   StatBar.SetBounds(0, height - StatBar.Bounds.height, width, StatBar.Bounds.height);
-  Panel1.SetBounds(0, 0, width, height - statusHeight);
-  const int top = height - statusHeight - Margin - ButtonHeight;
-  int left = width - Margin - 3 * ButtonWidth - 2 * ButtonGap;
-  for (ui::Button* button : {&PrevBtn, &NextBtn, &CancelBtn}) {
-    button->SetBounds(left, top, ButtonWidth, ButtonHeight);
-    left += ButtonWidth + ButtonGap;
-  }
-}
-
-InstallSession& WizardPage::Session() const { return app_.session; }
-
-std::string WizardPage::Text(int id, const std::string& defaultText) const {
-  return app_.texts.Translate(16, id, defaultText);
-}
-
-std::string WizardPage::TextWith(int id, const std::string& defaultText, const std::string& argument) const {
-  return app_.texts.TranslateWith(16, id, defaultText, argument);
+  ui::layout::ButtonRow({&PrevBtn, &NextBtn, &CancelBtn}, 100, width, height - statusHeight);
 }
 
 PageResult WizardPage::Run(int step, bool isLast) {
   result_ = ClosedResult();
   PrevBtn.Enabled = PrevEnabled(step);
-  const ButtonCaptionSet& captions = Session().Captions;
+  const ButtonCaptions& captions = Session().Captions;
   NextBtn.Caption = isLast ? captions.Finish : captions.Next;
   PrevBtn.Caption = captions.Prev;
   CancelBtn.Caption = captions.Cancel;
@@ -132,11 +109,10 @@ void WizardPage::AddField(ui::Edit& edit, FieldRule rule) {
   };
 }
 
-void WizardPage::AddFolderField(ui::Edit& edit, ui::Button& browseBtn, int titleId, std::string title,
-                                FieldRule rule) {
-  AddField(edit, std::move(rule));
+void WizardPage::AddFolderField(ui::Edit& edit, ui::Button& browseBtn, int titleId, FieldRule rule) {
+  AddField(edit, rule);
   browseBtn.Glyph = "PICK_FOLDER";
-  browseBtn.OnClick = [this, &edit, titleId, title = std::move(title)] { BrowseClick(edit, titleId, title); };
+  browseBtn.OnClick = [this, &edit, titleId] { BrowseClick(edit, titleId); };
 }
 
 WizardPage::Field* WizardPage::FindField(const ui::Control* control) {
@@ -146,14 +122,13 @@ WizardPage::Field* WizardPage::FindField(const ui::Control* control) {
 }
 
 std::string WizardPage::Message(const Field& field) const {
-  return field.rule.messageId ? Text(field.rule.messageId, field.rule.message) : field.rule.message;
+  return field.rule.messageId ? Text(field.rule.messageId) : std::string();
 }
 
 void WizardPage::FieldExit(Field& field) {
   field.edit->Text = TrimBlanks(field.edit->Text);
   UpdateNextBtn();
-  const bool hasMessage = field.rule.messageId != 0 || !field.rule.message.empty();
-  if (field.edit->Text.empty() && hasMessage) ShowStatus(Message(field));
+  if (field.edit->Text.empty() && field.rule.messageId != 0) ShowStatus(Message(field));
 }
 
 void WizardPage::FieldEnter(Field& field) {
@@ -165,8 +140,8 @@ void WizardPage::FieldEnter(Field& field) {
   if (next) SetFocus(*next);
 }
 
-void WizardPage::BrowseClick(ui::Edit& edit, int titleId, const std::string& title) {
-  Browser.Title = Text(titleId, title);
+void WizardPage::BrowseClick(ui::Edit& edit, int titleId) {
+  Browser.Title = Text(titleId);
   Browser.Directory = WithoutBackslash(edit.Text);
   if (Browser.Execute(GetHost())) edit.Text = Browser.Directory;
   UpdateNextBtn();

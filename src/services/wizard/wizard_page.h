@@ -8,7 +8,7 @@
 //   class TPathForm : public WizardPage {
 //    public:
 //     explicit TPathForm(InstallerContext& app) : WizardPage(app, "TPathForm") {
-//       AddFolderField(PathEdit, PathBtn, 81, "Velmar EXE folder", {87, "ERROR: Folder not defined", true});
+//       AddFolderField(PathEdit, PathBtn, text::VelmarFolder, {text::FolderNotDefined, true});
 //     }
 //     PageResult Execute(int step) { return Run(step); }
 //
@@ -17,7 +17,7 @@
 //     ui::Button PathBtn{*this, "PathBtn"};
 //
 //    private:
-//     void SetTexts() override { PathLbl.Caption = Text(81, "Velmar EXE folder"); }
+//     void SetTexts() override { PathLbl.Caption = Text(text::VelmarFolder); }
 //     void LoadFields() override { PathEdit.Text = WithoutBackslash(Session().VelmarPath); }
 //     void StoreFields() override { Session().VelmarPath = PathEdit.Text; }
 //   };
@@ -34,27 +34,23 @@
 
 #include "services/shell/browse_folder.h"
 #include "services/wizard/wizard_flow.h"
+#include "session/installer_page.h"
 #include "ui/controls.h"
-#include "ui/page.h"
 
 namespace velmar {
-
-struct InstallerContext;
-struct InstallSession;
 
 // The text without leading and trailing blanks and control characters.
 std::string TrimBlanks(std::string_view text);
 
-// What a field needs to hold. Its message (group 16) goes into the status
-// line when the field is left empty; a required field keeps Next disabled
-// while it is empty and stops Next and Prev.
+// What a field needs to hold. Its message (a text of texts.h) goes into the
+// status line when the field is left empty; a required field keeps Next
+// disabled while it is empty and stops Next and Prev.
 struct FieldRule {
   int messageId = 0;  // 0: no message
-  std::string message;
   bool required = false;
 };
 
-class WizardPage : public ui::Page {
+class WizardPage : public InstallerPage {
  public:
   static constexpr int DefaultWidth = 480;
   static constexpr int DefaultHeight = 320;
@@ -98,17 +94,12 @@ class WizardPage : public ui::Page {
 
   // Registers an edit as a field, in the order Enter moves through them.
   void AddField(ui::Edit& edit, FieldRule rule = {});
-  // A folder field: its button opens the folder browser titled by titleId on
-  // the edit's folder (one trailing backslash removed) and copies a confirmed
-  // folder back.
-  void AddFolderField(ui::Edit& edit, ui::Button& browseBtn, int titleId, std::string title, FieldRule rule = {});
+  // A folder field: its button opens the folder browser titled by the text
+  // titleId on the edit's folder (one trailing backslash removed) and copies
+  // a confirmed folder back.
+  void AddFolderField(ui::Edit& edit, ui::Button& browseBtn, int titleId, FieldRule rule = {});
 
-  std::string Text(int id, const std::string& defaultText) const;
-  std::string TextWith(int id, const std::string& defaultText, const std::string& argument) const;
   void ShowStatus(const std::string& text) { StatBar.Text = text; }
-
-  InstallerContext& App() const { return app_; }
-  InstallSession& Session() const;
 
  private:
   struct Field {
@@ -120,10 +111,9 @@ class WizardPage : public ui::Page {
   std::string Message(const Field& field) const;
   void FieldExit(Field& field);
   void FieldEnter(Field& field);
-  void BrowseClick(ui::Edit& edit, int titleId, const std::string& title);
+  void BrowseClick(ui::Edit& edit, int titleId);
   void Leave(PageResult result);
 
-  InstallerContext& app_;
   std::vector<Field> fields_;
   PageResult result_ = prNone;
 };

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -118,6 +120,40 @@ TEST_F(CommittedSources, MnemonicsAreUniqueOnEachPage) {
         EXPECT_TRUE(letters.insert(letter).second) << language.code << "/" << id << " repeats &" << letter;
       }
     }
+  }
+}
+
+// Call sites name their texts by the constants of texts.h, which must all have
+// their English wording there; no call site passes a bare number or wording.
+TEST(TextsTable, EveryTextTheProgramNamesIsInTheTable) {
+  namespace fs = std::filesystem;
+  const fs::path src = fs::path(VELMAR_SOURCE_DIR) / "src";
+  std::error_code error;
+  if (!fs::is_directory(src, error)) GTEST_SKIP() << "the sources are not reachable from here";
+  const auto read = [](const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  std::map<std::string, int> constants;
+  const std::string table = read(src / "services/text/texts.h");
+  const std::regex constant(R"(constexpr int (\w+) = (\d+);)");
+  for (std::sregex_iterator m(table.begin(), table.end(), constant), end; m != end; ++m)
+    constants[(*m)[1]] = std::stoi((*m)[2]);
+  ASSERT_GT(constants.size(), 10u);
+
+  const std::regex named(R"(text::(\w+))");
+  const std::regex bare(R"(\b(Text|TextWith|Translate|TranslateWith)\((16|0), *\d)");
+  for (const auto& entry : fs::recursive_directory_iterator(src)) {
+    if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h") continue;
+    const std::string code = read(entry.path());
+    const std::string file = fs::relative(entry.path(), src).generic_string();
+    for (std::sregex_iterator m(code.begin(), code.end(), named), end; m != end; ++m) {
+      const std::string name = (*m)[1];
+      if (name == "Group" || name == "EnglishTexts" || name == "EnglishOf" || name.rfind("Licence", 0) == 0) continue;
+      ASSERT_TRUE(constants.count(name)) << file << " names text::" << name << ", which texts.h lacks";
+      EXPECT_FALSE(text::EnglishOf(constants[name]).empty()) << file << ": text::" << name << " has no wording";
+    }
+    EXPECT_FALSE(std::regex_search(code, bare)) << file << " looks up a text by a bare number";
   }
 }
 

@@ -28,7 +28,7 @@ struct GateRun {
   }
   ScriptHost host;
   test::InstallerTestContext t{host};
-  WizardPages pages{t.app.host};
+  WizardPages pages{t.app};
   Outcome outcome = Outcome::Failed;
 };
 
@@ -55,12 +55,13 @@ TEST(EnterWizard, CancelAndRejectGiveMinusOneAndStopTheFlowUntilPassed) {
                   .Page("TWelcomeForm").Click("CancelBtn")
                   .Page("TWelcomeForm").Key(ui::Key::Enter)  // the default button: Next
                   .Page("TLicenceForm").Click("RejectBtn")
+                  .Page("TLicenceForm").Click("RejectBtn")
                   .Page("TLicenceForm").Click("AcceptBtn"));
   std::vector<PageResult> results;
   run.outcome = run.host.Run([&] {
-    results.push_back(run.pages.WelcomeForm.Execute(run.t.app));
+    results.push_back(run.pages.WelcomeForm.Execute());
     results.push_back(EnterWizard(run.t.app, run.pages) ? prNext : prNone);  // welcome passed, licence rejected
-    results.push_back(run.pages.LicenceForm.Result());
+    results.push_back(run.pages.LicenceForm.Execute());  // the page alone: rejected
     results.push_back(EnterWizard(run.t.app, run.pages) ? prNext : prNone);  // straight to the licence
     return Outcome::Finished;
   });

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/path_utils.h"
+#include "services/text/texts.h"
 #include "support/installer_test_context.h"
 #include "ui/input.h"
 #include "ui/script/script_host.h"
@@ -19,8 +20,8 @@ using ui::script::ScriptHost;
 class TPathForm : public WizardPage {
  public:
   explicit TPathForm(InstallerContext& app) : WizardPage(app, "TPathForm") {
-    AddFolderField(PathEdit, PathBtn, 81, "Velmar EXE folder", {87, "ERROR: Folder not defined", true});
-    AddField(NameEdit, {102, "Project name undefined !", false});
+    AddFolderField(PathEdit, PathBtn, text::VelmarFolder, {text::FolderNotDefined, true});
+    AddField(NameEdit, {text::ProjectNameUndefined, false});
   }
   PageResult Execute(int step, bool isLast = false) { return Run(step, isLast); }
 
@@ -30,7 +31,7 @@ class TPathForm : public WizardPage {
   ui::Edit NameEdit{*this, "NameEdit"};
 
  private:
-  void SetTexts() override { PathLbl.Caption = Text(81, "Velmar EXE folder"); }
+  void SetTexts() override { PathLbl.Caption = Text(text::VelmarFolder); }
   void LoadFields() override {
     PathEdit.Text = WithoutBackslash(Session().VelmarPath);
     NameEdit.Text = Session().Project;

@@ -18,7 +18,8 @@
 #include "platform/win32/windows_api.h"
 #include "formats/bmp_format.h"
 #include "base/errors.h"
-#include "services/text/language_form.h"
+#include "app/language_form.h"
+#include "support/installer_test_context.h"
 #include "support/temp_drive.h"
 #include "ui/raster.h"
 #include "ui/backdrop.h"
@@ -188,13 +189,12 @@ class Win32HostTest : public ::testing::Test {
   std::vector<std::string> pictureFiles_;
 };
 
-std::string Untranslated(int, int, const std::string& text) { return text; }
-
 Outcome LanguageThenWarning(Host& host) {
+  test::InstallerTestContext t(host);
   int language = 1;
-  TLanguageForm languages(host);
+  TLanguageForm languages(t.app);
   if (languages.Execute(language) != 1) return Outcome::Cancelled;
-  ShowAdminWarning(host, Untranslated);
+  ShowAdminWarning(t.app);
   return language == 3 ? Outcome::Finished : Outcome::Failed;
 }
 
@@ -425,9 +425,10 @@ TEST_F(Win32HostTest, PicturesShowTheBackdropAndThePagesAsTheyAreShown) {
   std::string folder = drive.root() + "pictures";
   OnWindows("page TMainForm\npage TWarnAdminForm\n  key Esc\n",
             [](Host& host) {
+              test::InstallerTestContext t(host);
               Backdrop backdrop(host, "TMainForm");
               backdrop.OnShow = [&] {
-                ShowAdminWarning(host, Untranslated);
+                ShowAdminWarning(t.app);
                 backdrop.Close();
               };
               backdrop.ShowModal();

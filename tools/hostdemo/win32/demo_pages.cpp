@@ -1,7 +1,10 @@
 #include "demo_pages.h"
 
+#include "app/language_form.h"
 #include "app/warn_admin_form.h"
-#include "services/text/language_form.h"
+#include "platform/host_services.h"
+#include "session/installer_context.h"
+#include "services/text/language.h"
 #include "ui/host.h"
 
 namespace hostdemo {
@@ -195,15 +198,24 @@ TDemoReadmeForm::TDemoReadmeForm(ui::Host& host) : Page(host, "TDemoReadmeForm")
 
 Outcome RunDemo(ui::Host& host, bool withDemoPage) {
   Outcome outcome = Outcome::Finished;
+  // The pages' context: this machine's services and English without a language file.
+  velmar::platform::HostServices machine;
+  velmar::platform::Services& os = machine.services();
+  velmar::InstallSession session;
+  session.Captions = velmar::ButtonCaptionsFor(1);
+  velmar::LanguageSupport texts(os.files, "C:\\");
+  velmar::InstallLog log(os.files, [&os] { return os.system.now(); });
+  velmar::InstallerContext app{os, host, session, texts, log};
+
   TMainForm main(host);
   main.Program = [&] {
     int language = 1;
-    velmar::TLanguageForm languages(host);
+    velmar::TLanguageForm languages(app);
     if (languages.Execute(language) != 1) {
       outcome = Outcome::Cancelled;
       return;
     }
-    velmar::ShowAdminWarning(host, [](int, int, const std::string& text) { return text; });
+    velmar::ShowAdminWarning(app);
     if (!withDemoPage) return;
     THostDemoForm demo(host);
     if (demo.Execute() != 1) outcome = Outcome::Cancelled;

@@ -1,7 +1,8 @@
-#include "services/text/language_form.h"
+#include "app/language_form.h"
 
 #include <gtest/gtest.h>
 
+#include "support/installer_test_context.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
 
@@ -21,7 +22,8 @@ struct Picked {
 
 Picked Pick(int languageIndex, const std::string& answerFile) {
   ScriptHost host(ParseAnswerFile(answerFile));
-  TLanguageForm page(host);
+  test::InstallerTestContext t(host);
+  TLanguageForm page(t.app);
   int result = -1;
   host.Run([&] {
     result = page.Execute(languageIndex);

@@ -1,6 +1,8 @@
-#include "services/text/language_form.h"
+#include "app/language_form.h"
 
 #include <array>
+
+#include "ui/page_layout.h"
 
 namespace velmar {
 namespace {
@@ -16,11 +18,8 @@ int ItemOfLanguage(int languageIndex) {
 
 }  // namespace
 
-TLanguageForm::TLanguageForm(ui::Host& host) : Page(host, "TLanguageForm") {
-  ClientWidth = 320;
-  ClientHeight = 200;
-  Panel1.SetBounds(0, 0, 320, 200);
-  Panel1.BevelWidth = 3;
+TLanguageForm::TLanguageForm(InstallerContext& app) : InstallerPage(app, "TLanguageForm") {
+  ui::layout::Frame(*this, Panel1, 320, 200);
   LangRG.SetBounds(24, 16, 272, 118);
   LangRG.Caption = "Language / Sprache";
   LangRG.Items = {"&Deutsch", "&Français", "&Polish", "&English"};

@@ -2,14 +2,14 @@
 // The language page: the choice of the four user interface languages. Its
 // captions are the same in every language.
 
+#include "session/installer_page.h"
 #include "ui/controls.h"
-#include "ui/page.h"
 
 namespace velmar {
 
-class TLanguageForm : public ui::Page {
+class TLanguageForm : public InstallerPage {
  public:
-  explicit TLanguageForm(ui::Host& host);
+  explicit TLanguageForm(InstallerContext& app);
 
   ui::Panel Panel1{*this, "Panel1"};
   ui::RadioGroup LangRG{*this, "LangRG"};
