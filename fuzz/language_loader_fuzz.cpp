@@ -15,18 +15,6 @@
 
 using namespace velmar;
 
-namespace {
-
-bool ValidUtf8(const std::string& text) {
-  for (size_t pos = 0; pos < text.size();) {
-    size_t start = pos;
-    if (NextCodePoint(text, pos) == 0xFFFD && text.compare(start, 3, "\xEF\xBF\xBD") != 0) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::InputReader input(data, size);
   const uint8_t mode = input.byte(), control = input.byte();
@@ -62,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int length = language.TextLength(16, id);
     const std::string text = language.Translate(16, id, "");
     if (length == 0 && !text.empty()) std::abort();
-    if (!ValidUtf8(text)) std::abort();
+    if (!IsValidUtf8(text)) std::abort();
     if (length == 0 && id > 64) break;
   }
   language.TranslateWith(0, 1, "Cannot find $", "C:\\x");

@@ -7,19 +7,6 @@
 #include "base/codepage.h"
 
 using namespace velmar;
-using RegistryFile;
-
-namespace {
-
-bool ValidUtf8(std::string_view text) {
-  for (size_t pos = 0; pos < text.size();) {
-    size_t start = pos;
-    if (NextCodePoint(text, pos) == 0xFFFD && text.substr(start, 3) != "\xEF\xBF\xBD") return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -33,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // without NUL characters.
   const size_t cut = std::min<size_t>(size, 24);
   std::string value(text.substr(0, cut)), name(text.substr(cut / 2, cut / 3));
-  if (!ValidUtf8(value) || !ValidUtf8(name) || value.find('\0') != std::string::npos) return 0;
+  if (!IsValidUtf8(value) || !IsValidUtf8(name) || value.find('\0') != std::string::npos) return 0;
   const std::string key = "HKEY_LOCAL_MACHINE\\Software\\Velmar\\" + std::string(name.empty() ? "Setup" : "Setup\\" + name);
   for (const std::string& k : file->SubkeyNames("HKEY_LOCAL_MACHINE\\Software")) file->KeyExists(k);
   if (!file->WriteString(key, name, value)) return 0;

@@ -2,6 +2,7 @@
 // A name taken as a pattern finds itself; the order is a strict one.
 #include <cstdlib>
 
+#include "base/text_case.h"
 #include "base/wildcard.h"
 
 using namespace velmar;
@@ -13,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MatchesWildcard(pattern, name);
   HasWildcard(pattern);
   if (!MatchesWildcard(name, name)) std::abort();
-  if (!SameNameIgnoringCase(pattern, pattern)) std::abort();
+  if (!SameText(pattern, pattern)) std::abort();
   if (NtfsNameLess(name, name)) std::abort();
   if (NtfsNameLess(pattern, name) && NtfsNameLess(name, pattern)) std::abort();
-  if (SameNameIgnoringCase(pattern, name) && NtfsNameLess(pattern, name)) std::abort();
+  if (SameText(pattern, name) && NtfsNameLess(pattern, name)) std::abort();
   return 0;
 }

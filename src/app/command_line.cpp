@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include <cctype>
+#include "base/text_case.h"
 
 namespace velmar {
 namespace {
@@ -18,9 +18,9 @@ int LanguageOfSwitch(const std::string& arg) {
 
 CommandLineChoices ParseCommandLine(const std::vector<std::string>& args) {
   CommandLineChoices choices;
-  for (std::string arg : args) {
-    if (arg.size() <= 2) continue;
-    for (char& c : arg) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (const std::string& given : args) {
+    if (given.size() <= 2) continue;
+    std::string arg = AsciiUpperCase(given);
     if (arg[0] == '-') arg[0] = '/';
 
     if (const int language = LanguageOfSwitch(arg); language >= 0) {

@@ -108,4 +108,12 @@ std::string EncodeFromUtf8(std::string_view utf8, CodePage page) {
   return out;
 }
 
+bool IsValidUtf8(std::string_view text) {
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t start = pos;
+    if (NextCodePoint(text, pos) == 0xFFFD && text.substr(start, pos - start) != "\xEF\xBF\xBD") return false;
+  }
+  return true;
+}
+
 }  // namespace velmar

@@ -21,6 +21,9 @@ std::string EncodeFromUtf8(std::string_view utf8, CodePage page);
 // One UTF-8 sequence to a code point; advances pos. Invalid input (a stray or
 // cut byte, an overlong form, a surrogate) gives U+FFFD and advances one byte.
 char32_t NextCodePoint(std::string_view utf8, size_t& pos);
+// Strict UTF-8: no stray or cut bytes, overlong forms, surrogates or values
+// past U+10FFFF.
+bool IsValidUtf8(std::string_view text);
 void AppendUtf8(std::string& out, char32_t cp);
 
 }  // namespace velmar

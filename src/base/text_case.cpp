@@ -5,64 +5,81 @@
 namespace velmar {
 namespace {
 
-// Latin Extended-A pairs its letters as upper/lower neighbours; the blocks
-// below say which member of a pair is the capital.
-bool EvenIsUpper(char32_t cp) {
-  return (cp >= 0x100 && cp <= 0x12F) || (cp >= 0x132 && cp <= 0x137) ||
-         (cp >= 0x14A && cp <= 0x177);
-}
-bool OddIsUpper(char32_t cp) {
-  return (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
-}
-
-char32_t ToLower(char32_t cp) {
-  if (cp >= 'A' && cp <= 'Z') return cp + 0x20;
-  if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;
-  if (cp == 0x178) return 0xFF;
-  if (EvenIsUpper(cp)) return cp | 1;
-  if (OddIsUpper(cp) && (cp & 1)) return cp + 1;
-  return cp;
-}
-
-char32_t ToUpper(char32_t cp) {
-  if (cp >= 'a' && cp <= 'z') return cp - 0x20;
-  if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 0x20;
-  if (cp == 0xFF) return 0x178;
-  if (EvenIsUpper(cp)) return cp & ~char32_t(1);
-  if (OddIsUpper(cp) && !(cp & 1)) return cp - 1;
-  return cp;
-}
-
-template <typename Map>
-std::string MapText(std::string_view utf8, Map map) {
+// Each letter by the table, keeping bytes that are not UTF-8 as they are.
+std::string MapNameLetters(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  size_t pos = 0;
-  while (pos < utf8.size()) {
+  for (size_t pos = 0; pos < utf8.size();) {
     const auto b = static_cast<unsigned char>(utf8[pos]);
-    if (b < 0x80) {  // fast path, and keeps stray bytes out of the decoder
-      out += static_cast<char>(map(b));
+    if (b < 0x80) {
+      out += static_cast<char>(UpperCodePoint(b));
       ++pos;
       continue;
     }
     const size_t start = pos;
     const char32_t cp = NextCodePoint(utf8, pos);
-    if (cp == 0xFFFD) {
-      out.append(utf8.substr(start, pos - start));  // invalid bytes stay as they are
+    if (cp == 0xFFFD && utf8.substr(start, pos - start) != "\xEF\xBF\xBD")
+      out.append(utf8.substr(start, pos - start));
+    else
+      AppendUtf8(out, UpperCodePoint(cp));
+  }
+  return out;
+}
+
+std::u16string UpperUtf16(std::string_view utf8) {
+  std::u16string out;
+  for (size_t pos = 0; pos < utf8.size();) {
+    char32_t cp = UpperCodePoint(NextCodePoint(utf8, pos));
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
     } else {
-      AppendUtf8(out, map(cp));
+      out.push_back(static_cast<char16_t>(cp));
     }
   }
   return out;
 }
 
+template <typename Fold>
+std::string MapAscii(std::string_view text, Fold fold) {
+  std::string out(text);
+  for (char& c : out) c = fold(c);
+  return out;
+}
+
 }  // namespace
 
-std::string LowerCaseText(std::string_view utf8) { return MapText(utf8, ToLower); }
-std::string UpperCaseText(std::string_view utf8) { return MapText(utf8, ToUpper); }
+char32_t UpperCodePoint(char32_t cp) {
+  if (cp >= U'a' && cp <= U'z') return cp - 32;
+  if (cp < 0x80) return cp;
+  if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 32;
+  if (cp == 0xFF) return 0x178;
+  if (cp >= 0x100 && cp <= 0x17F) {
+    // Pairs of capital and small letter; the ranges below start on odd code points.
+    const bool oddPairs = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
+    if (cp == 0x131 || cp == 0x138 || cp == 0x149 || cp == 0x17F) return cp;
+    if (oddPairs) return (cp % 2 == 0) ? cp - 1 : cp;
+    return (cp % 2 == 1) ? cp - 1 : cp;
+  }
+  if (cp >= 0x3B1 && cp <= 0x3C9 && cp != 0x3C2) return cp - 32;
+  if (cp >= 0x430 && cp <= 0x44F) return cp - 32;
+  if (cp >= 0x450 && cp <= 0x45F) return cp - 80;
+  return cp;
+}
 
-bool SameText(std::string_view a, std::string_view b) {
-  return LowerCaseText(a) == LowerCaseText(b);
+std::string UpperCaseText(std::string_view utf8) { return MapNameLetters(utf8); }
+
+bool SameText(std::string_view a, std::string_view b) { return UpperCaseText(a) == UpperCaseText(b); }
+
+bool NtfsNameLess(std::string_view a, std::string_view b) { return UpperUtf16(a) < UpperUtf16(b); }
+
+std::string AsciiLowerCase(std::string_view text) {
+  return MapAscii(text, [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
+}
+
+std::string AsciiUpperCase(std::string_view text) {
+  return MapAscii(text, [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; });
 }
 
 }  // namespace velmar

@@ -1,16 +1,28 @@
 #pragma once
-// Case rules for names the way Windows compares them: file and folder names,
-// INI sections and keys. Covers ASCII and the Latin letters of the ANSI code
-// pages the installer's files use (1252 and 1250).
+// The installer's two case rules, each for its own kind of text.
+//
+// Names (files, folders, paths, INI sections and keys) compare as Windows
+// compares them: each letter upper-cased on its own by the system's table,
+// which covers the scripts of the product's languages (ASCII, Latin-1, Latin
+// Extended-A, Greek, Cyrillic). Other characters, and bytes that are not
+// UTF-8, stay as they are.
+//
+// The installer's own words (command-line switches, answer-file commands)
+// fold ASCII letters only: a letter outside ASCII never matches one of them.
 
 #include <string>
 #include <string_view>
 
 namespace velmar {
 
-std::string LowerCaseText(std::string_view utf8);
+char32_t UpperCodePoint(char32_t cp);
 std::string UpperCaseText(std::string_view utf8);
-// Equal without regard to case.
+// Equal as names: without regard to case.
 bool SameText(std::string_view a, std::string_view b);
+// The order NTFS keeps a folder's names in: upper-cased UTF-16 code units.
+bool NtfsNameLess(std::string_view a, std::string_view b);
+
+std::string AsciiLowerCase(std::string_view text);
+std::string AsciiUpperCase(std::string_view text);
 
 }  // namespace velmar

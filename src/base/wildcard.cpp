@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/codepage.h"
+#include "base/text_case.h"
 
 namespace velmar {
 
@@ -88,39 +89,7 @@ class Matcher {
   size_t lastDot_;
 };
 
-std::u16string UpperUtf16(std::string_view utf8) {
-  std::u16string out;
-  for (char32_t cp : UpperCodePoints(utf8)) {
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(cp));
-    }
-  }
-  return out;
-}
-
 }  // namespace
-
-char32_t UpperCodePoint(char32_t cp) {
-  if (cp >= U'a' && cp <= U'z') return cp - 32;
-  if (cp < 0x80) return cp;
-  if ((cp >= 0xE0 && cp <= 0xFE && cp != 0xF7)) return cp - 32;
-  if (cp == 0xFF) return 0x178;
-  if (cp >= 0x100 && cp <= 0x17F) {
-    // Pairs of capital and small letter; the ranges below start on odd code points.
-    bool oddPairs = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
-    if (cp == 0x131 || cp == 0x138 || cp == 0x149 || cp == 0x17F) return cp;
-    if (oddPairs) return (cp % 2 == 0) ? cp - 1 : cp;
-    return (cp % 2 == 1) ? cp - 1 : cp;
-  }
-  if (cp >= 0x3B1 && cp <= 0x3C9 && cp != 0x3C2) return cp - 32;
-  if (cp >= 0x430 && cp <= 0x44F) return cp - 32;
-  if (cp >= 0x450 && cp <= 0x45F) return cp - 80;
-  return cp;
-}
 
 bool HasWildcard(std::string_view pattern) {
   return pattern.find_first_of("*?") != std::string_view::npos;
@@ -130,14 +99,6 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name) {
   if (pattern == "*" || pattern == "*.*") return true;
   Matcher matcher(Translate(UpperCodePoints(pattern)), UpperCodePoints(name));
   return matcher.match(0, 0);
-}
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return UpperCodePoints(a) == UpperCodePoints(b);
-}
-
-bool NtfsNameLess(std::string_view a, std::string_view b) {
-  return UpperUtf16(a) < UpperUtf16(b);
 }
 
 }  // namespace velmar

@@ -1,16 +1,11 @@
 #pragma once
-// Name rules of the Windows file system as pure functions: FindFirstFile
-// wildcards, comparison without regard to case, and the order NTFS lists a
-// folder in. Both ports use them, so both behave the same.
+// FindFirstFile wildcards as a pure function, with the case rule of names
+// (base/text_case.h). Both ports use it, so both list folders alike.
 
 #include <string>
 #include <string_view>
 
 namespace velmar {
-
-// Upper case of one letter, for the scripts the product's languages use
-// (Latin, Latin-1, Latin Extended-A, Greek, Cyrillic); others stay as they are.
-char32_t UpperCodePoint(char32_t cp);
 
 bool HasWildcard(std::string_view pattern);
 
@@ -19,10 +14,5 @@ bool HasWildcard(std::string_view pattern);
 // "*.*" matches every name (also names without a dot), "*." matches names
 // without an extension, and a "?" before a dot or at the end may match nothing.
 bool MatchesWildcard(std::string_view pattern, std::string_view name);
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b);
-
-// The order NTFS keeps a folder's names in: upper-cased UTF-16 code units.
-bool NtfsNameLess(std::string_view a, std::string_view b);
 
 }  // namespace velmar

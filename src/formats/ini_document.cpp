@@ -89,22 +89,22 @@ std::string IniDocument::Stored(std::string_view text) const {
 }
 
 std::optional<size_t> IniDocument::FindSection(std::string_view section) const {
-  const std::string wanted = LowerCaseText(Stored(Trim(section)));
+  const std::string wanted = UpperCaseText(Stored(Trim(section)));
   for (size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].kind == Kind::Section && LowerCaseText(lines_[i].name) == wanted) return i;
+    if (lines_[i].kind == Kind::Section && UpperCaseText(lines_[i].name) == wanted) return i;
   }
   return std::nullopt;
 }
 
 std::optional<size_t> IniDocument::FindKey(std::string_view section, std::string_view key) const {
-  const std::string wantedSection = LowerCaseText(Stored(Trim(section)));
-  const std::string wantedKey = LowerCaseText(Stored(Trim(key)));
+  const std::string wantedSection = UpperCaseText(Stored(Trim(section)));
+  const std::string wantedKey = UpperCaseText(Stored(Trim(key)));
   bool inSection = false;
   for (size_t i = 0; i < lines_.size(); ++i) {
     const Line& line = lines_[i];
     if (line.kind == Kind::Section) {
-      inSection = LowerCaseText(line.name) == wantedSection;
-    } else if (inSection && line.kind == Kind::Key && LowerCaseText(line.name) == wantedKey) {
+      inSection = UpperCaseText(line.name) == wantedSection;
+    } else if (inSection && line.kind == Kind::Key && UpperCaseText(line.name) == wantedKey) {
       return i;
     }
   }
@@ -118,14 +118,14 @@ std::optional<std::string> IniDocument::Value(std::string_view section, std::str
 }
 
 std::vector<std::string> IniDocument::Keys(std::string_view section) const {
-  const std::string wanted = LowerCaseText(Stored(Trim(section)));
+  const std::string wanted = UpperCaseText(Stored(Trim(section)));
   std::vector<std::string> keys, seen;
   bool inSection = false;
   for (const Line& line : lines_) {
     if (line.kind == Kind::Section) {
-      inSection = LowerCaseText(line.name) == wanted;
+      inSection = UpperCaseText(line.name) == wanted;
     } else if (inSection && line.kind == Kind::Key) {
-      std::string folded = LowerCaseText(line.name);
+      std::string folded = UpperCaseText(line.name);
       if (std::find(seen.begin(), seen.end(), folded) != seen.end()) continue;
       seen.push_back(std::move(folded));
       keys.push_back(line.name);

@@ -33,15 +33,6 @@ bool HasControl(std::string_view s) {
   return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
-bool IsValidUtf8(std::string_view s) {
-  size_t pos = 0;
-  while (pos < s.size()) {
-    const size_t before = pos;
-    if (NextCodePoint(s, pos) == 0xFFFD && s.substr(before, 3) != "\xEF\xBF\xBD") return false;
-  }
-  return true;
-}
-
 // A quoted string at s[0]; *rest is what follows the closing quote.
 std::optional<std::string> Unquote(std::string_view s, std::string_view* rest) {
   if (s.empty() || s.front() != '"') return std::nullopt;

@@ -1,3 +1,4 @@
+#include "base/text_case.h"
 #include "base/wildcard.h"
 
 #include <gtest/gtest.h>
@@ -52,9 +53,9 @@ TEST(Wildcard, QuestionMarkAndDotFollowTheDosRules) {
 TEST(Wildcard, CaseIsIgnoredBeyondAscii) {
   EXPECT_TRUE(MatchesWildcard("GRÜSSE*", "grüsse.txt"));
   EXPECT_TRUE(MatchesWildcard("ŁÓDŹ.ini", "łódź.INI"));
-  EXPECT_TRUE(SameNameIgnoringCase("Ĺĺ Ňň Žž Ÿÿ", "ĺĹ ňŇ žŽ ÿŸ"));
-  EXPECT_TRUE(SameNameIgnoringCase("Привет", "пРИВЕТ"));
-  EXPECT_FALSE(SameNameIgnoringCase("a", "ä"));
+  EXPECT_TRUE(SameText("Ĺĺ Ňň Žž Ÿÿ", "ĺĹ ňŇ žŽ ÿŸ"));
+  EXPECT_TRUE(SameText("Привет", "пРИВЕТ"));
+  EXPECT_FALSE(SameText("a", "ä"));
 }
 
 TEST(Wildcard, NtfsOrderComparesUpperCase) {

@@ -8,6 +8,7 @@
 
 #include "platform/files.h"
 #include "formats/pe_version.h"
+#include "base/text_case.h"
 #include "base/wildcard.h"
 #include "support/pe_image.h"
 #include "support/temp_drive.h"
@@ -224,13 +225,13 @@ TEST_F(FileContract, FoldersAreCreatedAndRemovedOneAtATime) {
 TEST_F(FileContract, CurrentFolderGovernsRelativePaths) {
   drive.makeFolder("Work\\Sub");
   ASSERT_TRUE(fs.setCurrentFolder(drive.path("Work\\Sub\\")));
-  EXPECT_TRUE(SameNameIgnoringCase(fs.currentFolder(), drive.path("Work\\Sub")));
+  EXPECT_TRUE(SameText(fs.currentFolder(), drive.path("Work\\Sub")));
   ASSERT_TRUE(Write(fs, "rel.txt", "r"));
   EXPECT_EQ(drive.readFile("Work\\Sub\\rel.txt"), "r");
   EXPECT_TRUE(fs.attributes("..\\Sub\\rel.txt"));
   EXPECT_FALSE(fs.setCurrentFolder(drive.path("Missing")));
   EXPECT_FALSE(fs.setCurrentFolder(drive.path("Work\\Sub\\rel.txt")));
-  EXPECT_TRUE(SameNameIgnoringCase(fs.currentFolder(), drive.path("Work\\Sub")));
+  EXPECT_TRUE(SameText(fs.currentFolder(), drive.path("Work\\Sub")));
 }
 
 TEST_F(FileContract, DriveTypesOfRoots) {
@@ -251,7 +252,7 @@ TEST_F(FileContract, WindowsAndSystemFoldersExist) {
   ASSERT_GE(windows.size(), 3u);
   EXPECT_NE(windows.back(), '\\');
   EXPECT_NE(system.back(), '\\');
-  EXPECT_TRUE(SameNameIgnoringCase(system.substr(0, windows.size() + 1), windows + "\\"));
+  EXPECT_TRUE(SameText(system.substr(0, windows.size() + 1), windows + "\\"));
   EXPECT_TRUE(fs.attributes(windows).value_or(0) & attr::Folder);
   EXPECT_TRUE(fs.attributes(system).value_or(0) & attr::Folder);
 }

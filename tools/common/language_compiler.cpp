@@ -2,16 +2,12 @@
 
 #include "base/codepage.h"
 #include "base/errors.h"
+#include "base/path_utils.h"
 #include "formats/language_file.h"
 #include "platform/file_contents.h"
 
 namespace velmar {
 namespace {
-
-std::string WithBackslash(std::string path) {
-  if (!path.empty() && path.back() != '\\') path += '\\';
-  return path;
-}
 
 }  // namespace
 

@@ -199,25 +199,6 @@ bool ReadExtraFields(const uint8_t* extra, size_t size, std::string_view rawName
   return !(needUnpacked || needPacked || needOffset || needDisk);
 }
 
-// Strict UTF-8: no overlong forms, surrogates or values past U+10FFFF.
-bool IsUtf8(std::string_view bytes) {
-  for (size_t i = 0; i < bytes.size();) {
-    auto c = uint8_t(bytes[i]);
-    size_t length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-    if (length == 0 || i + length > bytes.size()) return false;
-    uint32_t cp = length == 1 ? c : c & (0x7F >> length);
-    for (size_t k = 1; k < length; ++k) {
-      auto next = uint8_t(bytes[i + k]);
-      if ((next >> 6) != 2) return false;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    static constexpr uint32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < Smallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += length;
-  }
-  return true;
-}
-
 constexpr uint8_t UnixHost = 3;
 
 std::string DecodeName(std::string_view raw, const TAbArchiveItem& item, const ExtraFields& fields) {
@@ -226,7 +207,7 @@ std::string DecodeName(std::string_view raw, const TAbArchiveItem& item, const E
   else if (fields.unicodeName) name = ValidUtf8(*fields.unicodeName);
   // zip on Unix stores the bytes of the locale's names, nowadays UTF-8, without
   // saying so; such a name read as code page 437 would be garbage.
-  else if ((item.VersionMadeBy >> 8) == UnixHost && IsUtf8(raw)) name = std::string(raw);
+  else if ((item.VersionMadeBy >> 8) == UnixHost && IsValidUtf8(raw)) name = std::string(raw);
   else name = DecodeToUtf8(raw, CodePage::Cp437);
   std::replace(name.begin(), name.end(), '\\', '/');
   return name;

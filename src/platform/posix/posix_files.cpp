@@ -13,6 +13,7 @@
 
 #include "formats/pe_version.h"
 #include "platform/posix/errno_to_windows.h"
+#include "base/text_case.h"
 #include "base/wildcard.h"
 
 namespace velmar::platform {
@@ -64,7 +65,7 @@ std::optional<std::string> FindNameIgnoringCase(const std::string& folder, const
   std::optional<std::string> found;
   while (dirent* entry = ::readdir(dir)) {
     std::string candidate = entry->d_name;
-    if (SameNameIgnoringCase(candidate, name) && (!found || candidate < *found)) found = candidate;
+    if (SameText(candidate, name) && (!found || candidate < *found)) found = candidate;
   }
   ::closedir(dir);
   return found;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/text_case.h"
 #include "base/wildcard.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"

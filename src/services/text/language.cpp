@@ -4,6 +4,7 @@
 
 #include "base/codepage.h"
 #include "base/errors.h"
+#include "base/path_utils.h"
 #include "formats/language_file.h"
 #include "services/text/texts.h"
 
@@ -38,11 +39,6 @@ class OpenFileSource : public ByteSource {
   platform::OpenFile& file_;
   const std::string& path_;
 };
-
-std::string WithBackslash(std::string path) {
-  if (!path.empty() && path.back() != '\\') path += '\\';
-  return path;
-}
 
 size_t CharacterCount(const std::string& utf8) {
   return static_cast<size_t>(
@@ -87,7 +83,7 @@ ButtonCaptions ButtonCaptionsFor(int languageIndex) {
 }
 
 LanguageSupport::LanguageSupport(platform::FileSystem& files, std::string mediumRoot)
-    : files_(files), mediumRoot_(WithBackslash(std::move(mediumRoot))) {}
+    : files_(files), mediumRoot_(WithBackslash(mediumRoot)) {}
 
 void LanguageSupport::Initialise() {
   ClearGroups();

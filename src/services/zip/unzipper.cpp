@@ -3,6 +3,7 @@
 #include <set>
 
 #include "platform/clock.h"
+#include "base/text_case.h"
 #include "base/wildcard.h"
 #include "base/codepage.h"
 #include "base/errors.h"

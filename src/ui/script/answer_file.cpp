@@ -25,16 +25,6 @@ struct Place {
   throw InstallerError(std::string(place.source) + ", line " + std::to_string(place.line) + ": " + message);
 }
 
-bool IsValidUtf8(std::string_view text) {
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t start = pos;
-    char32_t cp = NextCodePoint(text, pos);
-    if (cp == 0xFFFD && text.substr(start, pos - start) != "\xEF\xBF\xBD") return false;
-  }
-  return true;
-}
-
 std::vector<Token> Tokenize(std::string_view line, const Place& number) {
   std::vector<Token> tokens;
   size_t i = 0;
