@@ -1,7 +1,5 @@
 #include "formats/ini_document.h"
 
-#include <algorithm>
-
 #include "base/codepage.h"
 #include "base/text_case.h"
 
@@ -10,8 +8,9 @@ namespace {
 
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
+// Blanks around names and values: space, tab and vertical tab, as Windows has them.
 std::string Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v'; };
   while (!s.empty() && blank(s.front())) s.remove_prefix(1);
   while (!s.empty() && blank(s.back())) s.remove_suffix(1);
   return std::string(s);
@@ -97,16 +96,11 @@ std::optional<size_t> IniDocument::FindSection(std::string_view section) const {
 }
 
 std::optional<size_t> IniDocument::FindKey(std::string_view section, std::string_view key) const {
-  const std::string wantedSection = UpperCaseText(Stored(Trim(section)));
+  const auto header = FindSection(section);
+  if (!header) return std::nullopt;
   const std::string wantedKey = UpperCaseText(Stored(Trim(key)));
-  bool inSection = false;
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    const Line& line = lines_[i];
-    if (line.kind == Kind::Section) {
-      inSection = UpperCaseText(line.name) == wantedSection;
-    } else if (inSection && line.kind == Kind::Key && UpperCaseText(line.name) == wantedKey) {
-      return i;
-    }
+  for (size_t i = *header + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
+    if (lines_[i].kind == Kind::Key && UpperCaseText(lines_[i].name) == wantedKey) return i;
   }
   return std::nullopt;
 }
@@ -118,18 +112,11 @@ std::optional<std::string> IniDocument::Value(std::string_view section, std::str
 }
 
 std::vector<std::string> IniDocument::Keys(std::string_view section) const {
-  const std::string wanted = UpperCaseText(Stored(Trim(section)));
-  std::vector<std::string> keys, seen;
-  bool inSection = false;
-  for (const Line& line : lines_) {
-    if (line.kind == Kind::Section) {
-      inSection = UpperCaseText(line.name) == wanted;
-    } else if (inSection && line.kind == Kind::Key) {
-      std::string folded = UpperCaseText(line.name);
-      if (std::find(seen.begin(), seen.end(), folded) != seen.end()) continue;
-      seen.push_back(std::move(folded));
-      keys.push_back(line.name);
-    }
+  std::vector<std::string> keys;
+  const auto header = FindSection(section);
+  if (!header) return keys;
+  for (size_t i = *header + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
+    if (lines_[i].kind == Kind::Key) keys.push_back(lines_[i].name);
   }
   return keys;
 }

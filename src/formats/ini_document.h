@@ -1,7 +1,8 @@
 #pragma once
 // The text of an INI file as the Windows profile functions read and change
-// it: sections and keys without regard to case, the first of repeated keys
-// wins, values trimmed of blanks and of one pair of surrounding quotes. A
+// it: sections and keys without regard to case, only the first of repeated
+// sections counts and the first of repeated keys wins, values trimmed of
+// blanks (space, tab, vertical tab) and of one pair of surrounding quotes. A
 // change touches one line; every other byte of the file stays as it was.
 
 #include <optional>
@@ -19,11 +20,13 @@ class IniDocument {
   std::string Serialize() const;
 
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
-  // Keys of a section in file order, each once, spelled as in the file.
+  // Key names of a section in file order, spelled as in the file; a repeated
+  // key is listed each time, as GetPrivateProfileString lists it.
   std::vector<std::string> Keys(std::string_view section) const;
-  // Replaces the first occurrence of the key, or adds it after the last key
-  // of the section, or adds the section at the end. Lines it writes end in
-  // CR LF. The names and the value must fit on one line (CanStore).
+  // Replaces the first occurrence of the key in the section, or adds it after
+  // the last key of the section, or adds the section at the end. Lines it
+  // writes end in CR LF. The names and the value must fit on one line
+  // (CanStore).
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
   // Why a section, key and value cannot be written, or "" when they can.

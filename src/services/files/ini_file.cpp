@@ -51,7 +51,9 @@ TIniFile::TIniFile(platform::FileSystem& fs, std::string path) : fs_(fs), path_(
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const {
-  return Load(fs_, path_).Value(section, key).value_or(std::string(defaultValue));
+  if (auto value = Load(fs_, path_).Value(section, key)) return std::move(*value);
+  while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
+  return std::string(defaultValue);
 }
 
 int TIniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {

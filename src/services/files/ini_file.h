@@ -23,6 +23,8 @@ class TIniFile {
 
   const std::string& FileName() const { return path_; }
 
+  // The default comes back without trailing spaces, as
+  // GetPrivateProfileString gives it.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
   // Decimal, with an optional sign; "$1F" and "0x1F" are read as hexadecimal
@@ -40,7 +42,7 @@ class TIniFile {
   // As the profile functions report it: a section exists when it holds a key.
   bool SectionExists(std::string_view section) const;
   bool ValueExists(std::string_view section, std::string_view key) const;
-  // Key names in file order.
+  // Key names in file order; a repeated key is listed each time.
   std::vector<std::string> ReadSection(std::string_view section) const;
   // "Key=Value" for every key, with the values as ReadString gives them.
   std::vector<std::string> ReadSectionValues(std::string_view section) const;

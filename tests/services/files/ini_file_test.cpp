@@ -63,6 +63,19 @@ TEST_F(IniFile, ReadsTypedValuesAsTheProductStoresThem) {
             (std::vector<std::string>{"Transparent=1", "Off=0", "Word=true"}));
 }
 
+// GetPrivateProfileString strips trailing spaces, and only spaces, from the
+// default; ReadSection and ReadSectionValues list a repeated key each time.
+TEST_F(IniFile, ReadsDefaultsAndRepeatedKeysAsTheProfileFunctions) {
+  drive.writeFile("Setup.ini", "[Title]\r\nFont=Arial\r\nFONT=Courier\r\n");
+  TIniFile ini(fs, path);
+  EXPECT_EQ(ini.ReadString("Title", "Missing", "  Velmar 3.4  "), "  Velmar 3.4");
+  EXPECT_EQ(ini.ReadString("Title", "Missing", "tab\t"), "tab\t");
+  EXPECT_EQ(ini.ReadString("Title", "Font", "x  "), "Arial");
+  EXPECT_EQ(ini.ReadInteger("Title", "Missing", 7), 7);
+  EXPECT_EQ(ini.ReadSection("Title"), (std::vector<std::string>{"Font", "FONT"}));
+  EXPECT_EQ(ini.ReadSectionValues("Title"), (std::vector<std::string>{"Font=Arial", "FONT=Arial"}));
+}
+
 TEST_F(IniFile, WritesGoToDiskAtOnceAndKeepEveryOtherLine) {
   const std::string before =
       "; Velmar medium configuration\r\n"
