@@ -19,9 +19,13 @@ size_t NamePartStart(std::string_view path) {
 
 bool HasDriveLetter(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
 
-// Joins the names below a root, resolving "." and ".." and dropping what
-// Windows ignores in a name.
+// Joins the names below a root, resolving "." and "..". As Windows does, a
+// path that does not end in a backslash loses the dots and blanks at its end,
+// so "name." and "name " are "name"; names inside the path keep theirs.
 std::string ResolveNames(const std::string& root, std::string_view rest) {
+  if (!rest.empty() && rest.back() != '\\') {
+    while (!rest.empty() && (rest.back() == '.' || rest.back() == ' ')) rest.remove_suffix(1);
+  }
   std::vector<std::string> names;
   size_t start = 0;
   while (start <= rest.size()) {
@@ -31,10 +35,9 @@ std::string ResolveNames(const std::string& root, std::string_view rest) {
     start = end + 1;
     if (name == "..") {
       if (!names.empty()) names.pop_back();
-      continue;
+    } else if (!name.empty() && name != ".") {
+      names.push_back(std::move(name));
     }
-    while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
-    if (!name.empty()) names.push_back(std::move(name));
   }
   std::string out = root;
   for (size_t i = 0; i < names.size(); ++i) {

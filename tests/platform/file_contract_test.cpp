@@ -160,6 +160,15 @@ TEST_F(FileContract, CreateReplacesButNotAReadOnlyHiddenOrSystemFile) {
   EXPECT_EQ(fs.create(drive.path("Dir")), nullptr);
 }
 
+// As Windows makes a path full: the dots and blanks at the end of a path are dropped.
+TEST_F(FileContract, TrailingDotsAndBlanksOfAPathAreDropped) {
+  drive.writeFile("X\\name", "content");
+  for (const char* given : {"X\\name.", "X\\name ", "x\\NAME . .", "X\\.\\name.."}) {
+    EXPECT_EQ(drive.readFile(given), "content") << given;
+    EXPECT_TRUE(fs.attributes(drive.path(given))) << given;
+  }
+}
+
 TEST_F(FileContract, AppendWritesAtTheEnd) {
   drive.writeFile("log.txt", "ab");
   auto file = fs.openAppend(drive.path("log.txt"));

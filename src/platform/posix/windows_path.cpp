@@ -1,5 +1,7 @@
 #include "platform/posix/windows_path.h"
 
+#include "base/path_utils.h"
+
 namespace velmar::platform {
 
 namespace {
@@ -17,24 +19,6 @@ bool IsValidName(std::string_view name) {
   return true;
 }
 
-// Appends the names of `rest` to `into`, applying "." and "..".
-bool AppendComponents(std::string_view rest, std::vector<std::string>& into) {
-  size_t pos = 0;
-  while (pos <= rest.size()) {
-    size_t end = pos;
-    while (end < rest.size() && !IsSeparator(rest[end])) ++end;
-    std::string_view name = rest.substr(pos, end - pos);
-    if (name == "..") {
-      if (!into.empty()) into.pop_back();
-    } else if (!name.empty() && name != ".") {
-      if (!IsValidName(name)) return false;
-      into.emplace_back(name);
-    }
-    pos = end + 1;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string AbsolutePath::text() const {
@@ -49,27 +33,22 @@ std::string AbsolutePath::text() const {
 std::optional<AbsolutePath> ResolveWindowsPath(std::string_view path, std::string_view currentFolder) {
   if (path.starts_with("\\\\?\\")) path.remove_prefix(4);
   if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return std::nullopt;
-
+  // The core's rules of a full path: "." and "..", the current folder, and the
+  // trailing dots and blanks Windows drops from a name.
+  const std::string full = FullPathName(path, currentFolder);
+  if (full.size() < 3 || !IsDriveLetter(full[0]) || full[1] != ':' || full[2] != '\\') return std::nullopt;
   AbsolutePath result;
-  if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':') {
-    result.drive = UpperDrive(path[0]);
-    path.remove_prefix(2);
-    if (path.empty() || !IsSeparator(path[0])) {
-      // "C:x" is relative to the current folder when that is on drive C.
-      if (!currentFolder.empty() && UpperDrive(currentFolder[0]) == result.drive) {
-        auto current = ResolveWindowsPath(currentFolder, "");
-        if (!current) return std::nullopt;
-        result.components = current->components;
-      }
+  result.drive = UpperDrive(full[0]);
+  for (size_t pos = 3; pos < full.size();) {
+    size_t end = full.find('\\', pos);
+    if (end == std::string::npos) end = full.size();
+    const std::string_view name = std::string_view(full).substr(pos, end - pos);
+    if (!name.empty()) {
+      if (!IsValidName(name)) return std::nullopt;
+      result.components.emplace_back(name);
     }
-  } else {
-    if (currentFolder.size() < 2 || currentFolder[1] != ':') return std::nullopt;
-    auto current = ResolveWindowsPath(currentFolder, "");
-    if (!current) return std::nullopt;
-    result.drive = current->drive;
-    if (path.empty() || !IsSeparator(path[0])) result.components = current->components;
+    pos = end + 1;
   }
-  if (!AppendComponents(path, result.components)) return std::nullopt;
   return result;
 }
 

@@ -18,10 +18,12 @@ struct AbsolutePath {
   std::string text() const;
 };
 
-// Makes `path` absolute against `currentFolder` (an absolute Windows path).
-// Accepts "\" and "/" as separators, "C:\x", "C:x", "\x", "x", "\\?\C:\x";
-// ".." stops at the root. UNC paths and names with characters Windows forbids
-// (< > : " | ? * and control characters) give nullopt.
+// Makes `path` absolute against `currentFolder` (an absolute Windows path) by
+// the core's rules (FullPathName): "\" and "/" as separators, "C:\x", "C:x",
+// "\x", "x", "\\?\C:\x"; ".." stops at the root; trailing dots and blanks of
+// a name are dropped, so "name." and "name " are "name". UNC paths and names
+// with characters Windows forbids (< > : " | ? * and control characters)
+// give nullopt.
 std::optional<AbsolutePath> ResolveWindowsPath(std::string_view path, std::string_view currentFolder);
 
 }  // namespace velmar::platform
