@@ -162,6 +162,10 @@ class ListBox : public Control {
   int ItemIndex = -1;
   bool OwnerDraw = false;  // lines drawn with their own colours at ItemHeight
   int ItemHeight = 16;
+  // A log of long work (the unzip dialog's list): a transcript tells each run
+  // of lines whose Data is TalliedLine by their number, not line by line.
+  static constexpr int64_t TalliedLine = 1;
+  bool Tallied = false;
   Event OnClick;     // the user selected a line
   Event OnDblClick;  // the user double-clicked a line (after OnClick)
 

@@ -41,9 +41,13 @@ constexpr int LicenceLineCount = 20;
 constexpr int VelmarFolder = 81;
 constexpr int FolderNotDefined = 87;
 constexpr int ProjectNameUndefined = 102;
+constexpr int ErrorPrefix = 106;
 constexpr int SpecialInstall = 140;
 constexpr int ReadmeCaption = 170;
 constexpr int FileNotFound = 171;
+constexpr int UnpackingArchive = 175;
+constexpr int UnpackingInto = 176;
+constexpr int ArchiveNotFound = 177;
 
 struct EnglishText {
   int id;
@@ -89,9 +93,13 @@ inline constexpr EnglishText EnglishTexts[] = {
     {VelmarFolder, "Velmar EXE folder"},
     {FolderNotDefined, "ERROR: Folder not defined"},
     {ProjectNameUndefined, "Project name undefined !"},
+    {ErrorPrefix, "ERROR:"},
     {SpecialInstall, "&Special install"},
     {ReadmeCaption, "VELMAR Readme.txt"},
     {FileNotFound, "ERROR: Cannot find file !\r\n$"},
+    {UnpackingArchive, "Unpacking : $"},
+    {UnpackingInto, "unpacking into $"},
+    {ArchiveNotFound, "ERROR: File could not be found !"},
 };
 
 // The English wording of a text; empty for the agreement's lines and unknown ids.

@@ -109,8 +109,16 @@ std::vector<std::string> RenderControl(const Control& control) {
     case ControlKind::ListBox: {
       const auto& list = static_cast<const ListBox&>(control);
       head += list.Items.empty() ? "list box, empty" : "list box";
-      for (size_t i = 0; i < list.Items.size(); ++i)
-        lines.push_back("    " + ColouredLine(list.Items[i], int(i) == list.ItemIndex));
+      for (size_t i = 0; i < list.Items.size(); ++i) {
+        size_t run = 0;
+        while (list.Tallied && i + run < list.Items.size() && list.Items[i + run].Data == ListBox::TalliedLine) ++run;
+        if (run > 0) {
+          lines.push_back("    (" + std::to_string(run) + (run == 1 ? " line)" : " lines)"));
+          i += run - 1;
+        } else {
+          lines.push_back("    " + ColouredLine(list.Items[i], int(i) == list.ItemIndex));
+        }
+      }
       break;
     }
     case ControlKind::TreeView: {

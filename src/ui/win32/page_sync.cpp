@@ -212,10 +212,8 @@ void PageWindow::SyncChild(Child& child) {
     }
     case ControlKind::ListBox: {
       const auto& list = static_cast<const ListBox&>(control);
-      std::vector<std::string> lines;
       std::string look;
       for (const auto& item : list.Items) {
-        lines.push_back(item.Text);
         if (item.TextColour) AppendColour(look, *item.TextColour);
         if (item.SelectedTextColour) AppendColour(look, *item.SelectedTextColour);
         look += ';';
@@ -224,11 +222,22 @@ void PageWindow::SyncChild(Child& child) {
         SendMessageW(child.hwnd, LB_SETITEMHEIGHT, 0, std::max(list.ItemHeight, 1));
         child.itemHeight = list.ItemHeight;
       }
-      if (child.lines != lines) {
+      // A list that grew at its end (a log of long work) gets only its new
+      // lines; any other change fills the window's list anew.
+      std::vector<std::string>& shown = child.lines ? *child.lines : child.lines.emplace();
+      const bool grew = list.Items.size() >= shown.size() &&
+                        std::equal(shown.begin(), shown.end(), list.Items.begin(),
+                                   [](const std::string& line, const ListItem& item) { return line == item.Text; });
+      if (!grew || shown.empty()) {
         SendMessageW(child.hwnd, LB_RESETCONTENT, 0, 0);
-        for (const auto& line : lines)
-          SendMessageW(child.hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::Widen(line).c_str()));
-        child.lines = std::move(lines);
+        shown.clear();
+      }
+      if (shown.size() < list.Items.size()) {
+        for (size_t i = shown.size(); i < list.Items.size(); ++i) {
+          SendMessageW(child.hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::Widen(list.Items[i].Text).c_str()));
+          shown.push_back(list.Items[i].Text);
+        }
+        if (list.Tallied) SendMessageW(child.hwnd, LB_SETTOPINDEX, WPARAM(list.Items.size() - 1), 0);
       }
       if (child.look != look) {
         child.look = look;
