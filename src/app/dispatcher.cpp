@@ -43,7 +43,7 @@ void WriteBackLanguage(InstallerContext& app, MainWindowState& state) {
   // A file that cannot take the value after all keeps its old one, without a
   // word, as a read-only one does: the run goes on in the chosen language.
   try {
-    TIniFile ini(app.os.files, s.SetupIniPath);
+    TIniFile ini(app.os.files, s.SetupIniPath, app.os.system.ansiCodePage());
     ini.WriteInteger("Config", "Language", s.LanguageIndex);
     ini.UpdateFile();
   } catch (const InstallerError&) {
@@ -104,7 +104,7 @@ InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main) {
       if (app.os.system.isNtFamily()) ShowAdminWarning(app.host, translate);
       state.CommandLineFunction = -1;
       function = main.SelectForm.RunSelection(s, app.texts, FileExists(app.os.files, s.ReadmePath),
-                                              ProductInstalled(app.os.files));
+                                              ProductInstalled(app.os.files, app.os.system.ansiCodePage()));
     }
     RunFunction(app, function);
   } while (function != fnLeave && state.CommandLineFunction == -1);

@@ -55,14 +55,15 @@ IniDocument::Line IniDocument::Classify(std::string text, std::string ending) {
   return line;
 }
 
-IniDocument IniDocument::Parse(std::string_view bytes) {
+IniDocument IniDocument::Parse(std::string_view bytes, CodePage ansiCodePage) {
   IniDocument doc;
+  doc.page_ = ansiCodePage;
   std::string text;
   if (bytes.substr(0, Utf8Bom.size()) == Utf8Bom) {
     doc.utf8_ = true;
     text = bytes.substr(Utf8Bom.size());
   } else {
-    text = DecodeToUtf8(bytes, AnsiCodePage);
+    text = DecodeToUtf8(bytes, ansiCodePage);
   }
   size_t start = 0;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -80,12 +81,12 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
 std::string IniDocument::Serialize() const {
   std::string text;
   for (const Line& line : lines_) text += line.text + line.ending;
-  return utf8_ ? std::string(Utf8Bom) + text : EncodeFromUtf8(text, AnsiCodePage);
+  return utf8_ ? std::string(Utf8Bom) + text : EncodeFromUtf8(text, page_);
 }
 
 std::string IniDocument::Stored(std::string_view text) const {
   if (utf8_) return std::string(text);
-  return DecodeToUtf8(EncodeFromUtf8(text, AnsiCodePage), AnsiCodePage);
+  return DecodeToUtf8(EncodeFromUtf8(text, page_), page_);
 }
 
 std::optional<size_t> IniDocument::FindSection(std::string_view section) const {

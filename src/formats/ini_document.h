@@ -9,13 +9,17 @@
 #include <string_view>
 #include <vector>
 
+#include "base/codepage.h"
+
 namespace velmar {
 
 class IniDocument {
  public:
-  // File bytes in the ANSI code page, or UTF-8 after a byte order mark.
-  // Lines may end in CR LF, LF or CR.
-  static IniDocument Parse(std::string_view bytes);
+  // File bytes in the system's ANSI code page, or UTF-8 after a byte order
+  // mark. Lines may end in CR LF, LF or CR. In a code page base/ cannot
+  // convert, text beyond ASCII (in the bytes, or in a name or value given)
+  // throws CodePageError.
+  static IniDocument Parse(std::string_view bytes, CodePage ansiCodePage);
   std::string Serialize() const;
 
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
@@ -48,6 +52,7 @@ class IniDocument {
 
   std::vector<Line> lines_;
   bool utf8_ = false;
+  CodePage page_ = CodePage::Cp1252;
 };
 
 }  // namespace velmar
