@@ -89,23 +89,32 @@ std::string IniDocument::Stored(std::string_view text) const {
   return DecodeToUtf8(EncodeFromUtf8(text, page_), page_);
 }
 
+std::optional<std::string> IniDocument::Wanted(std::string_view name) const {
+  try {
+    return LowerCaseText(Stored(Trim(name)));
+  } catch (const CodePageError&) {
+    return std::nullopt;  // a file that could be read holds no such name
+  }
+}
+
 std::optional<size_t> IniDocument::FindSection(std::string_view section) const {
-  const std::string wanted = LowerCaseText(Stored(Trim(section)));
+  const auto wanted = Wanted(section);
+  if (!wanted) return std::nullopt;
   for (size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].kind == Kind::Section && LowerCaseText(lines_[i].name) == wanted) return i;
+    if (lines_[i].kind == Kind::Section && LowerCaseText(lines_[i].name) == *wanted) return i;
   }
   return std::nullopt;
 }
 
 std::optional<size_t> IniDocument::FindKey(std::string_view section, std::string_view key) const {
-  const std::string wantedSection = LowerCaseText(Stored(Trim(section)));
-  const std::string wantedKey = LowerCaseText(Stored(Trim(key)));
+  const auto wantedSection = Wanted(section), wantedKey = Wanted(key);
+  if (!wantedSection || !wantedKey) return std::nullopt;
   bool inSection = false;
   for (size_t i = 0; i < lines_.size(); ++i) {
     const Line& line = lines_[i];
     if (line.kind == Kind::Section) {
-      inSection = LowerCaseText(line.name) == wantedSection;
-    } else if (inSection && line.kind == Kind::Key && LowerCaseText(line.name) == wantedKey) {
+      inSection = LowerCaseText(line.name) == *wantedSection;
+    } else if (inSection && line.kind == Kind::Key && LowerCaseText(line.name) == *wantedKey) {
       return i;
     }
   }
@@ -119,12 +128,13 @@ std::optional<std::string> IniDocument::Value(std::string_view section, std::str
 }
 
 std::vector<std::string> IniDocument::Keys(std::string_view section) const {
-  const std::string wanted = LowerCaseText(Stored(Trim(section)));
+  const auto wanted = Wanted(section);
   std::vector<std::string> keys, seen;
+  if (!wanted) return keys;
   bool inSection = false;
   for (const Line& line : lines_) {
     if (line.kind == Kind::Section) {
-      inSection = LowerCaseText(line.name) == wanted;
+      inSection = LowerCaseText(line.name) == *wanted;
     } else if (inSection && line.kind == Kind::Key) {
       std::string folded = LowerCaseText(line.name);
       if (std::find(seen.begin(), seen.end(), folded) != seen.end()) continue;

@@ -118,7 +118,10 @@ TEST(IniDocument, ACodePageThatCannotBeConvertedTakesOnlyAscii) {
   doc.Set("Install", "LinkPath", "C:\\Links");
   EXPECT_EQ(doc.Serialize(), "[Install]\r\nVelmarPath=C:\\Velmar\r\nLinkPath=C:\\Links\r\n");
   EXPECT_THROW(doc.Set("Install", "VelmarPath", "C:\\Zakład"), CodePageError);
+  EXPECT_THROW(doc.Set("Install", "Ścieżka", "C:\\"), CodePageError);
   EXPECT_EQ(Get(doc, "Install", "VelmarPath"), "C:\\Velmar");
+  EXPECT_EQ(Get(doc, "Install", "Ścieżka"), "<none>");
+  EXPECT_TRUE(doc.Keys("Instalacja bieżąca").empty());
   EXPECT_THROW(IniDocument::Parse("[Install]\r\nVelmarPath=C:\\\x83\x7D\r\n", japanese), CodePageError);
   // A file with a byte order mark needs no code page.
   EXPECT_EQ(Get(IniDocument::Parse("\xEF\xBB\xBF[A]\r\nb=żółw\r\n", japanese), "A", "b"), "żółw");
