@@ -1,14 +1,17 @@
 // The INI document: any bytes read and written back unchanged, every key of
-// every section readable, and a value set is the value read.
+// every section readable, and a value set is the value read; in both code
+// pages of the installer's languages.
 #include <cstdlib>
 
 #include "formats/ini_document.h"
 
 using namespace velmar;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  IniDocument doc = IniDocument::Parse(bytes);
+namespace {
+
+void Check(std::string_view bytes, CodePage page) {
+  const size_t size = bytes.size();
+  IniDocument doc = IniDocument::Parse(bytes, page);
   if (doc.Serialize() != bytes) std::abort();  // unknown content is kept byte for byte
 
   // Section names as the file spells them, found the crude way.
@@ -30,9 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (IniDocument::CanStore(section, key, value).empty()) {
     doc.Set(section, key, value);
     auto read = doc.Value(section, key);
-    IniDocument again = IniDocument::Parse(doc.Serialize());
+    IniDocument again = IniDocument::Parse(doc.Serialize(), page);
     auto reread = again.Value(section, key);
     if (!read || !reread || *read != *reread) std::abort();
   }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  Check(bytes, CodePage::Cp1252);
+  Check(bytes, CodePage::Cp1250);
   return 0;
 }

@@ -43,7 +43,7 @@ void WriteBackLanguage(InstallerContext& app, MainWindowState& state) {
   // A file that cannot take the value after all keeps its old one, without a
   // word, as a read-only one does: the run goes on in the chosen language.
   try {
-    TIniFile ini(app.os.files, s.SetupIniPath);
+    TIniFile ini(app.os.files, s.SetupIniPath, app.os.system.ansiCodePage());
     ini.WriteInteger("Config", "Language", s.LanguageIndex);
     ini.UpdateFile();
   } catch (const InstallerError&) {
@@ -99,7 +99,8 @@ InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main) {
     } else {
       if (app.os.system.isNtFamily()) ShowAdminWarning(app);
       state.CommandLineFunction = -1;
-      function = main.SelectForm.Execute(FileExists(app.os.files, s.ReadmePath), ProductInstalled(app.os.files));
+      function = main.SelectForm.Execute(FileExists(app.os.files, s.ReadmePath),
+                                         ProductInstalled(app.os.files, app.os.system.ansiCodePage()));
     }
     RunFunction(app, function);
   } while (function != fnLeave && state.CommandLineFunction == -1);

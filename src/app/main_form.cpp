@@ -20,7 +20,14 @@ TMainForm::TMainForm(InstallerContext& app, RunningProgramGuard& guard, const St
       Wizard(app),
       app_(app),
       guard_(guard) {
-  FormCreate(facts);
+  try {
+    FormCreate(facts);
+  } catch (...) {
+    // A start-up that fails (a Setup.ini that cannot be read) gives the
+    // taskbar back; no destructor runs for a form that was never made.
+    if (taskbarFound_) app_.os.taskbar.Show();
+    throw;
+  }
   KeyPreview = true;
   OnKeyDown = [this](ui::Key key) {
     if (key != ui::Key::Escape) return false;
@@ -45,6 +52,7 @@ TMainForm::~TMainForm() {
 void TMainForm::FormCreate(const StartupFacts& facts) {
   InstallSession& s = app_.session;
   platform::FileSystem& fs = app_.os.files;
+  const CodePage ansi = app_.os.system.ansiCodePage();
 
   s.CustomInstall = false;
   guard_.AnnounceInstaller();
@@ -61,10 +69,10 @@ void TMainForm::FormCreate(const StartupFacts& facts) {
 
   ScanFolders(fs, s);
   ScanMedium(fs, s);
-  LoadConfig(fs, s, State, s.SetupIniPath, facts.DefaultLanguageCode, GetHost().ScreenSize().width);
-  if (const std::string installed = InstalledSetupIni(fs, s); !installed.empty()) {
+  LoadConfig(fs, ansi, s, State, s.SetupIniPath, facts.DefaultLanguageCode, GetHost().ScreenSize().width);
+  if (const std::string installed = InstalledSetupIni(fs, ansi, s); !installed.empty()) {
     s.SetupIniPath = installed;
-    LoadConfig(fs, s, State, installed, facts.DefaultLanguageCode, GetHost().ScreenSize().width);
+    LoadConfig(fs, ansi, s, State, installed, facts.DefaultLanguageCode, GetHost().ScreenSize().width);
   }
 
   const CommandLineChoices choices = ParseCommandLine(facts.Arguments);
@@ -103,7 +111,8 @@ void TMainForm::FormDestroy() {
     }
   } restore{*this};
   GetHost().Guard([this] {
-    if (SaveSettings(app_.os.files, app_.session, app_.os.system.now()) == SaveSettingsResult::ReadOnly)
+    const auto saved = SaveSettings(app_.os.files, app_.os.system.ansiCodePage(), app_.session, app_.os.system.now());
+    if (saved == SaveSettingsResult::ReadOnly)
       GetHost().ShowMessage(app_.texts.Text(text::SettingsNotSaved));
   });
 }

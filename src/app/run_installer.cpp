@@ -25,7 +25,7 @@ InstallerEnd RunInstaller(platform::Services& os, ui::Host& host, const std::vec
   session.InstallerVersion = os.system.programVersion();
 
   LanguageSupport texts(os.files, session.MediumRoot);
-  InstallLog log(os.files, [&os] { return os.system.now(); });
+  InstallLog log(os.files, os.system.ansiCodePage(), [&os] { return os.system.now(); });
   InstallerContext app{os, host, session, texts, log};
 
   StartupFacts facts{arguments, DefaultLanguageCode(os.system.primaryLanguage())};

@@ -72,9 +72,9 @@ int ArchiveVersion(const std::string& fileName) {
 
 }  // namespace
 
-void LoadConfig(platform::FileSystem& fs, InstallSession& session, MainWindowState& state,
+void LoadConfig(platform::FileSystem& fs, CodePage ansiCodePage, InstallSession& session, MainWindowState& state,
                 const std::string& iniPath, int defaultLanguageCode, int screenWidth) {
-  TIniFile ini(fs, iniPath);
+  TIniFile ini(fs, iniPath, ansiCodePage);
 
   state.ConfigLanguage = ini.ReadInteger("Config", "Language", -1);
   if (state.ConfigLanguage == -1) state.ConfigLanguage = LanguageIndexOfCode(defaultLanguageCode);
@@ -111,8 +111,8 @@ void LoadConfig(platform::FileSystem& fs, InstallSession& session, MainWindowSta
   session.Customer = ini.ReadString("Project", "Customer", "");
 }
 
-std::string InstalledSetupIni(platform::FileSystem& fs, const InstallSession& session) {
-  const std::string folder = RecordedProductFolder(fs);
+std::string InstalledSetupIni(platform::FileSystem& fs, CodePage ansiCodePage, const InstallSession& session) {
+  const std::string folder = RecordedProductFolder(fs, ansiCodePage);
   if (folder.empty() || !FolderExists(fs, folder)) return "";
   const std::string path = WithBackslash(folder) + "Install\\Setup.ini";
   if (Upper(path) == Upper(session.SetupIniPath) || !FileExists(fs, path)) return "";

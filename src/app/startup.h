@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/codepage.h"
 #include "session/install_session.h"
 #include "platform/files.h"
 
@@ -35,12 +36,12 @@ struct MainWindowState {
 
 // Reads one Setup.ini into the session and the backdrop; a second call
 // overrides every value, with defaults where the second file lacks a key.
-void LoadConfig(platform::FileSystem& fs, InstallSession& session, MainWindowState& state,
+void LoadConfig(platform::FileSystem& fs, CodePage ansiCodePage, InstallSession& session, MainWindowState& state,
                 const std::string& iniPath, int defaultLanguageCode, int screenWidth);
 
 // The product's installed Setup.ini named by the installation record, when it
 // exists and is not the file already in use; empty otherwise.
-std::string InstalledSetupIni(platform::FileSystem& fs, const InstallSession& session);
+std::string InstalledSetupIni(platform::FileSystem& fs, CodePage ansiCodePage, const InstallSession& session);
 
 void ScanFolders(platform::FileSystem& fs, InstallSession& session);
 void ScanMedium(platform::FileSystem& fs, InstallSession& session);

@@ -1,11 +1,10 @@
 #include "app/unattended.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "app/run_installer.h"
 #include "base/errors.h"
+#include "platform/file_contents.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
 
@@ -52,20 +51,21 @@ bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOption
   return !options.AnswerFile.empty();
 }
 
+void ToWindowsPaths(UnattendedOptions& options, const std::function<std::string(const std::string&)>& hostToWindows) {
+  for (std::string* path : {&options.AnswerFile, &options.TranscriptFile, &options.PictureFolder})
+    if (!path->empty()) *path = hostToWindows(*path);
+}
+
 int RunUnattended(platform::Services& os, const std::vector<std::string>& arguments,
                   const UnattendedOptions& options, const ScriptRunner& runner) {
-  std::ifstream in(options.AnswerFile, std::ios::binary);
-  if (!in) {
-    std::fprintf(stderr, "Cannot read the answer file %s\n", options.AnswerFile.c_str());
-    return 3;
-  }
-  std::stringstream text;
-  text << in.rdbuf();
   ui::script::Script script;
   try {
-    script = ui::script::ParseAnswerFile(text.str());
+    script = ui::script::ReadAnswerFile(os.files, options.AnswerFile);
+  } catch (const ui::script::UnreadableAnswerFile& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 3;
   } catch (const InstallerError& e) {
-    std::fprintf(stderr, "%s: %s\n", options.AnswerFile.c_str(), e.what());
+    std::fprintf(stderr, "%s\n", e.what());
     return 2;
   }
 
@@ -73,11 +73,12 @@ int RunUnattended(platform::Services& os, const std::vector<std::string>& argume
     return OutcomeOf(RunInstaller(os, host, arguments));
   });
   std::fflush(stdout);
-  if (!options.TranscriptFile.empty()) {
-    std::ofstream out(options.TranscriptFile, std::ios::binary);
-    out << run.Transcript;
-  }
   if (!run.EndMessage.empty()) std::fprintf(stderr, "%s\n", run.EndMessage.c_str());
+  if (!options.TranscriptFile.empty() &&
+      !platform::ReplaceFileContents(os.files, options.TranscriptFile, run.Transcript)) {
+    std::fprintf(stderr, "Cannot write the transcript %s\n", options.TranscriptFile.c_str());
+    return 3;
+  }
   return ui::script::ExitStatus(run.Outcome);
 }
 

@@ -12,9 +12,12 @@
 
 namespace velmar {
 
+// The files are Windows paths, read and written through the file system of
+// the services the run is given; a program's entry turns the paths it is given
+// into Windows paths (platform::HostPathToWindows).
 struct UnattendedOptions {
-  std::string AnswerFile;      // host path
-  std::string TranscriptFile;  // host path; empty: none
+  std::string AnswerFile;
+  std::string TranscriptFile;  // empty: none
   std::string PictureFolder;   // where a windowed host saves a picture of each page; empty: none
   bool Headless = false;       // play the file on the models, without windows
   bool Echo = true;            // print the transcript as it grows
@@ -38,12 +41,17 @@ PlayedRun RunOnScriptedHost(ui::script::Script script, const UnattendedOptions& 
 // Takes "/answers=FILE", "/transcript=FILE", "/pictures=FOLDER" and
 // "/headless" out of the arguments; true when an answer file was given.
 bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOptions& options);
+// The paths as hostToWindows gives them (the paths of a command line are the host's).
+void ToWindowsPaths(UnattendedOptions& options, const std::function<std::string(const std::string&)>& hostToWindows);
 
 // How an installer run ends, as the outcome of a scripted run.
 ui::script::Outcome OutcomeOf(InstallerEnd end);
 
 // Runs the installer under the answer file; the exit status of the run
-// (0 finished, 1 cancelled, 2 the answer file did not fit, 3 failed).
+// (0 finished, 1 cancelled, 2 the answer file did not fit, 3 failed). An
+// answer file that cannot be read gives 3 and one that is not written right
+// gives 2, before the installer starts; a transcript that cannot be written
+// gives 3. Each of these is told on standard error.
 int RunUnattended(platform::Services& os, const std::vector<std::string>& arguments,
                   const UnattendedOptions& options, const ScriptRunner& runner = RunOnScriptedHost);
 

@@ -5,16 +5,30 @@
 namespace velmar {
 namespace {
 
+// The characters of bytes 0x80 to 0xFF; nothing for a code page not converted.
 const char16_t* UpperHalf(CodePage page) {
   switch (page) {
     case CodePage::Cp437: return codepage_tables::Cp437Upper;
     case CodePage::Cp1250: return codepage_tables::Cp1250Upper;
-    case CodePage::Cp1252: break;
+    case CodePage::Cp1252: return codepage_tables::Cp1252Upper;
   }
-  return codepage_tables::Cp1252Upper;
+  return nullptr;
+}
+
+bool IsAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
 }
 
 }  // namespace
+
+bool CanConvert(CodePage page) { return UpperHalf(page) != nullptr; }
+
+CodePageError::CodePageError(CodePage page)
+    : InstallerError("the installer cannot convert letters beyond ASCII in code page " +
+                     std::to_string(CodePageNumber(page))),
+      page_(page) {}
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -76,6 +90,10 @@ char32_t NextCodePoint(std::string_view s, size_t& pos) {
 
 std::string DecodeToUtf8(std::string_view bytes, CodePage page) {
   const char16_t* upper = UpperHalf(page);
+  if (!upper) {
+    if (!IsAscii(bytes)) throw CodePageError(page);
+    return std::string(bytes);
+  }
   std::string out;
   out.reserve(bytes.size());
   for (char c : bytes) {
@@ -87,6 +105,10 @@ std::string DecodeToUtf8(std::string_view bytes, CodePage page) {
 
 std::string EncodeFromUtf8(std::string_view utf8, CodePage page) {
   const char16_t* upper = UpperHalf(page);
+  if (!upper) {
+    if (!IsAscii(utf8)) throw CodePageError(page);
+    return std::string(utf8);
+  }
   std::string out;
   out.reserve(utf8.size());
   size_t pos = 0;

@@ -1,19 +1,39 @@
 #pragma once
 // Conversion between UTF-8 (the program's strings) and the single-byte code
-// pages of the files it reads and writes: INI files, the log and project files
-// in the ANSI code page, language files in their language's code page, zip
-// item names in code page 437.
+// pages of the files it reads and writes: INI files, the log, project files
+// and readmes in the system's ANSI code page, language files in their
+// language's code page, zip item names in code page 437.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "base/errors.h"
+
 namespace velmar {
 
-enum class CodePage { Cp437, Cp1250, Cp1252 };
+// A code page by the number Windows gives it. The named ones are converted;
+// the system may report any other (932 on a Japanese Windows), which is
+// carried by its number: CodePage{932}.
+enum class CodePage : uint16_t { Cp437 = 437, Cp1250 = 1250, Cp1252 = 1252 };
 
-// The code page of INI files, the log and project files.
-constexpr CodePage AnsiCodePage = CodePage::Cp1252;
+inline unsigned CodePageNumber(CodePage page) { return static_cast<unsigned>(page); }
+bool CanConvert(CodePage page);
 
+// Text beyond ASCII met in a code page that cannot be converted. ASCII is the
+// same in every ANSI code page, so text of ASCII alone passes in any of them.
+// Whoever knows the file names it: "Cannot read C:\Setup.ini: " + what().
+class CodePageError : public InstallerError {
+ public:
+  explicit CodePageError(CodePage page);
+  CodePage page() const { return page_; }
+
+ private:
+  CodePage page_;
+};
+
+// Both throw CodePageError for text beyond ASCII in a code page that cannot
+// be converted.
 std::string DecodeToUtf8(std::string_view bytes, CodePage page);
 // Characters the code page lacks become '?'; invalid UTF-8 bytes too.
 std::string EncodeFromUtf8(std::string_view utf8, CodePage page);

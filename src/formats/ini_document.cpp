@@ -54,14 +54,15 @@ IniDocument::Line IniDocument::Classify(std::string text, std::string ending) {
   return line;
 }
 
-IniDocument IniDocument::Parse(std::string_view bytes) {
+IniDocument IniDocument::Parse(std::string_view bytes, CodePage ansiCodePage) {
   IniDocument doc;
+  doc.page_ = ansiCodePage;
   std::string text;
   if (bytes.substr(0, Utf8Bom.size()) == Utf8Bom) {
     doc.utf8_ = true;
     text = bytes.substr(Utf8Bom.size());
   } else {
-    text = DecodeToUtf8(bytes, AnsiCodePage);
+    text = DecodeToUtf8(bytes, ansiCodePage);
   }
   size_t start = 0;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -79,28 +80,37 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
 std::string IniDocument::Serialize() const {
   std::string text;
   for (const Line& line : lines_) text += line.text + line.ending;
-  return utf8_ ? std::string(Utf8Bom) + text : EncodeFromUtf8(text, AnsiCodePage);
+  return utf8_ ? std::string(Utf8Bom) + text : EncodeFromUtf8(text, page_);
 }
 
 std::string IniDocument::Stored(std::string_view text) const {
   if (utf8_) return std::string(text);
-  return DecodeToUtf8(EncodeFromUtf8(text, AnsiCodePage), AnsiCodePage);
+  return DecodeToUtf8(EncodeFromUtf8(text, page_), page_);
+}
+
+std::optional<std::string> IniDocument::Wanted(std::string_view name) const {
+  try {
+    return UpperCaseText(Stored(Trim(name)));
+  } catch (const CodePageError&) {
+    return std::nullopt;  // a file that could be read holds no such name
+  }
 }
 
 std::optional<size_t> IniDocument::FindSection(std::string_view section) const {
-  const std::string wanted = UpperCaseText(Stored(Trim(section)));
+  const auto wanted = Wanted(section);
+  if (!wanted) return std::nullopt;
   for (size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].kind == Kind::Section && UpperCaseText(lines_[i].name) == wanted) return i;
+    if (lines_[i].kind == Kind::Section && UpperCaseText(lines_[i].name) == *wanted) return i;
   }
   return std::nullopt;
 }
 
 std::optional<size_t> IniDocument::FindKey(std::string_view section, std::string_view key) const {
   const auto header = FindSection(section);
-  if (!header) return std::nullopt;
-  const std::string wantedKey = UpperCaseText(Stored(Trim(key)));
+  const auto wantedKey = Wanted(key);
+  if (!header || !wantedKey) return std::nullopt;
   for (size_t i = *header + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
-    if (lines_[i].kind == Kind::Key && UpperCaseText(lines_[i].name) == wantedKey) return i;
+    if (lines_[i].kind == Kind::Key && UpperCaseText(lines_[i].name) == *wantedKey) return i;
   }
   return std::nullopt;
 }

@@ -10,13 +10,17 @@
 #include <string_view>
 #include <vector>
 
+#include "base/codepage.h"
+
 namespace velmar {
 
 class IniDocument {
  public:
-  // File bytes in the ANSI code page, or UTF-8 after a byte order mark.
-  // Lines may end in CR LF, LF or CR.
-  static IniDocument Parse(std::string_view bytes);
+  // File bytes in the system's ANSI code page, or UTF-8 after a byte order
+  // mark. Lines may end in CR LF, LF or CR. In a code page base/ cannot
+  // convert, text beyond ASCII in the bytes, or in a name or value written,
+  // throws CodePageError; a name beyond ASCII looked up is not there.
+  static IniDocument Parse(std::string_view bytes, CodePage ansiCodePage);
   std::string Serialize() const;
 
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
@@ -45,12 +49,16 @@ class IniDocument {
   static Line Classify(std::string text, std::string ending);
   // Text as the file can hold it: an ANSI file turns unknown letters into "?".
   std::string Stored(std::string_view text) const;
+  // A name trimmed, as stored and folded for comparison; nothing when the
+  // code page cannot hold it.
+  std::optional<std::string> Wanted(std::string_view name) const;
   // Index of the first key line of section/key, or of the section header.
   std::optional<size_t> FindKey(std::string_view section, std::string_view key) const;
   std::optional<size_t> FindSection(std::string_view section) const;
 
   std::vector<Line> lines_;
   bool utf8_ = false;
+  CodePage page_ = CodePage::Cp1252;
 };
 
 }  // namespace velmar

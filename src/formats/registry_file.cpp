@@ -105,7 +105,11 @@ bool IsBelow(std::string_view path, std::string_view key) {
 
 std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  const std::string decoded = IsValidUtf8(text) ? std::string(text) : DecodeToUtf8(text, AnsiCodePage);
+  // The file is written in UTF-8 whatever the system's code page, so what it
+  // holds never depends on the machine that reads it. Text that is not UTF-8
+  // (a REGEDIT4 file made elsewhere) is read as code page 1252, a fixed choice
+  // for the same reason.
+  const std::string decoded = IsValidUtf8(text) ? std::string(text) : DecodeToUtf8(text, CodePage::Cp1252);
 
   // Lines, with the continuations of long hex values joined.
   std::vector<std::string> lines;

@@ -12,6 +12,12 @@ namespace velmar {
 namespace {
 
 constexpr uint32_t HeaderSize = 0x4C;
+// The ANSI strings of a link. Every text is written in UTF-16 as well, and
+// the reader takes the UTF-16 form wherever a link has one (Windows shells
+// write one too); the ANSI copies serve readers that know no other. A fixed
+// code page keeps the codec a function of its bytes alone, the same on every
+// machine, and never fails a link for want of a convertible code page.
+constexpr CodePage LinkAnsiCodePage = CodePage::Cp1252;
 // {00021401-0000-0000-C000-000000000046} as stored.
 constexpr std::array<uint8_t, 16> LinkClsid = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
                                                0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
@@ -56,7 +62,7 @@ class Writer {
   }
   void zeros(size_t n) { bytes_.resize(bytes_.size() + n, 0); }
   void ansiz(const std::string& utf8) {
-    const std::string ansi = EncodeFromUtf8(utf8, AnsiCodePage);
+    const std::string ansi = EncodeFromUtf8(utf8, LinkAnsiCodePage);
     raw(ansi.c_str(), ansi.size() + 1);
   }
   void utf16(const std::u16string& s) {
@@ -168,7 +174,7 @@ class Reader {
     for (size_t i = at; i < bytes_.size(); ++i) {
       if (bytes_[i] != 0) continue;
       if (end) *end = i + 1;
-      return DecodeToUtf8(std::string_view(reinterpret_cast<const char*>(&bytes_[at]), i - at), AnsiCodePage);
+      return DecodeToUtf8(std::string_view(reinterpret_cast<const char*>(&bytes_[at]), i - at), LinkAnsiCodePage);
     }
     return std::nullopt;
   }
@@ -186,7 +192,7 @@ class Reader {
   }
   std::optional<std::string> ansi(size_t at, size_t n) const {
     if (!has(at, n)) return std::nullopt;
-    return DecodeToUtf8(std::string_view(reinterpret_cast<const char*>(bytes_.data() + at), n), AnsiCodePage);
+    return DecodeToUtf8(std::string_view(reinterpret_cast<const char*>(bytes_.data() + at), n), LinkAnsiCodePage);
   }
   std::optional<std::string> utf16(size_t at, size_t units) const {
     if (!has(at, units * 2)) return std::nullopt;

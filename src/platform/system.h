@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/codepage.h"
 #include "base/timestamp.h"
 #include "platform/files.h"
 
@@ -19,6 +20,10 @@ class SystemInfo {
   // The primary language id of the user's Windows language (7 German, 9 English,
   // 12 French, 21 Polish, ...).
   virtual int primaryLanguage() = 0;
+  // The system's ANSI code page: that of INI files, the log, project files
+  // and readmes, which the product's other programs read and write too. It
+  // may be one that base/ cannot convert (CanConvert).
+  virtual CodePage ansiCodePage() = 0;
   // Windows of the NT family (not 95/98/Me).
   virtual bool isNtFamily() = 0;
   virtual LocalDateTime now() = 0;

@@ -3,6 +3,7 @@
 #include "session/installer_context.h"
 #include "base/codepage.h"
 #include "platform/file_contents.h"
+#include "platform/system.h"
 #include "services/files/file_utils.h"
 #include "base/path_utils.h"
 #include "services/text/language.h"
@@ -64,7 +65,15 @@ int ShowReadme(InstallerContext& app, const std::string& path) {
     app.host.ShowMessage("ERROR: Cannot read file !\r\n" + path);
     return 0;
   }
-  TReadmeViewForm(app).Execute(DecodeToUtf8(*text, AnsiCodePage));
+  std::string shown;
+  try {
+    shown = DecodeToUtf8(*text, app.os.system.ansiCodePage());
+  } catch (const CodePageError& e) {
+    // As the general error box shows it; the user is back at the selection.
+    app.host.ShowMessage("Cannot read " + path + ": " + e.what(), ui::ApplicationTitle, ui::MessageIcon::Error);
+    return 0;
+  }
+  TReadmeViewForm(app).Execute(shown);
   return 1;
 }
 

@@ -13,10 +13,10 @@ std::string InstallRecordPath(platform::FileSystem& fs) {
   return WindowsFolder(fs) + "Vel_Inst.ini";
 }
 
-std::string RecordedProductFolder(platform::FileSystem& fs) {
+std::string RecordedProductFolder(platform::FileSystem& fs, CodePage ansiCodePage) {
   const std::string record = InstallRecordPath(fs);
   if (!FileExists(fs, record)) return "";
-  return TIniFile(fs, record).ReadString("Install", "Velmar", "");
+  return TIniFile(fs, record, ansiCodePage).ReadString("Install", "Velmar", "");
 }
 
 bool ProductFolderHoldsProduct(platform::FileSystem& fs, const std::string& folder) {
@@ -24,20 +24,20 @@ bool ProductFolderHoldsProduct(platform::FileSystem& fs, const std::string& fold
          FileExists(fs, WithBackslash(folder) + "VelmarPM.exe");
 }
 
-bool ProductInstalled(platform::FileSystem& fs) {
-  return ProductFolderHoldsProduct(fs, RecordedProductFolder(fs));
+bool ProductInstalled(platform::FileSystem& fs, CodePage ansiCodePage) {
+  return ProductFolderHoldsProduct(fs, RecordedProductFolder(fs, ansiCodePage));
 }
 
-void WriteInstallRecord(platform::FileSystem& fs, const LanguageSupport& texts,
+void WriteInstallRecord(platform::FileSystem& fs, CodePage ansiCodePage, const LanguageSupport& texts,
                         const InstallSession& session, const LocalDateTime& now) {
-  TIniFile ini(fs, InstallRecordPath(fs));
+  TIniFile ini(fs, InstallRecordPath(fs), ansiCodePage);
   ini.WriteString("Install", "Info",
                   texts.TextWith(text::InstalledOn, FormatTimestamp(now)));
   ini.WriteString("Install", "Velmar", WithBackslash(session.VelmarPath));
   ini.UpdateFile();
 }
 
-SaveSettingsResult SaveSettings(platform::FileSystem& fs, const InstallSession& session,
+SaveSettingsResult SaveSettings(platform::FileSystem& fs, CodePage ansiCodePage, const InstallSession& session,
                                 const LocalDateTime& now) {
   const auto attributes = fs.attributes(session.SetupIniPath);
   if (!attributes || IsFolderEntry(*attributes)) return SaveSettingsResult::NoFile;
@@ -45,7 +45,7 @@ SaveSettingsResult SaveSettings(platform::FileSystem& fs, const InstallSession& 
   if ((*attributes & attr::ReadOnly) || IsOnCdRom(fs, session.SetupIniPath))
     return SaveSettingsResult::ReadOnly;
 
-  TIniFile ini(fs, session.SetupIniPath);
+  TIniFile ini(fs, session.SetupIniPath, ansiCodePage);
   ini.WriteInteger("Config", "Language", session.LanguageIndex);
   ini.WriteString("Install", "VelmarPath", session.VelmarPath);
   ini.WriteString("Install", "ProjectsPath", session.ProjectsPath);

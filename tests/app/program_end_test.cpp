@@ -46,12 +46,12 @@ TEST(SaveSettings, TheDateOnlyAfterAnInstallationInThisRun) {
   s.LanguageIndex = 3;
   s.VelmarPath = "D:\\V";
   s.Customer = "Acme";
-  EXPECT_EQ(SaveSettings(f.files, s, f.system.Now), SaveSettingsResult::Saved);
+  EXPECT_EQ(SaveSettings(f.files, CodePage::Cp1252, s, f.system.Now), SaveSettingsResult::Saved);
   EXPECT_EQ(f.IniValue(s.SetupIniPath, "Install", "Date"), "<none>");
   EXPECT_EQ(f.IniValue(s.SetupIniPath, "Config", "Language"), "3");
   EXPECT_EQ(f.IniValue(s.SetupIniPath, "Project", "Customer"), "Acme");
   s.ProductInstalledNow = true;
-  EXPECT_EQ(SaveSettings(f.files, s, {2026, 1, 2, 3, 4, 5}), SaveSettingsResult::Saved);
+  EXPECT_EQ(SaveSettings(f.files, CodePage::Cp1252, s, {2026, 1, 2, 3, 4, 5}), SaveSettingsResult::Saved);
   EXPECT_EQ(f.IniValue(s.SetupIniPath, "Install", "Date"), "02/01/2026 03:04:05");
 }
 
@@ -59,15 +59,15 @@ TEST(SaveSettings, ReadOnlyMissingOrAFolder) {
   InstallerFixture f;
   InstallSession s;
   s.SetupIniPath = f.SetupIniPath();
-  EXPECT_EQ(SaveSettings(f.files, s, f.system.Now), SaveSettingsResult::NoFile);
+  EXPECT_EQ(SaveSettings(f.files, CodePage::Cp1252, s, f.system.Now), SaveSettingsResult::NoFile);
   EXPECT_FALSE(f.Exists(s.SetupIniPath));
   f.drive.makeFolder("Medium\\Setup.ini");
-  EXPECT_EQ(SaveSettings(f.files, s, f.system.Now), SaveSettingsResult::NoFile);
+  EXPECT_EQ(SaveSettings(f.files, CodePage::Cp1252, s, f.system.Now), SaveSettingsResult::NoFile);
 
   s.SetupIniPath = f.MediumPath("Other.ini");
   f.WriteFile(s.SetupIniPath, "[Config]\r\nLanguage=2\r\n");
   f.SetReadOnly(s.SetupIniPath);
-  EXPECT_EQ(SaveSettings(f.files, s, f.system.Now), SaveSettingsResult::ReadOnly);
+  EXPECT_EQ(SaveSettings(f.files, CodePage::Cp1252, s, f.system.Now), SaveSettingsResult::ReadOnly);
   EXPECT_EQ(f.ReadFile(s.SetupIniPath), "[Config]\r\nLanguage=2\r\n");
 }
 

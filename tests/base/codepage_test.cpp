@@ -22,6 +22,25 @@ TEST(CodePage, UnmappableAndBrokenInputBecomeQuestionMarks) {
   EXPECT_EQ(EncodeFromUtf8(DecodeToUtf8("\x81\x8D", CodePage::Cp1252), CodePage::Cp1252), "\x81\x8D");
 }
 
+TEST(CodePage, OneThatCannotBeConvertedPassesAsciiAndRefusesTheRest) {
+  const CodePage japanese{932};
+  EXPECT_FALSE(CanConvert(japanese));
+  EXPECT_TRUE(CanConvert(CodePage::Cp1250));
+  EXPECT_EQ(DecodeToUtf8("C:\\Velmar\r\n", japanese), "C:\\Velmar\r\n");
+  EXPECT_EQ(EncodeFromUtf8("C:\\Velmar", japanese), "C:\\Velmar");
+  for (const auto& convert : {+[](CodePage p) { DecodeToUtf8("a\x83\x7D", p); },
+                              +[](CodePage p) { EncodeFromUtf8("Zakład", p); },
+                              +[](CodePage p) { EncodeFromUtf8("a\xC3", p); }}) {
+    try {
+      convert(japanese);
+      ADD_FAILURE() << "converted in code page 932";
+    } catch (const CodePageError& e) {
+      EXPECT_EQ(e.page(), japanese);
+      EXPECT_STREQ(e.what(), "the installer cannot convert letters beyond ASCII in code page 932");
+    }
+  }
+}
+
 TEST(CodePage, OnlyShortestFormsOfRealCharactersAreUtf8) {
   const struct {
     std::string_view bytes;

@@ -7,6 +7,8 @@
 namespace velmar {
 namespace {
 
+constexpr CodePage Western = CodePage::Cp1252;
+
 std::string Get(const IniDocument& doc, std::string_view section, std::string_view key) {
   return doc.Value(section, key).value_or("<none>");
 }
@@ -16,7 +18,7 @@ std::string Get(const IniDocument& doc, std::string_view section, std::string_vi
 TEST(IniDocument, NamesIgnoreCaseAndTheFirstKeyWins) {
   const auto doc = IniDocument::Parse(
       "[Install]\r\nVelmarPath=C:\\First\r\nVELMARPATH=C:\\Second\r\n"
-      "[Gr\xF6\xDF" "e]\r\n\xC4rger=1\r\n[install]\r\nvelmarpath=C:\\Third\r\nLinkPath=L\r\n");
+      "[Gr\xF6\xDF" "e]\r\n\xC4rger=1\r\n[install]\r\nvelmarpath=C:\\Third\r\nLinkPath=L\r\n", Western);
   EXPECT_EQ(Get(doc, "INSTALL", "velmarPATH"), "C:\\First");
   EXPECT_EQ(Get(doc, "GRÖßE", "äRGER"), "1");
   EXPECT_EQ(Get(doc, "Install", "Missing"), "<none>");
@@ -27,7 +29,7 @@ TEST(IniDocument, NamesIgnoreCaseAndTheFirstKeyWins) {
 TEST(IniDocument, OnlyTheFirstOfRepeatedSectionsCounts) {
   auto doc = IniDocument::Parse(
       "[Install]\r\nPath=first\r\nPATH=second\r\n[Other]\r\nx=1\r\n"
-      "[install]\r\npath=third\r\nLink=L\r\n");
+      "[install]\r\npath=third\r\nLink=L\r\n", Western);
   EXPECT_EQ(Get(doc, "install", "path"), "first");
   EXPECT_EQ(Get(doc, "Install", "Link"), "<none>");
   EXPECT_EQ(doc.Keys("INSTALL"), (std::vector<std::string>{"Path", "PATH"}));
@@ -36,13 +38,13 @@ TEST(IniDocument, OnlyTheFirstOfRepeatedSectionsCounts) {
   EXPECT_EQ(doc.Serialize(),
             "[Install]\r\nPath=changed\r\nPATH=second\r\nLink=new\r\n[Other]\r\nx=1\r\n"
             "[install]\r\npath=third\r\nLink=L\r\n");
-  EXPECT_EQ(IniDocument::Parse("[A]\r\n[B]\r\n[A]\r\nk=1\r\n").Keys("A"), std::vector<std::string>{});
+  EXPECT_EQ(IniDocument::Parse("[A]\r\n[B]\r\n[A]\r\nk=1\r\n", Western).Keys("A"), std::vector<std::string>{});
 }
 
 TEST(IniDocument, ValuesAreTrimmedAndLoseOnePairOfQuotes) {
   const auto doc = IniDocument::Parse(
       "[S]\n  a  =  spaced value \t\nb=\" kept \"\nc='single'\nd=\"open\ne=\"\"x\"\"\n"
-      "f=\"mixed'\ng==x\nh=\n\v v\v=\vvertical tab\v\n");
+      "f=\"mixed'\ng==x\nh=\n\v v\v=\vvertical tab\v\n", Western);
   EXPECT_EQ(Get(doc, "S", "a"), "spaced value");
   EXPECT_EQ(Get(doc, "S", "v"), "vertical tab");  // a blank for Windows too
   EXPECT_EQ(Get(doc, "S", "b"), " kept ");
@@ -67,7 +69,7 @@ TEST(IniDocument, OddLinesAreReadSanelyAndKeptByteForByte) {
       "Size=9\r\n"
       "Long=" + std::string(100000, 'x') + "\n"
       "Last=no final newline";
-  const auto doc = IniDocument::Parse(bytes);
+  const auto doc = IniDocument::Parse(bytes, Western);
   EXPECT_EQ(Get(doc, "Title", "Title"), "<none>");
   EXPECT_EQ(Get(doc, "Title", "no equals sign"), "<none>");
   EXPECT_EQ(Get(doc, "title", "Font"), "Ari");  // the value ends at the NUL byte
@@ -79,34 +81,34 @@ TEST(IniDocument, OddLinesAreReadSanelyAndKeptByteForByte) {
 }
 
 TEST(IniDocument, ReplacesTheFirstOccurrenceInPlace) {
-  auto doc = IniDocument::Parse("; head\r\n[A]\r\nKey = old ; note\r\nkey=second\r\n\r\n[B]\r\n");
+  auto doc = IniDocument::Parse("; head\r\n[A]\r\nKey = old ; note\r\nkey=second\r\n\r\n[B]\r\n", Western);
   doc.Set("a", "KEY", "new");
   EXPECT_EQ(doc.Serialize(), "; head\r\n[A]\r\nKey=new\r\nkey=second\r\n\r\n[B]\r\n");
 }
 
 TEST(IniDocument, AddsAKeyAfterTheLastKeyOfItsSection) {
-  auto doc = IniDocument::Parse("[A]\nx=1\n; about B\n\n[B]\ny=2\n[A]\nz=3\n");
+  auto doc = IniDocument::Parse("[A]\nx=1\n; about B\n\n[B]\ny=2\n[A]\nz=3\n", Western);
   doc.Set("A", "New", "v");
   EXPECT_EQ(doc.Serialize(), "[A]\nx=1\nNew=v\r\n; about B\n\n[B]\ny=2\n[A]\nz=3\n");
-  auto empty = IniDocument::Parse("[E]\n\n\n[F]\n");
+  auto empty = IniDocument::Parse("[E]\n\n\n[F]\n", Western);
   empty.Set("E", "k", "v");
   EXPECT_EQ(empty.Serialize(), "[E]\nk=v\r\n\n\n[F]\n");
 }
 
 TEST(IniDocument, AddsANewSectionAtTheEnd) {
-  auto doc = IniDocument::Parse("[A]\r\nx=1");
+  auto doc = IniDocument::Parse("[A]\r\nx=1", Western);
   doc.Set("Project", "Customer", "Plant 7");
   EXPECT_EQ(doc.Serialize(), "[A]\r\nx=1\r\n[Project]\r\nCustomer=Plant 7\r\n");
-  auto fresh = IniDocument::Parse("");
+  auto fresh = IniDocument::Parse("", Western);
   fresh.Set("Config", "Language", "1");
   EXPECT_EQ(fresh.Serialize(), "[Config]\r\nLanguage=1\r\n");
-  auto noNewline = IniDocument::Parse("[A]\r\nx=1");
+  auto noNewline = IniDocument::Parse("[A]\r\nx=1", Western);
   noNewline.Set("A", "y", "2");
   EXPECT_EQ(noNewline.Serialize(), "[A]\r\nx=1\r\ny=2\r\n");
 }
 
-TEST(IniDocument, StoresTextInTheAnsiCodePage) {
-  auto doc = IniDocument::Parse("[Project]\r\nCustomer=M\xFCller\r\n");
+TEST(IniDocument, StoresTextInTheCodePageItIsGiven) {
+  auto doc = IniDocument::Parse("[Project]\r\nCustomer=M\xFCller\r\n", Western);
   EXPECT_EQ(Get(doc, "Project", "Customer"), "Müller");
   doc.Set("Project", "Projekt", "Café Łódź");
   EXPECT_EQ(doc.Serialize(), "[Project]\r\nCustomer=M\xFCller\r\nProjekt=Caf\xE9 ?\xF3" "d?\r\n");
@@ -117,8 +119,32 @@ TEST(IniDocument, StoresTextInTheAnsiCodePage) {
   EXPECT_EQ(Get(doc, "Project", "?"), "1");
 }
 
+TEST(IniDocument, APolishSystemKeepsPolishLetters) {
+  const std::string bytes = "[Install]\r\nVelmarPath=C:\\Zak\xB3" "ad \xBF\xF3\xB3w\r\n";
+  auto doc = IniDocument::Parse(bytes, CodePage::Cp1250);
+  EXPECT_EQ(Get(doc, "Install", "VelmarPath"), "C:\\Zakład żółw");
+  doc.Set("Install", "VelmarPath", "C:\\Zakład żółw");
+  EXPECT_EQ(doc.Serialize(), bytes);
+}
+
+TEST(IniDocument, ACodePageThatCannotBeConvertedTakesOnlyAscii) {
+  const CodePage japanese{932};
+  auto doc = IniDocument::Parse("[Install]\r\nVelmarPath=C:\\Velmar\r\n", japanese);
+  EXPECT_EQ(Get(doc, "Install", "VelmarPath"), "C:\\Velmar");
+  doc.Set("Install", "LinkPath", "C:\\Links");
+  EXPECT_EQ(doc.Serialize(), "[Install]\r\nVelmarPath=C:\\Velmar\r\nLinkPath=C:\\Links\r\n");
+  EXPECT_THROW(doc.Set("Install", "VelmarPath", "C:\\Zakład"), CodePageError);
+  EXPECT_THROW(doc.Set("Install", "Ścieżka", "C:\\"), CodePageError);
+  EXPECT_EQ(Get(doc, "Install", "VelmarPath"), "C:\\Velmar");
+  EXPECT_EQ(Get(doc, "Install", "Ścieżka"), "<none>");
+  EXPECT_TRUE(doc.Keys("Instalacja bieżąca").empty());
+  EXPECT_THROW(IniDocument::Parse("[Install]\r\nVelmarPath=C:\\\x83\x7D\r\n", japanese), CodePageError);
+  // A file with a byte order mark needs no code page.
+  EXPECT_EQ(Get(IniDocument::Parse("\xEF\xBB\xBF[A]\r\nb=żółw\r\n", japanese), "A", "b"), "żółw");
+}
+
 TEST(IniDocument, AFileWithAByteOrderMarkStaysUtf8) {
-  auto doc = IniDocument::Parse("\xEF\xBB\xBF[Install]\r\nName=Łódź\r\n");
+  auto doc = IniDocument::Parse("\xEF\xBB\xBF[Install]\r\nName=Łódź\r\n", Western);
   EXPECT_EQ(Get(doc, "install", "name"), "Łódź");
   doc.Set("Install", "Other", "ä");
   EXPECT_EQ(doc.Serialize(), "\xEF\xBB\xBF[Install]\r\nName=Łódź\r\nOther=ä\r\n");
@@ -171,12 +197,13 @@ TEST(IniDocument, ArbitraryBytesSurviveARewrite) {
     for (size_t i = 0; i < length; ++i) {
       bytes += next() % 4 ? alphabet[next() % sizeof alphabet] : static_cast<char>(next());
     }
-    auto doc = IniDocument::Parse(bytes);
+    const CodePage page = round % 2 ? Western : CodePage::Cp1250;
+    auto doc = IniDocument::Parse(bytes, page);
     ASSERT_EQ(doc.Serialize(), bytes) << round;
     doc.Set("Zz9", "Key", "value");  // a section no random file holds
     const std::string changed = doc.Serialize();
     EXPECT_EQ(changed.substr(0, bytes.size()), bytes) << round;
-    EXPECT_EQ(IniDocument::Parse(changed).Value("zz9", "key").value_or(""), "value") << round;
+    EXPECT_EQ(IniDocument::Parse(changed, page).Value("zz9", "key").value_or(""), "value") << round;
   }
 }
 

@@ -90,6 +90,27 @@ TEST(ReadmeViewer, ShowsTheFileAsTextOfTheAnsiCodePageAndEscClosesItFromTheText)
   EXPECT_TRUE(test::Contains(run.transcript, "closed TReadmeViewForm"));
 }
 
+TEST(ReadmeViewer, ReadsTheSystemsCodePage) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteReadme("Readme.txt", "Zak\xB3" "ad \xA3\xF3" "d\x9F\r\n");
+  f.system.AnsiCodePage = CodePage::Cp1250;
+  Script script;
+  script.Page("TReadmeViewForm").Key(Key::Escape);
+  auto run = f.Run(script, {"/F6"});
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_TRUE(test::Contains(Viewer(run), "    | Zakład Łódź\n"));
+
+  // One the installer cannot convert: the error, and no viewer.
+  f.system.AnsiCodePage = CodePage{932};
+  run = f.Run(Script().Answer("Cannot read", ui::Answer::Ok), {"/F6"});
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+  EXPECT_EQ(test::Messages(run.transcript),
+            std::vector<std::string>{"Cannot read " + f.MediumPath("Readme.txt") +
+                                     ": the installer cannot convert letters beyond ASCII in code page 932"});
+  EXPECT_EQ(test::TimesShown(run.transcript, "TReadmeViewForm"), 0);
+}
+
 TEST(ReadmeViewer, SizeFollowsTheScreen) {
   const struct {
     ui::Size screen;

@@ -151,7 +151,7 @@ void InstallerFixture::SetHidden(const std::string& path) {
 }
 
 std::string InstallerFixture::IniValue(const std::string& path, std::string_view section, std::string_view key) {
-  return TIniFile(files, path).ReadString(section, key, "<none>");
+  return TIniFile(files, path, system.AnsiCodePage).ReadString(section, key, "<none>");
 }
 
 void InstallerFixture::WriteMediumFile(std::string_view relative, std::string_view bytes) {

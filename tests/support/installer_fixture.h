@@ -48,6 +48,7 @@ class FixedSystemInfo : public platform::SystemInfo {
   std::string ProgramPath;
   int PrimaryLanguage = 9;  // English
   bool NtFamily = true;
+  CodePage AnsiCodePage = CodePage::Cp1252;
   LocalDateTime Now{2026, 12, 5, 11, 24, 29};
 
   // Where the program file is read for its version, as on Windows.
@@ -58,6 +59,7 @@ class FixedSystemInfo : public platform::SystemInfo {
     return Files ? Files->fileVersion(ProgramPath).value_or(VersionNumbers{}) : VersionNumbers{};
   }
   int primaryLanguage() override { return PrimaryLanguage; }
+  CodePage ansiCodePage() override { return AnsiCodePage; }
   bool isNtFamily() override { return NtFamily; }
   LocalDateTime now() override { return Now; }
 };

@@ -13,7 +13,7 @@ InstallerTestContext::InstallerTestContext(ui::Host& host)
     : system(platform::MakeHostSystemInfo()),
       taskbar(platform::MakeHostTaskbar()),
       os{drive.fs(), *system, *mutexes, processes, registry.registry(), *shortcuts, *taskbar},
-      log(drive.fs(), [this] { return system->now(); }),
+      log(drive.fs(), CodePage::Cp1252, [this] { return system->now(); }),
       app{os, host, session, texts, log} {
   session.MediumRoot = drive.root();
   session.VelmarPath = drive.path("Velmar");

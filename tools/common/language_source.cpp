@@ -16,7 +16,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
-std::string CodePageName(CodePage page) { return page == CodePage::Cp1250 ? "1250" : "1252"; }
+std::string CodePageName(CodePage page) { return std::to_string(CodePageNumber(page)); }
 
 std::string CodePointName(char32_t cp) {
   static const char* hex = "0123456789ABCDEF";

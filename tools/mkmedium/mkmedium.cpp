@@ -42,8 +42,10 @@ void WriteHostFile(const fs::path& path, const std::string& bytes) {
   if (!out.flush()) throw velmar::InstallerError("Cannot write " + path.string());
 }
 
-// The sample files are written in the ANSI code page, as the product keeps them.
-std::string Ansi(const std::string& utf8) { return velmar::EncodeFromUtf8(utf8, velmar::AnsiCodePage); }
+// The sample files are written in the ANSI code page, as the product keeps
+// them: 1252, the page of a Western European system, whose letters the German
+// and French sample texts need.
+std::string Ansi(const std::string& utf8) { return velmar::EncodeFromUtf8(utf8, velmar::CodePage::Cp1252); }
 
 ZipEntry Item(std::string name, std::string data) {
   ZipEntry entry;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/unattended.h"
+#include "platform/host_files.h"
 #include "platform/host_services.h"
 #include "base/errors.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
+    velmar::ToWindowsPaths(options, velmar::platform::HostPathToWindows);
     velmar::platform::HostServices host;
     return velmar::RunUnattended(host.services(), arguments, options);
   } catch (const velmar::InstallerError& e) {

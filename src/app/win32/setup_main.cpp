@@ -7,6 +7,7 @@
 
 #include "app/run_installer.h"
 #include "app/unattended.h"
+#include "platform/host_files.h"
 #include "platform/host_services.h"
 #include "platform/pictures.h"
 #include "platform/win32/wide.h"
@@ -38,6 +39,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
     velmar::platform::Services& os = machine.services();
     const auto pictures = velmar::platform::MakeHostPictures(os.files);
     const bool unattended = velmar::TakeUnattendedOptions(arguments, options);
+    velmar::ToWindowsPaths(options, velmar::platform::HostPathToWindows);
     if (unattended && options.Headless) return velmar::RunUnattended(os, arguments, options);
     if (unattended) {
       return velmar::RunUnattended(os, arguments, options,
@@ -50,12 +52,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
                                        hostOptions.echo = [](const std::string& line) {
                                          std::printf("%s\n", line.c_str());
                                        };
-                                     Win32Host host(*pictures, hostOptions);
+                                     Win32Host host(os.files, *pictures, hostOptions);
                                      const auto outcome = host.Run([&] { return program(host); });
                                      return velmar::PlayedRun{outcome, host.TranscriptText(), host.EndMessage()};
                                    });
     }
-    Win32Host host(*pictures);
+    Win32Host host(os.files, *pictures);
     const auto outcome = host.Run([&] { return velmar::OutcomeOf(velmar::RunInstaller(os, host, arguments)); });
     return velmar::ui::script::ExitStatus(outcome);
   } catch (const velmar::InstallerError& e) {

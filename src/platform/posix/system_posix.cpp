@@ -4,7 +4,9 @@
 #include <ctime>
 #include <string>
 
+#include "base/errors.h"
 #include "platform/host_files.h"
+#include "platform/posix/code_page_variable.h"
 #include "platform/system_host.h"
 
 namespace velmar::platform {
@@ -22,6 +24,10 @@ int PrimaryLanguageOfLocale(const std::string& locale) {
 
 class PosixSystemInfo : public SystemInfo {
  public:
+  PosixSystemInfo() {
+    const char* value = std::getenv("VELMAR_CODEPAGE");
+    ansiCodePage_ = ParseCodePageVariable(value ? value : "");
+  }
   std::string programPath() override {
     std::string buffer(4096, '\0');
     const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
@@ -37,6 +43,7 @@ class PosixSystemInfo : public SystemInfo {
     }
     return 9;
   }
+  CodePage ansiCodePage() override { return ansiCodePage_; }
   bool isNtFamily() override { return true; }
   LocalDateTime now() override {
     const std::time_t t = std::time(nullptr);
@@ -44,9 +51,27 @@ class PosixSystemInfo : public SystemInfo {
     localtime_r(&t, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
   }
+
+ private:
+  CodePage ansiCodePage_ = CodePage::Cp1252;
 };
 
 }  // namespace
+
+CodePage ParseCodePageVariable(std::string_view text) {
+  if (text.empty()) return CodePage::Cp1252;
+  unsigned number = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9' || number > 65535) {
+      number = 0;
+      break;
+    }
+    number = number * 10 + unsigned(c - '0');
+  }
+  if (number == 0 || number > 65535)
+    throw InstallerError("VELMAR_CODEPAGE: \"" + std::string(text) + "\" is not a code page number (such as 1250)");
+  return static_cast<CodePage>(number);
+}
 
 std::unique_ptr<SystemInfo> MakeHostSystemInfo() { return std::make_unique<PosixSystemInfo>(); }
 

@@ -21,6 +21,9 @@ class Win32SystemInfo : public SystemInfo {
     return files_->fileVersion(programPath()).value_or(VersionNumbers{});
   }
   int primaryLanguage() override { return PRIMARYLANGID(GetUserDefaultLangID()); }
+  // The program's ANSI code page is the system's as long as the manifest
+  // names none of its own (activeCodePage).
+  CodePage ansiCodePage() override { return static_cast<CodePage>(GetACP()); }
   bool isNtFamily() override { return true; }  // 64-bit Windows is always of the NT family
   LocalDateTime now() override {
     SYSTEMTIME t;

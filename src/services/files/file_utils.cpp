@@ -184,10 +184,15 @@ void CopyFolderTree(platform::FileSystem& fs, std::string_view sourceFolder,
            current);
 }
 
-bool FileHasMarker(platform::FileSystem& fs, std::string_view path, std::string_view text,
+bool FileHasMarker(platform::FileSystem& fs, CodePage ansiCodePage, std::string_view path, std::string_view text,
                    int lastPosition) {
   if (text.empty()) return false;
-  const std::string marker = EncodeFromUtf8(text, AnsiCodePage);
+  std::string marker;
+  try {
+    marker = EncodeFromUtf8(text, ansiCodePage);
+  } catch (const CodePageError& e) {
+    throw InstallerError("Cannot read " + std::string(path) + ": " + e.what());
+  }
   std::unique_ptr<platform::OpenFile> in = fs.openRead(std::string(path));
   if (!in) return false;
   unsigned char head[MarkerWindow];

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/codepage.h"
 #include "platform/files.h"
 
 namespace velmar {
@@ -57,7 +58,9 @@ void CopyFolderTree(platform::FileSystem& fs, std::string_view sourceFolder,
 // Recognises a file by a text within its first 51 bytes: the first byte equal
 // to the text's first character must start the whole text, lie at a 1-based
 // position no greater than lastPosition, and the text must end before byte 52.
-bool FileHasMarker(platform::FileSystem& fs, std::string_view path, std::string_view text,
+// The file holds the text in the system's ANSI code page; a text beyond ASCII
+// in a code page the installer cannot convert throws InstallerError.
+bool FileHasMarker(platform::FileSystem& fs, CodePage ansiCodePage, std::string_view path, std::string_view text,
                    int lastPosition);
 
 // The fixed file version of a program's version resource; all 0 and false

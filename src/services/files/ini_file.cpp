@@ -16,10 +16,6 @@ namespace {
   throw InstallerError("Unable to write to " + path + ": " + why);
 }
 
-IniDocument Load(platform::FileSystem& fs, const std::string& path) {
-  return IniDocument::Parse(platform::ReadFileContents(fs, path).value_or(std::string()));
-}
-
 }  // namespace
 
 bool ParseIniInteger(std::string_view text, int& value) {
@@ -47,11 +43,20 @@ bool ParseIniInteger(std::string_view text, int& value) {
   return true;
 }
 
-TIniFile::TIniFile(platform::FileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+TIniFile::TIniFile(platform::FileSystem& fs, std::string path, CodePage ansiCodePage)
+    : fs_(fs), path_(std::move(path)), page_(ansiCodePage) {}
+
+IniDocument TIniFile::Load() const {
+  try {
+    return IniDocument::Parse(platform::ReadFileContents(fs_, path_).value_or(std::string()), page_);
+  } catch (const CodePageError& e) {
+    throw InstallerError("Cannot read " + path_ + ": " + e.what());
+  }
+}
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const {
-  if (auto value = Load(fs_, path_).Value(section, key)) return std::move(*value);
+  if (auto value = Load().Value(section, key)) return std::move(*value);
   while (!defaultValue.empty() && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
   return std::string(defaultValue);
 }
@@ -82,15 +87,15 @@ bool TIniFile::SectionExists(std::string_view section) const {
 }
 
 bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
-  return Load(fs_, path_).Value(section, key).has_value();
+  return Load().Value(section, key).has_value();
 }
 
 std::vector<std::string> TIniFile::ReadSection(std::string_view section) const {
-  return Load(fs_, path_).Keys(section);
+  return Load().Keys(section);
 }
 
 std::vector<std::string> TIniFile::ReadSectionValues(std::string_view section) const {
-  const IniDocument doc = Load(fs_, path_);
+  const IniDocument doc = Load();
   std::vector<std::string> lines;
   for (const std::string& key : doc.Keys(section)) {
     lines.push_back(key + "=" + doc.Value(section, key).value_or(std::string()));
@@ -114,10 +119,15 @@ void TIniFile::Change(std::string_view section, std::string_view key, std::strin
     if (!old) WriteFailed(path_, "the file cannot be read");
     bytes = std::move(*old);
   }
-  IniDocument doc = IniDocument::Parse(bytes);
-  doc.Set(section, key, value);
-
-  platform::ReplaceFileContentsOrRaise(fs_, path_, doc.Serialize());
+  std::string changed;
+  try {
+    IniDocument doc = IniDocument::Parse(bytes, page_);
+    doc.Set(section, key, value);
+    changed = doc.Serialize();
+  } catch (const CodePageError& e) {
+    WriteFailed(path_, e.what());
+  }
+  platform::ReplaceFileContentsOrRaise(fs_, path_, changed);
 }
 
 }  // namespace velmar

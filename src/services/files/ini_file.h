@@ -8,18 +8,26 @@
 // step (a temporary file beside it, then a rename), so a failure never leaves
 // half a file. A missing or unreadable file reads as empty; a write that
 // cannot be done throws InstallerError naming the file and leaves it as it was.
+//
+// The text is in the system's ANSI code page (UTF-8 after a byte order mark).
+// In a code page the installer cannot convert, a file or a value with letters
+// beyond ASCII cannot be read or written: InstallerError names the file and
+// the code page, and the file stays as it was.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/codepage.h"
 #include "platform/files.h"
 
 namespace velmar {
 
+class IniDocument;
+
 class TIniFile {
  public:
-  TIniFile(platform::FileSystem& fs, std::string path);
+  TIniFile(platform::FileSystem& fs, std::string path, CodePage ansiCodePage);
 
   const std::string& FileName() const { return path_; }
 
@@ -51,10 +59,12 @@ class TIniFile {
   void UpdateFile();
 
  private:
+  IniDocument Load() const;
   void Change(std::string_view section, std::string_view key, std::string_view value);
 
   platform::FileSystem& fs_;
   std::string path_;
+  CodePage page_;
 };
 
 // Reads an integer the way ReadInteger does; false when the text is none.

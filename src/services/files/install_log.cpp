@@ -25,7 +25,7 @@ void InstallLog::LogLine(const std::string& velmarPath, const std::string& text)
     } else {
       entry = FormatTimestamp(clock_()) + " : " + text + "\r\n";
     }
-    Append(EncodeFromUtf8(entry, AnsiCodePage));
+    Append(EncodeFromUtf8(entry, page_));
   } catch (const std::exception&) {
     // The log never stops a step.
   }

@@ -1,10 +1,13 @@
 #pragma once
 // Install.log in the product folder: one dated line per step worth knowing
-// afterwards. Entries that cannot be written are lost without a word.
+// afterwards, in the system's ANSI code page. Entries that cannot be written
+// are lost without a word; so is an entry with letters beyond ASCII in a code
+// page the installer cannot convert.
 
 #include <functional>
 #include <string>
 
+#include "base/codepage.h"
 #include "platform/files.h"
 #include "platform/system.h"
 
@@ -13,7 +16,8 @@ namespace velmar {
 class InstallLog {
  public:
   using Clock = std::function<LocalDateTime()>;
-  InstallLog(platform::FileSystem& fs, Clock clock) : fs_(fs), clock_(std::move(clock)) {}
+  InstallLog(platform::FileSystem& fs, CodePage ansiCodePage, Clock clock)
+      : fs_(fs), page_(ansiCodePage), clock_(std::move(clock)) {}
 
   // The first call made while velmarPath is not empty fixes the log's place
   // for the rest of the run. "" writes an empty line, "-" the separator.
@@ -25,6 +29,7 @@ class InstallLog {
   bool Append(const std::string& bytes);
 
   platform::FileSystem& fs_;
+  CodePage page_;
   Clock clock_;
   std::string path_;
 };

@@ -171,7 +171,9 @@ Script ParseAnswerFile(std::string_view text, std::string_view source) {
 }
 
 Script ReadAnswerFile(platform::FileSystem& files, const std::string& path) {
-  return ParseAnswerFile(platform::ReadFileContentsOrRaise(files, path), "Answer file " + path);
+  const std::optional<std::string> text = platform::ReadFileContents(files, path);
+  if (!text) throw UnreadableAnswerFile("Cannot read the answer file " + path);
+  return ParseAnswerFile(*text, "Answer file " + path);
 }
 
 }  // namespace velmar::ui::script

@@ -22,6 +22,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/errors.h"
 #include "ui/script/script.h"
 
 namespace velmar::platform {
@@ -32,7 +33,13 @@ namespace velmar::ui::script {
 
 // source names the text in messages: "Answer file, line 3: unknown key "F0"".
 Script ParseAnswerFile(std::string_view text, std::string_view source = "Answer file");
-// Reads and parses the file; a file that cannot be read is an InstallerError too.
+// ReadAnswerFile's error for a file that cannot be opened or read.
+class UnreadableAnswerFile : public InstallerError {
+ public:
+  using InstallerError::InstallerError;
+};
+
+// Reads the file (a Windows path) through the file system and parses it.
 Script ReadAnswerFile(platform::FileSystem& files, const std::string& path);
 
 }  // namespace velmar::ui::script

@@ -8,24 +8,19 @@
 
 namespace velmar::ui::win32 {
 
-bool SaveScreenPicture(const std::wstring& file, RECT part) {
+std::optional<std::vector<uint8_t>> ScreenPicture(RECT part) {
   RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (IsRectEmpty(&part)) part = screen;
-  if (!IntersectRect(&part, &part, &screen)) return false;
+  if (!IntersectRect(&part, &part, &screen)) return std::nullopt;
   Size size{part.right - part.left, part.bottom - part.top};
   DibCanvas canvas;
-  if (!canvas.Resize(size)) return false;
+  if (!canvas.Resize(size)) return std::nullopt;
   HDC source = GetDC(nullptr);
   bool copied = BitBlt(canvas.Dc(), 0, 0, size.width, size.height, source, part.left, part.top, SRCCOPY | CAPTUREBLT);
   ReleaseDC(nullptr, source);
-  if (!copied) return false;
+  if (!copied) return std::nullopt;
   PixelView pixels = canvas.Pixels();
-  std::vector<uint8_t> bytes = EncodeBmp(pixels.width, pixels.height, pixels.bgra);
-  HANDLE out = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (out == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = WriteFile(out, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
-  return CloseHandle(out) && ok;
+  return EncodeBmp(pixels.width, pixels.height, pixels.bgra);
 }
 
 }  // namespace velmar::ui::win32

@@ -1,14 +1,16 @@
 #pragma once
-// Pictures of what is on the screen, saved as BMP files.
+// Pictures of what is on the screen, as the bytes of BMP files.
 
-#include <string>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "platform/win32/windows_api.h"
 
 namespace velmar::ui::win32 {
 
-// Saves the part of the screen (the whole screen for an empty rectangle);
-// false when it cannot be captured or written.
-bool SaveScreenPicture(const std::wstring& file, RECT part);
+// The part of the screen (the whole screen for an empty rectangle) as the
+// bytes of a BMP file; nothing when it cannot be captured.
+std::optional<std::vector<uint8_t>> ScreenPicture(RECT part);
 
 }  // namespace velmar::ui::win32

@@ -4,6 +4,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "platform/file_contents.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
 #include "ui/page.h"
@@ -75,7 +76,7 @@ void PressButton(HWND dialog, int id) {
 
 class Win32Host::Engine : public HostCore {
  public:
-  Engine(Win32Host& host, platform::Pictures& pictures, Win32HostOptions options);
+  Engine(Win32Host& host, platform::FileSystem& files, platform::Pictures& pictures, Win32HostOptions options);
   ~Engine() override;
 
   void Invoke(const std::function<void()>& handler) override;
@@ -131,6 +132,7 @@ class Win32Host::Engine : public HostCore {
   void SavePictures(HWND window, const std::string& label, bool alsoTheScreen);
 
   Win32Host& host_;
+  platform::FileSystem& files_;
   GdiCache gdi_;
   Win32HostOptions options_;
   std::unique_ptr<script::ScriptPlayer> player_;
@@ -144,8 +146,10 @@ class Win32Host::Engine : public HostCore {
   bool com_ = false;
 };
 
-Win32Host::Engine::Engine(Win32Host& host, platform::Pictures& pictures, Win32HostOptions options)
+Win32Host::Engine::Engine(Win32Host& host, platform::FileSystem& files, platform::Pictures& pictures,
+                          Win32HostOptions options)
     : host_(host),
+      files_(files),
       gdi_(pictures),
       options_(std::move(options)),
       actions_([this](Page& page) { return WindowFor(page); }, [this](Page& page) { Settle(page); }) {
@@ -163,7 +167,7 @@ Win32Host::Engine::Engine(Win32Host& host, platform::Pictures& pictures, Win32Ho
   RegisterClassExW(&cls);
   messages_ = CreateWindowExW(0, kMessageClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
                               this);
-  if (TakesPictures()) CreateDirectoryW(platform::Widen(options_.pictureFolder).c_str(), nullptr);
+  if (TakesPictures() && !files_.attributes(options_.pictureFolder)) files_.createFolder(options_.pictureFolder);
 }
 
 Win32Host::Engine::~Engine() {
@@ -496,7 +500,11 @@ void Win32Host::Engine::SavePictures(HWND window, const std::string& label, bool
   std::snprintf(number, sizeof number, "%02d-", ++pictureNumber_);
   std::string base = number + label;
   auto save = [&](const std::string& name, RECT part) {
-    if (SaveScreenPicture(platform::Widen(options_.pictureFolder + "\\" + name), part)) pictureFiles_.push_back(name);
+    const std::optional<std::vector<uint8_t>> picture = ScreenPicture(part);
+    const std::string file = options_.pictureFolder + (options_.pictureFolder.ends_with('\\') ? "" : "\\") + name;
+    if (picture && platform::ReplaceFileContents(
+                       files_, file, std::string_view(reinterpret_cast<const char*>(picture->data()), picture->size())))
+      pictureFiles_.push_back(name);
   };
   RECT place{};
   if (alsoTheScreen) GetWindowRect(window, &place);
@@ -507,8 +515,8 @@ void Win32Host::Engine::SavePictures(HWND window, const std::string& label, bool
 
 // The host's own interface, handed to the engine.
 
-Win32Host::Win32Host(platform::Pictures& pictures, Win32HostOptions options)
-    : engine_(std::make_unique<Engine>(*this, pictures, std::move(options))) {}
+Win32Host::Win32Host(platform::FileSystem& files, platform::Pictures& pictures, Win32HostOptions options)
+    : engine_(std::make_unique<Engine>(*this, files, pictures, std::move(options))) {}
 
 Win32Host::~Win32Host() = default;
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/pictures.h"
 #include "ui/host.h"
 #include "ui/script/script_player.h"
@@ -29,7 +30,9 @@ struct Win32HostOptions {
   // A folder (a Windows path) for pictures: NN-<page class>.bmp for each page
   // as it is shown (its window) and NN-<page class>-screen.bmp (the whole
   // screen; the main window's picture is the screen); NN-message and
-  // NN-folder-browser for the dialogs. Empty: no pictures.
+  // NN-folder-browser for the dialogs. Empty: no pictures. The folder is made
+  // when missing (its parent must exist) and the pictures written through the
+  // host's file system.
   std::string pictureFolder;
   // Gets every transcript line as it is written.
   std::function<void(const std::string&)> echo;
@@ -37,8 +40,9 @@ struct Win32HostOptions {
 
 class Win32Host : public Host {
  public:
-  // pictures decodes the built-in bitmaps and picture files; it must outlive the host.
-  explicit Win32Host(platform::Pictures& pictures, Win32HostOptions options = {});
+  // pictures decodes the built-in bitmaps and picture files; files takes the
+  // pictures of the pages. Both must outlive the host.
+  Win32Host(platform::FileSystem& files, platform::Pictures& pictures, Win32HostOptions options = {});
   ~Win32Host() override;
 
   // Runs the program. With an answer file, by the scripted host's rules: a

@@ -233,7 +233,7 @@ TEST_F(FileUtils, FileVersionGivesTheFourParts) {
 TEST_F(FileUtils, FileHasMarkerLooksOnlyAtTheFirstCandidateInTheFirst51Bytes) {
   const auto has = [&](const std::string& bytes, std::string_view text, int last) {
     drive.writeFile("driver.vdr", bytes);
-    return FileHasMarker(fs, drive.path("driver.vdr"), text, last);
+    return FileHasMarker(fs, CodePage::Cp1252, drive.path("driver.vdr"), text, last);
   };
   const std::string marker = "Vel_Driver";  // 10 characters
   EXPECT_TRUE(has("#!" + marker + " rest", marker, 30));
@@ -245,7 +245,7 @@ TEST_F(FileUtils, FileHasMarkerLooksOnlyAtTheFirstCandidateInTheFirst51Bytes) {
   EXPECT_FALSE(has("V-" + marker, marker, 30));  // the first "V" is the only one tried
   EXPECT_FALSE(has(marker, "", 30));
   EXPECT_FALSE(has("Vel", marker, 30));
-  EXPECT_FALSE(FileHasMarker(fs, drive.path("missing.vdr"), marker, 30));
+  EXPECT_FALSE(FileHasMarker(fs, CodePage::Cp1252, drive.path("missing.vdr"), marker, 30));
 }
 
 class CheckWritableTest : public FileUtils {

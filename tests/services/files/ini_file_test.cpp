@@ -9,6 +9,7 @@
 namespace velmar {
 namespace {
 
+constexpr CodePage Western = CodePage::Cp1252;
 
 class IniFile : public testing::Test {
  protected:
@@ -35,7 +36,7 @@ class IniFile : public testing::Test {
 };
 
 TEST_F(IniFile, AMissingFileReadsAsDefaults) {
-  TIniFile ini(fs, path);
+  TIniFile ini(fs, path, Western);
   EXPECT_EQ(ini.ReadString("Title", "Title", "Velmar"), "Velmar");
   EXPECT_EQ(ini.ReadInteger("Config", "Language", -1), -1);
   EXPECT_TRUE(ini.ReadBool("ImageBR", "Transparent", true));
@@ -48,7 +49,7 @@ TEST_F(IniFile, ReadsTypedValuesAsTheProductStoresThem) {
   drive.writeFile("Setup.ini",
                   "[Config]\nLanguage= 2 \nJunk=12abc\n"
                   "[ImageTR]\nTransparent=1\nOff=0\nWord=true\n[Empty]\n");
-  TIniFile ini(fs, path);
+  TIniFile ini(fs, path, Western);
   EXPECT_EQ(ini.ReadInteger("config", "LANGUAGE", -1), 2);
   EXPECT_EQ(ini.ReadInteger("Config", "Junk", -1), -1);
   EXPECT_TRUE(ini.ReadBool("ImageTR", "Transparent", false));
@@ -67,7 +68,7 @@ TEST_F(IniFile, ReadsTypedValuesAsTheProductStoresThem) {
 // default; ReadSection and ReadSectionValues list a repeated key each time.
 TEST_F(IniFile, ReadsDefaultsAndRepeatedKeysAsTheProfileFunctions) {
   drive.writeFile("Setup.ini", "[Title]\r\nFont=Arial\r\nFONT=Courier\r\n");
-  TIniFile ini(fs, path);
+  TIniFile ini(fs, path, Western);
   EXPECT_EQ(ini.ReadString("Title", "Missing", "  Velmar 3.4  "), "  Velmar 3.4");
   EXPECT_EQ(ini.ReadString("Title", "Missing", "tab\t"), "tab\t");
   EXPECT_EQ(ini.ReadString("Title", "Font", "x  "), "Arial");
@@ -87,7 +88,7 @@ TEST_F(IniFile, WritesGoToDiskAtOnceAndKeepEveryOtherLine) {
       "[Title]\n"
       "Title=Velmar 3.4\n";
   drive.writeFile("Setup.ini", before);
-  TIniFile writer(fs, path), reader(fs, path);
+  TIniFile writer(fs, path, Western), reader(fs, path, Western);
   writer.WriteString("install", "velmarpath", "D:\\Plant\\Velmar");
   writer.WriteInteger("Install", "Count", 3);
   writer.WriteBool("Title", "Transparent", true);
@@ -112,30 +113,70 @@ TEST_F(IniFile, WritesGoToDiskAtOnceAndKeepEveryOtherLine) {
   EXPECT_EQ(FolderNames(), std::vector<std::string>{"Setup.ini"});  // no temporary file left
 }
 
-TEST_F(IniFile, TextIsStoredInTheAnsiCodePage) {
-  TIniFile ini(fs, path);
-  ini.WriteString("Project", "Customer", "Müller & Söhne, Café");
-  EXPECT_EQ(drive.readFile("Setup.ini"), "[Project]\r\nCustomer=M\xFCller & S\xF6hne, Caf\xE9\r\n");
-  EXPECT_EQ(ini.ReadString("PROJECT", "customer", ""), "Müller & Söhne, Café");
+TEST_F(IniFile, TextIsStoredInTheSystemsCodePage) {
+  const struct {
+    CodePage page;
+    std::string value, bytes;
+  } cases[] = {
+      {Western, "Müller & Söhne, Café", "M\xFCller & S\xF6hne, Caf\xE9"},
+      {CodePage::Cp1250, "D:\\Zakład Łódź\\Żółw", "D:\\Zak\xB3" "ad \xA3\xF3" "d\x9F\\\xAF\xF3\xB3w"},
+  };
+  for (const auto& c : cases) {
+    TIniFile ini(fs, path, c.page);
+    ini.WriteString("Install", "VelmarPath", c.value);
+    EXPECT_EQ(drive.readFile("Setup.ini"), "[Install]\r\nVelmarPath=" + c.bytes + "\r\n");
+    EXPECT_EQ(ini.ReadString("INSTALL", "velmarpath", ""), c.value);
+    fs.deleteFile(path);
+  }
+}
+
+TEST_F(IniFile, ACodePageThatCannotBeConvertedFailsOnlyTextBeyondAscii) {
+  const CodePage japanese{932};
+  const std::string before = "[Install]\r\nVelmarPath=C:\\Velmar\r\n";
+  drive.writeFile("Setup.ini", before);
+  TIniFile ini(fs, path, japanese);
+  EXPECT_EQ(ini.ReadString("Install", "VelmarPath", ""), "C:\\Velmar");
+  ini.WriteString("Install", "LinkPath", "C:\\Links");
+  EXPECT_EQ(ini.ReadString("Install", "LinkPath", ""), "C:\\Links");
+
+  const std::string expected = path + ": the installer cannot convert letters beyond ASCII in code page 932";
+  const std::string written = drive.readFile("Setup.ini");
+  try {
+    ini.WriteString("Install", "VelmarPath", "C:\\Zakład");
+    ADD_FAILURE() << "a Polish letter was written in code page 932";
+  } catch (const InstallerError& e) {
+    EXPECT_EQ(e.what(), "Unable to write to " + expected);
+  }
+  EXPECT_EQ(drive.readFile("Setup.ini"), written);
+
+  drive.writeFile("Setup.ini", before + "Customer=M\xFCller\r\n");
+  try {
+    ini.ReadString("Install", "VelmarPath", "");
+    ADD_FAILURE() << "a file with a letter beyond ASCII was read in code page 932";
+  } catch (const InstallerError& e) {
+    EXPECT_EQ(e.what(), "Cannot read " + expected);
+  }
+  EXPECT_THROW(ini.WriteString("Install", "Count", "1"), InstallerError);
+  EXPECT_EQ(drive.readFile("Setup.ini"), before + "Customer=M\xFCller\r\n");
 }
 
 TEST_F(IniFile, AWriteThatCannotBeDoneRaisesAndLeavesTheFile) {
   drive.writeFile("Setup.ini", "[Install]\r\nVelmarPath=C:\\Velmar\r\n");
   ASSERT_TRUE(fs.setAttributes(path, attr::ReadOnly));
-  TIniFile readOnly(fs, path);
+  TIniFile readOnly(fs, path, Western);
   EXPECT_NE(WriteError(readOnly).find(path), std::string::npos);
   EXPECT_EQ(drive.readFile("Setup.ini"), "[Install]\r\nVelmarPath=C:\\Velmar\r\n");
   EXPECT_EQ(FolderNames(), std::vector<std::string>{"Setup.ini"});
 
-  TIniFile noFolder(fs, drive.path("Missing\\Setup.ini"));
+  TIniFile noFolder(fs, drive.path("Missing\\Setup.ini"), Western);
   EXPECT_NE(WriteError(noFolder).find(drive.path("Missing\\Setup.ini")), std::string::npos);
   EXPECT_FALSE(drive.exists("Missing"));
 
   drive.makeFolder("Folder.ini");
-  TIniFile folder(fs, drive.path("Folder.ini"));
+  TIniFile folder(fs, drive.path("Folder.ini"), Western);
   EXPECT_NE(WriteError(folder), "");
 
-  TIniFile ini(fs, drive.path("Other.ini"));
+  TIniFile ini(fs, drive.path("Other.ini"), Western);
   EXPECT_THROW(ini.WriteString("Install", "Key", "line\r\n[Injected]"), InstallerError);
   EXPECT_THROW(ini.WriteString("Install", "a=b", "v"), InstallerError);
   EXPECT_FALSE(drive.exists("Other.ini"));
@@ -153,7 +194,7 @@ TEST_F(IniFile, AWriteFailingInTheMiddleLeavesTheOldFile) {
        }) {
     test::FailingFiles files(fs);
     files.addFault(rule);
-    TIniFile ini(files, path);
+    TIniFile ini(files, path, Western);
     EXPECT_NE(WriteError(ini).find(path), std::string::npos) << static_cast<int>(rule.op);
     EXPECT_EQ(files.failures(), 1);
     EXPECT_TRUE(drive.readFile("Setup.ini") == old) << static_cast<int>(rule.op);
@@ -162,13 +203,13 @@ TEST_F(IniFile, AWriteFailingInTheMiddleLeavesTheOldFile) {
   // A file that cannot be read reads as defaults.
   test::FailingFiles files(fs);
   files.addFault({.op = test::FileOp::Read, .persistent = true});
-  EXPECT_EQ(TIniFile(files, path).ReadString("Install", "VelmarPath", "default"), "default");
+  EXPECT_EQ(TIniFile(files, path, Western).ReadString("Install", "VelmarPath", "default"), "default");
 }
 
 TEST_F(IniFile, AHiddenFileStaysHidden) {
   drive.writeFile("Vel_Inst.ini", "[Install]\r\n");
   ASSERT_TRUE(fs.setAttributes(drive.path("Vel_Inst.ini"), attr::Hidden));
-  TIniFile ini(fs, drive.path("Vel_Inst.ini"));
+  TIniFile ini(fs, drive.path("Vel_Inst.ini"), Western);
   ini.WriteString("Install", "Velmar", "C:\\Velmar\\");
   EXPECT_EQ(ini.ReadString("Install", "Velmar", ""), "C:\\Velmar\\");
   EXPECT_TRUE(fs.attributes(drive.path("Vel_Inst.ini")).value_or(0) & attr::Hidden);

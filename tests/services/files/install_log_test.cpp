@@ -12,9 +12,10 @@ constexpr const char* Header = "VELMAR Installation log:\r\n";
 constexpr const char* Separator = "- - - - - - - - - - - - - - - - - - - - - \r\n\r\n";
 
 struct Log {
+  explicit Log(CodePage page = CodePage::Cp1252) : log(drive.fs(), page, [this] { return now; }) {}
   test::TempDrive drive;
   LocalDateTime now{2026, 12, 5, 11, 24, 29};
-  InstallLog log{drive.fs(), [this] { return now; }};
+  InstallLog log;
   std::string Read(const std::string& relative) { return drive.readFile(relative); }
 };
 
@@ -31,6 +32,20 @@ TEST(InstallLog, TheFirstEntryCreatesTheFolderAndTheLogWithItsHeader) {
                                                       "05/12/2026 11:24:29 : Software licence accepted by user\r\n"
                                                       "\r\n" +
                                                       Separator + "05/12/2026 11:24:30 : Gr\xF6\xDF" "e\r\n");
+}
+
+TEST(InstallLog, IsWrittenInTheSystemsCodePage) {
+  Log polish(CodePage::Cp1250);
+  polish.log.LogLine(polish.drive.path("Velmar"), "Folder D:\\Zakład");
+  EXPECT_EQ(polish.Read("Velmar\\Install.log"),
+            std::string(Header) + "05/12/2026 11:24:29 : Folder D:\\Zak\xB3" "ad\r\n");
+
+  // A code page that cannot be converted loses an entry beyond ASCII only.
+  Log japanese(CodePage{932});
+  japanese.log.LogLine(japanese.drive.path("Velmar"), "Folder D:\\Zakład");
+  japanese.log.LogLine(japanese.drive.path("Velmar"), "Folder D:\\Plant");
+  EXPECT_EQ(japanese.Read("Velmar\\Install.log"),
+            std::string(Header) + "05/12/2026 11:24:29 : Folder D:\\Plant\r\n");
 }
 
 TEST(InstallLog, AnExistingLogGrowsAtItsEnd) {
@@ -70,7 +85,7 @@ TEST(InstallLog, EntriesThatCannotBeWrittenAreLostWithoutAWord) {
   {
     Log t;  // a write that fails in the middle, then one that works again
     test::FailingFiles files(t.drive.fs());
-    InstallLog log(files, [&] { return t.now; });
+    InstallLog log(files, CodePage::Cp1252, [&] { return t.now; });
     files.failAt(test::FileOp::Write, 1);
     log.LogLine(t.drive.path("Velmar"), "lost");
     log.LogLine(t.drive.path("Velmar"), "kept");

@@ -162,7 +162,7 @@ class Win32HostTest : public ::testing::Test {
     Win32HostOptions options;
     options.script = script::ParseAnswerFile(answers);
     options.pictureFolder = pictureFolder;
-    Win32Host host(*pictures_, options);
+    Win32Host host(*files_, *pictures_, options);
     Outcome outcome = host.Run([&] { return program(host); });
     pictureFiles_ = host.PictureFiles();
     return {outcome, host.TranscriptText(), host.EndMessage()};

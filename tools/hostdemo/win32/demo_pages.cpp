@@ -204,7 +204,7 @@ Outcome RunDemo(ui::Host& host, bool withDemoPage) {
   velmar::InstallSession session;
   session.Captions = velmar::ButtonCaptionsFor(1);
   velmar::LanguageSupport texts(os.files, "C:\\");
-  velmar::InstallLog log(os.files, [&os] { return os.system.now(); });
+  velmar::InstallLog log(os.files, os.system.ansiCodePage(), [&os] { return os.system.now(); });
   velmar::InstallerContext app{os, host, session, texts, log};
 
   TMainForm main(host);

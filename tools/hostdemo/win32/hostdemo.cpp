@@ -114,7 +114,7 @@ int main() {
     hostOptions.script = script;
     hostOptions.pictureFolder = options->pictures.value_or("");
     if (script) hostOptions.echo = echo;
-    velmar::ui::win32::Win32Host host(*pictures, hostOptions);
+    velmar::ui::win32::Win32Host host(*files, *pictures, hostOptions);
     outcome = host.Run([&] { return hostdemo::RunDemo(host, options->demoPage); });
     transcript = host.TranscriptText();
   }

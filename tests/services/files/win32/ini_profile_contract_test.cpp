@@ -313,7 +313,7 @@ class ProfileContract {
     const std::optional<std::string>& bytes = Corpus().at(c.file);
     const std::string ours = Fresh(), theirs = Fresh();
     if (bytes) drive_.writeFile(ours, *bytes), drive_.writeFile(theirs, *bytes);
-    TIniFile ini(drive_.fs(), drive_.path(ours));
+    TIniFile ini(drive_.fs(), drive_.path(ours), CodePage::Cp1252);
     const std::string path = drive_.path(theirs);
     std::pair<std::string, std::string> result;
     switch (c.op) {

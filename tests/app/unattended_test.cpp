@@ -1,0 +1,77 @@
+// Unattended runs as a program's entry makes them: the answer file read and
+// the transcript written through the file system of the services, in folders
+// whose names hold letters beyond ASCII, and the exit status of each way a
+// run can go wrong before or after the installer.
+
+#include "app/unattended.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::Contains;
+using test::InstallerFixture;
+
+constexpr std::string_view Answers =
+    "page TLanguageForm\n  select LangRG \"Polish\"\n  click ContinueBtn\n"
+    "page TWarnAdminForm\n  click OkBtn\npage TSelectForm\n  key Esc\n";
+
+struct Unattended {
+  InstallerFixture f;
+  UnattendedOptions options;
+
+  Unattended() {
+    f.WriteStandardMedium();
+    f.WriteLanguage(48);
+    options.AnswerFile = f.drive.path("Odpowiedzi żółwia\\Język.txt");
+    options.TranscriptFile = f.drive.path("Zapis ąę\\Przebieg.txt");
+    options.Echo = false;
+    f.WriteFile(options.AnswerFile, Answers);
+    f.WriteFile(options.TranscriptFile, "old");
+  }
+  int Run() {
+    f.WriteFile(f.MediumPath("Setup.exe"), f.ProgramBytes());
+    f.system.ProgramPath = f.MediumPath("Setup.exe");
+    f.system.Files = &f.files;
+    return RunUnattended(f.services(), {}, options);
+  }
+};
+
+TEST(Unattended, ReadsTheAnswersAndWritesTheTranscriptThroughTheFileSystem) {
+  Unattended u;
+  EXPECT_EQ(u.Run(), 0);
+  const std::string transcript = u.f.ReadFile(u.options.TranscriptFile).value_or("");
+  EXPECT_TRUE(Contains(transcript, "page TSelectForm"));
+  EXPECT_TRUE(transcript.ends_with("end: finished\n")) << transcript;
+}
+
+TEST(Unattended, WhatGoesWrongAroundTheRunHasItsExitStatus) {
+  const struct {
+    const char* what;
+    std::function<void(Unattended&)> spoil;
+    int status;
+    bool transcriptWritten;
+  } cases[] = {
+      {"no answer file", [](Unattended& u) { u.options.AnswerFile += ".missing"; }, 3, false},
+      {"a mistake in it", [](Unattended& u) { u.f.WriteFile(u.options.AnswerFile, "key F0\n"); }, 2, false},
+      {"no folder for the transcript",
+       [](Unattended& u) { u.options.TranscriptFile = u.f.drive.path("Brak\\Przebieg.txt"); }, 3, false},
+      {"a script that stops", [](Unattended& u) { u.f.WriteFile(u.options.AnswerFile, "page TSelectForm\n"); }, 2,
+       true},
+  };
+  for (const auto& c : cases) {
+    Unattended u;
+    c.spoil(u);
+    EXPECT_EQ(u.Run(), c.status) << c.what;
+    const std::string transcript = u.f.ReadFile(u.options.TranscriptFile).value_or("");
+    EXPECT_EQ(transcript.find("\nend: ") != std::string::npos, c.transcriptWritten) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace velmar
