@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/kravocr_jpeg.h"
 #include "support/bmp_builder.h"
+#include "support/shell_ports.h"
 
 namespace velmar {
 
@@ -86,7 +86,8 @@ TEST(PictureHeader, WholeJpegMustReachItsEndMarker) {
   EXPECT_FALSE(CheckPictureFile(Join({kSoi, scan, FrameHeader(0xC0, 8, 8), kEoi})));  // scan before the frame
   EXPECT_FALSE(CheckPictureFile(Join({kSoi, FrameHeader(0xC0, 8, 8), FrameHeader(0xC0, 9, 9), scan, kEoi})));
 
-  const Bytes real(std::begin(kKravoJpeg), std::end(kKravoJpeg));
+  const std::string logo = test::ReadTestData("kravocr.jpg");  // the maker's logo
+  const Bytes real(logo.begin(), logo.end());
   const auto size = CheckPictureFile(real);
   ASSERT_TRUE(size);
   EXPECT_EQ(size->width, 120);

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/kravocr_jpeg.h"
 #include "resources/builtin_bitmap_files.h"
 #include "formats/bmp_format.h"
 #include "formats/picture_header.h"
+#include "support/shell_ports.h"
 
 namespace velmar {
 
@@ -37,7 +37,8 @@ TEST(PictureMutation, DamagedBmpAndJpegHeadersNeverReadOutsideTheData) {
   const auto bmpFile = BuiltinBitmapFile("TREEVIEW_IMGS");
   ASSERT_TRUE(bmpFile);
   const std::vector<uint8_t> bmp(bmpFile->begin(), bmpFile->end());
-  const std::vector<uint8_t> jpeg(std::begin(kKravoJpeg), std::end(kKravoJpeg));
+  const std::string logo = test::ReadTestData("kravocr.jpg");
+  const std::vector<uint8_t> jpeg(logo.begin(), logo.end());
   Mutator m;
   int decoded = 0;
   for (int round = 0; round < 3000; ++round) {
