@@ -104,19 +104,10 @@ TEST(ShellLink, ReadsAnsiStringsAndAnsiLinkInfo) {
   const size_t info = b.b.size();
   b.u32(0).u32(0x1C).u32(1).u32(0x1C).u32(0x2D).u32(0).u32(0x3C);
   b.u32(0x11).u32(3).u32(0x12345678).u32(0x10).u8(0);  // volume: fixed, no label
-  b.raw(
-       "C:\\Gr\xFC\xDF"
-       "e\\P.VPR")
-      .u8(0);
-  b.u8(0);  // the common path suffix, empty
+  const std::string_view folder("C:\\Gr\xFC\xDF" "e\\");
+  b.raw(folder).raw("P.VPR").u8(0).u8(0);  // the path, then the common path suffix, empty
   b.b[info] = static_cast<uint8_t>(b.b.size() - info);
-  b.u16(7)
-      .raw("Projekt")
-      .u16(9)
-      .raw(
-          "C:\\Gr\xFC\xDF"
-          "e\\")
-      .u32(0);
+  b.u16(7).raw("Projekt").u16(9).raw(folder).u32(0);
   const auto link = Decode(b.b);
   ASSERT_TRUE(link);
   EXPECT_EQ(link->target, "C:\\Grüße\\P.VPR");

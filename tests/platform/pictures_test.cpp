@@ -41,8 +41,7 @@ TEST_F(PicturesTest, BuiltinBitmapsHaveTheirTableSizesAndTheCommittedPixels) {
   for (const auto& info : BuiltinBitmaps()) {
     const auto picture = pictures->loadBuiltin(info.name);
     ASSERT_TRUE(picture) << info.name;
-    EXPECT_EQ(picture->width, info.width) << info.name;
-    EXPECT_EQ(picture->height, info.height) << info.name;
+    EXPECT_EQ(std::pair(picture->width, picture->height), std::pair(info.width, info.height)) << info.name;
     const auto committed = DecodeBmpFile(builtinFile(info.name));
     ASSERT_TRUE(committed) << info.name;
     EXPECT_EQ(picture->rgba, committed->rgba) << info.name;
