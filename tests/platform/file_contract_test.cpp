@@ -259,13 +259,13 @@ TEST_F(FileContract, WindowsAndSystemFoldersExist) {
 // The port's version (on Windows the system's) and the portable reader agree,
 // for both header kinds and, on Windows, the system's own programs.
 TEST_F(FileContract, FileVersionComesFromTheVersionResource) {
-  drive.writeFile("64.dll", test::BuildVersionedPeImage({{3, 4, 10, 1234}, true}));
+  drive.writeFile("64.dll", test::BuildVersionedPeImage({{3, 4, 10, 65535}, true}));
   drive.writeFile("32.dll", test::BuildVersionedPeImage({{5, 6, 7, 8}, false}));
   drive.writeFile("plain.txt", "MZ but nothing else");
   const auto parts = [](const std::optional<VersionNumbers>& v) {
     return v ? std::vector<int>{v->major, v->minor, v->release, v->build} : std::vector<int>{};
   };
-  EXPECT_EQ(parts(fs.fileVersion(drive.path("64.dll"))), (std::vector<int>{3, 4, 10, 1234}));
+  EXPECT_EQ(parts(fs.fileVersion(drive.path("64.dll"))), (std::vector<int>{3, 4, 10, 65535}));
   EXPECT_EQ(parts(fs.fileVersion(drive.path("32.dll"))), (std::vector<int>{5, 6, 7, 8}));
   EXPECT_FALSE(fs.fileVersion(drive.path("missing.dll")));
   std::vector<std::string> files = {drive.path("64.dll"), drive.path("32.dll"), drive.path("plain.txt")};
