@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/files.h"
 #include "base/text_case.h"
 
 namespace velmar {
@@ -68,20 +67,10 @@ TEST(PathUtils, SmallTextOperations) {
   EXPECT_EQ(ValueAfterEquals("key="), "");
   EXPECT_EQ(ValueAfterEquals("=value"), "=value");
   EXPECT_EQ(ValueAfterEquals("no equals"), "no equals");
-  EXPECT_EQ(PadNumber(4, 2, '0'), "04");
   EXPECT_EQ(PadNumber(10, 3, '0'), "010");
   EXPECT_EQ(PadNumber(7, 3, ' '), "  7");
   EXPECT_EQ(PadNumber(12345, 3, '0'), "12345");
   EXPECT_EQ(PadNumber(-5, 4, '0'), "00-5");
-}
-
-TEST(PathUtils, EntryKinds) {
-  using namespace attr;
-  EXPECT_TRUE(IsFolderEntry(Folder | Hidden));
-  EXPECT_FALSE(IsFolderEntry(Archive));
-  EXPECT_TRUE(IsPlainFileEntry(Archive | ReadOnly));
-  EXPECT_TRUE(IsPlainFileEntry(0));
-  for (uint32_t bit : {Hidden, System, VolumeLabel, Folder}) EXPECT_FALSE(IsPlainFileEntry(bit | Archive));
 }
 
 TEST(TextCase, FoldsTheLettersOfTheAnsiCodePages) {
@@ -90,7 +79,9 @@ TEST(TextCase, FoldsTheLettersOfTheAnsiCodePages) {
   EXPECT_TRUE(SameText("Größe", "GRÖßE"));
   EXPECT_TRUE(SameText("Élan", "éLAN"));
   EXPECT_TRUE(SameText("ŁÓDŹ", "łódź"));
-  EXPECT_TRUE(SameText("Ÿ", "ÿ"));
+  EXPECT_TRUE(SameText("Ĺĺ Ňň Žž Ÿÿ", "ĺĹ ňŇ žŽ ÿŸ"));
+  EXPECT_TRUE(SameText("Привет", "пРИВЕТ"));
+  EXPECT_FALSE(SameText("a", "ä"));
   EXPECT_FALSE(SameText("A×", "Aŗ"));
   EXPECT_EQ(UpperCaseText("velmar.vpr ąę žš"), "VELMAR.VPR ĄĘ ŽŠ");
   EXPECT_EQ(UpperCaseText("àþ×"), "ÀÞ×");

@@ -17,124 +17,83 @@ using Px = std::array<uint8_t, 4>;
 constexpr Px kBlack{0, 0, 0, 255}, kWhite{255, 255, 255, 255}, kRed{255, 0, 0, 255}, kGreen{0, 255, 0, 255},
     kBlue{0, 0, 255, 255};
 
-BmpSpec TwoByTwo24(bool topDown) {
+template <class Change>
+BmpSpec Spec(Change change) {
   BmpSpec s;
-  s.width = 2;
-  s.height = topDown ? -2 : 2;
-  // Stored rows: blue-green then red-white, each padded to 8 bytes.
-  s.pixels = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
+  change(s);
   return s;
+}
+
+BmpSpec TwoByTwo24(bool topDown, bool fileHeader = true) {
+  return Spec([&](BmpSpec& s) {
+    s.width = 2, s.height = topDown ? -2 : 2, s.fileHeader = fileHeader;
+    // Stored rows: blue-green then red-white, each padded to 8 bytes.
+    s.pixels = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
+  });
 }
 
 }  // namespace
 
-TEST(BmpFormat, PalettedBitmapsOfOneFourAndEightBits) {
-  BmpSpec one;
-  one.width = 3;
-  one.height = 2;
-  one.bitsPerPixel = 1;
-  one.palette = {{0, 0, 0, 0}, {255, 255, 255, 0}};
-  one.pixels = {0b10100000, 0, 0, 0, 0b01000000, 0, 0, 0};  // bottom row first
-  auto p = DecodeBmpFile(MakeBmp(one));
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->pixel(0, 0), kBlack);
-  EXPECT_EQ(p->pixel(1, 0), kWhite);
-  EXPECT_EQ(p->pixel(0, 1), kWhite);
-  EXPECT_EQ(p->pixel(2, 1), kWhite);
-
-  // Four bits, a short colour table, and an index past its end.
-  BmpSpec four;
-  four.width = 3;
-  four.bitsPerPixel = 4;
-  four.colorsUsed = 3;
-  four.palette = {{0, 0, 255, 0}, {0, 255, 0, 0}, {255, 0, 0, 0}};
-  four.pixels = {0x21, 0x50, 0, 0};
-  p = DecodeBmpFile(MakeBmp(four));
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->pixel(0, 0), kBlue);
-  EXPECT_EQ(p->pixel(1, 0), kGreen);
-  EXPECT_EQ(p->pixel(2, 0), kBlack);
-
-  // Eight bits in the old 12-byte header with three-byte colours.
-  BmpSpec core;
-  core.headerSize = 12;
-  core.width = 2;
-  core.bitsPerPixel = 8;
-  core.palette.assign(256, {0, 0, 0, 0});
-  core.palette[7] = {0, 0, 255, 0};
-  core.pixels = {7, 0, 0, 0};
-  p = DecodeBmpFile(MakeBmp(core));
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->pixel(0, 0), kRed);
-  EXPECT_EQ(p->pixel(1, 0), kBlack);
-}
-
-TEST(BmpFormat, TrueColourRowOrderMasksAndAlpha) {
-  for (bool topDown : {false, true}) {
-    auto p = DecodeBmpFile(MakeBmp(TwoByTwo24(topDown)));
+TEST(BmpFormat, EveryStoredFormDecodes) {
+  struct At {
+    int x, y;
+    Px px;
+  };
+  const std::vector<At> twoByTwo = {{0, 1, kBlue}, {1, 1, kGreen}, {0, 0, kRed}, {1, 0, kWhite}};
+  const struct {
+    const char* what;
+    BmpSpec spec;
+    std::vector<At> expected;
+  } cases[] = {
+      {"1 bit, bottom row first", Spec([](BmpSpec& s) {
+         s.width = 3, s.height = 2, s.bitsPerPixel = 1;
+         s.palette = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+         s.pixels = {0b10100000, 0, 0, 0, 0b01000000, 0, 0, 0};
+       }),
+       {{0, 0, kBlack}, {1, 0, kWhite}, {0, 1, kWhite}, {2, 1, kWhite}}},
+      {"4 bits, a short colour table and an index past its end", Spec([](BmpSpec& s) {
+         s.width = 3, s.bitsPerPixel = 4, s.colorsUsed = 3;
+         s.palette = {{0, 0, 255, 0}, {0, 255, 0, 0}, {255, 0, 0, 0}};
+         s.pixels = {0x21, 0x50, 0, 0};
+       }),
+       {{0, 0, kBlue}, {1, 0, kGreen}, {2, 0, kBlack}}},
+      {"8 bits in the old 12-byte header with three-byte colours", Spec([](BmpSpec& s) {
+         s.headerSize = 12, s.width = 2, s.bitsPerPixel = 8;
+         s.palette.assign(256, {0, 0, 0, 0});
+         s.palette[7] = {0, 0, 255, 0};
+         s.pixels = {7, 0, 0, 0};
+       }),
+       {{0, 0, kRed}, {1, 0, kBlack}}},
+      {"24 bits bottom-up", TwoByTwo24(false), twoByTwo},
+      {"24 bits top-down", TwoByTwo24(true), {{0, 0, kBlue}, {1, 0, kGreen}, {0, 1, kRed}, {1, 1, kWhite}}},
+      {"24 bits in a resource, without file header", TwoByTwo24(false, false), twoByTwo},
+      {"16 bits 5-5-5", Spec([](BmpSpec& s) { s.width = 2, s.bitsPerPixel = 16, s.pixels = {0x00, 0x7C, 0x1F, 0x00}; }),
+       {{0, 0, kRed}, {1, 0, kBlue}}},
+      {"16 bits 5-6-5", Spec([](BmpSpec& s) {
+         s.width = 2, s.bitsPerPixel = 16, s.compression = 3;
+         s.masks = {0xF800, 0x07E0, 0x001F}, s.pixels = {0x00, 0xF8, 0xE0, 0x07};
+       }),
+       {{0, 0, kRed}, {1, 0, kGreen}}},
+      {"16 bits in a resource: masks after the 40-byte header come before the pixels", Spec([](BmpSpec& s) {
+         s.fileHeader = false, s.bitsPerPixel = 16, s.compression = 3;
+         s.masks = {0xF800, 0x07E0, 0x001F}, s.pixels = {0xE0, 0x07, 0, 0};
+       }),
+       {{0, 0, kGreen}}},
+      {"plain 32 bits: the fourth byte is not alpha",
+       Spec([](BmpSpec& s) { s.bitsPerPixel = 32, s.pixels = {10, 20, 30, 0}; }), {{0, 0, Px{30, 20, 10, 255}}}},
+      {"a version 4 header with an alpha mask", Spec([](BmpSpec& s) {
+         s.headerSize = 108, s.bitsPerPixel = 32, s.compression = 3;
+         s.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, s.pixels = {10, 20, 30, 128};
+       }),
+       {{0, 0, Px{30, 20, 10, 128}}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto bytes = MakeBmp(c.spec);
+    const auto p = c.spec.fileHeader ? DecodeBmpFile(bytes) : DecodeDib(bytes);
     ASSERT_TRUE(p);
-    const int blueRow = topDown ? 0 : 1;  // the first stored row is the bottom one unless top-down
-    EXPECT_EQ(p->pixel(0, blueRow), kBlue);
-    EXPECT_EQ(p->pixel(1, blueRow), kGreen);
-    EXPECT_EQ(p->pixel(0, 1 - blueRow), kRed);
-    EXPECT_EQ(p->pixel(1, 1 - blueRow), kWhite);
+    for (const At& at : c.expected) EXPECT_EQ(p->pixel(at.x, at.y), at.px) << at.x << "," << at.y;
   }
-
-  BmpSpec rgb555;
-  rgb555.width = 2;
-  rgb555.bitsPerPixel = 16;
-  rgb555.pixels = {0x00, 0x7C, 0x1F, 0x00};
-  auto p = DecodeBmpFile(MakeBmp(rgb555));
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->pixel(0, 0), kRed);
-  EXPECT_EQ(p->pixel(1, 0), kBlue);
-
-  BmpSpec rgb565 = rgb555;
-  rgb565.compression = 3;
-  rgb565.masks = {0xF800, 0x07E0, 0x001F};
-  rgb565.pixels = {0x00, 0xF8, 0xE0, 0x07};
-  p = DecodeBmpFile(MakeBmp(rgb565));
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->pixel(0, 0), kRed);
-  EXPECT_EQ(p->pixel(1, 0), kGreen);
-
-  // Plain 32 bits: the fourth byte is not alpha.
-  BmpSpec x8r8g8b8;
-  x8r8g8b8.bitsPerPixel = 32;
-  x8r8g8b8.pixels = {10, 20, 30, 0};
-  p = DecodeBmpFile(MakeBmp(x8r8g8b8));
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->pixel(0, 0), (Px{30, 20, 10, 255}));
-
-  // A version 4 header with an alpha mask.
-  BmpSpec v4 = x8r8g8b8;
-  v4.headerSize = 108;
-  v4.compression = 3;
-  v4.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
-  v4.pixels = {10, 20, 30, 128};
-  p = DecodeBmpFile(MakeBmp(v4));
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->pixel(0, 0), (Px{30, 20, 10, 128}));
-}
-
-TEST(BmpFormat, ResourceBitmapsWithoutFileHeader) {
-  BmpSpec dib = TwoByTwo24(false);
-  dib.fileHeader = false;
-  const auto fromDib = DecodeDib(MakeBmp(dib));
-  const auto fromFile = DecodeBmpFile(MakeBmp(TwoByTwo24(false)));
-  ASSERT_TRUE(fromDib && fromFile);
-  EXPECT_EQ(fromDib->rgba, fromFile->rgba);
-
-  // Masks after a 40-byte header come before the pixels.
-  BmpSpec masked;
-  masked.fileHeader = false;
-  masked.bitsPerPixel = 16;
-  masked.compression = 3;
-  masked.masks = {0xF800, 0x07E0, 0x001F};
-  masked.pixels = {0xE0, 0x07, 0, 0};
-  const auto p = DecodeDib(MakeBmp(masked));
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->pixel(0, 0), kGreen);
 }
 
 TEST(BmpFormat, HostileHeadersAreRefused) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "services/files/ini_file.h"
 
 namespace velmar {
@@ -15,45 +17,33 @@ std::string Get(const IniDocument& doc, std::string_view section, std::string_vi
 
 }  // namespace
 
-TEST(IniDocument, NamesIgnoreCaseAndTheFirstKeyWins) {
-  const auto doc = IniDocument::Parse(
-      "[Install]\r\nVelmarPath=C:\\First\r\nVELMARPATH=C:\\Second\r\n"
-      "[Gr\xF6\xDF" "e]\r\n\xC4rger=1\r\n[install]\r\nvelmarpath=C:\\Third\r\nLinkPath=L\r\n", Western);
-  EXPECT_EQ(Get(doc, "INSTALL", "velmarPATH"), "C:\\First");
-  EXPECT_EQ(Get(doc, "GRÖßE", "äRGER"), "1");
-  EXPECT_EQ(Get(doc, "Install", "Missing"), "<none>");
-}
-
-// As on Windows (and Wine): the keys of a repeated section are not read, a
-// write goes to the first section, and a repeated key is listed each time.
-TEST(IniDocument, OnlyTheFirstOfRepeatedSectionsCounts) {
+// Names ignore case (of the ANSI code page's letters too) and the first key
+// wins. As on Windows (and Wine): the keys of a repeated section are not read,
+// a write goes to the first section, and a repeated key is listed each time.
+TEST(IniDocument, OnlyTheFirstOfRepeatedSectionsAndKeysCounts) {
   auto doc = IniDocument::Parse(
       "[Install]\r\nPath=first\r\nPATH=second\r\n[Other]\r\nx=1\r\n"
-      "[install]\r\npath=third\r\nLink=L\r\n", Western);
+      "[install]\r\npath=third\r\nLink=L\r\n[Gr\xF6\xDF" "e]\r\n\xC4rger=1\r\n", Western);
   EXPECT_EQ(Get(doc, "install", "path"), "first");
   EXPECT_EQ(Get(doc, "Install", "Link"), "<none>");
+  EXPECT_EQ(Get(doc, "GRÖßE", "äRGER"), "1");
   EXPECT_EQ(doc.Keys("INSTALL"), (std::vector<std::string>{"Path", "PATH"}));
   doc.Set("Install", "Link", "new");
   doc.Set("Install", "path", "changed");
   EXPECT_EQ(doc.Serialize(),
             "[Install]\r\nPath=changed\r\nPATH=second\r\nLink=new\r\n[Other]\r\nx=1\r\n"
-            "[install]\r\npath=third\r\nLink=L\r\n");
+            "[install]\r\npath=third\r\nLink=L\r\n[Gr\xF6\xDF" "e]\r\n\xC4rger=1\r\n");
   EXPECT_EQ(IniDocument::Parse("[A]\r\n[B]\r\n[A]\r\nk=1\r\n", Western).Keys("A"), std::vector<std::string>{});
 }
 
 TEST(IniDocument, ValuesAreTrimmedAndLoseOnePairOfQuotes) {
   const auto doc = IniDocument::Parse(
       "[S]\n  a  =  spaced value \t\nb=\" kept \"\nc='single'\nd=\"open\ne=\"\"x\"\"\n"
-      "f=\"mixed'\ng==x\nh=\n\v v\v=\vvertical tab\v\n", Western);
-  EXPECT_EQ(Get(doc, "S", "a"), "spaced value");
-  EXPECT_EQ(Get(doc, "S", "v"), "vertical tab");  // a blank for Windows too
-  EXPECT_EQ(Get(doc, "S", "b"), " kept ");
-  EXPECT_EQ(Get(doc, "S", "c"), "single");
-  EXPECT_EQ(Get(doc, "S", "d"), "\"open");
-  EXPECT_EQ(Get(doc, "S", "e"), "\"x\"");
-  EXPECT_EQ(Get(doc, "S", "f"), "\"mixed'");
-  EXPECT_EQ(Get(doc, "S", "g"), "=x");
-  EXPECT_EQ(Get(doc, "S", "h"), "");
+      "f=\"mixed'\ng==x\nh=\n\v v\v=\vvertical tab\v\n", Western);  // a vertical tab is a blank for Windows too
+  for (const auto& [key, value] : std::vector<std::pair<std::string, std::string>>{
+           {"a", "spaced value"}, {"v", "vertical tab"}, {"b", " kept "}, {"c", "single"}, {"d", "\"open"},
+           {"e", "\"x\""}, {"f", "\"mixed'"}, {"g", "=x"}, {"h", ""}})
+    EXPECT_EQ(Get(doc, "S", key), value) << key;
 }
 
 TEST(IniDocument, OddLinesAreReadSanelyAndKeptByteForByte) {
@@ -80,31 +70,27 @@ TEST(IniDocument, OddLinesAreReadSanelyAndKeptByteForByte) {
   EXPECT_EQ(doc.Serialize(), bytes);
 }
 
-TEST(IniDocument, ReplacesTheFirstOccurrenceInPlace) {
-  auto doc = IniDocument::Parse("; head\r\n[A]\r\nKey = old ; note\r\nkey=second\r\n\r\n[B]\r\n", Western);
-  doc.Set("a", "KEY", "new");
-  EXPECT_EQ(doc.Serialize(), "; head\r\n[A]\r\nKey=new\r\nkey=second\r\n\r\n[B]\r\n");
-}
-
-TEST(IniDocument, AddsAKeyAfterTheLastKeyOfItsSection) {
-  auto doc = IniDocument::Parse("[A]\nx=1\n; about B\n\n[B]\ny=2\n[A]\nz=3\n", Western);
-  doc.Set("A", "New", "v");
-  EXPECT_EQ(doc.Serialize(), "[A]\nx=1\nNew=v\r\n; about B\n\n[B]\ny=2\n[A]\nz=3\n");
-  auto empty = IniDocument::Parse("[E]\n\n\n[F]\n", Western);
-  empty.Set("E", "k", "v");
-  EXPECT_EQ(empty.Serialize(), "[E]\nk=v\r\n\n\n[F]\n");
-}
-
-TEST(IniDocument, AddsANewSectionAtTheEnd) {
-  auto doc = IniDocument::Parse("[A]\r\nx=1", Western);
-  doc.Set("Project", "Customer", "Plant 7");
-  EXPECT_EQ(doc.Serialize(), "[A]\r\nx=1\r\n[Project]\r\nCustomer=Plant 7\r\n");
-  auto fresh = IniDocument::Parse("", Western);
-  fresh.Set("Config", "Language", "1");
-  EXPECT_EQ(fresh.Serialize(), "[Config]\r\nLanguage=1\r\n");
-  auto noNewline = IniDocument::Parse("[A]\r\nx=1", Western);
-  noNewline.Set("A", "y", "2");
-  EXPECT_EQ(noNewline.Serialize(), "[A]\r\nx=1\r\ny=2\r\n");
+// A value replaces the first occurrence in place; a new key goes after the
+// last key of its section, a new section at the end; the file's own line ends
+// stay.
+TEST(IniDocument, WritesChangeOnlyTheirLine) {
+  const struct {
+    const char *before, *section, *key, *value, *after;
+  } cases[] = {
+      {"; head\r\n[A]\r\nKey = old ; note\r\nkey=second\r\n\r\n[B]\r\n", "a", "KEY", "new",
+       "; head\r\n[A]\r\nKey=new\r\nkey=second\r\n\r\n[B]\r\n"},
+      {"[A]\nx=1\n; about B\n\n[B]\ny=2\n[A]\nz=3\n", "A", "New", "v",
+       "[A]\nx=1\nNew=v\r\n; about B\n\n[B]\ny=2\n[A]\nz=3\n"},
+      {"[E]\n\n\n[F]\n", "E", "k", "v", "[E]\nk=v\r\n\n\n[F]\n"},
+      {"[A]\r\nx=1", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
+      {"[A]\r\nx=1", "Project", "Customer", "Plant 7", "[A]\r\nx=1\r\n[Project]\r\nCustomer=Plant 7\r\n"},
+      {"", "Config", "Language", "1", "[Config]\r\nLanguage=1\r\n"},
+  };
+  for (const auto& c : cases) {
+    auto doc = IniDocument::Parse(c.before, Western);
+    doc.Set(c.section, c.key, c.value);
+    EXPECT_EQ(doc.Serialize(), c.after) << c.before;
+  }
 }
 
 TEST(IniDocument, StoresTextInTheCodePageItIsGiven) {

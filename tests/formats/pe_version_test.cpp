@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 
 #include "support/pe_image.h"
@@ -21,17 +20,8 @@ void Put32(std::string& bytes, size_t at, uint32_t v) {
 
 }  // namespace
 
-TEST(PeVersion, ReadsTheFourPartsFromBothHeaderKinds) {
-  for (bool plus : {true, false}) {
-    auto image = test::BuildVersionedPeImage({{3, 4, 10, 65535}, plus});
-    auto version = VersionOf(image);
-    ASSERT_TRUE(version) << plus;
-    EXPECT_EQ(version->major, 3);
-    EXPECT_EQ(version->minor, 4);
-    EXPECT_EQ(version->release, 10);
-    EXPECT_EQ(version->build, 65535);
-  }
-}
+// The four parts of both header kinds: the file contract, where the reader is
+// also held against Windows.
 
 TEST(PeVersion, FilesWithoutAVersionGiveNothing) {
   EXPECT_FALSE(VersionOf(""));
@@ -47,22 +37,23 @@ TEST(PeVersion, FilesWithoutAVersionGiveNothing) {
 }
 
 TEST(PeVersion, LyingOffsetsStayInsideTheFile) {
-  auto image = test::BuildVersionedPeImage({{1, 2, 3, 4}});
-  auto farHeader = image;
-  Put32(farHeader, 0x3C, 0xFFFFFFF0u);
-  EXPECT_FALSE(VersionOf(farHeader));
-  auto farDirectory = image;
-  Put32(farDirectory, test::PeResourceOffset + 20, 0x80000000u | 0x7FFFFFF0u);
-  EXPECT_FALSE(VersionOf(farDirectory));
-  auto farData = image;
-  Put32(farData, test::PeResourceOffset + 0x48, 0xFFFFFFF0u);
-  EXPECT_FALSE(VersionOf(farData));
-  auto hugeSize = image;
-  Put32(hugeSize, test::PeResourceOffset + 0x48 + 4, 0xFFFFFFFFu);
-  EXPECT_FALSE(VersionOf(hugeSize));
+  const auto image = test::BuildVersionedPeImage({{1, 2, 3, 4}});
+  const size_t resources = test::PeResourceOffset;
+  const struct {
+    const char* what;
+    size_t at;
+    uint32_t value;
+  } cases[] = {{"PE header", 0x3C, 0xFFFFFFF0u},
+               {"subdirectory", resources + 20, 0x80000000u | 0x7FFFFFF0u},
+               {"data", resources + 0x48, 0xFFFFFFF0u},
+               {"data size", resources + 0x48 + 4, 0xFFFFFFFFu}};
+  for (const auto& c : cases) {
+    auto damaged = image;
+    Put32(damaged, c.at, c.value);
+    EXPECT_FALSE(VersionOf(damaged)) << c.what;
+  }
   auto manyEntries = image;
-  manyEntries[test::PeResourceOffset + 14] = '\xFF';
-  manyEntries[test::PeResourceOffset + 15] = '\xFF';
+  manyEntries[resources + 14] = manyEntries[resources + 15] = '\xFF';
   EXPECT_TRUE(VersionOf(manyEntries));  // the first entry still is the version
 }
 

@@ -4,31 +4,28 @@
 
 namespace velmar::platform {
 
+namespace {
 using Args = std::vector<std::string>;
 
-TEST(CommandLine, QuotedProgramIsTheOnlyReading) {
-  const auto r = ProgramCandidates(R"(  "C:\Program Files\Velmar\VelmarPM.exe"   /regserver x)");
-  ASSERT_EQ(r.size(), 1u);
-  EXPECT_EQ(r[0].program, R"(C:\Program Files\Velmar\VelmarPM.exe)");
-  EXPECT_EQ(r[0].arguments, "/regserver x");
-  const auto open = ProgramCandidates(R"("C:\Velmar\A.exe)");  // never closed
-  ASSERT_EQ(open.size(), 1u);
-  EXPECT_EQ(open[0].program, R"(C:\Velmar\A.exe)");
-  EXPECT_TRUE(ProgramCandidates("   ").empty());
+// Each reading as "program|arguments".
+Args Readings(std::string_view commandLine) {
+  Args readings;
+  for (const auto& c : ProgramCandidates(commandLine)) readings.push_back(c.program + "|" + c.arguments);
+  return readings;
 }
+}  // namespace
 
-TEST(CommandLine, UnquotedProgramIsTriedAtEveryBlank) {
-  const auto r = ProgramCandidates(R"(C:\Program Files\Velmar\VelmarPM.exe /regserver)");
-  ASSERT_EQ(r.size(), 3u);
-  EXPECT_EQ(r[0].program, R"(C:\Program)");
-  EXPECT_EQ(r[0].arguments, R"(Files\Velmar\VelmarPM.exe /regserver)");
-  EXPECT_EQ(r[1].program, R"(C:\Program Files\Velmar\VelmarPM.exe)");
-  EXPECT_EQ(r[1].arguments, "/regserver");
-  EXPECT_EQ(r[2].program, R"(C:\Program Files\Velmar\VelmarPM.exe /regserver)");
-  EXPECT_EQ(r[2].arguments, "");
-  const auto trailing = ProgramCandidates("SETUP.EXE   ");
-  ASSERT_EQ(trailing.size(), 1u);
-  EXPECT_EQ(trailing[0].program, "SETUP.EXE");
+// A quoted program is the only reading, even when the quote is never closed;
+// an unquoted one is tried at every blank.
+TEST(CommandLine, ProgramCandidates) {
+  EXPECT_EQ(Readings(R"(  "C:\Program Files\Velmar\VelmarPM.exe"   /regserver x)"),
+            (Args{R"(C:\Program Files\Velmar\VelmarPM.exe|/regserver x)"}));
+  EXPECT_EQ(Readings(R"("C:\Velmar\A.exe)"), (Args{R"(C:\Velmar\A.exe|)"}));
+  EXPECT_EQ(Readings("   "), Args{});
+  EXPECT_EQ(Readings(R"(C:\Program Files\Velmar\VelmarPM.exe /regserver)"),
+            (Args{R"(C:\Program|Files\Velmar\VelmarPM.exe /regserver)", R"(C:\Program Files\Velmar\VelmarPM.exe|/regserver)",
+                  R"(C:\Program Files\Velmar\VelmarPM.exe /regserver|)"}));
+  EXPECT_EQ(Readings("SETUP.EXE   "), Args{"SETUP.EXE|"});
 }
 
 TEST(CommandLine, ArgumentsFollowTheWindowsQuotingRules) {

@@ -7,10 +7,10 @@
 
 #include <cstdlib>
 
-#include "platform/kravocr_jpeg.h"
 #include "resources/builtin_bitmap_files.h"
 #include "ui/builtin_bitmaps.h"
 #include "formats/bmp_format.h"
+#include "support/shell_ports.h"
 #include "support/temp_drive.h"
 
 namespace velmar {
@@ -31,9 +31,9 @@ class PicturesTest : public ::testing::Test {
 
   test::TempDrive drive;
   std::unique_ptr<platform::Pictures> pictures = platform::MakeHostPictures(drive.fs());
+  const std::string logo = test::ReadTestData("kravocr.jpg");  // KRAVOCR as a JPEG
+  const std::vector<uint8_t> jpegFile{logo.begin(), logo.end()};
 };
-
-const std::vector<uint8_t> kJpeg(std::begin(kKravoJpeg), std::end(kKravoJpeg));
 
 }  // namespace
 
@@ -41,8 +41,7 @@ TEST_F(PicturesTest, BuiltinBitmapsHaveTheirTableSizesAndTheCommittedPixels) {
   for (const auto& info : BuiltinBitmaps()) {
     const auto picture = pictures->loadBuiltin(info.name);
     ASSERT_TRUE(picture) << info.name;
-    EXPECT_EQ(picture->width, info.width) << info.name;
-    EXPECT_EQ(picture->height, info.height) << info.name;
+    EXPECT_EQ(std::pair(picture->width, picture->height), std::pair(info.width, info.height)) << info.name;
     const auto committed = DecodeBmpFile(builtinFile(info.name));
     ASSERT_TRUE(committed) << info.name;
     EXPECT_EQ(picture->rgba, committed->rgba) << info.name;
@@ -55,7 +54,7 @@ TEST_F(PicturesTest, BuiltinBitmapsHaveTheirTableSizesAndTheCommittedPixels) {
 TEST_F(PicturesTest, BmpAndJpegFilesDecodeToTheSamePicture) {
   drive.makeFolder("Medium");
   put("Medium\\Logo.bmp", builtinFile("KRAVOCR"));
-  put("Medium\\Logo.jpg", kJpeg);
+  put("Medium\\Logo.jpg", jpegFile);
   const auto original = pictures->loadBuiltin("KRAVOCR");
   const auto bmp = pictures->loadFile(drive.path("medium\\LOGO.BMP"));
   const auto jpeg = pictures->loadFile(drive.path("Medium\\Logo.jpg"));
@@ -81,12 +80,12 @@ TEST_F(PicturesTest, MissingCutOffAndForeignFilesGiveNoPicture) {
   auto bmp = builtinFile("INSTALLER_IMG");
   bmp.pop_back();
   put("cut.bmp", bmp);
-  put("cut.jpg", std::vector<uint8_t>(kJpeg.begin(), kJpeg.begin() + kJpeg.size() / 2));
+  put("cut.jpg", std::vector<uint8_t>(jpegFile.begin(), jpegFile.begin() + jpegFile.size() / 2));
   put("empty.jpg", {});
   put("text.bmp", {'B', 'M', 'h', 'e', 'l', 'l', 'o'});
 
   // A frame header that claims a picture far larger than the installer takes.
-  auto huge = kJpeg;
+  auto huge = jpegFile;
   for (size_t i = 2; i + 8 < huge.size(); ++i) {
     if (huge[i] == 0xFF && huge[i + 1] == 0xC0) {
       huge[i + 5] = huge[i + 7] = 0xFF;

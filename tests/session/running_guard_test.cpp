@@ -14,6 +14,7 @@ namespace {
 using test::InstallerFixture;
 using ui::Key;
 using ui::script::Outcome;
+using Broadcasts = std::vector<std::pair<uintptr_t, intptr_t>>;
 
 TEST(RunningGuard, TheFirstRunningProgramInTableOrderIsTheOneNamed) {
   InstallerFixture f;
@@ -36,22 +37,18 @@ TEST(RunningGuard, TheFirstRunningProgramInTableOrderIsTheOneNamed) {
   EXPECT_FALSE(f.mutexes.Exists(GuardedPrograms[0].MutexName));
 }
 
-TEST(RunningGuard, EachProgramHasItsTranslatedMessage) {
+TEST(RunningGuard, TheMessageIsInTheChosenLanguage) {
   InstallerFixture f;
   f.WriteLanguage(44);
   f.WriteLanguage(49);
   LanguageSupport texts(f.files, f.MediumRoot());
   texts.Initialise();
   ASSERT_EQ(texts.Load(49), 0);
-  RunningProgramGuard guard(f.mutexes);
-  const char* german[] = {"Velmar läuft", "Projektmanager", "Archiv", "Druck", "SMS"};
-  for (size_t i = 0; i < 5; ++i) {
-    const auto held = f.HoldMutex(GuardedPrograms[i].MutexName);
-    const auto message = guard.RunningProgramMessage(texts);
-    ASSERT_TRUE(message) << i;
-    EXPECT_TRUE(test::Contains(*message, "Installation nicht möglich !\r\n"));
-    EXPECT_TRUE(test::Contains(*message, german[i]));
-  }
+  const auto held = f.HoldMutex(GuardedPrograms[2].MutexName);
+  const auto message = RunningProgramGuard(f.mutexes).RunningProgramMessage(texts);
+  ASSERT_TRUE(message);
+  EXPECT_TRUE(test::Contains(*message, "Installation nicht möglich !\r\n"));
+  EXPECT_TRUE(test::Contains(*message, "Archiv"));
 }
 
 TEST(RunningGuard, TheInstallerAnnouncesItselfAndASecondOneSharesTheMutex) {
@@ -67,8 +64,7 @@ TEST(RunningGuard, TheInstallerAnnouncesItselfAndASecondOneSharesTheMutex) {
     EXPECT_TRUE(f.mutexes.Exists(name));  // the second one holds it still
   }
   EXPECT_FALSE(f.mutexes.Exists(name));
-  using B = std::pair<uintptr_t, intptr_t>;
-  EXPECT_EQ(f.mutexes.Broadcasts, (std::vector<B>{{7, 55}, {7, 1000}, {7, 1000}}));
+  EXPECT_EQ(f.mutexes.Broadcasts, (Broadcasts{{7, 55}, {7, 1000}, {7, 1000}}));
   EXPECT_EQ(f.mutexes.RegisteredMessage, "VelmarSystem_Mutex_Changed");
 }
 
@@ -82,8 +78,7 @@ TEST(RunningGuard, ARunHoldsTheInstallerMutexUntilItsEnd) {
   EXPECT_EQ(f.Run(test::ToSelection().Key(Key::Escape)).outcome, Outcome::Finished);
   EXPECT_TRUE(heldDuringTheRun);
   EXPECT_FALSE(f.mutexes.Exists(InstallerMutexName));
-  using B = std::pair<uintptr_t, intptr_t>;
-  EXPECT_EQ(f.mutexes.Broadcasts, (std::vector<B>{{7, 55}, {7, 1000}}));
+  EXPECT_EQ(f.mutexes.Broadcasts, (Broadcasts{{7, 55}, {7, 1000}}));
 }
 
 TEST(RunningGuard, AnInstallerStartedWhileAnotherRunsStartsNormally) {
@@ -93,8 +88,7 @@ TEST(RunningGuard, AnInstallerStartedWhileAnotherRunsStartsNormally) {
   const auto run = f.Run(test::ToSelection().Key(Key::Escape));
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
   EXPECT_TRUE(test::Messages(run.transcript).empty());
-  using B = std::pair<uintptr_t, intptr_t>;
-  EXPECT_EQ(f.mutexes.Broadcasts, (std::vector<B>{{7, 1000}}));  // nothing announced, the handle let go
+  EXPECT_EQ(f.mutexes.Broadcasts, (Broadcasts{{7, 1000}}));  // nothing announced, the handle let go
   EXPECT_TRUE(f.mutexes.Exists(InstallerMutexName));              // the other one runs on
   other->Terminate();
   other->Wait(10000);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "base/errors.h"
 #include "formats/zip/zip_directory.h"
 #include "formats/zip/zip_item_reader.h"
@@ -53,13 +55,7 @@ TEST(ZipMutation, CutArchivesAreRefusedOrReadSafely) {
 }
 
 TEST(ZipMutation, FlippedBytesAreRefusedOrReadSafely) {
-  uint32_t x = 12345;
-  auto next = [&x] {
-    x ^= x << 13;
-    x ^= x >> 17;
-    x ^= x << 5;
-    return x;
-  };
+  std::mt19937 next(12345);
   for (bool zip64 : {false, true}) {
     std::string good = Sample(zip64);
     for (int round = 0; round < 3000; ++round) {

@@ -91,12 +91,9 @@ TEST(LanguageCompiler, RoundTripThroughBothFiles) {
     const DecompiledLanguage back = DecompileLanguage(*file, 48);
     EXPECT_TRUE(back.problems.empty());
     EXPECT_EQ(back.combined, file == &compiled.combinedFile);
+    // Every text, and the count that the empty last entry keeps, comes back.
     const std::string text = FormatLanguageSource(back.source, "decompiled");
-    const LanguageSource reparsed = ParseLanguageSource(text);
-    EXPECT_EQ(CompileLanguage(reparsed).combinedFile, compiled.combinedFile) << text;
-    EXPECT_EQ(reparsed.texts.at(3), source.texts.at(3));
-    EXPECT_EQ(reparsed.texts.at(9), source.texts.at(9));
-    EXPECT_EQ(reparsed.texts.at(12), "");  // the last entry keeps the count
+    EXPECT_EQ(CompileLanguage(ParseLanguageSource(text)).combinedFile, compiled.combinedFile) << text;
   }
 }
 
