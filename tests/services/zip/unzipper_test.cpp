@@ -160,7 +160,6 @@ TEST_F(Unzipper, DamagedItemsFailAndLeaveNoFileButKeepAnExistingOne) {
                                             failure("Stored.dat", zip_error::BadCrc)}));
   EXPECT_EQ(drive.readFile("Out\\Setup.dll"), "working old version");
   EXPECT_EQ(names("Out"), (std::vector<std::string>{"Good.txt", "Setup.dll"}));  // no temporary files left
-  EXPECT_EQ(ZipErrorMessage(zip_error::BadCrc), "CRC error: the item's data is damaged");
 }
 
 TEST_F(Unzipper, LyingSizesAreStoppedAndFailed) {
@@ -201,7 +200,6 @@ TEST_F(Unzipper, EncryptedItemsUnknownMethodsAndBadLocalHeadersFailOneByOne) {
                                             failure("bzip2.bin", zip_error::UnknownMethod),
                                             failure("moved.txt", zip_error::BadLocalHeader)}));
   EXPECT_EQ(names("Out"), std::vector<std::string>{"after.txt"});
-  for (int code = 1; code <= 12; ++code) EXPECT_EQ(ZipErrorMessage(code).find("Unknown"), std::string::npos);
 }
 
 TEST_F(Unzipper, ItemsNamedLikeTemporaryFilesOrOnlyByCaseDoNotClobberEachOther) {
