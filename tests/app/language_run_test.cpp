@@ -149,42 +149,37 @@ TEST(LanguageFilesOfTheMedium, AMissingSeparateFileEndsTheRunWithItsMessage) {
 }
 
 TEST(LanguageFilesOfTheMedium, CombinedFilesNeedTheEnglishOneAndAGermanOrFrenchOne) {
-  const struct {
-    const char* what;
-    std::function<void(InstallerFixture&)> medium;
-    const char* item;
-    const char* heading;
-  } cases[] = {
-      {"combined: English and French",
-       [](InstallerFixture& f) {
-         f.WriteLanguage(44);
-         f.WriteLanguage(33);
-       },
-       "Français", "Choisissez une fonction :"},
-      {"English and Polish only: the separate files are read",
-       [](InstallerFixture& f) {
-         f.WriteLanguage(44);
-         f.WriteLanguage(48, LanguageFiles::Both);
-       },
-       "Polish", "Wybierz funkcję :"},
-      {"separate texts show their numbers where a text is empty",
-       [](InstallerFixture& f) { f.WriteLanguageSource("language 44\n32\n33 Put &Velmar on\n", LanguageFiles::Separate); },
-       "English", "\"16:32\""},
-  };
-  for (const auto& c : cases) {
-    InstallerFixture f;
+  {
+    InstallerFixture f;  // combined: English and French
     f.WriteSetupIni(EnglishIni);
-    c.medium(f);
-    const auto run = f.Run(test::ToSelection(c.item).Key(Key::Escape));
-    EXPECT_TRUE(test::Contains(Heading(run), c.heading)) << c.what;
+    f.WriteLanguage(44);
+    f.WriteLanguage(33);
+    const auto run = f.Run(test::ToSelection("Français").Key(Key::Escape));
+    EXPECT_TRUE(test::Contains(Heading(run), "Choisissez une fonction :")) << run.transcript;
   }
-  InstallerFixture f;  // the same without Polish's separate file
-  f.WriteSetupIni(EnglishIni);
-  f.WriteLanguage(44);
-  f.WriteLanguage(48);
-  const auto missing = f.Run(
-      Script().Page("TLanguageForm").Select("LangRG", "Polish").Click("ContinueBtn").Answer("VELMAR.L48", ui::Answer::Ok));
-  EXPECT_EQ(missing.outcome, Outcome::Failed) << missing.transcript << missing.endMessage;
+  {
+    InstallerFixture f;  // English and Polish only: separate files are read
+    f.WriteSetupIni(EnglishIni);
+    f.WriteLanguage(44);
+    f.WriteLanguage(48, LanguageFiles::Both);
+    const auto run = f.Run(test::ToSelection("Polish").Key(Key::Escape));
+    EXPECT_TRUE(test::Contains(Heading(run), "Wybierz funkcję :")) << run.transcript;
+    f.files.deleteFile(f.MediumPath("VSETUP.L48"));
+    const auto missing = f.Run(Script()
+                                   .Page("TLanguageForm")
+                                   .Select("LangRG", "Polish")
+                                   .Click("ContinueBtn")
+                                   .Answer("VELMAR.L48", ui::Answer::Ok));
+    EXPECT_EQ(missing.outcome, Outcome::Failed) << missing.transcript << missing.endMessage;
+  }
+  {
+    InstallerFixture f;  // separate texts show their numbers where a text is empty
+    f.WriteSetupIni(EnglishIni);
+    f.WriteLanguageSource("language 44\n32\n33 Put &Velmar on\n", LanguageFiles::Separate);
+    const auto run = f.Run(test::ToSelection().Key(Key::Escape));
+    EXPECT_TRUE(test::Contains(Heading(run), "\"16:32\"")) << run.transcript;
+    EXPECT_TRUE(test::Contains(ControlLine(PageBlock(run.transcript, "TSelectForm"), "InstallRB"), "F2: Put _Velmar on"));
+  }
 }
 
 TEST(LanguageFilesOfTheMedium, AMissingCombinedFileStopsTheDispatcherAndEscEnds) {
