@@ -13,79 +13,46 @@ using ui::script::Outcome;
 using ui::script::ParseAnswerFile;
 using ui::script::ScriptHost;
 
-struct Picked {
-  int result;
-  int languageIndex;
-  std::string transcript;
-  std::string message;
-};
-
-Picked Pick(int languageIndex, const std::string& answerFile) {
-  ScriptHost host(ParseAnswerFile(answerFile));
-  test::InstallerTestContext t(host);
-  TLanguageForm page(t.app);
-  int result = -1;
-  host.Run([&] {
-    result = page.Execute(languageIndex);
-    return result == 1 ? Outcome::Finished : Outcome::Cancelled;
-  });
-  return {result, languageIndex, host.TranscriptText(), host.EndMessage()};
-}
-
-TEST(LanguagePage, ContinueKeepsThePreselectedLanguage) {
-  const char* items[] = {"_Deutsch", "_English", "_Français", "_Polish"};
-  for (int language = 0; language < 4; ++language) {
-    auto picked = Pick(language, "page TLanguageForm\nclick ContinueBtn");
-    EXPECT_EQ(picked.result, 1);
-    EXPECT_EQ(picked.languageIndex, language);
-    EXPECT_NE(picked.transcript.find(std::string("    (*) ") + items[language]), std::string::npos) << picked.transcript;
-  }
-}
-
-TEST(LanguagePage, TheChosenItemSetsTheLanguage) {
-  struct {
-    const char* item;
+// The items stand in the order German, French, Polish, English; the language
+// indexes are German 0, English 1, French 2, Polish 3.
+TEST(LanguagePage, TheItemSetsTheLanguageOnlyWhenContinued) {
+  const struct {
     int language;
-  } choices[] = {{"Deutsch", 0}, {"Français", 2}, {"Polish", 3}, {"English", 1}};
-  for (const auto& choice : choices) {
-    auto picked = Pick(1, std::string("page TLanguageForm\nselect LangRG \"") + choice.item + "\"\nclick ContinueBtn");
-    EXPECT_EQ(picked.result, 1) << picked.message;
-    EXPECT_EQ(picked.languageIndex, choice.language) << choice.item;
+    const char* steps;
+    int result, chosen;
+    const char* preselected;
+  } cases[] = {
+      {0, "click ContinueBtn", 1, 0, "(*) _Deutsch"},
+      {1, "click ContinueBtn", 1, 1, "(*) _English"},
+      {2, "key Enter", 1, 2, "(*) _Français"},
+      {3, "click ContinueBtn", 1, 3, "(*) _Polish"},
+      {1, "select LangRG \"Deutsch\"\nclick ContinueBtn", 1, 0, "(*) _English"},
+      {1, "select LangRG \"Polish\"\nkey Enter", 1, 3, "(*) _English"},
+      {0, "select LangRG \"Français\"\nclick ContinueBtn", 1, 2, "(*) _Deutsch"},
+      {2, "select LangRG \"Polish\"\nclick CancelBtn", 0, 2, "(*) _Français"},
+      {2, "select LangRG \"Polish\"\nkey Esc", 0, 2, "(*) _Français"},
+      {7, "key Enter", 1, 0, nullptr},  // an unknown language: nothing preselected, German
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.language) + ": " + c.steps);
+    ScriptHost host(ParseAnswerFile(std::string("page TLanguageForm\n") + c.steps));
+    test::InstallerTestContext t(host);
+    TLanguageForm page(t.app);
+    int language = c.language, result = -1;
+    EXPECT_EQ(host.Run([&] {
+      result = page.Execute(language);
+      return Outcome::Finished;
+    }),
+              Outcome::Finished)
+        << host.EndMessage();
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(language, c.chosen);
+    const std::string& transcript = host.TranscriptText();
+    if (c.preselected)
+      EXPECT_NE(transcript.find(std::string("    ") + c.preselected + "\n"), std::string::npos) << transcript;
+    else
+      EXPECT_EQ(transcript.find("(*)"), std::string::npos) << transcript;
   }
-}
-
-TEST(LanguagePage, CancelAndEscLeaveTheLanguageAndEnterContinues) {
-  for (const char* cancel : {"click CancelBtn", "key Esc"}) {
-    auto picked = Pick(2, std::string("page TLanguageForm\nselect LangRG \"Polish\"\n") + cancel);
-    EXPECT_EQ(picked.result, 0);
-    EXPECT_EQ(picked.languageIndex, 2);
-  }
-  auto picked = Pick(0, "page TLanguageForm\nselect LangRG \"English\"\nkey Enter");
-  EXPECT_EQ(picked.result, 1);
-  EXPECT_EQ(picked.languageIndex, 1);
-}
-
-TEST(LanguagePage, AnUnknownLanguagePreselectsNothingAndContinuesInGerman) {
-  auto picked = Pick(7, "page TLanguageForm\nkey Enter");
-  EXPECT_EQ(picked.transcript.find("(*)"), std::string::npos);
-  EXPECT_EQ(picked.result, 1);
-  EXPECT_EQ(picked.languageIndex, 0);
-}
-
-TEST(LanguagePage, ShowsItsFixedCaptions) {
-  auto picked = Pick(1, "page TLanguageForm\nclick ContinueBtn");
-  EXPECT_EQ(picked.transcript,
-            "page TLanguageForm\n"
-            "  LangRG: radio group \"Language / Sprache\"\n"
-            "    ( ) _Deutsch\n"
-            "    ( ) _Français\n"
-            "    ( ) _Polish\n"
-            "    (*) _English\n"
-            "  ContinueBtn: button \"_Next/ Nächste\", default\n"
-            "  CancelBtn: button \"_Cancel / Beenden\", cancel\n"
-            "> click ContinueBtn\n"
-            "closed TLanguageForm\n"
-            "end: finished\n");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/installer_fixture.h"
 
 namespace velmar {
@@ -56,51 +58,52 @@ TEST(LanguageWriteBack, TheSameLanguageLeavesTheFileAsItIs) {
   EXPECT_EQ(seen.setupIni, before);
 }
 
-TEST(LanguageWriteBack, AReadOnlyFileKeepsItsLanguageWithoutAWordUntilTheEnd) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.SetReadOnly(f.SetupIniPath());
-  const std::string before = *f.ReadFile(f.SetupIniPath());
-  AtSelection seen;
-  seen.Watch(f);
-  const auto run =
-      f.Run(test::ToSelection("Deutsch").Key(Key::Escape).Answer("Einstellungen konnten nicht", ui::Answer::Ok));
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_EQ(seen.setupIni, before);
-  EXPECT_EQ(f.ReadFile(f.SetupIniPath()), before);
-  // The one message is the one at the end, after the backdrop closed.
-  EXPECT_EQ(test::Messages(run.transcript),
-            std::vector<std::string>{"Die Einstellungen konnten nicht gespeichert werden !"});
-  EXPECT_LT(run.transcript.find("closed TMainForm"), run.transcript.find("message box"));
-}
-
-TEST(LanguageWriteBack, ASetupIniOnACdRomIsNeverWritten) {
-  InstallerFixture f;
-  if (!f.UseCdRomMedium(/*readOnlyFiles=*/false)) GTEST_SKIP() << "this port makes no CD-ROM drives";
-  f.WriteStandardMedium();
-  const std::string before = *f.ReadFile(f.SetupIniPath());
-  AtSelection seen;
-  seen.Watch(f);
-  const auto run =
-      f.Run(test::ToSelection("Deutsch").Key(Key::Escape).Answer("Einstellungen konnten nicht", ui::Answer::Ok));
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_EQ(seen.setupIni, before);
-  EXPECT_EQ(f.ReadFile(f.SetupIniPath()), before);
-  EXPECT_EQ(test::Messages(run.transcript).size(), 1u);
-}
-
-TEST(LanguageWriteBack, AFileThatRefusesTheWriteKeepsItsLanguageAndTheRunGoesOn) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  const std::string before = *f.ReadFile(f.SetupIniPath());
-  f.files.addFault({.op = test::FileOp::Replace, .persistent = true, .pathContains = "Setup.ini"});
-  // Only the end, where the settings cannot be written either, tells the user.
-  const auto run = f.Run(test::ToSelection("Deutsch").Key(Key::Escape).Answer("Setup.ini", ui::Answer::Ok));
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_TRUE(test::Contains(Heading(run), "Funktion auswählen :"));
-  EXPECT_EQ(f.ReadFile(f.SetupIniPath()), before);
-  EXPECT_EQ(test::Messages(run.transcript).size(), 1u);
-  EXPECT_LT(run.transcript.find("closed TMainForm"), run.transcript.find("message box"));
+// A Setup.ini that cannot take the language keeps it without a word; the run
+// goes on in the language chosen, and only the end, where the settings cannot
+// be written either, tells the user, once the backdrop has closed.
+TEST(LanguageWriteBack, AFileThatCannotBeWrittenKeepsItsLanguageUntilTheEnd) {
+  const struct {
+    const char* what;
+    std::function<bool(InstallerFixture&)> medium;  // false: the port cannot make it
+    const char* answer;
+  } cases[] = {
+      {"read-only",
+       [](InstallerFixture& f) {
+         f.WriteStandardMedium();
+         f.SetReadOnly(f.SetupIniPath());
+         return true;
+       },
+       "Die Einstellungen konnten nicht gespeichert werden !"},
+      {"on a CD-ROM, though not read-only",
+       [](InstallerFixture& f) {
+         if (!f.UseCdRomMedium(/*readOnlyFiles=*/false)) return false;
+         f.WriteStandardMedium();
+         return true;
+       },
+       "Einstellungen konnten nicht"},
+      {"refusing the replacement",
+       [](InstallerFixture& f) {
+         f.WriteStandardMedium();
+         f.files.addFault({.op = test::FileOp::Replace, .persistent = true, .pathContains = "Setup.ini"});
+         return true;
+       },
+       "Setup.ini"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    InstallerFixture f;
+    if (!c.medium(f)) continue;
+    const std::string before = *f.ReadFile(f.SetupIniPath());
+    AtSelection seen;
+    seen.Watch(f);
+    const auto run = f.Run(test::ToSelection("Deutsch").Key(Key::Escape).Answer(c.answer, ui::Answer::Ok));
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+    EXPECT_EQ(seen.setupIni, before);
+    EXPECT_EQ(f.ReadFile(f.SetupIniPath()), before);
+    EXPECT_TRUE(test::Contains(Heading(run), "Funktion auswählen :"));
+    EXPECT_EQ(test::Messages(run.transcript).size(), 1u);
+    EXPECT_LT(run.transcript.find("closed TMainForm"), run.transcript.find("message box"));
+  }
 }
 
 TEST(LanguageWriteBack, AMissingSetupIniIsNotCreated) {

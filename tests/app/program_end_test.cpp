@@ -131,26 +131,25 @@ TEST(ProgramEnd, TheTaskbarIsShownAgainWheneverItWasFound) {
   }
 }
 
-TEST(ProgramEnd, AScriptThatStopsAtTheSettingsMessageStopsTheRunCleanly) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.SetReadOnly(f.SetupIniPath());
-  const auto run = f.Run(test::CancelAtLanguagePage());  // nothing answers the message
-  EXPECT_EQ(run.outcome, Outcome::Stopped);
-  EXPECT_TRUE(test::Contains(run.endMessage, "Could not save settings !"));
-  EXPECT_EQ(f.taskbar.Shown, 1);
-  EXPECT_FALSE(f.mutexes.Exists("rmVel_Installer_Run_Mutex"));
-}
-
-TEST(ProgramEnd, AScriptThatStopsEarlierStillRestoresTheTaskbarAndReleasesTheMutex) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.SetReadOnly(f.SetupIniPath());  // the settings message comes while the run is given up
-  const auto run = f.Run(Script().Page("TLanguageForm").Click("NoSuchBtn"));
-  EXPECT_EQ(run.outcome, Outcome::Stopped);
-  EXPECT_TRUE(test::Contains(run.endMessage, "NoSuchBtn"));
-  EXPECT_EQ(f.taskbar.Shown, 1);
-  EXPECT_FALSE(f.mutexes.Exists("rmVel_Installer_Run_Mutex"));
+// A read-only Setup.ini brings the settings message while the run is given up.
+TEST(ProgramEnd, AScriptThatStopsStillRestoresTheTaskbarAndReleasesTheMutex) {
+  const struct {
+    Script script;
+    const char* stop;
+  } cases[] = {
+      {test::CancelAtLanguagePage(), "Could not save settings !"},  // nothing answers the message
+      {Script().Page("TLanguageForm").Click("NoSuchBtn"), "NoSuchBtn"},
+  };
+  for (const auto& c : cases) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    f.SetReadOnly(f.SetupIniPath());
+    const auto run = f.Run(c.script);
+    EXPECT_EQ(run.outcome, Outcome::Stopped);
+    EXPECT_TRUE(test::Contains(run.endMessage, c.stop));
+    EXPECT_EQ(f.taskbar.Shown, 1);
+    EXPECT_FALSE(f.mutexes.Exists("rmVel_Installer_Run_Mutex"));
+  }
 }
 
 TEST(ProgramEnd, AnUnansweredErrorFailsTheRun) {

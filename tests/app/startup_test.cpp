@@ -117,28 +117,32 @@ TEST(MediumScan, DamagedArchivesUnderProjectsDoNotStopStartUp) {
 }
 
 TEST(MediumScan, DemoProjectAsFileOrInsideItsArchive) {
-  {
+  const struct {
+    const char* what;
+    std::function<void(InstallerFixture&)> medium;
+    int demoState;
+  } cases[] = {
+      {"a file", [](InstallerFixture& f) { f.WriteMediumFile("Projects\\demo\\DEMO.VPR", "x"); }, 1},
+      {"inside its archive",
+       [](InstallerFixture& f) {
+         f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "readme.txt"}, {.name = "Demo/demo.vpr", .data = "x"}});
+       },
+       2},
+      {"the file wins over the archive",
+       [](InstallerFixture& f) {
+         f.WriteMediumFile("Projects\\Demo\\Demo.vpr", "x");
+         f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "Demo.vpr", .data = "x"}});
+       },
+       1},
+      {"an archive with another project is no demo, but a project",
+       [](InstallerFixture& f) { f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "Plant.vpr", .data = "x"}}); }, 0},
+  };
+  for (const auto& c : cases) {
     InstallerFixture f;
-    f.WriteMediumFile("Projects\\demo\\DEMO.VPR", "x");
-    EXPECT_EQ(StartUp(f).DemoState, 1);
-  }
-  {
-    InstallerFixture f;
-    f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "readme.txt"}, {.name = "Demo/demo.vpr", .data = "x"}});
-    EXPECT_EQ(StartUp(f).DemoState, 2);
-  }
-  {
-    InstallerFixture f;  // the file wins over the archive
-    f.WriteMediumFile("Projects\\Demo\\Demo.vpr", "x");
-    f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "Demo.vpr", .data = "x"}});
-    EXPECT_EQ(StartUp(f).DemoState, 1);
-  }
-  {
-    InstallerFixture f;  // an archive with another project is no demo
-    f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "Plant.vpr", .data = "x"}});
+    c.medium(f);
     const InstallSession s = StartUp(f);
-    EXPECT_EQ(s.DemoState, 0);
-    EXPECT_TRUE(s.ProjectFilesFound);
+    EXPECT_EQ(s.DemoState, c.demoState) << c.what;
+    EXPECT_TRUE(s.ProjectFilesFound) << c.what;
   }
 }
 

@@ -130,18 +130,6 @@ TEST(ReadmeViewer, SizeFollowsTheScreen) {
   }
 }
 
-TEST(ReadmeViewer, ScreenOf640ShowsANarrowViewerInTheRun) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.hostOptions.screen = {640, 480};
-  int width = 0;
-  f.onPageShown = [&](const ui::Page& page) {
-    if (page.ClassName() == "TReadmeViewForm") width = page.ClientWidth;
-  };
-  EXPECT_EQ(f.Run(Script().Page("TReadmeViewForm").Key(Key::Escape), {"/F6"}).outcome, Outcome::Finished);
-  EXPECT_EQ(width, 400);
-}
-
 TEST(UtilitiesFolder, F7StartsTheExplorerOnTheToolsFolder) {
   InstallerFixture f;
   f.WriteStandardMedium();

@@ -11,18 +11,6 @@ using script::Outcome;
 using script::Script;
 using script::ScriptHost;
 
-TEST(Backdrop, FillsTheScreenWithBandsForItsColourDepth) {
-  ScriptHost host(Script(), {{800, 600}, 16, {}});
-  Backdrop backdrop(host, "TMainForm");
-  EXPECT_EQ(backdrop.ClientSize(), (Size{800, 600}));
-  EXPECT_EQ(backdrop.GradFill.Bounds, (Rect{0, 0, 800, 600}));
-  EXPECT_EQ(backdrop.GradFill.BandCount, 64);
-  EXPECT_EQ(backdrop.InfoLbl.Caption, "Velmar");
-  EXPECT_EQ(backdrop.InfoLbl.Bounds.left, 40);
-  EXPECT_EQ(backdrop.InfoLbl.Bounds.top, 48);
-  EXPECT_EQ(backdrop.InfoLbl.Font, (Font{"Arial", 48, false, colours::White}));
-}
-
 TEST(Backdrop, CornerPicturesArePlacedByTheirSize) {
   ScriptHost host(Script(), {{1024, 768}, 32, {}});
   Backdrop backdrop(host, "TMainForm");
@@ -34,10 +22,16 @@ TEST(Backdrop, CornerPicturesArePlacedByTheirSize) {
   EXPECT_EQ(backdrop.ImageBR.Bounds, (Rect{1024 - 30 - 240, 768 - 30 - 120, 240, 120}));
   EXPECT_EQ(backdrop.ImageBL.Bounds, (Rect{30, 768 - 30 - 60, 120, 60}));
 
-  // A smaller screen moves them with it.
-  backdrop.FitScreen({800, 600}, 8);
+  // Another screen moves them with it, and the gradient fills it in the bands of its colour depth.
+  backdrop.FitScreen({800, 600}, 16);
   EXPECT_EQ(backdrop.ImageBR.Bounds, (Rect{800 - 30 - 240, 600 - 30 - 120, 240, 120}));
-  EXPECT_EQ(backdrop.GradFill.BandCount, 16);
+  EXPECT_EQ(backdrop.ClientSize(), (Size{800, 600}));
+  EXPECT_EQ(backdrop.GradFill.Bounds, (Rect{0, 0, 800, 600}));
+  const std::pair<int, int> depths[] = {{1, 16}, {8, 16}, {9, 64}, {16, 64}, {17, 128}, {32, 128}};
+  for (const auto& [depth, bands] : depths) {
+    backdrop.FitScreen({800, 600}, depth);
+    EXPECT_EQ(backdrop.GradFill.BandCount, bands) << depth;
+  }
 }
 
 TEST(Backdrop, IsShownWithoutAScriptStepAndListsItsPictures) {

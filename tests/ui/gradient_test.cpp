@@ -5,15 +5,6 @@
 namespace velmar::ui {
 namespace {
 
-TEST(Gradient, BandCountFollowsTheColourDepth) {
-  EXPECT_EQ(GradientBandCount(1), 16);
-  EXPECT_EQ(GradientBandCount(8), 16);
-  EXPECT_EQ(GradientBandCount(9), 64);
-  EXPECT_EQ(GradientBandCount(16), 64);
-  EXPECT_EQ(GradientBandCount(17), 128);
-  EXPECT_EQ(GradientBandCount(32), 128);
-}
-
 // Every row of the area belongs to exactly one band, and the bands run from
 // the bottom (first band) to the top (last band).
 void ExpectBottomToTopTiling(const std::vector<GradientBand>& bands, Size area) {

@@ -57,14 +57,9 @@ TEST(WindowRules, GlyphAndCaptionAreCentredAsAPair) {
   EXPECT_EQ(plain.caption, (Rect{30, 7, 20, 13}));  // no spacing without a glyph
 }
 
-TEST(WindowRules, PageTakesTabEnterAndEscapeButAMemoKeepsEnterAndEscape) {
-  EXPECT_EQ(RouteKey(Key::Tab, false, false), KeyRoute::PressKey);
-  EXPECT_EQ(RouteKey(Key::Tab, true, true), KeyRoute::PreviousTabStop);
+TEST(WindowRules, AFocusedMemoLeavesEnterAndEscapeToItsWindow) {
   EXPECT_EQ(RouteKey(Key::Enter, false, false), KeyRoute::PressKey);
   EXPECT_EQ(RouteKey(Key::Escape, false, true), KeyRoute::PreviewThenWindow);
-  EXPECT_EQ(RouteKey(Key::Tab, false, true), KeyRoute::PressKey);
-  EXPECT_EQ(RouteKey(Key::F6, false, false), KeyRoute::PreviewThenWindow);
-  EXPECT_EQ(RouteKey(Key::Space, false, false), KeyRoute::PreviewThenWindow);
 }
 
 TEST(WindowRules, ToAllAnswersNeedABoxOfOurOwn) {

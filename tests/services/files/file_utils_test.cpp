@@ -215,11 +215,6 @@ TEST_F(FileUtils, ParentFolderOfARelativePathUsesTheCurrentFolder) {
   EXPECT_EQ(ParentFolder(fs, "C:\\A\\B\\"), "C:\\A\\");
 }
 
-TEST_F(FileUtils, SystemFoldersEndWithABackslash) {
-  EXPECT_EQ(WindowsFolder(fs), fs.windowsFolder() + "\\");
-  EXPECT_EQ(SystemFolder(fs), fs.systemFolder() + "\\");
-}
-
 TEST_F(FileUtils, FileVersionGivesTheFourParts) {
   drive.writeFile("Setup.exe", test::BuildVersionedPeImage({{3, 4, 10, 77}}));
   drive.writeFile("plain.txt", "no version here");
@@ -255,6 +250,14 @@ class CheckWritableTest : public FileUtils {
                         shown.emplace_back(text, caption);
                       },
                       "Setup.exe"};
+  // The result and the one message shown for it: "code: text", a blank line, the path.
+  void ExpectRefused(const std::string& path, int code, const std::string& text) {
+    shown.clear();
+    EXPECT_EQ(CheckWritable(fs, path, "", true, sink), code) << path;
+    ASSERT_EQ(shown.size(), 1u) << path;
+    EXPECT_EQ(shown[0].first, std::to_string(code) + ": " + text + "\r\n\r\n" + path);
+    EXPECT_EQ(shown[0].second, "ERROR: Setup.exe");
+  }
 };
 
 TEST_F(CheckWritableTest, ExistingFiles) {
@@ -269,10 +272,8 @@ TEST_F(CheckWritableTest, ExistingFiles) {
   EXPECT_EQ(CheckWritable(fs, drive.path("plain.ini"), "", true, sink), 1);
   EXPECT_EQ(CheckWritable(fs, drive.path("ro.ini"), "", true, sink), 1);
   EXPECT_EQ(Attributes("ro.ini") & attr::ReadOnly, 0u);
-  EXPECT_TRUE(shown.empty());
-  EXPECT_EQ(CheckWritable(fs, drive.path("hidden.ini"), "", false, sink), -1);
-  EXPECT_EQ(CheckWritable(fs, drive.path("system.ini"), "", false, sink), -1);
-  EXPECT_EQ(CheckWritable(fs, drive.path("Folder"), "", false, sink), -1);
+  for (const char* name : {"hidden.ini", "system.ini", "Folder"})
+    EXPECT_EQ(CheckWritable(fs, drive.path(name), "", false, sink), -1) << name;
   EXPECT_TRUE(shown.empty());
   EXPECT_EQ(CheckWritable(fs, drive.path("hidden.ini"), "Velmar", true, sink), -1);
   ASSERT_EQ(shown.size(), 1u);
@@ -280,40 +281,25 @@ TEST_F(CheckWritableTest, ExistingFiles) {
   EXPECT_EQ(shown[0].second, "Velmar");
 }
 
-TEST_F(CheckWritableTest, MissingFileGetsItsFolder) {
+TEST_F(CheckWritableTest, AMissingFileGetsItsFolderUnlessTheDriveCannotBeWritten) {
   EXPECT_EQ(CheckWritable(fs, drive.path("New\\Deeper\\Setup.ini"), "", true, sink), 1);
   EXPECT_TRUE(Attributes("New\\Deeper") & attr::Folder);
   EXPECT_FALSE(drive.exists("New\\Deeper\\Setup.ini"));
-
   drive.writeFile("Blocker", "x");
-  const std::string blocked = drive.path("Blocker\\Sub\\Setup.ini");
-  EXPECT_EQ(CheckWritable(fs, blocked, "", true, sink), -4);
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].first, "-4: Cannot create folder !\r\n\r\n" + blocked);
-  EXPECT_EQ(shown[0].second, "ERROR: Setup.exe");
-}
+  ExpectRefused(drive.path("Blocker\\Sub\\Setup.ini"), -4, "Cannot create folder !");
 
-TEST_F(CheckWritableTest, DrivesThatCannotBeWritten) {
-  std::string unused;
-  for (char letter = 'Y'; letter >= 'K' && unused.empty(); --letter) {
+  for (char letter = 'Y'; letter >= 'K'; --letter) {
     const std::string root = std::string(1, letter) + ":\\";
-    if (fs.driveType(root) == DriveType::NoRoot) unused = root;
-  }
-  if (!unused.empty()) {
-    EXPECT_EQ(CheckWritable(fs, unused + "Velmar\\Setup.ini", "", true, sink), -3);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].first, "-3: Drive does not exist !\r\n\r\n" + unused + "Velmar\\Setup.ini");
+    if (fs.driveType(root) != DriveType::NoRoot) continue;
+    ExpectRefused(root + "Velmar\\Setup.ini", -3, "Drive does not exist !");
+    break;
   }
   const auto cd = drive.addDrive(DriveType::CdRom);
   if (!cd) GTEST_SKIP() << "this port cannot add a CD-ROM drive";
   EXPECT_TRUE(IsOnCdRom(fs, *cd + "Setup.ini"));
   EXPECT_FALSE(IsOnCdRom(fs, drive.path("Setup.ini")));
   EXPECT_FALSE(IsOnCdRom(fs, "Setup.ini"));
-  shown.clear();
-  EXPECT_EQ(CheckWritable(fs, *cd + "Setup.ini", "", true, sink), -2);
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0].first, "-2: Cannot write to CD-ROM !\r\n\r\n" + *cd + "Setup.ini");
-  EXPECT_EQ(shown[0].second, "ERROR: Setup.exe");
+  ExpectRefused(*cd + "Setup.ini", -2, "Cannot write to CD-ROM !");
 }
 
 }  // namespace

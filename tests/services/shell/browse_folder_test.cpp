@@ -11,60 +11,29 @@ using ui::script::Outcome;
 using ui::script::Script;
 using ui::script::ScriptHost;
 
-TEST(MinimizePath, ShortPathsAndPathsOfFewPartsStayAsTheyAre) {
-  const std::string exactly35 = "C:\\Programme\\Velmar\\Projekte\\An.vpr";
-  ASSERT_EQ(exactly35.size(), 35u);
-  EXPECT_EQ(MinimizePath(exactly35), exactly35);
-  EXPECT_EQ(MinimizePath("C:\\Velmar"), "C:\\Velmar");
-  EXPECT_EQ(MinimizePath(""), "");
-  const std::string twoParts = "C:\\" + std::string(60, 'x');
-  EXPECT_EQ(MinimizePath(twoParts), twoParts);
-  const std::string onePart(50, 'y');
-  EXPECT_EQ(MinimizePath(onePart), onePart);
-}
-
 TEST(MinimizePath, TheSecondPartGivesWayFirstThenThePartsAfterIt) {
-  // 36 characters: one too many, and "..." in place of "Programme" is enough.
-  EXPECT_EQ(MinimizePath("C:\\Programme\\Velmar\\Projekte\\Ant.vpr"), "C:\\...\\Velmar\\Projekte\\Ant.vpr");
-  // drive, A, B, C, file: first drive\...\B\C\file, then drive\...\C\file.
-  const std::string a(10, 'a'), b(10, 'b'), c(10, 'c');
-  EXPECT_EQ(MinimizePath("D:\\" + std::string(20, 'a') + "\\bbbbb\\ccccc\\file.txt"), "D:\\...\\bbbbb\\ccccc\\file.txt");
-  const std::string longB(20, 'b');
-  EXPECT_EQ(MinimizePath("D:\\" + a + "\\" + longB + "\\" + c + "\\file.txt"), "D:\\...\\" + c + "\\file.txt");
-  // Down to drive, "..." and the name, which may still be too long.
-  const std::string longName(40, 'n');
-  EXPECT_EQ(MinimizePath("D:\\" + a + "\\" + b + "\\" + c + "\\" + longName), "D:\\...\\" + longName);
-  // Three parts: only the second can go.
-  EXPECT_EQ(MinimizePath("D:\\" + std::string(30, 'm') + "\\" + longName), "D:\\...\\" + longName);
-}
-
-TEST(MinimizePath, CountsCharactersNotBytes) {
-  const std::string umlauts = "C:\\Büro\\Größe\\Übung\\Ä\\Ö\\Ü\\äääääääää";  // 35 characters, 51 bytes
-  EXPECT_EQ(MinimizePath(umlauts), umlauts);
-  EXPECT_EQ(MinimizePath(umlauts + "ä"), "C:\\...\\Größe\\Übung\\Ä\\Ö\\Ü\\ääääääääää");
-  EXPECT_EQ(MinimizePath("C:\\Büro\\x\\y", 5), "C:\\...\\y");
-}
-
-TEST(BrowseFolder, DefaultsAndTheExtraButtonsWidth) {
-  TBrowseFolder browser;
-  EXPECT_EQ(browser.Directory, "");
-  EXPECT_EQ(browser.Flags, uint32_t(bfFileSysDirsOnly | bfStatusText));
-  EXPECT_EQ(browser.Flags, 5u);
-  EXPECT_FALSE(browser.ShowPathInStatusArea);
-  EXPECT_EQ(browser.RootFolder, foDesktopExpanded);
-  EXPECT_FALSE(browser.CustomButtonVisible);
-  EXPECT_TRUE(browser.CustomButtonEnabled);
-  EXPECT_EQ(browser.CustomButtonType, btPushButton);
-  EXPECT_EQ(browser.CustomButtonWidth(), 75);
-  browser.SetCustomButtonWidth(120);
-  EXPECT_EQ(browser.CustomButtonWidth(), 120);
-  browser.SetCustomButtonWidth(0);
-  EXPECT_EQ(browser.CustomButtonWidth(), 75);
-  browser.SetCustomButtonWidth(-5);
-  EXPECT_EQ(browser.CustomButtonWidth(), 75);
-  EXPECT_EQ(int(foMyComputer), 17);
-  EXPECT_EQ(int(foTemplates), 21);
-  EXPECT_EQ(uint32_t(bfBrowseForPrinter), 0x2000u);
+  const std::string a(10, 'a'), b(10, 'b'), c(10, 'c'), longName(40, 'n');
+  const struct {
+    std::string path, minimized;
+    size_t limit = 35;
+  } cases[] = {
+      {"C:\\Programme\\Velmar\\Projekte\\An.vpr", "C:\\Programme\\Velmar\\Projekte\\An.vpr"},  // exactly 35
+      {"", ""},
+      {"C:\\" + std::string(60, 'x'), "C:\\" + std::string(60, 'x')},  // two parts: nothing can go
+      {std::string(50, 'y'), std::string(50, 'y')},
+      // One too many, and "..." in place of "Programme" is enough.
+      {"C:\\Programme\\Velmar\\Projekte\\Ant.vpr", "C:\\...\\Velmar\\Projekte\\Ant.vpr"},
+      {"D:\\" + std::string(20, 'a') + "\\bbbbb\\ccccc\\file.txt", "D:\\...\\bbbbb\\ccccc\\file.txt"},
+      {"D:\\" + a + "\\" + std::string(20, 'b') + "\\" + c + "\\file.txt", "D:\\...\\" + c + "\\file.txt"},
+      // Down to drive, "..." and the name, which may still be too long.
+      {"D:\\" + a + "\\" + b + "\\" + c + "\\" + longName, "D:\\...\\" + longName},
+      {"D:\\" + std::string(30, 'm') + "\\" + longName, "D:\\...\\" + longName},  // three parts: only the second goes
+      // Characters are counted, not bytes: 35 characters in 51 bytes.
+      {"C:\\Büro\\Größe\\Übung\\Ä\\Ö\\Ü\\äääääääää", "C:\\Büro\\Größe\\Übung\\Ä\\Ö\\Ü\\äääääääää"},
+      {"C:\\Büro\\Größe\\Übung\\Ä\\Ö\\Ü\\ääääääääää", "C:\\...\\Größe\\Übung\\Ä\\Ö\\Ü\\ääääääääää"},
+      {"C:\\Büro\\x\\y", "C:\\...\\y", 5},
+  };
+  for (const auto& k : cases) EXPECT_EQ(MinimizePath(k.path, k.limit), k.minimized) << k.path;
 }
 
 // Keeps what the dialog was asked for.

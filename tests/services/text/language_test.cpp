@@ -52,8 +52,6 @@ TEST_F(LanguageSupportTest, WithoutTextsEveryLookupGivesItsDefault) {
   EXPECT_EQ(language.Translate(16, 10005, "x"), "x");
   EXPECT_EQ(language.TranslateWith(16, 19, "Velmar was installed on this computer on $", "01/02/2024 10:00:00"),
             "Velmar was installed on this computer on 01/02/2024 10:00:00");
-  EXPECT_EQ(language.TranslateWith(16, 31, "ERROR: Failed to create shortcut !\r\n$", "a (b)"),
-            "ERROR: Failed to create shortcut !\r\na (b)");
   EXPECT_EQ(language.TranslateWith(16, 5, "Folder", "C:\\Velmar"), "Folder C:\\Velmar");
   EXPECT_EQ(language.TranslateWith(16, 5, "Folder", ""), "Folder");
   // Only the first "$" is replaced, and the argument goes in unchanged.
@@ -235,21 +233,6 @@ TEST_F(LanguageSupportTest, ReadErrorsEscapeAndLeaveNothingLoaded) {
   files.failAt(test::FileOp::Read, 2);
   EXPECT_THROW(failing.Load(49), InstallerError);
   EXPECT_EQ(failing.Translate(16, 33, "Install &Velmar"), "Install &Velmar");
-}
-
-TEST(LanguageCodes, IndexCodeAndCaptions) {
-  for (int index = 0; index < 4; ++index) EXPECT_EQ(LanguageIndexOfCode(LanguageCodeOf(index)), index);
-  EXPECT_EQ(LanguageCodeOf(0), 49);
-  EXPECT_EQ(LanguageCodeOf(3), 48);
-  EXPECT_EQ(LanguageIndexOfCode(31), 1);
-  EXPECT_EQ(DefaultLanguageCode(7), 49);
-  EXPECT_EQ(DefaultLanguageCode(12), 33);
-  EXPECT_EQ(DefaultLanguageCode(21), 48);
-  EXPECT_EQ(DefaultLanguageCode(9), 44);
-  EXPECT_EQ(ButtonCaptionsFor(0).Prev, "&Züruck");  // as the product has always shown it
-  EXPECT_EQ(ButtonCaptionsFor(2).Cancel, "&Couper");
-  EXPECT_EQ(ButtonCaptionsFor(3).Next, "&Next");
-  EXPECT_EQ(ButtonCaptionsFor(1).Close, "&Close");
 }
 
 }  // namespace

@@ -7,60 +7,39 @@
 #include <vector>
 
 namespace velmar {
-namespace {
 
-// Plays the given page results; steps in `skipped` do not apply.
-struct ScriptedFlow {
-  std::deque<PageResult> answers;
-  std::set<int> skipped;
-  std::vector<int> shown;
-
-  bool run(int steps) {
-    return RunFlow(steps, [this](int step) -> std::optional<PageResult> {
-      if (skipped.count(step)) return std::nullopt;
+TEST(WizardFlow, StepsFollowThePageResultsAndSkipInTheDirectionOfTravel) {
+  const struct {
+    const char* what;
+    int steps;
+    std::deque<PageResult> answers;  // then None
+    std::set<int> skipped;
+    bool installs;
+    std::vector<int> shown;
+  } cases[] = {
+      {"a skipped page is passed both ways", 4, {prNext, prPrev, prNext, prNext, prInstall}, {1}, true, {0, 2, 0, 2, 3}},
+      {"Prev on the first step stays there", 2, {prPrev, prNext, prInstall}, {}, true, {0, 0, 1}},
+      {"back over a skipped first page turns round", 3, {prPrev, prCancel}, {0}, false, {1, 1}},
+      {"None leaves", 5, {prNext}, {}, false, {0, 1}},
+      {"Cancel leaves", 5, {prNext, prCancel}, {}, false, {0, 1}},
+      {"the gate's Cancel leaves", 5, {prNext, prGateCancel}, {}, false, {0, 1}},
+      {"running off the end does not install", 2, {prNext, prNext}, {}, false, {0, 1}},
+      {"every page skipped", 3, {}, {0, 1, 2}, false, {}},
+  };
+  for (const auto& c : cases) {
+    std::deque<PageResult> answers = c.answers;
+    std::vector<int> shown;
+    const bool installs = RunFlow(c.steps, [&](int step) -> std::optional<PageResult> {
+      if (c.skipped.count(step)) return std::nullopt;
       shown.push_back(step);
       if (answers.empty()) return prNone;
       const PageResult r = answers.front();
       answers.pop_front();
       return r;
     });
+    EXPECT_EQ(installs, c.installs) << c.what;
+    EXPECT_EQ(shown, c.shown) << c.what;
   }
-};
-
-}  // namespace
-
-TEST(WizardFlow, SkippedPagesFollowTheDirectionOfTravel) {
-  ScriptedFlow flow{{prNext, prPrev, prNext, prNext, prInstall}, {1}, {}};
-  EXPECT_TRUE(flow.run(4));
-  EXPECT_EQ(flow.shown, (std::vector<int>{0, 2, 0, 2, 3}));
-}
-
-TEST(WizardFlow, PrevNeverGoesBelowTheFirstStep) {
-  ScriptedFlow flow{{prPrev, prNext, prInstall}, {}, {}};
-  EXPECT_TRUE(flow.run(2));
-  EXPECT_EQ(flow.shown, (std::vector<int>{0, 0, 1}));
-}
-
-TEST(WizardFlow, GoingBackOverASkippedFirstPageTurnsRound) {
-  ScriptedFlow flow{{prPrev, prCancel}, {0}, {}};
-  EXPECT_FALSE(flow.run(3));
-  EXPECT_EQ(flow.shown, (std::vector<int>{1, 1}));
-}
-
-TEST(WizardFlow, NoneCancelAndGateCancelLeave) {
-  for (PageResult r : {prNone, prCancel, prGateCancel}) {
-    ScriptedFlow flow{{prNext, r}, {}, {}};
-    EXPECT_FALSE(flow.run(5));
-    EXPECT_EQ(flow.shown.size(), 2u);
-  }
-}
-
-TEST(WizardFlow, RunningOffTheEndLeavesWithoutInstalling) {
-  ScriptedFlow flow{{prNext, prNext}, {}, {}};
-  EXPECT_FALSE(flow.run(2));
-  ScriptedFlow allSkipped{{}, {0, 1, 2}, {}};
-  EXPECT_FALSE(allSkipped.run(3));
-  EXPECT_TRUE(allSkipped.shown.empty());
 }
 
 }  // namespace velmar

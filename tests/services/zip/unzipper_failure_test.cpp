@@ -12,15 +12,11 @@ namespace {
 
 using test::FailingFiles;
 using test::FileOp;
+using Failure = std::pair<std::string, TAbErrorClass>;
 
-class UnzipperFailure : public ::testing::Test {
- protected:
-  test::TempDrive drive;
-  FailingFiles files{drive.fs()};
-  TAbUnZipper zip{files};
-  std::vector<std::pair<std::string, TAbErrorClass>> failures;
-
-  void SetUp() override {
+// Archive.zip with two large items and a small one, extracted over an older Out\Old.dll.
+struct Extraction {
+  Extraction() {
     zip.OnProcessItemFailure = [this](TAbUnZipper&, const TAbArchiveItem& item, TAbProcessType, TAbErrorClass c, int) {
       failures.emplace_back(item.FileName, c);
     };
@@ -40,45 +36,53 @@ class UnzipperFailure : public ::testing::Test {
       if (e.name != "." && e.name != "..") out.push_back(e.name);
     return out;
   }
+
+  test::TempDrive drive;
+  FailingFiles files{drive.fs()};
+  TAbUnZipper zip{files};
+  std::vector<Failure> failures;
 };
 
-TEST_F(UnzipperFailure, AFullDiskFailsTheItemAndKeepsTheOldFile) {
-  files.addFault({.op = FileOp::Write, .nth = 2, .persistent = true, .pathContains = ".dll", .shortWrite = true});
-  zip.ExtractFiles("*.*");
-  using P = std::pair<std::string, TAbErrorClass>;
-  EXPECT_EQ(failures, (std::vector<P>{{"Old.dll", TAbErrorClass::ecInOutError}, {"New.dll", TAbErrorClass::ecInOutError}}));
-  EXPECT_EQ(drive.readFile("Out\\Old.dll"), "old version");
-  EXPECT_EQ(outNames(), (std::vector<std::string>{"Last.txt", "Old.dll"}));
+TEST(UnzipperFailure, AFailingFileSystemFailsItsItemsAndKeepsTheOldFile) {
+  const auto InOut = TAbErrorClass::ecInOutError, Create = TAbErrorClass::ecFileCreateError,
+             Archive = TAbErrorClass::ecAbbrevia;
+  const struct {
+    const char* what;
+    std::vector<test::FaultRule> faults;
+    std::vector<Failure> failures;
+    std::vector<std::string> left;
+  } cases[] = {
+      {"a full disk",
+       {{.op = FileOp::Write, .nth = 2, .persistent = true, .pathContains = ".dll", .shortWrite = true}},
+       {{"Old.dll", InOut}, {"New.dll", InOut}},
+       {"Last.txt", "Old.dll"}},
+      {"a failed replace or create",
+       {{.op = FileOp::Replace, .pathContains = "Old.dll"}, {.op = FileOp::Create, .pathContains = "New.dll"}},
+       {{"Old.dll", Create}, {"New.dll", Create}},
+       {"Last.txt", "Old.dll"}},
+      {"an archive that cannot be read",
+       {{.op = FileOp::Read, .nth = 2, .persistent = true, .pathContains = "Archive.zip"}},
+       {{"Old.dll", Archive}, {"New.dll", Archive}, {"Last.txt", Archive}},
+       {"Old.dll"}},
+  };
+  for (const auto& c : cases) {
+    Extraction t;
+    for (const auto& fault : c.faults) t.files.addFault(fault);
+    t.zip.ExtractFiles("*.*");
+    EXPECT_EQ(t.failures, c.failures) << c.what;
+    EXPECT_EQ(t.drive.readFile("Out\\Old.dll"), "old version") << c.what;
+    EXPECT_EQ(t.outNames(), c.left) << c.what;
+  }
 }
 
-TEST_F(UnzipperFailure, AFailedCreateOrReplaceLeavesNothingBehind) {
-  files.addFault({.op = FileOp::Replace, .pathContains = "Old.dll"});
-  files.addFault({.op = FileOp::Create, .pathContains = "New.dll"});
-  zip.ExtractFiles("*.*");
-  using P = std::pair<std::string, TAbErrorClass>;
-  EXPECT_EQ(failures,
-            (std::vector<P>{{"Old.dll", TAbErrorClass::ecFileCreateError}, {"New.dll", TAbErrorClass::ecFileCreateError}}));
-  EXPECT_EQ(drive.readFile("Out\\Old.dll"), "old version");
-  EXPECT_EQ(outNames(), (std::vector<std::string>{"Last.txt", "Old.dll"}));
-}
-
-TEST_F(UnzipperFailure, AnArchiveThatCannotBeReadFailsItsItems) {
-  files.addFault({.op = FileOp::Read, .nth = 2, .persistent = true, .pathContains = "Archive.zip"});
-  zip.ExtractFiles("*.*");
-  ASSERT_EQ(failures.size(), 3u);
-  EXPECT_EQ(failures[0].second, TAbErrorClass::ecAbbrevia);
-  EXPECT_EQ(drive.readFile("Out\\Old.dll"), "old version");
-  EXPECT_EQ(outNames(), std::vector<std::string>{"Old.dll"});
-}
-
-TEST_F(UnzipperFailure, AFolderThatCannotBeMadeFailsTheItemsInIt) {
-  drive.writeFile("Archive2.zip", test::BuildZip({{.name = "Sub/a.txt", .data = "a"}, {.name = "b.txt", .data = "b"}}));
-  zip.SetFileName(drive.path("Archive2.zip"));
-  files.addFault({.op = FileOp::CreateFolder, .persistent = true});
-  zip.ExtractFiles("*.*");
-  using P = std::pair<std::string, TAbErrorClass>;
-  EXPECT_EQ(failures, (std::vector<P>{{"Sub/a.txt", TAbErrorClass::ecFileCreateError}}));
-  EXPECT_EQ(drive.readFile("Out\\b.txt"), "b");
+TEST(UnzipperFailure, AFolderThatCannotBeMadeFailsTheItemsInIt) {
+  Extraction t;
+  t.drive.writeFile("Archive2.zip", test::BuildZip({{.name = "Sub/a.txt", .data = "a"}, {.name = "b.txt", .data = "b"}}));
+  t.zip.SetFileName(t.drive.path("Archive2.zip"));
+  t.files.addFault({.op = FileOp::CreateFolder, .persistent = true});
+  t.zip.ExtractFiles("*.*");
+  EXPECT_EQ(t.failures, (std::vector<Failure>{{"Sub/a.txt", TAbErrorClass::ecFileCreateError}}));
+  EXPECT_EQ(t.drive.readFile("Out\\b.txt"), "b");
 }
 
 }  // namespace

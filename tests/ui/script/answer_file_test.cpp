@@ -108,10 +108,6 @@ TEST(AnswerFile, IsReadThroughTheFileSystemAndNamedInErrors) {
     EXPECT_STREQ(error.what(), "Answer file C:\\Answers\\Bad.txt, line 1: unknown key \"F0\"");
   }
   EXPECT_THROW(ReadAnswerFile(files, "C:\\Answers\\Missing.txt"), InstallerError);
-}
-
-TEST(AnswerFile, EmptyFilesAndCommentsGiveNoSteps) {
-  EXPECT_TRUE(ParseAnswerFile("").Steps().empty());
   EXPECT_TRUE(ParseAnswerFile("\xEF\xBB\xBF\n  # nothing\n\t\n").Steps().empty());
 }
 
