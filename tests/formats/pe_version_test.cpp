@@ -23,7 +23,7 @@ void Put32(std::string& bytes, size_t at, uint32_t v) {
 
 TEST(PeVersion, ReadsTheFourPartsFromBothHeaderKinds) {
   for (bool plus : {true, false}) {
-    auto image = test::BuildVersionedPeImage({{3, 4, 10, 65535}, plus});
+    auto image = test::MakePeImage({{3, 4, 10, 65535}, plus});
     auto version = VersionOf(image);
     ASSERT_TRUE(version) << plus;
     EXPECT_EQ(version->major, 3);
@@ -37,7 +37,7 @@ TEST(PeVersion, FilesWithoutAVersionGiveNothing) {
   EXPECT_FALSE(VersionOf(""));
   EXPECT_FALSE(VersionOf("MZ"));
   EXPECT_FALSE(VersionOf("[Setup]\r\nLanguage=44\r\n"));
-  auto image = test::BuildVersionedPeImage({{1, 2, 3, 4}});
+  auto image = test::MakePeImage({{1, 2, 3, 4}});
   auto noSignature = image;
   noSignature[test::PeFixedInfoOffset] ^= 1;
   EXPECT_FALSE(VersionOf(noSignature));
@@ -47,7 +47,7 @@ TEST(PeVersion, FilesWithoutAVersionGiveNothing) {
 }
 
 TEST(PeVersion, LyingOffsetsStayInsideTheFile) {
-  auto image = test::BuildVersionedPeImage({{1, 2, 3, 4}});
+  auto image = test::MakePeImage({{1, 2, 3, 4}});
   auto farHeader = image;
   Put32(farHeader, 0x3C, 0xFFFFFFF0u);
   EXPECT_FALSE(VersionOf(farHeader));
@@ -67,7 +67,7 @@ TEST(PeVersion, LyingOffsetsStayInsideTheFile) {
 }
 
 TEST(PeVersion, EveryTruncationAndRandomDamageIsSafe) {
-  auto image = test::BuildVersionedPeImage({{1, 2, 3, 4}});
+  auto image = test::MakePeImage({{1, 2, 3, 4}});
   const size_t versionEnd = test::PeFixedInfoOffset + 52;  // the rest is padding
   for (size_t length = 0; length < versionEnd; ++length)
     EXPECT_FALSE(VersionOf(image.substr(0, length))) << length;

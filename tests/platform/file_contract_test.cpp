@@ -258,7 +258,7 @@ TEST_F(FileContract, WindowsAndSystemFoldersExist) {
 }
 
 TEST_F(FileContract, FileVersionComesFromTheVersionResource) {
-  drive.writeFile("Tool.dll", test::BuildVersionedPeImage({{3, 4, 10, 1234}}));
+  drive.writeFile("Tool.dll", test::MakePeImage({{3, 4, 10, 1234}}));
   auto version = fs.fileVersion(drive.path("Tool.dll"));
   ASSERT_TRUE(version);
   EXPECT_EQ(version->major, 3);
@@ -271,8 +271,8 @@ TEST_F(FileContract, FileVersionComesFromTheVersionResource) {
 }
 
 TEST_F(FileContract, PortableVersionReaderAgreesWithThePort) {
-  drive.writeFile("64.dll", test::BuildVersionedPeImage({{1, 2, 3, 4}, true}));
-  drive.writeFile("32.dll", test::BuildVersionedPeImage({{5, 6, 7, 8}, false}));
+  drive.writeFile("64.dll", test::MakePeImage({{1, 2, 3, 4}, true}));
+  drive.writeFile("32.dll", test::MakePeImage({{5, 6, 7, 8}, false}));
   std::vector<std::string> files = {drive.path("64.dll"), drive.path("32.dll")};
   // On Windows also the system's own programs.
   for (const char* name : {"kernel32.dll", "user32.dll", "shell32.dll", "notepad.exe"}) {

@@ -194,8 +194,7 @@ void InstallerFixture::WritePatchArchive(std::string_view name, const std::vecto
 }
 
 void InstallerFixture::WriteProgram(const VersionNumbers& version) {
-  const std::string image = BuildVersionedPeImage({.fileVersion = version});
-  std::vector<uint8_t> bytes(image.begin(), image.end());
+  std::vector<uint8_t> bytes = MakePeImageBytes({.fileVersion = version});
   if (!StampPeChecksum(bytes)) throw std::runtime_error("the program image is no Windows program");
   programBytes_.assign(bytes.begin(), bytes.end());
 }
