@@ -34,6 +34,7 @@
 #include "platform/system.h"
 #include "platform/taskbar.h"
 #include "support/failing_files.h"
+#include "support/recording_processes.h"
 #include "support/shell_ports.h"
 #include "support/temp_drive.h"
 #include "support/zip_writer.h"
@@ -126,21 +127,6 @@ class PrivateMutexes : public platform::Mutexes {
   std::string prefix_;
 };
 
-// The port's processes; every command line is kept. The explorer is replaced
-// by a program that starts and ends at once, or cannot be started at all.
-class FixtureProcesses : public platform::Processes {
- public:
-  explicit FixtureProcesses(std::unique_ptr<platform::Processes> port) : port_(std::move(port)) {}
-  std::unique_ptr<platform::Process> Start(const std::string& commandLine, platform::WindowShow show) override;
-  std::string ProgramPath() override { return port_->ProgramPath(); }
-
-  bool ExplorerStarts = true;
-  std::vector<std::string> Started;  // every command line asked for, started or not
-
- private:
-  std::unique_ptr<platform::Processes> port_;
-};
-
 // The port's processes with "explorer.exe ..." started as a harmless program.
 std::unique_ptr<platform::Processes> MakeQuietExplorerProcesses(TempDrive& drive);
 
@@ -167,7 +153,9 @@ class InstallerFixture {
   FixedSystemInfo system;
   TaskbarStandIn taskbar;
   PrivateMutexes mutexes;
-  FixtureProcesses processes;
+  // The port's, with the explorer a program that starts and ends at once
+  // (processes.Refuse("explorer.exe"): one that cannot start).
+  RecordingProcesses processes;
   TestRegistry registry;
   std::unique_ptr<platform::Shortcuts> shortcuts;
   ui::script::ScriptHostOptions hostOptions;  // screen size and colour depth

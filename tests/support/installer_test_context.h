@@ -30,8 +30,7 @@ class InstallerTestContext {
   TempDrive drive;
   TestRegistry registry{drive};
   std::unique_ptr<platform::Shortcuts> shortcuts = MakePortShortcuts(drive);
-  std::unique_ptr<platform::Processes> portProcesses = MakePortProcesses(drive);
-  RecordingProcesses processes{*portProcesses};
+  RecordingProcesses processes{MakePortProcesses(drive)};
   std::unique_ptr<platform::Mutexes> mutexes = MakePrivateMutexes(drive);
   std::unique_ptr<platform::SystemInfo> system;
   std::unique_ptr<platform::Taskbar> taskbar;
