@@ -63,19 +63,8 @@ int InstallerFiles::Opened(const std::string& path) const {
   return count;
 }
 
-uint32_t PrivateMutexes::RegisterChangeMessage(const std::string& name) {
-  RegisteredMessage = name;
-  return port_->RegisterChangeMessage(name);
-}
-
-bool PrivateMutexes::Broadcast(uintptr_t wParam, intptr_t lParam) {
-  Broadcasts.emplace_back(wParam, lParam);
-  return port_->Broadcast(wParam, lParam);
-}
-
 InstallerFixture::InstallerFixture()
     : files(drive.fs(), drive.path("Windows")),
-      mutexes(MakePortMutexes(), UniqueName("VelmarTest") + "-"),
       processes(MakeQuietExplorerProcesses(drive)),
       registry(drive),
       shortcuts(MakePortShortcuts(drive)),

@@ -101,32 +101,6 @@ class InstallerFiles : public FailingFiles {
   std::vector<std::string> opened_;
 };
 
-// The port's mutexes under names of the test's own, so that tests, and
-// installers running beside them, never see each other's mutexes.
-class PrivateMutexes : public platform::Mutexes {
- public:
-  PrivateMutexes(std::unique_ptr<platform::Mutexes> port, std::string prefix)
-      : port_(std::move(port)), prefix_(std::move(prefix)) {}
-  // The name the port sees.
-  std::string PortName(const std::string& name) const { return prefix_ + name; }
-
-  bool Exists(const std::string& name) override { return port_->Exists(PortName(name)); }
-  std::unique_ptr<platform::HeldMutex> Open(const std::string& name) override { return port_->Open(PortName(name)); }
-  std::unique_ptr<platform::HeldMutex> Create(const std::string& name) override {
-    return port_->Create(PortName(name));
-  }
-  uint32_t RegisterChangeMessage(const std::string& name) override;
-  bool Broadcast(uintptr_t wParam, intptr_t lParam) override;
-
-  // What the installer broadcast: (wParam, lParam) in order.
-  std::vector<std::pair<uintptr_t, intptr_t>> Broadcasts;
-  std::string RegisteredMessage;
-
- private:
-  std::unique_ptr<platform::Mutexes> port_;
-  std::string prefix_;
-};
-
 // The port's processes with "explorer.exe ..." started as a harmless program.
 std::unique_ptr<platform::Processes> MakeQuietExplorerProcesses(TempDrive& drive);
 

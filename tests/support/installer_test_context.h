@@ -31,7 +31,7 @@ class InstallerTestContext {
   TestRegistry registry{drive};
   std::unique_ptr<platform::Shortcuts> shortcuts = MakePortShortcuts(drive);
   RecordingProcesses processes{MakePortProcesses(drive)};
-  std::unique_ptr<platform::Mutexes> mutexes = MakePrivateMutexes(drive);
+  PrivateMutexes mutexes;
   std::unique_ptr<platform::SystemInfo> system;
   std::unique_ptr<platform::Taskbar> taskbar;
   platform::Services os;
