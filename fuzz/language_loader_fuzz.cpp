@@ -11,6 +11,7 @@
 #include "services/text/language.h"
 #include "formats/language_file.h"
 #include "support/failing_files.h"
+#include "support/input_reader.h"
 #include "support/memory_file_system.h"
 
 using namespace velmar;
@@ -22,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int code = Codes[(mode >> 1) & 3];
   const bool combined = mode & 1;
 
-  fuzz::MemoryFileSystem memory;
+  test::MemoryFileSystem memory;
   const std::string file = input.rest();
   if (combined) {
     memory.addFile("D:\\Velmar.L44", "not this one");

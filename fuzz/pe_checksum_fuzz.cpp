@@ -10,7 +10,7 @@ using namespace velmar;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> file(data, size);
-  fuzz::MemoryFileSystem files;
+  test::MemoryFileSystem files;
   files.addFile("C:\\Setup.exe", std::string(reinterpret_cast<const char*>(data), size));
   files.setReadPiece(size % 5 == 0 ? 0 : 1 + size % 211);
   const ProgramCheck check = CheckProgramFile(files, "C:\\Setup.exe");

@@ -8,8 +8,8 @@
 using namespace velmar;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const auto fromBytes = platform::ReadPeFileVersion(std::span<const uint8_t>(data, size));
-  fuzz::MemoryFileSystem files;
+  const auto fromBytes = ReadPeFileVersion(std::span<const uint8_t>(data, size));
+  test::MemoryFileSystem files;
   files.addFile("C:\\Program.exe", std::string(reinterpret_cast<const char*>(data), size));
   files.setReadPiece(3);
   const auto fromFile = files.fileVersion("C:\\Program.exe");

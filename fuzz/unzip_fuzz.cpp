@@ -11,6 +11,7 @@
 #include "base/text_case.h"
 #include "services/zip/unzipper.h"
 #include "support/failing_files.h"
+#include "support/input_reader.h"
 #include "support/memory_file_system.h"
 
 using namespace velmar;
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const uint8_t mode = input.byte(), fault = input.byte();
   const std::string archive = input.rest();
 
-  fuzz::MemoryFileSystem memory;
+  test::MemoryFileSystem memory;
   memory.addFile(ArchivePath, archive);
   memory.addFolder("C:\\Target");
   if (mode & 0x08) {

@@ -10,7 +10,7 @@
 #include "support/memory_file_system.h"
 
 using namespace velmar;
-using fuzz::MemoryFileSystem;
+using test::MemoryFileSystem;
 
 namespace {
 

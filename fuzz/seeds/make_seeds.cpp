@@ -19,7 +19,6 @@
 #include "common/language_source.h"
 #include "common/zip_writer.h"
 #include "support/bmp_builder.h"
-#include "support/pe_checksum_image.h"
 #include "support/pe_image.h"
 #include "formats/pe_checksum.h"
 
@@ -80,16 +79,12 @@ void LanguageSeeds(const fs::path& sourceDir) {
 }
 
 void PeSeeds() {
-  Add("pe_version", test::BuildVersionedPeImage({.fileVersion = {3, 4, 10, 7}}));
-  Add("pe_version", test::BuildVersionedPeImage({.fileVersion = {1, 2, 3, 4}, .pe32Plus = false}));
-  std::vector<uint8_t> image = test::MakePeImage();
+  Add("pe_version", test::MakePeImage({.fileVersion = {3, 4, 10, 7}}));
+  Add("pe_version", test::MakePeImage({.fileVersion = {1, 2, 3, 4}, .pe32Plus = false}));
+  std::vector<uint8_t> image = test::MakePeImageBytes({.fileVersion = {3, 4, 10, 7}, .size = 0x601});
   Add("pe_checksum", image);
   StampPeChecksum(image);
   Add("pe_checksum", image);
-  std::string versioned = test::BuildVersionedPeImage({.fileVersion = {3, 4, 10, 7}});
-  std::vector<uint8_t> stamped(versioned.begin(), versioned.end());
-  StampPeChecksum(stamped);
-  Add("pe_checksum", stamped);
 }
 
 void ShellLinkSeeds(const fs::path& sourceDir) {

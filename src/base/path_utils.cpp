@@ -20,10 +20,11 @@ size_t NamePartStart(std::string_view path) {
 bool HasDriveLetter(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
 
 // Joins the names below a root, resolving "." and "..". As Windows does, a
-// path that does not end in a backslash loses the dots and blanks at its end,
-// so "name." and "name " are "name"; names inside the path keep theirs.
+// path whose last name is not "." or ".." loses the dots and blanks at its
+// end, so "name." and "name " are "name"; names inside the path keep theirs.
 std::string ResolveNames(const std::string& root, std::string_view rest) {
-  if (!rest.empty() && rest.back() != '\\') {
+  const std::string_view last = rest.substr(rest.rfind('\\') == std::string_view::npos ? 0 : rest.rfind('\\') + 1);
+  if (last != "." && last != "..") {
     while (!rest.empty() && (rest.back() == '.' || rest.back() == ' ')) rest.remove_suffix(1);
   }
   std::vector<std::string> names;

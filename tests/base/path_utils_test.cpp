@@ -32,6 +32,8 @@ TEST(PathUtils, FullPathNameReadsAPathAsWindowsDoes) {
   EXPECT_EQ(FullPathName("C:/X//Y/", ""), "C:\\X\\Y\\");
   EXPECT_EQ(FullPathName("C:\\..\\..\\X", ""), "C:\\X");
   EXPECT_EQ(FullPathName("C:\\X\\name. . ", ""), "C:\\X\\name");
+  EXPECT_EQ(FullPathName("C:\\X\\Y\\..", ""), "C:\\X");
+  EXPECT_EQ(FullPathName("C:\\X\\.", ""), "C:\\X");
   EXPECT_EQ(FullPathName("c:rel", "C:\\Work"), "C:\\Work\\rel");
   EXPECT_EQ(FullPathName("D:rel", "C:\\Work"), "D:\\rel");
   EXPECT_TRUE(SamePath("C:\\Velmar\\Setup.INI", "c:\\VELMAR\\.\\setup.ini", ""));

@@ -27,7 +27,7 @@ TEST(PeVersion, FilesWithoutAVersionGiveNothing) {
   EXPECT_FALSE(VersionOf(""));
   EXPECT_FALSE(VersionOf("MZ"));
   EXPECT_FALSE(VersionOf("[Setup]\r\nLanguage=44\r\n"));
-  auto image = test::BuildVersionedPeImage({{1, 2, 3, 4}});
+  auto image = test::MakePeImage({{1, 2, 3, 4}});
   auto noSignature = image;
   noSignature[test::PeFixedInfoOffset] ^= 1;
   EXPECT_FALSE(VersionOf(noSignature));
@@ -37,7 +37,7 @@ TEST(PeVersion, FilesWithoutAVersionGiveNothing) {
 }
 
 TEST(PeVersion, LyingOffsetsStayInsideTheFile) {
-  const auto image = test::BuildVersionedPeImage({{1, 2, 3, 4}});
+  const auto image = test::MakePeImage({{1, 2, 3, 4}});
   const size_t resources = test::PeResourceOffset;
   const struct {
     const char* what;
@@ -58,7 +58,7 @@ TEST(PeVersion, LyingOffsetsStayInsideTheFile) {
 }
 
 TEST(PeVersion, EveryTruncationAndRandomDamageIsSafe) {
-  auto image = test::BuildVersionedPeImage({{1, 2, 3, 4}});
+  auto image = test::MakePeImage({{1, 2, 3, 4}});
   const size_t versionEnd = test::PeFixedInfoOffset + 52;  // the rest is padding
   for (size_t length = 0; length < versionEnd; ++length)
     EXPECT_FALSE(VersionOf(image.substr(0, length))) << length;

@@ -268,8 +268,8 @@ TEST_F(FileContract, WindowsAndSystemFoldersExist) {
 // The port's version (on Windows the system's) and the portable reader agree,
 // for both header kinds and, on Windows, the system's own programs.
 TEST_F(FileContract, FileVersionComesFromTheVersionResource) {
-  drive.writeFile("64.dll", test::BuildVersionedPeImage({{3, 4, 10, 65535}, true}));
-  drive.writeFile("32.dll", test::BuildVersionedPeImage({{5, 6, 7, 8}, false}));
+  drive.writeFile("64.dll", test::MakePeImage({{3, 4, 10, 65535}, true}));
+  drive.writeFile("32.dll", test::MakePeImage({{5, 6, 7, 8}, false}));
   drive.writeFile("plain.txt", "MZ but nothing else");
   const auto parts = [](const std::optional<VersionNumbers>& v) {
     return v ? std::vector<int>{v->major, v->minor, v->release, v->build} : std::vector<int>{};

@@ -138,7 +138,7 @@ TEST(UtilitiesFolder, F7StartsTheExplorerOnTheToolsFolder) {
   test::BackToSelection(script.Key(Key::F7)).Key(Key::Escape);
   const auto run = f.Run(script);
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_EQ(f.processes.Started,
+  EXPECT_EQ(f.processes.commandLines(),
             std::vector<std::string>{"explorer.exe /e,/n,/root," + f.MediumPath("Tools\\")});
   EXPECT_TRUE(test::Messages(run.transcript).empty());
 }
@@ -147,7 +147,7 @@ TEST(UtilitiesFolder, AnExplorerThatCannotStartIsReportedAndTheSelectionReturns)
   InstallerFixture f;
   f.WriteStandardMedium();
   f.WriteMediumFile("Tools\\Tool.exe", "x");
-  f.processes.ExplorerStarts = false;
+  f.processes.Refuse("explorer.exe");
   Script script = test::ToSelection("Deutsch");
   script.Key(Key::F7).Answer("Explorer", ui::Answer::Ok);
   test::BackToSelection(script).Key(Key::Escape);

@@ -1,6 +1,6 @@
 #include "support/failing_files.h"
 
-#include <algorithm>
+#include "base/text_case.h"
 
 namespace velmar::test {
 
@@ -9,10 +9,7 @@ using namespace platform;
 namespace {
 
 bool ContainsIgnoringCase(const std::string& text, const std::string& part) {
-  auto lower = [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); };
-  auto it = std::search(text.begin(), text.end(), part.begin(), part.end(),
-                        [&](char a, char b) { return lower(a) == lower(b); });
-  return it != text.end();
+  return UpperCaseText(text).find(UpperCaseText(part)) != std::string::npos;
 }
 
 class FailingOpenFile : public OpenFile {

@@ -12,6 +12,7 @@
 #include "common/language_source.h"
 #include "base/path_utils.h"
 #include "formats/pe_checksum.h"
+#include "platform/file_contents.h"
 #include "support/child_modes.h"
 #include "support/pe_image.h"
 
@@ -30,15 +31,6 @@ std::string WithCrLf(std::string_view text) {
 std::vector<ZipEntry> OrOneFile(const std::vector<ZipEntry>& entries) {
   if (!entries.empty()) return entries;
   return {ZipEntry{.name = "Readme.txt", .data = "Velmar"}};
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
-    if (lower(text[i]) != lower(prefix[i])) return false;
-  }
-  return true;
 }
 
 class ObservedHost : public ui::script::ScriptHost {
@@ -71,26 +63,8 @@ int InstallerFiles::Opened(const std::string& path) const {
   return count;
 }
 
-uint32_t PrivateMutexes::RegisterChangeMessage(const std::string& name) {
-  RegisteredMessage = name;
-  return port_->RegisterChangeMessage(name);
-}
-
-bool PrivateMutexes::Broadcast(uintptr_t wParam, intptr_t lParam) {
-  Broadcasts.emplace_back(wParam, lParam);
-  return port_->Broadcast(wParam, lParam);
-}
-
-std::unique_ptr<platform::Process> FixtureProcesses::Start(const std::string& commandLine,
-                                                             platform::WindowShow show) {
-  Started.push_back(commandLine);
-  if (!ExplorerStarts && StartsWithNoCase(commandLine, "explorer.exe")) return nullptr;
-  return port_->Start(commandLine, show);
-}
-
 InstallerFixture::InstallerFixture()
     : files(drive.fs(), drive.path("Windows")),
-      mutexes(MakePortMutexes(), UniqueName("VelmarTest") + "-"),
       processes(MakeQuietExplorerProcesses(drive)),
       registry(drive),
       shortcuts(MakePortShortcuts(drive)),
@@ -127,16 +101,7 @@ void InstallerFixture::WriteFile(const std::string& path, std::string_view bytes
 }
 
 std::optional<std::string> InstallerFixture::ReadFile(const std::string& path) {
-  auto file = files.openRead(path);
-  if (!file) return std::nullopt;
-  std::string content;
-  char buffer[8192];
-  for (int64_t got; (got = file->read(buffer, sizeof buffer)) != 0;) {
-    if (got < 0) return std::nullopt;
-    content.append(buffer, size_t(got));
-  }
-  file->close();
-  return content;
+  return platform::ReadFileContents(files, path);
 }
 
 bool InstallerFixture::Exists(const std::string& path) { return files.attributes(path).has_value(); }
@@ -194,8 +159,7 @@ void InstallerFixture::WritePatchArchive(std::string_view name, const std::vecto
 }
 
 void InstallerFixture::WriteProgram(const VersionNumbers& version) {
-  const std::string image = BuildVersionedPeImage({.fileVersion = version});
-  std::vector<uint8_t> bytes(image.begin(), image.end());
+  std::vector<uint8_t> bytes = MakePeImageBytes({.fileVersion = version});
   if (!StampPeChecksum(bytes)) throw std::runtime_error("the program image is no Windows program");
   programBytes_.assign(bytes.begin(), bytes.end());
 }

@@ -34,6 +34,7 @@
 #include "platform/system.h"
 #include "platform/taskbar.h"
 #include "support/failing_files.h"
+#include "support/recording_processes.h"
 #include "support/shell_ports.h"
 #include "support/temp_drive.h"
 #include "support/zip_writer.h"
@@ -102,47 +103,6 @@ class InstallerFiles : public FailingFiles {
   std::vector<std::string> opened_;
 };
 
-// The port's mutexes under names of the test's own, so that tests, and
-// installers running beside them, never see each other's mutexes.
-class PrivateMutexes : public platform::Mutexes {
- public:
-  PrivateMutexes(std::unique_ptr<platform::Mutexes> port, std::string prefix)
-      : port_(std::move(port)), prefix_(std::move(prefix)) {}
-  // The name the port sees.
-  std::string PortName(const std::string& name) const { return prefix_ + name; }
-
-  bool Exists(const std::string& name) override { return port_->Exists(PortName(name)); }
-  std::unique_ptr<platform::HeldMutex> Open(const std::string& name) override { return port_->Open(PortName(name)); }
-  std::unique_ptr<platform::HeldMutex> Create(const std::string& name) override {
-    return port_->Create(PortName(name));
-  }
-  uint32_t RegisterChangeMessage(const std::string& name) override;
-  bool Broadcast(uintptr_t wParam, intptr_t lParam) override;
-
-  // What the installer broadcast: (wParam, lParam) in order.
-  std::vector<std::pair<uintptr_t, intptr_t>> Broadcasts;
-  std::string RegisteredMessage;
-
- private:
-  std::unique_ptr<platform::Mutexes> port_;
-  std::string prefix_;
-};
-
-// The port's processes; every command line is kept. The explorer is replaced
-// by a program that starts and ends at once, or cannot be started at all.
-class FixtureProcesses : public platform::Processes {
- public:
-  explicit FixtureProcesses(std::unique_ptr<platform::Processes> port) : port_(std::move(port)) {}
-  std::unique_ptr<platform::Process> Start(const std::string& commandLine, platform::WindowShow show) override;
-  std::string ProgramPath() override { return port_->ProgramPath(); }
-
-  bool ExplorerStarts = true;
-  std::vector<std::string> Started;  // every command line asked for, started or not
-
- private:
-  std::unique_ptr<platform::Processes> port_;
-};
-
 // The port's processes with "explorer.exe ..." started as a harmless program.
 std::unique_ptr<platform::Processes> MakeQuietExplorerProcesses(TempDrive& drive);
 
@@ -169,7 +129,9 @@ class InstallerFixture {
   FixedSystemInfo system;
   TaskbarStandIn taskbar;
   PrivateMutexes mutexes;
-  FixtureProcesses processes;
+  // The port's, with the explorer a program that starts and ends at once
+  // (processes.Refuse("explorer.exe"): one that cannot start).
+  RecordingProcesses processes;
   TestRegistry registry;
   std::unique_ptr<platform::Shortcuts> shortcuts;
   ui::script::ScriptHostOptions hostOptions;  // screen size and colour depth

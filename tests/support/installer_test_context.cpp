@@ -12,7 +12,7 @@ namespace velmar::test {
 InstallerTestContext::InstallerTestContext(ui::Host& host)
     : system(platform::MakeHostSystemInfo()),
       taskbar(platform::MakeHostTaskbar()),
-      os{drive.fs(), *system, *mutexes, processes, registry.registry(), *shortcuts, *taskbar},
+      os{drive.fs(), *system, mutexes, processes, registry.registry(), *shortcuts, *taskbar},
       log(drive.fs(), CodePage::Cp1252, [this] { return system->now(); }),
       app{os, host, session, texts, log} {
   session.MediumRoot = drive.root();

@@ -30,9 +30,8 @@ class InstallerTestContext {
   TempDrive drive;
   TestRegistry registry{drive};
   std::unique_ptr<platform::Shortcuts> shortcuts = MakePortShortcuts(drive);
-  std::unique_ptr<platform::Processes> portProcesses = MakePortProcesses(drive);
-  RecordingProcesses processes{*portProcesses};
-  std::unique_ptr<platform::Mutexes> mutexes = MakePrivateMutexes(drive);
+  RecordingProcesses processes{MakePortProcesses(drive)};
+  PrivateMutexes mutexes;
   std::unique_ptr<platform::SystemInfo> system;
   std::unique_ptr<platform::Taskbar> taskbar;
   platform::Services os;

@@ -1,118 +1,109 @@
 #pragma once
-// A file system held in memory, for tests that only need to read and write
-// whole files through the seam. Paths compare without regard to case.
+// A whole file system in memory, for tests and fuzz targets: files and
+// folders with attributes and times, Windows path rules (names compared
+// without regard to case, "." and ".." resolved the way Windows reads a
+// path), find with FindFirstFile wildcards in the order NTFS lists a folder,
+// and a quota that makes writes fail like a full disk. Reads may be cut into
+// short pieces, as a network drive delivers them, so that readers prove they
+// loop.
+//
+//   MemoryFileSystem files;                      // C:\ (fixed) and D:\ (CD-ROM)
+//   files.addFile("D:\\Setup.ini", "[Config]");  // its folders are made too
+//   files.setReadPiece(3);
 
-#include <algorithm>
-#include <cctype>
-#include <cstring>
+#include <cstdint>
 #include <map>
-#include <span>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/files.h"
 
-namespace velmar::testing {
+namespace velmar::test {
+
+class MemoryFileSystem;
+
+// An open file over bytes in memory. Made on its own, it reads its own copy
+// of the bytes given, for readers that take a platform::OpenFile.
+class MemoryFile : public platform::OpenFile {
+ public:
+  explicit MemoryFile(std::string bytes);
+  // A file of owner: shares the bytes with it, reads in owner's pieces and
+  // writes against owner's quota.
+  MemoryFile(MemoryFileSystem& owner, std::shared_ptr<std::string> bytes, bool writable, uint64_t position);
+
+  int64_t read(void* buffer, size_t size) override;
+  int64_t write(const void* data, size_t size) override;
+  bool seek(uint64_t offset) override {
+    position_ = offset;
+    return true;
+  }
+  std::optional<uint64_t> size() override { return bytes_->size(); }
+  bool close() override { return true; }
+
+ private:
+  MemoryFileSystem* owner_ = nullptr;
+  std::shared_ptr<std::string> bytes_;
+  bool writable_ = false;
+  uint64_t position_ = 0;
+};
 
 class MemoryFileSystem : public platform::FileSystem {
  public:
-  void put(const std::string& path, std::vector<uint8_t> data) { files_[Key(path)] = std::move(data); }
-  void put(const std::string& path, std::span<const uint8_t> data) { put(path, std::vector<uint8_t>(data.begin(), data.end())); }
-  std::vector<uint8_t>* get(const std::string& path) {
-    auto it = files_.find(Key(path));
-    return it == files_.end() ? nullptr : &it->second;
-  }
+  struct Node {
+    std::string path;  // as first written, resolved
+    bool folder = false;
+    uint32_t attributes = 0;
+    FileTimes times;
+    std::shared_ptr<std::string> bytes = std::make_shared<std::string>();
+  };
 
-  std::vector<platform::DirEntry> find(const std::string&) override { return {}; }
-  std::optional<uint32_t> attributes(const std::string& path) override {
-    if (!get(path)) return std::nullopt;
-    return attr::Archive;
-  }
-  bool setAttributes(const std::string&, uint32_t) override { return false; }
-  std::optional<FileTimes> fileTimes(const std::string&) override { return std::nullopt; }
-  bool setFileTimes(const std::string&, const FileTimes&) override { return false; }
+  MemoryFileSystem();
 
-  std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override {
-    auto* data = get(path);
-    if (!data) return nullptr;
-    return std::make_unique<Reader>(*data);
-  }
-  std::unique_ptr<platform::OpenFile> create(const std::string& path) override {
-    auto& data = files_[Key(path)];
-    data.clear();
-    return std::make_unique<Writer>(data);
-  }
-  std::unique_ptr<platform::OpenFile> openAppend(const std::string& path) override {
-    auto* data = get(path);
-    if (!data) return nullptr;
-    return std::make_unique<Writer>(*data);
-  }
-  int deleteFile(const std::string& path) override {
-    return files_.erase(Key(path)) ? 0 : platform::error::FileNotFound;
-  }
-  bool replaceFile(const std::string& from, const std::string& to) override {
-    auto* data = get(from);
-    if (!data) return false;
-    auto moved = std::move(*data);
-    files_.erase(Key(from));
-    files_[Key(to)] = std::move(moved);
-    return true;
-  }
-  bool createFolder(const std::string&) override { return true; }
-  bool removeFolder(const std::string&) override { return true; }
-  std::string currentFolder() override { return "C:\\"; }
-  bool setCurrentFolder(const std::string&) override { return false; }
-  platform::DriveType driveType(const std::string&) override { return platform::DriveType::Fixed; }
-  std::string windowsFolder() override { return "C:\\WINDOWS"; }
-  std::string systemFolder() override { return "C:\\WINDOWS\\system32"; }
-  std::optional<VersionNumbers> fileVersion(const std::string&) override { return std::nullopt; }
+  // Make what is missing on the way; a file is replaced.
+  void addFolder(const std::string& path);
+  void addFile(const std::string& path, std::string bytes, uint32_t attributes = 0);
+  // Every read hands out at most this many bytes (0: as many as asked).
+  void setReadPiece(size_t bytes) { readPiece_ = bytes; }
+  // Writes beyond this many bytes in all fail as on a full disk.
+  void setQuota(uint64_t bytes) { quota_ = bytes; }
+
+  // Full path against the current folder, no trailing backslash but at a root.
+  std::string Resolve(const std::string& path) const;
+  // Resolved and upper-cased: the key of a path in nodes().
+  std::string Key(const std::string& path) const;
+  const std::map<std::string, Node>& nodes() const { return nodes_; }
+  const Node* node(const std::string& path) const;
+
+  std::vector<platform::DirEntry> find(const std::string& pattern) override;
+  std::optional<uint32_t> attributes(const std::string& path) override;
+  bool setAttributes(const std::string& path, uint32_t attributes) override;
+  std::optional<FileTimes> fileTimes(const std::string& path) override;
+  bool setFileTimes(const std::string& path, const FileTimes& times) override;
+  std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override;
+  std::unique_ptr<platform::OpenFile> create(const std::string& path) override;
+  std::unique_ptr<platform::OpenFile> openAppend(const std::string& path) override;
+  int deleteFile(const std::string& path) override;
+  bool replaceFile(const std::string& from, const std::string& to) override;
+  bool createFolder(const std::string& path) override;
+  bool removeFolder(const std::string& path) override;
+  std::string currentFolder() override { return current_; }
+  bool setCurrentFolder(const std::string& path) override;
+  platform::DriveType driveType(const std::string& root) override;
+  std::string windowsFolder() override { return "C:\\Windows"; }
+  std::string systemFolder() override { return "C:\\Windows\\System32"; }
+  std::optional<VersionNumbers> fileVersion(const std::string& path) override;
 
  private:
-  class Reader : public platform::OpenFile {
-   public:
-    explicit Reader(const std::vector<uint8_t>& data) : data_(data) {}
-    int64_t read(void* buffer, size_t size) override {
-      const size_t n = std::min(size, data_.size() - std::min(pos_, data_.size()));
-      if (n) std::memcpy(buffer, data_.data() + pos_, n);
-      pos_ += n;
-      return static_cast<int64_t>(n);
-    }
-    int64_t write(const void*, size_t) override { return -1; }
-    bool seek(uint64_t offset) override {
-      pos_ = offset;
-      return true;
-    }
-    std::optional<uint64_t> size() override { return data_.size(); }
-    bool close() override { return true; }
+  friend class MemoryFile;
+  Node* find(const std::string& path, bool folder);
+  bool parentExists(const std::string& path) const;
 
-   private:
-    const std::vector<uint8_t>& data_;
-    size_t pos_ = 0;
-  };
-
-  class Writer : public platform::OpenFile {
-   public:
-    explicit Writer(std::vector<uint8_t>& data) : data_(data) {}
-    int64_t read(void*, size_t) override { return -1; }
-    int64_t write(const void* data, size_t size) override {
-      const auto* p = static_cast<const uint8_t*>(data);
-      data_.insert(data_.end(), p, p + size);
-      return static_cast<int64_t>(size);
-    }
-    bool seek(uint64_t) override { return false; }
-    std::optional<uint64_t> size() override { return data_.size(); }
-    bool close() override { return true; }
-
-   private:
-    std::vector<uint8_t>& data_;
-  };
-
-  static std::string Key(std::string path) {
-    for (char& c : path) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return path;
-  }
-
-  std::map<std::string, std::vector<uint8_t>> files_;
+  std::map<std::string, Node> nodes_;
+  std::string current_ = "C:\\";
+  size_t readPiece_ = 0;
+  uint64_t quota_ = UINT64_MAX;
+  uint64_t written_ = 0;
 };
 
-}  // namespace velmar::testing
+}  // namespace velmar::test

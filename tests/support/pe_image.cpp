@@ -1,5 +1,6 @@
 #include "support/pe_image.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace velmar::test {
@@ -21,6 +22,10 @@ class Image {
   void text(size_t at, const char* s) {
     for (; *s; ++s) bytes_[at++] = *s;
   }
+  // Bytes from at to the end that are no run of zeros, so that every one counts in a sum.
+  void filler(size_t at) {
+    for (; at < bytes_.size(); ++at) bytes_[at] = static_cast<char>(at * 37 + 11);
+  }
   std::string take() { return std::move(bytes_); }
 
  private:
@@ -29,10 +34,12 @@ class Image {
 
 }  // namespace
 
-std::string BuildVersionedPeImage(const PeImageOptions& options) {
+std::string MakePeImage(const PeImageOptions& options) {
   constexpr uint32_t SectionRva = 0x1000, FileAlign = 0x200, VersionAt = 0x58, VersionSize = 92;
   constexpr uint32_t ResourceSize = VersionAt + VersionSize;
-  Image image(PeResourceOffset + FileAlign);
+  static_assert(PeResourceOffset + FileAlign == PeImageSize);
+  Image image(std::max<size_t>(options.size, PeImageSize));
+  image.filler(PeImageSize);
 
   image.text(0, "MZ");
   image.u32(0x3C, PeHeaderOffset);
@@ -60,7 +67,7 @@ std::string BuildVersionedPeImage(const PeImageOptions& options) {
   image.u32(opt + 56, 0x2000);     // size of image
   image.u32(opt + 60, FileAlign);  // size of headers
   image.u16(opt + 68, 2);          // GUI subsystem
-  const size_t stack = options.pe32Plus ? 72 : 72, step = options.pe32Plus ? 8 : 4;
+  const size_t stack = 72, step = options.pe32Plus ? 8 : 4;
   for (int i = 0; i < 4; ++i) {
     uint32_t value = (i % 2 == 0) ? 0x100000 : 0x1000;
     if (options.pe32Plus)
@@ -112,6 +119,11 @@ std::string BuildVersionedPeImage(const PeImageOptions& options) {
   image.u32(f + 32, 0x40004);  // NT, Win32
   image.u32(f + 36, 2);        // DLL
   return image.take();
+}
+
+std::vector<uint8_t> MakePeImageBytes(const PeImageOptions& options) {
+  const std::string image = MakePeImage(options);
+  return {image.begin(), image.end()};
 }
 
 }  // namespace velmar::test

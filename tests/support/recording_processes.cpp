@@ -1,5 +1,9 @@
 #include "support/recording_processes.h"
 
+#include <algorithm>
+
+#include "base/text_case.h"
+
 namespace velmar::test {
 namespace {
 
@@ -27,10 +31,20 @@ RecordingProcesses::~RecordingProcesses() {
 
 std::unique_ptr<platform::Process> RecordingProcesses::Start(const std::string& commandLine,
                                                              platform::WindowShow show) {
-  std::shared_ptr<platform::Process> process = inner_.Start(commandLine, show);
+  std::shared_ptr<platform::Process> process;
+  const auto refused = [&](const std::string& program) {
+    return SameText(std::string_view(commandLine).substr(0, program.size()), program);
+  };
+  if (std::none_of(refused_.begin(), refused_.end(), refused)) process = inner_->Start(commandLine, show);
   started_.push_back({commandLine, show, process});
   if (!process) return nullptr;
   return std::make_unique<SharedProcess>(std::move(process));
+}
+
+std::vector<std::string> RecordingProcesses::commandLines() const {
+  std::vector<std::string> lines;
+  for (const Started& start : started_) lines.push_back(start.commandLine);
+  return lines;
 }
 
 }  // namespace velmar::test

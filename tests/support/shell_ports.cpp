@@ -15,6 +15,16 @@ std::string UniqueName(const std::string& prefix) {
   return prefix + "-" + digits;
 }
 
+uint32_t PrivateMutexes::RegisterChangeMessage(const std::string& name) {
+  RegisteredMessage = name;
+  return port_->RegisterChangeMessage(name);
+}
+
+bool PrivateMutexes::Broadcast(uintptr_t wParam, intptr_t lParam) {
+  Broadcasts.emplace_back(wParam, lParam);
+  return port_->Broadcast(wParam, lParam);
+}
+
 std::string ReadTestData(const std::string& relative) {
   const std::string path = TestDataPath(relative);
   std::FILE* file = std::fopen(path.c_str(), "rb");

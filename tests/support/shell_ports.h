@@ -5,6 +5,8 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/mutexes.h"
 #include "platform/processes.h"
@@ -50,9 +52,6 @@ class TestRegistry {
 std::unique_ptr<platform::Shortcuts> MakePortShortcuts(TempDrive& drive);
 std::unique_ptr<platform::Processes> MakePortProcesses(TempDrive& drive);
 std::unique_ptr<platform::Mutexes> MakePortMutexes();
-// Mutexes that no other test program sees where the port allows it (POSIX:
-// lock files in the drive); on Windows the port's own.
-std::unique_ptr<platform::Mutexes> MakePrivateMutexes(TempDrive& drive);
 
 // A file of tests/data (relative with backslashes) read straight from the
 // source tree; throws when it cannot be read.
@@ -62,5 +61,30 @@ std::string TestDataPath(const std::string& relative);
 
 // A name no other test run uses, for mutexes and registry keys.
 std::string UniqueName(const std::string& prefix);
+
+// The port's mutexes under names of the test's own, so that tests, and
+// installers running beside them, never see each other's mutexes.
+class PrivateMutexes : public platform::Mutexes {
+ public:
+  PrivateMutexes() : port_(MakePortMutexes()), prefix_(UniqueName("VelmarTest") + "-") {}
+  // The name the port sees.
+  std::string PortName(const std::string& name) const { return prefix_ + name; }
+
+  bool Exists(const std::string& name) override { return port_->Exists(PortName(name)); }
+  std::unique_ptr<platform::HeldMutex> Open(const std::string& name) override { return port_->Open(PortName(name)); }
+  std::unique_ptr<platform::HeldMutex> Create(const std::string& name) override {
+    return port_->Create(PortName(name));
+  }
+  uint32_t RegisterChangeMessage(const std::string& name) override;
+  bool Broadcast(uintptr_t wParam, intptr_t lParam) override;
+
+  // What the installer broadcast: (wParam, lParam) in order.
+  std::vector<std::pair<uintptr_t, intptr_t>> Broadcasts;
+  std::string RegisteredMessage;
+
+ private:
+  std::unique_ptr<platform::Mutexes> port_;
+  std::string prefix_;
+};
 
 }  // namespace velmar::test

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/file_contents.h"
+
 namespace velmar::test {
 
 std::string TempDrive::path(std::string_view relative) const { return root_ + std::string(relative); }
@@ -23,18 +25,9 @@ void TempDrive::writeFile(std::string_view relative, std::string_view bytes) {
 }
 
 std::string TempDrive::readFile(std::string_view relative) {
-  auto file = fs().openRead(path(relative));
-  if (!file) throw std::runtime_error("TempDrive: cannot open " + path(relative));
-  std::string content;
-  char buffer[8192];
-  for (;;) {
-    int64_t got = file->read(buffer, sizeof(buffer));
-    if (got < 0) throw std::runtime_error("TempDrive: cannot read " + path(relative));
-    if (got == 0) break;
-    content.append(buffer, static_cast<size_t>(got));
-  }
-  file->close();
-  return content;
+  auto content = platform::ReadFileContents(fs(), path(relative));
+  if (!content) throw std::runtime_error("TempDrive: cannot read " + path(relative));
+  return std::move(*content);
 }
 
 bool TempDrive::exists(std::string_view relative) { return fs().attributes(path(relative)).has_value(); }

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "support/memory_file_system.h"
 #include "ui/controls.h"
-#include "ui/memory_files.h"
 #include "ui/page.h"
 #include "ui/script/script_host.h"
 
 namespace velmar::ui {
 namespace {
 
-using testing::MemoryFile;
+using test::MemoryFile;
 
 // A 7 x 5 JPEG as an image editor writes it (JFIF header, tables, baseline frame).
 const std::string kRealJpeg(
@@ -109,9 +109,9 @@ TEST(PictureFileInfo, RefusesDamagedJpegs) {
 }
 
 TEST(PictureFileInfo, ImagesLoadFilesAndBuiltInBitmapsWithTheirSizes) {
-  testing::MemoryFileSystem files;
-  files.files["C:\\Medium\\Logo.jpg"] = kRealJpeg;
-  files.files["C:\\Medium\\Broken.bmp"] = "BM";
+  test::MemoryFileSystem files;
+  files.addFile("C:\\Medium\\Logo.jpg", kRealJpeg);
+  files.addFile("C:\\Medium\\Broken.bmp", "BM");
   script::ScriptHost host{script::Script()};
   Page page(host, "TTestForm");
   Image image(page, "Img");

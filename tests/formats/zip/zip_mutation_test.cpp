@@ -9,7 +9,7 @@
 #include "base/errors.h"
 #include "formats/zip/zip_directory.h"
 #include "formats/zip/zip_item_reader.h"
-#include "support/memory_file.h"
+#include "support/memory_file_system.h"
 #include "support/zip_writer.h"
 
 namespace velmar {

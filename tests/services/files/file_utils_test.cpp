@@ -216,7 +216,7 @@ TEST_F(FileUtils, ParentFolderOfARelativePathUsesTheCurrentFolder) {
 }
 
 TEST_F(FileUtils, FileVersionGivesTheFourParts) {
-  drive.writeFile("Setup.exe", test::BuildVersionedPeImage({{3, 4, 10, 77}}));
+  drive.writeFile("Setup.exe", test::MakePeImage({{3, 4, 10, 77}}));
   drive.writeFile("plain.txt", "no version here");
   uint16_t major = 9, minor = 9, release = 9, build = 9;
   EXPECT_TRUE(FileVersion(fs, drive.path("Setup.exe"), major, minor, release, build));

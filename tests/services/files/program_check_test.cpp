@@ -5,7 +5,7 @@
 #include "platform/host_files.h"
 #include "formats/pe_checksum.h"
 #include "support/failing_files.h"
-#include "support/pe_checksum_image.h"
+#include "support/pe_image.h"
 #include "support/temp_drive.h"
 
 namespace velmar {
@@ -17,7 +17,7 @@ std::string_view Text(const std::vector<uint8_t>& bytes) {
 }
 
 std::vector<uint8_t> StampedImage(size_t size) {
-  auto image = test::MakePeImage(size);
+  auto image = test::MakePeImageBytes({.size = size});
   EXPECT_TRUE(StampPeChecksum(image));
   return image;
 }
@@ -49,7 +49,7 @@ TEST(ProgramCheck, StampedIntactAndEveryKindOfDamage) {
   longer.push_back(0);
   EXPECT_EQ(check(longer), ProgramCheck::Damaged);
 
-  EXPECT_EQ(check(test::MakePeImage(4000)), ProgramCheck::NotStamped);
+  EXPECT_EQ(check(test::MakePeImageBytes({.size = 4000})), ProgramCheck::NotStamped);
   EXPECT_EQ(check(std::vector<uint8_t>(image.begin(), image.begin() + 0x90)), ProgramCheck::NotAProgram);
   EXPECT_EQ(check({}), ProgramCheck::NotAProgram);
   EXPECT_EQ(CheckProgramFile(files, drive.path("Other.exe")), ProgramCheck::Unreadable);

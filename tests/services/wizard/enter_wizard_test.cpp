@@ -83,8 +83,8 @@ TEST(EnterWizard, AWelcomeCancelledWithEscStopsTheFlow) {
 
 TEST(EnterWizard, ARunningProgramIsNamedAndStopsTheFlowBeforeAnyPage) {
   GateRun run(Script().Answer("Velmar is running !", ui::Answer::Ok));
-  auto sms = run.t.mutexes->Create("rmVel_SmsServer_Run_Mutex");
-  auto main = run.t.mutexes->Create("rmVel_Velmar_Run_Mutex");
+  auto sms = run.t.mutexes.Create("rmVel_SmsServer_Run_Mutex");
+  auto main = run.t.mutexes.Create("rmVel_Velmar_Run_Mutex");
   ASSERT_TRUE(sms && main);
   EXPECT_EQ(run.Enter(), (std::vector<bool>{false}));
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();

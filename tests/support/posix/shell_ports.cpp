@@ -25,10 +25,6 @@ std::unique_ptr<platform::Processes> MakePortProcesses(TempDrive& drive) {
 
 std::unique_ptr<platform::Mutexes> MakePortMutexes() { return platform::MakePosixMutexes(); }
 
-std::unique_ptr<platform::Mutexes> MakePrivateMutexes(TempDrive& drive) {
-  return platform::MakePosixMutexes((std::filesystem::path(drive.hostRoot()) / "locks").string());
-}
-
 std::string TestDataPath(const std::string& relative) {
   std::string path = std::string(VELMAR_TEST_DATA) + "/" + relative;
   for (char& c : path)

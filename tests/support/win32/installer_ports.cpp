@@ -1,3 +1,4 @@
+#include "base/text_case.h"
 #include "platform/win32/win32_shell_services.h"
 #include "support/child_modes.h"
 #include "support/installer_fixture.h"
@@ -10,9 +11,7 @@ namespace {
 class QuietExplorer : public platform::Processes {
  public:
   std::unique_ptr<platform::Process> Start(const std::string& commandLine, platform::WindowShow show) override {
-    std::string program = commandLine.substr(0, 12);
-    for (char& c : program) c = char(c >= 'A' && c <= 'Z' ? c + 32 : c);
-    const bool explorer = program == "explorer.exe";
+    const bool explorer = SameText(commandLine.substr(0, 12), "explorer.exe");
     return port_->Start(explorer ? ChildCommand(*port_, "exit:0") : commandLine, show);
   }
   std::string ProgramPath() override { return port_->ProgramPath(); }

@@ -17,8 +17,6 @@ std::unique_ptr<platform::Processes> MakePortProcesses(TempDrive&) { return plat
 
 std::unique_ptr<platform::Mutexes> MakePortMutexes() { return platform::MakeWin32Mutexes(); }
 
-std::unique_ptr<platform::Mutexes> MakePrivateMutexes(TempDrive&) { return platform::MakeWin32Mutexes(); }
-
 // The Windows build runs under Wine, where the source tree lies on drive Z:.
 std::string TestDataPath(const std::string& relative) {
   std::string path = std::string(VELMAR_TEST_DATA) + "\\" + relative;

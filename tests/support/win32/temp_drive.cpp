@@ -1,11 +1,10 @@
 #include "support/temp_drive.h"
 
-#include <chrono>
 #include <filesystem>
-#include <random>
 #include <stdexcept>
 
 #include "platform/win32/win32_files.h"
+#include "support/shell_ports.h"
 
 namespace velmar::test {
 
@@ -34,12 +33,10 @@ void RemoveTree(platform::FileSystem& fs, const std::string& folder) {
 
 TempDrive::TempDrive() : port_(std::make_unique<Port>()) {
   const std::string temp = std::filesystem::temp_directory_path().string();
-  std::mt19937_64 random(std::random_device{}() ^
-                         static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   for (int attempt = 0; attempt < 100 && root_.empty(); ++attempt) {
     std::string candidate = temp;
     if (candidate.back() != '\\') candidate += '\\';
-    candidate += "velmar-test-" + std::to_string(random() % 100000000);
+    candidate += UniqueName("velmar-test");
     if (port_->fs.createFolder(candidate)) root_ = candidate + "\\";
   }
   if (root_.empty()) throw std::runtime_error("TempDrive: cannot create a folder in " + temp);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
-#include "ui/memory_files.h"
+#include "support/memory_file_system.h"
 
 namespace velmar::ui::script {
 namespace {
@@ -97,9 +97,9 @@ TEST(AnswerFile, MistakesNameTheirLine) {
 }
 
 TEST(AnswerFile, IsReadThroughTheFileSystemAndNamedInErrors) {
-  ui::testing::MemoryFileSystem files;
-  files.files["C:\\Answers\\F2.txt"] = std::string(5000, ' ') + "\npage TSelectForm\nkey F2\n";
-  files.files["C:\\Answers\\Bad.txt"] = "key F0";
+  test::MemoryFileSystem files;
+  files.addFile("C:\\Answers\\F2.txt", std::string(5000, ' ') + "\npage TSelectForm\nkey F2\n");
+  files.addFile("C:\\Answers\\Bad.txt", "key F0");
   EXPECT_EQ(ReadAnswerFile(files, "C:\\Answers\\F2.txt").Steps().size(), 2u);
   try {
     ReadAnswerFile(files, "C:\\Answers\\Bad.txt");

@@ -8,50 +8,38 @@
 #include "base/path_utils.h"
 #include "base/text_case.h"
 
-namespace velmar::fuzz {
+namespace velmar::test {
 
 using platform::DirEntry;
 using platform::OpenFile;
 
+MemoryFile::MemoryFile(std::string bytes) : bytes_(std::make_shared<std::string>(std::move(bytes))) {}
+
+MemoryFile::MemoryFile(MemoryFileSystem& owner, std::shared_ptr<std::string> bytes, bool writable, uint64_t position)
+    : owner_(&owner), bytes_(std::move(bytes)), writable_(writable), position_(position) {}
+
+int64_t MemoryFile::read(void* buffer, size_t size) {
+  if (position_ >= bytes_->size()) return 0;
+  size_t count = size_t(std::min<uint64_t>(size, bytes_->size() - position_));
+  if (owner_ && owner_->readPiece_ > 0) count = std::min(count, owner_->readPiece_);
+  std::memcpy(buffer, bytes_->data() + position_, count);
+  position_ += count;
+  return int64_t(count);
+}
+
+int64_t MemoryFile::write(const void* data, size_t size) {
+  if (!writable_) return -1;
+  const uint64_t room = owner_->quota_ - std::min(owner_->quota_, owner_->written_);
+  const size_t count = size_t(std::min<uint64_t>(size, room));
+  if (position_ > bytes_->size()) bytes_->resize(size_t(position_));
+  bytes_->replace(size_t(position_), std::min<size_t>(count, bytes_->size() - size_t(position_)),
+                  static_cast<const char*>(data), count);
+  position_ += count;
+  owner_->written_ += count;
+  return int64_t(count);
+}
+
 namespace {
-
-class MemoryOpenFile : public OpenFile {
- public:
-  MemoryOpenFile(MemoryFileSystem& owner, std::shared_ptr<std::string> bytes, bool writable, uint64_t position)
-      : owner_(owner), bytes_(std::move(bytes)), writable_(writable), position_(position) {}
-
-  int64_t read(void* buffer, size_t size) override {
-    if (position_ >= bytes_->size()) return 0;
-    size_t count = std::min<uint64_t>(size, bytes_->size() - position_);
-    if (owner_.readPiece() > 0) count = std::min(count, owner_.readPiece());
-    std::memcpy(buffer, bytes_->data() + position_, count);
-    position_ += count;
-    return int64_t(count);
-  }
-  int64_t write(const void* data, size_t size) override {
-    if (!writable_) return -1;
-    uint64_t room = owner_.quota() - std::min(owner_.quota(), owner_.written());
-    size_t count = size_t(std::min<uint64_t>(size, room));
-    if (position_ > bytes_->size()) bytes_->resize(size_t(position_));
-    bytes_->replace(size_t(position_), std::min<size_t>(count, bytes_->size() - size_t(position_)),
-                    static_cast<const char*>(data), count);
-    position_ += count;
-    owner_.written() += count;
-    return int64_t(count);
-  }
-  bool seek(uint64_t offset) override {
-    position_ = offset;
-    return true;
-  }
-  std::optional<uint64_t> size() override { return bytes_->size(); }
-  bool close() override { return true; }
-
- private:
-  MemoryFileSystem& owner_;
-  std::shared_ptr<std::string> bytes_;
-  bool writable_;
-  uint64_t position_;
-};
 
 std::string ParentKey(const std::string& key) {
   size_t slash = key.rfind('\\');
@@ -61,20 +49,28 @@ std::string ParentKey(const std::string& key) {
 
 bool IsRoot(const std::string& key) { return key.size() == 3 && key[1] == ':' && key[2] == '\\'; }
 
+MemoryFileSystem::Node NewNode(std::string path, bool folder) {
+  MemoryFileSystem::Node node;
+  node.path = std::move(path);
+  node.folder = folder;
+  node.attributes = folder ? attr::Folder : attr::Archive;
+  return node;
+}
+
 }  // namespace
 
 MemoryFileSystem::MemoryFileSystem() {
-  for (const char* root : {"C:\\", "D:\\"}) nodes_[root] = Node{root, true, attr::Folder};
+  for (const char* root : {"C:\\", "D:\\"}) nodes_[root] = NewNode(root, true);
 }
 
-std::string MemoryFileSystem::Resolve(const std::string& path) {
-  std::string full = FullPathName(path, "C:\\");
+std::string MemoryFileSystem::Resolve(const std::string& path) const {
+  std::string full = FullPathName(path, current_);
   if (full.size() == 2 && full[1] == ':') full += '\\';
   if (full.size() > 3 && full.back() == '\\') full.pop_back();
   return full;
 }
 
-std::string MemoryFileSystem::Key(const std::string& path) { return UpperCaseText(Resolve(path)); }
+std::string MemoryFileSystem::Key(const std::string& path) const { return UpperCaseText(Resolve(path)); }
 
 const MemoryFileSystem::Node* MemoryFileSystem::node(const std::string& path) const {
   auto found = nodes_.find(Key(path));
@@ -94,24 +90,26 @@ bool MemoryFileSystem::parentExists(const std::string& path) const {
   return parent != nodes_.end() && parent->second.folder;
 }
 
+// Folders made on the way keep the case the caller gave them.
 void MemoryFileSystem::addFolder(const std::string& path) {
-  std::string key = Key(path);
-  if (!parentExists(path) && !IsRoot(key)) addFolder(ParentKey(key));
-  nodes_[key] = Node{Resolve(path), true, attr::Folder};
+  const std::string key = Key(path);
+  if (!parentExists(path) && !IsRoot(key)) addFolder(ParentKey(Resolve(path)));
+  nodes_[key] = NewNode(Resolve(path), true);
 }
 
 void MemoryFileSystem::addFile(const std::string& path, std::string bytes, uint32_t attributes) {
-  std::string key = Key(path);
-  if (!parentExists(path)) addFolder(ParentKey(key));
-  Node node{Resolve(path), false, (attributes & ~attr::Folder) | attr::Archive};
+  const std::string key = Key(path);
+  if (!parentExists(path)) addFolder(ParentKey(Resolve(path)));
+  Node node = NewNode(Resolve(path), false);
+  node.attributes |= attributes & ~attr::Folder;
   *node.bytes = std::move(bytes);
   nodes_[key] = std::move(node);
 }
 
 std::vector<DirEntry> MemoryFileSystem::find(const std::string& pattern) {
-  size_t slash = pattern.rfind('\\');
-  if (slash == std::string::npos) return {};
-  std::string folder = Key(pattern.substr(0, slash + 1)), mask = pattern.substr(slash + 1);
+  const size_t slash = pattern.rfind('\\');
+  const std::string folder = Key(slash == std::string::npos ? current_ : pattern.substr(0, slash + 1));
+  const std::string mask = pattern.substr(slash == std::string::npos ? 0 : slash + 1);
   auto self = nodes_.find(folder);
   if (self == nodes_.end() || !self->second.folder) return {};
   std::vector<DirEntry> entries;
@@ -164,7 +162,7 @@ bool MemoryFileSystem::setFileTimes(const std::string& path, const FileTimes& ti
 std::unique_ptr<OpenFile> MemoryFileSystem::openRead(const std::string& path) {
   Node* file = find(path, false);
   if (!file) return nullptr;
-  return std::make_unique<MemoryOpenFile>(*this, file->bytes, false, 0);
+  return std::make_unique<MemoryFile>(*this, file->bytes, false, 0);
 }
 
 std::unique_ptr<OpenFile> MemoryFileSystem::create(const std::string& path) {
@@ -175,20 +173,16 @@ std::unique_ptr<OpenFile> MemoryFileSystem::create(const std::string& path) {
     if (found->second.folder || (found->second.attributes & (attr::ReadOnly | attr::Hidden | attr::System)))
       return nullptr;
     *found->second.bytes = std::string();
-    return openWrite(found->second, false);
+    return std::make_unique<MemoryFile>(*this, found->second.bytes, true, 0);
   }
-  Node& node = nodes_[key] = Node{Resolve(path), false, attr::Archive};
-  return openWrite(node, false);
+  Node& node = nodes_[key] = NewNode(Resolve(path), false);
+  return std::make_unique<MemoryFile>(*this, node.bytes, true, 0);
 }
 
 std::unique_ptr<OpenFile> MemoryFileSystem::openAppend(const std::string& path) {
   Node* file = find(path, false);
   if (!file || (file->attributes & attr::ReadOnly)) return nullptr;
-  return openWrite(*file, true);
-}
-
-std::unique_ptr<OpenFile> MemoryFileSystem::openWrite(Node& node, bool append) {
-  return std::make_unique<MemoryOpenFile>(*this, node.bytes, true, append ? node.bytes->size() : 0);
+  return std::make_unique<MemoryFile>(*this, file->bytes, true, file->bytes->size());
 }
 
 int MemoryFileSystem::deleteFile(const std::string& path) {
@@ -219,7 +213,7 @@ bool MemoryFileSystem::createFolder(const std::string& path) {
   if (!parentExists(path)) return false;
   std::string key = Key(path);
   if (nodes_.count(key)) return false;
-  nodes_[key] = Node{Resolve(path), true, attr::Folder};
+  nodes_[key] = NewNode(Resolve(path), true);
   return true;
 }
 
@@ -233,7 +227,11 @@ bool MemoryFileSystem::removeFolder(const std::string& path) {
   return true;
 }
 
-bool MemoryFileSystem::setCurrentFolder(const std::string& path) { return find(path, true) != nullptr; }
+bool MemoryFileSystem::setCurrentFolder(const std::string& path) {
+  if (!find(path, true)) return false;
+  current_ = Resolve(path);
+  return true;
+}
 
 platform::DriveType MemoryFileSystem::driveType(const std::string& root) {
   std::string key = Key(root);
@@ -243,7 +241,9 @@ platform::DriveType MemoryFileSystem::driveType(const std::string& root) {
 }
 
 std::optional<VersionNumbers> MemoryFileSystem::fileVersion(const std::string& path) {
-  return platform::ReadPeFileVersion(*this, path);
+  auto file = openRead(path);
+  if (!file) return std::nullopt;
+  return ReadPeFileVersion(*file);
 }
 
-}  // namespace velmar::fuzz
+}  // namespace velmar::test
