@@ -101,7 +101,7 @@ void ShellLinkSeeds(const fs::path& sourceDir) {
 }
 
 void PictureSeeds() {
-  using test::BmpSpec;
+  using test::BmpShape;
   using test::MakeBmp;
   Add("bmp", MakeBmp({.width = 2, .height = 2, .pixels = std::vector<uint8_t>(16, 0x7F)}));
   Add("bmp", MakeBmp({.width = 3, .height = -2, .bitsPerPixel = 8, .colorsUsed = 2,

@@ -10,7 +10,7 @@ namespace velmar {
 
 namespace {
 
-using test::BmpSpec;
+using test::BmpShape;
 using test::MakeBmp;
 using Px = std::array<uint8_t, 4>;
 
@@ -18,14 +18,14 @@ constexpr Px kBlack{0, 0, 0, 255}, kWhite{255, 255, 255, 255}, kRed{255, 0, 0, 2
     kBlue{0, 0, 255, 255};
 
 template <class Change>
-BmpSpec Spec(Change change) {
-  BmpSpec s;
+BmpShape Shape(Change change) {
+  BmpShape s;
   change(s);
   return s;
 }
 
-BmpSpec TwoByTwo24(bool topDown, bool fileHeader = true) {
-  return Spec([&](BmpSpec& s) {
+BmpShape TwoByTwo24(bool topDown, bool fileHeader = true) {
+  return Shape([&](BmpShape& s) {
     s.width = 2, s.height = topDown ? -2 : 2, s.fileHeader = fileHeader;
     // Stored rows: blue-green then red-white, each padded to 8 bytes.
     s.pixels = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
@@ -42,22 +42,22 @@ TEST(BmpFormat, EveryStoredFormDecodes) {
   const std::vector<At> twoByTwo = {{0, 1, kBlue}, {1, 1, kGreen}, {0, 0, kRed}, {1, 0, kWhite}};
   const struct {
     const char* what;
-    BmpSpec spec;
+    BmpShape shape;
     std::vector<At> expected;
   } cases[] = {
-      {"1 bit, bottom row first", Spec([](BmpSpec& s) {
+      {"1 bit, bottom row first", Shape([](BmpShape& s) {
          s.width = 3, s.height = 2, s.bitsPerPixel = 1;
          s.palette = {{0, 0, 0, 0}, {255, 255, 255, 0}};
          s.pixels = {0b10100000, 0, 0, 0, 0b01000000, 0, 0, 0};
        }),
        {{0, 0, kBlack}, {1, 0, kWhite}, {0, 1, kWhite}, {2, 1, kWhite}}},
-      {"4 bits, a short colour table and an index past its end", Spec([](BmpSpec& s) {
+      {"4 bits, a short colour table and an index past its end", Shape([](BmpShape& s) {
          s.width = 3, s.bitsPerPixel = 4, s.colorsUsed = 3;
          s.palette = {{0, 0, 255, 0}, {0, 255, 0, 0}, {255, 0, 0, 0}};
          s.pixels = {0x21, 0x50, 0, 0};
        }),
        {{0, 0, kBlue}, {1, 0, kGreen}, {2, 0, kBlack}}},
-      {"8 bits in the old 12-byte header with three-byte colours", Spec([](BmpSpec& s) {
+      {"8 bits in the old 12-byte header with three-byte colours", Shape([](BmpShape& s) {
          s.headerSize = 12, s.width = 2, s.bitsPerPixel = 8;
          s.palette.assign(256, {0, 0, 0, 0});
          s.palette[7] = {0, 0, 255, 0};
@@ -67,21 +67,21 @@ TEST(BmpFormat, EveryStoredFormDecodes) {
       {"24 bits bottom-up", TwoByTwo24(false), twoByTwo},
       {"24 bits top-down", TwoByTwo24(true), {{0, 0, kBlue}, {1, 0, kGreen}, {0, 1, kRed}, {1, 1, kWhite}}},
       {"24 bits in a resource, without file header", TwoByTwo24(false, false), twoByTwo},
-      {"16 bits 5-5-5", Spec([](BmpSpec& s) { s.width = 2, s.bitsPerPixel = 16, s.pixels = {0x00, 0x7C, 0x1F, 0x00}; }),
+      {"16 bits 5-5-5", Shape([](BmpShape& s) { s.width = 2, s.bitsPerPixel = 16, s.pixels = {0x00, 0x7C, 0x1F, 0x00}; }),
        {{0, 0, kRed}, {1, 0, kBlue}}},
-      {"16 bits 5-6-5", Spec([](BmpSpec& s) {
+      {"16 bits 5-6-5", Shape([](BmpShape& s) {
          s.width = 2, s.bitsPerPixel = 16, s.compression = 3;
          s.masks = {0xF800, 0x07E0, 0x001F}, s.pixels = {0x00, 0xF8, 0xE0, 0x07};
        }),
        {{0, 0, kRed}, {1, 0, kGreen}}},
-      {"16 bits in a resource: masks after the 40-byte header come before the pixels", Spec([](BmpSpec& s) {
+      {"16 bits in a resource: masks after the 40-byte header come before the pixels", Shape([](BmpShape& s) {
          s.fileHeader = false, s.bitsPerPixel = 16, s.compression = 3;
          s.masks = {0xF800, 0x07E0, 0x001F}, s.pixels = {0xE0, 0x07, 0, 0};
        }),
        {{0, 0, kGreen}}},
       {"plain 32 bits: the fourth byte is not alpha",
-       Spec([](BmpSpec& s) { s.bitsPerPixel = 32, s.pixels = {10, 20, 30, 0}; }), {{0, 0, Px{30, 20, 10, 255}}}},
-      {"a version 4 header with an alpha mask", Spec([](BmpSpec& s) {
+       Shape([](BmpShape& s) { s.bitsPerPixel = 32, s.pixels = {10, 20, 30, 0}; }), {{0, 0, Px{30, 20, 10, 255}}}},
+      {"a version 4 header with an alpha mask", Shape([](BmpShape& s) {
          s.headerSize = 108, s.bitsPerPixel = 32, s.compression = 3;
          s.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, s.pixels = {10, 20, 30, 128};
        }),
@@ -89,8 +89,8 @@ TEST(BmpFormat, EveryStoredFormDecodes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const auto bytes = MakeBmp(c.spec);
-    const auto p = c.spec.fileHeader ? DecodeBmpFile(bytes) : DecodeDib(bytes);
+    const auto bytes = MakeBmp(c.shape);
+    const auto p = c.shape.fileHeader ? DecodeBmpFile(bytes) : DecodeDib(bytes);
     ASSERT_TRUE(p);
     for (const At& at : c.expected) EXPECT_EQ(p->pixel(at.x, at.y), at.px) << at.x << "," << at.y;
   }
@@ -98,28 +98,28 @@ TEST(BmpFormat, EveryStoredFormDecodes) {
 
 TEST(BmpFormat, HostileHeadersAreRefused) {
   auto refused = [](auto change) {
-    BmpSpec s = TwoByTwo24(false);
+    BmpShape s = TwoByTwo24(false);
     change(s);
     const auto file = MakeBmp(s);
     return !DecodeBmpFile(file) && !BmpFileComplete(file);
   };
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.width = 0; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.width = -2; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.height = 0; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.height = INT32_MIN; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.width = 20000; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.width = s.height = 8000; }));  // 64 million pixels
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.bitsPerPixel = 7; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.planes = 2; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.compression = 1; }));  // run-length coded
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.compression = 3; s.masks = {0xFF0000, 0xFF00, 0xFF}; }));  // 24-bit
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.bitsPerPixel = 32; s.compression = 3; s.masks = {0, 0, 0}; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.headerSize = 200; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.pixelOffset = 0; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.pixelOffset = 20; }));     // inside the info header
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.pixelOffset = 50000; }));  // past the end
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.pixels.pop_back(); }));    // last row cut short
-  EXPECT_TRUE(refused([](BmpSpec& s) {  // colour table past the end of the file
+  EXPECT_TRUE(refused([](BmpShape& s) { s.width = 0; }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.width = -2; }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.height = 0; }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.height = INT32_MIN; }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.width = 20000; }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.width = s.height = 8000; }));  // 64 million pixels
+  EXPECT_TRUE(refused([](BmpShape& s) { s.bitsPerPixel = 7; }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.planes = 2; }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.compression = 1; }));  // run-length coded
+  EXPECT_TRUE(refused([](BmpShape& s) { s.compression = 3; s.masks = {0xFF0000, 0xFF00, 0xFF}; }));  // 24-bit
+  EXPECT_TRUE(refused([](BmpShape& s) { s.bitsPerPixel = 32; s.compression = 3; s.masks = {0, 0, 0}; }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.headerSize = 200; }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.pixelOffset = 0; }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.pixelOffset = 20; }));     // inside the info header
+  EXPECT_TRUE(refused([](BmpShape& s) { s.pixelOffset = 50000; }));  // past the end
+  EXPECT_TRUE(refused([](BmpShape& s) { s.pixels.pop_back(); }));    // last row cut short
+  EXPECT_TRUE(refused([](BmpShape& s) {  // colour table past the end of the file
     s.bitsPerPixel = 8;
     s.pixels.clear();
   }));
@@ -128,7 +128,7 @@ TEST(BmpFormat, HostileHeadersAreRefused) {
 }
 
 TEST(BmpFormat, EveryCutOffFileFailsWithoutReadingPastTheEnd) {
-  BmpSpec s;
+  BmpShape s;
   s.width = 5;
   s.height = 3;
   s.bitsPerPixel = 8;

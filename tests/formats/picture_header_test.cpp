@@ -55,7 +55,7 @@ TEST(PictureHeader, JpegSizeFromAnyFrameHeaderButNotFromLookalikes) {
 }
 
 TEST(PictureHeader, BmpSizeNeedsOnlyTheHeaders) {
-  test::BmpSpec s;
+  test::BmpShape s;
   s.width = 120;
   s.height = -60;
   s.bitsPerPixel = 8;

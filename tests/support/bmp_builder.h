@@ -9,7 +9,7 @@
 
 namespace velmar::test {
 
-struct BmpSpec {
+struct BmpShape {
   uint32_t headerSize = 40;
   int32_t width = 1, height = 1;
   uint16_t planes = 1, bitsPerPixel = 24;
@@ -26,7 +26,7 @@ inline void Put(std::vector<uint8_t>& out, uint32_t v, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
-inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
+inline std::vector<uint8_t> MakeBmp(const BmpShape& s) {
   std::vector<uint8_t> info;
   Put(info, s.headerSize, 4);
   if (s.headerSize == 12) {
