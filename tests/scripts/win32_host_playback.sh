@@ -50,13 +50,14 @@ if [ "$status" -ne 0 ]; then
 fi
 timeout 60 "$WINE" "$demo" --scripted --answers "$(winpath "$PWD/$answers")" \
   --transcript "$(winpath "$work/scripted.txt")" >/dev/null 2>&1
+grep "unzip dialog:" "$work/win32.log" || true
 if ! diff -u "$work/scripted.txt" "$work/win32.txt"; then
   echo "the two hosts wrote different transcripts"
   exit 1
 fi
 
-for page in 01-TMainForm 02-TLanguageForm 03-TWarnAdminForm 04-THostDemoForm; do
-  if [ ! -s "$pictures/$page.bmp" ]; then
+for page in TMainForm TLanguageForm TWarnAdminForm THostDemoForm TUnzipForm TOverwriteDlg; do
+  if ! ls "$pictures"/*-"$page".bmp >/dev/null 2>&1; then
     echo "no picture of $page: the page did not appear"
     exit 1
   fi

@@ -1,5 +1,7 @@
 #include "ui/win32/win32_host.h"
 
+#include <chrono>
+
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -96,6 +98,7 @@ class Win32Host::Engine : public HostCore {
   const std::vector<std::string>& PictureFiles() const { return pictureFiles_; }
 
  private:
+  std::chrono::steady_clock::time_point lastRedraw_;
   // A message box or folder browser the answer file answers, found and
   // pressed from a timer while the dialog runs its own message loop.
   struct Answering {
@@ -246,6 +249,7 @@ void Win32Host::Engine::ShowModal(Page& page) {
     ~Ending() { page.EndModal(); }
   } ending{page};
 
+  SyncAll();  // the pages below as their models are now, long work included
   PageWindow window(*this, page, TopWindow());
   if (!window.Handle()) throw std::runtime_error("The window of page " + page.ClassName() + " cannot be created");
   if (player_) player_->Log().PageShown(page);
@@ -354,12 +358,19 @@ void Win32Host::Engine::Pump() {
 void Win32Host::Engine::Repaint(Page& page) {
   PageWindow* window = WindowFor(page);
   if (!window) return;
+  // Long work asks after every step; a person sees no more than a few dozen
+  // pictures a second. What is left out now comes with the next picture, with
+  // the next page or box shown, or when the handler at work returns.
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastRedraw_ < std::chrono::milliseconds(40)) return;
+  lastRedraw_ = now;
   window->Sync();
   RedrawWindow(window->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 Answer Win32Host::Engine::ShowBox(const std::string& text, const std::string& caption, MessageIcon icon,
                                   Buttons buttons, script::Outcome failure) {
+  SyncAll();
   Answer scripted = Answer::None;
   if (player_) {
     scripted = player_->AnswerBox(text, caption, icon, buttons, failure);

@@ -1,8 +1,16 @@
 #include "demo_pages.h"
 
+#include <chrono>
+#include <cstdio>
+
 #include "app/language_form.h"
 #include "app/warn_admin_form.h"
+#include "common/zip_writer.h"
 #include "platform/host_services.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/windows_api.h"
+#include "services/files/file_utils.h"
+#include "services/zip/unzip_form.h"
 #include "session/installer_context.h"
 #include "services/text/language.h"
 #include "ui/host.h"
@@ -196,6 +204,37 @@ TDemoReadmeForm::TDemoReadmeForm(ui::Host& host) : Page(host, "TDemoReadmeForm")
   };
 }
 
+namespace {
+
+// The unzip dialog as an installation shows it: an archive of a few hundred
+// files unpacked into the temporary folder, then again with the question
+// before each existing file. The time each run took goes to standard error.
+void UnpackDemoArchive(velmar::InstallerContext& app) {
+  wchar_t temp[MAX_PATH + 1];
+  const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+  if (length == 0 || length > MAX_PATH) return;
+  const std::string folder = velmar::platform::Narrow(temp) + "velmar-hostdemo\\";
+  velmar::ForceFolder(app.os.files, folder);
+  std::vector<velmar::zipwrite::ZipEntry> entries;
+  for (int i = 0; i < 400; ++i)
+    entries.push_back({"Velmar/Files/Part" + std::to_string(i) + ".dat", std::string(2000, char('a' + i % 26))});
+  const std::string archive = folder + "Velmar3410.zip";
+  auto file = app.os.files.create(archive);
+  const std::string bytes = velmar::zipwrite::BuildZip(entries);
+  if (!file || file->write(bytes.data(), bytes.size()) != int64_t(bytes.size()) || !file->close()) return;
+  velmar::TOverwriteDlg overwrite(app);
+  velmar::TUnzipForm unzip(app, overwrite);
+  for (bool ask : {false, true}) {
+    const auto start = std::chrono::steady_clock::now();
+    unzip.Execute("Installing VELMAR Release 3410", archive, folder + "Out", ask);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    std::fprintf(stderr, "unzip dialog: %zu items in %lld ms%s\n", entries.size(), static_cast<long long>(ms.count()),
+                 ask ? " (asking before overwriting)" : "");
+  }
+}
+
+}  // namespace
+
 Outcome RunDemo(ui::Host& host, bool withDemoPage) {
   Outcome outcome = Outcome::Finished;
   // The pages' context: this machine's services and English without a language file.
@@ -218,7 +257,11 @@ Outcome RunDemo(ui::Host& host, bool withDemoPage) {
     velmar::ShowAdminWarning(app);
     if (!withDemoPage) return;
     THostDemoForm demo(host);
-    if (demo.Execute() != 1) outcome = Outcome::Cancelled;
+    if (demo.Execute() != 1) {
+      outcome = Outcome::Cancelled;
+      return;
+    }
+    UnpackDemoArchive(app);
   };
   main.ShowModal();
   return outcome;
