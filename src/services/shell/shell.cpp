@@ -37,19 +37,20 @@ std::string ProgramCommandLine(const std::string& program, const std::string& ar
   return (quote ? "\"" + program + "\"" : program) + arguments;
 }
 
-void RunAndWait(InstallerContext& app, const std::string& commandLine, int periods) {
-  const auto process = app.os.processes.Start(commandLine, platform::WindowShow::Minimized);
-  if (!process) return;
-  for (int i = 0; i < periods; ++i) {
-    if (process->Wait(500)) return;
+bool RunAndWait(InstallerContext& app, const std::string& commandLine, platform::WindowShow show, int periods) {
+  const auto process = app.os.processes.Start(commandLine, show);
+  if (!process) return false;
+  for (int i = 0; periods == WaitToTheEnd || i < periods; ++i) {
+    if (process->Wait(500)) break;
     app.host.PumpMessages();
   }
+  return true;
 }
 
 void RegisterProjectManager(InstallerContext& app) {
   const std::string program = WithBackslash(app.session.VelmarPath) + "VelmarPM.exe";
   if (!FileExists(app.os.files, program)) return;
-  RunAndWait(app, ProgramCommandLine(program, " /regserver"), 21);
+  RunAndWait(app, ProgramCommandLine(program, " /regserver"), platform::WindowShow::Minimized, 21);
 }
 
 bool ExploreFolder(InstallerContext& app, const std::string& prefix, const std::string& folder) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/processes.h"
+
 namespace velmar {
 
 namespace platform {
@@ -33,10 +35,12 @@ std::string ProgramCommandLine(const std::string& program, const std::string& ar
 // it at most 10.5 seconds, keeping the window alive. Nothing is reported.
 void RegisterProjectManager(InstallerContext& app);
 
-// Starts a command line minimised and waits for it in 500 ms steps at most
-// `periods` times, letting the window handle its messages after each step;
-// the program is left running when it takes longer.
-void RunAndWait(InstallerContext& app, const std::string& commandLine, int periods);
+// Starts a command line and waits for it in 500 ms steps at most `periods`
+// times (or until it ends, with WaitToTheEnd), letting the window handle its
+// messages after each step; the program is left running when it takes
+// longer. False when it could not be started.
+constexpr int WaitToTheEnd = -1;
+bool RunAndWait(InstallerContext& app, const std::string& commandLine, platform::WindowShow show, int periods);
 
 // Starts the explorer with prefix + folder; false when it could not be started.
 bool ExploreFolder(InstallerContext& app, const std::string& prefix, const std::string& folder);

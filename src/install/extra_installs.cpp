@@ -1,0 +1,104 @@
+#include "install/extra_installs.h"
+
+#include "base/path_utils.h"
+#include "base/text_case.h"
+#include "services/files/file_utils.h"
+#include "services/files/ini_file.h"
+#include "services/shell/shell.h"
+#include "session/installer_context.h"
+#include "ui/host.h"
+
+namespace velmar {
+namespace {
+
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlankOrControl(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlankOrControl(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+struct Operands {
+  std::string first, second;
+};
+
+// The first operand is quoted (and may hold blanks) or ends at the next
+// blank; the second is the rest. A single word is the first operand alone (a
+// program started without arguments); an unclosed quote gives none.
+Operands SplitOperands(std::string_view rest) {
+  Operands operands;
+  rest = Trim(rest);
+  if (rest.empty()) return operands;
+  if (rest.front() == '"') {
+    const std::string_view inner = rest.substr(1);
+    const size_t quote = inner.find('"');
+    if (quote != std::string_view::npos && quote >= 1) {
+      operands.first = std::string(Trim("\"" + std::string(inner.substr(0, quote + 1))));
+      operands.second = std::string(Trim(inner.substr(quote + 1)));
+    }
+  } else if (const size_t blank = rest.find(' '); blank != std::string_view::npos) {
+    operands.first = std::string(Trim(rest.substr(0, blank)));
+    operands.second = std::string(Trim(rest.substr(blank + 1)));
+  } else {
+    operands.first = std::string(rest);
+  }
+  return operands;
+}
+
+}  // namespace
+
+std::string ReplaceFolderMacro(std::string_view text, std::string_view macro, std::string_view folder) {
+  std::string result(text);
+  const size_t at = result.find(macro);
+  if (at != std::string::npos) result.replace(at, macro.size(), WithBackslash(folder));
+  return result;
+}
+
+std::optional<std::string> ExpandExtraCommand(std::string_view line, const ExtraFolders& folders) {
+  if (line.empty() || line.front() == ';') return std::nullopt;
+  const size_t equals = line.find('=');
+  std::string command = UpperCaseText(equals == std::string_view::npos || equals == 0 ? line : line.substr(equals + 1));
+  command = ReplaceFolderMacro(command, "[EXTRAS]", folders.extras);
+  command = ReplaceFolderMacro(command, "[WINDOWS]", folders.windows);
+  command = ReplaceFolderMacro(command, "[WINSYS]", folders.system);
+  return ReplaceFolderMacro(command, "[VELMAR]", folders.velmar);
+}
+
+bool ExecuteExtraCommand(InstallerContext& app, std::string_view command) {
+  command = Trim(command);
+  const size_t blank = command.find(' ');
+  if (command.empty() || blank == std::string_view::npos) return true;
+  const std::string verb = AsciiUpperCase(command.substr(0, blank));
+  const Operands operands = SplitOperands(command.substr(blank + 1));
+  if (verb == "RUN") {
+    const std::string commandLine = operands.second.empty() ? operands.first : operands.first + " " + operands.second;
+    app.LogLine("Extra install: RUN " + commandLine);
+    if (RunAndWait(app, commandLine, platform::WindowShow::Normal, WaitToTheEnd)) return true;
+    app.host.ShowMessage("ERROR executing \r\n" + commandLine);
+    app.LogLine("ERROR executing " + commandLine);
+    return false;
+  }
+  if (verb == "COPY") {
+    app.LogLine("Extra install: COPY " + operands.first + " -to- " + operands.second);
+    if (CopyFileContents(app.os.files, Unquote(operands.first), Unquote(operands.second)) == 1) return true;
+    app.host.ShowMessage("ERROR copying \r\n" + operands.first + "to\r\n" + operands.second);
+    app.LogLine("ERROR copying >" + operands.first + "< -to- >" + operands.second + "<");
+    return false;
+  }
+  return true;
+}
+
+bool RunExtraInstalls(InstallerContext& app) {
+  const ExtraFolders folders{app.session.MediumRoot + "Extras\\", WindowsFolder(app.os.files),
+                             SystemFolder(app.os.files), app.session.VelmarPath};
+  const TIniFile settings(app.os.files, app.session.SetupIniPath, app.os.system.ansiCodePage());
+  bool allDone = true;
+  for (const std::string& line :
+       settings.ReadSectionValues(app.os.system.isNtFamily() ? "NT_Install" : "9x_Install")) {
+    if (const auto command = ExpandExtraCommand(line, folders)) allDone = ExecuteExtraCommand(app, *command) && allDone;
+  }
+  return allDone;
+}
+
+}  // namespace velmar
