@@ -104,7 +104,7 @@ InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main) {
     }
     RunFunction(app, function);
   } while (function != fnLeave && state.CommandLineFunction == -1);
-  return InstallerEnd::Finished;
+  return s.StepFailed ? InstallerEnd::FinishedWithErrors : InstallerEnd::Finished;
 }
 
 }  // namespace velmar

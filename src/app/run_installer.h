@@ -17,6 +17,7 @@ enum class InstallerEnd {
   Finished,   // the user left the selection, or the function given on the command line ran
   Cancelled,  // the language page was cancelled, or the backdrop closed with Esc
   Failed,     // the language file is missing or unusable, or an error stopped the dispatcher
+  FinishedWithErrors,  // finished, but a function reported a failed step
 };
 
 // Runs the installer on the given services and host; arguments without the

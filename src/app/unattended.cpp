@@ -29,6 +29,7 @@ ui::script::Outcome OutcomeOf(InstallerEnd end) {
   switch (end) {
     case InstallerEnd::Finished: return ui::script::Outcome::Finished;
     case InstallerEnd::Cancelled: return ui::script::Outcome::Cancelled;
+    case InstallerEnd::FinishedWithErrors: return ui::script::Outcome::FinishedWithErrors;
     case InstallerEnd::Failed: break;
   }
   return ui::script::Outcome::Failed;

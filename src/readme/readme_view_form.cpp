@@ -62,7 +62,7 @@ int ShowReadme(InstallerContext& app, const std::string& path) {
   }
   const auto text = platform::ReadFileContents(app.os.files, path, MaxReadmeSize);
   if (!text) {
-    app.host.ShowMessage("ERROR: Cannot read file !\r\n" + path);
+    app.host.ShowMessage(app.texts.TextWith(text::FileNotReadable, path));
     return 0;
   }
   std::string shown;

@@ -53,6 +53,9 @@ struct InstallSession {
   CustomInstallRecord Custom;
 
   bool ProductInstalledNow = false;
+  // A function of this run reported a failed step: the run ends as finished
+  // with errors.
+  bool StepFailed = false;
   bool WelcomeShown = false;
   bool LicenceAccepted = false;
 

@@ -48,6 +48,8 @@ constexpr int FileNotFound = 171;
 constexpr int UnpackingArchive = 175;
 constexpr int UnpackingInto = 176;
 constexpr int ArchiveNotFound = 177;
+constexpr int FinishedWithErrors = 190;
+constexpr int FileNotReadable = 191;
 
 struct EnglishText {
   int id;
@@ -100,6 +102,8 @@ inline constexpr EnglishText EnglishTexts[] = {
     {UnpackingArchive, "Unpacking : $"},
     {UnpackingInto, "unpacking into $"},
     {ArchiveNotFound, "ERROR: File could not be found !"},
+    {FinishedWithErrors, "Finished with errors !\r\nSome steps failed; they are listed in the log file\r\n$"},
+    {FileNotReadable, "ERROR: Cannot read file !\r\n$"},
 };
 
 // The English wording of a text; empty for the agreement's lines and unknown ids.

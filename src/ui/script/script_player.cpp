@@ -62,6 +62,7 @@ std::string OutcomeName(Outcome outcome) {
     case Outcome::Cancelled: return "cancelled";
     case Outcome::Stopped: return "stopped";
     case Outcome::Failed: return "failed";
+    case Outcome::FinishedWithErrors: return "finished with errors";
   }
   return "failed";
 }

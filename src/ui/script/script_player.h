@@ -17,11 +17,12 @@
 
 namespace velmar::ui::script {
 
-enum class Outcome { Finished, Cancelled, Stopped, Failed };
+enum class Outcome { Finished, Cancelled, Stopped, Failed, FinishedWithErrors };
 
-// "finished", "cancelled", "stopped", "failed".
+// "finished", "cancelled", "stopped", "failed", "finished with errors".
 std::string OutcomeName(Outcome outcome);
-// The exit status of an unattended run: 0 finished, 1 cancelled, 2 stopped, 3 failed.
+// The exit status of an unattended run: 0 finished, 1 cancelled, 2 stopped,
+// 3 failed, 4 finished with errors (a function reported a failed step).
 int ExitStatus(Outcome outcome);
 
 // Ends the run from inside the program. Deliberately not a std::exception, so
