@@ -49,6 +49,10 @@ class TestRegistry {
   std::string base_;
 };
 
+// Whether the user's shell folders (Desktop, Programs, Startup) are this
+// machine's own, as on Windows, rather than folders of the test's drives.
+extern const bool ShellFoldersAreTheMachines;
+
 std::unique_ptr<platform::Shortcuts> MakePortShortcuts(TempDrive& drive);
 std::unique_ptr<platform::Processes> MakePortProcesses(TempDrive& drive);
 std::unique_ptr<platform::Mutexes> MakePortMutexes();

@@ -16,7 +16,14 @@ constexpr int ProjectManagerRunning = 11;
 constexpr int ArchiveViewerRunning = 12;
 constexpr int PrinterSpoolerRunning = 13;
 constexpr int SmsServerRunning = 14;
+constexpr int InstallingRelease = 15;
+constexpr int ProjectFolderFailed = 17;
+constexpr int InstallingDemo = 18;
 constexpr int InstalledOn = 19;
+constexpr int ProjectManagerCaption = 20;
+constexpr int ArchiveViewerCaption = 21;
+constexpr int SmsServerCaption = 22;
+constexpr int InstallationFinished = 23;
 constexpr int ExplorerFailed = 29;
 constexpr int SettingsNotSaved = 30;
 constexpr int ShortcutFailed = 31;
@@ -64,7 +71,14 @@ inline constexpr EnglishText EnglishTexts[] = {
     {ArchiveViewerRunning, "Cannot install !\r\nArchive viewer is running !"},
     {PrinterSpoolerRunning, "Cannot install !\r\nVelmar printer spooler is running !"},
     {SmsServerRunning, "Cannot install !\r\nSMS Server is running !"},
+    {InstallingRelease, "Installing VELMAR Release $"},
+    {ProjectFolderFailed, "ERROR: Could not create project folder !"},
+    {InstallingDemo, "Installing VELMAR DEMO project"},
     {InstalledOn, "Velmar was installed on this computer on $"},
+    {ProjectManagerCaption, "Velmar"},
+    {ArchiveViewerCaption, "Archive viewer"},
+    {SmsServerCaption, "SMS Server"},
+    {InstallationFinished, "Installation finished"},
     {ExplorerFailed, "ERROR: Could not load explorer for : \r\n$"},
     {SettingsNotSaved, "Could not save settings !"},
     {ShortcutFailed, "ERROR: Failed to create shortcut !\r\n$"},

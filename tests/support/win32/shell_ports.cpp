@@ -11,6 +11,8 @@ TestRegistry::TestRegistry(TempDrive&)
 
 TestRegistry::~TestRegistry() { registry_->DeleteKey(platform::RootKey::CurrentUser, base_); }
 
+const bool ShellFoldersAreTheMachines = true;
+
 std::unique_ptr<platform::Shortcuts> MakePortShortcuts(TempDrive&) { return platform::MakeWin32Shortcuts(); }
 
 std::unique_ptr<platform::Processes> MakePortProcesses(TempDrive&) { return platform::MakeWin32Processes(); }

@@ -1,0 +1,185 @@
+#include "install/install_product.h"
+
+#include <vector>
+
+#include "base/path_utils.h"
+#include "base/text_case.h"
+#include "install/extra_installs.h"
+#include "install/project_file.h"
+#include "services/files/file_utils.h"
+#include "services/files/ini_file.h"
+#include "services/shell/shell.h"
+#include "services/text/language.h"
+#include "services/text/texts.h"
+#include "services/zip/unzip_form.h"
+#include "session/install_record.h"
+#include "session/installer_context.h"
+#include "session/procedure_end.h"
+#include "session/product_programs.h"
+#include "ui/host.h"
+
+namespace velmar {
+namespace {
+
+// The medium's files the installed copy of the installer takes along, each
+// when it exists.
+const char* const InstallerFiles[] = {
+    "Velmar.L44", "Velmar.L49", "Velmar.L33", "Velmar.L48", "VSetup.L44", "VSetup.L49",
+    "VSetup.L33", "VSetup.L48", "Readme.txt", "Liesmich.txt", "Lif-moi.txt", "Setup44.hlp",
+    "Setup44.cnt", "Setup49.hlp", "Setup49.cnt", "Setup33.hlp", "Setup33.cnt", "Setup48.hlp",
+    "Setup48.cnt"};
+
+class ProductInstallation {
+ public:
+  ProductInstallation(InstallerContext& app, TUnzipForm& unzip)
+      : app_(app), s_(app.session), unzip_(unzip), fs_(app.os.files), medium_(s_.MediumRoot),
+        product_(WithBackslash(s_.VelmarPath)), install_(product_ + "Install\\") {}
+
+  void Run() {
+    if (s_.SelectedVersion == 0 && !s_.ProductArchiveList.empty()) {
+      int last = 0;
+      for (const auto& [path, version] : s_.ProductArchiveList) last = version;  // the list's last entry
+      s_.SelectedVersion = last;
+    }
+    const std::string release = ReleaseText(s_.SelectedVersion);
+    archiveName_ = "Velmar" + std::to_string(s_.SelectedVersion) + ".zip";
+    app_.LogLine("Install Velmar version " + release + " to " + s_.VelmarPath);
+    Unpack(app_.texts.TextWith(text::InstallingRelease, release), medium_ + "Velmar\\" + archiveName_, s_.VelmarPath);
+    if (!s_.CustomInstall && s_.MakeProject) MakeUserProject();
+    if (s_.InstallDemo && s_.DemoState >= 1) InstallDemoProject();
+    if (!SameText(install_, medium_)) CopyInstaller();
+    s_.ProductInstalledNow = true;
+    WriteInstallRecord(fs_, app_.os.system.ansiCodePage(), app_.texts, s_, app_.os.system.now());
+    MakeProductShortcuts();
+    WriteProductSettings();
+    app_.LogLine("Register project manager OLE functions");
+    RegisterProjectManager(app_);
+    app_.LogLine("Do extra install functions");
+    if (!RunExtraInstalls(app_)) failed_ = true;
+    ShowProcedureEnd(app_, app_.texts.Text(text::InstallationFinished), failed_);
+  }
+
+ private:
+  void Unpack(const std::string& title, const std::string& archive, const std::string& folder) {
+    unzip_.Execute(title, archive, folder, false);
+    if (!unzip_.Complete()) failed_ = true;
+  }
+
+  bool Shortcut(const std::string& link, const std::string& target, const std::string& description) {
+    if (CreateShortcut(app_, link, target, description)) return true;
+    failed_ = true;
+    return false;
+  }
+
+  void MakeUserProject() {
+    const std::string folder = FileFolderPart(s_.ProjectFile);
+    app_.LogLine("Create project folder : " + folder);
+    if (!ForceFolder(fs_, folder)) {
+      const std::string message = app_.texts.Text(text::ProjectFolderFailed);
+      app_.host.ShowMessage(message);
+      app_.LogLine(message);
+      failed_ = true;
+      return;
+    }
+    app_.LogLine("Create project file " + s_.ProjectFile);
+    WriteProjectFile(fs_, app_.os.system.ansiCodePage(), s_.ProjectFile, ProjectFileMode::Create, s_.Project,
+                     s_.Customer, LanguageCodeOf(s_.LanguageIndex), ReleaseVersion());
+    const std::string link = s_.LinkPath + "\\" + s_.LinkName + ".LNK";
+    app_.LogLine("Create project shortcut " + link);
+    Shortcut(link, s_.ProjectFile, "VELMAR project shortcut");
+  }
+
+  void InstallDemoProject() {
+    app_.LogLine("Install Velmar demo project");
+    const std::string folder = WithBackslash(s_.ProjectsPath) + "Demo\\";
+    demoProject_ = folder + "Demo.vpr";
+    if (!ForceFolder(fs_, folder)) return;
+    Unpack(app_.texts.Text(text::InstallingDemo), medium_ + "Projects\\Demo\\Demo.zip", folder);
+    app_.LogLine("Create demo project shortcut");
+    Shortcut(s_.LinkPath + "\\Demo.LNK", demoProject_, "VELMAR project shortcut");
+  }
+
+  void Copy(const std::string& from, const std::string& to) {
+    if (FileExists(fs_, from)) CopyFileContents(fs_, from, to);
+  }
+
+  void CopyInstaller() {
+    app_.LogLine("Copy setup program from CD");
+    if (!ForceFolder(fs_, install_)) return;
+    Copy(medium_ + "Installer.exe", install_ + "Setup.exe");
+    Copy(medium_ + "Setup.exe", install_ + "Setup.exe");
+    Copy(medium_ + "Setup.ini", install_ + "Setup.ini");
+    s_.SetupIniPath = install_ + "Setup.ini";
+    for (const char* name : InstallerFiles) Copy(medium_ + name, install_ + name);
+    if (ForceFolder(fs_, install_ + "Velmar\\"))
+      Copy(medium_ + "Velmar\\" + archiveName_, install_ + "Velmar\\" + archiveName_);
+    ForceFolder(fs_, install_ + "Projects\\");
+    ForceFolder(fs_, install_ + "Patch\\");
+    if (ForceFolder(fs_, install_ + "Custom\\") && s_.CustomInstall)
+      Copy(medium_ + "Custom\\Custom.ini", install_ + "Custom\\Custom.ini");
+  }
+
+  void MakeProductShortcuts() {
+    const std::string programs = ReadShellFolder(app_, "Programs");
+    const std::string startup = ReadShellFolder(app_, "Startup");
+    const std::string desktop = ReadShellFolder(app_, "Desktop");
+    app_.LogLine("Create shortcuts in start menu and desktop");
+    s_.StartMenuGroup = WithBackslash(s_.StartMenuGroup);
+    startMenu_ = programs + s_.StartMenuGroup;
+    ForceFolder(fs_, startMenu_);
+    const auto link = [this](const std::string& file, const std::string& target) {
+      Shortcut(file, target, "");
+      links_.push_back(file);
+    };
+    for (const ProductProgram& program : ProductPrograms) {
+      const std::string target = product_ + program.file;
+      if (!FileExists(fs_, target)) continue;
+      const std::string name = app_.texts.Text(program.captionId) + ".lnk";
+      link(startMenu_ + name, target);
+      if (program.desktop && s_.DesktopLinks) link(desktop + name, target);
+      if (program.startup && s_.Autostart) link(startup + name, target);
+    }
+    if (FileExists(fs_, install_ + "Setup.exe")) link(startMenu_ + "Velmar Setup.lnk", install_ + "Setup.exe");
+  }
+
+  void WriteProductSettings() {
+    TIniFile ini(fs_, product_ + "Velmar.ini", app_.os.system.ansiCodePage());
+    ini.WriteString("ProjMan", "NewProjPath", WithBackslash(s_.ProjectsPath));
+    ini.WriteString("ProjMan", "ProjectsPath", WithBackslash(s_.LinkPath));
+    ini.WriteInteger("ProjMan", "Language", LanguageCodeOf(s_.LanguageIndex));
+    if ((s_.MakeProject && s_.DefaultProject) || s_.CustomInstall) ini.WriteString("Config", "DefProject", s_.ProjectFile);
+    if (s_.InstallDemo && s_.DemoIsDefault && s_.DemoState >= 1)
+      ini.WriteString("Config", "DefProject", WithBackslash(s_.ProjectsPath) + "Demo\\Demo.vpr");
+    ini.WriteInteger("Links", "Count", static_cast<int>(links_.size()));
+    ini.WriteString("Links", "StartMnu", WithBackslash(startMenu_));
+    for (size_t k = 0; k < links_.size(); ++k) ini.WriteString("Links", std::to_string(k + 1), links_[k]);
+  }
+
+  // The version of the release being installed, as the project file keeps it: "3.4.10".
+  std::string ReleaseVersion() const {
+    const std::string digits = std::to_string(s_.SelectedVersion);
+    if (digits.size() < 3) return {};
+    return digits.substr(0, 1) + "." + digits.substr(1, 1) + "." + digits.substr(2);
+  }
+
+  InstallerContext& app_;
+  InstallSession& s_;
+  TUnzipForm& unzip_;
+  platform::FileSystem& fs_;
+  const std::string medium_, product_, install_;
+  std::string archiveName_, demoProject_, startMenu_;
+  std::vector<std::string> links_;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+std::string ReleaseText(int version) {
+  std::string digits = std::to_string(version).substr(0, 4);
+  digits.resize(4, '0');
+  return digits.substr(0, 1) + ".0" + digits.substr(1, 1) + ".0" + digits.substr(2, 2);
+}
+
+void InstallProduct(InstallerContext& app, TUnzipForm& unzip) { ProductInstallation(app, unzip).Run(); }
+
+}  // namespace velmar

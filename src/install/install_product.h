@@ -1,0 +1,22 @@
+#pragma once
+// The work of F2 once the wizard has gathered the choices: the release
+// unpacked into the product folder, the user's and the demo project, the
+// installer's copy in the product's Install\ folder, the installation
+// record, the product's shortcuts, Velmar.ini, the project manager's
+// registration and the extra install commands, each step logged. A failed
+// step does not stop the rest; the end says so.
+
+#include <string>
+
+namespace velmar {
+
+struct InstallerContext;
+class TUnzipForm;
+
+// "3.04.010" for version 3410: the first four digits, the second and third
+// each after ".0".
+std::string ReleaseText(int version);
+
+void InstallProduct(InstallerContext& app, TUnzipForm& unzip);
+
+}  // namespace velmar

@@ -1,0 +1,114 @@
+#include "install/install_product.h"
+
+#include <gtest/gtest.h>
+
+#include "services/files/file_utils.h"
+#include "services/files/ini_file.h"
+#include "services/shell/shell.h"
+#include "services/zip/unzip_form.h"
+#include "support/installer_test_context.h"
+#include "support/shell_ports.h"
+#include "support/zip_writer.h"
+#include "ui/script/answer_file.h"
+#include "ui/script/script_host.h"
+
+namespace velmar {
+namespace {
+
+using test::BuildZip;
+using ui::script::Outcome;
+
+TEST(ReleaseText, ShowsTheFirstFourDigitsWithTheirZeros) {
+  EXPECT_EQ(ReleaseText(3410), "3.04.010");
+  EXPECT_EQ(ReleaseText(3299), "3.02.099");
+  EXPECT_EQ(ReleaseText(341012), "3.04.010");
+}
+
+// A medium with two releases and the demo project, installed into the test's drive.
+struct ProductRun {
+  explicit ProductRun(const std::string& answers) : host(ui::script::ParseAnswerFile(answers)) {
+    auto& s = t.session;
+    s.MediumRoot = t.drive.path("Medium\\");
+    s.SetupIniPath = s.MediumRoot + "Setup.ini";
+    s.VelmarPath = t.drive.path("Velmar");
+    s.ProjectsPath = t.drive.path("Projects");
+    s.LinkPath = t.drive.path("Links");
+    s.ProjectFile = t.drive.path("Projects\\Plant\\Plant.vpr");
+    s.Project = "Plant";
+    s.Customer = "Works";
+    s.LinkName = "Plant";
+    s.ProductArchiveList = {{s.MediumRoot + "VELMAR\\VELMAR3400.ZIP", 3400}, {s.MediumRoot + "VELMAR\\VELMAR3410.ZIP", 3410}};
+    s.MakeProject = s.DefaultProject = s.InstallDemo = s.DemoIsDefault = true;
+    s.DemoState = 2;
+    s.DesktopLinks = s.Autostart = true;
+    t.drive.writeFile("Medium\\Velmar\\Velmar3410.zip",
+                      BuildZip({{"VelmarPM.exe", "pm"}, {"VelmarArc.exe", "arc"}, {"VelmarSms.exe", "sms"}, {"Help/a.txt", "a"}}));
+    t.drive.writeFile("Medium\\Projects\\Demo\\Demo.zip", BuildZip({{"DEMO.VPR", "[Project]\r\n"}}));
+    t.drive.writeFile("Medium\\Installer.exe", "installer");
+    t.drive.writeFile("Medium\\Setup.exe", "setup");
+    t.drive.writeFile("Medium\\Setup.ini", "[Config]\r\nLanguage=1\r\n");
+    t.drive.writeFile("Medium\\Velmar.L44", "texts");
+    for (const char* folder : {"Velmar", "Links"}) t.drive.makeFolder(folder);
+    if (!test::ShellFoldersAreTheMachines)
+      for (const char* name : {"Desktop", "Startup"}) ForceFolder(t.drive.fs(), ReadShellFolder(t.app, name));
+  }
+  Outcome Run() {
+    return host.Run([&] {
+      InstallProduct(t.app, unzip);
+      return Outcome::Finished;
+    });
+  }
+  std::string Ini(const char* section, const std::string& key) {
+    return TIniFile(t.drive.fs(), t.drive.path("Velmar\\Velmar.ini"), CodePage::Cp1252).ReadString(section, key, "<none>");
+  }
+
+  ui::script::ScriptHost host;
+  test::InstallerTestContext t{host};
+  TOverwriteDlg overwrite{t.app};
+  TUnzipForm unzip{t.app, overwrite};
+};
+
+TEST(InstallProduct, InstallsTheNewestReleaseWithItsProjectsShortcutsAndSettings) {
+  ProductRun run("page TUnzipForm\npage TUnzipForm\nanswer \"Installation finished\" OK\n");
+  if (test::ShellFoldersAreTheMachines) GTEST_SKIP() << "the shortcuts would land in this machine's own folders";
+  ASSERT_EQ(run.Run(), Outcome::Finished) << run.host.EndMessage();
+  auto& s = run.t.session;
+  EXPECT_EQ(s.SelectedVersion, 3410);
+  EXPECT_FALSE(s.StepFailed);
+  EXPECT_TRUE(s.ProductInstalledNow);
+  EXPECT_EQ(run.t.drive.readFile("Velmar\\Help\\a.txt"), "a");
+  EXPECT_EQ(run.t.drive.readFile("Projects\\Demo\\DEMO.VPR"), "[Project]\r\n");
+  EXPECT_NE(run.t.drive.readFile("Projects\\Plant\\Plant.vpr").find("NewProject=1\r\nMajorVer=3\r\nMinorVer=4\r\n"),
+            std::string::npos);
+  // The installer's copy: Setup.exe over Installer.exe, the settings moved there.
+  EXPECT_EQ(run.t.drive.readFile("Velmar\\Install\\Setup.exe"), "setup");
+  EXPECT_EQ(run.t.drive.readFile("Velmar\\Install\\Velmar.L44"), "texts");
+  EXPECT_TRUE(run.t.drive.exists("Velmar\\Install\\Velmar\\Velmar3410.zip"));
+  EXPECT_EQ(s.SetupIniPath, run.t.drive.path("Velmar\\Install\\Setup.ini"));
+  // Eight product shortcuts in their order, the demo as the default project.
+  EXPECT_EQ(run.Ini("Links", "Count"), "8");
+  const std::string menu = run.Ini("Links", "StartMnu");
+  EXPECT_EQ(run.Ini("Links", "1"), menu + "Velmar.lnk");
+  EXPECT_EQ(run.Ini("Links", "4"), menu + "Archive viewer.lnk");
+  EXPECT_EQ(run.Ini("Links", "8"), menu + "Velmar Setup.lnk");
+  EXPECT_EQ(run.Ini("Config", "DefProject"), run.t.drive.path("Projects\\Demo\\Demo.vpr"));
+  EXPECT_EQ(run.Ini("ProjMan", "ProjectsPath"), run.t.drive.path("Links\\"));
+  EXPECT_TRUE(run.t.drive.exists("Links\\Plant.LNK"));
+  const std::string log = run.t.drive.readFile("Velmar\\Install.log");
+  EXPECT_NE(log.find(" : Install Velmar version 3.04.010 to " + s.VelmarPath + "\r\n"), std::string::npos) << log;
+  EXPECT_NE(log.find(" : Installation finished\r\n"), std::string::npos) << log;
+}
+
+TEST(InstallProduct, AMissingReleaseGoesOnAndEndsWithErrors) {
+  ProductRun run("page TUnzipForm\n  click CancelBtn\npage TUnzipForm\nanswer \"Finished with errors\" OK\n");
+  if (test::ShellFoldersAreTheMachines) GTEST_SKIP() << "the shortcuts would land in this machine's own folders";
+  run.t.drive.fs().deleteFile(run.t.drive.path("Medium\\Velmar\\Velmar3410.zip"));
+  ASSERT_EQ(run.Run(), Outcome::Finished) << run.host.EndMessage();
+  EXPECT_TRUE(run.t.session.StepFailed);
+  EXPECT_TRUE(run.t.drive.exists("Projects\\Demo\\DEMO.VPR"));  // the rest went on
+  EXPECT_EQ(run.Ini("Links", "Count"), "1");                      // only Velmar Setup.lnk: no programs
+  EXPECT_NE(run.t.drive.readFile("Velmar\\Install.log").find("Finished with errors !"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmar
