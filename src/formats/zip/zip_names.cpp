@@ -54,7 +54,8 @@ int CheckItemName(std::string_view name) {
   if (name.size() >= 2 && name[1] == ':') return zip_error::UnsafeName;
   if (name.find('\\') != std::string_view::npos) return zip_error::UnsafeName;
   auto parts = SplitParts(name);
-  if (parts.empty()) return zip_error::InvalidName;
+  // "./" (as some tools store it) is a folder entry for the base folder itself.
+  if (parts.empty()) return name.back() == '/' ? 0 : zip_error::InvalidName;
   for (auto part : parts) {
     if (part == "..") return zip_error::UnsafeName;
     if (!IsValidPart(part)) return zip_error::InvalidName;

@@ -10,7 +10,8 @@ namespace velmar {
 // 0 when the stored name (with "/" separators) names a place below a base
 // folder that Windows can create; otherwise zip_error::UnsafeName (it climbs
 // out: "..", a leading "/", a drive) or zip_error::InvalidName (forbidden
-// characters, device names, parts ending in a dot or space, nothing left).
+// characters, device names, parts ending in a dot or space, nothing left). A
+// folder entry of "." parts only ("./") names the base folder itself.
 int CheckItemName(std::string_view name);
 
 // The parts of a checked name ("a/./b/c.txt" gives a, b, c.txt).

@@ -60,6 +60,7 @@ class TAbUnZipper::Run {
     if (int code = CheckItemName(item.FileName)) return fail(item, TAbErrorClass::ecAbbrevia, code);
     ExtractOptions options = owner_.extractOptions_;
     auto parts = ItemNameParts(item.FileName);
+    if (parts.empty()) return;  // the base folder itself
     std::string relative = parts.back();
     if (options.contains(eoRestorePath)) {
       relative.clear();

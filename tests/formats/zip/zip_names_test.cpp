@@ -8,7 +8,8 @@ namespace velmar {
 namespace {
 
 TEST(ZipNames, NamesBelowTheBaseFolderAreAccepted) {
-  for (const char* name : {"a.txt", "sub/dir/file.dll", "sub/", "./a.txt", "a//b", "..a/b..c", "Grüße.txt", "x.y.z"})
+  // "./" and "././" are folder entries for the base folder itself, as some tools store it.
+  for (const char* name : {"a.txt", "sub/dir/file.dll", "sub/", "./a.txt", "./", "././", "a//b", "..a/b..c", "Grüße.txt", "x.y.z"})
     EXPECT_EQ(CheckItemName(name), 0) << name;
   EXPECT_EQ(ItemNameParts("./sub//dir/./file.dll"), (std::vector<std::string>{"sub", "dir", "file.dll"}));
 }
@@ -20,7 +21,7 @@ TEST(ZipNames, NamesThatClimbOutAreUnsafe) {
 }
 
 TEST(ZipNames, NamesWindowsCannotHoldAreInvalid) {
-  for (const char* name : {"", "./", "a<b", "a>b", "sub/a:b", "a\"b", "a|b", "a?b", "a*b", "tab\there",
+  for (const char* name : {"", ".", "a<b", "a>b", "sub/a:b", "a\"b", "a|b", "a?b", "a*b", "tab\there",
                            "nul", "NUL.txt", "sub/con", "Com1.log", "lpt9", "aux .txt", "name.", "name ", "dir./x",
                            "...", "CONOUT$"})
     EXPECT_EQ(CheckItemName(name), zip_error::InvalidName) << name;

@@ -101,6 +101,13 @@ TEST_F(Unzipper, WithoutRestorePathEveryFileLandsInTheBaseFolder) {
   EXPECT_EQ(names("Out"), (std::vector<std::string>{"one.txt", "two.txt"}));
 }
 
+// Archives made with "./" entries, as some tools store the folder they were made in.
+TEST_F(Unzipper, AFolderEntryOfTheBaseFolderItselfIsTakenAsThatFolder) {
+  extract(BuildZip({{.name = "./", .data = ""}, {.name = "./a.txt", .data = "a"}, {.name = "./sub/", .data = ""}}));
+  EXPECT_TRUE(failures.empty());
+  EXPECT_EQ(names("Out"), (std::vector<std::string>{"a.txt", "sub"}));
+}
+
 TEST_F(Unzipper, EmptyArchiveHasNoItemsAndRaisesNoEvents) {
   extract(BuildZip({}, {.comment = "nothing"}));
   EXPECT_EQ(zip.ItemCount(), 0);
