@@ -33,14 +33,12 @@ class ProductInstallation {
  public:
   ProductInstallation(InstallerContext& app, TUnzipForm& unzip)
       : app_(app), s_(app.session), unzip_(unzip), fs_(app.os.files), medium_(s_.MediumRoot),
-        product_(WithBackslash(s_.VelmarPath)), install_(product_ + "Install\\") {}
+        product_(WithBackslash(s_.VelmarPath)), install_(product_ + "Install\\"),
+        demoFolder_(WithBackslash(s_.ProjectsPath) + "Demo\\"), demoProject_(demoFolder_ + "Demo.vpr") {}
 
   void Run() {
-    if (s_.SelectedVersion == 0 && !s_.ProductArchiveList.empty()) {
-      int last = 0;
-      for (const auto& [path, version] : s_.ProductArchiveList) last = version;  // the list's last entry
-      s_.SelectedVersion = last;
-    }
+    if (s_.SelectedVersion == 0 && !s_.ProductArchiveList.empty())
+      s_.SelectedVersion = s_.ProductArchiveList.rbegin()->second;
     const std::string release = ReleaseText(s_.SelectedVersion);
     archiveName_ = "Velmar" + std::to_string(s_.SelectedVersion) + ".zip";
     app_.LogLine("Install Velmar version " + release + " to " + s_.VelmarPath);
@@ -91,17 +89,14 @@ class ProductInstallation {
 
   void InstallDemoProject() {
     app_.LogLine("Install Velmar demo project");
-    const std::string folder = WithBackslash(s_.ProjectsPath) + "Demo\\";
-    demoProject_ = folder + "Demo.vpr";
-    if (!ForceFolder(fs_, folder)) return;
-    Unpack(app_.texts.Text(text::InstallingDemo), medium_ + "Projects\\Demo\\Demo.zip", folder);
+    if (!ForceFolder(fs_, demoFolder_)) return;
+    Unpack(app_.texts.Text(text::InstallingDemo), medium_ + "Projects\\Demo\\Demo.zip", demoFolder_);
     app_.LogLine("Create demo project shortcut");
     Shortcut(s_.LinkPath + "\\Demo.LNK", demoProject_, "VELMAR project shortcut");
   }
 
-  void Copy(const std::string& from, const std::string& to) {
-    if (FileExists(fs_, from)) CopyFileContents(fs_, from, to);
-  }
+  // A source missing on the medium is passed over: the copy cannot open it.
+  void Copy(const std::string& from, const std::string& to) { CopyFileContents(fs_, from, to); }
 
   void CopyInstaller() {
     app_.LogLine("Copy setup program from CD");
@@ -149,7 +144,7 @@ class ProductInstallation {
     ini.WriteInteger("ProjMan", "Language", LanguageCodeOf(s_.LanguageIndex));
     if ((s_.MakeProject && s_.DefaultProject) || s_.CustomInstall) ini.WriteString("Config", "DefProject", s_.ProjectFile);
     if (s_.InstallDemo && s_.DemoIsDefault && s_.DemoState >= 1)
-      ini.WriteString("Config", "DefProject", WithBackslash(s_.ProjectsPath) + "Demo\\Demo.vpr");
+      ini.WriteString("Config", "DefProject", demoProject_);
     ini.WriteInteger("Links", "Count", static_cast<int>(links_.size()));
     ini.WriteString("Links", "StartMnu", WithBackslash(startMenu_));
     for (size_t k = 0; k < links_.size(); ++k) ini.WriteString("Links", std::to_string(k + 1), links_[k]);
@@ -166,8 +161,8 @@ class ProductInstallation {
   InstallSession& s_;
   TUnzipForm& unzip_;
   platform::FileSystem& fs_;
-  const std::string medium_, product_, install_;
-  std::string archiveName_, demoProject_, startMenu_;
+  const std::string medium_, product_, install_, demoFolder_, demoProject_;
+  std::string archiveName_, startMenu_;
   std::vector<std::string> links_;
   bool failed_ = false;
 };
