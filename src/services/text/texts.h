@@ -45,10 +45,41 @@ constexpr int LicenceReadBelow = 48;
 constexpr int LicenceQuestion = 49;
 constexpr int LicenceFirstLine = 50;  // the agreement: 20 lines, 50 to 69
 constexpr int LicenceLineCount = 20;
+constexpr int VelmarFilesFolder = 80;
 constexpr int VelmarFolder = 81;
+constexpr int UserProjectsFolder = 82;
+constexpr int ProjectsFolder = 83;
+constexpr int ProjectShortcutsForManager = 84;
+constexpr int ShortcutsFolder = 85;
+constexpr int FolderNotCreated = 86;
 constexpr int FolderNotDefined = 87;
+constexpr int SelectVersion = 88;
+constexpr int NewestVersionSuffix = 89;
+constexpr int ReleasePrefix = 90;
+constexpr int StartMenuFolderMessage = 91;
+constexpr int AddDesktopShortcuts = 92;
+constexpr int AutostartDefaultProject = 93;
+constexpr int DefaultStartMenuGroup = 94;
+constexpr int CreateUserProject = 95;
+constexpr int ProjectNameLabel = 96;
+constexpr int CustomerNameLabel = 97;
+constexpr int ProjectFileFolderLabel = 98;
+constexpr int ProjectFileNameLabel = 99;
+constexpr int ProjectShortcutNameLabel = 100;
+constexpr int MakeDefaultProject = 101;
 constexpr int ProjectNameUndefined = 102;
+constexpr int CustomerNameUndefined = 103;
+constexpr int ShortcutNameUndefined = 104;
+constexpr int DefaultProjectFolderName = 105;
 constexpr int ErrorPrefix = 106;
+constexpr int ProjectDataFolderTitle = 107;
+constexpr int ProjectFolderUndefined = 108;
+constexpr int ProjectFileNameUndefined = 109;
+constexpr int DemoQuestion = 135;
+constexpr int InstallDemoProject = 136;
+constexpr int DemoIsDefaultProject = 137;
+constexpr int ReadyToInstall = 138;
+constexpr int IntoFolder = 139;
 constexpr int SpecialInstall = 140;
 constexpr int ReadmeCaption = 170;
 constexpr int FileNotFound = 171;
@@ -106,10 +137,41 @@ inline constexpr EnglishText EnglishTexts[] = {
     {LicenceQuestion,
      "Do you accept the terms of this License Agreement ? If you choose NO, Setup will close. To continue with the "
      "installation you must accept this agreement."},
+    {VelmarFilesFolder, "Velmar program files folder"},
     {VelmarFolder, "Velmar EXE folder"},
+    {UserProjectsFolder, "User projects folder"},
+    {ProjectsFolder, "projects folder"},
+    {ProjectShortcutsForManager, "Project shortcuts for project manager"},
+    {ShortcutsFolder, "Shortcuts folder"},
+    {FolderNotCreated, "ERROR: Could not create folder"},
     {FolderNotDefined, "ERROR: Folder not defined"},
+    {SelectVersion, "Select version to install"},
+    {NewestVersionSuffix, " - Newest version"},
+    {ReleasePrefix, "VELMAR Release"},
+    {StartMenuFolderMessage, "Shortcuts will be added to the start menu for Velmar in the following folder :"},
+    {AddDesktopShortcuts, "Add shortcuts to the desktop ?"},
+    {AutostartDefaultProject, "Should Velmar start the default project when booting ?"},
+    {DefaultStartMenuGroup, "Velmar"},
+    {CreateUserProject, "Create a new user project"},
+    {ProjectNameLabel, "&Project name"},
+    {CustomerNameLabel, "&Customer name"},
+    {ProjectFileFolderLabel, "Project file folder"},
+    {ProjectFileNameLabel, "Project file name"},
+    {ProjectShortcutNameLabel, "Project shortcut name"},
+    {MakeDefaultProject, "Make this the default project"},
     {ProjectNameUndefined, "Project name undefined !"},
+    {CustomerNameUndefined, "Customer name undefined !"},
+    {ShortcutNameUndefined, "Project shortcut name undefined !"},
+    {DefaultProjectFolderName, "Project"},
     {ErrorPrefix, "ERROR:"},
+    {ProjectDataFolderTitle, "Folder for your project data files"},
+    {ProjectFolderUndefined, "Project folder not defined"},
+    {ProjectFileNameUndefined, "Project file name not defined"},
+    {DemoQuestion, "Would you like to install a demo project which shows many of the features of Velmar"},
+    {InstallDemoProject, "Install demo project"},
+    {DemoIsDefaultProject, "Make demo project the default project"},
+    {ReadyToInstall, "Ready to install Velmar Release $"},
+    {IntoFolder, "Into folder : $"},
     {SpecialInstall, "&Special install"},
     {ReadmeCaption, "VELMAR Readme.txt"},
     {FileNotFound, "ERROR: Cannot find file !\r\n$"},
