@@ -5,8 +5,9 @@
 // OUTDIR receives Setup.exe (a copy of SETUP_PROGRAM), Setup.ini, the language
 // files compiled from LANGUAGE_SOURCES/vsetup_NN.txt, readme files in three
 // languages, two product releases, two patches, projects (plain and zipped,
-// with the demo project) and a utilities folder. The product's programs are
-// copies of STANDIN_PROGRAM, a small program that notes its starts.
+// with the demo project), a utilities folder and, in Extras\, what the extra
+// install commands run and copy. The product's programs are copies of
+// STANDIN_PROGRAM, a small program that notes its starts.
 
 #include <cstdio>
 #include <filesystem>
@@ -69,7 +70,7 @@ std::string Screen(const std::string& title) { return Ansi("[Screen]\r\nTitle=" 
 
 std::vector<ZipEntry> Release(const std::string& standin, const std::string& version) {
   std::vector<ZipEntry> items;
-  for (const char* program : {"VelmarPM.exe", "Velmar.exe", "ArcView.exe", "VelSpool.exe", "SmsServ.exe"})
+  for (const char* program : {"VelmarPM.exe", "Velmar.exe", "VelmarArc.exe", "VelmarSpool.exe", "VelmarSms.exe"})
     items.push_back(Item(program, standin));
   items.push_back(Item("Bin/VelCore.dll", velmar::zipwrite::RandomBytes(256 * 1024, 7)));
   items.push_back(Item("Bin/Drivers/Brenta.drv", Ansi("; BRENTA serial driver " + version + "\r\nPort=COM1\r\n")));
@@ -105,7 +106,7 @@ void MakeMedium(const fs::path& out, const fs::path& setup, const fs::path& stan
   WriteHostFile(out / "Velmar" / "Velmar3500.zip", Archive(Release(standin, "3.5.0")));
 
   WriteHostFile(out / "Patch" / "Patch3501.zip",
-                Archive({Item("ArcView.exe", standin),
+                Archive({Item("VelmarArc.exe", standin),
                          Item("Bin/VelCore.dll", velmar::zipwrite::RandomBytes(64 * 1024, 9))},
                         "Velmar 3.5.01: corrections for the archive viewer"));
   WriteHostFile(out / "Patch" / "Patch3502.zip",
@@ -122,6 +123,9 @@ void MakeMedium(const fs::path& out, const fs::path& setup, const fs::path& stan
                 Archive({Item("Site/Site.VPR", ProjectFile("Pumping station", "Sample customer")),
                          Item("Site/Screens/Main.scr", Screen("Pumping station"))},
                         "Pumping station, two pumps and a tank"));
+
+  WriteHostFile(out / "Extras" / "OpcSetup.exe", standin);
+  WriteHostFile(out / "Extras" / "VelOpc.dll", velmar::zipwrite::RandomBytes(32 * 1024, 11));
 
   WriteHostFile(out / "Tools" / "Tools.txt", Ansi(sample::ToolsText));
   WriteHostFile(out / "Tools" / "Diag" / "PortTest.exe", standin);

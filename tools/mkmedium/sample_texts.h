@@ -19,7 +19,13 @@ inline constexpr const char* SetupIni =
     "ProjectFile=C:\\VelProj\\Plant1\\Plant1.vpr\r\n"
     "LinkName=Plant 1\r\n"
     "Project=Plant 1\r\n"
-    "Customer=Sample customer\r\n";
+    "Customer=Sample customer\r\n"
+    "\r\n"
+    "; Run after the product is installed: the OPC server's own setup from the\r\n"
+    "; medium, and its client library into the Windows system folder.\r\n"
+    "[NT_Install]\r\n"
+    "1=RUN [EXTRAS]OpcSetup.exe /silent\r\n"
+    "2=COPY [EXTRAS]VelOpc.dll [WINSYS]VelOpc.dll\r\n";
 
 inline constexpr const char* ReadmeEnglish =
     "VELMAR 3.5 - Readme\r\n"
