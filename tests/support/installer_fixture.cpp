@@ -52,17 +52,6 @@ constexpr std::string_view NotAProgram = "the installer's program file of the na
 
 }  // namespace
 
-std::unique_ptr<platform::OpenFile> InstallerFiles::openRead(const std::string& path) {
-  opened_.push_back(path);
-  return FailingFiles::openRead(path);
-}
-
-int InstallerFiles::Opened(const std::string& path) const {
-  int count = 0;
-  for (const std::string& opened : opened_) count += SamePath(opened, path, "") ? 1 : 0;
-  return count;
-}
-
 InstallerFixture::InstallerFixture()
     : files(drive.fs(), drive.path("Windows")),
       processes(MakeQuietExplorerProcesses(drive)),

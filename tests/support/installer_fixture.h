@@ -33,7 +33,7 @@
 #include "platform/services.h"
 #include "platform/system.h"
 #include "platform/taskbar.h"
-#include "support/failing_files.h"
+#include "support/installer_files.h"
 #include "support/recording_processes.h"
 #include "support/shell_ports.h"
 #include "support/temp_drive.h"
@@ -83,24 +83,6 @@ class TaskbarStandIn : public platform::Taskbar {
     Visible = true;
     ++Shown;
   }
-};
-
-// The drive's files, with a Windows folder inside the drive and the faults of
-// FailingFiles for the tests that want them.
-class InstallerFiles : public FailingFiles {
- public:
-  InstallerFiles(platform::FileSystem& inner, std::string windowsFolder)
-      : FailingFiles(inner), windowsFolder_(std::move(windowsFolder)) {}
-  std::string windowsFolder() override { return windowsFolder_; }
-  std::string systemFolder() override { return windowsFolder_ + "\\System32"; }
-  std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override;
-
-  // How often a file was opened for reading (the path compared without regard to case).
-  int Opened(const std::string& path) const;
-
- private:
-  std::string windowsFolder_;
-  std::vector<std::string> opened_;
 };
 
 // The port's processes with "explorer.exe ..." started as a harmless program.

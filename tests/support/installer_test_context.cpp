@@ -12,9 +12,10 @@ namespace velmar::test {
 InstallerTestContext::InstallerTestContext(ui::Host& host)
     : system(platform::MakeHostSystemInfo()),
       taskbar(platform::MakeHostTaskbar()),
-      os{drive.fs(), *system, mutexes, processes, registry.registry(), *shortcuts, *taskbar},
+      os{files, *system, mutexes, processes, registry.registry(), *shortcuts, *taskbar},
       log(drive.fs(), CodePage::Cp1252, [this] { return system->now(); }),
       app{os, host, session, texts, log} {
+  drive.makeFolder("Windows\\System32");
   session.MediumRoot = drive.root();
   session.VelmarPath = drive.path("Velmar");
   session.Captions = ButtonCaptionsFor(1);

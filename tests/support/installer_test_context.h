@@ -1,7 +1,7 @@
 #pragma once
 // The installer's context for tests of pages and procedures: the port's real
 // services on a temporary drive (the registry on the test's own key, the
-// process port recording what it starts), the session with the English
+// process port recording what it starts, the Windows folder in the drive), the session with the English
 // button captions, texts without a language file until a test loads one, and
 // the log. The host is the test's own, usually a scripted host.
 //
@@ -16,6 +16,7 @@
 #include "platform/taskbar.h"
 #include "services/files/install_log.h"
 #include "services/text/language.h"
+#include "support/installer_files.h"
 #include "support/recording_processes.h"
 #include "support/shell_ports.h"
 #include "support/temp_drive.h"
@@ -28,6 +29,8 @@ class InstallerTestContext {
   ~InstallerTestContext();
 
   TempDrive drive;
+  // The drive's files, with its Windows folder "Windows\\".
+  InstallerFiles files{drive.fs(), drive.path("Windows")};
   TestRegistry registry{drive};
   std::unique_ptr<platform::Shortcuts> shortcuts = MakePortShortcuts(drive);
   RecordingProcesses processes{MakePortProcesses(drive)};

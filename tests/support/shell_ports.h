@@ -30,9 +30,11 @@ inline ShortcutProperties Shortcut(std::string target, std::string folder, std::
           std::move(arguments), std::move(icon),   iconIndex};
 }
 
-// A registry and a key below HKEY_CURRENT_USER that is the test's own: on
-// POSIX a registry file in the temporary drive, on Windows the real registry
-// with "Software\VelmarTest-<random>", removed again at the end.
+// A registry that is the test's own, with the user's shell folders (Desktop,
+// Programs, Startup) in the temporary drive: on POSIX a registry file in the
+// drive, on Windows the real registry seen through a key of the test's own,
+// removed again at the end. key() names a key below HKEY_CURRENT_USER for
+// tests of the registry itself.
 class TestRegistry {
  public:
   explicit TestRegistry(TempDrive& drive);
@@ -48,10 +50,6 @@ class TestRegistry {
   std::unique_ptr<platform::Registry> registry_;
   std::string base_;
 };
-
-// Whether the user's shell folders (Desktop, Programs, Startup) are this
-// machine's own, as on Windows, rather than folders of the test's drives.
-extern const bool ShellFoldersAreTheMachines;
 
 std::unique_ptr<platform::Shortcuts> MakePortShortcuts(TempDrive& drive);
 std::unique_ptr<platform::Processes> MakePortProcesses(TempDrive& drive);

@@ -15,8 +15,6 @@ TestRegistry::TestRegistry(TempDrive& drive)
 
 TestRegistry::~TestRegistry() = default;  // the file goes with the drive
 
-const bool ShellFoldersAreTheMachines = false;
-
 std::unique_ptr<platform::Shortcuts> MakePortShortcuts(TempDrive& drive) {
   return platform::MakePosixShortcuts(drive.fs());
 }

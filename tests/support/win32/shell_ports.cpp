@@ -3,15 +3,23 @@
 #include "support/child_modes.h"
 
 #include "platform/win32/win32_shell_services.h"
+#include "support/win32/sandbox_registry.h"
 
 namespace velmar::test {
 
-TestRegistry::TestRegistry(TempDrive&)
-    : registry_(platform::MakeWin32Registry()), base_(UniqueName("Software\\VelmarTest")) {}
+// The user's shell folders lie in the test's drive, as the POSIX port's do.
+TestRegistry::TestRegistry(TempDrive& drive)
+    : registry_(std::make_unique<SandboxRegistry>(platform::MakeWin32Registry(), UniqueName("Software\\VelmarTest"))),
+      base_("Software\\VelmarTest") {
+  const std::string profile = drive.path("Users\\tester");
+  const std::string programs = profile + "\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs";
+  const std::string shellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  registry_->WriteString(platform::RootKey::CurrentUser, shellFolders, "Desktop", profile + "\\Desktop");
+  registry_->WriteString(platform::RootKey::CurrentUser, shellFolders, "Programs", programs);
+  registry_->WriteString(platform::RootKey::CurrentUser, shellFolders, "Startup", programs + "\\Startup");
+}
 
-TestRegistry::~TestRegistry() { registry_->DeleteKey(platform::RootKey::CurrentUser, base_); }
-
-const bool ShellFoldersAreTheMachines = true;
+TestRegistry::~TestRegistry() { static_cast<SandboxRegistry&>(*registry_).Remove(); }
 
 std::unique_ptr<platform::Shortcuts> MakePortShortcuts(TempDrive&) { return platform::MakeWin32Shortcuts(); }
 
