@@ -11,11 +11,11 @@ namespace {
 
 using ui::layout::Margin;
 
-constexpr int PageWidth = 520;
+constexpr int PageWidth = 560;
 constexpr int PanelHeight = 66;
 constexpr int PanelGap = 8;
 // Room for the longest folder label of the four languages.
-constexpr int LabelWidth = 176;
+constexpr int LabelWidth = 200;
 constexpr int EditHeight = 21;
 constexpr int BrowseSize = 24;
 

@@ -7,6 +7,7 @@ namespace velmar {
 
 TWinLinksForm::TWinLinksForm(InstallerContext& app) : WizardPage(app, "TWinLinksForm") {
   using ui::layout::Margin;
+  SetPageSize(DefaultWidth, 240);
   const int left = Margin + 8, width = ClientWidth - 2 * left;
   // Two lines: the message is long in French and German.
   LnkMsgLbl.SetBounds(left, Margin + 8, width, 32);
