@@ -1,0 +1,40 @@
+#include "install/win_links_form.h"
+
+#include "services/text/texts.h"
+#include "ui/page_layout.h"
+
+namespace velmar {
+
+TWinLinksForm::TWinLinksForm(InstallerContext& app) : WizardPage(app, "TWinLinksForm") {
+  using ui::layout::Margin;
+  SetPageSize(DefaultWidth, 240);
+  const int left = Margin + 8, width = ClientWidth - 2 * left;
+  // Two lines: the message is long in French and German.
+  LnkMsgLbl.SetBounds(left, Margin + 8, width, 32);
+  LnkMsgLbl.AutoSize = false;
+  LnkMsgLbl.WordWrap = true;
+  LinkFolderEdit.SetBounds(left, Margin + 46, 260, 21);
+  DesktopCB.SetBounds(left, Margin + 92, width, 17);
+  AutostartCB.SetBounds(left, Margin + 120, width, 17);
+  AddField(LinkFolderEdit);
+}
+
+PageResult TWinLinksForm::Execute(std::string& group, bool& desktop, bool& autostart) {
+  LinkFolderEdit.Text = group;
+  DesktopCB.Checked = desktop;
+  AutostartCB.Checked = autostart;
+  const PageResult result = Run(0);
+  group = TrimBlanks(LinkFolderEdit.Text);
+  if (group.empty()) group = Text(text::DefaultStartMenuGroup);
+  desktop = DesktopCB.Checked;
+  autostart = AutostartCB.Checked;
+  return result;
+}
+
+void TWinLinksForm::SetTexts() {
+  LnkMsgLbl.Caption = Text(text::StartMenuFolderMessage);
+  DesktopCB.Caption = Text(text::AddDesktopShortcuts);
+  AutostartCB.Caption = Text(text::AutostartDefaultProject);
+}
+
+}  // namespace velmar

@@ -1,0 +1,31 @@
+#pragma once
+// The shortcuts page: the start-menu folder of the product's shortcuts, and
+// whether they go on the desktop too and the default project starts at boot.
+
+#include <string>
+
+#include "services/wizard/wizard_page.h"
+
+namespace velmar {
+
+class TWinLinksForm : public WizardPage {
+ public:
+  explicit TWinLinksForm(InstallerContext& app);
+
+  // Shows the three values and, whatever closes the page, gives them back:
+  // the folder trimmed of blanks (the default group's name when that leaves
+  // nothing) and the two check boxes. Prev is always enabled; nothing stops
+  // the page from closing.
+  PageResult Execute(std::string& group, bool& desktop, bool& autostart);
+
+  ui::Label LnkMsgLbl{*this, "LnkMsgLbl"};
+  ui::Edit LinkFolderEdit{*this, "LinkFolderEdit"};
+  ui::CheckBox DesktopCB{*this, "DesktopCB"};
+  ui::CheckBox AutostartCB{*this, "AutostartCB"};
+
+ private:
+  bool PrevEnabled(int) const override { return true; }
+  void SetTexts() override;
+};
+
+}  // namespace velmar

@@ -1,0 +1,169 @@
+#include "install/main_install_form.h"
+
+#include <gtest/gtest.h>
+
+#include "services/files/file_utils.h"
+#include "support/installer_fixture.h"
+#include "support/installer_test_context.h"
+#include "ui/input.h"
+#include "ui/script/script_host.h"
+
+namespace velmar {
+namespace {
+
+using ui::script::Outcome;
+using ui::script::Script;
+using ui::script::ScriptHost;
+
+// A drive letter no test machine maps.
+constexpr const char* MissingDrive = "Q:\\";
+
+struct FolderPageRun {
+  explicit FolderPageRun(Script script) : host(std::move(script)) {
+    t.session.VelmarPath = t.drive.path("Velmar\\");
+    t.session.ProjectsPath = t.drive.path("Projects");
+    t.session.LinkPath = t.drive.path("Links");
+  }
+  // Shows the page once for each run of arguments; the script must end with them.
+  std::vector<PageResult> Execute(std::initializer_list<bool> productFolderOnly) {
+    std::vector<PageResult> results;
+    outcome = host.Run([&] {
+      for (bool only : productFolderOnly) results.push_back(page.Execute(0, false, only));
+      return Outcome::Finished;
+    });
+    return results;
+  }
+  std::string Page(int nth = 0) const { return test::PageBlock(host.TranscriptText(), "TMainInstallForm", nth); }
+
+  ScriptHost host;
+  test::InstallerTestContext t{host};
+  TMainInstallForm page{t.app};
+  Outcome outcome = Outcome::Failed;
+};
+
+TEST(FolderPage, OpensWithTheFoldersWithoutBackslashPrevDisabledAndNextOnlyWhileNoFolderIsBlank) {
+  FolderPageRun run(Script()
+                        .Page("TMainInstallForm")
+                        .Type("ProjPathEdit", "  ")
+                        .Type("LinkPathEdit", "")
+                        .Type("ProjPathEdit", "P")
+                        .Type("LinkPathEdit", "L")
+                        .Click("CancelBtn"));
+  EXPECT_EQ(run.Execute({false}), std::vector{prCancel});
+  ASSERT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  const std::string page = run.Page();
+  EXPECT_EQ(test::ControlLine(page, "PrevBtn"), "PrevBtn: button \"_Prev\", disabled");
+  EXPECT_EQ(test::ControlLine(page, "NextBtn"), "NextBtn: button \"_Next\"");
+  EXPECT_EQ(test::ControlLine(page, "LinkPathLbl"), "LinkPathLbl: label \"Shortcuts folder\"");
+  EXPECT_EQ(test::ControlLine(page, "VelPathEdit"), "VelPathEdit: edit \"" + run.t.drive.path("Velmar") + "\"");
+  // Leaving a blank folder disables Next without a message; leaving the last
+  // blank one filled enables it again.
+  const std::string& text = run.host.TranscriptText();
+  EXPECT_TRUE(test::Contains(text, "> type LinkPathEdit \"\"\n  NextBtn: button \"_Next\", disabled\n"));
+  EXPECT_TRUE(test::Contains(text, "> click CancelBtn\n  NextBtn: button \"_Next\"\n"));
+  EXPECT_EQ(text.find("ERROR"), std::string::npos) << text;
+  // Cancel neither validates nor creates.
+  EXPECT_FALSE(FolderExists(run.t.drive.fs(), run.t.drive.path("Velmar")));
+  EXPECT_EQ(run.t.session.LinkPath, run.t.drive.path("Links"));
+}
+
+// Shows each page by the next of the test's own actions on its model, so
+// that a test can type paths of its drive and look between the steps.
+class ActingHost : public ScriptHost {
+ public:
+  ActingHost() : ScriptHost(Script()) {}
+  std::vector<std::function<void()>> acts;
+  void ShowModal(ui::Page& page) override {
+    page.BeginModal(ScreenSize());
+    ASSERT_LT(shown_, acts.size());
+    acts[shown_++]();
+    page.EndModal();
+  }
+
+ private:
+  size_t shown_ = 0;
+};
+
+TEST(FolderPage, NextCreatesAndStoresTheFoldersAsTypedAndTheNextVisitShowsThemWithoutBackslash) {
+  ActingHost host;
+  test::InstallerTestContext t(host);
+  TMainInstallForm page(t.app);
+  t.session.ProjectsPath = t.drive.path("Projects");
+  host.acts = {[&] {
+                 ui::TypeText(page.VelPathEdit, " " + t.drive.path("Plant\\Velmar\\") + " ");
+                 ui::TypeText(page.LinkPathEdit, t.drive.path("Links\\Sub"));
+                 ui::ClickControl(page.NextBtn);
+               },
+               [&] { EXPECT_EQ(page.VelPathEdit.Text, t.drive.path("Plant\\Velmar")); }};
+  EXPECT_EQ(page.Execute(0, false, false), prNext);
+  EXPECT_EQ(t.session.VelmarPath, t.drive.path("Plant\\Velmar\\"));
+  EXPECT_EQ(t.session.ProjectsPath, t.drive.path("Projects"));
+  EXPECT_EQ(t.session.LinkPath, t.drive.path("Links\\Sub"));
+  for (const char* folder : {"Plant\\Velmar", "Projects", "Links\\Sub"})
+    EXPECT_TRUE(FolderExists(t.drive.fs(), t.drive.path(folder))) << folder;
+  page.Execute(0, false, false);
+}
+
+TEST(FolderPage, EveryFolderIsCheckedTheLastFailureIsShownAndTheOthersAreCreated) {
+  struct Case {
+    std::string vel, proj, link;
+    std::string status;
+    const char* focused;
+  };
+  const std::string plant = "Plant\\", missing = std::string(MissingDrive) + "Velmar\\Links";
+  const Case cases[] = {
+      {"", plant + "Projects", missing, "ERROR: Could not create folder", "LinkPathEdit"},
+      {missing, "  ", plant + "Links", "ERROR: Folder not defined", "ProjPathEdit"},
+      {missing, plant + "Projects", plant + "Links", "ERROR: Could not create folder", "VelPathEdit"},
+  };
+  for (const Case& c : cases) {
+    ActingHost host;
+    test::InstallerTestContext t(host);
+    if (FolderExists(t.drive.fs(), MissingDrive)) GTEST_SKIP() << MissingDrive << " exists here";
+    TMainInstallForm page(t.app);
+    const InstallSession before = t.session;
+    auto at = [&](const std::string& folder) { return folder.rfind(plant, 0) == 0 ? t.drive.path(folder) : folder; };
+    host.acts = {[&] {
+      ui::TypeText(page.VelPathEdit, at(c.vel));
+      ui::TypeText(page.ProjPathEdit, at(c.proj));
+      ui::TypeText(page.LinkPathEdit, at(c.link));
+      page.SetFocus(page.PrevBtn);
+      ui::ClickControl(page.PrevBtn);
+      EXPECT_FALSE(page.Closing());
+      EXPECT_EQ(page.StatBar.Text, c.status);
+      EXPECT_EQ(page.Focused()->Name(), c.focused);
+    }};
+    EXPECT_EQ(page.Execute(1, false, false), prNone);
+    // A folder that passed is created and stored; the others keep their values.
+    for (auto [typed, field] : {std::pair{c.vel, &InstallSession::VelmarPath},
+                                {c.proj, &InstallSession::ProjectsPath}, {c.link, &InstallSession::LinkPath}}) {
+      const bool passed = typed.rfind(plant, 0) == 0;
+      EXPECT_EQ(t.session.*field, passed ? t.drive.path(typed) : before.*field) << typed;
+      EXPECT_TRUE(!passed || FolderExists(t.drive.fs(), t.drive.path(typed))) << typed;
+    }
+  }
+}
+
+TEST(FolderPage, TheProductFolderAloneIgnoresTheHiddenFolders) {
+  FolderPageRun run(Script()
+                        .Page("TMainInstallForm")
+                        .Click("NextBtn")
+                        .Page("TMainInstallForm")
+                        .Click("CancelBtn"));
+  run.t.session.ProjectsPath = "";
+  run.t.session.LinkPath = std::string(MissingDrive) + "Links";
+  EXPECT_EQ(run.Execute({true, false}), (std::vector{prNext, prCancel}));
+  ASSERT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_TRUE(FolderExists(run.t.drive.fs(), run.t.drive.path("Velmar")));
+  EXPECT_EQ(run.t.session.LinkPath, std::string(MissingDrive) + "Links");
+  const std::string single = run.Page(0), full = run.Page(1);
+  EXPECT_EQ(test::ControlLine(single, "ProjPathEdit"), "");
+  EXPECT_EQ(test::ControlLine(single, "LPathBtn"), "");
+  EXPECT_EQ(test::ControlLine(single, "NextBtn"), "NextBtn: button \"_Next\"");
+  // Shown again for all three folders, the empty projects folder counts again.
+  EXPECT_EQ(test::ControlLine(full, "ProjPathEdit"), "ProjPathEdit: edit \"\"");
+  EXPECT_EQ(test::ControlLine(full, "NextBtn"), "NextBtn: button \"_Next\", disabled");
+}
+
+}  // namespace
+}  // namespace velmar

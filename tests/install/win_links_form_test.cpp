@@ -1,0 +1,56 @@
+#include "install/win_links_form.h"
+
+#include <gtest/gtest.h>
+
+#include "support/installer_fixture.h"
+#include "support/installer_test_context.h"
+#include "ui/script/script_host.h"
+
+namespace velmar {
+namespace {
+
+using ui::script::Outcome;
+using ui::script::Script;
+using ui::script::ScriptHost;
+
+TEST(ShortcutsPage, GivesBackTheFolderAndCheckBoxesWhateverClosesThePage) {
+  struct Case {
+    Script script;
+    PageResult result;
+    std::string group;
+    bool desktop, autostart;
+  };
+  const std::string german = "language 49\n94\tVelmar-Gruppe\n";
+  Case cases[] = {
+      {Script().Page("TWinLinksForm").Type("LinkFolderEdit", "  Plant tools ").Uncheck("DesktopCB").Click("PrevBtn"),
+       prPrev, "Plant tools", false, false},
+      {Script().Page("TWinLinksForm").Type("LinkFolderEdit", " ").Check("AutostartCB").Click("CancelBtn"),
+       prCancel, "Velmar-Gruppe", true, true},
+      {Script().Page("TWinLinksForm").Click("NextBtn"), prNext, "Velmar", true, false},
+  };
+  for (Case& c : cases) {
+    ScriptHost host(std::move(c.script));
+    test::InstallerTestContext t(host);
+    if (c.group == "Velmar-Gruppe") t.LoadLanguage(german);
+    TWinLinksForm page(t.app);
+    std::string group = "Velmar";
+    bool desktop = true, autostart = false;
+    PageResult result = prNone;
+    EXPECT_EQ(host.Run([&] {
+      result = page.Execute(group, desktop, autostart);
+      return Outcome::Finished;
+    }),
+              Outcome::Finished)
+        << host.EndMessage();
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(group, c.group);
+    EXPECT_EQ(desktop, c.desktop);
+    EXPECT_EQ(autostart, c.autostart);
+    // Prev is enabled although the page comes first in no flow.
+    EXPECT_EQ(test::ControlLine(test::PageBlock(host.TranscriptText(), "TWinLinksForm"), "PrevBtn"),
+              "PrevBtn: button \"_Prev\"");
+  }
+}
+
+}  // namespace
+}  // namespace velmar
