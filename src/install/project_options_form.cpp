@@ -36,7 +36,7 @@ std::string_view LastName(std::string_view folder) {
 
 // Geometry: a label column and an edit column, one row an entry.
 constexpr int PageWidth = 520, PageHeight = 310;
-constexpr int LabelLeft = 32, LabelWidth = 172, EditLeft = 208, RightEdge = 504;
+constexpr int LabelLeft = 32, LabelWidth = 184, EditLeft = 220, RightEdge = 504;
 constexpr int FirstRowTop = 44, RowHeight = 30, EditHeight = 21;
 
 }  // namespace
