@@ -3,38 +3,45 @@
 #include <gtest/gtest.h>
 
 #include "install/page_run.h"
+#include "install/project_options_form.h"
+#include "install/ready_to_install_form.h"
 
 namespace velmar {
 namespace {
 
-using test::ControlLine;
-using ui::script::Outcome;
 using ui::script::Script;
 
 TEST(TDemoInstallForm, KeepsTheChoicesHoweverThePageIsLeft) {
-  struct Case {
-    const char* button;
-    PageResult result;
-  } cases[] = {{"NextBtn", prNext}, {"PrevBtn", prPrev}, {"CancelBtn", prCancel}};
-  for (const Case& c : cases) {
+  const std::pair<const char*, PageResult> buttons[] = {{"NextBtn", prNext}, {"PrevBtn", prPrev}, {"CancelBtn", prCancel}};
+  for (const auto& [button, result] : buttons) {
     test::PageRun<TDemoInstallForm> run(
-        Script().Page("TDemoInstallForm").Uncheck("DemoCB").Check("DefDemoCB").Click(c.button));
+        Script().Page("TDemoInstallForm").Uncheck("DemoCB").Check("DefDemoCB").Click(button));
     run.t.session.InstallDemo = true;
-    run.t.session.DemoIsDefault = false;
-    EXPECT_EQ(run.Show([](TDemoInstallForm& page) { return page.Execute(1, false); }), c.result) << c.button;
-    EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-    EXPECT_EQ(ControlLine(run.Opened(), "DemoCB"), "DemoCB: check box [x] \"Install demo project\"");
+    EXPECT_EQ(run.Show([](TDemoInstallForm& page) { return page.Execute(1, false); }), result);
     // Independent boxes: the second is kept even without the first.
-    EXPECT_FALSE(run.t.session.InstallDemo) << c.button;
-    EXPECT_TRUE(run.t.session.DemoIsDefault) << c.button;
+    EXPECT_FALSE(run.t.session.InstallDemo) << button;
+    EXPECT_TRUE(run.t.session.DemoIsDefault) << button;
   }
+}
 
-  test::ClosingHost closing;
-  closing.whileShown = [](ui::Page& page) { static_cast<TDemoInstallForm&>(page).DemoCB.Checked = true; };
+// Closed without its buttons, as the system may close a window: the project
+// page ends the flow like Cancel, the others give None; the demo page keeps
+// its choices all the same.
+class ClosingHost : public ui::script::ScriptHost {
+ public:
+  ClosingHost() : ScriptHost(Script()) {}
+  void ShowModal(ui::Page& page) override {
+    if (auto* demo = dynamic_cast<TDemoInstallForm*>(&page)) demo->DemoCB.Checked = true;
+  }
+};
+
+TEST(InstallPages, ClosedWithoutTheirButtons) {
+  ClosingHost closing;
   test::InstallerTestContext t(closing);
-  TDemoInstallForm page(t.app);
-  EXPECT_EQ(page.Execute(0, false), prNone);
+  EXPECT_EQ(TProjectOptionsForm(t.app).Execute(0, false, true, false), prCancel);
+  EXPECT_EQ(TDemoInstallForm(t.app).Execute(0, false), prNone);
   EXPECT_TRUE(t.session.InstallDemo);
+  EXPECT_EQ(TReadyToInstallForm(t.app).Execute(), prNone);
 }
 
 }  // namespace

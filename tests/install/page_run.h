@@ -1,8 +1,5 @@
 #pragma once
-// One install page shown under a script, for the tests of the pages:
-//
-//   test::PageRun<TDemoInstallForm> run(Script().Page("TDemoInstallForm").Click("NextBtn"));
-//   EXPECT_EQ(run.Show([](auto& page) { return page.Execute(0, false); }), prNext);
+// An install page shown once under a script.
 
 #include <functional>
 #include <string>
@@ -20,8 +17,7 @@ struct PageRun {
   explicit PageRun(ui::script::Script script) : host(std::move(script)) {}
 
   // Runs show(page) under the script, which must end with it.
-  template <class Shows>
-  PageResult Show(Shows show) {
+  PageResult Show(const std::function<PageResult(Form&)>& show) {
     PageResult result = prNone;
     outcome = host.Run([&] {
       result = show(page);
@@ -37,17 +33,6 @@ struct PageRun {
   InstallerTestContext t{host};
   Form page{t.app};
   ui::script::Outcome outcome = ui::script::Outcome::Failed;
-};
-
-// A host on which every page is closed, as the system may close a window,
-// without any of its buttons; whileShown acts on the page before that.
-class ClosingHost : public ui::script::ScriptHost {
- public:
-  ClosingHost() : ScriptHost(ui::script::Script()) {}
-  void ShowModal(ui::Page& page) override {
-    if (whileShown) whileShown(page);
-  }
-  std::function<void(ui::Page&)> whileShown;
 };
 
 }  // namespace velmar::test
