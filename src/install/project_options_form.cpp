@@ -1,0 +1,172 @@
+#include "install/project_options_form.h"
+
+#include "base/path_utils.h"
+#include "base/text_case.h"
+#include "services/text/texts.h"
+#include "session/installer_context.h"
+
+namespace velmar {
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+// "." and ".." name no folder below the one they are taken in.
+bool OnlyDots(std::string_view name) { return !name.empty() && name.find_first_not_of('.') == npos; }
+
+// The path, taken inside a folder, would lead out of it: it names a drive or
+// climbs with a name of dots.
+bool LeadsOut(std::string_view path) {
+  if (path.find(':') != npos) return true;
+  for (size_t start = 0; start <= path.size();) {
+    size_t end = path.find_first_of("\\/", start);
+    if (end == npos) end = path.size();
+    if (OnlyDots(path.substr(start, end - start))) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+// The folder's own name: one trailing backslash removed, then everything up
+// to the last backslash, slash or drive colon dropped.
+std::string_view LastName(std::string_view folder) {
+  if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.remove_suffix(1);
+  const size_t cut = folder.find_last_of("\\/:");
+  return cut == npos ? folder : folder.substr(cut + 1);
+}
+
+// Geometry: a label column and an edit column, one row an entry.
+constexpr int PageWidth = 520, PageHeight = 310;
+constexpr int LabelLeft = 32, LabelWidth = 184, EditLeft = 220, RightEdge = 504;
+constexpr int FirstRowTop = 44, RowHeight = 30, EditHeight = 21;
+
+}  // namespace
+
+std::string ProjectFolderFor(std::string_view typed, std::string_view projectsPath, std::string_view project,
+                             std::string_view defaultName) {
+  const std::string root = WithBackslash(projectsPath);
+  if (typed.empty()) return root + std::string(project.empty() || LeadsOut(project) ? defaultName : project);
+  // Case mapping keeps backslashes, dots and colons, so the rest of the
+  // upper-cased text tells where the typed folder leads.
+  const std::string upperTyped = UpperCaseText(typed), upperRoot = UpperCaseText(root);
+  if (upperTyped.starts_with(upperRoot) && !LeadsOut(std::string_view(upperTyped).substr(upperRoot.size())))
+    return std::string(typed);
+  const std::string_view name = LastName(typed);
+  return root + std::string(name.empty() || OnlyDots(name) ? defaultName : name);
+}
+
+TProjectOptionsForm::TProjectOptionsForm(InstallerContext& app) : WizardPage(app, "TProjectOptionsForm") {
+  SetPageSize(PageWidth, PageHeight);
+  MakeProjCB.SetBounds(16, 14, RightEdge - 16, 17);
+  MakeProjCB.OnClick = [this] { UpdateEnabling(); };
+
+  struct Row {
+    ui::Label& label;
+    ui::Edit& edit;
+    int editWidth;
+  };
+  const Row rows[] = {{PrjNameLbl, PrjNameEdit, RightEdge - EditLeft},
+                      {CustNameLbl, CustNameEdit, RightEdge - EditLeft},
+                      {PrjFldrLbl, VprPathEdit, RightEdge - EditLeft - 30},
+                      {VprNameLbl, VprNameEdit, RightEdge - EditLeft - 46},
+                      {LnkNamelbl, LinkNameEdit, RightEdge - EditLeft - 46}};
+  int top = FirstRowTop;
+  for (const Row& row : rows) {
+    row.label.SetBounds(LabelLeft, top + 4, LabelWidth, 13);
+    row.label.AutoSize = false;
+    row.edit.SetBounds(EditLeft, top, row.editWidth, EditHeight);
+    top += RowHeight;
+  }
+  VPathBtn.SetBounds(RightEdge - 26, VprPathEdit.Bounds.top - 1, 26, EditHeight + 2);
+  for (ui::Label* ext : {&VprExtLbl, &LnkExtLbl}) {
+    const ui::Label& beside = ext == &VprExtLbl ? VprNameLbl : LnkNamelbl;
+    ext->SetBounds(RightEdge - 40, beside.Bounds.top, 40, 13);
+    ext->AutoSize = false;
+  }
+  VprExtLbl.Caption = ".VPR";
+  LnkExtLbl.Caption = ".LNK";
+  DefProjCB.SetBounds(LabelLeft, top + 6, RightEdge - LabelLeft, 17);
+
+  AddField(PrjNameEdit, {text::ProjectNameUndefined});
+  AddField(CustNameEdit, {text::CustomerNameUndefined});
+  AddFolderField(VprPathEdit, VPathBtn, text::ProjectDataFolderTitle, {text::ProjectFolderUndefined});
+  AddField(VprNameEdit, {text::ProjectFileNameUndefined});
+  AddField(LinkNameEdit, {text::ShortcutNameUndefined});
+}
+
+PageResult TProjectOptionsForm::Execute(int step, bool finishCaption, bool offerNewProject, bool customMode) {
+  customMode_ = customMode;
+  MakeProjCB.Visible = offerNewProject && !customMode;
+  return Run(step, finishCaption);
+}
+
+void TProjectOptionsForm::SetTexts() {
+  MakeProjCB.Caption = Text(text::CreateUserProject);
+  PrjNameLbl.Caption = Text(text::ProjectNameLabel);
+  CustNameLbl.Caption = Text(text::CustomerNameLabel);
+  PrjFldrLbl.Caption = Text(text::ProjectFileFolderLabel);
+  VprNameLbl.Caption = Text(text::ProjectFileNameLabel);
+  LnkNamelbl.Caption = Text(text::ProjectShortcutNameLabel);
+  DefProjCB.Caption = Text(text::MakeDefaultProject);
+}
+
+void TProjectOptionsForm::LoadFields() {
+  const InstallSession& s = Session();
+  MakeProjCB.Checked = s.MakeProject;
+  // A stored file without a name (the folder alone) shows an empty name.
+  VprPathEdit.Text = WithoutBackslash(FileFolderPart(s.ProjectFile));
+  VprNameEdit.Text = NameWithoutExt(s.ProjectFile);
+  PrjNameEdit.Text = s.Project;
+  CustNameEdit.Text = s.Customer;
+  LinkNameEdit.Text = customMode_ && s.LinkName.empty() ? s.Project : s.LinkName;
+  DefProjCB.Visible = !customMode_;
+  DefProjCB.Checked = s.DefaultProject;
+  UpdateEnabling();
+}
+
+void TProjectOptionsForm::UpdateEnabling() {
+  // Without the choice on the page the project is made, as in custom mode.
+  const bool makes = customMode_ || !MakeProjCB.Visible || MakeProjCB.Checked;
+  for (ui::Edit* edit : {&PrjNameEdit, &CustNameEdit, &VprPathEdit, &VprNameEdit, &LinkNameEdit})
+    edit->Enabled = makes;
+  VPathBtn.Visible = makes;
+  DefProjCB.Enabled = makes;
+  // Custom mode names the project file after the project.
+  if (customMode_) VprNameEdit.Enabled = false;
+}
+
+bool TProjectOptionsForm::Require(ui::Edit& edit, int messageId) {
+  edit.Text = TrimBlanks(edit.Text);
+  if (!edit.Text.empty()) return true;
+  ShowStatus(Text(text::ErrorPrefix) + " " + Text(messageId));
+  SetFocus(edit);
+  return false;
+}
+
+bool TProjectOptionsForm::Validate(PageResult leavingWith) {
+  // Prev keeps what was typed, complete or not.
+  if (leavingWith != prNext) return true;
+  StatBar.Text.clear();
+  if (!customMode_ && MakeProjCB.Visible && !MakeProjCB.Checked) return true;
+  if (!Require(PrjNameEdit, text::ProjectNameUndefined) || !Require(CustNameEdit, text::CustomerNameUndefined) ||
+      !Require(LinkNameEdit, text::ShortcutNameUndefined))
+    return false;
+  if (!customMode_) return Require(VprNameEdit, text::ProjectFileNameUndefined);
+  if (TrimBlanks(VprNameEdit.Text).empty()) VprNameEdit.Text = PrjNameEdit.Text;
+  return true;
+}
+
+void TProjectOptionsForm::StoreFields() {
+  InstallSession& s = Session();
+  s.MakeProject = MakeProjCB.Visible ? MakeProjCB.Checked : true;
+  s.Project = TrimBlanks(PrjNameEdit.Text);
+  s.Customer = TrimBlanks(CustNameEdit.Text);
+  const std::string folder = WithBackslash(ProjectFolderFor(TrimBlanks(VprPathEdit.Text), s.ProjectsPath, s.Project,
+                                                            Text(text::DefaultProjectFolderName)));
+  // Without a name the folder alone is kept, never a file called ".vpr".
+  const std::string name = TrimBlanks(VprNameEdit.Text);
+  s.ProjectFile = name.empty() ? folder : folder + name + ".vpr";
+  s.LinkName = TrimBlanks(LinkNameEdit.Text);
+  s.DefaultProject = DefProjCB.Checked;
+}
+
+}  // namespace velmar

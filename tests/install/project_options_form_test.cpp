@@ -1,0 +1,137 @@
+#include "install/project_options_form.h"
+
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "install/page_run.h"
+
+namespace velmar {
+namespace {
+
+using test::Contains;
+using test::ControlLine;
+using ui::script::Outcome;
+using ui::script::Script;
+using OptionsRun = test::PageRun<TProjectOptionsForm>;
+
+PageResult Product(TProjectOptionsForm& page) { return page.Execute(0, false, true, false); }
+PageResult Custom(TProjectOptionsForm& page) { return page.Execute(0, false, false, true); }
+
+// A complete project, as a page left with Next stores it.
+void SetProject(InstallSession& s) {
+  s.ProjectsPath = "C:\\VelProj";
+  s.MakeProject = true;
+  s.Project = "Plant 1";
+  s.Customer = "ACME";
+  s.ProjectFile = "C:\\VelProj\\Plant1\\Plant1.vpr";
+  s.LinkName = "Plant 1 link";
+}
+
+TEST(ProjectFolderFor, KeepsTheProjectInsideTheProjectsFolder) {
+  struct Case {
+    const char *typed, *project, *expected;
+  } cases[] = {
+      {"D:\\Data\\Plant1\\", "Line 4", "C:\\VelProj\\Plant1"},  // elsewhere: its last name
+      {"C:\\VelProj", "Line 4", "C:\\VelProj\\VelProj"},        // the projects folder without its backslash
+      {"C:\\VelProjects\\A", "", "C:\\VelProj\\A"},
+      {"", "Line 4", "C:\\VelProj\\Line 4"},
+      {"", "", "C:\\VelProj\\Project"},
+      {"c:\\velproj\\Plant1", "", "c:\\velproj\\Plant1"},  // inside: kept as typed
+      // Nothing leads out: a drive alone, dots, a project named like a path.
+      {"D:\\", "Line 4", "C:\\VelProj\\Project"},
+      {"D:\\..", "", "C:\\VelProj\\Project"},
+      {"C:\\VelProj\\A/../../Windows", "", "C:\\VelProj\\Windows"},
+      {"", "..\\Windows", "C:\\VelProj\\Project"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ProjectFolderFor(c.typed, "C:\\VelProj", c.project, "Project"), c.expected) << c.typed;
+  EXPECT_EQ(ProjectFolderFor("d:\\projekty łódź\\A", "D:\\Projekty ŁÓDŹ\\", "", "Projekt"), "d:\\projekty łódź\\A");
+}
+
+TEST(TProjectOptionsForm, UncheckedNothingCanBeTypedAndNextLeavesWithoutAProject) {
+  OptionsRun run(Script().Page("TProjectOptionsForm").Check("MakeProjCB").Type("PrjNameEdit", "Line 4")
+                     .Uncheck("MakeProjCB").Click("NextBtn"));
+  EXPECT_EQ(run.Show(Product), prNext);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  for (const char* control : {"PrjNameEdit", "CustNameEdit", "VprPathEdit", "VprNameEdit", "LinkNameEdit", "DefProjCB"})
+    EXPECT_TRUE(ControlLine(run.Opened(), control).ends_with(", disabled")) << control;
+  EXPECT_EQ(ControlLine(run.Opened(), "VPathBtn"), "");
+  EXPECT_TRUE(Contains(run.Transcript(), "  VPathBtn: button \"\"\n  VprNameEdit: edit \"\"\n"));
+  EXPECT_FALSE(run.t.session.MakeProject);
+  // No name: the folder alone, never a file called ".vpr".
+  EXPECT_EQ(run.t.session.ProjectFile, "C:\\VelProj\\Line 4\\");
+}
+
+TEST(TProjectOptionsForm, NextStaysOnTheFirstMissingEntryWithTheFocusInIt) {
+  struct Case {
+    std::vector<const char*> blanked;
+    std::string message;
+  } cases[] = {
+      {{"PrjNameEdit", "CustNameEdit"}, "Project name undefined !"},
+      {{"CustNameEdit", "LinkNameEdit"}, "Customer name undefined !"},
+      {{"LinkNameEdit", "VprNameEdit"}, "Project shortcut name undefined !"},
+      {{"VprNameEdit"}, "Project file name not defined"},
+  };
+  for (const Case& c : cases) {
+    Script script;
+    script.Page("TProjectOptionsForm");
+    for (const char* edit : c.blanked) script.Type(edit, "  ");
+    // Enter in the edit with the focus names what it misses, without "ERROR:".
+    OptionsRun run(script.Click("NextBtn").Key(ui::Key::Enter).Click("CancelBtn"));
+    SetProject(run.t.session);
+    EXPECT_EQ(run.Show(Product), prCancel);
+    EXPECT_TRUE(Contains(run.Transcript(), "> click NextBtn\n  StatBar: status line \"ERROR: " + c.message + "\"\n"));
+    EXPECT_TRUE(Contains(run.Transcript(), "> key Enter\n  StatBar: status line \"" + c.message + "\"\n"));
+    EXPECT_EQ(run.t.session.Project, "Plant 1");  // Cancel stored nothing
+  }
+}
+
+TEST(TProjectOptionsForm, NextStoresTrimmedEntriesPrevStoresUncheckedAndTheNextShowingHasThem) {
+  // Enter moves from the file name to the shortcut name, to Next, and clicks it.
+  OptionsRun run(Script().Page("TProjectOptionsForm").Type("PrjNameEdit", " Line 4 ").Type("VprPathEdit", " ")
+                     .Type("VprNameEdit", " Line4 ").Key(ui::Key::Enter).Key(ui::Key::Enter).Key(ui::Key::Enter)
+                     .Page("TProjectOptionsForm").Type("CustNameEdit", "").Type("VprPathEdit", "D:\\Data\\Mill\\")
+                     .Type("VprNameEdit", "").Click("PrevBtn")
+                     .Page("TProjectOptionsForm").Click("CancelBtn"));
+  SetProject(run.t.session);
+  std::vector<std::string> stored;
+  run.Show([&](TProjectOptionsForm& page) {
+    for (int i = 0; i < 3; ++i) {
+      page.Execute(1, false, true, false);
+      stored.push_back(run.t.session.Project + "|" + run.t.session.Customer + "|" + run.t.session.ProjectFile);
+    }
+    return prNone;
+  });
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_EQ(stored, (std::vector<std::string>{"Line 4|ACME|C:\\VelProj\\Line 4\\Line4.vpr",
+                                              "Line 4||C:\\VelProj\\Mill\\", "Line 4||C:\\VelProj\\Mill\\"}));
+  const std::string third = test::PageBlock(run.Transcript(), "TProjectOptionsForm", 2);
+  EXPECT_EQ(ControlLine(third, "VprPathEdit"), "VprPathEdit: edit \"C:\\VelProj\\Mill\"");
+  EXPECT_EQ(ControlLine(third, "VprNameEdit"), "VprNameEdit: edit \"\"");
+}
+
+TEST(TProjectOptionsForm, CustomModeMakesTheProjectAndNamesItsFileAfterIt) {
+  OptionsRun run(Script().Page("TProjectOptionsForm").Type("PrjNameEdit", "").Click("NextBtn")
+                     .Type("PrjNameEdit", "Mill 2").Click("NextBtn"));
+  InstallSession& s = run.t.session;
+  SetProject(s);
+  s.LinkName = "";
+  s.ProjectFile = "C:\\VelProj\\Custom\\";
+  s.MakeProject = false;
+  EXPECT_EQ(run.Show(Custom), prNext);
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_EQ(ControlLine(run.Opened(), "MakeProjCB"), "");
+  EXPECT_EQ(ControlLine(run.Opened(), "DefProjCB"), "");
+  EXPECT_EQ(ControlLine(run.Opened(), "VprNameEdit"), "VprNameEdit: edit \"\", disabled");
+  EXPECT_EQ(ControlLine(run.Opened(), "LinkNameEdit"), "LinkNameEdit: edit \"Plant 1\"");
+  // The refused Next left the file name empty; the one that passed named it
+  // after the project as it was then.
+  EXPECT_TRUE(Contains(run.Transcript(), "> click NextBtn\n  StatBar: status line \"ERROR: Project name undefined !\"\n>"));
+  EXPECT_TRUE(s.MakeProject);
+  EXPECT_EQ(s.ProjectFile, "C:\\VelProj\\Custom\\Mill 2.vpr");
+  EXPECT_EQ(s.LinkName, "Plant 1");
+}
+
+}  // namespace
+}  // namespace velmar
