@@ -17,18 +17,9 @@ vunzip=$PWD/build/native/vunzip
 if [ ! -x /usr/bin/time ]; then
   apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq time
 fi
-command -v zip >/dev/null && command -v unzip >/dev/null || { echo "needs zip and unzip" >&2; exit 1; }
 [ -x "$vunzip" ] || { cmake --preset native >/dev/null && cmake --build --preset native --target vunzip; }
 
-mkdir -p "$work"
-archive=$work/release.zip
-if [ ! -f "$archive" ]; then
-  echo "Making the archive in $work ..."
-  rm -rf "$work/tree"
-  python3 bench/make_release_tree.py "$work/tree/Velmar" 4000 300
-  (cd "$work/tree" && zip -q -r "$archive" Velmar)
-  rm -rf "$work/tree"
-fi
+source bench/release_archive.sh
 # Uncompressed bytes, as the archive lists them.
 bytes=$(unzip -Zt "$archive" | sed -E 's/.* ([0-9]+) bytes uncompressed.*/\1/')
 files=$(unzip -Z1 "$archive" | grep -vc '/$')

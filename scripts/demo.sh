@@ -1,49 +1,85 @@
 #!/usr/bin/env bash
-# The main job: builds both targets, makes the sample medium, runs the
-# installer unattended from it (natively, then the Windows build under Wine)
-# and shows what it did.
+# The main job: builds both targets, makes the sample medium, installs the
+# product from it unattended with F2 (the Linux build), shows what the
+# installation made, then plays the same answer file through the Windows
+# build's real windows under Wine and compares the two runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
 root=$PWD/build/demo
+answers=$PWD/scripts/demo/answers.txt
 rm -rf "$root"
 mkdir -p "$root/c/Windows/System32"
 
-echo "== Sample medium"
+# Files the product keeps in the Windows code page, shown as UTF-8 with Unix line ends.
+show() { echo "-- $2"; iconv -f CP1252 -t UTF-8 "$1" | tr -d '\r' | sed 's/^/   /'; }
+shortcuts() {
+  (cd "$1" && find . -iname '*.lnk' | sort) | while read -r link; do
+    echo "-- ${link#./}"
+    "$2" "$1/$link" | sed 's/^/   /'
+  done
+}
+
+echo "== Sample medium (drive D:)"
 build/native/mkmedium "$root/medium" build/native/Setup build/native/standin src/resources/lang
 (cd "$root/medium" && find . -type f | sort | sed 's|^\./|  |')
-cp "$root/medium/Setup.ini" "$root/Setup.ini.before"
 
 echo
-echo "== Unattended run (Linux build), answer file scripts/demo/answers.txt"
+echo "== F2 unattended (Linux build), answer file scripts/demo/answers.txt"
 status=0
 VELMAR_DRIVES="C=$root/c;D=$root/medium" "$root/medium/Setup.exe" \
-  /answers="$PWD/scripts/demo/answers.txt" /transcript="$root/transcript.txt" || status=$?
+  /answers="$answers" /transcript="$root/transcript.txt" || status=$?
 echo "exit status $status"
+sed -n '/^page TReadyToInstallForm/,/^  click/p' "$root/transcript.txt"
+
+c=$root/c
+echo
+echo "== The product folder C:\\Velmar"
+(cd "$c/Velmar" && find . | sort | sed 's|^\./|  |;/^\.$/d')
+echo
+echo "== What the installation wrote"
+show "$c/Velmar/Velmar.ini" 'C:\Velmar\Velmar.ini'
+show "$c/Windows/Vel_Inst.ini" 'C:\Windows\Vel_Inst.ini (the installation record)'
+show "$c/Velmar/Install/Setup.ini" 'C:\Velmar\Install\Setup.ini (the installed settings)'
+show "$c/Velmar/Install.log" 'C:\Velmar\Install.log'
+echo
+echo "== The shortcuts it made, read back by lnkinfo"
+shortcuts "$c" build/native/lnkinfo
+echo
+echo "== The extra install commands"
+echo "-- Extras\\standin.log on the medium (what RUN started)"
+sed 's/^/   /' "$root/medium/Extras/standin.log" | tr -d '\r'
+ls -l "$c/Windows/System32" | tail -n +2 | sed 's/^/   /'
 
 echo
-echo "== What it wrote: Setup.ini on the medium"
-diff -u --label before --label after <(tr -d '\r' <"$root/Setup.ini.before") <(tr -d '\r' <"$root/medium/Setup.ini") || true
-
-echo
-echo "== The same run of the Windows build under Wine, through its real windows on a virtual screen"
+echo "== The same F2 through the Windows build's real windows, under Wine on a virtual screen"
 source scripts/wine-env.sh
 build/native/mkmedium "$root/medium-win32" build/win32/Setup.exe build/win32/standin.exe src/resources/lang
+wc=$WINEPREFIX/drive_c
+# A clean machine for the product: no earlier demo's installation.
+rm -rf "$wc/Velmar" "$wc/VelProj" "$wc/windows/Vel_Inst.ini" "$wc/windows/system32/VelOpc.dll"
+find "$wc/users" -ipath '*velmar*' -prune -exec rm -rf {} + 2>/dev/null || true
+find "$wc/users" -iname '*.lnk' -newer "$WINEPREFIX/system.reg" -delete 2>/dev/null || true
+# The medium is drive D: there as here, so both transcripts name the same paths.
+ln -sfn "$root/medium-win32" "$WINEPREFIX/dosdevices/d:"
 winpath() { echo "Z:$1" | tr / '\\'; }
-answers=$(winpath "$PWD/scripts/demo/answers.txt")
-transcript=$(winpath "$root/transcript-win32.txt")
-wine_status=0
 pictures=$root/pictures
 mkdir -p "$pictures"
-(cd "$root/medium-win32" && timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" Setup.exe \
-  /answers="$answers" /transcript="$transcript" /pictures="$(winpath "$pictures")" >/dev/null 2>&1) ||
-  wine_status=$?
+wine_status=0
+(cd "$root/medium-win32" && timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" 'D:\Setup.exe' \
+  /answers="$(winpath "$answers")" /transcript="$(winpath "$root/transcript-win32.txt")" \
+  /pictures="$(winpath "$pictures")" >/dev/null 2>&1) || wine_status=$?
 for f in "$pictures"/*.bmp; do [ -f "$f" ] && convert "$f" "${f%.bmp}.png" && rm "$f"; done
-echo "pictures of the pages: $pictures"
-echo "exit status $wine_status"
+echo "exit status $wine_status; pictures of the pages: $pictures"
 if diff -q "$root/transcript.txt" "$root/transcript-win32.txt" >/dev/null; then
   echo "The transcripts of both builds are the same."
 else
   diff -u "$root/transcript.txt" "$root/transcript-win32.txt" || true
+fi
+if diff <(cd "$c/Velmar" && find . -type f | sort) <(cd "$wc/Velmar" && find . -type f | sort) >/dev/null; then
+  echo "Both builds installed the same files into C:\\Velmar."
+else
+  echo "The product folders differ (< Linux build, > Windows build):"
+  diff <(cd "$c/Velmar" && find . -type f | sort) <(cd "$wc/Velmar" && find . -type f | sort) || true
 fi
 exit $status

@@ -1,6 +1,7 @@
 #include "app/dispatcher.h"
 
 #include "app/warn_admin_form.h"
+#include "install/product_install_flow.h"
 #include "session/install_record.h"
 #include "app/main_form.h"
 #include "platform/system.h"
@@ -52,11 +53,12 @@ void WriteBackLanguage(InstallerContext& app, MainWindowState& state) {
   state.ConfigLanguage = s.LanguageIndex;
 }
 
-void RunFunction(InstallerContext& app, int function) {
+void RunFunction(InstallerContext& app, TMainForm& main, int function) {
   switch (function) {
+    case fnInstall: ProductInstallFlow(app, main.Wizard, main.Product); break;
     case fnReadme: ShowReadme(app, app.session.ReadmePath); break;
     case fnExplore: ExploreTools(app); break;
-    default: break;  // the install, patch, project and uninstall functions come with their flows
+    default: break;  // the custom, patch, project and uninstall functions come with their flows
   }
 }
 
@@ -102,7 +104,7 @@ InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main) {
       function = main.SelectForm.Execute(FileExists(app.os.files, s.ReadmePath),
                                          ProductInstalled(app.os.files, app.os.system.ansiCodePage()));
     }
-    RunFunction(app, function);
+    RunFunction(app, main, function);
   } while (function != fnLeave && state.CommandLineFunction == -1);
   return s.StepFailed ? InstallerEnd::FinishedWithErrors : InstallerEnd::Finished;
 }

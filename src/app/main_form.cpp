@@ -18,6 +18,7 @@ TMainForm::TMainForm(InstallerContext& app, RunningProgramGuard& guard, const St
       SelectForm(app),
       LanguageForm(app),
       Wizard(app),
+      Product(app),
       app_(app),
       guard_(guard) {
   try {

@@ -12,6 +12,7 @@
 #include "session/running_guard.h"
 #include "app/select_form.h"
 #include "app/startup.h"
+#include "install/product_pages.h"
 #include "services/wizard/enter_wizard.h"
 #include "app/language_form.h"
 #include "ui/backdrop.h"
@@ -36,6 +37,8 @@ class TMainForm : public ui::Backdrop {
   TLanguageForm LanguageForm;
   // The welcome and licence pages of the install flows' entry gate.
   WizardPages Wizard;
+  // The product installation's pages and its unzip and overwrite dialogs.
+  ProductPages Product;
 
   // The end of the main window, once: the settings are written back, the
   // taskbar shown again and the installer's mutex released.

@@ -49,7 +49,6 @@ struct ProductRun {
     t.drive.writeFile("Medium\\Setup.ini", "[Config]\r\nLanguage=1\r\n");
     t.drive.writeFile("Medium\\Velmar.L44", "texts");
     for (const char* folder : {"Velmar", "Links"}) t.drive.makeFolder(folder);
-    for (const char* name : {"Desktop", "Startup"}) ForceFolder(t.drive.fs(), ReadShellFolder(t.app, name));
   }
   Outcome Run() {
     return host.Run([&] {

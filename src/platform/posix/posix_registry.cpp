@@ -73,14 +73,25 @@ class PosixRegistry : public Registry {
     return loaded.writable && ReplaceFileContents(fs_, file_, loaded.file.Serialize());
   }
 
-  // Windows always has these; the installer puts its shortcuts there.
+  // Windows always has these folders; the installer puts its shortcuts there.
   void FillShellFolders(RegistryFile& file) const {
     const std::string profile = "C:\\Users\\" + userName_;
     const std::string programs = profile + "\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs";
     const std::pair<const char*, std::string> defaults[] = {
         {"Desktop", profile + "\\Desktop"}, {"Programs", programs}, {"Startup", programs + "\\Startup"}};
     for (const auto& [name, folder] : defaults)
-      if (!file.ReadString(ShellFolders, name)) file.WriteString(ShellFolders, name, folder);
+      if (!file.ReadString(ShellFolders, name)) {
+        file.WriteString(ShellFolders, name, folder);
+        CreateFolderPath(folder);
+      }
+  }
+
+  // The folder and its missing parents, below the drive's root.
+  void CreateFolderPath(const std::string& folder) const {
+    for (size_t at = folder.find('\\', 3); ; at = folder.find('\\', at + 1)) {
+      fs_.createFolder(folder.substr(0, at));
+      if (at == std::string::npos) break;
+    }
   }
 
   FileSystem& fs_;

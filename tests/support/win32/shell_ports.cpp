@@ -17,6 +17,8 @@ TestRegistry::TestRegistry(TempDrive& drive)
   registry_->WriteString(platform::RootKey::CurrentUser, shellFolders, "Desktop", profile + "\\Desktop");
   registry_->WriteString(platform::RootKey::CurrentUser, shellFolders, "Programs", programs);
   registry_->WriteString(platform::RootKey::CurrentUser, shellFolders, "Startup", programs + "\\Startup");
+  drive.makeFolder("Users\\tester\\Desktop");
+  drive.makeFolder("Users\\tester\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup");
 }
 
 TestRegistry::~TestRegistry() { static_cast<SandboxRegistry&>(*registry_).Remove(); }

@@ -1,0 +1,92 @@
+// F2 as a whole program: the gate, the pages in their order with the steps
+// that are skipped, the installation between its log lines, and the end of
+// a run in which a step failed.
+
+#include <gtest/gtest.h>
+
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::InstallerFixture;
+using ui::Key;
+using ui::script::Outcome;
+using ui::script::Script;
+
+Script& PassGate(Script& script) {
+  return script.Key(Key::F2).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+}
+
+struct FlowRun {
+  FlowRun() {
+    f.WriteStandardMedium();
+    f.WriteProductArchive("Velmar3400.zip", {{"VelmarPM.exe", "3400"}, {"Help/Old.txt", "old"}});
+  }
+  std::string Log() { return f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or(""); }
+  InstallerFixture f;
+};
+
+TEST(ProductInstallFlow, InstallsTheChosenReleaseBetweenItsLogLines) {
+  FlowRun run;
+  run.f.WriteProductArchive("Velmar3410.zip", {{"VelmarPM.exe", "3410"}});
+  Script script = test::ToSelection();
+  PassGate(script).Page("TMainInstallForm").Click("NextBtn");
+  script.Page("TSelectVelZipForm").Select("VersionLB", "VELMAR Release 3.04.000").Click("NextBtn");
+  script.Page("TWinLinksForm").Uncheck("DesktopCB").Click("NextBtn");
+  script.Page("TProjectOptionsForm").Click("NextBtn");
+  script.Page("TReadyToInstallForm").Click("NextBtn");
+  script.Page("TUnzipForm").Answer("Installation finished", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto result = run.f.Run(script);
+  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
+  EXPECT_TRUE(test::Contains(test::PageBlock(result.transcript, "TReadyToInstallForm"), "Release 3.04.000"));
+  EXPECT_EQ(run.f.ReadFile(run.f.drive.path("Velmar\\VelmarPM.exe")), "3400");
+  EXPECT_FALSE(result.session.DesktopLinks);
+  const std::string log = run.Log();
+  const size_t start = log.find("Start Velmar install :"), end = log.find("Velmar install finished");
+  ASSERT_NE(start, std::string::npos) << log;
+  ASSERT_NE(end, std::string::npos) << log;
+  EXPECT_LT(start, end);
+  EXPECT_TRUE(test::Contains(log.substr(end), "\r\n- - - -"));
+}
+
+// With one release the version page never shows: Prev from the shortcuts
+// page goes straight back to the folders. A cancelled flow logs nothing, and
+// the second F2 of the run starts at the folder page.
+TEST(ProductInstallFlow, OneReleaseSkipsTheVersionPageBothWaysAndTheGateIsPassedOnce) {
+  FlowRun run;
+  Script script = test::ToSelection();
+  PassGate(script).Page("TMainInstallForm").Click("NextBtn");
+  script.Page("TWinLinksForm").Click("PrevBtn");
+  script.Page("TMainInstallForm").Click("CancelBtn");
+  test::BackToSelection(script).Key(Key::F2).Page("TMainInstallForm").Click("CancelBtn");
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto result = run.f.Run(script);
+  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
+  EXPECT_EQ(test::TimesShown(result.transcript, "TSelectVelZipForm"), 0);
+  EXPECT_EQ(result.session.SelectedVersion, 0);
+  EXPECT_EQ(run.Log().find("Start Velmar install"), std::string::npos);
+}
+
+// A release item that would land outside the product folder is refused; the
+// installation goes on, ends with the message that names the log, and the
+// run ends with status 4.
+TEST(ProductInstallFlow, AFailedStepEndsWithErrorsAndNothingLandsOutside) {
+  FlowRun run;
+  run.f.WriteProductArchive("Velmar3400.zip", {{"VelmarPM.exe", "3400"}, {"../Outside.txt", "escaped"}});
+  Script script = test::ToSelection();
+  PassGate(script).Page("TMainInstallForm").Click("NextBtn");
+  script.Page("TWinLinksForm").Click("NextBtn").Page("TProjectOptionsForm").Click("NextBtn");
+  script.Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm");
+  script.Answer("Finished with errors", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto result = run.f.Run(script);
+  EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << result.endMessage;
+  EXPECT_FALSE(run.f.Exists(run.f.drive.path("Outside.txt")));
+  EXPECT_EQ(run.f.ReadFile(run.f.drive.path("Velmar\\VelmarPM.exe")), "3400");
+  EXPECT_TRUE(test::Contains(run.Log(), "Finished with errors"));
+}
+
+}  // namespace
+}  // namespace velmar
