@@ -43,6 +43,13 @@ void WriteHostFile(const fs::path& path, const std::string& bytes) {
   if (!out.flush()) throw velmar::InstallerError("Cannot write " + path.string());
 }
 
+// A program the installer may start: on Linux it needs the right to run.
+void WriteProgram(const fs::path& path, const std::string& bytes) {
+  WriteHostFile(path, bytes);
+  fs::permissions(path, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                  fs::perm_options::add);
+}
+
 // The sample files are written in the ANSI code page, as the product keeps
 // them: 1252, the page of a Western European system, whose letters the German
 // and French sample texts need.
@@ -124,11 +131,11 @@ void MakeMedium(const fs::path& out, const fs::path& setup, const fs::path& stan
                          Item("Site/Screens/Main.scr", Screen("Pumping station"))},
                         "Pumping station, two pumps and a tank"));
 
-  WriteHostFile(out / "Extras" / "OpcSetup.exe", standin);
+  WriteProgram(out / "Extras" / "OpcSetup.exe", standin);
   WriteHostFile(out / "Extras" / "VelOpc.dll", velmar::zipwrite::RandomBytes(32 * 1024, 11));
 
   WriteHostFile(out / "Tools" / "Tools.txt", Ansi(sample::ToolsText));
-  WriteHostFile(out / "Tools" / "Diag" / "PortTest.exe", standin);
+  WriteProgram(out / "Tools" / "Diag" / "PortTest.exe", standin);
 }
 
 }  // namespace
