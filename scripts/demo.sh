@@ -56,10 +56,7 @@ echo "== The same F2 through the Windows build's real windows, under Wine on a v
 source scripts/wine-env.sh
 build/native/mkmedium "$root/medium-win32" build/win32/Setup.exe build/win32/standin.exe src/resources/lang
 wc=$WINEPREFIX/drive_c
-# A clean machine for the product: no earlier demo's installation.
-rm -rf "$wc/Velmar" "$wc/VelProj" "$wc/windows/Vel_Inst.ini" "$wc/windows/system32/VelOpc.dll"
-find "$wc/users" -ipath '*velmar*' -prune -exec rm -rf {} + 2>/dev/null || true
-find "$wc/users" -iname '*.lnk' -newer "$WINEPREFIX/system.reg" -delete 2>/dev/null || true
+velmar_clean_machine
 # The medium is drive D: there as here, so both transcripts name the same paths.
 ln -sfn "$root/medium-win32" "$WINEPREFIX/dosdevices/d:"
 winpath() { echo "Z:$1" | tr / '\\'; }

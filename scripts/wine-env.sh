@@ -9,3 +9,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w || true
 fi
 WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
+
+# Takes away what an earlier run installed into the prefix's drive C:, so that
+# the next run meets a machine without the product.
+velmar_clean_machine() {
+  local c=$WINEPREFIX/drive_c
+  rm -rf "$c/Velmar" "$c/VelProj" "$c/windows/Vel_Inst.ini" "$c/windows/system32/VelOpc.dll"
+  find "$c/users" -depth -iname 'Velmar*' -path '*Start Menu*' -exec rm -rf {} + 2>/dev/null || true
+  find "$c/users" -ipath '*Desktop*' \( -iname 'Velmar.lnk' -o -iname 'Archive viewer.lnk' -o \
+    -iname 'SMS Server.lnk' \) -delete 2>/dev/null || true
+  find "$c/users" -ipath '*Startup*' -iname 'Velmar.lnk' -delete 2>/dev/null || true
+}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Setup.exe on a virtual screen: the demo's answer file is played through the
 # installer's real windows under Wine and Xvfb. The run must end by itself,
-# show the language and selection pages, and write the same transcript as the
+# show every page of a product installation, and write the same transcript as the
 # same file played on the page models alone (/headless). Pictures of the pages
 # are left as PNG files in $VELMAR_PICTURES (default build/win32/setup-pictures).
 set -euo pipefail
@@ -27,11 +27,11 @@ pictures=$(realpath -m "${VELMAR_PICTURES:-build/win32/setup-pictures}")
 rm -rf "$pictures"
 mkdir -p "$pictures"
 build/native/mkmedium "$work/medium" build/win32/Setup.exe build/win32/standin.exe src/resources/lang
-cp -r "$work/medium" "$work/medium-headless"
+cp -r "$work/medium" "$work/medium-pristine"
 answers=$(winpath "$PWD/scripts/demo/answers.txt")
 
 status=0
-(cd "$work/medium" && timeout 180 xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" Setup.exe /answers="$answers" \
+(cd "$work/medium" && timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" Setup.exe /answers="$answers" \
   /pictures="$(winpath "$pictures")" /transcript="$(winpath "$work/windows.txt")" >"$work/windows.log" 2>&1) ||
   status=$?
 if [ "$status" -ne 0 ]; then
@@ -39,13 +39,18 @@ if [ "$status" -ne 0 ]; then
   tail -20 "$work/windows.log"
   exit 1
 fi
-(cd "$work/medium-headless" && timeout 120 "$WINE" Setup.exe /headless /answers="$answers" \
+# The same medium, as it was, on the same machine without the product: both
+# runs then name the same paths.
+velmar_clean_machine
+rm -rf "$work/medium" && mv "$work/medium-pristine" "$work/medium"
+(cd "$work/medium" && timeout 120 "$WINE" Setup.exe /headless /answers="$answers" \
   /transcript="$(winpath "$work/headless.txt")" >/dev/null 2>&1)
 if ! diff -u "$work/headless.txt" "$work/windows.txt"; then
   echo "the windows and the page models wrote different transcripts"
   exit 1
 fi
-for page in TLanguageForm TSelectForm TReadmeViewForm; do
+for page in TLanguageForm TSelectForm TMainInstallForm TSelectVelZipForm TWinLinksForm TProjectOptionsForm \
+  TDemoInstallForm TReadyToInstallForm TUnzipForm; do
   if ! ls "$pictures"/*-"$page"-screen.bmp >/dev/null 2>&1; then
     echo "no picture of $page: the page did not appear"
     exit 1
