@@ -1,5 +1,7 @@
 #include "install/install_product.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "services/files/file_utils.h"
@@ -104,6 +106,62 @@ TEST(InstallProduct, AMissingReleaseGoesOnAndEndsWithErrors) {
   EXPECT_TRUE(run.t.drive.exists("Projects\\Demo\\DEMO.VPR"));  // the rest went on
   EXPECT_EQ(run.Ini("Links", "Count"), "1");                      // only Velmar Setup.lnk: no programs
   EXPECT_NE(run.t.drive.readFile("Velmar\\Install.log").find("Finished with errors !"), std::string::npos);
+}
+
+// Each kind of failed step is shown where it happens, the rest goes on, and
+// the end names the log instead of saying the installation finished.
+TEST(InstallProduct, EveryKindOfFailedStepEndsWithErrors) {
+  struct Case {
+    const char* what;
+    std::function<void(ProductRun&)> spoil;
+    const char* answers;  // between the two unzip dialogs and the end
+  };
+  const Case cases[] = {
+      {"the project folder on a drive that is not there",
+       [](ProductRun& run) { run.t.session.ProjectFile = "Q:\\Nowhere\\Plant.vpr"; },
+       "answer \"Could not create project folder\" OK\npage TUnzipForm\n"},
+      {"the project shortcut's folder missing",
+       [](ProductRun& run) { run.t.session.LinkPath = run.t.drive.path("Gone\\Links"); },
+       "answer \"Failed to create shortcut\" OK\npage TUnzipForm\nanswer \"Failed to create shortcut\" OK\n"},
+      {"a damaged demo archive",
+       [](ProductRun& run) { run.t.drive.writeFile("Medium\\Projects\\Demo\\Demo.zip", "PK\x03\x04 no archive"); },
+       "page TUnzipForm\n  click CancelBtn\n"},
+      {"an extra command that cannot start",
+       [](ProductRun& run) {
+         run.t.drive.writeFile("Medium\\Setup.ini", "[NT_Install]\r\n1=RUN [EXTRAS]Missing.exe\r\n");
+       },
+       "page TUnzipForm\nanswer \"MISSING.EXE\" OK\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProductRun run(std::string("page TUnzipForm\n") + c.answers + "answer \"Finished with errors\" OK\n");
+    c.spoil(run);
+    ASSERT_EQ(run.Run(), Outcome::Finished) << run.host.EndMessage();
+    EXPECT_TRUE(run.t.session.StepFailed);
+    EXPECT_EQ(run.Ini("Links", "Count"), "8");  // the product's shortcuts all the same
+  }
+}
+
+// Run from the product's own Install\ folder, the installer copies nothing
+// onto itself; Velmar.ini keeps its keys and the links above the new count.
+TEST(InstallProduct, FromTheInstalledCopyNothingIsCopiedAndOldSettingsStay) {
+  ProductRun run("page TUnzipForm\npage TUnzipForm\nanswer \"Installation finished\" OK\n");
+  auto& s = run.t.session;
+  const std::string own = run.t.drive.path("Velmar\\Install\\");
+  run.t.drive.writeFile("Velmar\\Install\\Velmar\\Velmar3410.zip", run.t.drive.readFile("Medium\\Velmar\\Velmar3410.zip"));
+  run.t.drive.writeFile("Velmar\\Install\\Setup.ini", "[Config]\r\nLanguage=1\r\n");
+  run.t.drive.writeFile("Velmar\\Velmar.ini", "[Links]\r\nCount=9\r\n9=C:\\Old.lnk\r\n[Alarm]\r\nBeep=1\r\n");
+  s.MediumRoot = own;
+  s.SetupIniPath = own + "Setup.ini";
+  s.InstallDemo = false;
+  run.host = ui::script::ScriptHost(ui::script::ParseAnswerFile("page TUnzipForm\nanswer \"Installation finished\" OK\n"));
+  ASSERT_EQ(run.Run(), Outcome::Finished) << run.host.EndMessage();
+  EXPECT_FALSE(s.StepFailed);
+  EXPECT_FALSE(run.t.drive.exists("Velmar\\Install\\Setup.exe"));
+  EXPECT_EQ(s.SetupIniPath, own + "Setup.ini");
+  EXPECT_EQ(run.Ini("Links", "Count"), "7");
+  EXPECT_EQ(run.Ini("Links", "9"), "C:\\Old.lnk");
+  EXPECT_EQ(run.Ini("Alarm", "Beep"), "1");
 }
 
 }  // namespace
