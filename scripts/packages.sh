@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the demo need, when missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ googletest zlib1g-dev libjpeg-dev
-  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 xvfb xauth
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 fonts-wine xvfb xauth
   imagemagick zip unzip attr locales clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -10,6 +10,9 @@ ctest --preset native -j2 || status=1
 echo "== win32 tests under Wine"
 source scripts/wine-env.sh
 "$WINE" build/win32/velmar_tests.exe --gtest_brief=1 || status=1
+echo "== the Windows build of lnkinfo under Wine, by the native test of the tool"
+VELMAR_LNKINFO="$WINE $PWD/build/win32/lnkinfo.exe" build/native/velmar_tests --gtest_filter='LnkInfo.*' \
+  --gtest_brief=1 || status=1
 for t in tests/scripts/*.sh; do
   [ -f "$t" ] || continue
   echo "== $t"

@@ -56,7 +56,7 @@ if ! diff -u "$work/scripted.txt" "$work/win32.txt"; then
   exit 1
 fi
 
-for page in TMainForm TLanguageForm TWarnAdminForm THostDemoForm TUnzipForm TOverwriteDlg; do
+for page in TMainForm TLanguageForm TWarnAdminForm THostDemoForm TDemoReadmeForm TUnzipForm TOverwriteDlg; do
   if ! ls "$pictures"/*-"$page".bmp >/dev/null 2>&1; then
     echo "no picture of $page: the page did not appear"
     exit 1

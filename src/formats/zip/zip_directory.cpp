@@ -1,6 +1,7 @@
 #include "formats/zip/zip_directory.h"
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <zlib.h>
 
@@ -201,16 +202,41 @@ bool ReadExtraFields(const uint8_t* extra, size_t size, std::string_view rawName
 
 constexpr uint8_t UnixHost = 3;
 
-std::string DecodeName(std::string_view raw, const TAbArchiveItem& item, const ExtraFields& fields) {
+constexpr uint16_t Utf8Flag = 1 << 11;
+
+std::string DecodeName(std::string_view raw, uint16_t flags, uint16_t versionMadeBy, const ExtraFields& fields) {
   std::string name;
-  if (item.GeneralPurposeBitFlag & (1 << 11)) name = ValidUtf8(raw);
+  if (flags & Utf8Flag) name = ValidUtf8(raw);
   else if (fields.unicodeName) name = ValidUtf8(*fields.unicodeName);
   // zip on Unix stores the bytes of the locale's names, nowadays UTF-8, without
   // saying so; such a name read as code page 437 would be garbage.
-  else if ((item.VersionMadeBy >> 8) == UnixHost && IsValidUtf8(raw)) name = std::string(raw);
+  else if ((versionMadeBy >> 8) == UnixHost && IsValidUtf8(raw)) name = std::string(raw);
   else name = DecodeToUtf8(raw, CodePage::Cp437);
   std::replace(name.begin(), name.end(), '\\', '/');
   return name;
+}
+
+// Where each item's local header and data must end, and which items share
+// bytes with another: the items in the order of their local headers, each
+// reaching at least over its fixed header, its name and its data.
+void LayOut(ZipDirectory& directory) {
+  const auto& items = directory.items;
+  std::vector<size_t> order(items.size());
+  std::iota(order.begin(), order.end(), size_t(0));
+  std::sort(order.begin(), order.end(),
+            [&](size_t a, size_t b) { return items[a].RelativeOffset < items[b].RelativeOffset; });
+  uint64_t reach = 0;  // the furthest an earlier item goes
+  for (size_t k = 0, next = 0; k < order.size(); ++k) {
+    const TAbArchiveItem& item = items[order[k]];
+    ItemLayout& layout = directory.layouts[order[k]];
+    const uint64_t start = item.RelativeOffset;
+    if (next <= k) next = k + 1;
+    while (next < order.size() && items[order[next]].RelativeOffset == start) ++next;
+    const bool shared = next > k + 1 || (k > 0 && items[order[k - 1]].RelativeOffset == start);
+    layout.limit = next < order.size() ? items[order[next]].RelativeOffset : directory.centralDirectoryOffset;
+    layout.overlapped = shared || start < reach;
+    reach = std::max(reach, start + LocalHeaderSize + layout.storedName.size() + item.CompressedSize);
+  }
 }
 
 }  // namespace
@@ -231,6 +257,7 @@ ZipDirectory ReadZipDirectory(ByteStream& file, const std::string& archiveName) 
   // Every entry takes at least its fixed header: a count beyond that is a lie.
   if (end.entries > end.directorySize / CentralHeaderSize) Fail(archiveName, "its item count does not match its central directory");
   directory.items.reserve(size_t(end.entries));
+  directory.layouts.reserve(size_t(end.entries));
 
   DirectoryReader reader(file, end.directoryOffset, end.directorySize);
   while (reader.remaining() > 0) {
@@ -260,19 +287,25 @@ ZipDirectory ReadZipDirectory(ByteStream& file, const std::string& archiveName) 
     if (!ReadExtraFields(h + CentralHeaderSize + nameSize, extraSize, rawName, item, diskStart, fields))
       Fail(archiveName, "an item's ZIP64 sizes are missing");
     if (diskStart != 0) Fail(archiveName, "it spans several disks");
-    item.FileName = DecodeName(rawName, item, fields);
+    item.FileName = DecodeName(rawName, item.GeneralPurposeBitFlag, item.VersionMadeBy, fields);
+    ItemLayout layout;
+    layout.storedName = std::string(rawName);
+    layout.utf8FlagMatters =
+        DecodeName(rawName, item.GeneralPurposeBitFlag ^ Utf8Flag, item.VersionMadeBy, fields) != item.FileName;
     item.LastWriteTime = fields.ntfsTime ? fields.ntfsTime : fields.unixTime;
     if (item.RelativeOffset > end.directoryOffset ||
         end.directoryOffset - item.RelativeOffset < LocalHeaderSize ||
         end.directoryOffset - item.RelativeOffset - LocalHeaderSize < item.CompressedSize)
       Fail(archiveName, "the data of item \"" + item.FileName + "\" lies outside the file");
     directory.items.push_back(std::move(item));
+    directory.layouts.push_back(std::move(layout));
     reader.skip(entrySize);
   }
   // Writers without ZIP64 let the 16-bit count wrap around.
   uint64_t count = directory.items.size();
   if (count != end.entries && (end.zip64 || count % 0x10000 != end.entries))
     Fail(archiveName, "its item count does not match its central directory");
+  LayOut(directory);
   return directory;
 }
 

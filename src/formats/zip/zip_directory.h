@@ -1,6 +1,7 @@
 #pragma once
 // Reading the central directory of a zip archive: the end record (with its
-// ZIP64 form), the item list and the archive comment.
+// ZIP64 form), the item list, the archive comment, and where each item's
+// local header and data may lie.
 
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@ namespace velmar {
 
 struct ZipDirectory {
   std::vector<TAbArchiveItem> items;  // in stored order
+  std::vector<ItemLayout> layouts;    // one for each item
   std::string comment;                // UTF-8
   uint64_t centralDirectoryOffset = 0;  // item data lies before it
 };

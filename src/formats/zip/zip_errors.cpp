@@ -16,6 +16,8 @@ std::string ZipErrorMessage(int code) {
     case zip_error::Truncated: return "The archive ends inside the item's data";
     case zip_error::ReadFailed: return "The archive could not be read";
     case zip_error::NotAFolder: return "A folder and a file have the same name";
+    case zip_error::Overlapping: return "The item's data overlaps another item of the archive";
+    case zip_error::LocalNameDiffers: return "The item's local header names another file";
   }
   return "Unknown zip error " + std::to_string(code);
 }

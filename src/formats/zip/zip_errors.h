@@ -21,6 +21,8 @@ constexpr int BadLocalHeader = 9;     // local header missing or not matching th
 constexpr int Truncated = 10;         // archive ends inside the item's data
 constexpr int ReadFailed = 11;        // the archive could not be read
 constexpr int NotAFolder = 12;        // the target is a folder, or a folder's place is taken by a file
+constexpr int Overlapping = 13;       // local header or data shared with another item
+constexpr int LocalNameDiffers = 14;  // the local header names another file than the central directory
 }  // namespace zip_error
 
 // English message for a reader error code; unknown codes get a generic text.

@@ -41,4 +41,16 @@ struct TAbArchiveItem {
   uint32_t DosAttributes() const;
 };
 
+// What an item's local header must agree with, as the directory as a whole
+// tells it. An archive whose items share bytes would unpack those bytes more
+// than once (a zip bomb needs no nesting for that), so every item's local
+// header and data must lie between its own offset and the next item's.
+struct ItemLayout {
+  std::string storedName;        // the name's bytes as the central directory holds them
+  bool utf8FlagMatters = false;  // the same bytes read with the UTF-8 flag flipped name another file
+  // Where its local header and data must end: the next item's local header, or the directory.
+  uint64_t limit = 0;
+  bool overlapped = false;  // another item starts at the same place, or an earlier one reaches into it
+};
+
 }  // namespace velmar

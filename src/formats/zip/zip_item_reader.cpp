@@ -61,10 +61,12 @@ ZipItemReader::ZipItemReader(size_t blockSize)
 
 ZipItemReader::~ZipItemReader() = default;
 
-ItemOutcome ZipItemReader::read(ByteStream& archive, uint64_t dataEnd, const TAbArchiveItem& item,
-                                const ItemSink& sink) {
-  if (int reason = UnreadableReason(item)) return ItemOutcome::Failure(reason);
-  uint64_t offset = item.RelativeOffset;
+ItemOutcome ZipItemReader::begin(ByteStream& archive, const ZipDirectory& directory, size_t index) {
+  const TAbArchiveItem& item = directory.items.at(index);
+  const ItemLayout& layout = directory.layouts.at(index);
+  const uint64_t offset = item.RelativeOffset, dataEnd = directory.centralDirectoryOffset;
+  inputStart_ = inputEnd_ = 0;
+  packedLeft_ = 0;
   if (offset >= dataEnd || !archive.seek(offset)) return ItemOutcome::Failure(zip_error::BadLocalHeader);
 
   uint64_t wanted = std::min<uint64_t>({input_.size(), dataEnd - offset, LocalHeaderAllowance + item.CompressedSize});
@@ -72,22 +74,55 @@ ItemOutcome ZipItemReader::read(ByteStream& archive, uint64_t dataEnd, const TAb
   if (got < 0) return ItemOutcome::Failure(zip_error::ReadFailed);
   if (size_t(got) < LocalHeaderSize || U32(input_.data()) != LocalHeaderSig)
     return ItemOutcome::Failure(zip_error::BadLocalHeader);
-  size_t headerSize = LocalHeaderSize + U16(&input_[26]) + U16(&input_[28]);
-  uint64_t dataStart = offset + headerSize;
-  if (dataStart > dataEnd || dataEnd - dataStart < item.CompressedSize)
-    return ItemOutcome::Failure(zip_error::BadLocalHeader);
+  if (layout.overlapped) return ItemOutcome::Failure(zip_error::Overlapping);
+  // 0 when the item's bytes up to `end` are its own.
+  auto beyond = [&](uint64_t end) {
+    return end > dataEnd ? zip_error::BadLocalHeader : end > layout.limit ? zip_error::Overlapping : 0;
+  };
+
+  const size_t nameSize = U16(&input_[26]), headerSize = LocalHeaderSize + nameSize + U16(&input_[28]);
+  if (nameSize != layout.storedName.size()) return ItemOutcome::Failure(zip_error::LocalNameDiffers);
+  if (int code = beyond(offset + LocalHeaderSize + nameSize)) return ItemOutcome::Failure(code);
+  std::string longName;
+  std::string_view name;
+  if (size_t(got) >= LocalHeaderSize + nameSize) {
+    name = std::string_view(reinterpret_cast<const char*>(&input_[LocalHeaderSize]), nameSize);
+  } else {
+    longName.resize(nameSize);
+    if (!ReadFullyAt(archive, offset + LocalHeaderSize, longName.data(), nameSize))
+      return ItemOutcome::Failure(zip_error::ReadFailed);
+    name = longName;
+  }
+  // The same bytes, read the same way: a differing UTF-8 flag counts only where it changes the name.
+  const bool flagsDiffer = ((U16(&input_[6]) ^ item.GeneralPurposeBitFlag) & (1 << 11)) != 0;
+  if (name != layout.storedName || (flagsDiffer && layout.utf8FlagMatters))
+    return ItemOutcome::Failure(zip_error::LocalNameDiffers);
+
+  const uint64_t dataStart = offset + headerSize;
+  if (int code = beyond(dataStart + item.CompressedSize)) return ItemOutcome::Failure(code);
   if (size_t(got) < headerSize) {
-    // The rest of the header (names, extra fields) is not needed, and may be
+    // The rest of the header (extra fields) is not needed, and may be
     // longer than a block: go past it to the data.
     if (!archive.seek(dataStart)) return ItemOutcome::Failure(zip_error::ReadFailed);
-    inputStart_ = inputEnd_ = 0;
   } else {
     inputStart_ = headerSize;
     inputEnd_ = size_t(std::min<uint64_t>(uint64_t(got), headerSize + item.CompressedSize));
   }
   packedLeft_ = item.CompressedSize - (inputEnd_ - inputStart_);
+  return {};
+}
+
+ItemOutcome ZipItemReader::readData(ByteStream& archive, const TAbArchiveItem& item, const ItemSink& sink) {
   return item.CompressionMethod == zip_method::Stored ? readStored(archive, item, sink)
                                                       : readDeflated(archive, item, sink);
+}
+
+ItemOutcome ZipItemReader::read(ByteStream& archive, const ZipDirectory& directory, size_t index,
+                                const ItemSink& sink) {
+  const TAbArchiveItem& item = directory.items.at(index);
+  if (int reason = UnreadableReason(item)) return ItemOutcome::Failure(reason);
+  ItemOutcome header = begin(archive, directory, index);
+  return header.status == ItemOutcome::Done ? readData(archive, item, sink) : header;
 }
 
 int64_t ZipItemReader::fill(ByteStream& archive, int& errorCode) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/byte_stream.h"
+#include "formats/zip/zip_directory.h"
 #include "formats/zip/zip_errors.h"
 #include "formats/zip/zip_item.h"
 
@@ -40,10 +41,16 @@ class ZipItemReader {
   ZipItemReader(const ZipItemReader&) = delete;
   ZipItemReader& operator=(const ZipItemReader&) = delete;
 
-  // `dataEnd` is where item data must stop (the central directory's offset).
-  // Every block given to the sink is part of the item; a failure may come
-  // after some blocks, so the sink's output is only good when Done.
-  ItemOutcome read(ByteStream& archive, uint64_t dataEnd, const TAbArchiveItem& item, const ItemSink& sink);
+  // Reads and checks the local header of item `index`: it is there, names
+  // the item's file, and it and the item's data lie within the item's own
+  // bytes. Done when readData may follow; nothing of the data is given yet.
+  ItemOutcome begin(ByteStream& archive, const ZipDirectory& directory, size_t index);
+  // Streams the data of the item begun last. Every block given to the sink
+  // is part of the item; a failure may come after some blocks, so the sink's
+  // output is only good when Done.
+  ItemOutcome readData(ByteStream& archive, const TAbArchiveItem& item, const ItemSink& sink);
+  // UnreadableReason, begin and readData.
+  ItemOutcome read(ByteStream& archive, const ZipDirectory& directory, size_t index, const ItemSink& sink);
 
  private:
   struct Inflater;

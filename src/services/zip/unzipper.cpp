@@ -37,13 +37,15 @@ class TAbUnZipper::Run {
   }
 
   void execute(const std::string& mask) {
-    for (const auto& item : owner_.items_)
+    const auto& items = owner_.directory_.items;
+    for (const auto& item : items)
       if (MatchesMask(item.FileName, mask)) total_ = SaturatingAdd(total_, item.UncompressedSize);
-    for (const auto& item : owner_.items_) {
+    for (size_t index = 0; index < items.size(); ++index) {
       if (aborted_) break;
+      const TAbArchiveItem& item = items[index];
       if (!MatchesMask(item.FileName, mask)) continue;
       itemDone_ = 0;
-      handle(item);
+      handle(index, item);
       if (item.UncompressedSize > itemDone_) advance(item.UncompressedSize - itemDone_);
     }
   }
@@ -51,7 +53,7 @@ class TAbUnZipper::Run {
  private:
   static uint64_t SaturatingAdd(uint64_t a, uint64_t b) { return a > UINT64_MAX - b ? UINT64_MAX : a + b; }
 
-  void handle(const TAbArchiveItem& item) {
+  void handle(size_t index, const TAbArchiveItem& item) {
     if (writeFiles_ && owner_.OnConfirmProcessItem) {
       bool confirm = true;
       owner_.OnConfirmProcessItem(owner_, item, TAbProcessType::ptExtract, confirm);
@@ -66,12 +68,15 @@ class TAbUnZipper::Run {
       relative.clear();
       for (const auto& part : parts) relative += (relative.empty() ? "" : "\\") + part;
     }
+    if (!item.IsDirectory())
+      if (int code = UnreadableReason(item)) return fail(item, TAbErrorClass::ecAbbrevia, code);
+    ItemOutcome header = reader_.begin(*owner_.archive_, owner_.directory_, index);
+    if (header.status != ItemOutcome::Done) return fail(item, header.errorClass, header.errorCode);
     if (item.IsDirectory()) {
       if (writeFiles_ && options.contains(eoCreateDirs) && options.contains(eoRestorePath))
         makeFolder(item, base_ + relative);
       return;
     }
-    if (int code = UnreadableReason(item)) return fail(item, TAbErrorClass::ecAbbrevia, code);
     if (!writeFiles_) return test(item);
 
     std::string target = base_ + relative;
@@ -115,7 +120,7 @@ class TAbUnZipper::Run {
   }
 
   void test(const TAbArchiveItem& item) {
-    ItemOutcome outcome = reader_.read(*owner_.archive_, owner_.dataEnd_, item, [&](const uint8_t*, size_t size) {
+    ItemOutcome outcome = reader_.readData(*owner_.archive_, item, [&](const uint8_t*, size_t size) {
       return advance(size);
     });
     if (outcome.status == ItemOutcome::Failed) fail(item, outcome.errorClass, outcome.errorCode);
@@ -127,7 +132,7 @@ class TAbUnZipper::Run {
     if (file.create(checkTemporary) != TargetFile::Done) return fail(item, TAbErrorClass::ecFileCreateError, 0);
     written_.insert(UpperName(target));
     bool writeFailed = false;
-    ItemOutcome outcome = reader_.read(*owner_.archive_, owner_.dataEnd_, item, [&](const uint8_t* data, size_t size) {
+    ItemOutcome outcome = reader_.readData(*owner_.archive_, item, [&](const uint8_t* data, size_t size) {
       if (!file.write(data, size)) {
         writeFailed = true;
         return false;
@@ -187,9 +192,7 @@ TAbUnZipper::~TAbUnZipper() = default;
 void TAbUnZipper::SetFileName(const std::string& path) {
   archive_.reset();
   fileName_.clear();
-  items_.clear();
-  comment_.clear();
-  dataEnd_ = 0;
+  directory_ = {};
   if (path.empty()) return;
 
   auto attributes = files_.attributes(path);
@@ -201,9 +204,7 @@ void TAbUnZipper::SetFileName(const std::string& path) {
 
   archive_ = std::move(archive);
   fileName_ = path;
-  items_ = std::move(directory.items);
-  comment_ = std::move(directory.comment);
-  dataEnd_ = directory.centralDirectoryOffset;
+  directory_ = std::move(directory);
 }
 
 void TAbUnZipper::requireOpen() const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "formats/zip/zip_directory.h"
 #include "formats/zip/zip_errors.h"
 #include "formats/zip/zip_item.h"
 
@@ -56,9 +57,9 @@ class TAbUnZipper {
   void SetFileName(const std::string& path);
   const std::string& FileName() const { return fileName_; }
 
-  int ItemCount() const { return int(items_.size()); }
-  const TAbArchiveItem& Item(int index) const { return items_.at(size_t(index)); }
-  const std::string& ZipfileComment() const { return comment_; }
+  int ItemCount() const { return int(directory_.items.size()); }
+  const TAbArchiveItem& Item(int index) const { return directory_.items.at(size_t(index)); }
+  const std::string& ZipfileComment() const { return directory_.comment; }
 
   void SetBaseDirectory(const std::string& folder) { baseDirectory_ = folder; }
   const std::string& BaseDirectory() const { return baseDirectory_; }
@@ -67,7 +68,9 @@ class TAbUnZipper {
 
   // Extracts the items matching the mask in stored order. Each file is
   // written under a temporary name beside its target and put in place only
-  // when complete and its CRC is right. A failing item raises
+  // when complete and its CRC is right. An item whose local header does not
+  // agree with the directory, or whose bytes overlap another item's, fails
+  // before anything of it is written. A failing item raises
   // OnProcessItemFailure and the next item follows. Abort in
   // OnArchiveProgress gives up the current item (its target stays as it was)
   // and returns without handling the rest.
@@ -88,9 +91,7 @@ class TAbUnZipper {
   platform::FileSystem& files_;
   std::unique_ptr<platform::OpenFile> archive_;
   std::string fileName_;
-  std::vector<TAbArchiveItem> items_;
-  std::string comment_;
-  uint64_t dataEnd_ = 0;
+  ZipDirectory directory_;
   std::string baseDirectory_;
   ExtractOptions extractOptions_;
 };

@@ -23,9 +23,10 @@ TEST(ZipItemReader, ReadsItemsWhoseHeaderIsLongerThanABlock) {
   ASSERT_EQ(directory.items.size(), 3u);
   for (size_t block : {size_t(64), size_t(200), ZipItemReader::DefaultBlockSize}) {
     ZipItemReader reader(block);
-    for (const TAbArchiveItem& item : directory.items) {
+    for (size_t index = 0; index < directory.items.size(); ++index) {
+      const TAbArchiveItem& item = directory.items[index];
       std::string out;
-      const ItemOutcome outcome = reader.read(file, directory.centralDirectoryOffset, item, [&](const uint8_t* data, size_t size) {
+      const ItemOutcome outcome = reader.read(file, directory, index, [&](const uint8_t* data, size_t size) {
         out.append(reinterpret_cast<const char*>(data), size);
         return true;
       });

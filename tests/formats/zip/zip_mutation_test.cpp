@@ -25,9 +25,10 @@ bool ReadAll(const std::string& bytes) {
     return true;
   }
   ZipItemReader reader(4096);
-  for (const auto& item : directory.items) {
+  for (size_t index = 0; index < directory.items.size(); ++index) {
+    const TAbArchiveItem& item = directory.items[index];
     uint64_t produced = 0;
-    ItemOutcome outcome = reader.read(file, directory.centralDirectoryOffset, item, [&](const uint8_t*, size_t size) {
+    ItemOutcome outcome = reader.read(file, directory, index, [&](const uint8_t*, size_t size) {
       produced += size;
       return true;
     });

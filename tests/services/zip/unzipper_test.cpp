@@ -24,6 +24,9 @@ struct Failure {
   TAbErrorClass errorClass;
   int code;
   bool operator==(const Failure&) const = default;
+  friend void PrintTo(const Failure& f, std::ostream* os) {
+    *os << f.name << " " << int(f.errorClass) << "/" << f.code;
+  }
 };
 
 // An archive on the temporary drive, a reader for it and what its events told.
@@ -204,6 +207,90 @@ TEST_F(Unzipper, EncryptedItemsUnknownMethodsAndBadLocalHeadersFailOneByOne) {
                                             failure("bzip2.bin", zip_error::UnknownMethod),
                                             failure("moved.txt", zip_error::BadLocalHeader)}));
   EXPECT_EQ(names("Out"), std::vector<std::string>{"after.txt"});
+}
+
+// The central directory's entries in reverse order; their local headers stay where they are.
+std::string ReversedDirectory(const std::string& zip) {
+  const std::string entrySig("PK\x01\x02", 4);
+  const size_t start = zip.find(entrySig), end = zip.rfind(std::string("PK\x05\x06", 4));
+  std::vector<std::string> entries;
+  for (size_t at = start; at < end;) {
+    const size_t next = std::min(zip.find(entrySig, at + 4), end);
+    entries.insert(entries.begin(), zip.substr(at, next - at));
+    at = next;
+  }
+  std::string out = zip.substr(0, start);
+  for (const auto& entry : entries) out += entry;
+  return out + zip.substr(end);
+}
+
+// Items whose local header or data another item uses too (a zip bomb without
+// nesting unpacks the same bytes many times), or whose local header names
+// another file, fail before anything of theirs is written; the rest extracts,
+// and a test reports the same.
+TEST_F(Unzipper, ItemsSharingBytesOrWithAnotherLocalNameFail) {
+  const ZipEntry last = {.name = "last.txt", .data = "last"};
+  const ZipEntry inner = {.name = "Bin/inner.txt", .data = "inner", .method = 0};
+  // Stored data that runs on over the next item's local header and data.
+  ZipEntry outer = {.name = "Bin/outer.txt", .data = "outer", .method = 0};
+  outer.compressedSize = outer.uncompressedSize = outer.data.size() + 30 + inner.name.size() + inner.data.size();
+  const std::string named = BuildZip({{.name = "Bin/Setup.ini", .data = "ini"}, last});
+  const std::string grusse = "Bin/Gr\xC3\xBC\xC3\x9F" "e.txt";  // UTF-8 bytes
+  // The UTF-8 flag set in the central directory only.
+  auto centralFlagOnly = [&](ZipEntry entry) {
+    entry.utf8 = true;
+    std::string zip = BuildZip({entry, last});
+    zip[7] &= ~0x08;
+    return zip;
+  };
+  const auto overlapping = zip_error::Overlapping;
+  const struct {
+    const char* what;
+    std::string zip;
+    std::vector<Failure> failures;
+    std::vector<std::string> out;
+  } cases[] = {
+      {"two entries of one local header",
+       BuildZip({{.name = "Bin/a.txt", .data = "a"}, {.name = "Bin/b.txt", .data = "b", .localHeaderOffset = 0}, last}),
+       {failure("Bin/a.txt", overlapping), failure("Bin/b.txt", overlapping)},
+       {"last.txt"}},
+      {"data that holds the next item", BuildZip({outer, inner, last}),
+       {failure("Bin/outer.txt", overlapping), failure("Bin/inner.txt", overlapping)},
+       {"last.txt"}},
+      {"a local header that names another file", named.substr(0, 30) + "Bin/Setup.exe" + named.substr(30 + 13),
+       {failure("Bin/Setup.ini", zip_error::LocalNameDiffers)},
+       {"last.txt"}},
+      {"the UTF-8 flag differs where it changes the name", centralFlagOnly({.name = grusse, .data = "g"}),
+       {failure(grusse, zip_error::LocalNameDiffers)},
+       {"last.txt"}},
+      {"the UTF-8 flag differs on a name of ASCII letters", centralFlagOnly({.name = "Bin/plain.txt", .data = "p"}),
+       {},
+       {"Bin", "last.txt"}},
+      {"the UTF-8 flag differs on a name from Unix, UTF-8 either way",
+       centralFlagOnly({.name = grusse, .data = "g", .versionMadeBy = 3 << 8 | 30}),
+       {},
+       {"Bin", "last.txt"}},
+      {"entries listed in another order than their local headers",
+       ReversedDirectory(BuildZip({{.name = "Bin/", .data = "", .method = 0}, {.name = "Bin/x.txt", .data = "x"}, last})),
+       {},
+       {"Bin", "last.txt"}},
+  };
+  int run = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string out = "Out" + std::to_string(++run);
+    open(c.zip);
+    zip.SetBaseDirectory(drive.path(out));
+    zip.SetExtractOptions({eoCreateDirs, eoRestorePath});
+    failures.clear();
+    zip.ExtractFiles("*.*");
+    EXPECT_EQ(failures, c.failures);
+    EXPECT_EQ(names(out), c.out);
+    EXPECT_EQ(drive.readFile(out + "\\last.txt"), "last");
+    failures.clear();
+    zip.TestFiles("*.*");
+    EXPECT_EQ(failures, c.failures);
+  }
 }
 
 TEST_F(Unzipper, ItemsNamedLikeTemporaryFilesOrOnlyByCaseDoNotClobberEachOther) {

@@ -1,0 +1,110 @@
+// lnkinfo run as a program, in a folder of shortcuts our writer made and of
+// those in tests/data/lnk. With VELMAR_LNKINFO set, that command runs instead
+// of the tool built beside this test, so that the same table checks the
+// Windows build: VELMAR_LNKINFO="wine build/win32/lnkinfo.exe".
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "formats/shell_link.h"
+#include "support/shell_ports.h"
+#include "support/temp_drive.h"
+
+namespace velmar {
+namespace {
+
+std::string Quoted(const std::string& text) {
+  std::string out = "'";
+  for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+// The file's text with CR LF line ends (a Windows program's) made LF.
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  std::string out;
+  for (char c : text.str())
+    if (c != '\r') out += c;
+  return out;
+}
+
+struct Result {
+  int status = -1;
+  std::string out, err;
+};
+
+Result RunLnkInfo(const std::string& folder, const std::vector<std::string>& arguments) {
+  const char* command = std::getenv("VELMAR_LNKINFO");
+  std::string line = "cd " + Quoted(folder) + " && " + (command && *command ? command : Quoted(VELMAR_LNKINFO));
+  for (const auto& argument : arguments) line += " " + Quoted(argument);
+  line += " >lnkinfo.out 2>lnkinfo.err";
+  const int status = std::system(line.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(folder + "lnkinfo.out"),
+          ReadText(folder + "lnkinfo.err")};
+}
+
+TEST(LnkInfo, ShowsEachShortcutAndNamesTheFilesItCannot) {
+  test::TempDrive drive;
+  auto write = [&](const std::string& name, const ShortcutProperties& link) {
+    const auto bytes = EncodeShellLink(link);
+    ASSERT_TRUE(bytes);
+    drive.writeFile(name, std::string(bytes->begin(), bytes->end()));
+  };
+  const std::string project = "C:\\Velmar Projekte\\Anlage Süd\\";
+  write("Süd.lnk", test::Shortcut(project + "Süd.VPR", project, "VELMAR project shortcut – Łódź €",
+                                  "/regserver \"a b\"", "C:\\Velmar\\PM.exe", 3));
+  write("empty.lnk", {});
+  write("lines.lnk", test::Shortcut("C:\\Velmar\\Velmar.exe", "C:\\Velmar\\", "two\r\nlines\tand a tab"));
+  for (const char* sample : {"program.lnk", "folder.lnk", "windows_format_sample.lnk"})
+    drive.writeFile(sample, test::ReadTestData(std::string("lnk\\") + sample));
+  drive.writeFile("text.lnk", "[InternetShortcut]\r\nURL=http://example.invalid/\r\n");
+  drive.makeFolder("Sub.lnk");
+
+  const std::string sud =
+      "target: C:\\Velmar Projekte\\Anlage Süd\\Süd.VPR\narguments: /regserver \"a b\"\n"
+      "workdir: C:\\Velmar Projekte\\Anlage Süd\\\ndescription: VELMAR project shortcut – Łódź €\n";
+  const std::string folder =
+      "target: C:\\VelmarSamples\\Demo Project\\\narguments:\nworkdir: C:\\VelmarSamples\\\ndescription: Demo folder\n";
+  const struct {
+    std::vector<std::string> files;
+    int status;
+    std::string out, err;
+  } cases[] = {
+      {{"Süd.lnk"}, 0, sud, ""},
+      {{"empty.lnk"}, 0, "target:\narguments:\nworkdir:\ndescription:\n", ""},
+      {{"lines.lnk"},
+       0,
+       "target: C:\\Velmar\\Velmar.exe\narguments:\nworkdir: C:\\Velmar\\\ndescription: two??lines?and a tab\n",
+       ""},
+      {{"Süd.lnk", "program.lnk", "windows_format_sample.lnk"},
+       0,
+       "Süd.lnk:\n" + sud +
+           "\nprogram.lnk:\ntarget: C:\\VelmarSamples\\VelmarPM.exe\narguments: /regserver \"a b\"\n"
+           "workdir: C:\\VelmarSamples\\\ndescription: Projektverwaltung für études\n"
+           "\nwindows_format_sample.lnk:\ntarget: C:\\test\\a.txt\narguments:\nworkdir: C:\\test\ndescription:\n",
+       ""},
+      {{"gone.lnk", "folder.lnk", "text.lnk", "Sub.lnk"},
+       1,
+       "folder.lnk:\n" + folder,
+       "lnkinfo: gone.lnk: no such file\nlnkinfo: text.lnk: not a shortcut\nlnkinfo: Sub.lnk: is a folder\n"},
+      {{"gone.lnk"}, 1, "", "lnkinfo: gone.lnk: no such file\n"},
+      {{}, 2, "", "usage: lnkinfo FILE...\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.files.empty() ? "no files" : c.files.front());
+    const Result result = RunLnkInfo(drive.hostRoot(), c.files);
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_EQ(result.out, c.out);
+    EXPECT_EQ(result.err, c.err);
+  }
+}
+
+}  // namespace
+}  // namespace velmar
