@@ -28,9 +28,9 @@ echo
 echo "== F2 unattended (Linux build), answer file scripts/demo/answers.txt"
 status=0
 VELMAR_DRIVES="C=$root/c;D=$root/medium" "$root/medium/Setup.exe" \
-  /answers="$answers" /transcript="$root/transcript.txt" || status=$?
-echo "exit status $status"
-sed -n '/^page TReadyToInstallForm/,/^  click/p' "$root/transcript.txt"
+  /answers="$answers" /transcript="$root/transcript.txt" >/dev/null || status=$?
+echo "exit status $status; the run page by page (the whole transcript: build/demo/transcript.txt):"
+grep -E '^(page |> |message box|  \| |end:)' "$root/transcript.txt" | sed 's/^/  /'
 
 c=$root/c
 echo

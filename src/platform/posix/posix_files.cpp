@@ -20,6 +20,14 @@ namespace velmar::platform {
 
 namespace {
 
+// Windows runs a program by its name; here a new file so named may run too.
+bool IsProgramName(const std::string& host) {
+  const size_t dot = host.find_last_of("./");
+  if (dot == std::string::npos || host[dot] != '.') return false;
+  const std::string extension = AsciiUpperCase(host.substr(dot));
+  return extension == ".EXE" || extension == ".COM";
+}
+
 constexpr const char* DosAttribName = "user.DOSATTRIB";
 constexpr uint32_t DosAttribBits = attr::Hidden | attr::System | attr::Archive;
 constexpr int ErrorInvalidName = 123;
@@ -368,7 +376,7 @@ std::unique_ptr<OpenFile> PosixFileSystem::create(const std::string& path) {
     uint32_t current = AttributesOf(*host, st);
     if (S_ISDIR(st.st_mode) || (current & (attr::ReadOnly | attr::Hidden | attr::System))) return nullptr;
   }
-  int fd = ::open(host->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  int fd = ::open(host->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, IsProgramName(*host) ? 0777 : 0666);
   if (fd >= 0 && existed) WriteDosAttrib(*host, false, attr::Archive);
   return WrapFd(fd);
 }

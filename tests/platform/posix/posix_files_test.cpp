@@ -86,6 +86,15 @@ TEST_F(PosixFiles, CreateOverAFileResetsItsAttributesToArchive) {
   EXPECT_EQ(fs.attributes(drive.path("f.txt")), attr::Archive);
 }
 
+// Windows runs a program by its name: a new .exe may run here too.
+TEST_F(PosixFiles, NewProgramFilesMayRun) {
+  for (const char* name : {"Tool.exe", "OLD.COM", "Notes.txt", "exe"}) drive.writeFile(name, "x");
+  EXPECT_EQ(::access(host("Tool.exe").c_str(), X_OK), 0);
+  EXPECT_EQ(::access(host("OLD.COM").c_str(), X_OK), 0);
+  EXPECT_NE(::access(host("Notes.txt").c_str(), X_OK), 0);
+  EXPECT_NE(::access(host("exe").c_str(), X_OK), 0);
+}
+
 TEST_F(PosixFiles, NamesKeepTheirHostCaseAndNewOnesTheCaseGiven) {
   drive.writeFile("Velmar\\Setup.ini", "");
   EXPECT_EQ(static_cast<PosixFileSystem&>(fs).hostPath("t:\\VELMAR\\NEW\\x.TXT"), host("Velmar/NEW/x.TXT"));
