@@ -3,12 +3,15 @@ export WINEDEBUG=-all
 if [ -z "${WINEPREFIX:-}" ]; then
   export WINEPREFIX="${TMPDIR:-/tmp}/velmar-wine-$(id -u)"
 fi
+WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1 || true
+  # Windows of their own, not handed to a window manager: a virtual screen has
+  # none, and Wine would wait two seconds for it each time a window closes.
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
   wineserver -w || true
 fi
-WINE=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 
 # Takes away what an earlier run installed into the prefix's drive C:, so that
 # the next run meets a machine without the product.

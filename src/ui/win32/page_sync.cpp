@@ -233,11 +233,15 @@ void PageWindow::SyncChild(Child& child) {
         shown.clear();
       }
       if (shown.size() < list.Items.size()) {
+        // One redraw for the lines of this round, not one for each line.
+        SendMessageW(child.hwnd, WM_SETREDRAW, FALSE, 0);
         for (size_t i = shown.size(); i < list.Items.size(); ++i) {
           SendMessageW(child.hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::Widen(list.Items[i].Text).c_str()));
           shown.push_back(list.Items[i].Text);
         }
         if (list.Tallied) SendMessageW(child.hwnd, LB_SETTOPINDEX, WPARAM(list.Items.size() - 1), 0);
+        SendMessageW(child.hwnd, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(child.hwnd, nullptr, TRUE);
       }
       if (child.look != look) {
         child.look = look;
