@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "services/files/file_utils.h"
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "install/page_run.h"
 #include "ui/input.h"
 #include "ui/script/script_host.h"
 
@@ -18,8 +17,8 @@ using ui::script::ScriptHost;
 // A drive letter no test machine maps.
 constexpr const char* MissingDrive = "Q:\\";
 
-struct FolderPageRun {
-  explicit FolderPageRun(Script script) : host(std::move(script)) {
+struct FolderPageRun : test::PageRun<TMainInstallForm> {
+  explicit FolderPageRun(Script script) : PageRun(std::move(script)) {
     t.session.VelmarPath = t.drive.path("Velmar\\");
     t.session.ProjectsPath = t.drive.path("Projects");
     t.session.LinkPath = t.drive.path("Links");
@@ -27,18 +26,13 @@ struct FolderPageRun {
   // Shows the page once for each run of arguments; the script must end with them.
   std::vector<PageResult> Execute(std::initializer_list<bool> productFolderOnly) {
     std::vector<PageResult> results;
-    outcome = host.Run([&] {
-      for (bool only : productFolderOnly) results.push_back(page.Execute(0, false, only));
-      return Outcome::Finished;
+    Show([&](TMainInstallForm& form) {
+      for (bool only : productFolderOnly) results.push_back(form.Execute(0, false, only));
+      return prNone;
     });
     return results;
   }
-  std::string Page(int nth = 0) const { return test::PageBlock(host.TranscriptText(), "TMainInstallForm", nth); }
-
-  ScriptHost host;
-  test::InstallerTestContext t{host};
-  TMainInstallForm page{t.app};
-  Outcome outcome = Outcome::Failed;
+  std::string Page(int nth = 0) const { return test::PageBlock(Transcript(), "TMainInstallForm", nth); }
 };
 
 TEST(FolderPage, OpensWithTheFoldersWithoutBackslashPrevDisabledAndNextOnlyWhileNoFolderIsBlank) {

@@ -2,36 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
-#include "ui/script/script_host.h"
+#include "install/page_run.h"
 
 namespace velmar {
 namespace {
 
 using ui::script::Outcome;
 using ui::script::Script;
-using ui::script::ScriptHost;
 
-struct VersionPageRun {
-  explicit VersionPageRun(Script script) : host(std::move(script)) {}
-  // Shows the page `times` times; the script must end with them. The
-  // version chosen after each.
+// Shows the page `times` times; the script must end with them. The version
+// chosen after each.
+struct VersionPageRun : test::PageRun<TSelectVelZipForm> {
+  using PageRun::PageRun;
   std::vector<int> Execute(int times) {
     std::vector<int> chosen;
-    outcome = host.Run([&] {
+    Show([&](TSelectVelZipForm& form) {
       for (int i = 0; i < times; ++i) {
-        page.Execute(1, false);
+        form.Execute(1, false);
         chosen.push_back(t.session.SelectedVersion);
       }
-      return Outcome::Finished;
+      return prNone;
     });
     return chosen;
   }
-  ScriptHost host;
-  test::InstallerTestContext t{host};
-  TSelectVelZipForm page{t.app};
-  Outcome outcome = Outcome::Failed;
 };
 
 TEST(VersionPage, ListsTheReleasesByNameNewestFirstAndOpensOnTheTopRowEachTime) {
