@@ -43,7 +43,9 @@ TProjectCheckForm::TProjectCheckForm(InstallerContext& app) : WizardPage(app, "T
 
   AddFolderField(FolderEdit, FolderBtn, text::ProjectInstallFolderTitle);
   AddField(LinkNameEdit);
-  // Leaving the folder also drops its trailing backslash.
+  // Every change is checked at once, so Next follows what is typed; leaving
+  // an edit also trims it, and the folder loses its trailing backslash.
+  FolderEdit.OnChange = LinkNameEdit.OnChange = [this] { UpdateNextBtn(); };
   FolderEdit.OnExit = [this] {
     FolderEdit.Text = WithoutBackslash(TrimBlanks(FolderEdit.Text));
     UpdateNextBtn();

@@ -28,6 +28,8 @@ TUniqueNameDlg::TUniqueNameDlg(InstallerContext& app) : InstallerPage(app, "TUni
   };
   CancelBtn.OnClick = [this] { Close(); };
   NameEdit.OnExit = [this] { Check(); };
+  // OK follows what is typed; the box shows the formed name once it is left.
+  NameEdit.OnChange = [this] { Show(Form()); };
   KeyPreview = true;
   OnKeyDown = [this](ui::Key key) {
     if (key != ui::Key::Enter || Focused() != &NameEdit) return false;
@@ -55,17 +57,27 @@ std::string TUniqueNameDlg::Execute(const std::string& fileName) {
   return NameEdit.Text;
 }
 
-bool TUniqueNameDlg::Check() {
+TUniqueNameDlg::Formed TUniqueNameDlg::Form() const {
   const std::string typed = TrimBlanks(NameEdit.Text);
   // A folder typed with "/" counts as one, as Windows takes it.
   const size_t cut = typed.find_last_of("\\/:");
   const std::string name = NameWithoutExt(cut == std::string::npos ? typed : typed.substr(cut + 1));
-  NameEdit.Text = folder_ + name + extension_;
-  const bool taken = App().os.files.attributes(NameEdit.Text).has_value();
-  const bool usable = IsPlainFileName(name) && !taken;
-  OkBtn.Enabled = usable;
-  StatBar.Text = taken ? Text(text::FileNameInUse) : "";
-  return usable;
+  Formed formed{folder_ + name + extension_, false, false};
+  formed.taken = App().os.files.attributes(formed.path).has_value();
+  formed.usable = IsPlainFileName(name) && !formed.taken;
+  return formed;
+}
+
+void TUniqueNameDlg::Show(const Formed& formed) {
+  OkBtn.Enabled = formed.usable;
+  StatBar.Text = formed.taken ? Text(text::FileNameInUse) : "";
+}
+
+bool TUniqueNameDlg::Check() {
+  const Formed formed = Form();
+  NameEdit.Text = formed.path;
+  Show(formed);
+  return formed.usable;
 }
 
 }  // namespace velmar

@@ -28,8 +28,16 @@ class TUniqueNameDlg : public InstallerPage {
   std::string Execute(const std::string& fileName);
 
  private:
-  // Forms the name from what was typed and shows it; OK is enabled exactly
-  // when it may be used.
+  // The name formed from what was typed: the typed name without folder and
+  // extension between the kept folder and extension.
+  struct Formed {
+    std::string path;
+    bool taken, usable;
+  };
+  Formed Form() const;
+  // OK is enabled exactly when the name may be used.
+  void Show(const Formed& formed);
+  // Forms the name, puts it into the box and shows whether it may be used.
   bool Check();
 
   std::string folder_, extension_;
