@@ -11,13 +11,11 @@ TReadyToInstProjForm::TReadyToInstProjForm(InstallerContext& app) : WizardPage(a
   // Nothing on the page is typed, so it needs no status line.
   StatBar.Visible = false;
   SetPageSize(520, 240);
-  int top = Margin + 12;
   for (ui::Label* label : {&ReadyLbl, &ProjectLbl, &ZipFileLbl, &ZipCommentLbl, &FolderLbl, &LinkLbl}) {
-    label->SetBounds(Margin + 12, top, ClientWidth - 2 * Margin - 24, 16);
+    label->SetBounds(Margin + 12, 0, ClientWidth - 2 * Margin - 24, 16);
     label->AutoSize = false;
     // Names, paths and comments show as they are, an "&" too.
     label->ShowAccelChar = false;
-    top += label == &ReadyLbl ? 32 : 22;
   }
 }
 
@@ -37,6 +35,14 @@ void TReadyToInstProjForm::SetTexts() {
   ZipCommentLbl.Caption = r.ArchiveComment;
   FolderLbl.Caption = TextWith(text::IntoFolder, WithoutBackslash(r.TargetFolder));
   LinkLbl.Caption = Text(text::ShortcutNameLabel) + " = " + r.ShortcutName;
+  // A project file of the medium has no archive lines; the others close up.
+  ZipFileLbl.Visible = ZipCommentLbl.Visible = !r.Archive.empty();
+  int top = ui::layout::Margin + 12;
+  for (ui::Label* label : {&ReadyLbl, &ProjectLbl, &ZipFileLbl, &ZipCommentLbl, &FolderLbl, &LinkLbl}) {
+    if (!label->Visible) continue;
+    label->Bounds.top = top;
+    top += label == &ReadyLbl || label == &ZipCommentLbl || (label == &ProjectLbl && !ZipFileLbl.Visible) ? 32 : 22;
+  }
 }
 
 }  // namespace velmar
