@@ -9,7 +9,7 @@ namespace velmar {
 namespace {
 
 constexpr int PageWidth = 560, PageHeight = 290;
-constexpr int LabelLeft = 24, LabelWidth = 190, ValueLeft = 220, RightEdge = 544;
+constexpr int LabelLeft = 24, LabelWidth = 200, ValueLeft = 230, RightEdge = 544;
 constexpr int RowHeight = 28, EditHeight = 21;
 
 }  // namespace
