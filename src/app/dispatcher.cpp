@@ -2,6 +2,8 @@
 
 #include "app/warn_admin_form.h"
 #include "install/product_install_flow.h"
+#include "patch/patch_install_flow.h"
+#include "projects/project_install_flow.h"
 #include "session/install_record.h"
 #include "app/main_form.h"
 #include "platform/system.h"
@@ -56,9 +58,11 @@ void WriteBackLanguage(InstallerContext& app, MainWindowState& state) {
 void RunFunction(InstallerContext& app, TMainForm& main, int function) {
   switch (function) {
     case fnInstall: ProductInstallFlow(app, main.Wizard, main.Product); break;
+    case fnPatch: PatchInstallFlow(app, main.Wizard, main.Product, main.Patch); break;
+    case fnProject: ProjectInstallFlow(app, main.Projects, main.Product.UnzipForm, main.Product.OverwriteDlg); break;
     case fnReadme: ShowReadme(app, app.session.ReadmePath); break;
     case fnExplore: ExploreTools(app); break;
-    default: break;  // the custom, patch, project and uninstall functions come with their flows
+    default: break;  // the custom and uninstall functions come with their flows
   }
 }
 

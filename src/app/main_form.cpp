@@ -19,6 +19,8 @@ TMainForm::TMainForm(InstallerContext& app, RunningProgramGuard& guard, const St
       LanguageForm(app),
       Wizard(app),
       Product(app),
+      Projects(app),
+      Patch(app),
       app_(app),
       guard_(guard) {
   try {

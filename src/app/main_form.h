@@ -13,6 +13,8 @@
 #include "app/select_form.h"
 #include "app/startup.h"
 #include "install/product_pages.h"
+#include "patch/patch_pages.h"
+#include "projects/project_pages.h"
 #include "services/wizard/enter_wizard.h"
 #include "app/language_form.h"
 #include "ui/backdrop.h"
@@ -39,6 +41,9 @@ class TMainForm : public ui::Backdrop {
   WizardPages Wizard;
   // The product installation's pages and its unzip and overwrite dialogs.
   ProductPages Product;
+  // The project installation's pages, with the project tree of the medium.
+  ProjectPages Projects;
+  PatchPages Patch;
 
   // The end of the main window, once: the settings are written back, the
   // taskbar shown again and the installer's mutex released.

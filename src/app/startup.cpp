@@ -8,6 +8,7 @@
 #include "base/path_utils.h"
 #include "services/files/ini_file.h"
 #include "services/text/language.h"
+#include "projects/archive_projects.h"
 #include "services/zip/unzipper.h"
 
 namespace velmar {
@@ -31,19 +32,11 @@ void LoadPicture(platform::FileSystem& fs, const InstallSession& session, const 
   if (FileExists(fs, path) && IsImageFile(name)) picture = CornerPicture{path, "", picture.Transparent};
 }
 
+// The same projects the project choice page lists: a damaged archive offers
+// none, and the scan goes on.
 bool ArchiveHoldsProjectFile(platform::FileSystem& fs, const std::string& archive) {
-  TAbUnZipper zip(fs);
-  try {
-    zip.SetFileName(archive);
-  } catch (const InstallerError&) {
-    return false;  // a damaged archive offers no project; the scan goes on
-  }
-  for (int i = 0; i < zip.ItemCount(); ++i) {
-    std::string name = zip.Item(i).FileName;
-    std::replace(name.begin(), name.end(), '/', '\\');
-    if (UpperExtension(name) == ".VPR") return true;
-  }
-  return false;
+  const auto projects = ReadArchiveProjects(fs, archive);
+  return projects && !projects->ProjectFiles.empty();
 }
 
 bool SearchProjectFiles(platform::FileSystem& fs, const std::string& folder) {

@@ -308,7 +308,7 @@ TEST(CommandLineRun, AFunctionRunsOnceWithoutLanguagePageOrSelection) {
   InstallerFixture project;
   project.WriteStandardMedium();
   project.WriteMediumFile("Projects\\Job\\Job.vpr", "x");
-  const auto ended = project.Run(Script(), {"/f5"});
+  const auto ended = project.Run(Script().Page("TPickProjectForm").Click("CancelBtn"), {"/f5"});
   EXPECT_EQ(ended.outcome, Outcome::Finished) << ended.transcript << ended.endMessage;
 }
 

@@ -4,6 +4,8 @@
 # show every page of a product installation, and write the same transcript as the
 # same file played on the page models alone (/headless). Pictures of the pages
 # are left as PNG files in $VELMAR_PICTURES (default build/win32/setup-pictures).
+# Another answer file may be played instead ($VELMAR_PLAYBACK_ANSWERS), with
+# the pages it must show ($VELMAR_PLAYBACK_PAGES).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 [ -f build/win32/Setup.exe ] || { echo "no build/win32/Setup.exe: build the win32 target first"; exit 1; }
@@ -28,7 +30,7 @@ rm -rf "$pictures"
 mkdir -p "$pictures"
 build/native/mkmedium "$work/medium" build/win32/Setup.exe build/win32/standin.exe src/resources/lang
 cp -r "$work/medium" "$work/medium-pristine"
-answers=$(winpath "$PWD/scripts/demo/answers.txt")
+answers=$(winpath "$PWD/${VELMAR_PLAYBACK_ANSWERS:-scripts/demo/answers.txt}")
 
 status=0
 (cd "$work/medium" && timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" Setup.exe /answers="$answers" \
@@ -49,12 +51,13 @@ if ! diff -u "$work/headless.txt" "$work/windows.txt"; then
   echo "the windows and the page models wrote different transcripts"
   exit 1
 fi
-for page in TLanguageForm TSelectForm TMainInstallForm TSelectVelZipForm TWinLinksForm TProjectOptionsForm \
-  TDemoInstallForm TReadyToInstallForm TUnzipForm; do
+pages=${VELMAR_PLAYBACK_PAGES:-TLanguageForm TSelectForm TMainInstallForm TSelectVelZipForm TWinLinksForm \
+  TProjectOptionsForm TDemoInstallForm TReadyToInstallForm TUnzipForm}
+for page in $pages; do
   if ! ls "$pictures"/*-"$page"-screen.bmp >/dev/null 2>&1; then
     echo "no picture of $page: the page did not appear"
     exit 1
   fi
 done
 for f in "$pictures"/*.bmp; do convert "$f" "${f%.bmp}.png" && rm "$f"; done
-echo "Setup.exe played the demo through real windows; pictures in $pictures"
+echo "Setup.exe played $(basename "${VELMAR_PLAYBACK_ANSWERS:-the demo}") through real windows; pictures in $pictures"

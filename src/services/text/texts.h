@@ -24,6 +24,11 @@ constexpr int ProjectManagerCaption = 20;
 constexpr int ArchiveViewerCaption = 21;
 constexpr int SmsServerCaption = 22;
 constexpr int InstallationFinished = 23;
+constexpr int InstallingPatch = 24;
+constexpr int PatchFinished = 25;
+constexpr int InstallingProject = 26;
+constexpr int TempFolderFailed = 27;
+constexpr int ProjectInstalled = 28;
 constexpr int ExplorerFailed = 29;
 constexpr int SettingsNotSaved = 30;
 constexpr int ShortcutFailed = 31;
@@ -81,8 +86,24 @@ constexpr int DemoIsDefaultProject = 137;
 constexpr int ReadyToInstall = 138;
 constexpr int IntoFolder = 139;
 constexpr int SpecialInstall = 140;
+constexpr int SelectPatch = 150;
+constexpr int ReadyToInstallPatch = 151;
+constexpr int SelectProject = 152;
+constexpr int DefineProjectPlace = 153;
+constexpr int ZipFileNameLabel = 154;
+constexpr int ZipCommentLabel = 155;
+constexpr int VelmarProjectFileLabel = 156;
+constexpr int ProjectInstallFolderLabel = 157;
+constexpr int ShortcutNameLabel = 158;
+constexpr int ProjectInstallFolderTitle = 159;
+constexpr int InvalidInstallFolder = 160;
+constexpr int SubFolderRequired = 161;
+constexpr int InvalidShortcutName = 162;
+constexpr int ReadyToInstallProject = 163;
 constexpr int ReadmeCaption = 170;
 constexpr int FileNotFound = 171;
+constexpr int FileNameInUseMessage = 173;
+constexpr int FileNameInUse = 174;
 constexpr int UnpackingArchive = 175;
 constexpr int UnpackingInto = 176;
 constexpr int ArchiveNotFound = 177;
@@ -110,6 +131,11 @@ inline constexpr EnglishText EnglishTexts[] = {
     {ArchiveViewerCaption, "Archive viewer"},
     {SmsServerCaption, "SMS Server"},
     {InstallationFinished, "Installation finished"},
+    {InstallingPatch, "Installing patch file $"},
+    {PatchFinished, "Patch finished.\r\n$\r\nhas been installed."},
+    {InstallingProject, "Installing project $"},
+    {TempFolderFailed, "Failed to create temporary extract folder"},
+    {ProjectInstalled, "Finished installing the project"},
     {ExplorerFailed, "ERROR: Could not load explorer for : \r\n$"},
     {SettingsNotSaved, "Could not save settings !"},
     {ShortcutFailed, "ERROR: Failed to create shortcut !\r\n$"},
@@ -173,8 +199,24 @@ inline constexpr EnglishText EnglishTexts[] = {
     {ReadyToInstall, "Ready to install Velmar Release $"},
     {IntoFolder, "Into folder : $"},
     {SpecialInstall, "&Special install"},
+    {SelectPatch, "Select the patch file to be installed from the list below :"},
+    {ReadyToInstallPatch, "Ready to install the patch file :"},
+    {SelectProject, "Select the project to be installed from the list below :"},
+    {DefineProjectPlace, "Define folder and shortcut names for the project to be installed :"},
+    {ZipFileNameLabel, "ZIP file name"},
+    {ZipCommentLabel, "ZIP comment"},
+    {VelmarProjectFileLabel, "Velmar Project file name"},
+    {ProjectInstallFolderLabel, "Install project into folder"},
+    {ShortcutNameLabel, "Shortcut name"},
+    {ProjectInstallFolderTitle, "Project install folder"},
+    {InvalidInstallFolder, "Invalid install folder"},
+    {SubFolderRequired, "Sub-folder required under projects folder"},
+    {InvalidShortcutName, "Invalid shortcut name"},
+    {ReadyToInstallProject, "Ready to install the project :"},
     {ReadmeCaption, "VELMAR Readme.txt"},
     {FileNotFound, "ERROR: Cannot find file !\r\n$"},
+    {FileNameInUseMessage, "The file name defined is already in use. Please enter a new unique file name. "},
+    {FileNameInUse, "File name already being used"},
     {UnpackingArchive, "Unpacking : $"},
     {UnpackingInto, "unpacking into $"},
     {ArchiveNotFound, "ERROR: File could not be found !"},

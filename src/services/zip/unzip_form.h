@@ -36,6 +36,8 @@ class TUnzipForm : public InstallerPage {
   // as written.
   bool Complete() const { return opened_ && failedItems_ == 0 && lastAnswer_ != owCancel; }
   int FailedItems() const { return failedItems_; }
+  // Whether the last run found the archive and could read it as a whole.
+  bool Opened() const { return opened_; }
 
  private:
   void Unpack();

@@ -289,6 +289,13 @@ void PageWindow::FocusWindow(HWND window, bool quietly) {
   ignoreFocusClicks_ = true;
   SetFocus(window);
   ignoreFocusClicks_ = ignoring;
+  // A tree view given the focus without a selection may select a node by
+  // itself, without telling: it shows the page's selection again.
+  for (auto& child : children_)
+    if (child->hwnd == window && child->model->Kind() == ControlKind::TreeView) {
+      Quiet quiet(*this);
+      SyncTree(*child, static_cast<TreeView&>(*child->model));
+    }
 }
 
 void PageWindow::FocusControl(Control& control) {

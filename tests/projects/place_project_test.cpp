@@ -1,0 +1,262 @@
+#include "projects/place_project.h"
+
+#include <gtest/gtest.h>
+
+#include "base/path_utils.h"
+#include "platform/shortcuts.h"
+#include "services/files/file_utils.h"
+#include "services/zip/unzip_form.h"
+#include "support/installer_fixture.h"
+#include "support/installer_test_context.h"
+#include "support/zip_writer.h"
+#include "ui/script/script_host.h"
+
+namespace velmar {
+namespace {
+
+using test::BuildZip;
+using test::ZipEntry;
+using ui::script::Outcome;
+using ui::script::Script;
+
+// The placement on the test's drive with a fixed clock: the medium in
+// Medium\, projects in VelProj\, shortcuts in Links\.
+struct PlacementRun {
+  explicit PlacementRun(Script script = {}) : host(std::move(script)) {
+    s.MediumRoot = t.drive.path("Medium\\");
+    s.ProjectsPath = t.drive.path("VelProj");
+    s.LinkPath = t.drive.path("Links");
+  }
+  PlacementResult Place(ProjectRequest r, bool makeShortcut = true) {
+    request = std::move(r);
+    outcome = host.Run([&] {
+      result = PlaceProject(app, unzip, overwrite, request, makeShortcut);
+      return Outcome::Finished;
+    });
+    return result;
+  }
+  std::string Path(std::string_view relative) const { return t.drive.path(relative); }
+  std::string Archive(const std::vector<ZipEntry>& entries) {
+    t.drive.writeFile("Medium\\Projects\\Plant\\Plant.zip", BuildZip(entries));
+    return Path("Medium\\Projects\\Plant\\Plant.zip");
+  }
+  // The names in a folder, "." and ".." aside.
+  std::vector<std::string> Names(std::string_view relative) {
+    std::vector<std::string> names;
+    for (const auto& entry : t.drive.fs().find(WithBackslash(Path(relative)) + "*.*"))
+      if (entry.name != "." && entry.name != "..") names.push_back(entry.name);
+    return names;
+  }
+  bool TemporaryLeft(std::string_view relative) {
+    for (const std::string& name : Names(relative))
+      if (name.rfind("TmpUnzip_", 0) == 0) return true;
+    return false;
+  }
+  std::string Target(const std::string& link) {
+    const auto read = t.shortcuts->ReadShortcut(link);
+    return read ? read->target : "<none>";
+  }
+  std::string Log() { return t.drive.exists("Velmar\\Install.log") ? t.drive.readFile("Velmar\\Install.log") : ""; }
+
+  ui::script::ScriptHost host;
+  test::InstallerTestContext t{host};
+  InstallSession& s = t.session;
+  test::FixedSystemInfo clock;
+  platform::Services os{t.files, clock, t.mutexes, t.processes, t.registry.registry(), *t.shortcuts, *t.taskbar};
+  InstallerContext app{os, host, t.session, t.texts, t.log};
+  TOverwriteDlg overwrite{app};
+  TUnzipForm unzip{app, overwrite};
+  ProjectRequest request;
+  PlacementResult result;
+  Outcome outcome = Outcome::Failed;
+};
+
+const std::vector<ZipEntry> PlantItems = {{"Line1/Line1.VPR", "new vpr"}, {"Line1/a.scr", "new a"},
+                                          {"Line1/Sub/b.scr", "new b"}, {"Other/x.txt", "x"}};
+
+TEST(PlaceProject, InItsOwnPlaceTheArchiveIsUnpackedAskingBeforeEachExistingFile) {
+  PlacementRun run(Script()
+                       .Page("TUnzipForm")
+                       .Page("TOverwriteDlg").Click("NoBtn")
+                       .Page("TOverwriteDlg").Click("YesBtn"));
+  const std::string archive = run.Archive(PlantItems);
+  run.t.drive.writeFile("VelProj\\Line1\\a.scr", "old a");
+  run.t.drive.writeFile("VelProj\\Line1\\Sub\\b.scr", "old b");
+  const auto result = run.Place({"Line1\\Line1.VPR", archive, "", run.Path("velproj\\LINE1"), "Line1"});
+  ASSERT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_FALSE(result.Failed);
+  EXPECT_EQ(run.t.drive.readFile("VelProj\\Line1\\a.scr"), "old a");
+  EXPECT_EQ(run.t.drive.readFile("VelProj\\Line1\\Sub\\b.scr"), "new b");
+  EXPECT_EQ(run.t.drive.readFile("VelProj\\Other\\x.txt"), "x");  // the whole archive, in place
+  EXPECT_FALSE(run.TemporaryLeft("VelProj"));
+  EXPECT_EQ(result.InstalledProjectFile, run.Path("VelProj\\Line1\\Line1.VPR"));
+  EXPECT_EQ(run.request.TargetFolder, run.Path("velproj\\LINE1\\"));
+  EXPECT_EQ(run.request.ShortcutName, run.Path("Links\\Line1.LNK"));
+  EXPECT_EQ(run.Target(run.Path("Links\\Line1.LNK")), result.InstalledProjectFile);
+  for (const std::string& line : {"Unzip project into " + run.Path("velproj\\LINE1\\"), std::string("Project unzipped"),
+                                  std::string("Create shortcut to project")})
+    EXPECT_TRUE(test::Contains(run.Log(), " : " + line + "\r\n"));
+}
+
+// Elsewhere the archive goes into a fresh temporary folder without
+// questions; only the project's folder is moved on, and NoToAll keeps every
+// existing file of the target. The temporary folder goes in any case.
+TEST(PlaceProject, ElsewhereTheProjectIsMovedThroughATemporaryFolderThatIsRemoved) {
+  PlacementRun run(Script().Page("TUnzipForm").Page("TOverwriteDlg").Click("NoToAllBtn"));
+  const std::string archive = run.Archive(PlantItems);
+  run.t.drive.writeFile("VelProj\\Works\\a.scr", "old a");
+  run.t.drive.writeFile("VelProj\\Works\\Sub\\b.scr", "old b");
+  const auto result = run.Place({"Line1\\Line1.VPR", archive, "", run.Path("VelProj\\Works"), "Works"}, false);
+  ASSERT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_FALSE(result.Failed);
+  EXPECT_EQ(run.t.drive.readFile("VelProj\\Works\\Line1.VPR"), "new vpr");
+  EXPECT_EQ(run.t.drive.readFile("VelProj\\Works\\a.scr"), "old a");
+  EXPECT_EQ(run.t.drive.readFile("VelProj\\Works\\Sub\\b.scr"), "old b");
+  EXPECT_FALSE(run.t.drive.exists("VelProj\\Works\\Other\\x.txt"));
+  EXPECT_EQ(run.Names("VelProj"), std::vector<std::string>{"Works"});
+  // A custom install's placement makes no shortcut.
+  EXPECT_FALSE(run.t.drive.exists("Links"));
+  EXPECT_TRUE(test::Contains(run.Log(), "Unzip project into temporary folder\r\n"));
+  EXPECT_TRUE(test::Contains(run.Log(), "Move project to " + run.Path("VelProj\\Works\\") + "\r\n"));
+}
+
+// The second placement of the same project asks before it copies over the
+// first and finds the shortcut leading there already: no dialog, no second
+// shortcut. A shortcut of that name that leads elsewhere brings the dialog,
+// and the new one stays in the shortcut folder whatever is typed.
+TEST(PlaceProject, TheShortcutIsReadBackAndATakenNameAsksForANewOne) {
+  PlacementRun run(Script()
+                       .Page("TOverwriteDlg").Click("YesToAllBtn")
+                       .Page("TUniqueNameDlg").Type("NameEdit", " ..\\Elsewhere\\Site 2.txt ").Click("OkBtn"));
+  run.t.drive.writeFile("Medium\\Projects\\Site\\Site.vpr", "site");
+  run.t.drive.writeFile("Medium\\Projects\\Site\\Screens\\Main.scr", "main");
+  const ProjectRequest site{run.Path("Medium\\Projects\\Site\\Site.vpr"), "", "", run.Path("VelProj\\Site"), "Site"};
+  const std::string link = run.Path("Links\\Site.LNK");
+  run.host.Run([&] {
+    EXPECT_FALSE(PlaceProject(run.app, run.unzip, run.overwrite, run.request = site, true).Failed);
+    EXPECT_FALSE(PlaceProject(run.app, run.unzip, run.overwrite, run.request = site, true).Failed);
+    EXPECT_EQ(run.request.ShortcutName, link);
+    // Another project whose shortcut would have the same name.
+    ProjectRequest other = site;
+    other.TargetFolder = run.Path("VelProj\\Site2");
+    EXPECT_FALSE(PlaceProject(run.app, run.unzip, run.overwrite, run.request = other, true).Failed);
+    return Outcome::Finished;
+  });
+  ASSERT_EQ(run.host.EndMessage(), "");
+  EXPECT_EQ(run.t.drive.readFile("VelProj\\Site\\Screens\\Main.scr"), "main");
+  EXPECT_EQ(run.Names("Links"), (std::vector<std::string>{"Site 2.LNK", "Site.LNK"}));
+  EXPECT_EQ(run.Target(link), run.Path("VelProj\\Site\\Site.vpr"));
+  EXPECT_EQ(run.Target(run.Path("Links\\Site 2.LNK")), run.Path("VelProj\\Site2\\Site.vpr"));
+  EXPECT_EQ(run.request.ShortcutName, run.Path("Links\\Site 2.LNK"));
+  const std::string dialog = test::PageBlock(run.host.TranscriptText(), "TUniqueNameDlg");
+  EXPECT_EQ(test::ControlLine(dialog, "NameEdit"), "NameEdit: edit \"" + link + "\"");
+  EXPECT_EQ(test::ControlLine(dialog, "OkBtn"), "OkBtn: button \"_Ok\", disabled");
+  EXPECT_EQ(test::ControlLine(dialog, "StatBar"), "StatBar: status line \"File name already being used\"");
+}
+
+TEST(PlaceProject, AStepThatFailsIsReportedAndNoShortcutLeadsToNothing) {
+  struct Case {
+    const char* what;
+    Script script;
+    std::function<void(PlacementRun&)> spoil;
+  };
+  const test::FixedSystemInfo clock;
+  const std::string stamp = TemporaryUnzipName(clock.Now);
+  const Case cases[] = {
+      {"the archive is missing", Script().Page("TUnzipForm").Click("CancelBtn"),
+       [](PlacementRun& run) { run.t.drive.fs().deleteFile(run.Path("Medium\\Projects\\Plant\\Plant.zip")); }},
+      {"the temporary folder is there already", Script().Answer("Failed to create temporary", ui::Answer::Ok),
+       [&](PlacementRun& run) { run.t.drive.writeFile("VelProj\\" + stamp + "\\Keep.txt", "not ours"); }},
+      {"the project file cannot be written", Script().Page("TUnzipForm"),
+       [](PlacementRun& run) {
+         run.t.files.addFault({.op = test::FileOp::Create, .persistent = true, .pathContains = "Works\\Line1.VPR"});
+       },
+      },
+      {"a read fails in the middle of a copy", Script().Page("TUnzipForm").Answer("", ui::Answer::Ok),
+       [](PlacementRun& run) { run.t.files.addFault({.op = test::FileOp::Read, .pathContains = "Line1.VPR"}); }},
+  };
+  for (const Case& c : cases) {
+    PlacementRun run(c.script);
+    const std::string archive = run.Archive(PlantItems);
+    c.spoil(run);
+    const auto result = run.Place({"Line1\\Line1.VPR", archive, "", run.Path("VelProj\\Works"), "Works"});
+    EXPECT_EQ(run.outcome, Outcome::Finished) << c.what << run.host.EndMessage();
+    EXPECT_TRUE(result.Failed) << c.what;
+    EXPECT_FALSE(run.t.drive.exists("Links\\Works.LNK")) << c.what;
+    // Only the temporary folder this placement made is removed.
+    for (const std::string& name : run.Names("VelProj"))
+      EXPECT_TRUE(name == "Works" || run.t.drive.exists("VelProj\\" + stamp + "\\Keep.txt")) << c.what << name;
+  }
+}
+
+// Whatever the settings say the projects folder is, and whatever the request
+// names, the placement deletes nothing but its own temporary folder.
+TEST(PlaceProject, NothingOutsideItsOwnTemporaryFolderIsEverDeleted) {
+  struct Case {
+    const char* projectsFolder;  // drive-relative; "" the drive's root
+    const char* projectFile;
+    bool placed;
+  } cases[] = {
+      {"", "Line1\\Line1.VPR", true},
+      {"Windows", "Line1\\Line1.VPR", true},
+      {"VelProj", "Line1\\Line1.VPR", true},
+      {"VelProj", "..\\..\\Keep\\Keep.VPR", false},
+      {"VelProj", "C:\\Keep\\Keep.VPR", false},
+  };
+  for (const Case& c : cases) {
+    PlacementRun run(c.placed ? Script().Page("TUnzipForm") : Script());
+    const std::string archive = run.Archive(PlantItems);
+    for (const char* file : {"Keep\\Keep.VPR", "Windows\\win.ini", "VelProj\\Old\\Old.vpr", "VelProj\\Line1\\a.scr"})
+      run.t.drive.writeFile(file, "keep");
+    run.s.ProjectsPath = run.Path(c.projectsFolder);
+    const auto result = run.Place({c.projectFile, archive, "", run.Path("Target"), "T"}, false);
+    EXPECT_EQ(run.outcome, Outcome::Finished) << c.projectsFolder << run.host.EndMessage();
+    EXPECT_EQ(result.Failed, !c.placed) << c.projectFile;
+    for (const char* file : {"Keep\\Keep.VPR", "Windows\\win.ini", "VelProj\\Old\\Old.vpr", "VelProj\\Line1\\a.scr"})
+      EXPECT_EQ(run.t.drive.readFile(file), "keep") << c.projectsFolder << " " << file;
+    EXPECT_EQ(run.t.drive.exists("Target\\Line1.VPR"), c.placed) << c.projectFile;
+    EXPECT_FALSE(run.TemporaryLeft(c.projectsFolder)) << c.projectsFolder;
+  }
+}
+
+TEST(TemporaryUnzipFolder, IsMadeOnlyNewBelowAFullPathAndLeavesHiddenAndSystemFiles) {
+  PlacementRun run;
+  auto& fs = run.t.files;
+  const LocalDateTime now{2026, 12, 5, 9, 4, 3};
+  EXPECT_EQ(TemporaryUnzipName(now), "TmpUnzip_261205090403_");
+  EXPECT_FALSE(TemporaryUnzipFolder::Create(fs, "", now));
+  EXPECT_FALSE(TemporaryUnzipFolder::Create(fs, "VelProj", now));
+  auto folder = TemporaryUnzipFolder::Create(fs, run.Path("VelProj"), now);
+  ASSERT_TRUE(folder);
+  EXPECT_EQ(folder->Path(), run.Path("VelProj\\TmpUnzip_261205090403_\\"));
+  EXPECT_FALSE(TemporaryUnzipFolder::Create(fs, run.Path("VelProj\\"), now));  // it is there now
+  const std::string relative = "VelProj\\TmpUnzip_261205090403_\\";
+  for (const char* file : {"a.txt", "Sub\\b.txt", "Kept\\hidden.txt", ".git\\c.txt"})
+    run.t.drive.writeFile(relative + file, "x");
+  fs.setAttributes(run.Path(relative + "Kept\\hidden.txt"), attr::Hidden);
+  folder->Remove();
+  EXPECT_EQ(run.Names("VelProj\\TmpUnzip_261205090403_"), (std::vector<std::string>{".git", "Kept"}));
+  EXPECT_TRUE(run.t.drive.exists(relative + "Kept\\hidden.txt"));
+  fs.setAttributes(run.Path(relative + "Kept\\hidden.txt"), 0);
+  run.t.drive.fs().deleteFile(run.Path(relative + "Kept\\hidden.txt"));
+  run.t.drive.fs().deleteFile(run.Path(relative + ".git\\c.txt"));
+  run.t.drive.fs().removeFolder(run.Path(relative + ".git"));
+  folder->Remove();
+  EXPECT_FALSE(run.t.drive.exists("VelProj\\TmpUnzip_261205090403_"));
+}
+
+TEST(TreeTransfer, ACopyIntoItsOwnSubFolderCopiesOnceAndIntoItselfNothing) {
+  PlacementRun run;
+  run.t.drive.writeFile("Src\\a.txt", "a");
+  run.t.drive.writeFile("Src\\Deep\\b.txt", "b");
+  TreeTransfer transfer(run.app, run.overwrite);
+  transfer.CopyTree(run.Path("Src\\"), run.Path("Src\\Copy\\"));
+  transfer.CopyTree(run.Path("Src\\"), run.Path("src\\"));
+  EXPECT_EQ(run.t.drive.readFile("Src\\Copy\\Deep\\b.txt"), "b");
+  EXPECT_EQ(run.Names("Src\\Copy"), (std::vector<std::string>{"a.txt", "Deep"}));
+  EXPECT_FALSE(transfer.Failed());
+  EXPECT_EQ(transfer.LastAnswer(), owNotAsked);
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,90 @@
+// F5 as a whole program: the guard, the pages with the steps between them,
+// the placement between its log lines, and the end of a run in which a step
+// failed.
+
+#include <gtest/gtest.h>
+
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::InstallerFixture;
+using ui::Key;
+using ui::script::Outcome;
+using ui::script::Script;
+
+struct FlowRun {
+  FlowRun() {
+    f.WriteStandardMedium();
+    f.WriteZip("Projects\\Plant\\Plant.zip", {{"Line1/Line1.VPR", "[Project]\r\n"}, {"Line1/Main.scr", "screen"}},
+               {.comment = "Line one"});
+  }
+  std::string Log() { return f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or(""); }
+  InstallerFixture f;
+};
+
+TEST(ProjectInstallFlow, PlacesTheChosenProjectBetweenItsLogLinesAfterPrevAndNext) {
+  FlowRun run;
+  Script script = test::ToSelection();
+  script.Key(Key::F5).Page("TPickProjectForm").Select("ProjectTV", "Plant.zip : [Line1\\Line1.VPR]").Click("NextBtn");
+  script.Page("TProjectCheckForm").Click("PrevBtn");
+  script.Page("TPickProjectForm").Click("NextBtn");
+  script.Page("TProjectCheckForm").Type("LinkNameEdit", "Line one").Click("NextBtn");
+  script.Page("TReadyToInstProjForm").Click("PrevBtn");
+  script.Page("TProjectCheckForm").Click("NextBtn");
+  script.Page("TReadyToInstProjForm").Click("NextBtn");
+  script.Page("TUnzipForm").Answer("Finished installing the project", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto result = run.f.Run(script);
+  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
+  // The folder page proposes afresh each time; the ready page shows what it gave.
+  const std::string ready = test::PageBlock(result.transcript, "TReadyToInstProjForm", -1);
+  EXPECT_EQ(test::ControlLine(ready, "ProjectLbl"), "ProjectLbl: label \"Line1\"");
+  EXPECT_EQ(test::ControlLine(ready, "ZipCommentLbl"), "ZipCommentLbl: label \"Line one\"");
+  EXPECT_EQ(test::ControlLine(ready, "FolderLbl"), "FolderLbl: label \"Into folder : " + run.f.drive.path("VelProj\\Line1") + "\"");
+  EXPECT_EQ(test::ControlLine(ready, "LinkLbl"), "LinkLbl: label \"Shortcut name = Line1\"");
+  EXPECT_EQ(run.f.ReadFile(run.f.drive.path("VelProj\\Line1\\Main.scr")), "screen");
+  EXPECT_TRUE(run.f.Exists(run.f.drive.path("Velmar\\Projects\\Line1.LNK")));
+  const std::string log = run.Log();
+  const size_t start = log.find(" : Install project : \r\n"), end = log.find(" : Finished installing the project\r\n");
+  ASSERT_NE(start, std::string::npos) << log;
+  ASSERT_NE(end, std::string::npos) << log;
+  EXPECT_LT(start, end);
+  EXPECT_TRUE(test::Contains(log.substr(end), "\r\n- - - -"));
+}
+
+TEST(ProjectInstallFlow, ARunningProgramOfTheProductKeepsThePagesAway) {
+  FlowRun run;
+  const auto held = run.f.HoldMutex("rmVel_ProjectManager_Run_Mutex");
+  Script script = test::ToSelection();
+  script.Key(Key::F5).Answer("Project manager is running", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto result = run.f.Run(script);
+  EXPECT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
+  EXPECT_EQ(test::TimesShown(result.transcript, "TPickProjectForm"), 0);
+}
+
+// An archive damaged after start-up cannot be unpacked: no shortcut, the end
+// names the log, and the run ends with errors.
+TEST(ProjectInstallFlow, AnArchiveThatCannotBeUnpackedEndsWithErrors) {
+  FlowRun run;
+  run.f.onPageShown = [&](const ui::Page& page) {
+    if (page.ClassName() == "TReadyToInstProjForm")
+      run.f.WriteMediumFile("Projects\\Plant\\Plant.zip", "PK damaged since start-up");
+  };
+  Script script = test::ToSelection();
+  script.Key(Key::F5).Page("TPickProjectForm").Select("ProjectTV", "Plant.zip : [Line1\\Line1.VPR]").Click("NextBtn");
+  script.Page("TProjectCheckForm").Type("FolderEdit", run.f.drive.path("Elsewhere\\Line1")).Click("NextBtn");
+  script.Page("TReadyToInstProjForm").Click("NextBtn");
+  script.Page("TUnzipForm").Click("CancelBtn").Answer("Finished with errors", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto result = run.f.Run(script);
+  EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << result.endMessage;
+  EXPECT_FALSE(run.f.Exists(run.f.drive.path("Velmar\\Projects\\Line1.LNK")));
+  EXPECT_TRUE(test::Contains(run.Log(), "Finished with errors"));
+  EXPECT_EQ(run.Log().find("Finished installing the project"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmar
