@@ -118,9 +118,10 @@ TEST_F(PosixShell, ProgramsAreFoundTheWayWindowsFindsThem) {
   ASSERT_TRUE(shell);
   ASSERT_TRUE(shell->Wait(20000));
   EXPECT_EQ(shell->ExitCode(), 5u);
-  // A file without execute permission is no program.
-  drive.writeFile("Plain.exe", "#!/bin/sh\n");
-  EXPECT_FALSE(processes->Start(drive.path("Plain.exe"), WindowShow::Normal));
+  // A file without execute permission is no program (a new one named as a
+  // program has it).
+  drive.writeFile("Plain.dat", "#!/bin/sh\n");
+  EXPECT_FALSE(processes->Start(drive.path("Plain.dat"), WindowShow::Normal));
 }
 
 TEST_F(PosixShell, TheExplorerOpensTheFolderWithTheFolderOpener) {
