@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The main job: builds both targets, makes the sample medium, installs the
-# product from it unattended with F2 (the Linux build), shows what the
-# installation made, then plays the same answer file through the Windows
+# product from it unattended with F2, a project with F5 and a patch with F4
+# (the Linux build), shows what they made, then plays the same answer file through the Windows
 # build's real windows under Wine and compares the two runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,7 +25,7 @@ build/native/mkmedium "$root/medium" build/native/Setup build/native/standin src
 (cd "$root/medium" && find . -type f | sort | sed 's|^\./|  |')
 
 echo
-echo "== F2 unattended (Linux build), answer file scripts/demo/answers.txt"
+echo "== F2, F5 and F4 unattended (Linux build), answer file scripts/demo/answers.txt"
 status=0
 VELMAR_DRIVES="C=$root/c;D=$root/medium" "$root/medium/Setup.exe" \
   /answers="$answers" /transcript="$root/transcript.txt" >/dev/null || status=$?
@@ -37,7 +37,10 @@ echo
 echo "== The product folder C:\\Velmar"
 (cd "$c/Velmar" && find . | sort | sed 's|^\./|  |;/^\.$/d')
 echo
-echo "== What the installation wrote"
+echo "== The projects folder C:\\VelProj (the new user project, the demo project, the Site project)"
+(cd "$c/VelProj" && find . | sort | sed 's|^\./|  |;/^\.$/d')
+echo
+echo "== What the installations wrote"
 show "$c/Velmar/Velmar.ini" 'C:\Velmar\Velmar.ini'
 show "$c/Windows/Vel_Inst.ini" 'C:\Windows\Vel_Inst.ini (the installation record)'
 show "$c/Velmar/Install/Setup.ini" 'C:\Velmar\Install\Setup.ini (the installed settings)'
@@ -52,7 +55,7 @@ sed 's/^/   /' "$root/medium/Extras/standin.log" | tr -d '\r'
 ls -l "$c/Windows/System32" | tail -n +2 | sed 's/^/   /'
 
 echo
-echo "== The same F2 through the Windows build's real windows, under Wine on a virtual screen"
+echo "== The same run of the Windows build through its real windows, under Wine on a virtual screen"
 source scripts/wine-env.sh
 build/native/mkmedium "$root/medium-win32" build/win32/Setup.exe build/win32/standin.exe src/resources/lang
 wc=$WINEPREFIX/drive_c
