@@ -55,6 +55,20 @@ ShortcutList ReadShortcutList(const TIniFile& ini) {
   return list;
 }
 
+// A project file anywhere in the tree (links not followed): the folder is a
+// user's projects folder, whatever name it goes by.
+bool HoldsProjectFiles(platform::FileSystem& fs, const std::string& folder) {
+  for (const platform::DirEntry& entry : fs.find(folder + "\\*.*")) {
+    if (!IsFolderEntry(entry.attributes)) {
+      if (SameText(FileExtension(entry.name), ".vpr")) return true;
+    } else if (entry.name[0] != '.' && !(entry.attributes & attr::ReparsePoint) &&
+               HoldsProjectFiles(fs, folder + "\\" + entry.name)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 TUnInstallDlg::TUnInstallDlg(InstallerContext& app) : InstallerPage(app, "TUnInstallDlg") {
@@ -192,11 +206,14 @@ void TUnInstallDlg::UninstallProduct() {
 
 // The folder of the project shortcuts goes with its subfolders, unless it is
 // not one of the installation's own: a root, the Windows folder, a folder of
-// the user's, or one that holds the user's projects or the product.
+// the user's, or one that holds the user's projects or the product. A
+// project file in it shows a projects folder under another name (a short
+// name, another drive letter for the same share).
 void TUnInstallDlg::RemoveProjectShortcutsFolder(Removal& removal) {
   const std::string folder = WithoutBackslash(Session().LinkPath);
   if (folder.empty()) return;
-  if (FolderTreeRefused(folder, protect_, {folder_, Session().VelmarPath})) {
+  if (FolderTreeRefused(folder, protect_, {folder_, Session().VelmarPath}) ||
+      HoldsProjectFiles(App().os.files, *AbsoluteFolder(folder))) {
     Report(TextWith(text::ShortcutsFolderKept, folder));
     return;
   }

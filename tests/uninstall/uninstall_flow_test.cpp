@@ -209,6 +209,11 @@ TEST(Uninstall, AProjectShortcutsFolderThatIsOrHoldsAProtectedFolderIsLeftWhole)
       {"the profile", [](Installed& w) { return ParentFolder(w.Desktop(), ""); }},
       {"the product folder", [](Installed& w) { return w.Product(); }},
       {"a relative folder", [](Installed&) { return std::string("Data"); }},
+      {"a folder holding a project",
+       [](Installed& w) {
+         w.f.WriteFile(w.f.drive.path("Elsewhere\\Job\\Job.VPR"), "[Project]\r\n");
+         return w.f.drive.path("Elsewhere");
+       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -225,6 +230,9 @@ TEST(Uninstall, AProjectShortcutsFolderThatIsOrHoldsAProtectedFolderIsLeftWhole)
     EXPECT_TRUE(w.f.Exists(w.f.WindowsFolder() + "System32\\VelOpc.dll"));
     EXPECT_TRUE(w.f.Exists(w.Desktop("Mine.txt")));
     EXPECT_FALSE(w.f.Exists(w.Product("VelmarPM.exe")));
+    if (linkPath == w.f.drive.path("Elsewhere")) {
+      EXPECT_TRUE(w.f.Exists(w.f.drive.path("Elsewhere\\Job\\Job.VPR")));
+    }
   }
 }
 

@@ -1,12 +1,13 @@
 #include "support/folder_link.h"
 
+#include "platform/win32/windows_api.h"
+
 #include <winioctl.h>
 
 #include <cstring>
 #include <vector>
 
 #include "platform/win32/wide.h"
-#include "platform/win32/windows_api.h"
 
 namespace velmar::test {
 
@@ -95,15 +96,18 @@ FolderLink::FolderLink(TempDrive& drive, const std::string& link, const std::str
   if (unixTarget.empty() || unixParent.empty()) return;
   port_->unixLink = unixParent + "/" + platform::Narrow(port_->link.substr(cut + 1));
   RunHostProgram("Z:\\bin\\ln -s " + unixTarget + " " + port_->unixLink);
-  made_ = IsLinkedFolder(port_->link);
+  // Wine may tell that a host program ended before it has.
+  for (int i = 0; i < 100 && !(made_ = IsLinkedFolder(port_->link)); ++i) Sleep(50);
 }
 
 FolderLink::~FolderLink() {
   if (!made_) return;
-  if (!port_->unixLink.empty())
+  if (!port_->unixLink.empty()) {
     RunHostProgram("Z:\\bin\\rm " + port_->unixLink);
-  else
+    for (int i = 0; i < 100 && GetFileAttributesW(port_->link.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+  } else {
     RemoveDirectoryW(port_->link.c_str());
+  }
 }
 
 }  // namespace velmar::test

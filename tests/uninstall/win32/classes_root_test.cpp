@@ -15,15 +15,16 @@ using platform::RootKey;
 
 TEST(ClassesRoot, AFileTypeGoesOnlyWhenItsExtensionNamesOurClass) {
   const auto registry = platform::MakeWin32Registry();
-  const std::string ours = "." + test::UniqueName("vlt"), foreign = "." + test::UniqueName("vlt");
-  const std::string ourClass = "Velmar_" + ours.substr(1), otherClass = "Other_" + foreign.substr(1);
+  const std::string ours = test::UniqueName(".vlt"), foreign = test::UniqueName(".vlt");
+  const std::string ourClass = test::UniqueName("Velmar_vlt"), otherClass = test::UniqueName("Other_vlt");
+  const std::string unused = test::UniqueName("Velmar_vlt");
   struct Cleanup {
     platform::Registry& r;
     std::vector<std::string> keys;
     ~Cleanup() {
       for (const auto& key : keys) r.DeleteKey(RootKey::ClassesRoot, key);
     }
-  } cleanup{*registry, {ours, ourClass, foreign, otherClass, "Velmar_" + foreign.substr(1)}};
+  } cleanup{*registry, {ours, ourClass, foreign, otherClass, unused}};
   ASSERT_TRUE(registry->WriteString(RootKey::ClassesRoot, ours, "", ourClass));
   ASSERT_TRUE(registry->WriteString(RootKey::ClassesRoot, ourClass + "\\shell\\open\\command", "", "Velmar.exe \"%1\""));
   ASSERT_TRUE(registry->WriteString(RootKey::ClassesRoot, foreign, "", otherClass));
@@ -35,7 +36,7 @@ TEST(ClassesRoot, AFileTypeGoesOnlyWhenItsExtensionNamesOurClass) {
   std::vector<std::string> failures;
   removal.OnFailure = [&](const std::string& what) { failures.push_back(what); };
   removal.RemoveFileType(ours, ourClass);
-  removal.RemoveFileType(foreign, "Velmar_" + foreign.substr(1));
+  removal.RemoveFileType(foreign, unused);
   registry->NotifyAssociationsChanged();
 
   EXPECT_FALSE(registry->KeyExists(RootKey::ClassesRoot, ours));
