@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/failing_files.h"
 #include "support/folder_link.h"
 #include "support/shell_ports.h"
 #include "support/temp_drive.h"
@@ -89,7 +88,7 @@ TEST(ProtectedFolders, AFolderTreeMayNotHoldTheSystemAUserFolderTheProjectsOrThe
 // A drive with a Windows folder and a projects folder; the registry is the
 // test's own.
 struct RemovalRun {
-  RemovalRun() : files(drive.fs()), registry(drive), removal(files, registry.registry(), protect) {
+  RemovalRun() : registry(drive), removal(drive.fs(), registry.registry(), protect) {
     protect.AddSystem(drive.path("Windows"));
     protect.AddProjects(drive.path("VelProj"));
     removal.OnFailure = [this](const std::string& what) { failures.push_back(what); };
@@ -105,31 +104,11 @@ struct RemovalRun {
   }
 
   test::TempDrive drive;
-  test::FailingFiles files;
   test::TestRegistry registry;
   ProtectedFolders protect;
   Removal removal;
   std::vector<std::string> failures;
 };
-
-TEST(Removal, ReadOnlyAndHiddenFilesGoSystemFilesStayAndWhatCannotGoIsTold) {
-  RemovalRun run;
-  for (const char* name : {"P\\ReadOnly.exe", "P\\Hidden.dll", "P\\System.dll", "P\\Locked.exe", "P\\A.INI",
-                           "P\\B.ini", "P\\Keep.txt"})
-    run.drive.writeFile(name, "x");
-  run.drive.makeFolder("P\\Folder.INI");
-  run.SetAttribute("P\\ReadOnly.exe", attr::ReadOnly);
-  run.SetAttribute("P\\Hidden.dll", attr::Hidden);
-  run.SetAttribute("P\\System.dll", attr::System);
-  run.files.addFault({.op = test::FileOp::Delete, .pathContains = "Locked.exe",
-                      .errorCode = platform::error::SharingViolation});
-  const std::string folder = run.drive.path("P");
-  for (const char* name : {"ReadOnly.exe", "Hidden.dll", "System.dll", "Locked.exe", "Missing.exe"})
-    run.removal.DeleteIfExists(folder, name);
-  run.removal.DeleteMatching(folder + "\\", "*.INI");
-  EXPECT_EQ(run.Names("P"), (std::vector<std::string>{"Folder.INI", "Keep.txt", "Locked.exe", "System.dll"}));
-  EXPECT_EQ(run.failures, std::vector<std::string>{folder + "\\Locked.exe"});
-}
 
 TEST(Removal, FoldersAreEmptiedWithOrWithoutTheirSubfoldersAndRemovedWhenEmpty) {
   RemovalRun run;
