@@ -14,6 +14,7 @@
 #include "services/files/ini_file.h"
 #include "services/text/language.h"
 #include "ui/host.h"
+#include "uninstall/uninstall_function.h"
 
 namespace velmar {
 namespace {
@@ -55,15 +56,18 @@ void WriteBackLanguage(InstallerContext& app, MainWindowState& state) {
   state.ConfigLanguage = s.LanguageIndex;
 }
 
-void RunFunction(InstallerContext& app, TMainForm& main, int function) {
+// True when the function ended the installer.
+bool RunFunction(InstallerContext& app, TMainForm& main, int function) {
   switch (function) {
     case fnInstall: ProductInstallFlow(app, main.Wizard, main.Product); break;
     case fnPatch: PatchInstallFlow(app, main.Wizard, main.Product, main.Patch); break;
     case fnProject: ProjectInstallFlow(app, main.Projects, main.Product.UnzipForm, main.Product.OverwriteDlg); break;
     case fnReadme: ShowReadme(app, app.session.ReadmePath); break;
     case fnExplore: ExploreTools(app); break;
-    default: break;  // the custom and uninstall functions come with their flows
+    case fnUninstall: return UninstallFunction(app);
+    default: break;  // the custom install comes with its flow
   }
+  return false;
 }
 
 }  // namespace
@@ -108,7 +112,7 @@ InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main) {
       function = main.SelectForm.Execute(FileExists(app.os.files, s.ReadmePath),
                                          ProductInstalled(app.os.files, app.os.system.ansiCodePage()));
     }
-    RunFunction(app, main, function);
+    if (RunFunction(app, main, function)) break;
   } while (function != fnLeave && state.CommandLineFunction == -1);
   return s.StepFailed ? InstallerEnd::FinishedWithErrors : InstallerEnd::Finished;
 }

@@ -39,6 +39,11 @@ TMainForm::TMainForm(InstallerContext& app, RunningProgramGuard& guard, const St
   };
   OnShow = [this] {
     End = Dispatcher(app_, *this);
+    // The end of the installer: the backdrop leaves the screen's edges free
+    // as it goes.
+    const ui::Size screen = GetHost().ScreenSize();
+    ClientWidth = screen.width - 40;
+    ClientHeight = screen.height - 40;
     Close();
   };
 }

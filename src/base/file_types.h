@@ -14,6 +14,9 @@ constexpr uint32_t System = 4;
 constexpr uint32_t VolumeLabel = 8;
 constexpr uint32_t Folder = 16;
 constexpr uint32_t Archive = 32;
+// A symbolic link or junction: the entry is the link itself, whatever it
+// leads to. Set by the ports, never by a caller.
+constexpr uint32_t ReparsePoint = 0x400;
 }  // namespace attr
 
 // 100-nanosecond intervals since 1601-01-01 UTC, the way Windows keeps file times.

@@ -30,6 +30,10 @@ class Registry {
   // when the key is gone and was there before. A root is never deleted.
   virtual bool DeleteKey(RootKey root, const std::string& key) = 0;
 
+  // Tells the shell that file type registrations changed, so that it shows
+  // files with their new programs and icons. Where no shell listens, nothing.
+  virtual void NotifyAssociationsChanged() {}
+
   // Creates the key and any missing parents.
   virtual bool CreateKey(RootKey root, const std::string& key) = 0;
   // Creates the key when missing and sets a string value.

@@ -79,7 +79,8 @@ std::vector<ZipEntry> Release(const std::string& standin, const std::string& ver
   std::vector<ZipEntry> items;
   for (const char* program : {"VelmarPM.exe", "Velmar.exe", "VelmarArc.exe", "VelmarSpool.exe", "VelmarSms.exe"})
     items.push_back(Item(program, standin));
-  items.push_back(Item("Bin/VelCore.dll", velmar::zipwrite::RandomBytes(256 * 1024, 7)));
+  items.push_back(Item("VelCore.dll", velmar::zipwrite::RandomBytes(256 * 1024, 7)));
+  items.push_back(Item("VelComm.dll", velmar::zipwrite::RandomBytes(64 * 1024, 8)));
   items.push_back(Item("Bin/Drivers/Brenta.drv", Ansi("; BRENTA serial driver " + version + "\r\nPort=COM1\r\n")));
   items.push_back(Item("Help/Velmar.txt", Ansi(sample::ProductHelp)));
   items.push_back(Item("Config/Defaults.ini", Ansi("[Defaults]\r\nScanRate=500\r\nHistoryDays=30\r\n")));
@@ -114,7 +115,7 @@ void MakeMedium(const fs::path& out, const fs::path& setup, const fs::path& stan
 
   WriteHostFile(out / "Patch" / "Patch3501.zip",
                 Archive({Item("VelmarArc.exe", standin),
-                         Item("Bin/VelCore.dll", velmar::zipwrite::RandomBytes(64 * 1024, 9))},
+                         Item("VelCore.dll", velmar::zipwrite::RandomBytes(64 * 1024, 9))},
                         "Velmar 3.5.01: corrections for the archive viewer"));
   WriteHostFile(out / "Patch" / "Patch3502.zip",
                 Archive({Item("Bin/Drivers/Brenta.drv", Ansi("; BRENTA serial driver 3.5.02\r\nPort=COM1\r\n"))},

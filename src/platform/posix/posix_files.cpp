@@ -131,10 +131,17 @@ FileTimes TimesOf(const std::string& host, const struct stat& st) {
   return times;
 }
 
+// A symbolic link shows as Windows shows a link or junction: with the
+// attributes of what it leads to, and marked as a link.
+uint32_t LinkBit(const std::string& host) {
+  struct stat st;
+  return ::lstat(host.c_str(), &st) == 0 && S_ISLNK(st.st_mode) ? attr::ReparsePoint : 0;
+}
+
 DirEntry EntryOf(std::string name, const std::string& host, const struct stat& st) {
   DirEntry entry;
   entry.name = std::move(name);
-  entry.attributes = AttributesOf(host, st);
+  entry.attributes = AttributesOf(host, st) | LinkBit(host);
   entry.size = S_ISDIR(st.st_mode) ? 0 : static_cast<uint64_t>(st.st_size);
   entry.times = TimesOf(host, st);
   return entry;
@@ -308,7 +315,7 @@ std::optional<uint32_t> PosixFileSystem::attributes(const std::string& path) {
   auto host = hostPath(path);
   struct stat st;
   if (!host || ::stat(host->c_str(), &st) != 0) return std::nullopt;
-  return AttributesOf(*host, st);
+  return AttributesOf(*host, st) | LinkBit(*host);
 }
 
 bool PosixFileSystem::setAttributes(const std::string& path, uint32_t attributes) {

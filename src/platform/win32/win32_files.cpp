@@ -13,7 +13,7 @@ namespace velmar::platform {
 namespace {
 
 constexpr uint32_t KnownAttributes = attr::ReadOnly | attr::Hidden | attr::System | attr::VolumeLabel |
-                                     attr::Folder | attr::Archive;
+                                     attr::Folder | attr::Archive | attr::ReparsePoint;
 constexpr uint32_t SettableAttributes = attr::ReadOnly | attr::Hidden | attr::System | attr::Archive;
 
 FileTime FromFiletime(const FILETIME& ft) {

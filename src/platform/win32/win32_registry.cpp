@@ -1,4 +1,7 @@
 #include "platform/win32/windows_api.h"
+
+#include <shlobj.h>
+
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_shell_services.h"
 
@@ -87,6 +90,8 @@ class Win32Registry : public Registry {
       for (const std::string& name : *names) DeleteKey(root, key + "\\" + name);
     return RegDeleteKeyExW(RootHandle(root), Widen(key).c_str(), View, 0) == ERROR_SUCCESS;
   }
+
+  void NotifyAssociationsChanged() override { SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_DWORD, nullptr, nullptr); }
 
   bool CreateKey(RootKey root, const std::string& key) override {
     HKEY k = nullptr;

@@ -86,6 +86,8 @@ constexpr int DemoIsDefaultProject = 137;
 constexpr int ReadyToInstall = 138;
 constexpr int IntoFolder = 139;
 constexpr int SpecialInstall = 140;
+constexpr int UninstallCheck = 145;
+constexpr int UninstallButton = 147;
 constexpr int SelectPatch = 150;
 constexpr int ReadyToInstallPatch = 151;
 constexpr int SelectProject = 152;
@@ -107,6 +109,18 @@ constexpr int FileNameInUse = 174;
 constexpr int UnpackingArchive = 175;
 constexpr int UnpackingInto = 176;
 constexpr int ArchiveNotFound = 177;
+constexpr int UninstallingVelmar = 178;
+constexpr int UnregisteringProjectManager = 179;
+constexpr int DeletingProgramFiles = 180;
+constexpr int DeletingFolders = 181;
+constexpr int RemovingRegistrySettings = 182;
+constexpr int DeletingInstallFiles = 183;
+constexpr int UninstallFinished = 184;
+constexpr int VelmarFolderCanBeDeleted = 185;
+constexpr int DeletingShortcuts = 186;
+constexpr int ShortcutsFolderKept = 187;
+constexpr int CouldNotRemove = 188;
+constexpr int UninstallFinishedWithErrors = 189;
 constexpr int FinishedWithErrors = 190;
 constexpr int FileNotReadable = 191;
 
@@ -199,6 +213,8 @@ inline constexpr EnglishText EnglishTexts[] = {
     {ReadyToInstall, "Ready to install Velmar Release $"},
     {IntoFolder, "Into folder : $"},
     {SpecialInstall, "&Special install"},
+    {UninstallCheck, "Uninstall Velmar"},
+    {UninstallButton, "&Uninstall"},
     {SelectPatch, "Select the patch file to be installed from the list below :"},
     {ReadyToInstallPatch, "Ready to install the patch file :"},
     {SelectProject, "Select the project to be installed from the list below :"},
@@ -220,6 +236,18 @@ inline constexpr EnglishText EnglishTexts[] = {
     {UnpackingArchive, "Unpacking : $"},
     {UnpackingInto, "unpacking into $"},
     {ArchiveNotFound, "ERROR: File could not be found !"},
+    {UninstallingVelmar, "Uninstalling Velmar"},
+    {UnregisteringProjectManager, "Unregister Project manager OLE server"},
+    {DeletingProgramFiles, "Deleting Velmar program files"},
+    {DeletingFolders, "Deleting Velmar folders"},
+    {RemovingRegistrySettings, "Removing registry settings"},
+    {DeletingInstallFiles, "Deleting install files"},
+    {UninstallFinished, "Uninstall finished"},
+    {VelmarFolderCanBeDeleted, "Velmar folder can be deleted"},
+    {DeletingShortcuts, "Deleting shortcuts"},
+    {ShortcutsFolderKept, "Project shortcuts folder not deleted, it is or holds a protected folder : $"},
+    {CouldNotRemove, "ERROR: Could not remove : $"},
+    {UninstallFinishedWithErrors, "Uninstall finished with errors !\r\nWhat could not be removed is listed in the uninstall window."},
     {FinishedWithErrors, "Finished with errors !\r\nSome steps failed; they are listed in the log file\r\n$"},
     {FileNotReadable, "ERROR: Cannot read file !\r\n$"},
 };

@@ -30,6 +30,8 @@ class SandboxRegistry : public platform::Registry {
   bool DeleteKey(platform::RootKey root, const std::string& key) override {
     return !key.empty() && real_->DeleteKey(platform::RootKey::CurrentUser, Mapped(root, key));
   }
+  // The machine's shell may hear it: it only makes the shell look again.
+  void NotifyAssociationsChanged() override { real_->NotifyAssociationsChanged(); }
   bool CreateKey(platform::RootKey root, const std::string& key) override {
     return real_->CreateKey(platform::RootKey::CurrentUser, Mapped(root, key));
   }

@@ -1,0 +1,311 @@
+// F8 as a whole program on a machine where F2 has installed the product:
+// what goes, what stays, and that no record, settings file or odd folder
+// makes it reach the user's projects, a root or the Windows folder.
+
+#include <gtest/gtest.h>
+
+#include "base/path_utils.h"
+#include "platform/registry.h"
+#include "services/files/file_utils.h"
+#include "services/files/ini_file.h"
+#include "services/shell/shell.h"
+#include "support/folder_link.h"
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using platform::RootKey;
+using test::InstallerFixture;
+using ui::Key;
+using ui::script::Outcome;
+using ui::script::Script;
+
+// The product installed by F2 into "Velmar" with shortcuts on the desktop, a
+// user project "Plant" and the demo project in "Data\VelProj".
+struct Installed {
+  Installed() {
+    const auto path = [&](const char* relative) { return f.drive.path(relative); };
+    f.WriteSetupIni("[Config]\nLanguage=1\n[Install]\nVelmarPath=" + path("Velmar") + "\nProjectsPath=" +
+                    path("Data\\VelProj") + "\nLinkPath=" + path("Velmar\\Projects") + "\n");
+    f.WriteLanguage(44);
+    f.WriteLanguage(49);
+    f.WriteReadme("Readme.txt", "The readme.\r\n");
+    f.WriteProductArchive("Velmar3500.zip",
+                          {{"VelmarPM.exe", "pm"}, {"Velmar.exe", "rt"}, {"VelmarArc.exe", "arc"},
+                           {"VelmarSms.exe", "sms"}, {"VelTrend.exe", "trend"}, {"VelmarTool.exe", "tool"},
+                           {"VelCore.dll", "core"}, {"Velmar.hlp", "help"}, {"Tags.DAT", "tags"},
+                           {"Common/Symbols.dat", "s"}, {"PrintQ/Printed/Job1.spl", "j"}, {"Wav/Alarm.wav", "w"},
+                           {"Help/Velmar.txt", "help"}, {"Readme.txt", "readme"}});
+    f.WriteZip("Projects\\Demo\\Demo.zip", {{"DEMO.VPR", "[Project]\r\n"}});
+    Script script = test::ToSelection();
+    script.Key(Key::F2).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+    script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Check("DesktopCB").Click("NextBtn");
+    script.Page("TProjectOptionsForm").Check("MakeProjCB").Type("PrjNameEdit", "Plant").Type("CustNameEdit", "Works");
+    script.Type("VprPathEdit", path("Data\\VelProj\\Plant")).Type("VprNameEdit", "Plant").Type("LinkNameEdit", "Plant");
+    script.Click("NextBtn").Page("TDemoInstallForm").Check("DemoCB").Click("NextBtn");
+    script.Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm").Page("TUnzipForm");
+    script.Answer("Installation finished", ui::Answer::Ok);
+    test::BackToSelection(script).Key(Key::Escape);
+    const auto run = f.Run(script);
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+    EXPECT_TRUE(f.Exists(Product("VelmarPM.exe")));
+  }
+
+  std::string Product(const std::string& relative = "") { return f.drive.path("Velmar\\" + relative); }
+  // The user's shell folders, as the test's registry names them.
+  std::string Shell(const char* name) { return ReadShellFolder(f.registry.registry(), ShellFoldersKey, name); }
+  std::string Desktop(const std::string& name = "") { return Shell("Desktop") + name; }
+  // The installed Setup.ini, which the next start reads after the medium's.
+  void SetInstalled(const char* section, const char* key, const std::string& value) {
+    TIniFile ini(f.files, Product("Install\\Setup.ini"), f.system.AnsiCodePage);
+    ini.WriteString(section, key, value);
+    ini.UpdateFile();
+  }
+  std::vector<std::string> Names(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : f.files.find(WithBackslash(folder) + "*.*"))
+      if (entry.name != "." && entry.name != "..") names.push_back(entry.name);
+    return names;
+  }
+  // The user's projects as F2 left them.
+  void ExpectProjectsKept() {
+    EXPECT_TRUE(f.Exists(f.drive.path("Data\\VelProj\\Plant\\Plant.vpr")));
+    EXPECT_EQ(f.ReadFile(f.drive.path("Data\\VelProj\\Demo\\DEMO.VPR")), "[Project]\r\n");
+  }
+
+  test::InstallerRun Uninstall(const std::string& lastMessage = "Velmar folder can be deleted") {
+    Script script = test::ToSelection();
+    script.Key(Key::F8).Page("TUnInstallDlg").Check("VelmarCB").Click("OkBtn").Answer(lastMessage, ui::Answer::Ok);
+    return f.Run(script);
+  }
+  // F8 from the command line: the dialog, left with Cancel.
+  test::InstallerRun Look() { return f.Run(Script().Page("TUnInstallDlg").Click("CancelBtn"), {"/F8"}); }
+
+  InstallerFixture f;
+};
+
+// The lines of the dialog's list once the removal has run, one a line.
+std::string List(const test::InstallerRun& run) {
+  const size_t at = run.transcript.find("  LB: list box\n", run.transcript.find("> click OkBtn"));
+  if (at == std::string::npos) return "";
+  std::string lines;
+  for (size_t line = run.transcript.find('\n', at) + 1; run.transcript.compare(line, 6, "    - ") == 0;) {
+    const size_t end = run.transcript.find('\n', line);
+    lines += run.transcript.substr(line + 6, end - line - 6) + "\n";
+    line = end + 1;
+  }
+  return lines;
+}
+
+TEST(Uninstall, RemovesWhatTheInstallationMadeAndLeavesTheRest) {
+  Installed w;
+  InstallerFixture& f = w.f;
+  platform::Registry& r = f.registry.registry();
+  ASSERT_TRUE(r.WriteString(RootKey::LocalMachine, "Software\\Kravo\\Velmar\\3.5", "Path", w.Product()));
+  ASSERT_TRUE(r.WriteString(RootKey::ClassesRoot, ".VPR", "", "VelmarProject"));
+  ASSERT_TRUE(r.WriteString(RootKey::ClassesRoot, "VelmarProject\\shell\\open\\command", "", "VelmarPM.exe %1"));
+  ASSERT_TRUE(r.WriteString(RootKey::ClassesRoot, ".VSC", "", "OtherScreens"));
+  f.SetReadOnly(w.Product("VelTrend.exe"));
+  f.WriteFile(w.Product("VelEdit.exe"), "a system file");
+  f.files.setAttributes(w.Product("VelEdit.exe"), attr::System);
+  f.WriteFile(w.Product("Notes.txt"), "the user's notes");
+  f.WriteFile(w.Product("PrintQ\\Job2.spl"), "j");
+  // A shortcut the user removed already.
+  ASSERT_EQ(f.files.deleteFile(w.Desktop("SMS Server.lnk")), 0);
+
+  Script script = test::ToSelection();
+  script.Key(Key::F8).Page("TUnInstallDlg").Check("VelmarCB").Uncheck("VelmarCB").Check("VelmarCB").Click("OkBtn");
+  script.Answer("Velmar folder can be deleted", ui::Answer::Ok);
+  const auto run = f.Run(script);
+  ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage << run.transcript;
+
+  // OK follows the check box, which the product found enables.
+  const std::string block = test::PageBlock(run.transcript, "TUnInstallDlg");
+  EXPECT_TRUE(test::Contains(test::ControlLine(block, "VelmarCB"), "Uninstall Velmar")) << block;
+  EXPECT_FALSE(test::ControlLine(block, "VelmarCB").ends_with(", disabled"));
+  EXPECT_TRUE(test::ControlLine(block, "OkBtn").ends_with(", disabled"));
+  EXPECT_TRUE(test::Contains(run.transcript, "> check VelmarCB\n  VelmarCB: check box [x] \"Uninstall Velmar\"\n"
+                                              "  OkBtn: button \"_Uninstall\"\n"));
+  EXPECT_TRUE(test::Contains(run.transcript, "> uncheck VelmarCB\n  VelmarCB: check box [ ] \"Uninstall Velmar\"\n"
+                                              "  OkBtn: button \"_Uninstall\", disabled\n"));
+  EXPECT_EQ(List(run),
+            "Uninstalling Velmar\nUnregister Project manager OLE server\nDeleting shortcuts\n"
+            "Deleting Velmar program files\nDeleting Velmar folders\nRemoving registry settings\n"
+            "Deleting install files\nUninstall finished\n");
+  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 1);
+
+  // What the tables do not know stays, and so does the installer's program.
+  EXPECT_EQ(w.Names(w.Product()),
+            (std::vector<std::string>{"Help", "Install", "Notes.txt", "Readme.txt", "VelEdit.exe"}));
+  EXPECT_EQ(w.Names(w.Product("Install")), std::vector<std::string>{"Setup.exe"});
+  w.ExpectProjectsKept();
+  EXPECT_TRUE(f.Exists(f.InstallRecordPath()));
+  EXPECT_TRUE(w.Names(w.Desktop()).empty());
+  EXPECT_FALSE(f.Exists(w.Shell("Programs") + "Velmar"));
+
+  EXPECT_FALSE(r.KeyExists(RootKey::LocalMachine, "Software\\Kravo"));
+  EXPECT_FALSE(r.KeyExists(RootKey::ClassesRoot, ".VPR"));
+  EXPECT_FALSE(r.KeyExists(RootKey::ClassesRoot, "VelmarProject"));
+  EXPECT_EQ(r.ReadDefault(RootKey::ClassesRoot, ".VSC"), "OtherScreens");
+
+  const auto started = f.processes.commandLines();
+  ASSERT_GE(started.size(), 2u);
+  EXPECT_EQ(started[started.size() - 2], w.Product("VelmarPM.exe") + " /unregserver");
+  EXPECT_EQ(started.back(), "explorer.exe /e,/n," + w.Product());
+}
+
+// Without a product, or with one the record places where its patterns would
+// reach a root, the Windows folder or a user's folder, the check box stays
+// disabled and nothing changes; a running program of the product keeps the
+// dialog away.
+TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
+  Installed w;
+  InstallerFixture& f = w.f;
+  const std::string windows = f.WindowsFolder();
+  const std::string desktop = w.Desktop();
+  for (const std::string& folder : {f.drive.root(), windows, desktop})
+    for (const char* name : {"VelmarPM.exe", "Keep.INI", "Keep.LOG", "Keep.DAT", "Velmar.exe"})
+      if (!f.Exists(folder + name)) f.WriteFile(folder + name, "kept");
+  f.WriteFile(f.drive.path("Elsewhere\\Keep.INI"), "kept");
+
+  const std::string recorded = f.ReadFile(f.InstallRecordPath()).value_or("");
+  for (const std::string& value : {std::string(), f.drive.path("Elsewhere"), f.drive.root(), windows, desktop,
+                                   std::string("Velmar\\")}) {
+    f.WriteInstallRecord(value);
+    const auto run = w.Look();
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+    const std::string block = test::PageBlock(run.transcript, "TUnInstallDlg");
+    EXPECT_TRUE(test::ControlLine(block, "VelmarCB").ends_with(", disabled")) << value << "\n" << block;
+    EXPECT_TRUE(test::ControlLine(block, "OkBtn").ends_with(", disabled")) << value;
+  }
+  f.files.deleteFile(f.InstallRecordPath());
+  EXPECT_TRUE(test::ControlLine(test::PageBlock(w.Look().transcript, "TUnInstallDlg"), "VelmarCB").ends_with(", disabled"));
+  for (const std::string& folder : {f.drive.root(), windows, desktop})
+    for (const char* name : {"VelmarPM.exe", "Keep.INI", "Keep.LOG", "Keep.DAT", "Velmar.exe"})
+      EXPECT_TRUE(f.Exists(folder + name)) << folder << name;
+  EXPECT_TRUE(f.Exists(f.drive.path("Elsewhere\\Keep.INI")));
+
+  f.WriteFile(f.InstallRecordPath(), recorded);
+  const auto held = f.HoldMutex("rmVel_SmsServer_Run_Mutex");
+  const auto run = f.Run(Script().Answer("SMS Server is running", ui::Answer::Ok), {"/F8"});
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+  EXPECT_EQ(test::TimesShown(run.transcript, "TUnInstallDlg"), 0);
+  EXPECT_TRUE(f.Exists(w.Product("VelmarPM.exe")));
+  EXPECT_TRUE(f.Exists(w.Product("Velmar.ini")));
+}
+
+// A project shortcuts folder that is, or holds, a folder that must stay is
+// left whole, with a line that says so; the rest of the product goes.
+TEST(Uninstall, AProjectShortcutsFolderThatIsOrHoldsAProtectedFolderIsLeftWhole) {
+  const struct {
+    const char* name;
+    std::function<std::string(Installed&)> linkPath;
+  } cases[] = {
+      {"the projects folder", [](Installed& w) { return w.f.drive.path("Data\\VelProj"); }},
+      {"a folder above it", [](Installed& w) { return w.f.drive.path("Data\\"); }},
+      {"the Windows folder", [](Installed& w) { return w.f.WindowsFolder(); }},
+      {"the desktop", [](Installed& w) { return w.Desktop(); }},
+      {"the profile", [](Installed& w) { return ParentFolder(w.Desktop(), ""); }},
+      {"the product folder", [](Installed& w) { return w.Product(); }},
+      {"a relative folder", [](Installed&) { return std::string("Data"); }},
+      {"a folder holding a project",
+       [](Installed& w) {
+         w.f.WriteFile(w.f.drive.path("Elsewhere\\Job\\Job.VPR"), "[Project]\r\n");
+         return w.f.drive.path("Elsewhere");
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Installed w;
+    const std::string linkPath = c.linkPath(w);
+    w.SetInstalled("Install", "LinkPath", linkPath);
+    w.f.WriteFile(w.f.WindowsFolder() + "System32\\VelOpc.dll", "driver");
+    w.f.WriteFile(w.Desktop("Mine.txt"), "mine");
+    const auto run = w.Uninstall();
+    ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+    EXPECT_TRUE(test::Contains(List(run), "Uninstalling Velmar\nProject shortcuts folder not deleted, it is or holds "
+                                          "a protected folder : " + WithoutBackslash(linkPath) + "\n"));
+    w.ExpectProjectsKept();
+    EXPECT_TRUE(w.f.Exists(w.f.WindowsFolder() + "System32\\VelOpc.dll"));
+    EXPECT_TRUE(w.f.Exists(w.Desktop("Mine.txt")));
+    EXPECT_FALSE(w.f.Exists(w.Product("VelmarPM.exe")));
+    if (linkPath == w.f.drive.path("Elsewhere")) {
+      EXPECT_TRUE(w.f.Exists(w.f.drive.path("Elsewhere\\Job\\Job.VPR")));
+    }
+  }
+}
+
+TEST(Uninstall, AnEmptyProjectShortcutsFolderDeletesNothing) {
+  Installed w;
+  w.SetInstalled("Install", "LinkPath", "");
+  const auto run = w.Uninstall();
+  ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+  EXPECT_TRUE(test::Contains(List(run), "Uninstalling Velmar\nUnregister"));
+  EXPECT_TRUE(w.f.Exists(w.Product("Projects\\Plant.LNK")));
+  w.ExpectProjectsKept();
+}
+
+// Of the Links list only shortcuts go, those listed up to Count; without a
+// Count none do, and the start-menu folder goes only when it is empty.
+TEST(Uninstall, OnlyListedShortcutsGoAndTheStartMenuFolderOnlyWhenEmpty) {
+  for (const bool withCount : {true, false}) {
+    SCOPED_TRACE(withCount ? "Count given" : "Count absent");
+    Installed w;
+    InstallerFixture& f = w.f;
+    const std::string settings = w.Product("Velmar.ini");
+    const std::string report = f.drive.path("Data\\Report.doc");
+    f.WriteFile(report, "the user's report");
+    const int count = std::stoi(f.IniValue(settings, "Links", "Count"));
+    const std::string startMenu = f.IniValue(settings, "Links", "StartMnu");
+    {
+      TIniFile ini(f.files, settings, f.system.AnsiCodePage);
+      ini.WriteString("Links", std::to_string(count + 1), report);
+      if (withCount) ini.WriteInteger("Links", "Count", count + 1);
+      ini.UpdateFile();
+    }
+    if (!withCount) {
+      f.WriteFile(settings, "[Links]\r\nStartMnu=" + startMenu + "\r\n1=" + w.Desktop("Velmar.lnk") + "\r\n");
+      for (const auto& name : w.Names(startMenu)) f.files.deleteFile(startMenu + name);
+    }
+    const auto run = w.Uninstall();
+    ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+    EXPECT_EQ(f.ReadFile(report), "the user's report");
+    EXPECT_FALSE(f.Exists(startMenu));
+    EXPECT_EQ(f.Exists(w.Desktop("Velmar.lnk")), !withCount);
+  }
+}
+
+// A link inside the project shortcuts folder or a working folder that is
+// one leads out of the product: nothing behind it is removed.
+TEST(Uninstall, NothingBehindALinkInTheProductIsRemoved) {
+  Installed w;
+  InstallerFixture& f = w.f;
+  f.WriteFile(f.drive.path("Data\\Docs\\Notes.DAT"), "the user's data");
+  test::FolderLink shared(f.drive, "Velmar\\Projects\\Shared", "Data\\VelProj");
+  test::FolderLink common(f.drive, "Velmar\\Lib1", "Data\\Docs");
+  if (!shared.made() || !common.made()) GTEST_SKIP() << "this port cannot link folders here";
+  const auto run = w.Uninstall();
+  ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+  w.ExpectProjectsKept();
+  EXPECT_EQ(f.ReadFile(f.drive.path("Data\\Docs\\Notes.DAT")), "the user's data");
+  EXPECT_FALSE(f.Exists(w.Product("Projects\\Plant.LNK")));
+}
+
+// What is there and cannot be removed is listed; the end says the uninstall
+// finished with errors, and so does the run's status.
+TEST(Uninstall, WhatCannotBeRemovedIsListedAndTheRunEndsWithErrors) {
+  Installed w;
+  w.f.files.addFault({.op = test::FileOp::Delete, .persistent = true, .pathContains = "VelmarArc.exe",
+                      .errorCode = platform::error::SharingViolation});
+  const auto run = w.Uninstall("Uninstall finished with errors");
+  EXPECT_EQ(run.outcome, Outcome::FinishedWithErrors) << run.endMessage;
+  EXPECT_TRUE(test::Contains(List(run), "Deleting Velmar program files\nERROR: Could not remove : " +
+                                            w.Product("VelmarArc.exe") + "\nDeleting Velmar folders\n"));
+  EXPECT_FALSE(test::Contains(List(run), "Uninstall finished"));
+  EXPECT_TRUE(w.f.Exists(w.Product("VelmarArc.exe")));
+  EXPECT_FALSE(w.f.Exists(w.Product("VelmarPM.exe")));
+}
+
+}  // namespace
+}  // namespace velmar
