@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The main job: builds both targets, makes the sample medium, installs the
 # product from it unattended with F2, a project with F5 and a patch with F4
-# (the Linux build), shows what they made, then plays the same answer file through the Windows
+# (the Linux build), shows what they made, removes the product with F8 and
+# shows what is left; then plays the same answer files through the Windows
 # build's real windows under Wine and compares the two runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
 root=$PWD/build/demo
 answers=$PWD/scripts/demo/answers.txt
+uninstall=$PWD/scripts/demo/uninstall.txt
 rm -rf "$root"
 mkdir -p "$root/c/Windows/System32"
 
@@ -55,7 +57,18 @@ sed 's/^/   /' "$root/medium/Extras/standin.log" | tr -d '\r'
 ls -l "$c/Windows/System32" | tail -n +2 | sed 's/^/   /'
 
 echo
-echo "== The same run of the Windows build through its real windows, under Wine on a virtual screen"
+echo "== F8 unattended (Linux build), answer file scripts/demo/uninstall.txt"
+VELMAR_DRIVES="C=$root/c;D=$root/medium" "$root/medium/Setup.exe" \
+  /answers="$uninstall" /transcript="$root/transcript-f8.txt" >/dev/null || status=$?
+echo "exit status $status; the uninstall dialog's list at its end:"
+sed -n '/^page TUnInstallDlg/,/^closed TUnInstallDlg/p' "$root/transcript-f8.txt" | sed -n '/^  LB: list box$/,/^  [A-Z]/p' |
+  sed '$d'
+echo "-- What is left of the product folder C:\\Velmar (the user's projects in C:\\VelProj stay):"
+(cd "$c/Velmar" && find . | sort | sed 's|^\./|  |;/^\.$/d')
+echo "-- Shortcuts left: $(cd "$c" && find . -iname '*.lnk' | wc -l)"
+
+echo
+echo "== The same runs of the Windows build through its real windows, under Wine on a virtual screen"
 source scripts/wine-env.sh
 build/native/mkmedium "$root/medium-win32" build/win32/Setup.exe build/win32/standin.exe src/resources/lang
 wc=$WINEPREFIX/drive_c
@@ -69,17 +82,22 @@ wine_status=0
 (cd "$root/medium-win32" && timeout 600 xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" 'D:\Setup.exe' \
   /answers="$(winpath "$answers")" /transcript="$(winpath "$root/transcript-win32.txt")" \
   /pictures="$(winpath "$pictures")" >/dev/null 2>&1) || wine_status=$?
+(cd "$root/medium-win32" && timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" 'D:\Setup.exe' \
+  /answers="$(winpath "$uninstall")" /transcript="$(winpath "$root/transcript-f8-win32.txt")" >/dev/null 2>&1) ||
+  wine_status=$?
 for f in "$pictures"/*.bmp; do [ -f "$f" ] && convert "$f" "${f%.bmp}.png" && rm "$f"; done
 echo "exit status $wine_status; pictures of the pages: $pictures"
-if diff -q "$root/transcript.txt" "$root/transcript-win32.txt" >/dev/null; then
-  echo "The transcripts of both builds are the same."
+for run in transcript transcript-f8; do
+  if diff -q "$root/$run.txt" "$root/$run-win32.txt" >/dev/null; then
+    echo "The transcripts of both builds are the same: $run.txt."
+  else
+    diff -u "$root/$run.txt" "$root/$run-win32.txt" || true
+  fi
+done
+if diff <(cd "$c/Velmar" && find . | sort) <(cd "$wc/Velmar" && find . | sort) >/dev/null; then
+  echo "Both builds left the same files in C:\\Velmar."
 else
-  diff -u "$root/transcript.txt" "$root/transcript-win32.txt" || true
-fi
-if diff <(cd "$c/Velmar" && find . -type f | sort) <(cd "$wc/Velmar" && find . -type f | sort) >/dev/null; then
-  echo "Both builds installed the same files into C:\\Velmar."
-else
-  echo "The product folders differ (< Linux build, > Windows build):"
-  diff <(cd "$c/Velmar" && find . -type f | sort) <(cd "$wc/Velmar" && find . -type f | sort) || true
+  echo "What is left of the product folders differs (< Linux build, > Windows build):"
+  diff <(cd "$c/Velmar" && find . | sort) <(cd "$wc/Velmar" && find . | sort) || true
 fi
 exit $status
