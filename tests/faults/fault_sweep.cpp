@@ -282,6 +282,7 @@ class Sweep {
         ++(shortWrite ? sweep.shortWrites : sweep.errors);
         std::vector<std::string> problems;
         ++sweep.outcomes[Check(run, call.op, problems)];
+        if (std::getenv("SWEEP_DEBUG")) std::fprintf(stderr, "%s => %s | %s\n", what.c_str(), ui::script::OutcomeName(run.run.outcome).c_str(), run.run.endMessage.c_str());
         for (const std::string& problem : problems) sweep.problems.push_back(what + ": " + problem);
       }
     }
