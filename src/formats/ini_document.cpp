@@ -1,5 +1,7 @@
 #include "formats/ini_document.h"
 
+#include <algorithm>
+
 #include "base/codepage.h"
 #include "base/text_case.h"
 
@@ -119,6 +121,19 @@ std::optional<std::string> IniDocument::Value(std::string_view section, std::str
   const auto i = FindKey(section, key);
   if (!i) return std::nullopt;
   return ValueOf(lines_[*i].value);
+}
+
+std::vector<std::string> IniDocument::Sections() const {
+  std::vector<std::string> sections;
+  std::vector<std::string> seen;
+  for (const Line& line : lines_) {
+    if (line.kind != Kind::Section) continue;
+    std::string folded = UpperCaseText(line.name);
+    if (std::find(seen.begin(), seen.end(), folded) != seen.end()) continue;
+    seen.push_back(std::move(folded));
+    sections.push_back(line.name);
+  }
+  return sections;
 }
 
 std::vector<std::string> IniDocument::Keys(std::string_view section) const {

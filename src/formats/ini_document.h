@@ -24,6 +24,8 @@ class IniDocument {
   std::string Serialize() const;
 
   std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+  // Section names in file order, a repeated section once, spelled as first.
+  std::vector<std::string> Sections() const;
   // Key names of a section in file order, spelled as in the file; a repeated
   // key is listed each time, as GetPrivateProfileString lists it.
   std::vector<std::string> Keys(std::string_view section) const;

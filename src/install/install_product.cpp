@@ -89,28 +89,50 @@ class ProductInstallation {
 
   void InstallDemoProject() {
     app_.LogLine("Install Velmar demo project");
-    if (!ForceFolder(fs_, demoFolder_)) return;
+    if (!Folder(demoFolder_)) return;
     Unpack(app_.texts.Text(text::InstallingDemo), medium_ + "Projects\\Demo\\Demo.zip", demoFolder_);
     app_.LogLine("Create demo project shortcut");
     Shortcut(s_.LinkPath + "\\Demo.LNK", demoProject_, "VELMAR project shortcut");
   }
 
-  // A source missing on the medium is passed over: the copy cannot open it.
-  void Copy(const std::string& from, const std::string& to) { CopyFileContents(fs_, from, to); }
+  // A step that could not be done: logged, and the end says so.
+  void Failed(const std::string& logText) {
+    app_.LogLine(logText);
+    failed_ = true;
+  }
 
+  bool Folder(const std::string& folder) {
+    if (ForceFolder(fs_, folder)) return true;
+    Failed("Cannot create folder " + folder);
+    return false;
+  }
+
+  // A source missing on the medium is passed over: the copy cannot open it.
+  // A copy that did not make the file (no target, a full disk, a source that
+  // is there but cannot be opened) is a failed step. True unless it failed.
+  bool Copy(const std::string& from, const std::string& to) {
+    const int result = CopyFileContents(fs_, from, to);
+    if (result == copy_result::Copied) return true;
+    if (result == copy_result::SourceNotOpened && !FileExists(fs_, from)) return true;
+    Failed("Cannot copy " + from + " to " + to);
+    return false;
+  }
+
+  // The installed copy's folders are made even when they stay empty: its
+  // media scan finds them. The settings move to the installed Setup.ini only
+  // when it was copied, so that they never land in a file of their own.
   void CopyInstaller() {
     app_.LogLine("Copy setup program from CD");
-    if (!ForceFolder(fs_, install_)) return;
+    if (!Folder(install_)) return;
     Copy(medium_ + "Installer.exe", install_ + "Setup.exe");
     Copy(medium_ + "Setup.exe", install_ + "Setup.exe");
-    Copy(medium_ + "Setup.ini", install_ + "Setup.ini");
-    s_.SetupIniPath = install_ + "Setup.ini";
+    if (Copy(medium_ + "Setup.ini", install_ + "Setup.ini")) s_.SetupIniPath = install_ + "Setup.ini";
     for (const char* name : InstallerFiles) Copy(medium_ + name, install_ + name);
-    if (ForceFolder(fs_, install_ + "Velmar\\"))
+    if (Folder(install_ + "Velmar\\"))
       Copy(medium_ + "Velmar\\" + archiveName_, install_ + "Velmar\\" + archiveName_);
-    ForceFolder(fs_, install_ + "Projects\\");
-    ForceFolder(fs_, install_ + "Patch\\");
-    if (ForceFolder(fs_, install_ + "Custom\\") && s_.CustomInstall)
+    Folder(install_ + "Projects\\");
+    Folder(install_ + "Patch\\");
+    if (Folder(install_ + "Custom\\") && s_.CustomInstall)
       Copy(medium_ + "Custom\\Custom.ini", install_ + "Custom\\Custom.ini");
   }
 

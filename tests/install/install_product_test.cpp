@@ -126,6 +126,14 @@ TEST(InstallProduct, EveryKindOfFailedStepEndsWithErrors) {
       {"a damaged demo archive",
        [](ProductRun& run) { run.t.drive.writeFile("Medium\\Projects\\Demo\\Demo.zip", "PK\x03\x04 no archive"); },
        "page TUnzipForm\n  click CancelBtn\n"},
+      {"the demo folder blocked by a file",
+       [](ProductRun& run) { run.t.drive.writeFile("Projects\\Demo", "a file"); }, ""},
+      {"the installed copy's Setup.ini read-only, so the settings stay on the medium",
+       [](ProductRun& run) {
+         run.t.drive.writeFile("Velmar\\Install\\Setup.ini", "[Config]\r\n");
+         run.t.drive.fs().setAttributes(run.t.drive.path("Velmar\\Install\\Setup.ini"), attr::ReadOnly);
+       },
+       "page TUnzipForm\n"},
       {"an extra command that cannot start",
        [](ProductRun& run) {
          run.t.drive.writeFile("Medium\\Setup.ini", "[NT_Install]\r\n1=RUN [EXTRAS]Missing.exe\r\n");
@@ -139,6 +147,8 @@ TEST(InstallProduct, EveryKindOfFailedStepEndsWithErrors) {
     ASSERT_EQ(run.Run(), Outcome::Finished) << run.host.EndMessage();
     EXPECT_TRUE(run.t.session.StepFailed);
     EXPECT_EQ(run.Ini("Links", "Count"), "8");  // the product's shortcuts all the same
+    const bool settingsCopied = run.t.drive.readFile("Velmar\\Install\\Setup.ini") != "[Config]\r\n";
+    EXPECT_EQ(run.t.session.SetupIniPath == run.t.drive.path("Velmar\\Install\\Setup.ini"), settingsCopied);
   }
 }
 

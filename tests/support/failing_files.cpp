@@ -47,14 +47,29 @@ class FailingOpenFile : public OpenFile {
 
 }  // namespace
 
+const char* FileOpName(FileOp op) {
+  static const char* const names[] = {"Find", "Attributes", "SetAttributes", "FileTimes", "SetFileTimes",
+                                      "OpenRead", "Create", "OpenAppend", "Delete", "Replace",
+                                      "CreateFolder", "RemoveFolder", "SetCurrentFolder", "FileVersion",
+                                      "Read", "Write", "Seek", "Size", "Close", "Any"};
+  return names[static_cast<size_t>(op)];
+}
+
 void FailingFiles::addFault(FaultRule rule) { rules_.push_back({std::move(rule)}); }
+
+int FailingFiles::totalCalls() const {
+  int total = 0;
+  for (int count : counts_) total += count;
+  return total;
+}
 
 const FaultRule* FailingFiles::fails(FileOp op, const std::string& path) {
   ++counts_[static_cast<size_t>(op)];
+  if (recording_) recorded_.push_back({op, path});
   const FaultRule* hit = nullptr;
   for (ActiveRule& active : rules_) {
     const FaultRule& rule = active.rule;
-    if (rule.op != op || (!rule.pathContains.empty() && !ContainsIgnoringCase(path, rule.pathContains))) continue;
+    if ((rule.op != op && rule.op != FileOp::Any) || (!rule.pathContains.empty() && !ContainsIgnoringCase(path, rule.pathContains))) continue;
     ++active.seen;
     if (active.seen == rule.nth || (rule.persistent && active.seen > rule.nth)) hit = hit ? hit : &rule;
   }

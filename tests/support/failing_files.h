@@ -24,6 +24,17 @@ enum class FileOp {
   CreateFolder, RemoveFolder, SetCurrentFolder, FileVersion,
   // Calls on open files; their path is the one the file was opened with.
   Read, Write, Seek, Size, Close,
+  // In a rule: a call of any kind (the nth call of the file service).
+  Any,
+};
+
+// "OpenRead", "Write", ...
+const char* FileOpName(FileOp op);
+
+// One call as the file service saw it.
+struct FileCall {
+  FileOp op;
+  std::string path;
 };
 
 struct FaultRule {
@@ -43,10 +54,15 @@ class FailingFiles : public platform::FileSystem {
   void failAt(FileOp op, int nth, bool persistent = false) { addFault({op, nth, persistent}); }
   void clearFaults() { rules_.clear(); }
 
-  // Calls of an operation so far (failed ones included).
-  int calls(FileOp op) const { return counts_[static_cast<size_t>(op)]; }
+  // Calls of an operation so far (failed ones included); Any: of every kind.
+  int calls(FileOp op) const { return op == FileOp::Any ? totalCalls() : counts_[static_cast<size_t>(op)]; }
+  int totalCalls() const;
   // Calls that were made to fail.
   int failures() const { return failures_; }
+  // Keeps every call from now on, in order (the kind and path of call n of a
+  // later run, for a test that fails call n).
+  void recordCalls(bool on) { recording_ = on; }
+  const std::vector<FileCall>& recordedCalls() const { return recorded_; }
 
   // Decides one call; used by the wrapped files too.
   const FaultRule* fails(FileOp op, const std::string& path);
@@ -79,8 +95,10 @@ class FailingFiles : public platform::FileSystem {
 
   platform::FileSystem& inner_;
   std::vector<ActiveRule> rules_;
-  int counts_[static_cast<size_t>(FileOp::Close) + 1] = {};
+  int counts_[static_cast<size_t>(FileOp::Any)] = {};
   int failures_ = 0;
+  bool recording_ = false;
+  std::vector<FileCall> recorded_;
 };
 
 }  // namespace velmar::test

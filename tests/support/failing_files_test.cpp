@@ -58,4 +58,21 @@ TEST_F(FailingFilesTest, OpenFilesFailReadsWritesAndCloses) {
   EXPECT_TRUE(reader->close());
 }
 
+// Any fails the nth call of whatever kind; a write so failed can be short.
+TEST_F(FailingFilesTest, AnyKindFailsTheNthCallOfTheServiceAndCallsAreKept) {
+  drive.writeFile("a.txt", "abc");
+  files.recordCalls(true);
+  files.addFault({.op = FileOp::Any, .nth = 3, .shortWrite = true});
+  EXPECT_TRUE(files.attributes(drive.path("a.txt")));
+  auto out = files.create(drive.path("b.txt"));
+  ASSERT_TRUE(out);
+  EXPECT_EQ(out->write("1234", 4), 2);
+  EXPECT_TRUE(out->close());
+  EXPECT_EQ(files.calls(FileOp::Any), 4);
+  ASSERT_EQ(files.recordedCalls().size(), 4u);
+  EXPECT_EQ(files.recordedCalls()[2].op, FileOp::Write);
+  EXPECT_EQ(files.recordedCalls()[2].path, drive.path("b.txt"));
+  EXPECT_EQ(drive.readFile("b.txt"), "12");
+}
+
 }  // namespace velmar::test

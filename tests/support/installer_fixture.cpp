@@ -36,15 +36,21 @@ std::vector<ZipEntry> OrOneFile(const std::vector<ZipEntry>& entries) {
 class ObservedHost : public ui::script::ScriptHost {
  public:
   ObservedHost(const ui::script::Script& script, const ui::script::ScriptHostOptions& options,
-               const std::function<void(const ui::Page&)>& observer)
-      : ScriptHost(script, options), observer_(observer) {}
+               const InstallerFixture& fixture)
+      : ScriptHost(script, options), fixture_(fixture) {}
   void ShowModal(ui::Page& page) override {
-    if (observer_) observer_(page);
+    if (fixture_.onPageShown) fixture_.onPageShown(page);
     ScriptHost::ShowModal(page);
+  }
+  ui::Answer ShowMessage(const std::string& text, const std::string& caption, ui::MessageIcon icon,
+                         ui::Buttons buttons) override {
+    if (fixture_.onMessage)
+      if (const auto answer = fixture_.onMessage(text, buttons)) return *answer;
+    return ScriptHost::ShowMessage(text, caption, icon, buttons);
   }
 
  private:
-  const std::function<void(const ui::Page&)>& observer_;
+  const InstallerFixture& fixture_;
 };
 
 // What Setup.exe holds unless the test wants a Windows program there.
@@ -199,7 +205,7 @@ InstallerRun InstallerFixture::Run(const ui::script::Script& script, const std::
   system.Files = &files;
   if (cdRom_ && cdReadOnly_) MakeCdFilesReadOnly(cdRoot_);
 
-  ObservedHost host(script, hostOptions, onPageShown);
+  ObservedHost host(script, hostOptions, *this);
   InstallerRun run;
   run.outcome = host.Run([&] { return OutcomeOf(RunInstaller(services_, host, arguments, run.session)); });
   run.transcript = host.TranscriptText();

@@ -120,6 +120,10 @@ class InstallerFixture {
   // Called as each page (the backdrop too) comes on screen, before the
   // script acts on it: lets a test look at the files in the middle of a run.
   std::function<void(const ui::Page&)> onPageShown;
+  // Asked first for every message box the program shows (the general error
+  // box aside): an answer answers it without a step of the script; nothing
+  // leaves it to the script.
+  std::function<std::optional<ui::Answer>(const std::string& text, ui::Buttons buttons)> onMessage;
 
   platform::Services& services() { return services_; }
 

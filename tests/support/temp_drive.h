@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/files.h"
 
@@ -37,6 +38,11 @@ class TempDrive {
   // A further empty drive of the given type; its root ("D:\"), or nullopt
   // where the port cannot make one (the test then skips).
   std::optional<std::string> addDrive(platform::DriveType type);
+
+  // The roots that belong to this test alone, root() first: on POSIX every
+  // drive it mapped (T:, C: with the Windows folder, those added), on Windows
+  // root(). Whatever a run wrote, it wrote below one of them.
+  std::vector<std::string> privateRoots() const;
 
   // Where the root lies on the host: a POSIX path on POSIX, the root itself on Windows.
   std::string hostRoot() const;

@@ -109,15 +109,17 @@ void TIniFile::Change(std::string_view section, std::string_view key, std::strin
   if (const std::string why = IniDocument::CanStore(section, key, value); !why.empty()) {
     WriteFailed(path_, why);
   }
-  // An existing file must be read completely, or its other lines would be lost.
-  const std::optional<uint32_t> attributes = fs_.attributes(path_);
+  // An existing file must be read completely, or its other lines would be
+  // lost. Only a file that cannot be read and is not there is a new one: a
+  // file the system could not tell about is never replaced by a new one.
   std::string bytes;
-  if (attributes) {
-    if (*attributes & attr::Folder) WriteFailed(path_, "it is a folder");
-    if (*attributes & attr::ReadOnly) WriteFailed(path_, "the file is read-only");
-    std::optional<std::string> old = platform::ReadFileContents(fs_, path_);
-    if (!old) WriteFailed(path_, "the file cannot be read");
+  if (std::optional<std::string> old = platform::ReadFileContents(fs_, path_)) {
+    const std::optional<uint32_t> attributes = fs_.attributes(path_);
+    if (attributes && (*attributes & attr::ReadOnly)) WriteFailed(path_, "the file is read-only");
     bytes = std::move(*old);
+  } else if (const std::optional<uint32_t> attributes = fs_.attributes(path_)) {
+    if (*attributes & attr::Folder) WriteFailed(path_, "it is a folder");
+    WriteFailed(path_, "the file cannot be read");
   }
   std::string changed;
   try {

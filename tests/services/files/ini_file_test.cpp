@@ -206,6 +206,19 @@ TEST_F(IniFile, AWriteFailingInTheMiddleLeavesTheOldFile) {
   EXPECT_EQ(TIniFile(files, path, Western).ReadString("Install", "VelmarPath", "default"), "default");
 }
 
+// A file the system could not tell about is never taken for a new one: its
+// other lines stay, whichever query about it failed.
+TEST_F(IniFile, AFailedQueryNeverTakesTheFileForANewOne) {
+  for (const test::FileOp op : {test::FileOp::Attributes, test::FileOp::OpenRead, test::FileOp::Read}) {
+    drive.writeFile("Setup.ini", "[Own]\r\nKeep=1\r\n");
+    test::FailingFiles files(fs);
+    files.failAt(op, 1);
+    TIniFile ini(files, path, Western);
+    WriteError(ini);  // raises, or writes the key beside the others
+    EXPECT_EQ(drive.readFile("Setup.ini").rfind("[Own]\r\nKeep=1\r\n", 0), 0u) << test::FileOpName(op);
+  }
+}
+
 TEST_F(IniFile, AHiddenFileStaysHidden) {
   drive.writeFile("Vel_Inst.ini", "[Install]\r\n");
   ASSERT_TRUE(fs.setAttributes(drive.path("Vel_Inst.ini"), attr::Hidden));

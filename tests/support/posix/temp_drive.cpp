@@ -53,6 +53,17 @@ std::optional<std::string> TempDrive::addDrive(platform::DriveType type) {
   return std::nullopt;
 }
 
+std::vector<std::string> TempDrive::privateRoots() const {
+  std::vector<std::string> roots{root_};
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    const auto* mapping = port_->fs.drives().find(letter);
+    // Z: is the host's root unless the test mapped it.
+    if (letter != 'T' && mapping && mapping->hostFolder.starts_with(port_->base + "/"))
+      roots.push_back(std::string{letter, ':', '\\'});
+  }
+  return roots;
+}
+
 std::string TempDrive::hostRoot() const { return port_->base + "/T/"; }
 
 }  // namespace velmar::test

@@ -54,6 +54,8 @@ platform::FileSystem& TempDrive::fs() { return port_->fs; }
 // Windows makes drives of other types only through drivers or the shell.
 std::optional<std::string> TempDrive::addDrive(platform::DriveType) { return std::nullopt; }
 
+std::vector<std::string> TempDrive::privateRoots() const { return {root_}; }
+
 std::string TempDrive::hostRoot() const { return root_; }
 
 }  // namespace velmar::test

@@ -1,0 +1,466 @@
+#include "faults/fault_sweep.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <thread>
+
+#include "base/file_types.h"
+#include "base/path_utils.h"
+#include "base/text_case.h"
+#include "formats/ini_document.h"
+#include "platform/file_contents.h"
+#include "services/files/file_utils.h"
+#include "services/text/texts.h"
+#include "services/zip/zip_target.h"
+
+namespace velmar::test {
+namespace {
+
+using ui::script::Outcome;
+
+// --- What a run left on the drives ------------------------------------------
+
+struct Entry {
+  std::string path;  // folders end in "\"
+  bool folder = false;
+  std::string bytes;
+};
+using Tree = std::map<std::string, Entry>;  // by upper-cased path
+
+void Walk(platform::FileSystem& fs, const std::string& folder, Tree& tree) {
+  for (const platform::DirEntry& entry : fs.find(folder + "*.*")) {
+    if (entry.name == "." || entry.name == "..") continue;
+    const std::string path = folder + entry.name;
+    if (IsFolderEntry(entry.attributes)) {
+      tree[UpperCaseText(path + "\\")] = {path + "\\", true, {}};
+      Walk(fs, path + "\\", tree);
+    } else {
+      tree[UpperCaseText(path)] = {path, false, platform::ReadFileContents(fs, path).value_or("<unreadable>")};
+    }
+  }
+}
+
+// Through the drive's own file system: no fault reaches it, no call is counted.
+Tree Snapshot(TempDrive& drive) {
+  Tree tree;
+  for (const std::string& root : drive.privateRoots()) Walk(drive.fs(), root, tree);
+  return tree;
+}
+
+bool Same(const Entry* a, const Entry* b) {
+  if (!a || !b) return a == b;
+  return a->folder == b->folder && a->bytes == b->bytes;
+}
+
+// Paths whose entry differs between two trees.
+std::vector<std::string> Changed(const Tree& before, const Tree& after) {
+  std::set<std::string> keys;
+  for (const auto& [key, entry] : before) keys.insert(key);
+  for (const auto& [key, entry] : after) keys.insert(key);
+  std::vector<std::string> changed;
+  for (const std::string& key : keys) {
+    const auto a = before.find(key), b = after.find(key);
+    const Entry* x = a == before.end() ? nullptr : &a->second;
+    const Entry* y = b == after.end() ? nullptr : &b->second;
+    if (!Same(x, y)) changed.push_back(key);
+  }
+  return changed;
+}
+
+std::string NameOf(const std::string& upperPath) {
+  std::string path = upperPath;
+  if (!path.empty() && path.back() == '\\') path.pop_back();
+  return path.substr(path.rfind('\\') + 1);
+}
+
+bool IsIniFile(const std::string& upperPath) {
+  return upperPath.ends_with(".INI") || upperPath.ends_with(".VPR");
+}
+
+bool IsTemporary(const std::string& upperPath) {
+  return upperPath.ends_with(".~TMP") || upperPath.find(UpperCaseText(TargetFile::TemporarySuffix)) != std::string::npos;
+}
+
+// --- INI files ---------------------------------------------------------------
+
+using IniKeys = std::map<std::string, std::string>;  // "SECTION]KEY", folded -> value
+
+std::optional<IniKeys> ReadIni(const std::string& bytes, CodePage page, std::string& why) {
+  try {
+    const IniDocument doc = IniDocument::Parse(bytes, page);
+    IniKeys keys;
+    for (const std::string& section : doc.Sections())
+      for (const std::string& key : doc.Keys(section))
+        keys.emplace(UpperCaseText(section) + "]" + UpperCaseText(key), doc.Value(section, key).value_or(""));
+    return keys;
+  } catch (const std::exception& e) {
+    why = e.what();
+    return std::nullopt;
+  }
+}
+
+// --- Running -----------------------------------------------------------------
+
+// Ends the test program when one run does not end.
+class Watchdog {
+ public:
+  explicit Watchdog(std::chrono::seconds limit) : limit_(limit), thread_([this] { Watch(); }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard lock(mutex_);
+      done_ = true;
+    }
+    wake_.notify_all();
+    thread_.join();
+  }
+  void Start(std::string what) {
+    std::lock_guard lock(mutex_);
+    what_ = std::move(what);
+    started_ = std::chrono::steady_clock::now();
+  }
+
+ private:
+  void Watch() {
+    std::unique_lock lock(mutex_);
+    while (!done_) {
+      wake_.wait_for(lock, std::chrono::seconds(1));
+      if (!done_ && std::chrono::steady_clock::now() - started_ > limit_) {
+        std::fprintf(stderr, "fault sweep: the run with %s has not ended after %d s\n", what_.c_str(),
+                     int(limit_.count()));
+        std::abort();
+      }
+    }
+  }
+
+  std::chrono::seconds limit_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool done_ = false;
+  std::string what_ = "no fault";
+  std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
+  std::thread thread_;
+};
+
+struct FlowRun {
+  InstallerRun run;
+  std::vector<std::string> boxes;  // the flow's message boxes, answered by the sweep
+  Tree before, after;              // when the calls began to count, and at the end
+  std::vector<std::string> places;
+  CodePage page = CodePage::Cp1252;
+  bool armed = false;
+};
+
+// A press on the nth showing (0 first) of a page, added to the script; or,
+// with skip, the nth "page" step of a page that did not come, left out.
+struct Press {
+  std::string page;
+  int showing = 0;
+  bool skip = false;
+};
+
+ui::script::Script WithPresses(const ui::script::Script& script, const std::vector<Press>& presses,
+                               const std::map<std::string, std::string>& buttons) {
+  ui::script::Script out;
+  std::map<std::string, int> shown;
+  std::string block;
+  int blockShowing = -1;
+  const auto endBlock = [&] {
+    for (const Press& press : presses)
+      if (!press.skip && press.page == block && press.showing == blockShowing) out.Click(buttons.at(block));
+  };
+  std::map<std::string, int> steps;
+  for (const ui::script::Step& step : script.Steps()) {
+    if (step.kind == ui::script::StepKind::Page) {
+      const int nth = steps[step.name]++;
+      if (std::any_of(presses.begin(), presses.end(),
+                      [&](const Press& p) { return p.skip && p.page == step.name && p.showing == nth; }))
+        continue;
+      endBlock();
+      block = step.name;
+      blockShowing = shown[block]++;
+    }
+    out.Add(step);
+  }
+  endBlock();
+  return out;
+}
+
+FlowRun RunFlow(const FaultedFlow& flow, const std::optional<FaultRule>& fault, std::vector<FileCall>* calls,
+                const std::vector<Press>& presses = {}) {
+  InstallerFixture f;
+  flow.prepare(f);
+  FlowRun result;
+  f.onPageShown = [&](const ui::Page& page) {
+    if (result.armed || page.ClassName() != flow.armAtPage) return;
+    result.armed = true;
+    result.before = Snapshot(f.drive);
+    if (fault) f.files.addFault(*fault);
+    if (calls) f.files.recordCalls(true);
+  };
+  f.onMessage = [&](const std::string& text, ui::Buttons buttons) -> std::optional<ui::Answer> {
+    if (!buttons.Has(ui::Answer::Ok)) return std::nullopt;
+    result.boxes.push_back(text);
+    return ui::Answer::Ok;
+  };
+  result.run = f.Run(WithPresses(flow.script(f), presses, flow.userPresses));
+  f.files.clearFaults();
+  f.files.recordCalls(false);
+  if (calls) *calls = f.files.recordedCalls();
+  result.after = Snapshot(f.drive);
+  for (const std::string& place : flow.places(f)) result.places.push_back(UpperCaseText(place));
+  result.page = f.system.AnsiCodePage;
+  return result;
+}
+
+bool HasBox(const std::vector<std::string>& boxes, std::string_view start) {
+  return std::any_of(boxes.begin(), boxes.end(), [&](const std::string& box) { return box.starts_with(start); });
+}
+
+// The last message box of the transcript is the general error box.
+bool EndsAtErrorBox(const InstallerRun& run) {
+  const size_t box = run.transcript.rfind("\nmessage box ");
+  return box != std::string::npos &&
+         std::string_view(run.transcript).substr(box + 1).starts_with("message box \"Installer\", error icon, buttons OK\n") &&
+         run.endMessage.starts_with("the message box");
+}
+
+class Sweep {
+ public:
+  explicit Sweep(const FaultedFlow& flow) : flow_(flow) {}
+
+  FaultSweep Run(int maxRuns) {
+    Watchdog watchdog(std::chrono::seconds(120));
+    std::vector<FileCall> calls;
+    reference_ = RunFlow(flow_, std::nullopt, &calls);
+    FaultSweep sweep;
+    if (!reference_.armed || reference_.run.outcome != Outcome::Finished) {
+      sweep.problems.push_back("the run without a fault did not finish: " +
+                               ui::script::OutcomeName(reference_.run.outcome) + ": " + reference_.run.endMessage);
+      return sweep;
+    }
+    for (const std::string& key : Changed(reference_.before, reference_.after)) {
+      const auto at = reference_.after.find(key);
+      std::string why;
+      if (at != reference_.after.end() && IsIniFile(key) && !at->second.folder) {
+        const auto keys = ReadIni(at->second.bytes, reference_.page, why);
+        if (keys)
+          for (const auto& [name, value] : *keys) {
+            shouldBe_[key][name].insert(value);
+            shouldBe_[NameOf(key)][name].insert(value);
+          }
+      }
+    }
+    sweep.calls = int(calls.size());
+    for (const FileCall& call : calls) sweep.writes += call.op == FileOp::Write ? 1 : 0;
+
+    for (const int n : Sample(calls, maxRuns)) {
+      ++sweep.sampledCalls;
+      const FileCall& call = calls[size_t(n - 1)];
+      for (const bool shortWrite : {false, true}) {
+        if (shortWrite && call.op != FileOp::Write) continue;
+        const std::string what = "call " + std::to_string(n) + " (" + FileOpName(call.op) + " " + call.path +
+                                 (shortWrite ? ", short" : ", failing") + ")";
+        watchdog.Start(what);
+        const FaultRule fault{.op = FileOp::Any, .nth = n, .shortWrite = shortWrite};
+        FlowRun run = RunFlow(flow_, fault, nullptr);
+        // A page that said the step failed waits for the user: the user presses its button.
+        std::vector<Press> presses;
+        while (presses.size() < 4) {
+          const auto press = Waiting(run.run);
+          if (!press) break;
+          presses.push_back(*press);
+          run = RunFlow(flow_, fault, nullptr, presses);
+        }
+        if (!presses.empty()) ++sweep.pressed;
+        ++(shortWrite ? sweep.shortWrites : sweep.errors);
+        std::vector<std::string> problems;
+        ++sweep.outcomes[Check(run, call.op, problems)];
+        if (std::getenv("SWEEP_DEBUG")) std::fprintf(stderr, "%s => %s | %s\n", what.c_str(), ui::script::OutcomeName(run.run.outcome).c_str(), run.run.endMessage.c_str());
+        for (const std::string& problem : problems) sweep.problems.push_back(what + ": " + problem);
+      }
+    }
+    return sweep;
+  }
+
+ private:
+  // Calls 1 to n, or, when they need more runs than allowed, call 1, the last
+  // and calls at equal steps between them.
+  static std::vector<int> Sample(const std::vector<FileCall>& calls, int maxRuns) {
+    const int total = int(calls.size());
+    int writes = 0;
+    for (const FileCall& call : calls) writes += call.op == FileOp::Write ? 1 : 0;
+    std::vector<int> chosen;
+    if (total + writes <= maxRuns) {
+      for (int n = 1; n <= total; ++n) chosen.push_back(n);
+      return chosen;
+    }
+    // Runs per sampled call: one, and one more for a write.
+    const double perCall = double(total + writes) / total;
+    const int count = std::max(2, int(maxRuns / perCall));
+    for (int i = 0; i < count; ++i) {
+      const int n = 1 + int((int64_t(i) * (total - 1)) / (count - 1));
+      if (chosen.empty() || chosen.back() != n) chosen.push_back(n);
+    }
+    return chosen;
+  }
+
+  // The page that waits for the user at the end of a stopped run, when the
+  // flow knows what the user presses there.
+  std::optional<Press> Waiting(const InstallerRun& run) const {
+    if (run.outcome != Outcome::Stopped) return std::nullopt;
+    for (const auto& [page, button] : flow_.userPresses) {
+      if (!run.endMessage.starts_with("page " + page + " waits for the user")) continue;
+      return Press{page, TimesShown(run.transcript, page) - 1};
+    }
+    // A page of the script that does not come, because the step that shows it was left out.
+    for (const std::string& page : flow_.mayNotCome) {
+      if (run.endMessage.starts_with("page ") &&
+          run.endMessage.ends_with(" is shown, but the script goes on with page " + page))
+        return Press{page, TimesShown(run.transcript, page), true};
+    }
+    return std::nullopt;
+  }
+
+  // The way the run ended; what it broke goes into problems.
+  std::string Check(const FlowRun& run, FileOp faulted, std::vector<std::string>& problems) const {
+    const std::string_view errorsText = text::EnglishOf(text::FinishedWithErrors);
+    const std::string_view errorsStart = errorsText.substr(0, errorsText.find('\r'));
+    std::string outcome;
+    switch (run.run.outcome) {
+      case Outcome::Finished:
+        outcome = "finished (0)";
+        if (HasBox(run.boxes, errorsStart)) problems.push_back("status 0 after the message that a step failed");
+        break;
+      case Outcome::FinishedWithErrors:
+        outcome = "finished with errors (4)";
+        if (!HasBox(run.boxes, errorsStart)) problems.push_back("status 4 without the message that a step failed");
+        break;
+      case Outcome::Failed:
+        outcome = "general error box (3)";
+        if (!EndsAtErrorBox(run.run)) problems.push_back("failed without the general error box: " + run.run.endMessage);
+        break;
+      default:
+        outcome = ui::script::OutcomeName(run.run.outcome);
+        problems.push_back("ended " + outcome + ": " + run.run.endMessage);
+    }
+    if (!run.armed) problems.push_back("page " + flow_.armAtPage + " never came");
+    // A failed query (is the file there? what is in the folder?) reads as
+    // "not there", as the system gives no other answer.
+    const bool query = faulted == FileOp::Attributes || faulted == FileOp::Find || faulted == FileOp::FileVersion;
+    const bool success = run.run.outcome == Outcome::Finished;
+
+    for (const std::string& key : Changed(run.before, run.after)) {
+      const auto at = run.after.find(key);
+      const Entry* now = at == run.after.end() ? nullptr : &at->second;
+      const auto was = run.before.find(key);
+      const std::string path = now ? now->path : was->second.path;
+      if (!Inside(run.places, key)) problems.push_back("changed outside the flow's places: " + path);
+      if (now && IsTemporary(key)) problems.push_back("temporary file left: " + path);
+      if (now && !now->folder && IsIniFile(key))
+        CheckIni(run, key, *now, was == run.before.end() ? nullptr : &was->second, success && !query, problems);
+    }
+    if (success) {
+      // The failed call did not matter, so the result is that of the run
+      // without a fault; after a failed query the run may lack what needs
+      // the file it did not see, as on a machine without it, and write other
+      // values, but nothing else.
+      bool lacks = false;
+      for (const std::string& key : Changed(reference_.after, run.after)) {
+        if (NameOf(key) == "INSTALL.LOG") continue;
+        const auto at = run.after.find(key);
+        if (query && (at == run.after.end() || IsIniFile(key))) {
+          lacks = true;
+          continue;
+        }
+        problems.push_back("status 0, but not as without the fault: " +
+                           (at != run.after.end() ? at->second.path : reference_.after.at(key).path) +
+                           (at != run.after.end() ? "" : " is missing"));
+      }
+      if (lacks) outcome = "finished (0) without what a failed query hid";
+    }
+    return outcome;
+  }
+
+  // In a place, or a folder on the way to one (made with its parents).
+  static bool Inside(const std::vector<std::string>& places, const std::string& key) {
+    return std::any_of(places.begin(), places.end(), [&](const std::string& place) {
+      if (key.ends_with('\\') && place.starts_with(key)) return true;
+      return place.ends_with('\\') ? key.starts_with(place) : key == place;
+    });
+  }
+
+  // Never half written: readable, ending with a whole line, no key of before
+  // lost and no key the flow does not write. With sameValues each value is
+  // also the old one or the one the run without a fault wrote (a flow that
+  // met a failure may rightly write other values: fewer shortcuts).
+  void CheckIni(const FlowRun& run, const std::string& key, const Entry& now, const Entry* was, bool sameValues,
+                std::vector<std::string>& problems) const {
+    std::string why;
+    const auto keys = ReadIni(now.bytes, run.page, why);
+    if (!keys) {
+      problems.push_back("INI file cannot be read: " + now.path + ": " + why);
+      return;
+    }
+    IniKeys before;
+    if (was && !was->folder) before = ReadIni(was->bytes, run.page, why).value_or(IniKeys{});
+    const bool wholeBefore = !was || was->bytes.empty() || was->bytes.back() == '\n';
+    if (wholeBefore && !now.bytes.empty() && now.bytes.back() != '\n')
+      problems.push_back(now.path + " ends in the middle of a line");
+    const auto written = [&](const std::string& name, const std::string& value) {
+      for (const std::string& file : {key, NameOf(key)}) {
+        const auto should = shouldBe_.find(file);
+        if (should == shouldBe_.end()) continue;
+        const auto values = should->second.find(name);
+        if (values != should->second.end() && (!sameValues || values->second.count(value))) return true;
+      }
+      return false;
+    };
+    for (const auto& [name, value] : *keys) {
+      const auto old = before.find(name);
+      if (old != before.end() && old->second == value) continue;
+      if (!written(name, value))
+        problems.push_back(now.path + ": [" + name + "=" + value + " is neither the old value nor a new one");
+    }
+    for (const auto& [name, value] : before)
+      if (!keys->count(name)) problems.push_back(now.path + ": [" + name + " is lost");
+  }
+
+  const FaultedFlow& flow_;
+  FlowRun reference_;
+  // What the run without a fault left in each INI file it changed, by path and by name.
+  std::map<std::string, std::map<std::string, std::set<std::string>>> shouldBe_;
+};
+
+}  // namespace
+
+std::string FaultSweep::Summary(const std::string& flow) const {
+  std::string text = flow + ": " + std::to_string(calls) + " file-service calls (" + std::to_string(writes) +
+                     " writes); failed in turn: " +
+                     (sampledCalls == calls ? "every call" : std::to_string(sampledCalls) + " calls at equal steps") +
+                     "; faults injected: " + std::to_string(errors + shortWrites) + " (" + std::to_string(errors) +
+                     " errors, " + std::to_string(shortWrites) + " short writes); " + std::to_string(pressed) +
+                     " runs played again with the user's press on a page that said a step failed or without a "
+                     "page that did not come; outcomes:";
+  for (const auto& [outcome, count] : outcomes) text += " " + std::to_string(count) + " " + outcome + ",";
+  if (!outcomes.empty()) text.pop_back();
+  text += "; broken promises: " + std::to_string(problems.size());
+  return text;
+}
+
+FaultSweep SweepFaults(const FaultedFlow& flow, int maxRuns) { return Sweep(flow).Run(maxRuns); }
+
+int FaultRunBudget(int defaultRuns) {
+  const char* value = std::getenv("VELMAR_FAULT_RUNS");
+  if (!value || !*value) return defaultRuns;
+  const int runs = std::atoi(value);
+  return runs > 0 ? runs : defaultRuns;
+}
+
+}  // namespace velmar::test

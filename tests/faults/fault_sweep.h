@@ -1,0 +1,72 @@
+#pragma once
+// Every file-service call of a flow failed in turn. The flow runs whole and
+// unattended on the installer fixture: once without a fault, to count its
+// calls and keep what it leaves, then once for each call N with the Nth call
+// failing, and once more with a short write (half the bytes, as on a full
+// disk) when call N writes. Each faulted run must
+//   - end, and end in one of the ways the installer allows: the general error
+//     message box, left unanswered (status 3); the flow's own end message
+//     saying it finished with errors (status 4); or success (status 0), where
+//     the failed call did not matter: the run left the same files as the run
+//     without a fault;
+//   - leave every INI file it changed readable, each key as it was before or
+//     as the run without a fault left it, no key lost, no temporary file;
+//   - change nothing outside the places the flow names.
+// The message boxes a flow shows (its reports and its end message) are
+// answered with OK outside the script; the general error box is not.
+//
+// A flow that makes more calls than the sweep may run is sampled evenly: call
+// 1, the last call, and calls spread at equal steps between them.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/installer_fixture.h"
+
+namespace velmar::test {
+
+struct FaultedFlow {
+  std::string name;  // "F2"
+  // The medium and the machine before the run.
+  std::function<void(InstallerFixture&)> prepare;
+  // The whole run, from the language page to the end, without the answers to
+  // the flow's message boxes.
+  std::function<ui::script::Script(InstallerFixture&)> script;
+  // Calls are counted, and fail, from when this page first comes on screen.
+  std::string armAtPage = "TSelectForm";
+  // Where the flow may write: files, and folders ending in "\" (with all below).
+  std::function<std::vector<std::string>(InstallerFixture&)> places;
+  // Pages that, when a step failed, say so on the page and wait for the user,
+  // with the button the user then presses: the unzip dialog's Cancel after an
+  // archive it cannot read, Next again on a page whose folder could not be
+  // made. A run that stops there is played again with that press added.
+  std::map<std::string, std::string> userPresses;
+  // Pages of the script that do not come when a step failed before them
+  // (the unzip dialog of a demo project whose folder could not be made): a
+  // run that stops for want of one is played again without it.
+  std::vector<std::string> mayNotCome;
+};
+
+struct FaultSweep {
+  int calls = 0;   // file-service calls of the run without a fault
+  int writes = 0;  // of them writes
+  int sampledCalls = 0;  // calls failed in turn (all of them unless sampled)
+  int errors = 0;        // runs with call N failing
+  int shortWrites = 0;   // runs with write N short
+  int pressed = 0;       // runs played again with a press added or a page left out
+  std::map<std::string, int> outcomes;  // how many runs ended each way
+  std::vector<std::string> problems;    // one line for each broken promise
+
+  std::string Summary(const std::string& flow) const;
+};
+
+// Runs at most maxRuns faulted runs (errors and short writes together).
+FaultSweep SweepFaults(const FaultedFlow& flow, int maxRuns);
+
+// How many faulted runs a sweep may make: VELMAR_FAULT_RUNS when set, else
+// the given default.
+int FaultRunBudget(int defaultRuns);
+
+}  // namespace velmar::test
