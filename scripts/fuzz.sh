@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (preset `fuzz`: clang, libFuzzer, AddressSanitizer,
+# Builds the fuzz targets (preset `asan`: clang, libFuzzer, AddressSanitizer,
 # UBSan) and runs each for SECONDS (default 20), starting from its seeds in
-# fuzz/corpus/<target>/. Fails when a target finds a crash, a sanitizer
-# report, a leak or an input that takes more than a second.
+# fuzz/corpus/<target>/ and from the inputs of earlier findings in
+# fuzz/regressions/<target>/ (kept by hand, never remade). Fails when a target
+# finds a crash, a sanitizer report, a leak, a broken property or an input
+# that takes more than a second.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]   TARGET: zip_reader, unzip, ...
 #   scripts/fuzz.sh --seeds                 remakes fuzz/corpus/ from the builders
 #
-# New inputs go to build/fuzz/corpus/<target>/, findings to
-# build/fuzz/findings/<target>/ (run the target program on a finding to see it again).
+# New inputs go to build/asan/corpus/<target>/, findings to
+# build/asan/findings/<target>/ (run the target program on a finding to see it again).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/packages.sh
@@ -19,11 +21,11 @@ for source in fuzz/*_fuzz.cpp; do
   all_targets+=("${name%_fuzz}")
 done
 
-cmake --preset fuzz >/dev/null
+cmake --preset asan >/dev/null
 if [ "${1:-}" = "--seeds" ]; then
-  cmake --build --preset fuzz --target fuzz_make_seeds
+  cmake --build --preset asan --target fuzz_make_seeds
   rm -rf fuzz/corpus
-  build/fuzz/fuzz_make_seeds fuzz/corpus .
+  build/asan/fuzz_make_seeds fuzz/corpus .
   echo "seeds written to fuzz/corpus/"
   exit 0
 fi
@@ -34,17 +36,18 @@ targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
 programs=()
 for t in "${targets[@]}"; do programs+=("${t}_fuzz"); done
-cmake --build --preset fuzz --target "${programs[@]}"
+cmake --build --preset asan --target "${programs[@]}"
 
 status=0
 summary=()
 for t in "${targets[@]}"; do
-  corpus=build/fuzz/corpus/$t findings=build/fuzz/findings/$t log=build/fuzz/findings/$t.log
+  corpus=build/asan/corpus/$t findings=build/asan/findings/$t log=build/asan/findings/$t.log
   mkdir -p "$corpus" "$findings"
   seeds=()
   [ -d "fuzz/corpus/$t" ] && seeds=("fuzz/corpus/$t")
+  [ -d "fuzz/regressions/$t" ] && seeds+=("fuzz/regressions/$t")
   echo "== $t: ${seconds}s"
-  if build/fuzz/${t}_fuzz -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 \
+  if build/asan/${t}_fuzz -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 \
        -artifact_prefix="$findings/" "$corpus" "${seeds[@]}" >"$log" 2>&1; then
     result=ok
   else

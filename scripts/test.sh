@@ -1,12 +1,25 @@
 #!/usr/bin/env bash
-# Builds both targets and runs every test: natively with CTest, and the
-# Windows build of the same tests under Wine.
+# Builds both targets and runs every test: natively with CTest, natively again
+# with AddressSanitizer and UBSan (clang), every fuzz target from its seeds,
+# the Windows build of the same tests under Wine, and the scripts of
+# tests/scripts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 status=0
 echo "== native tests"
 ctest --preset native -j2 || status=1
+echo "== native tests with AddressSanitizer and UBSan"
+cmake --preset asan >/dev/null
+cmake --build --preset asan --target velmar_tests
+# One process for all tests: each test started on its own would pay the
+# sanitizers' start-up 400 times. The fault sweeps sample 250 runs here; the
+# native run above fails every call.
+ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 VELMAR_FAULT_RUNS=250 \
+  build/asan/velmar_tests --gtest_brief=1 || status=1
+echo "== fuzz targets, 10 s each from their seeds"
+bash scripts/fuzz.sh 10 || status=1
 echo "== win32 tests under Wine"
 source scripts/wine-env.sh
 "$WINE" build/win32/velmar_tests.exe --gtest_brief=1 || status=1

@@ -19,13 +19,17 @@ size_t NamePartStart(std::string_view path) {
 
 bool HasDriveLetter(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
 
-// Joins the names below a root, resolving "." and "..". As Windows does, a
-// path whose last name is not "." or ".." loses the dots and blanks at its
-// end, so "name." and "name " are "name"; names inside the path keep theirs.
+bool EndsInDotOrBlank(std::string_view name) { return !name.empty() && (name.back() == '.' || name.back() == ' '); }
+
+// Joins the names below a root, resolving "." and "..". As Windows does, the
+// name a path ends in loses the dots and blanks at its end, so "name." and
+// "name " are "name", also when "." or ".." after it made it the last one
+// ("name.\." is "name"); names inside the path keep theirs.
 std::string ResolveNames(const std::string& root, std::string_view rest) {
   const std::string_view last = rest.substr(rest.rfind('\\') == std::string_view::npos ? 0 : rest.rfind('\\') + 1);
-  if (last != "." && last != "..") {
-    while (!rest.empty() && (rest.back() == '.' || rest.back() == ' ')) rest.remove_suffix(1);
+  const bool endsInDotName = last == "." || last == "..";
+  if (!endsInDotName) {
+    while (EndsInDotOrBlank(rest)) rest.remove_suffix(1);
   }
   std::vector<std::string> names;
   size_t start = 0;
@@ -39,6 +43,10 @@ std::string ResolveNames(const std::string& root, std::string_view rest) {
     } else if (!name.empty() && name != ".") {
       names.push_back(std::move(name));
     }
+  }
+  if (endsInDotName && !names.empty()) {
+    while (EndsInDotOrBlank(names.back())) names.back().pop_back();
+    if (names.back().empty()) names.pop_back();
   }
   std::string out = root;
   for (size_t i = 0; i < names.size(); ++i) {

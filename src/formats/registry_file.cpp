@@ -89,6 +89,20 @@ std::string EncodeValue(std::string_view value) {
   return out + "00";
 }
 
+// A value line whose data is hex ("hex:", "hex(2):" ...): the only data
+// regedit breaks over lines, each line but the last ending in ",\".
+bool IsHexValue(std::string_view line) {
+  std::string_view after;
+  if (!line.empty() && line.front() == '@')
+    after = line.substr(1);
+  else if (!Unquote(line, &after))
+    return false;
+  after = Trim(after);
+  if (after.empty() || after.front() != '=') return false;
+  const std::string_view data = Trim(after.substr(1));
+  return data.size() >= 3 && Fold(data.substr(0, 3)) == "HEX";
+}
+
 // Keys are stored without empty parts or outer backslashes.
 std::optional<std::string> NormalKey(std::string_view key) {
   while (!key.empty() && key.front() == '\\') key.remove_prefix(1);
@@ -111,7 +125,11 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
   // for the same reason.
   const std::string decoded = IsValidUtf8(text) ? std::string(text) : DecodeToUtf8(text, CodePage::Cp1252);
 
-  // Lines, with the continuations of long hex values joined.
+  // Lines, with the continuations of long hex values joined. Only hex data
+  // is broken over lines, and only after a comma: other data that ends in a
+  // backslash keeps it, and a key line is never part of a value. Whether a
+  // line goes on is decided on the value as joined so far, so that no value
+  // read ends in ",\" and reads as another once written on one line.
   std::vector<std::string> lines;
   std::string_view rest = decoded;
   bool continued = false;
@@ -119,14 +137,13 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
     const size_t end = rest.find('\n');
     std::string_view line = Trim(rest.substr(0, end));
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    if (continued)
+    if (continued && (line.empty() || line.front() != '['))
       lines.back() += line;
     else
       lines.emplace_back(line);
-    // Only hex data is ever broken over lines, and only after a comma; other
-    // data that ends in a backslash keeps it.
-    continued = line.size() >= 2 && line.substr(line.size() - 2) == ",\\" && (continued || line.front() != '[');
-    if (continued) lines.back().pop_back();
+    std::string& joined = lines.back();
+    continued = joined.size() >= 2 && joined.ends_with(",\\") && IsHexValue(joined);
+    if (continued) joined.pop_back();
   }
 
   auto header = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return !l.empty(); });

@@ -322,6 +322,12 @@ std::optional<std::vector<uint8_t>> EncodeShellLink(const ShortcutProperties& p)
   for (const auto* s : {&description, &workingFolder, &arguments, &iconPath})
     if (s->size() > 0xFFFF) return std::nullopt;
 
+  // A network path is kept as its share and the path below it, joined again
+  // with one backslash: a path with no share name, or with an empty folder
+  // name right below the share, would come back as another path.
+  if (const auto unc = SplitUncPath(p.target))
+    if (unc->first.back() == '\\' || (!unc->second.empty() && unc->second.front() == '\\')) return std::nullopt;
+
   uint32_t flags = flag::HasLinkInfo | flag::IsUnicode;
   if (!description.empty()) flags |= flag::HasName;
   if (!workingFolder.empty()) flags |= flag::HasWorkingDir;

@@ -23,7 +23,11 @@ struct ShortcutProperties {
   bool operator==(const ShortcutProperties&) const = default;
 };
 
-// Nothing when a text is too long for the format (65535 UTF-16 units).
+// Nothing when a text is too long for the format (65535 UTF-16 units), or
+// when the target is a network path that a link cannot hold as it is: one
+// without a share name ("\\server\\x") or with an empty folder name right
+// below the share ("\\server\share\\x"). A share's trailing backslash is
+// not kept ("\\server\share\" reads back as "\\server\share").
 std::optional<std::vector<uint8_t>> EncodeShellLink(const ShortcutProperties& properties);
 
 std::optional<ShortcutProperties> DecodeShellLink(std::span<const uint8_t> bytes);

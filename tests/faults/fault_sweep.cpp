@@ -282,7 +282,10 @@ class Sweep {
         ++(shortWrite ? sweep.shortWrites : sweep.errors);
         std::vector<std::string> problems;
         ++sweep.outcomes[Check(run, call.op, problems)];
-        if (std::getenv("SWEEP_DEBUG")) std::fprintf(stderr, "%s => %s | %s\n", what.c_str(), ui::script::OutcomeName(run.run.outcome).c_str(), run.run.endMessage.c_str());
+        if (log_)
+          std::printf("%s %s: %s%s%s\n", flow_.name.c_str(), what.c_str(),
+                      ui::script::OutcomeName(run.run.outcome).c_str(), run.run.endMessage.empty() ? "" : ": ",
+                      run.run.endMessage.c_str());
         for (const std::string& problem : problems) sweep.problems.push_back(what + ": " + problem);
       }
     }
@@ -433,6 +436,8 @@ class Sweep {
   }
 
   const FaultedFlow& flow_;
+  // Each run's fault and end on standard output (VELMAR_FAULT_LOG=1).
+  const bool log_ = std::getenv("VELMAR_FAULT_LOG") != nullptr;
   FlowRun reference_;
   // What the run without a fault left in each INI file it changed, by path and by name.
   std::map<std::string, std::map<std::string, std::set<std::string>>> shouldBe_;
@@ -456,11 +461,10 @@ std::string FaultSweep::Summary(const std::string& flow) const {
 
 FaultSweep SweepFaults(const FaultedFlow& flow, int maxRuns) { return Sweep(flow).Run(maxRuns); }
 
-int FaultRunBudget(int defaultRuns) {
+int FaultRunBudget() {
   const char* value = std::getenv("VELMAR_FAULT_RUNS");
-  if (!value || !*value) return defaultRuns;
-  const int runs = std::atoi(value);
-  return runs > 0 ? runs : defaultRuns;
+  const int runs = value ? std::atoi(value) : 0;
+  return runs > 0 ? runs : DefaultFaultRuns();
 }
 
 }  // namespace velmar::test

@@ -17,6 +17,7 @@
 //
 // A flow that makes more calls than the sweep may run is sampled evenly: call
 // 1, the last call, and calls spread at equal steps between them.
+// VELMAR_FAULT_LOG=1 prints the fault and the end of each run.
 
 #include <functional>
 #include <map>
@@ -66,7 +67,8 @@ struct FaultSweep {
 FaultSweep SweepFaults(const FaultedFlow& flow, int maxRuns);
 
 // How many faulted runs a sweep may make: VELMAR_FAULT_RUNS when set, else
-// the given default.
-int FaultRunBudget(int defaultRuns);
+// the port's default.
+int FaultRunBudget();
+int DefaultFaultRuns();
 
 }  // namespace velmar::test

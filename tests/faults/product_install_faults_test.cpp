@@ -64,7 +64,7 @@ TEST(Faults, ProductInstallation) {
                                .places = ProductInstallPlaces,
                                .userPresses = {{"TUnzipForm", "CancelBtn"}, {"TMainInstallForm", "NextBtn"}},
                                .mayNotCome = {"TUnzipForm"}};
-  const test::FaultSweep sweep = test::SweepFaults(flow, test::FaultRunBudget(4000));
+  const test::FaultSweep sweep = test::SweepFaults(flow, test::FaultRunBudget());
   std::printf("%s\n", sweep.Summary(flow.name).c_str());
   EXPECT_GT(sweep.calls, 100);
   for (size_t i = 0; i < sweep.problems.size() && i < 40; ++i) ADD_FAILURE() << sweep.problems[i];

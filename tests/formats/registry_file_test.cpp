@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/shell_ports.h"
+
 namespace velmar::platform {
 
 namespace {
@@ -60,6 +62,40 @@ TEST(RegistryFile, DataEndingInABackslashKeepsItOnEverySave) {
   auto again = RegistryFile::Parse(file->Serialize());
   ASSERT_TRUE(again);
   EXPECT_EQ(again->Serialize(), text);
+}
+
+// A value read, written on one line, reads as the same value: a continuation
+// that ends in a lone backslash does not make the saved line go on; a key
+// line is never swallowed by the hex data before it; other data never goes on.
+TEST(RegistryFile, ContinuedValuesSaveAsTheyRead) {
+  const std::string head = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Kravo]\r\n";
+  struct Case {
+    const char* lines;
+    const char* saved;  // the key's lines after a save
+  };
+  const Case cases[] = {
+      {"@=\"aa,\\\r\n\\\r\n 1\r\n", "@=\"aa,\\\r\n"},
+      {"@=hex:aa,\\\r\n\\\r\n 1\r\n", "@=hex:aa,1\r\n"},
+      {"\"Bin\"=hex:01,\\\r\n[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n\"v\"=\"x\"\r\n",
+       "\"Bin\"=hex:01,\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Other]\r\n\"v\"=\"x\"\r\n"},
+      {"garbage,\\\r\n\"v\"=\"x\"\r\n", "\"v\"=\"x\"\r\n"},
+  };
+  for (const Case& c : cases) {
+    auto file = RegistryFile::Parse(head + c.lines);
+    ASSERT_TRUE(file) << c.lines;
+    const std::string saved = file->Serialize();
+    EXPECT_EQ(saved, head + c.saved + "\r\n") << c.lines;
+    auto again = RegistryFile::Parse(saved);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->Serialize(), saved) << c.lines;
+  }
+  // What the fuzzer found.
+  auto found = RegistryFile::Parse(
+      test::ReadTestData("..\\..\\fuzz\\regressions\\registry_file\\hex-line-ending-in-a-lone-backslash.reg"));
+  ASSERT_TRUE(found);
+  auto again = RegistryFile::Parse(found->Serialize());
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->Serialize(), found->Serialize());
 }
 
 TEST(RegistryFile, WrittenStringsReadBackExactly) {

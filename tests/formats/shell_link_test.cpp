@@ -67,6 +67,28 @@ TEST(ShellLink, TextsLongerThanTheFormatHoldsAreRefused) {
   EXPECT_FALSE(EncodeShellLink(p));
 }
 
+// A network path whose share or first folder name is empty would read back
+// as another path: such a target is refused, a link that holds one reads.
+TEST(ShellLink, NetworkPathsWithEmptyNamesAreRefused) {
+  for (const char* target : {"\\\\se\\\\er\\share\\Velmar\\x", "\\\\server\\\\", "\\\\server\\share\\\\x"}) {
+    ShortcutProperties p;
+    p.target = target;
+    EXPECT_FALSE(EncodeShellLink(p)) << target;
+  }
+  // An empty folder name further down, or a path that only begins with two
+  // backslashes and is no share, reads back as it is.
+  for (const char* target : {"\\\\server\\share\\a\\\\b", "\\\\\\VelmarS\\"}) {
+    ShortcutProperties p;
+    p.target = target;
+    EXPECT_EQ(Decode(Encode(p)), p) << target;
+  }
+  // What the fuzzer found: a link whose net name has an empty share name.
+  const auto found = Decode(Bytes(test::ReadTestData("..\\..\\fuzz\\regressions\\shell_link\\empty-share-name.lnk")));
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->target.rfind("\\\\se\\\\er\\share\\Velmar\\", 0), 0u);
+  EXPECT_FALSE(EncodeShellLink(*found));
+}
+
 // The sample of the format's own documentation (item ID list with extension
 // blocks, ANSI link info, relative path, a tracker block) and the links the
 // Wine shell made. Told to ignore the link info, the reader follows the item

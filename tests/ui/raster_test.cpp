@@ -94,7 +94,7 @@ TEST(Raster, BmpFilesReadBackWithPaddedRows) {
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 3; ++x) {
       auto p = decoded->pixel(x, y);
-      EXPECT_EQ(Colour(p[0], p[1], p[2]), canvas.At(x, y)) << x << "," << y;
+      EXPECT_EQ((Colour{p[0], p[1], p[2]}), canvas.At(x, y)) << x << "," << y;
     }
 }
 

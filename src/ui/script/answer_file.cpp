@@ -163,6 +163,11 @@ Script ParseAnswerFile(std::string_view text, std::string_view source) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     Place place{source, ++number};
     if (!IsValidUtf8(line)) Fail(place, "the line is not UTF-8 text");
+    // A carriage return that does not end a line would otherwise become part
+    // of a name or a text, and no step written back would read the same.
+    for (const char c : line)
+      if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F)
+        Fail(place, "the line holds a control character (such as a carriage return inside it)");
     auto tokens = Tokenize(line, place);
     if (!tokens.empty()) script.Add(ParseLine(tokens, place));
     start = end + 1;

@@ -13,7 +13,8 @@
 //     click NextBtn
 //   answer "Installation finished" OK
 //
-// Texts stand in double quotes (a quote inside is written twice) and are taken
+// A line holds no control characters but tabs (a carriage return only as part
+// of its CR LF end). Texts stand in double quotes (a quote inside is written twice) and are taken
 // as they are: a backslash is a backslash. Words (commands, names, keys,
 // buttons) compare without regard to case. A "#" that begins a word starts a
 // comment. ParseAnswerFile throws InstallerError naming the line on any

@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "support/memory_file_system.h"
+#include "support/shell_ports.h"
 
 namespace velmar::ui::script {
 namespace {
@@ -94,6 +95,13 @@ TEST(AnswerFile, MistakesNameTheirLine) {
   ExpectError("browse C:\\Velmar", "Answer file, line 1: write it as: browse \"<folder>\" or browse cancel");
   ExpectError("\"page\" A", "Answer file, line 1: unknown command \"page\"");
   ExpectError("# ok\ntype E \"Gr\xFC\xDF" "e\"", "Answer file, line 2: the line is not UTF-8 text");
+  // A carriage return that does not end the line, in a name or a text.
+  const std::string control = ": the line holds a control character (such as a carriage return inside it)";
+  ExpectError("page TSelectForm\r\r\n", "Answer file, line 1" + control);
+  ExpectError("page A\r\nanswer \"x\ry\" OK\r\n", "Answer file, line 2" + control);
+  ExpectError("key\x1b", "Answer file, line 1" + control);
+  ExpectError(test::ReadTestData("..\\..\\fuzz\\regressions\\answer_file\\page-name-with-carriage-returns.txt"),
+              "Answer file, line 1" + control);
 }
 
 TEST(AnswerFile, IsReadThroughTheFileSystemAndNamedInErrors) {
