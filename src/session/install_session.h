@@ -20,6 +20,7 @@ struct CustomInstallRecord {
   std::string Type, FolderName, FolderPath;
   std::string Title44, Title49, Title33, Title48;
   std::string LogoPath;
+  bool LogoTransparent = false;
   std::string ProjectName, CustomerName, ShortcutName;
   std::string ProjectFileName;
 };
