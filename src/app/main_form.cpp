@@ -23,6 +23,7 @@ TMainForm::TMainForm(InstallerContext& app, RunningProgramGuard& guard, const St
       Product(app),
       Projects(app),
       Patch(app),
+      Custom(app),
       app_(app),
       guard_(guard) {
   try {

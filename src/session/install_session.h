@@ -66,6 +66,8 @@ struct InstallSession {
   std::string StartMenuGroup = "Velmar";
   bool DesktopLinks = true, Autostart = false;
   bool CustomInstall = false;
+  // The serial port of a custom install's driver files, 1 to 4; 0: none chosen.
+  int BrentaComPort = 0;
 
   ButtonCaptions Captions;
 };
