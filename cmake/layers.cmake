@@ -10,7 +10,7 @@ set(VELMAR_LAYERS
   base resources formats platform ui
   services/text services/files session
   services/shell services/zip services/wizard
-  readme install projects patch uninstall app)
+  readme install projects patch uninstall custom app)
 
 set(VELMAR_USES_base "")
 set(VELMAR_USES_resources "")
@@ -28,7 +28,8 @@ set(VELMAR_USES_install services/wizard services/zip)
 set(VELMAR_USES_projects install)
 set(VELMAR_USES_patch install)
 set(VELMAR_USES_uninstall services/wizard)
-set(VELMAR_USES_app readme install projects patch uninstall)
+set(VELMAR_USES_custom install projects)
+set(VELMAR_USES_app readme install projects patch uninstall custom)
 
 # Every layer below `layer`, directly or through another, into `out`.
 function(velmar_layers_below layer out)

@@ -1,6 +1,7 @@
 #include "app/dispatcher.h"
 
 #include "app/warn_admin_form.h"
+#include "custom/custom_install_flow.h"
 #include "install/product_install_flow.h"
 #include "patch/patch_install_flow.h"
 #include "projects/project_install_flow.h"
@@ -60,12 +61,13 @@ void WriteBackLanguage(InstallerContext& app, MainWindowState& state) {
 bool RunFunction(InstallerContext& app, TMainForm& main, int function) {
   switch (function) {
     case fnInstall: ProductInstallFlow(app, main.Wizard, main.Product); break;
+    case fnCustom: CustomInstallFlow(app, main.Wizard, main.Product, main.Custom); break;
     case fnPatch: PatchInstallFlow(app, main.Wizard, main.Product, main.Patch); break;
     case fnProject: ProjectInstallFlow(app, main.Projects, main.Product.UnzipForm, main.Product.OverwriteDlg); break;
     case fnReadme: ShowReadme(app, app.session.ReadmePath); break;
     case fnExplore: ExploreTools(app); break;
     case fnUninstall: return UninstallFunction(app);
-    default: break;  // the custom install comes with its flow
+    default: break;
   }
   return false;
 }

@@ -2,11 +2,13 @@
 
 #include "app/command_line.h"
 #include "app/dispatcher.h"
+#include "custom/custom_installs.h"
 #include "session/install_record.h"
 #include "platform/system.h"
 #include "platform/taskbar.h"
 #include "services/files/file_utils.h"
 #include "base/path_utils.h"
+#include "base/text_case.h"
 #include "services/text/language.h"
 #include "services/text/texts.h"
 #include "ui/host.h"
@@ -21,6 +23,7 @@ TMainForm::TMainForm(InstallerContext& app, RunningProgramGuard& guard, const St
       Product(app),
       Projects(app),
       Patch(app),
+      Custom(app),
       app_(app),
       guard_(guard) {
   try {
@@ -77,6 +80,7 @@ void TMainForm::FormCreate(const StartupFacts& facts) {
 
   ScanFolders(fs, s);
   ScanMedium(fs, s);
+  LoadCustomInstalls(fs, ansi, s);
   LoadConfig(fs, ansi, s, State, s.SetupIniPath, facts.DefaultLanguageCode, GetHost().ScreenSize().width);
   if (const std::string installed = InstalledSetupIni(fs, ansi, s); !installed.empty()) {
     s.SetupIniPath = installed;
@@ -102,6 +106,13 @@ void TMainForm::ApplyBackdrop() {
     image->Transparent = picture->Transparent;
     if (!picture->File.empty()) image->LoadFile(app_.os.files, picture->File);
     else if (!picture->Resource.empty()) image->LoadBuiltIn(picture->Resource);
+  }
+  // A custom install's logo takes the top-right corner.
+  const CustomInstallRecord& custom = app_.session.Custom;
+  const std::string logoExt = UpperCaseText(FileExtension(custom.LogoPath));
+  if (logoExt == ".BMP" || logoExt == ".JPG") {
+    ImageTR.Transparent = custom.LogoTransparent;
+    ImageTR.LoadFile(app_.os.files, custom.LogoPath);
   }
   PlaceCornerPictures();
 }

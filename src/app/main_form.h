@@ -12,6 +12,7 @@
 #include "session/running_guard.h"
 #include "app/select_form.h"
 #include "app/startup.h"
+#include "custom/custom_install_flow.h"
 #include "install/product_pages.h"
 #include "patch/patch_pages.h"
 #include "projects/project_pages.h"
@@ -44,6 +45,7 @@ class TMainForm : public ui::Backdrop {
   // The project installation's pages, with the project tree of the medium.
   ProjectPages Projects;
   PatchPages Patch;
+  CustomPages Custom;
 
   // The end of the main window, once: the settings are written back, the
   // taskbar shown again and the installer's mutex released.

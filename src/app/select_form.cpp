@@ -1,5 +1,6 @@
 #include "app/select_form.h"
 
+#include "custom/custom_installs.h"
 #include "services/files/file_utils.h"
 #include "base/path_utils.h"
 #include "services/text/language.h"
@@ -58,7 +59,8 @@ int TSelectForm::Execute(bool readmeExists, bool productInstalled) {
   for (ui::RadioButton* rb : Buttons()) rb->SetChecked(false);
 
   InstallRB.Enabled = !s.ProductInstalledNow && s.HasVelmarFolder && !s.ProductArchiveList.empty();
-  CustomRB.Enabled = !s.ProductInstalledNow && s.HasCustomInstalls;
+  // A custom install installs the product too: without a release it has nothing to install.
+  CustomRB.Enabled = !s.ProductInstalledNow && s.HasCustomInstalls && !s.ProductArchiveList.empty();
   CustomRB.Visible = s.HasCustomInstalls;
   PatchRB.Enabled = s.HasPatchFolder && !s.PatchArchiveList.empty();
   PatchRB.Visible = PatchRB.Enabled;
@@ -77,9 +79,7 @@ int TSelectForm::Execute(bool readmeExists, bool productInstalled) {
   const auto t = [this](int id) { return Text(id); };
   MainLbl.Caption = t(text::SelectFunction);
   InstallRB.Caption = "F2: " + t(text::InstallVelmar);
-  const std::string& customTitle = s.LanguageIndex == 0   ? s.Custom.Title49
-                                   : s.LanguageIndex == 2 ? s.Custom.Title33
-                                                          : s.Custom.Title44;
+  const std::string& customTitle = CustomTitle(s);
   CustomRB.Caption = "F3: " + (customTitle.empty() ? t(text::SpecialInstall) : customTitle);
   PatchRB.Caption = "F4: " + t(text::InstallPatch);
   ProjectRB.Caption = "F5: " + t(text::InstallProject);

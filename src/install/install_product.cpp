@@ -31,8 +31,8 @@ const char* const InstallerFiles[] = {
 
 class ProductInstallation {
  public:
-  ProductInstallation(InstallerContext& app, TUnzipForm& unzip)
-      : app_(app), s_(app.session), unzip_(unzip), fs_(app.os.files), medium_(s_.MediumRoot),
+  ProductInstallation(InstallerContext& app, TUnzipForm& unzip, const CustomProjectStep& customProject)
+      : app_(app), s_(app.session), unzip_(unzip), customProject_(customProject), fs_(app.os.files), medium_(s_.MediumRoot),
         product_(WithBackslash(s_.VelmarPath)), install_(product_ + "Install\\"),
         demoFolder_(WithBackslash(s_.ProjectsPath) + "Demo\\"), demoProject_(demoFolder_ + "Demo.vpr") {}
 
@@ -43,7 +43,13 @@ class ProductInstallation {
     archiveName_ = "Velmar" + std::to_string(s_.SelectedVersion) + ".zip";
     app_.LogLine("Install Velmar version " + release + " to " + s_.VelmarPath);
     Unpack(app_.texts.TextWith(text::InstallingRelease, release), medium_ + "Velmar\\" + archiveName_, s_.VelmarPath);
-    if (!s_.CustomInstall && s_.MakeProject) MakeUserProject();
+    if (s_.CustomInstall && customProject_) {
+      const CustomProjectResult custom = customProject_();
+      customFolder_ = custom.Folder;
+      if (custom.Failed) failed_ = true;
+    } else if (!s_.CustomInstall && s_.MakeProject) {
+      MakeUserProject();
+    }
     if (s_.InstallDemo && s_.DemoState >= 1) InstallDemoProject();
     if (!SameText(install_, medium_)) CopyInstaller();
     s_.ProductInstalledNow = true;
@@ -132,8 +138,12 @@ class ProductInstallation {
       Copy(medium_ + "Velmar\\" + archiveName_, install_ + "Velmar\\" + archiveName_);
     Folder(install_ + "Projects\\");
     Folder(install_ + "Patch\\");
-    if (Folder(install_ + "Custom\\") && s_.CustomInstall)
+    if (Folder(install_ + "Custom\\") && s_.CustomInstall) {
       Copy(medium_ + "Custom\\Custom.ini", install_ + "Custom\\Custom.ini");
+      if (!customFolder_.empty() && ForceFolder(fs_, install_ + "Custom\\" + customFolder_))
+        CopyFolderTree(fs_, medium_ + "Custom\\" + customFolder_ + "\\", install_ + "Custom\\" + customFolder_ + "\\", "*.*",
+                       true);
+    }
   }
 
   void MakeProductShortcuts() {
@@ -182,9 +192,10 @@ class ProductInstallation {
   InstallerContext& app_;
   InstallSession& s_;
   TUnzipForm& unzip_;
+  const CustomProjectStep& customProject_;
   platform::FileSystem& fs_;
   const std::string medium_, product_, install_, demoFolder_, demoProject_;
-  std::string archiveName_, startMenu_;
+  std::string archiveName_, startMenu_, customFolder_;
   std::vector<std::string> links_;
   bool failed_ = false;
 };
@@ -197,6 +208,8 @@ std::string ReleaseText(int version) {
   return digits.substr(0, 1) + ".0" + digits.substr(1, 1) + ".0" + digits.substr(2, 2);
 }
 
-void InstallProduct(InstallerContext& app, TUnzipForm& unzip) { ProductInstallation(app, unzip).Run(); }
+void InstallProduct(InstallerContext& app, TUnzipForm& unzip, const CustomProjectStep& customProject) {
+  ProductInstallation(app, unzip, customProject).Run();
+}
 
 }  // namespace velmar

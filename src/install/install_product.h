@@ -6,6 +6,7 @@
 // registration and the extra install commands, each step logged. A failed
 // step does not stop the rest; the end says so.
 
+#include <functional>
 #include <string>
 
 namespace velmar {
@@ -17,6 +18,16 @@ class TUnzipForm;
 // each after ".0".
 std::string ReleaseText(int version);
 
-void InstallProduct(InstallerContext& app, TUnzipForm& unzip);
+// What a custom install does in place of the new user project: the name of
+// its folder below the medium's Custom\ folder, which goes along into the
+// installer's copy (empty: nothing), and whether a step failed.
+struct CustomProjectResult {
+  std::string Folder;
+  bool Failed = false;
+};
+using CustomProjectStep = std::function<CustomProjectResult()>;
+
+// customProject runs, in a custom install, right after the release is unpacked.
+void InstallProduct(InstallerContext& app, TUnzipForm& unzip, const CustomProjectStep& customProject = {});
 
 }  // namespace velmar

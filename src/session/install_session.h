@@ -20,6 +20,7 @@ struct CustomInstallRecord {
   std::string Type, FolderName, FolderPath;
   std::string Title44, Title49, Title33, Title48;
   std::string LogoPath;
+  bool LogoTransparent = false;
   std::string ProjectName, CustomerName, ShortcutName;
   std::string ProjectFileName;
 };
@@ -65,6 +66,8 @@ struct InstallSession {
   std::string StartMenuGroup = "Velmar";
   bool DesktopLinks = true, Autostart = false;
   bool CustomInstall = false;
+  // The serial port of a custom install's driver files, 1 to 4; 0: none chosen.
+  int BrentaComPort = 0;
 
   ButtonCaptions Captions;
 };

@@ -86,6 +86,10 @@ constexpr int DemoIsDefaultProject = 137;
 constexpr int ReadyToInstall = 138;
 constexpr int IntoFolder = 139;
 constexpr int SpecialInstall = 140;
+constexpr int SelectCustomInstall = 141;
+constexpr int SelectVprFile = 142;
+constexpr int SelectDriverPort = 143;
+constexpr int DriverPatchFailed = 144;
 constexpr int UninstallCheck = 145;
 constexpr int UninstallButton = 147;
 constexpr int SelectPatch = 150;
@@ -123,6 +127,7 @@ constexpr int CouldNotRemove = 188;
 constexpr int UninstallFinishedWithErrors = 189;
 constexpr int FinishedWithErrors = 190;
 constexpr int FileNotReadable = 191;
+constexpr int DriverPortNotSet = 192;
 
 struct EnglishText {
   int id;
@@ -213,6 +218,10 @@ inline constexpr EnglishText EnglishTexts[] = {
     {ReadyToInstall, "Ready to install Velmar Release $"},
     {IntoFolder, "Into folder : $"},
     {SpecialInstall, "&Special install"},
+    {SelectCustomInstall, "Select the custom install from the list below :"},
+    {SelectVprFile, "Select VPR file to install"},
+    {SelectDriverPort, "Select driver serial port"},
+    {DriverPatchFailed, "Could not patch driver\r\n$"},
     {UninstallCheck, "Uninstall Velmar"},
     {UninstallButton, "&Uninstall"},
     {SelectPatch, "Select the patch file to be installed from the list below :"},
@@ -250,6 +259,7 @@ inline constexpr EnglishText EnglishTexts[] = {
     {UninstallFinishedWithErrors, "Uninstall finished with errors !\r\nWhat could not be removed is listed in the uninstall window."},
     {FinishedWithErrors, "Finished with errors !\r\nSome steps failed; they are listed in the log file\r\n$"},
     {FileNotReadable, "ERROR: Cannot read file !\r\n$"},
+    {DriverPortNotSet, "No serial port was chosen. These driver files keep their port:\r\n$"},
 };
 
 // The English wording of a text; empty for the agreement's lines and unknown ids.

@@ -1,0 +1,152 @@
+#include "custom/custom_install_flow.h"
+
+#include "base/errors.h"
+#include "base/path_utils.h"
+#include "base/text_case.h"
+#include "custom/driver_port.h"
+#include "install/product_pages.h"
+#include "install/project_file.h"
+#include "projects/archive_projects.h"
+#include "projects/place_project.h"
+#include "services/files/file_utils.h"
+#include "services/shell/shell.h"
+#include "services/text/language.h"
+#include "services/text/texts.h"
+#include "services/wizard/enter_wizard.h"
+#include "session/installer_context.h"
+#include "ui/host.h"
+
+namespace velmar {
+namespace {
+
+// "3.4.10" for version 3410, as the project file keeps it.
+std::string ReleaseVersion(int version) {
+  const std::string digits = std::to_string(version);
+  if (digits.size() < 3) return {};
+  return digits.substr(0, 1) + "." + digits.substr(1, 1) + "." + digits.substr(2);
+}
+
+// The first archive of the custom folder, in listing order, holding an item
+// of that file name.
+std::string ArchiveHolding(platform::FileSystem& fs, const std::string& folder, const std::string& name) {
+  for (const platform::DirEntry& e : fs.find(folder + "*.zip")) {
+    if (e.attributes & (attr::Folder | attr::VolumeLabel | attr::Hidden | attr::System)) continue;
+    const auto archive = ReadArchiveProjects(fs, folder + e.name);
+    if (!archive) continue;
+    for (const std::string& item : archive->ProjectFiles)
+      if (SameText(FileNamePart(item), name)) return folder + e.name;
+  }
+  return {};
+}
+
+}  // namespace
+
+CustomProjectResult RunCustomInstall(InstallerContext& app, TUnzipForm& unzip, TOverwriteDlg& overwrite) {
+  InstallSession& s = app.session;
+  platform::FileSystem& fs = app.os.files;
+  const CustomInstallRecord& custom = s.Custom;
+  CustomProjectResult result;
+
+  const std::string folder = FileFolderPart(s.ProjectFile);
+  app.LogLine("Create custom project folder " + folder);
+  if (!ForceFolder(fs, folder)) {
+    const std::string message = app.texts.Text(text::ProjectFolderFailed);
+    app.host.ShowMessage(message);
+    app.LogLine(message);
+    result.Failed = true;
+    return result;
+  }
+
+  ProjectRequest request;
+  request.TargetFolder = WithBackslash(s.ProjectsPath) + custom.FolderName + "\\";
+  request.ShortcutName = custom.ShortcutName;
+  const std::string plain = custom.FolderPath + custom.ProjectFileName;
+  if (FileExists(fs, plain)) {
+    request.ProjectFile = plain;
+  } else {
+    request.ProjectFile = custom.FolderName + "\\" + custom.ProjectFileName;
+    request.Archive = ArchiveHolding(fs, custom.FolderPath, custom.ProjectFileName);
+  }
+  result.Folder = custom.FolderName + "\\";
+  const std::string target = request.TargetFolder;
+  if (PlaceProject(app, unzip, overwrite, request, false).Failed) result.Failed = true;
+
+  app.LogLine("Update project file " + s.ProjectFile);
+  try {
+    WriteProjectFile(fs, app.os.system.ansiCodePage(), s.ProjectFile, ProjectFileMode::Update, s.Project, s.Customer,
+                     LanguageCodeOf(s.LanguageIndex), ReleaseVersion(s.SelectedVersion));
+  } catch (const InstallerError& e) {
+    app.LogLine(std::string("ERROR: ") + e.what());
+    result.Failed = true;
+  }
+
+  const std::string link = s.LinkPath + "\\" + s.LinkName + ".LNK";
+  app.LogLine("Create project shortcut " + link);
+  if (!CreateShortcut(app, link, s.ProjectFile, "VELMAR project shortcut")) result.Failed = true;
+
+  std::vector<std::string> drivers;
+  for (const platform::DirEntry& e : fs.find(target + "*.vdr"))
+    if (!(e.attributes & (attr::Folder | attr::VolumeLabel))) drivers.push_back(target + e.name);
+  std::string kept;
+  for (const std::string& driver : drivers) {
+    switch (PatchDriverPort(app, driver, "THalvikForm", s.BrentaComPort)) {
+      case DriverPatch::Failed: result.Failed = true; break;
+      case DriverPatch::KeptPort: kept += (kept.empty() ? "" : "\r\n") + driver; break;
+      default: break;
+    }
+  }
+  if (!kept.empty()) app.host.ShowMessage(app.texts.TextWith(text::DriverPortNotSet, kept));
+  return result;
+}
+
+void CustomInstallFlow(InstallerContext& app, WizardPages& gate, ProductPages& product, CustomPages& pages) {
+  InstallSession& s = app.session;
+  struct Clear {
+    InstallSession& s;
+    ~Clear() { s.CustomInstall = false; }
+  } clear{s};
+  if (!EnterWizard(app, gate)) return;
+  s.SelectedVersion = 0;
+  s.MakeProject = false;
+  s.DefaultProject = true;
+  s.StartMenuGroup = "Velmar";
+  s.DesktopLinks = true;
+  s.Autostart = false;
+  if (s.CustomInstallList.size() > 1 && pages.CustomSelectForm.Execute() != prNext) return;
+  if (s.Custom.Type != "BRENTA") return;
+
+  s.ProjectFile.clear();
+  if (!s.Custom.ProjectName.empty()) s.Project = s.Custom.ProjectName;
+  if (!s.Custom.CustomerName.empty()) s.Customer = s.Custom.CustomerName;
+  // The shortcut name the choice page took from the chosen install stays.
+  if (!s.Custom.ShortcutName.empty()) s.LinkName = s.Custom.ShortcutName;
+  else if (s.CustomInstallList.size() <= 1) s.LinkName.clear();
+  s.CustomInstall = true;
+
+  const bool install = RunFlow(11, [&](int step) -> std::optional<PageResult> {
+    switch (step) {
+      case 0: return product.MainInstallForm.Execute(step, false, false);
+      case 1:
+        if (s.ProductArchiveList.size() < 2) return std::nullopt;
+        return product.SelectVelZipForm.Execute(step, false);
+      case 2: return product.WinLinksForm.Execute(s.StartMenuGroup, s.DesktopLinks, s.Autostart);
+      case 4: return pages.BrentaPickVprForm.Execute();
+      case 6:
+        if (s.ProjectFile.empty())
+          s.ProjectFile = WithBackslash(s.ProjectsPath) + s.Custom.FolderName + "\\" + s.Custom.ProjectFileName;
+        return product.ProjectOptionsForm.Execute(step, false, false, true);
+      case 8: return pages.BrentaPortForm.Execute(s.BrentaComPort);
+      case 9: return product.ReadyToInstallForm.Execute();
+      case 10: return prCancel;
+      default: return std::nullopt;
+    }
+  });
+  if (!install) return;
+  app.LogLine("");
+  app.LogLine("Start custom install [" + s.Custom.Type + "] :");
+  InstallProduct(app, product.UnzipForm, [&] { return RunCustomInstall(app, product.UnzipForm, product.OverwriteDlg); });
+  app.LogLine("Custom install finished");
+  app.LogLine("-");
+}
+
+}  // namespace velmar

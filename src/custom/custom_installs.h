@@ -1,0 +1,49 @@
+#pragma once
+// The customer-specific installs a medium defines in Custom\Custom.ini: which
+// are offered at start-up, the record of the chosen one, and whether a
+// custom folder holds a project.
+
+#include <string>
+#include <string_view>
+
+#include "base/codepage.h"
+#include "platform/files.h"
+#include "session/install_session.h"
+
+namespace velmar {
+
+// The values of one install's section of Custom.ini.
+struct CustomInstallEntry {
+  std::string Type, Folder;
+  std::string Title44, Title49, Title33, Title48;
+  std::string Logo;
+  bool Transparent = false;
+};
+
+// Reads Custom.ini of the medium into CustomInstallList and sets
+// HasCustomInstalls. With exactly one install, that one is checked and, when
+// usable, becomes the record (its logo path and transparency included); its
+// project, customer and shortcut names are kept as start-up values. Several
+// installs are offered without a check: the choice page checks each.
+void LoadCustomInstalls(platform::FileSystem& fs, CodePage ansiCodePage, InstallSession& s);
+
+// Makes the entry the session's custom install when it is usable: an English
+// title and a German or French one, a folder and the type BRENTA (case aside),
+// and a custom folder on the medium that holds something.
+bool SelectCustomInstall(platform::FileSystem& fs, InstallSession& s, const CustomInstallEntry& entry);
+
+// A plain file of the folder is a project file (".VPR") or an archive holding
+// one.
+bool HasCustomProject(platform::FileSystem& fs, std::string_view folder);
+
+// The only kind of custom install there is.
+bool IsBrentaType(std::string_view type);
+
+// The custom folder of an install on the medium, with its trailing "\".
+std::string CustomFolderPath(const InstallSession& s, std::string_view folder);
+
+// The caption of F3 for the session's language: the install's own title, or
+// empty when it has none for that language.
+const std::string& CustomTitle(const InstallSession& s);
+
+}  // namespace velmar

@@ -1,0 +1,75 @@
+// F3 as a whole program: the choice among two installs, the customer's
+// project placed and stamped with its shortcut, the driver files set to the
+// first usable port, and the custom folder in the installer's copy.
+
+#include <gtest/gtest.h>
+
+#include "platform/serial_ports.h"
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::InstallerFixture;
+using ui::Key;
+using ui::script::Outcome;
+using ui::script::Script;
+
+std::string Driver(char digit) {
+  std::string bytes = std::string("\x01\x02Vel_Driver\x00\x10THalvikForm", 26);
+  bytes.resize(60, '\0');
+  return bytes + "ComPortNum[" + '\x05' + digit + "]rest";
+}
+
+TEST(CustomInstallFlow, PlacesTheChosenCustomersProjectAndSetsItsDriversPort) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteProductArchive("Velmar3400.zip", {{"VelmarPM.exe", "3400"}});
+  f.WriteMediumFile("Custom\\Custom.ini",
+                    "[CustomInstalls]\r\n1=Works\r\n2=Empty\r\n"
+                    "[Works]\r\nType=Brenta\r\nFolder=Works\r\nTitle44=Works\r\nTitle49=Werk\r\n"
+                    "Select44=Works plant\r\nProjectName=Line one\r\nCustomerName=Works Ltd\r\nShortcutName=Works line\r\n"
+                    "[Empty]\r\nType=BRENTA\r\nFolder=Empty\r\nSelect44=No project here\r\n");
+  f.WriteZip("Custom\\Works\\Works.zip", {{"Works/Line1.VPR", "[Project]\r\nCustomerName=Kept\r\n"},
+                                          {"Works/Pump.vdr", Driver('1')},
+                                          {"Works/Other.vdr", "not a driver"}});
+  f.WriteMediumFile("Custom\\Works\\Logo.bmp", "BM");
+  f.WriteMediumFile("Custom\\Empty\\Readme.txt", "none");
+  int port = 0;
+  for (int n = 4; n >= 1; --n)
+    if (platform::CanOpenSerialPort(n)) port = n;
+
+  Script script = test::ToSelection();
+  script.Key(Key::F3).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+  script.Page("TCustomSelectForm").Select("CustomLB", "No project here").Select("CustomLB", "Works plant").Click("NextBtn");
+  script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
+  script.Page("TBrentaPickVprForm").Click("NextBtn").Page("TProjectOptionsForm").Click("NextBtn");
+  script.Page("TBrentaPortForm").Click("NextBtn").Page("TReadyToInstallForm").Click("PrevBtn");
+  script.Page("TBrentaPortForm").Click("NextBtn").Page("TReadyToInstallForm").Click("NextBtn");
+  script.Page("TUnzipForm").Page("TUnzipForm");
+  if (port == 0) script.Answer("These driver files keep their port", ui::Answer::Ok);
+  script.Answer("Installation finished", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto result = f.Run(script);
+  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
+
+  EXPECT_FALSE(result.session.CustomInstall);
+  EXPECT_EQ(result.session.BrentaComPort, port);
+  const std::string project = f.drive.path("VelProj\\Works\\Line1.VPR");
+  const std::string vpr = f.ReadFile(project).value_or("");
+  EXPECT_TRUE(test::Contains(vpr, "ProjectName=Line one")) << vpr;
+  EXPECT_TRUE(test::Contains(vpr, "CustomerName=Works Ltd")) << vpr;
+  EXPECT_FALSE(test::Contains(vpr, "NewProject")) << vpr;
+  EXPECT_EQ(f.ReadFile(f.drive.path("VelProj\\Works\\Pump.vdr")), Driver(port ? char('0' + port) : '1'));
+  EXPECT_EQ(f.ReadFile(f.drive.path("VelProj\\Works\\Other.vdr")), "not a driver");
+  EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Projects\\Works line.LNK")));
+  EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Install\\Custom\\Custom.ini")));
+  EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Install\\Custom\\Works\\Works.zip")));
+  EXPECT_FALSE(f.Exists(f.drive.path("Velmar\\Install\\Custom\\Empty")));
+  const std::string log = f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or("");
+  EXPECT_TRUE(test::Contains(log, "Start custom install [BRENTA] :")) << log;
+  EXPECT_TRUE(test::Contains(log, "Custom install finished")) << log;
+}
+
+}  // namespace
+}  // namespace velmar

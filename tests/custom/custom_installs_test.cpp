@@ -1,0 +1,105 @@
+#include "custom/custom_installs.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_drive.h"
+#include "support/zip_writer.h"
+
+namespace velmar {
+namespace {
+
+struct Medium {
+  Medium() {
+    s.MediumRoot = drive.path("Medium\\");
+    s.HasCustomFolder = true;
+  }
+  void Ini(const std::string& text) { drive.writeFile("Medium\\Custom\\Custom.ini", text); }
+  void Load() { LoadCustomInstalls(drive.fs(), CodePage::Cp1252, s); }
+  test::TempDrive drive;
+  InstallSession s;
+};
+
+const char* const OneInstall =
+    "[CustomInstalls]\r\nA=Plant\r\n[Plant]\r\nType=%s\r\nFolder=Plant\r\nTitle44=Plant install\r\n"
+    "Title49=%s\r\nLogo=%s\r\nTransparent=1\r\nProjectName=Line\r\nShortcutName=Line link\r\n";
+
+std::string OneIni(const char* type, const char* title49, const char* logo) {
+  char text[512];
+  std::snprintf(text, sizeof text, OneInstall, type, title49, logo);
+  return text;
+}
+
+TEST(LoadCustomInstalls, OneInstallIsCheckedAndGivesTheCaptionByLanguage) {
+  Medium m;
+  m.Ini(OneIni("Brenta", "Anlage", "Logo.bmp"));
+  m.drive.writeFile("Medium\\Custom\\Plant\\Logo.bmp", "BM");
+  m.Load();
+  EXPECT_TRUE(m.s.HasCustomInstalls);
+  EXPECT_EQ(m.s.Custom.Type, "BRENTA");
+  EXPECT_EQ(m.s.Custom.FolderPath, m.drive.path("Medium\\Custom\\Plant\\"));
+  EXPECT_EQ(m.s.Custom.LogoPath, m.drive.path("Medium\\Custom\\Plant\\Logo.bmp"));
+  EXPECT_TRUE(m.s.Custom.LogoTransparent);
+  EXPECT_EQ(m.s.Custom.ProjectName, "Line");
+  EXPECT_EQ(m.s.Custom.ShortcutName, "Line link");
+  const std::pair<int, const char*> captions[] = {{0, "Anlage"}, {1, "Plant install"}, {2, ""}, {3, "Plant install"}};
+  for (const auto& [language, caption] : captions) {
+    m.s.LanguageIndex = language;
+    EXPECT_EQ(CustomTitle(m.s), caption) << language;
+  }
+}
+
+TEST(LoadCustomInstalls, RefusesAnUnusableOnlyInstallButKeepsItsStartUpNames) {
+  struct Case {
+    const char* type;
+    const char* title49;
+    bool folderFilled;
+    bool accepted;
+  } cases[] = {{"BRENTA", "Anlage", true, true},
+               {"Other", "Anlage", true, false},
+               {"", "Anlage", true, false},
+               {"BRENTA", "", true, false},  // neither German nor French title
+               {"BRENTA", "Anlage", false, false}};
+  for (const Case& c : cases) {
+    Medium m;
+    m.Ini(OneIni(c.type, c.title49, "Missing.bmp"));
+    if (c.folderFilled) m.drive.writeFile("Medium\\Custom\\Plant\\a.vdr", "x");
+    else m.drive.makeFolder("Medium\\Custom\\Plant");
+    m.Load();
+    EXPECT_EQ(m.s.HasCustomInstalls, c.accepted) << c.type << c.title49 << c.folderFilled;
+    EXPECT_EQ(m.s.Custom.ProjectName, "Line");
+    EXPECT_TRUE(m.s.Custom.LogoPath.empty());
+  }
+}
+
+TEST(LoadCustomInstalls, SeveralInstallsAreOfferedUncheckedAndNoneWithoutTheFolderOrFile) {
+  Medium m;
+  m.Ini("[CustomInstalls]\r\nx=One\r\ny=Two\r\n");
+  m.Load();
+  EXPECT_TRUE(m.s.HasCustomInstalls);
+  EXPECT_EQ(m.s.CustomInstallList, (std::vector<std::string>{"One", "Two"}));
+  m.s.HasCustomFolder = false;
+  m.Load();
+  EXPECT_FALSE(m.s.HasCustomInstalls);
+  m.s.HasCustomFolder = true;
+  m.Ini("[Other]\r\na=b\r\n");
+  m.Load();
+  EXPECT_FALSE(m.s.HasCustomInstalls);
+}
+
+TEST(HasCustomProject, FindsAPlainProjectOrOneInsideAnArchive) {
+  test::TempDrive drive;
+  drive.writeFile("A\\Logo.bmp", "BM");
+  drive.writeFile("A\\Other.zip", test::BuildZip({{"Line1/readme.txt", "r"}}));
+  EXPECT_FALSE(HasCustomProject(drive.fs(), drive.path("A")));
+  drive.writeFile("A\\Broken.zip", "not an archive");
+  EXPECT_FALSE(HasCustomProject(drive.fs(), drive.path("A")));
+  drive.writeFile("A\\Project.zip", test::BuildZip({{"A/Line1.vpr", "[Project]"}}));
+  EXPECT_TRUE(HasCustomProject(drive.fs(), drive.path("A")));
+  drive.writeFile("B\\Line1.VPR", "[Project]");
+  EXPECT_TRUE(HasCustomProject(drive.fs(), drive.path("B\\")));
+  drive.makeFolder("C\\Sub.vpr");
+  EXPECT_FALSE(HasCustomProject(drive.fs(), drive.path("C")));
+}
+
+}  // namespace
+}  // namespace velmar
