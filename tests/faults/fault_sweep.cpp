@@ -1,7 +1,6 @@
 #include "faults/fault_sweep.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -11,14 +10,12 @@
 #include <set>
 #include <thread>
 
-#include "base/file_types.h"
 #include "base/path_utils.h"
 #include "base/text_case.h"
 #include "base/utf16.h"
 #include "formats/ini_document.h"
 #include "formats/shell_link.h"
 #include "platform/file_contents.h"
-#include "services/files/file_utils.h"
 #include "services/text/texts.h"
 #include "services/zip/zip_target.h"
 
