@@ -44,7 +44,7 @@ std::string ResolveNames(const std::string& root, std::string_view rest) {
       names.push_back(std::move(name));
     }
   }
-  if (endsInDotName && !names.empty()) {
+  while (endsInDotName && !names.empty() && EndsInDotOrBlank(names.back())) {
     while (EndsInDotOrBlank(names.back())) names.back().pop_back();
     if (names.back().empty()) names.pop_back();
   }

@@ -1,7 +1,6 @@
 #include "faults/fault_sweep.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -11,12 +10,12 @@
 #include <set>
 #include <thread>
 
-#include "base/file_types.h"
 #include "base/path_utils.h"
 #include "base/text_case.h"
+#include "base/utf16.h"
 #include "formats/ini_document.h"
+#include "formats/shell_link.h"
 #include "platform/file_contents.h"
-#include "services/files/file_utils.h"
 #include "services/text/texts.h"
 #include "services/zip/zip_target.h"
 
@@ -30,27 +29,64 @@ using ui::script::Outcome;
 struct Entry {
   std::string path;  // folders end in "\"
   bool folder = false;
-  std::string bytes;
+  std::string bytes;  // the drives' roots in it written as "<n>:\"
 };
-using Tree = std::map<std::string, Entry>;  // by upper-cased path
+// By the path below a drive's root, upper-cased, after the root's number
+// ("0:VELMAR\VELMAR.INI"): each run has drives of its own, and where the
+// port gives them other names every run, paths and contents compare all the same.
+using Tree = std::map<std::string, Entry>;
 
-void Walk(platform::FileSystem& fs, const std::string& folder, Tree& tree) {
+std::string KeyOf(const std::string& path, const std::vector<std::string>& roots) {
+  const std::string upper = UpperCaseText(path);
+  for (size_t i = 0; i < roots.size(); ++i)
+    if (upper.starts_with(UpperCaseText(roots[i]))) return std::to_string(i) + ":" + upper.substr(roots[i].size());
+  return "?:" + upper;
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+  for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+}
+
+std::string Utf16Bytes(const std::string& utf8) {
+  std::string out;
+  for (const char16_t unit : Utf8ToUtf16(utf8)) out += {char(unit & 0xFF), char(unit >> 8)};
+  return out;
+}
+
+// A shortcut as what it leads to: the shell of Windows also keeps times and
+// volume facts in it, which differ from run to run.
+std::string WhatTheLinkSays(const std::string& bytes) {
+  const auto link = DecodeShellLink(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+  if (!link) return "<no shortcut>";
+  return link->target + "|" + link->workingFolder + "|" + link->description + "|" + link->arguments + "|" +
+         link->iconPath + "|" + std::to_string(link->iconIndex);
+}
+
+void Walk(platform::FileSystem& fs, const std::vector<std::string>& roots, const std::string& folder, Tree& tree) {
   for (const platform::DirEntry& entry : fs.find(folder + "*.*")) {
     if (entry.name == "." || entry.name == "..") continue;
     const std::string path = folder + entry.name;
     if (IsFolderEntry(entry.attributes)) {
-      tree[UpperCaseText(path + "\\")] = {path + "\\", true, {}};
-      Walk(fs, path + "\\", tree);
-    } else {
-      tree[UpperCaseText(path)] = {path, false, platform::ReadFileContents(fs, path).value_or("<unreadable>")};
+      tree[KeyOf(path + "\\", roots)] = {path + "\\", true, {}};
+      Walk(fs, roots, path + "\\", tree);
+      continue;
     }
+    std::string bytes = platform::ReadFileContents(fs, path).value_or("<unreadable>");
+    if (UpperCaseText(path).ends_with(".LNK")) bytes = WhatTheLinkSays(bytes);
+    for (size_t i = 0; i < roots.size(); ++i) {
+      const std::string name = "<" + std::to_string(i) + ">:\\";
+      ReplaceAll(bytes, roots[i], name);
+      ReplaceAll(bytes, Utf16Bytes(roots[i]), Utf16Bytes(name));
+    }
+    tree[KeyOf(path, roots)] = {path, false, std::move(bytes)};
   }
 }
 
 // Through the drive's own file system: no fault reaches it, no call is counted.
 Tree Snapshot(TempDrive& drive) {
   Tree tree;
-  for (const std::string& root : drive.privateRoots()) Walk(drive.fs(), root, tree);
+  const std::vector<std::string> roots = drive.privateRoots();
+  for (const std::string& root : roots) Walk(drive.fs(), roots, root, tree);
   return tree;
 }
 
@@ -77,7 +113,7 @@ std::vector<std::string> Changed(const Tree& before, const Tree& after) {
 std::string NameOf(const std::string& upperPath) {
   std::string path = upperPath;
   if (!path.empty() && path.back() == '\\') path.pop_back();
-  return path.substr(path.rfind('\\') + 1);
+  return path.substr(path.find_last_of("\\:") + 1);
 }
 
 bool IsIniFile(const std::string& upperPath) {
@@ -214,7 +250,7 @@ FlowRun RunFlow(const FaultedFlow& flow, const std::optional<FaultRule>& fault, 
   f.files.recordCalls(false);
   if (calls) *calls = f.files.recordedCalls();
   result.after = Snapshot(f.drive);
-  for (const std::string& place : flow.places(f)) result.places.push_back(UpperCaseText(place));
+  for (const std::string& place : flow.places(f)) result.places.push_back(KeyOf(place, f.drive.privateRoots()));
   result.page = f.system.AnsiCodePage;
   return result;
 }
