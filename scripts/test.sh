@@ -7,9 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 status=0
-echo "== native tests"
+# Each phase's time, to keep the whole run short.
+phase() { echo "== $1 (at ${SECONDS} s)"; }
+phase "native tests"
 ctest --preset native -j2 || status=1
-echo "== native tests with AddressSanitizer and UBSan"
+phase "native tests with AddressSanitizer and UBSan"
 cmake --preset asan >/dev/null
 cmake --build --preset asan --target velmar_tests
 # One process for all tests: each test started on its own would pay the
@@ -18,17 +20,18 @@ cmake --build --preset asan --target velmar_tests
 ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 VELMAR_FAULT_RUNS=250 \
   build/asan/velmar_tests --gtest_brief=1 || status=1
-echo "== fuzz targets, 10 s each from their seeds"
-bash scripts/fuzz.sh 10 || status=1
-echo "== win32 tests under Wine"
+phase "fuzz targets, 10 s each from their seeds"
+FUZZ_JOBS=2 bash scripts/fuzz.sh 10 || status=1
+phase "win32 tests under Wine"
 source scripts/wine-env.sh
 "$WINE" build/win32/velmar_tests.exe --gtest_brief=1 || status=1
-echo "== the Windows build of lnkinfo under Wine, by the native test of the tool"
+phase "the Windows build of lnkinfo under Wine, by the native test of the tool"
 VELMAR_LNKINFO="$WINE $PWD/build/win32/lnkinfo.exe" build/native/velmar_tests --gtest_filter='LnkInfo.*' \
   --gtest_brief=1 || status=1
 for t in tests/scripts/*.sh; do
   [ -f "$t" ] || continue
-  echo "== $t"
+  phase "$t"
   bash "$t" || status=1
 done
+phase "end"
 exit $status

@@ -423,7 +423,12 @@ bool PosixFileSystem::replaceFile(const std::string& from, const std::string& to
   if (!source || !target || ::lstat(source->c_str(), &st) != 0) return false;
   if (::stat(target->c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || (AttributesOf(*target, st) & attr::ReadOnly)))
     return false;
-  return ::rename(source->c_str(), target->c_str()) == 0;
+  if (::rename(source->c_str(), target->c_str()) != 0) return false;
+  // A program written under a temporary name may run under its own, as one
+  // made by create() may.
+  if (IsProgramName(*target) && ::stat(target->c_str(), &st) == 0 && S_ISREG(st.st_mode))
+    ::chmod(target->c_str(), (st.st_mode & 07777) | ((st.st_mode & 0444) >> 2));
+  return true;
 }
 
 bool PosixFileSystem::createFolder(const std::string& path) {

@@ -93,6 +93,16 @@ TEST_F(PosixFiles, NewProgramFilesMayRun) {
   EXPECT_EQ(::access(host("OLD.COM").c_str(), X_OK), 0);
   EXPECT_NE(::access(host("Notes.txt").c_str(), X_OK), 0);
   EXPECT_NE(::access(host("exe").c_str(), X_OK), 0);
+  // Written under a temporary name, then put in place over an old copy or not.
+  drive.writeFile("Old.exe", "old");
+  ::chmod(host("Old.exe").c_str(), 0644);
+  for (const char* name : {"Old.exe", "New.exe"}) {
+    drive.writeFile("part~", "new");
+    ASSERT_TRUE(fs.replaceFile(drive.path("part~"), drive.path(name)));
+    struct stat st {};
+    ASSERT_EQ(::stat(host(name).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0111, 0111) << name;
+  }
 }
 
 TEST_F(PosixFiles, NamesKeepTheirHostCaseAndNewOnesTheCaseGiven) {
