@@ -47,9 +47,13 @@ class FailingOpenFile : public OpenFile {
 
 }  // namespace
 
-void FailingFiles::addFault(FaultRule rule) { rules_.push_back({std::move(rule)}); }
+void FailingFiles::addFault(FaultRule rule) {
+  std::lock_guard lock(mutex_);
+  rules_.push_back({std::move(rule)});
+}
 
 const FaultRule* FailingFiles::fails(FileOp op, const std::string& path) {
+  std::lock_guard lock(mutex_);
   ++counts_[static_cast<size_t>(op)];
   const FaultRule* hit = nullptr;
   for (ActiveRule& active : rules_) {

@@ -9,8 +9,11 @@
 //   files.failAt(FileOp::Write, 3);               // the third write fails
 //   files.addFault({.op = FileOp::Create, .pathContains = "Setup.ini"});
 //
-// Files opened through it must be closed or destroyed before it is.
+// Files opened through it must be closed or destroyed before it is. Calls
+// may come from several threads (an archive read on one, files written on
+// another); the Nth call is the Nth in the order they arrive.
 
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -41,12 +44,21 @@ class FailingFiles : public platform::FileSystem {
 
   void addFault(FaultRule rule);
   void failAt(FileOp op, int nth, bool persistent = false) { addFault({op, nth, persistent}); }
-  void clearFaults() { rules_.clear(); }
+  void clearFaults() {
+    std::lock_guard lock(mutex_);
+    rules_.clear();
+  }
 
   // Calls of an operation so far (failed ones included).
-  int calls(FileOp op) const { return counts_[static_cast<size_t>(op)]; }
+  int calls(FileOp op) const {
+    std::lock_guard lock(mutex_);
+    return counts_[static_cast<size_t>(op)];
+  }
   // Calls that were made to fail.
-  int failures() const { return failures_; }
+  int failures() const {
+    std::lock_guard lock(mutex_);
+    return failures_;
+  }
 
   // Decides one call; used by the wrapped files too.
   const FaultRule* fails(FileOp op, const std::string& path);
@@ -78,6 +90,7 @@ class FailingFiles : public platform::FileSystem {
   std::unique_ptr<platform::OpenFile> wrap(std::unique_ptr<platform::OpenFile> file, const std::string& path);
 
   platform::FileSystem& inner_;
+  mutable std::mutex mutex_;
   std::vector<ActiveRule> rules_;
   int counts_[static_cast<size_t>(FileOp::Close) + 1] = {};
   int failures_ = 0;
