@@ -7,6 +7,9 @@ bash scripts/build.sh
 status=0
 echo "== native tests"
 ctest --preset native -j2 || status=1
+echo "== the zip reader's tests under ThreadSanitizer"
+{ cmake --preset tsan >/dev/null && cmake --build --preset tsan &&
+  TSAN_OPTIONS=halt_on_error=1 build/tsan/velmar_tests --gtest_filter='Unzip*:Zip*' --gtest_brief=1; } || status=1
 echo "== win32 tests under Wine"
 source scripts/wine-env.sh
 "$WINE" build/win32/velmar_tests.exe --gtest_brief=1 || status=1

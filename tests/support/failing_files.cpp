@@ -33,6 +33,9 @@ class FailingOpenFile : public OpenFile {
     if (owner_.fails(FileOp::Size, path_)) return std::nullopt;
     return inner_->size();
   }
+  bool setTimes(const FileTimes& times) override {
+    return !owner_.fails(FileOp::SetFileTimes, path_) && inner_->setTimes(times);
+  }
   bool close() override {
     bool failed = owner_.fails(FileOp::Close, path_) != nullptr;
     bool closed = inner_->close();

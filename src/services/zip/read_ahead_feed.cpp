@@ -53,7 +53,10 @@ void ReadAheadFeed::readItem(ZipItemReader& reader, size_t index) {
 
 bool ReadAheadFeed::push(Piece piece) {
   std::unique_lock lock(mutex_);
-  room_.wait(lock, [this] { return stop_ || pieces_.size() < depth_; });
+  if (pieces_.size() >= depth_) {
+    // Once full, wait until half is taken: one wake-up for many pieces.
+    room_.wait(lock, [this] { return stop_ || pieces_.size() <= depth_ / 2; });
+  }
   if (stop_) return false;
   pieces_.push_back(std::move(piece));
   lock.unlock();
@@ -81,8 +84,9 @@ ReadAheadFeed::Piece ReadAheadFeed::take(size_t index) {
     piece = std::move(pieces_.front());
     pieces_.pop_front();
   }
+  const bool room = pieces_.size() <= depth_ / 2;
   lock.unlock();
-  room_.notify_one();
+  if (room) room_.notify_one();
   return piece;
 }
 

@@ -1,6 +1,7 @@
 #include "services/zip/unzipper.h"
 
 #include <set>
+#include <system_error>
 
 #include "platform/clock.h"
 #include "base/text_case.h"
@@ -48,10 +49,14 @@ class TAbUnZipper::Run {
       if (!CheckItemName(item.FileName) && (item.IsDirectory() || !UnreadableReason(item))) plan.push_back(index);
     }
     // Writing and inflating on two threads pays only where something is written.
-    if (writeFiles_ && owner_.readAhead_)
-      feed_ = std::make_unique<ReadAheadFeed>(*owner_.archive_, owner_.directory_, std::move(plan));
-    else
-      feed_ = std::make_unique<DirectFeed>(*owner_.archive_, owner_.directory_);
+    if (writeFiles_ && owner_.readAhead_) {
+      try {
+        feed_ = std::make_unique<ReadAheadFeed>(*owner_.archive_, owner_.directory_, std::move(plan));
+      } catch (const std::system_error&) {
+        // No thread to be had: this one does both.
+      }
+    }
+    if (!feed_) feed_ = std::make_unique<DirectFeed>(*owner_.archive_, owner_.directory_);
     for (size_t index = 0; index < items.size(); ++index) {
       if (aborted_) break;
       const TAbArchiveItem& item = items[index];

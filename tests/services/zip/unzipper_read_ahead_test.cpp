@@ -171,33 +171,27 @@ TEST(UnzipperReadAhead, AFailingWriteOrReadIsOneItemFailureAndTheRestGoesOn) {
   for (int i = 0; i < 12; ++i)
     items.push_back({.name = "f" + std::to_string(10 + i) + ".bin", .data = RandomBytes(100 * 1024, i)});
   const std::string archive = BuildZip(items);
-  const struct {
-    const char* what;
-    test::FaultRule fault;
-    std::string failure;
-  } cases[] = {
-      {"the 5th write", {.op = FileOp::Write, .nth = 5, .pathContains = "Out"}, "failure f14.bin 1/112"},
-      {"the 9th read of the archive", {.op = FileOp::Read, .nth = 9, .pathContains = "Archive.zip"},
-       "failure f18.bin 0/"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  auto check = [&](const char* what, const test::FaultRule& fault, const std::string& failure) {
+    SCOPED_TRACE(what);
     std::vector<std::string> failures[2];
     std::map<std::string, std::string> trees[2];
     for (bool readAhead : {false, true}) {
       Extraction t(archive, readAhead);
-      t.files.addFault(c.fault);
+      t.files.addFault(fault);
       t.run();
       std::copy_if(t.events.begin(), t.events.end(), std::back_inserter(failures[readAhead]),
                    [](auto& e) { return e.starts_with("failure"); });
       trees[readAhead] = t.tree();
     }
     ASSERT_EQ(failures[1].size(), 1u);
-    EXPECT_TRUE(failures[1][0].starts_with(c.failure)) << failures[1][0];
+    EXPECT_TRUE(failures[1][0].starts_with(failure)) << failures[1][0];
     EXPECT_EQ(failures[1], failures[0]);
     EXPECT_EQ(trees[1], trees[0]);
     EXPECT_EQ(trees[1].size(), 2 + 11u);
-  }
+  };
+  check("the 5th write", {.op = FileOp::Write, .nth = 5, .pathContains = "Out"}, "failure f14.bin 1/112");
+  check("the 9th read of the archive", {.op = FileOp::Read, .nth = 9, .pathContains = "Archive.zip"},
+        "failure f18.bin 0/");
 }
 
 }  // namespace
