@@ -10,8 +10,9 @@
 #   bench/unzip_bench.sh [RUNS] [fresh|overwrite] [native|wine]
 #   (work folder: $BENCH_DIR, default /tmp/velmar-unzip-bench)
 #
-# "wine" times the Windows build (build/win32/vunzip.exe) under Wine, with
-# and without the second thread; unzip runs natively beside it for scale.
+# "wine" times the Windows build (build/win32/vunzip.exe) under Wine (a
+# prefix of its own in the work folder), with and without the second thread;
+# unzip runs natively beside it for scale.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
@@ -24,9 +25,12 @@ if [ ! -x /usr/bin/time ]; then
 fi
 if [ "$target" = wine ]; then
   [ -f build/win32/vunzip.exe ] || { cmake --preset win32 >/dev/null && cmake --build --preset win32 --target vunzip; }
+  # A Wine prefix of its own: a server shared with other Wine programs would time them too.
+  export WINEPREFIX=$work/wine-prefix
   source scripts/wine-env.sh
   vunzip="$WINE $PWD/build/win32/vunzip.exe"
   "$WINE" cmd /c exit 2>/dev/null || true  # start the Wine server before the clock runs
+  trap 'wineserver -k 2>/dev/null || true' EXIT
 else
   [ -x build/native/vunzip ] || { cmake --preset native >/dev/null && cmake --build --preset native --target vunzip; }
   vunzip=$PWD/build/native/vunzip
@@ -73,5 +77,11 @@ for name in vunzip one-thread unzip; do
     'BEGIN {printf "%-10s median %6.2f s  %7.1f MB/s  peak %5.1f MB   (runs: %s)\n", n, w, b / w / 1e6, r / 1024, all}'
 done
 awk -v v="$(cat "$work/vunzip.median")" -v o="$(cat "$work/one-thread.median")" -v u="$(cat "$work/unzip.median")" \
-  'BEGIN {printf "Throughput ratios: vunzip/unzip %.2f (target at least 1.5), one-thread/unzip %.2f, vunzip/one-thread %.2f\n",
+  'BEGIN {printf "Throughput ratios of the medians: vunzip/unzip %.2f (target at least 1.5), one-thread/unzip %.2f, vunzip/one-thread %.2f\n",
           u / v, u / o, o / v}'
+# The same ratios in each round (its runs follow each other closely), and their medians.
+paste -d' ' "$work/vunzip.txt" "$work/one-thread.txt" "$work/unzip.txt" |
+  awk '{print $5 / $1, $5 / $3, $3 / $1}' >"$work/ratios.txt"
+awk -v a="$(cut -d' ' -f1 "$work/ratios.txt" | median)" -v b="$(cut -d' ' -f2 "$work/ratios.txt" | median)" \
+  -v c="$(cut -d' ' -f3 "$work/ratios.txt" | median)" \
+  'BEGIN {printf "Median of the rounds'"'"' ratios:   vunzip/unzip %.2f, one-thread/unzip %.2f, vunzip/one-thread %.2f\n", a, b, c}'

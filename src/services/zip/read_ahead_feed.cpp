@@ -1,5 +1,7 @@
 #include "services/zip/read_ahead_feed.h"
 
+#include <iterator>
+
 namespace velmar {
 namespace {
 
@@ -23,10 +25,8 @@ ReadAheadFeed::~ReadAheadFeed() {
 void ReadAheadFeed::work() {
   try {
     ZipItemReader reader;
-    for (size_t index : plan_) {
-      if (stop_) break;
-      if (index >= next_) readItem(reader, index);
-    }
+    for (size_t index : plan_)
+      if (index >= next_ && !readItem(reader, index)) break;
   } catch (...) {
     // Out of memory: the items not handed over fail.
   }
@@ -37,71 +37,74 @@ void ReadAheadFeed::work() {
   ready_.notify_all();
 }
 
-void ReadAheadFeed::readItem(ZipItemReader& reader, size_t index) {
+bool ReadAheadFeed::readItem(ZipItemReader& reader, size_t index) {
   const TAbArchiveItem& item = directory_.items.at(index);
   const ItemOutcome header = reader.begin(archive_, directory_, index);
-  if (!push({Piece::Header, index, header, {}})) return;
-  if (header.status != ItemOutcome::Done || item.IsDirectory()) return;
+  if (!push({Piece::Header, index, header, {}})) return false;
+  if (header.status != ItemOutcome::Done || item.IsDirectory()) return true;
   const ItemOutcome end = reader.readData(archive_, item, [&](const uint8_t* data, size_t size) {
     if (index < next_) return false;  // the caller has left this item
-    std::vector<uint8_t> block = buffer();
-    block.assign(data, data + size);
-    return push({Piece::Data, index, {}, std::move(block)});
+    Block filled = block();
+    filled.assign(data, data + size);
+    return push({Piece::Data, index, {}, std::move(filled)});
   });
-  push({Piece::End, index, end, {}});
+  return push({Piece::End, index, end, {}});
 }
 
 bool ReadAheadFeed::push(Piece piece) {
   std::unique_lock lock(mutex_);
-  if (pieces_.size() >= depth_) {
-    // Once full, wait until half is taken: one wake-up for many pieces.
-    room_.wait(lock, [this] { return stop_ || pieces_.size() <= depth_ / 2; });
+  while (!stop_ && waiting_.size() >= depth_) {
+    workerWaits_ = true;
+    room_.wait(lock);
   }
+  workerWaits_ = false;
   if (stop_) return false;
-  pieces_.push_back(std::move(piece));
+  waiting_.push_back(std::move(piece));
+  if (free_.empty()) free_.swap(returned_);
+  const bool wake = callerWaits_;
   lock.unlock();
-  ready_.notify_one();
+  if (wake) ready_.notify_one();
   return true;
 }
 
-void ReadAheadFeed::dropPassed() {
-  while (!pieces_.empty() && pieces_.front().index < next_) {
-    if (pieces_.front().data.capacity() > 0) spare_.push_back(std::move(pieces_.front().data));
-    pieces_.pop_front();
+ReadAheadFeed::Block ReadAheadFeed::block() {
+  if (free_.empty()) {
+    Block fresh;
+    fresh.reserve(ZipItemReader::DefaultBlockSize);
+    return fresh;
   }
+  Block reused = std::move(free_.back());
+  free_.pop_back();
+  return reused;
 }
 
 ReadAheadFeed::Piece ReadAheadFeed::take(size_t index) {
-  std::unique_lock lock(mutex_);
   for (;;) {
-    dropPassed();
-    if (!pieces_.empty() || finished_) break;
-    ready_.wait(lock);
-  }
-  Piece piece{Piece::End, index, WorkerGaveUp(), {}};
-  // Nothing, or the next item's: the worker gave up, or `index` was not planned.
-  if (!pieces_.empty() && pieces_.front().index == index) {
-    piece = std::move(pieces_.front());
-    pieces_.pop_front();
-  }
-  const bool room = pieces_.size() <= depth_ / 2;
-  lock.unlock();
-  if (room) room_.notify_one();
-  return piece;
-}
-
-std::vector<uint8_t> ReadAheadFeed::buffer() {
-  {
-    std::lock_guard lock(mutex_);
-    if (!spare_.empty()) {
-      std::vector<uint8_t> block = std::move(spare_.back());
-      spare_.pop_back();
-      return block;
+    while (!taken_.empty() && taken_.front().index < next_) {
+      if (taken_.front().data.capacity() > 0) used_.push_back(std::move(taken_.front().data));
+      taken_.pop_front();
     }
+    if (!taken_.empty()) break;
+    // Take over all that waits, and give back the blocks written meanwhile.
+    std::unique_lock lock(mutex_);
+    returned_.insert(returned_.end(), std::make_move_iterator(used_.begin()), std::make_move_iterator(used_.end()));
+    used_.clear();
+    while (waiting_.empty() && !finished_) {
+      callerWaits_ = true;
+      ready_.wait(lock);
+    }
+    callerWaits_ = false;
+    if (waiting_.empty()) return {Piece::End, index, WorkerGaveUp(), {}};
+    taken_.swap(waiting_);
+    const bool wake = workerWaits_;
+    lock.unlock();
+    if (wake) room_.notify_one();
   }
-  std::vector<uint8_t> block;
-  block.reserve(ZipItemReader::DefaultBlockSize);
-  return block;
+  // The next item's: `index` was not planned.
+  if (taken_.front().index != index) return {Piece::End, index, WorkerGaveUp(), {}};
+  Piece piece = std::move(taken_.front());
+  taken_.pop_front();
+  return piece;
 }
 
 ItemOutcome ReadAheadFeed::begin(size_t index) {
@@ -116,21 +119,13 @@ ItemOutcome ReadAheadFeed::read(size_t index, const ItemSink& sink) {
     if (piece.kind == Piece::End) return piece.outcome;
     if (piece.kind != Piece::Data) return WorkerGaveUp();
     const bool more = sink(piece.data.data(), piece.data.size());
-    {
-      std::lock_guard lock(mutex_);
-      spare_.push_back(std::move(piece.data));
-    }
+    used_.push_back(std::move(piece.data));
     if (!more) return {ItemOutcome::Stopped};
   }
 }
 
 void ReadAheadFeed::passed(size_t index) {
   if (index + 1 > next_) next_ = index + 1;
-  {
-    std::lock_guard lock(mutex_);
-    dropPassed();
-  }
-  room_.notify_one();
 }
 
 }  // namespace velmar

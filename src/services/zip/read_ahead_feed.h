@@ -18,10 +18,11 @@ namespace velmar {
 
 class ReadAheadFeed : public ItemFeed {
  public:
-  // At most this many results (a header, a block of data, an outcome) wait
-  // for the caller; a block holds at most the reader's block size, so
-  // memory stays bounded whatever the archive.
-  static constexpr size_t DefaultDepth = 32;
+  // The worker waits once this many results (a header, a block of data, an
+  // outcome) wait for the caller, and the caller takes all that wait at
+  // once: few hand-overs, and a block holds at most the reader's block
+  // size, so memory stays bounded whatever the archive.
+  static constexpr size_t DefaultDepth = 16;
 
   // `plan`: the items the caller may ask for, ascending. The archive is read
   // only by the worker until the feed is destroyed.
@@ -37,36 +38,39 @@ class ReadAheadFeed : public ItemFeed {
   void passed(size_t index) override;
 
  private:
+  using Block = std::vector<uint8_t>;
   struct Piece {
     enum Kind { Header, Data, End } kind = Header;
     size_t index = 0;
     ItemOutcome outcome;
-    std::vector<uint8_t> data;
+    Block data;
   };
 
+  // The worker's side.
   void work();
-  void readItem(ZipItemReader& reader, size_t index);
-  // Waits for room; false once the feed stops.
-  bool push(Piece piece);
-  // The next piece of item `index`, dropping those of the items passed by;
-  // Failed when there is none (the worker gave up).
+  bool readItem(ZipItemReader& reader, size_t index);  // false once the feed stops
+  bool push(Piece piece);  // waits while the caller has enough
+  Block block();
+  // The caller's: the next piece of item `index`, dropping those of the
+  // items passed by; Failed when there is none (the worker gave up).
   Piece take(size_t index);
-  void dropPassed();  // with the lock held
-  std::vector<uint8_t> buffer();
 
   ByteStream& archive_;
   const ZipDirectory& directory_;
   const std::vector<size_t> plan_;
   const size_t depth_;
+  std::atomic<size_t> next_{0};  // the items before it are passed by
 
-  std::mutex mutex_;
+  std::mutex mutex_;  // guards the members up to worker_
   std::condition_variable room_, ready_;
-  std::deque<Piece> pieces_;
-  std::vector<std::vector<uint8_t>> spare_;  // blocks given back, for reuse
-  bool finished_ = false;                    // the worker has pushed all it will
-  std::atomic<size_t> next_{0};              // the items before it are passed by
-  std::atomic<bool> stop_{false};
-  std::thread worker_;  // last: starts once the rest is made
+  std::deque<Piece> waiting_;  // pushed, not yet taken
+  std::vector<Block> returned_;  // blocks the caller is done with
+  bool workerWaits_ = false, callerWaits_ = false, finished_ = false, stop_ = false;
+
+  std::deque<Piece> taken_;  // the caller's own
+  std::vector<Block> used_;  // the caller's own, to give back
+  std::vector<Block> free_;  // the worker's own, to fill again
+  std::thread worker_;       // last: starts once the rest is made
 };
 
 }  // namespace velmar
