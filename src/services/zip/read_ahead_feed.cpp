@@ -1,6 +1,7 @@
 #include "services/zip/read_ahead_feed.h"
 
 #include <iterator>
+#include <utility>
 
 namespace velmar {
 namespace {
@@ -39,16 +40,25 @@ void ReadAheadFeed::work() {
 
 bool ReadAheadFeed::readItem(ZipItemReader& reader, size_t index) {
   const TAbArchiveItem& item = directory_.items.at(index);
-  const ItemOutcome header = reader.begin(archive_, directory_, index);
-  if (!push({Piece::Header, index, header, {}})) return false;
-  if (header.status != ItemOutcome::Done || item.IsDirectory()) return true;
-  const ItemOutcome end = reader.readData(archive_, item, [&](const uint8_t* data, size_t size) {
-    if (index < next_) return false;  // the caller has left this item
-    Block filled = block();
-    filled.assign(data, data + size);
-    return push({Piece::Data, index, {}, std::move(filled)});
-  });
-  return push({Piece::End, index, end, {}});
+  Piece piece{index, false, reader.begin(archive_, directory_, index), {}, {}};
+  if (piece.header.status == ItemOutcome::Done && !item.IsDirectory()) {
+    // A block goes when the next one comes, so that the last travels with the outcome.
+    bool filled = false, stopped = false;
+    piece.end = reader.readData(archive_, item, [&](const uint8_t* data, size_t size) {
+      if (index < next_) return false;  // the caller has left this item
+      if (filled && !push(std::exchange(piece, Piece{index}))) {
+        stopped = true;
+        return false;
+      }
+      piece.data = block();
+      piece.data.assign(data, data + size);
+      filled = true;
+      return true;
+    });
+    if (stopped) return false;
+  }
+  piece.last = true;
+  return push(std::move(piece));
 }
 
 bool ReadAheadFeed::push(Piece piece) {
@@ -79,9 +89,10 @@ ReadAheadFeed::Block ReadAheadFeed::block() {
 }
 
 ReadAheadFeed::Piece ReadAheadFeed::take(size_t index) {
+  const Piece gaveUp{index, true, WorkerGaveUp(), WorkerGaveUp(), {}};
   for (;;) {
     while (!taken_.empty() && taken_.front().index < next_) {
-      if (taken_.front().data.capacity() > 0) used_.push_back(std::move(taken_.front().data));
+      giveBack(taken_.front().data);
       taken_.pop_front();
     }
     if (!taken_.empty()) break;
@@ -94,33 +105,38 @@ ReadAheadFeed::Piece ReadAheadFeed::take(size_t index) {
       ready_.wait(lock);
     }
     callerWaits_ = false;
-    if (waiting_.empty()) return {Piece::End, index, WorkerGaveUp(), {}};
+    if (waiting_.empty()) return gaveUp;
     taken_.swap(waiting_);
     const bool wake = workerWaits_;
     lock.unlock();
     if (wake) room_.notify_one();
   }
   // The next item's: `index` was not planned.
-  if (taken_.front().index != index) return {Piece::End, index, WorkerGaveUp(), {}};
+  if (taken_.front().index != index) return gaveUp;
   Piece piece = std::move(taken_.front());
   taken_.pop_front();
   return piece;
 }
 
+void ReadAheadFeed::giveBack(Block& data) {
+  if (data.capacity() > 0) used_.push_back(std::move(data));
+  data = {};
+}
+
 ItemOutcome ReadAheadFeed::begin(size_t index) {
   if (index > next_) next_ = index;
-  Piece piece = take(index);
-  return piece.kind == Piece::Header ? piece.outcome : WorkerGaveUp();
+  giveBack(current_.data);
+  current_ = take(index);
+  return current_.header;
 }
 
 ItemOutcome ReadAheadFeed::read(size_t index, const ItemSink& sink) {
   for (;;) {
-    Piece piece = take(index);
-    if (piece.kind == Piece::End) return piece.outcome;
-    if (piece.kind != Piece::Data) return WorkerGaveUp();
-    const bool more = sink(piece.data.data(), piece.data.size());
-    used_.push_back(std::move(piece.data));
+    const bool more = current_.data.empty() || sink(current_.data.data(), current_.data.size());
+    giveBack(current_.data);
     if (!more) return {ItemOutcome::Stopped};
+    if (current_.last) return current_.end;
+    current_ = take(index);
   }
 }
 

@@ -18,10 +18,10 @@ namespace velmar {
 
 class ReadAheadFeed : public ItemFeed {
  public:
-  // The worker waits once this many results (a header, a block of data, an
-  // outcome) wait for the caller, and the caller takes all that wait at
-  // once: few hand-overs, and a block holds at most the reader's block
-  // size, so memory stays bounded whatever the archive.
+  // The worker waits once this many pieces wait for the caller, and the
+  // caller takes all that wait at once: few hand-overs. A piece holds at
+  // most one block of the reader's block size, so memory stays bounded
+  // whatever the archive.
   static constexpr size_t DefaultDepth = 16;
 
   // `plan`: the items the caller may ask for, ascending. The archive is read
@@ -39,10 +39,12 @@ class ReadAheadFeed : public ItemFeed {
 
  private:
   using Block = std::vector<uint8_t>;
+  // One block of an item's data, or none: the first piece of an item holds
+  // the outcome of its header, the last one that of its data.
   struct Piece {
-    enum Kind { Header, Data, End } kind = Header;
     size_t index = 0;
-    ItemOutcome outcome;
+    bool last = false;
+    ItemOutcome header, end;
     Block data;
   };
 
@@ -54,6 +56,7 @@ class ReadAheadFeed : public ItemFeed {
   // The caller's: the next piece of item `index`, dropping those of the
   // items passed by; Failed when there is none (the worker gave up).
   Piece take(size_t index);
+  void giveBack(Block& data);  // leaves `data` empty
 
   ByteStream& archive_;
   const ZipDirectory& directory_;
@@ -68,6 +71,7 @@ class ReadAheadFeed : public ItemFeed {
   bool workerWaits_ = false, callerWaits_ = false, finished_ = false, stop_ = false;
 
   std::deque<Piece> taken_;  // the caller's own
+  Piece current_;            // the caller's: the piece begun or being read
   std::vector<Block> used_;  // the caller's own, to give back
   std::vector<Block> free_;  // the worker's own, to fill again
   std::thread worker_;       // last: starts once the rest is made
