@@ -82,11 +82,13 @@ echo "Load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 declare -A med
 for name in $names; do
   med[$name]=$(median <"$work/scan-$name.txt")
+  # Setup opens the archives it needs (today: until it finds a project file); the others read all.
   awk -v name="$name" -v t="${med[$name]}" -v n="$n" -v all="$(tr '\n' ' ' <"$work/scan-$name.txt")" \
-    'BEGIN {printf "%-12s median %7.4f s  %7.0f archives/s   (runs: %s)\n", name, t, n / t, all}'
+    'BEGIN {printf "%-12s median %7.4f s  %s   (runs: %s)\n", name, t,
+            name ~ /^setup/ ? "        start-up" : sprintf("%7.0f archives/s", n / t), all}'
 done
 awk -v s="${med[setup]}" -v e="${med[setup-empty]}" -v v="${med[vunzip]}" -v z="${med[7z]}" -v u="${med[unzip]}" 'BEGIN {
-  printf "Archives a second against 7z l: Setup start-up %.2f (target at least 1), vunzip list %.2f; 7z l against unzip -l %.2f\n",
+  printf "Against 7z l: Setup start-up %.2f times as fast (target at least 1), vunzip list %.2f; 7z l against unzip -l %.2f\n",
     z / s, z / v, u / z
   printf "Start-up with the projects %.4f s more than without\n", s - e }'
 rm -rf "$work/scan-c" "$work/scan-medium" "$work/scan-empty"
