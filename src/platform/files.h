@@ -36,6 +36,9 @@ class OpenFile : public ByteStream {
  public:
   // Bytes written (fewer than asked when the disk is full), or -1 on failure.
   virtual int64_t write(const void* data, size_t size) = 0;
+  // Sets the times as FileSystem::setFileTimes does, on the open file: no
+  // second open by name. Set after the last write, which would change them.
+  virtual bool setTimes(const FileTimes& times) = 0;
   // Flushes and closes; false when buffered data could not be written.
   virtual bool close() = 0;
 };

@@ -124,6 +124,14 @@ TEST_F(FileContract, TimesAreSetAndReadBack) {
   EXPECT_TRUE(fs.setFileTimes(t, {0, 0, SomeTime}));
   EXPECT_EQ(fs.fileTimes(t)->lastWrite, SomeTime);
   EXPECT_FALSE(fs.setFileTimes(drive.path("missing"), {0, 0, SomeTime}));
+  // On a file being written: the times stay as set when it is closed.
+  auto file = fs.create(drive.path("new.txt"));
+  ASSERT_TRUE(file);
+  ASSERT_EQ(file->write("abc", 3), 3);
+  ASSERT_TRUE(file->setTimes({0, DayLater, SomeTime}));
+  ASSERT_TRUE(file->close());
+  EXPECT_EQ(fs.fileTimes(drive.path("new.txt"))->lastWrite, SomeTime);
+  EXPECT_EQ(fs.fileTimes(drive.path("new.txt"))->lastAccess, DayLater);
 }
 
 TEST_F(FileContract, DeleteReportsWindowsErrorCodes) {

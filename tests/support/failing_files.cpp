@@ -33,6 +33,9 @@ class FailingOpenFile : public OpenFile {
     if (owner_.fails(FileOp::Size, path_)) return std::nullopt;
     return inner_->size();
   }
+  bool setTimes(const FileTimes& times) override {
+    return !owner_.fails(FileOp::SetFileTimes, path_) && inner_->setTimes(times);
+  }
   bool close() override {
     bool failed = owner_.fails(FileOp::Close, path_) != nullptr;
     bool closed = inner_->close();
@@ -55,15 +58,20 @@ const char* FileOpName(FileOp op) {
   return names[static_cast<size_t>(op)];
 }
 
-void FailingFiles::addFault(FaultRule rule) { rules_.push_back({std::move(rule)}); }
+void FailingFiles::addFault(FaultRule rule) {
+  std::lock_guard lock(mutex_);
+  rules_.push_back({std::move(rule)});
+}
 
 int FailingFiles::totalCalls() const {
+  std::lock_guard lock(mutex_);
   int total = 0;
   for (int count : counts_) total += count;
   return total;
 }
 
 const FaultRule* FailingFiles::fails(FileOp op, const std::string& path) {
+  std::lock_guard lock(mutex_);
   ++counts_[static_cast<size_t>(op)];
   if (recording_) recorded_.push_back({op, path});
   const FaultRule* hit = nullptr;

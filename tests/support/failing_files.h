@@ -9,8 +9,11 @@
 //   files.failAt(FileOp::Write, 3);               // the third write fails
 //   files.addFault({.op = FileOp::Create, .pathContains = "Setup.ini"});
 //
-// Files opened through it must be closed or destroyed before it is.
+// Files opened through it must be closed or destroyed before it is. Calls
+// may come from several threads (an archive read on one, files written on
+// another); the Nth call is the Nth in the order they arrive.
 
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -52,16 +55,29 @@ class FailingFiles : public platform::FileSystem {
 
   void addFault(FaultRule rule);
   void failAt(FileOp op, int nth, bool persistent = false) { addFault({op, nth, persistent}); }
-  void clearFaults() { rules_.clear(); }
+  void clearFaults() {
+    std::lock_guard lock(mutex_);
+    rules_.clear();
+  }
 
   // Calls of an operation so far (failed ones included); Any: of every kind.
-  int calls(FileOp op) const { return op == FileOp::Any ? totalCalls() : counts_[static_cast<size_t>(op)]; }
+  int calls(FileOp op) const {
+    if (op == FileOp::Any) return totalCalls();
+    std::lock_guard lock(mutex_);
+    return counts_[static_cast<size_t>(op)];
+  }
   int totalCalls() const;
   // Calls that were made to fail.
-  int failures() const { return failures_; }
+  int failures() const {
+    std::lock_guard lock(mutex_);
+    return failures_;
+  }
   // Keeps every call from now on, in order (the kind and path of call n of a
   // later run, for a test that fails call n).
-  void recordCalls(bool on) { recording_ = on; }
+  void recordCalls(bool on) {
+    std::lock_guard lock(mutex_);
+    recording_ = on;
+  }
   const std::vector<FileCall>& recordedCalls() const { return recorded_; }
 
   // Decides one call; used by the wrapped files too.
@@ -94,6 +110,7 @@ class FailingFiles : public platform::FileSystem {
   std::unique_ptr<platform::OpenFile> wrap(std::unique_ptr<platform::OpenFile> file, const std::string& path);
 
   platform::FileSystem& inner_;
+  mutable std::mutex mutex_;
   std::vector<ActiveRule> rules_;
   int counts_[static_cast<size_t>(FileOp::Any)] = {};
   int failures_ = 0;

@@ -149,13 +149,30 @@ std::optional<FileTimes> MemoryFileSystem::fileTimes(const std::string& path) {
   return found->times;
 }
 
-bool MemoryFileSystem::setFileTimes(const std::string& path, const FileTimes& times) {
-  auto found = nodes_.find(Key(path));
-  if (found == nodes_.end()) return false;
-  FileTimes& t = found->second.times;
+namespace {
+
+void SetTimes(FileTimes& t, const FileTimes& times) {
   if (times.creation) t.creation = times.creation;
   if (times.lastAccess) t.lastAccess = times.lastAccess;
   if (times.lastWrite) t.lastWrite = times.lastWrite;
+}
+
+}  // namespace
+
+bool MemoryFile::setTimes(const FileTimes& times) {
+  if (!owner_ || !writable_) return false;
+  for (auto& [key, node] : owner_->nodes_)
+    if (node.bytes == bytes_) {
+      SetTimes(node.times, times);
+      return true;
+    }
+  return false;
+}
+
+bool MemoryFileSystem::setFileTimes(const std::string& path, const FileTimes& times) {
+  auto found = nodes_.find(Key(path));
+  if (found == nodes_.end()) return false;
+  SetTimes(found->second.times, times);
   return true;
 }
 

@@ -39,6 +39,8 @@ class MemoryFile : public platform::OpenFile {
     return true;
   }
   std::optional<uint64_t> size() override { return bytes_->size(); }
+  // Those of the file whose bytes these are, wherever it was moved since.
+  bool setTimes(const FileTimes& times) override;
   bool close() override { return true; }
 
  private:

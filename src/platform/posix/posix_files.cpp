@@ -191,6 +191,12 @@ class PosixOpenFile : public OpenFile {
     return static_cast<uint64_t>(st.st_size);
   }
 
+  bool setTimes(const FileTimes& times) override {
+    const timespec ts[2] = {times.lastAccess ? ToTimespec(times.lastAccess) : timespec{0, UTIME_OMIT},
+                            times.lastWrite ? ToTimespec(times.lastWrite) : timespec{0, UTIME_OMIT}};
+    return ::futimens(fd_, ts) == 0;
+  }
+
   bool close() override {
     if (fd_ < 0) return false;
     int result = ::close(fd_);

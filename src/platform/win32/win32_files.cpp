@@ -93,6 +93,13 @@ class Win32OpenFile : public OpenFile {
     return static_cast<uint64_t>(size.QuadPart);
   }
 
+  bool setTimes(const FileTimes& times) override {
+    FILETIME creation = ToFiletime(times.creation), access = ToFiletime(times.lastAccess),
+             write = ToFiletime(times.lastWrite);
+    return SetFileTime(h_, times.creation ? &creation : nullptr, times.lastAccess ? &access : nullptr,
+                       times.lastWrite ? &write : nullptr) != 0;
+  }
+
   bool close() override {
     if (h_ == INVALID_HANDLE_VALUE) return false;
     BOOL ok = CloseHandle(h_);

@@ -1,6 +1,7 @@
 #include "services/zip/unzipper.h"
 
 #include <set>
+#include <system_error>
 
 #include "platform/clock.h"
 #include "base/text_case.h"
@@ -10,6 +11,8 @@
 #include "formats/zip/zip_directory.h"
 #include "formats/zip/zip_item_reader.h"
 #include "formats/zip/zip_names.h"
+#include "services/zip/item_feed.h"
+#include "services/zip/read_ahead_feed.h"
 #include "services/zip/zip_target.h"
 #include "formats/zip/zip_time.h"
 
@@ -38,14 +41,29 @@ class TAbUnZipper::Run {
 
   void execute(const std::string& mask) {
     const auto& items = owner_.directory_.items;
-    for (const auto& item : items)
-      if (MatchesMask(item.FileName, mask)) total_ = SaturatingAdd(total_, item.UncompressedSize);
+    std::vector<size_t> plan;  // the items whose local header and data may be read
+    for (size_t index = 0; index < items.size(); ++index) {
+      const TAbArchiveItem& item = items[index];
+      if (!MatchesMask(item.FileName, mask)) continue;
+      total_ = SaturatingAdd(total_, item.UncompressedSize);
+      if (!CheckItemName(item.FileName) && (item.IsDirectory() || !UnreadableReason(item))) plan.push_back(index);
+    }
+    // Writing and inflating on two threads pays only where something is written.
+    if (writeFiles_ && owner_.readAhead_) {
+      try {
+        feed_ = std::make_unique<ReadAheadFeed>(*owner_.archive_, owner_.directory_, std::move(plan));
+      } catch (const std::system_error&) {
+        // No thread to be had: this one does both.
+      }
+    }
+    if (!feed_) feed_ = std::make_unique<DirectFeed>(*owner_.archive_, owner_.directory_);
     for (size_t index = 0; index < items.size(); ++index) {
       if (aborted_) break;
       const TAbArchiveItem& item = items[index];
       if (!MatchesMask(item.FileName, mask)) continue;
       itemDone_ = 0;
       handle(index, item);
+      feed_->passed(index);
       if (item.UncompressedSize > itemDone_) advance(item.UncompressedSize - itemDone_);
     }
   }
@@ -70,14 +88,14 @@ class TAbUnZipper::Run {
     }
     if (!item.IsDirectory())
       if (int code = UnreadableReason(item)) return fail(item, TAbErrorClass::ecAbbrevia, code);
-    ItemOutcome header = reader_.begin(*owner_.archive_, owner_.directory_, index);
+    ItemOutcome header = feed_->begin(index);
     if (header.status != ItemOutcome::Done) return fail(item, header.errorClass, header.errorCode);
     if (item.IsDirectory()) {
       if (writeFiles_ && options.contains(eoCreateDirs) && options.contains(eoRestorePath))
         makeFolder(item, base_ + relative);
       return;
     }
-    if (!writeFiles_) return test(item);
+    if (!writeFiles_) return test(index, item);
 
     std::string target = base_ + relative;
     size_t slash = target.rfind('\\');
@@ -100,7 +118,7 @@ class TAbUnZipper::Run {
         }
       }
     }
-    extract(item, target, existing);
+    extract(index, item, target, existing);
   }
 
   static std::string UpperName(std::string_view name) {
@@ -119,20 +137,21 @@ class TAbUnZipper::Run {
     return false;
   }
 
-  void test(const TAbArchiveItem& item) {
-    ItemOutcome outcome = reader_.readData(*owner_.archive_, item, [&](const uint8_t*, size_t size) {
+  void test(size_t index, const TAbArchiveItem& item) {
+    ItemOutcome outcome = feed_->read(index, [&](const uint8_t*, size_t size) {
       return advance(size);
     });
     if (outcome.status == ItemOutcome::Failed) fail(item, outcome.errorClass, outcome.errorCode);
   }
 
-  void extract(const TAbArchiveItem& item, const std::string& target, std::optional<uint32_t> existing) {
+  void extract(size_t index, const TAbArchiveItem& item, const std::string& target,
+               std::optional<uint32_t> existing) {
     TargetFile file(files_, target, existing);
     bool checkTemporary = written_.count(UpperName(target + TargetFile::TemporarySuffix)) > 0;
     if (file.create(checkTemporary) != TargetFile::Done) return fail(item, TAbErrorClass::ecFileCreateError, 0);
     written_.insert(UpperName(target));
     bool writeFailed = false;
-    ItemOutcome outcome = reader_.readData(*owner_.archive_, item, [&](const uint8_t* data, size_t size) {
+    ItemOutcome outcome = feed_->read(index, [&](const uint8_t* data, size_t size) {
       if (!file.write(data, size)) {
         writeFailed = true;
         return false;
@@ -177,7 +196,7 @@ class TAbUnZipper::Run {
   bool writeFiles_;
   FolderMaker folders_;
   std::set<std::string> written_;  // targets of this run, upper-cased
-  ZipItemReader reader_;
+  std::unique_ptr<ItemFeed> feed_;
   FileTime now_;
   std::string base_;
   uint64_t total_ = 0, done_ = 0, itemDone_ = 0;

@@ -65,6 +65,10 @@ class TAbUnZipper {
   const std::string& BaseDirectory() const { return baseDirectory_; }
   void SetExtractOptions(ExtractOptions options) { extractOptions_ = options; }
   ExtractOptions GetExtractOptions() const { return extractOptions_; }
+  // Extraction reads and inflates the items on a thread of its own, ahead of
+  // this one, which writes them and raises every event (the default); off,
+  // this thread does all of it. The events and files are the same either way.
+  void SetReadAhead(bool on) { readAhead_ = on; }
 
   // Extracts the items matching the mask in stored order. Each file is
   // written under a temporary name beside its target and put in place only
@@ -94,6 +98,7 @@ class TAbUnZipper {
   ZipDirectory directory_;
   std::string baseDirectory_;
   ExtractOptions extractOptions_;
+  bool readAhead_ = true;
 };
 
 }  // namespace velmar

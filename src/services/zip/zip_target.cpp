@@ -49,10 +49,10 @@ bool TargetFile::write(const void* data, size_t size) {
 
 TargetFile::Result TargetFile::commit(const FileTimes& times, uint32_t attributes) {
   using namespace attr;
+  file_->setTimes(times);
   bool closed = file_->close();
   file_.reset();
   if (!closed) return WriteFailed;
-  files_.setFileTimes(written_, times);
   if (existing_) {
     bool readOnly = (*existing_ & ReadOnly) != 0;
     if (readOnly) files_.setAttributes(target_, *existing_ & ~ReadOnly);

@@ -48,7 +48,7 @@ class TargetFile {
   // plus the suffix), so look for a free one; our own leftovers need no look.
   Result create(bool checkTemporary);
   bool write(const void* data, size_t size);
-  // Closes, sets the times, puts the file in place, then sets the attributes
+  // Sets the times, closes, puts the file in place, then sets the attributes
   // (read-only, hidden, system; archive is always set). A read-only file to
   // replace (its overwrite was confirmed) loses that bit first, and gets it
   // back when it cannot be replaced.

@@ -1,0 +1,200 @@
+// Extraction with the archive read and inflated ahead on a second thread:
+// the same events, in the same order, on the caller's thread, and the same
+// files as on one thread.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+#include <thread>
+
+#include "services/zip/unzipper.h"
+#include "support/failing_files.h"
+#include "support/temp_drive.h"
+#include "support/zip_writer.h"
+
+namespace velmar {
+namespace {
+
+using test::BuildZip;
+using test::FileOp;
+using test::RandomBytes;
+using test::ZipEntry;
+
+std::string Text(size_t size, int seed) {
+  std::string text;
+  while (text.size() < size) text += "Line " + std::to_string(seed + text.size()) + " of the plant's log\r\n";
+  return text.substr(0, size);
+}
+
+// An archive with every kind of item: folders, large files over many
+// blocks, many small ones, and ones that fail, are refused or exist already.
+std::vector<ZipEntry> MixedItems() {
+  std::vector<ZipEntry> items = {{.name = "Bin/", .data = "", .method = 0},
+                                 {.name = "Bin/Velmar.exe", .data = Text(600 * 1024, 1) + RandomBytes(500 * 1024)}};
+  for (int i = 0; i < 60; ++i)
+    items.push_back({.name = "Data/f" + std::to_string(i) + ".txt", .data = Text(size_t(i) * 97, i)});
+  std::vector<ZipEntry> rest = {{.name = "Data/bad.bin", .data = RandomBytes(300 * 1024), .crc = 7},
+                                {.name = "../evil.txt", .data = "e"},
+                                {.name = "enc.txt", .data = "s", .encrypted = true},
+                                {.name = "Keep.txt", .data = "new keep"},
+                                {.name = "Replace.txt", .data = "new replace"},
+                                {.name = "Skip.txt", .data = "skip"},
+                                {.name = "stored.bin", .data = RandomBytes(700 * 1024, 5), .method = 0},
+                                {.name = "bomb.bin", .data = std::string(1 << 20, 'A'), .uncompressedSize = 1000},
+                                {.name = "last.txt", .data = "last"}};
+  items.insert(items.end(), rest.begin(), rest.end());
+  return items;
+}
+
+// One extraction on its own drive: what its events told, on which thread, and what it left.
+struct Extraction {
+  test::TempDrive drive;
+  test::FailingFiles files{drive.fs()};
+  TAbUnZipper zip{files};
+  std::vector<std::string> events;
+  bool otherThread = false;
+  std::function<void(const TAbArchiveItem&)> onConfirm;  // a hook of the test
+  std::function<bool(const TAbArchiveItem&)> confirm = [](const TAbArchiveItem& item) {
+    return item.FileName != "Skip.txt";
+  };
+
+  Extraction(const std::string& archive, bool readAhead) {
+    drive.writeFile("Archive.zip", archive);
+    drive.writeFile("Out\\Keep.txt", "old keep");
+    drive.writeFile("Out\\Replace.txt", "old replace");
+    const auto caller = std::this_thread::get_id();
+    auto note = [this, caller](std::string event) {
+      otherThread |= std::this_thread::get_id() != caller;
+      events.push_back(std::move(event));
+    };
+    zip.OnConfirmProcessItem = [this, note](TAbUnZipper&, const TAbArchiveItem& item, TAbProcessType, bool& ok) {
+      if (onConfirm) onConfirm(item);
+      ok = confirm(item);
+      note("confirm " + item.FileName + (ok ? "" : ": refused"));
+    };
+    zip.OnConfirmOverwrite = [note](std::string& name, bool& ok) {
+      ok = name.find("Keep") == std::string::npos;
+      note("overwrite " + name);
+    };
+    zip.OnArchiveProgress = [note](TAbUnZipper&, uint8_t percent, bool&) { note("progress " + std::to_string(percent)); };
+    zip.OnProcessItemFailure = [note](TAbUnZipper&, const TAbArchiveItem& item, TAbProcessType, TAbErrorClass c,
+                                      int code) {
+      note("failure " + item.FileName + " " + std::to_string(int(c)) + "/" + std::to_string(code));
+    };
+    zip.SetFileName(drive.path("Archive.zip"));
+    zip.SetBaseDirectory(drive.path("Out"));
+    zip.SetExtractOptions({eoCreateDirs, eoRestorePath});
+    zip.SetReadAhead(readAhead);
+  }
+
+  void run() { zip.ExtractFiles("*.*"); }
+
+  // Every file below Out with its bytes; folders end in "\".
+  std::map<std::string, std::string> tree(const std::string& folder = "Out") {
+    std::map<std::string, std::string> out;
+    for (const auto& entry : drive.fs().find(drive.path(folder + "\\*.*"))) {
+      if (entry.name == "." || entry.name == "..") continue;
+      const std::string path = folder + "\\" + entry.name;
+      if (entry.attributes & attr::Folder) {
+        out[path + "\\"] = "";
+        out.merge(tree(path));
+      } else {
+        out[path] = drive.readFile(path);
+      }
+    }
+    return out;
+  }
+
+  // Paths below the drive named the same for both extractions.
+  std::vector<std::string> relativeEvents() {
+    std::vector<std::string> out;
+    for (std::string event : events) {
+      if (size_t at = event.find(drive.root()); at != std::string::npos) event.replace(at, drive.root().size(), "<drive>\\");
+      out.push_back(event);
+    }
+    return out;
+  }
+};
+
+TEST(UnzipperReadAhead, EventsAndFilesAreThoseOfOneThreadWithSeveralItemsInFlight) {
+  const std::string archive = BuildZip(MixedItems());
+  Extraction one(archive, false), two(archive, true);
+  // While the first item waits for its confirmation, the worker reads the
+  // items after it: the folder's header, the program's three blocks, two
+  // small files and more, until the queue is full.
+  const int readsBefore = two.files.calls(FileOp::Read);
+  bool readAhead = false;
+  two.onConfirm = [&](const TAbArchiveItem& item) {
+    if (item.FileName != "Bin/") return;
+    for (int wait = 0; wait < 1000 && !readAhead; ++wait) {
+      readAhead = two.files.calls(FileOp::Read) >= readsBefore + 6;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  };
+  one.run();
+  two.run();
+  EXPECT_TRUE(readAhead);
+  EXPECT_FALSE(two.otherThread);
+  EXPECT_EQ(two.relativeEvents(), one.relativeEvents());
+  EXPECT_EQ(two.tree(), one.tree());
+  // The sample is what it should be: each kind of item did its part.
+  const auto& events = one.events;
+  for (const char* event : {"confirm Skip.txt: refused", "failure Data/bad.bin 0/", "failure ../evil.txt 0/",
+                            "failure enc.txt 0/", "failure bomb.bin 0/", "progress 100"})
+    EXPECT_TRUE(std::any_of(events.begin(), events.end(), [&](const std::string& e) { return e.starts_with(event); }))
+        << event;
+  EXPECT_EQ(one.tree().at("Out\\Keep.txt"), "old keep");
+  EXPECT_EQ(one.tree().at("Out\\Replace.txt"), "new replace");
+  EXPECT_EQ(one.tree().size(), 2 + 60 + 5u);  // Bin\, Velmar.exe, Data\, 60 files, Keep, Replace, stored, last
+}
+
+// As the unzip dialog does after Cancel: every item after it is refused.
+TEST(UnzipperReadAhead, CancelInTheMiddleOfALargeArchiveWritesNothingAfterIt) {
+  std::vector<ZipEntry> items;
+  for (int i = 0; i < 200; ++i)
+    items.push_back({.name = "Plant/p" + std::to_string(1000 + i) + ".dat", .data = RandomBytes(20 * 1024, i)});
+  Extraction t(BuildZip(items), true);
+  bool cancelled = false;
+  t.confirm = [&](const TAbArchiveItem& item) { return !(cancelled |= item.FileName == "Plant/p1050.dat"); };
+  t.run();
+  const auto tree = t.tree();
+  EXPECT_EQ(tree.size(), 1 + 2 + 50u);  // Plant\, Keep, Replace and the 50 files before the refused one
+  EXPECT_EQ(tree.rbegin()->first, "Out\\Replace.txt");
+  EXPECT_EQ(tree.count("Out\\Plant\\p1049.dat"), 1u);
+  EXPECT_EQ(t.files.calls(FileOp::Create), 50);
+  EXPECT_EQ(std::count_if(t.events.begin(), t.events.end(), [](auto& e) { return e.ends_with("refused"); }), 150);
+}
+
+// A write failing on the writing thread, or an archive read on the reading
+// one: one item fails, the rest is extracted, as on one thread.
+TEST(UnzipperReadAhead, AFailingWriteOrReadIsOneItemFailureAndTheRestGoesOn) {
+  std::vector<ZipEntry> items;
+  for (int i = 0; i < 12; ++i)
+    items.push_back({.name = "f" + std::to_string(10 + i) + ".bin", .data = RandomBytes(100 * 1024, i)});
+  const std::string archive = BuildZip(items);
+  auto check = [&](const char* what, const test::FaultRule& fault, const std::string& failure) {
+    SCOPED_TRACE(what);
+    std::vector<std::string> failures[2];
+    std::map<std::string, std::string> trees[2];
+    for (bool readAhead : {false, true}) {
+      Extraction t(archive, readAhead);
+      t.files.addFault(fault);
+      t.run();
+      std::copy_if(t.events.begin(), t.events.end(), std::back_inserter(failures[readAhead]),
+                   [](auto& e) { return e.starts_with("failure"); });
+      trees[readAhead] = t.tree();
+    }
+    ASSERT_EQ(failures[1].size(), 1u);
+    EXPECT_TRUE(failures[1][0].starts_with(failure)) << failures[1][0];
+    EXPECT_EQ(failures[1], failures[0]);
+    EXPECT_EQ(trees[1], trees[0]);
+    EXPECT_EQ(trees[1].size(), 2 + 11u);
+  };
+  check("the 5th write", {.op = FileOp::Write, .nth = 5, .pathContains = "Out"}, "failure f14.bin 1/112");
+  check("the 9th read of the archive", {.op = FileOp::Read, .nth = 9, .pathContains = "Archive.zip"},
+        "failure f18.bin 0/");
+}
+
+}  // namespace
+}  // namespace velmar
