@@ -2,7 +2,8 @@
 # The main job: builds both targets, makes the sample medium, installs the
 # product from it unattended with F2, a project with F5 and a patch with F4
 # (the Linux build), shows what they made, removes the product with F8 and
-# shows what is left; then plays the same answer files through the Windows
+# shows what is left, then runs a customer's install with F3 on the machine
+# made clean again; then plays the F2 to F8 answer files through the Windows
 # build's real windows under Wine and compares the two runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,6 +11,7 @@ bash scripts/build.sh >/dev/null
 root=$PWD/build/demo
 answers=$PWD/scripts/demo/answers.txt
 uninstall=$PWD/scripts/demo/uninstall.txt
+custom=$PWD/scripts/demo/custom.txt
 rm -rf "$root"
 mkdir -p "$root/c/Windows/System32"
 
@@ -66,6 +68,29 @@ sed -n '/^page TUnInstallDlg/,/^closed TUnInstallDlg/p' "$root/transcript-f8.txt
 echo "-- What is left of the product folder C:\\Velmar (the user's projects in C:\\VelProj stay):"
 (cd "$c/Velmar" && find . | sort | sed 's|^\./|  |;/^\.$/d')
 echo "-- Shortcuts left: $(cd "$c" && find . -iname '*.lnk' | wc -l)"
+
+echo
+echo "== F3 unattended (Linux build) on a clean machine, answer file scripts/demo/custom.txt"
+echo "   (serial port COM2 is a pseudo-terminal: VELMAR_COM2=/dev/ptmx; COM1, COM3 and COM4 do not open)"
+c3=$root/c3
+mkdir -p "$c3/Windows/System32"
+VELMAR_DRIVES="C=$c3;D=$root/medium" VELMAR_COM2=/dev/ptmx "$root/medium/Setup.exe" \
+  /answers="$custom" /transcript="$root/transcript-f3.txt" >/dev/null || status=$?
+echo "exit status $status; the customer's pages (the whole transcript: build/demo/transcript-f3.txt):"
+sed -n '/^page TCustomSelectForm/,/^closed TCustomSelectForm/p;/^page TBrentaPortForm/,/^closed TBrentaPortForm/p' \
+  "$root/transcript-f3.txt" | sed 's/^/  /'
+echo "-- The customer's project folder C:\\VelProj\\Harbour"
+(cd "$c3/VelProj/Harbour" && find . | sort | sed 's|^\./|   |;/^\.$/d')
+show "$c3/VelProj/Harbour/Harbour.VPR" 'C:\VelProj\Harbour\Harbour.VPR (stamped by the installer)'
+echo "-- The port of each driver file (one digit after \"ComPortNum[\" and a byte), on the medium and installed"
+for f in "$root"/medium/Custom/Harbour/Harbour.zip "$c3"/VelProj/Harbour/*.vdr; do
+  case $f in
+    *.zip) unzip -p "$f" '*.vdr' | grep -ao 'ComPortNum\[.[0-9]' | sed 's/^/   on the medium: /' ;;
+    *) echo "   $(basename "$f"): $(grep -ao 'ComPortNum\[.[0-9]' "$f")" ;;
+  esac
+done | cat -v
+echo "-- The custom folder kept in the installer's copy: $(cd "$c3/Velmar/Install" && find Custom -type f | sort | tr '\n' ' ')"
+grep -E 'custom|driver|Harbour' "$c3/Velmar/Install.log" | tr -d '\r' | sed 's/^/   /'
 
 echo
 echo "== The same runs of the Windows build through its real windows, under Wine on a virtual screen"

@@ -71,5 +71,39 @@ TEST(CustomInstallFlow, PlacesTheChosenCustomersProjectAndSetsItsDriversPort) {
   EXPECT_TRUE(test::Contains(log, "Custom install finished")) << log;
 }
 
+// One install: no choice page. Its project is a plain file, so the whole
+// custom folder is copied; the customer's name is the one typed.
+TEST(CustomInstallFlow, TheOnlyInstallWithAPlainProjectBringsItsWholeFolder) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteProductArchive("Velmar3400.zip", {{"VelmarPM.exe", "3400"}});
+  f.WriteMediumFile("Custom\\Custom.ini",
+                    "[CustomInstalls]\r\nOnly=Solo\r\n"
+                    "[Solo]\r\nType=BRENTA\r\nFolder=Solo\r\nTitle44=Solo plant\r\nTitle49=Solo\r\n"
+                    "ProjectName=Solo line\r\nCustomerName=\r\n");
+  f.WriteMediumFile("Custom\\Solo\\Line1.VPR", "[Project]\r\nCustomerName=Own\r\n");
+  f.WriteMediumFile("Custom\\Solo\\Logo.bmp", "BM");
+  f.WriteMediumFile("Custom\\Solo\\Pump.vdr", "not a driver");
+  f.WriteZip("Custom\\Solo\\Spare.zip", {{"Spare.txt", "spare"}});
+
+  Script script = test::ToSelection();
+  script.Key(Key::F3).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+  script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
+  script.Page("TBrentaPickVprForm").Click("NextBtn");
+  script.Page("TProjectOptionsForm").Type("CustNameEdit", "Solo Ltd").Type("LinkNameEdit", "Solo").Click("NextBtn");
+  script.Page("TBrentaPortForm").Click("NextBtn").Page("TReadyToInstallForm").Click("NextBtn");
+  script.Page("TUnzipForm").Answer("Installation finished", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto result = f.Run(script);
+  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage << result.transcript;
+
+  for (const char* name : {"Line1.VPR", "Logo.bmp", "Pump.vdr", "Spare.zip"})
+    EXPECT_TRUE(f.Exists(f.drive.path(std::string("VelProj\\Solo\\") + name))) << name;
+  const std::string vpr = f.ReadFile(f.drive.path("VelProj\\Solo\\Line1.VPR")).value_or("");
+  EXPECT_TRUE(test::Contains(vpr, "ProjectName=Solo line")) << vpr;
+  EXPECT_TRUE(test::Contains(vpr, "CustomerName=Solo Ltd")) << vpr;
+  EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Projects\\Solo.LNK")));
+}
+
 }  // namespace
 }  // namespace velmar

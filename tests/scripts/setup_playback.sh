@@ -22,6 +22,9 @@ trap cleanup EXIT
 if [ -d /usr/share/wine/fonts ]; then
   cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 fi
+# A serial port for a customer's install: COM2 is a pseudo-terminal.
+"$WINE" reg add 'HKLM\Software\Wine\Ports' /v COM2 /t REG_SZ /d /dev/ptmx /f >/dev/null 2>&1
+wineserver -k 2>/dev/null || true
 wineserver -w
 
 winpath() { echo "Z:${1//\//\\}"; }

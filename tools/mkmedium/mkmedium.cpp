@@ -5,10 +5,12 @@
 // OUTDIR receives Setup.exe (a copy of SETUP_PROGRAM), Setup.ini, the language
 // files compiled from LANGUAGE_SOURCES/vsetup_NN.txt, readme files in three
 // languages, two product releases, two patches, projects (plain and zipped,
-// with the demo project), a utilities folder and, in Extras\, what the extra
-// install commands run and copy. The product's programs are copies of
+// with the demo project), two customers' installs in Custom\, a utilities
+// folder and, in Extras\, what the extra install commands run and copy. The product's programs are copies of
 // STANDIN_PROGRAM, a small program that notes its starts.
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -90,6 +92,60 @@ std::vector<ZipEntry> Release(const std::string& standin, const std::string& ver
   return items;
 }
 
+// A pump's driver description: its kind and form near the start, then the
+// serial port it talks on as one digit after "ComPortNum[".
+std::string DriverFile(const std::string& device) {
+  std::string bytes = std::string("\x01\x00\x03\x00Vel_Driver\x00\x02\x00\x0bTHalvikForm\x00", 30);
+  bytes += device.substr(0, 20);
+  bytes.resize(64, '\0');
+  bytes += std::string("ComPortNum[\x01") + "1]" + std::string(1, '\0') + "Baud=9600;Parity=N;Bits=8";
+  return bytes;
+}
+
+// The harbour's logo: a pale blue plate with three waves and a pump house,
+// on a white field that is drawn transparent.
+std::string HarbourLogo() {
+  constexpr int width = 96, height = 48, row = (width * 3 + 3) / 4 * 4;
+  std::string bmp(54 + row * height, '\0');
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  bmp[0] = 'B', bmp[1] = 'M';
+  put32(2, static_cast<uint32_t>(bmp.size()));
+  put32(10, 54), put32(14, 40), put32(18, width), put32(22, height);
+  bmp[26] = 1, bmp[28] = 24;
+  put32(34, static_cast<uint32_t>(row * height));
+  for (int y = 0; y < height; ++y) {  // y from the bottom
+    for (int x = 0; x < width; ++x) {
+      const double dx = (x - 47.5) / 46.0, dy = (y - 23.5) / 22.0;
+      int r = 255, g = 255, b = 255;
+      if (dx * dx + dy * dy <= 1.0) {
+        r = 200, g = 228, b = 250;
+        const double wave = 4 * std::sin(x / 5.0);
+        for (int band = 0; band < 3; ++band)
+          if (std::abs(y - (8 + 7 * band + wave)) < 1.6) r = 20, g = 90, b = 170;
+        if (x >= 36 && x < 60 && y >= 28 && y < 38) r = 150, g = 40, b = 30;   // the house
+        if (x >= 44 && x < 52 && y >= 38 && y < 43) r = 90, g = 90, b = 100;   // its chimney
+      }
+      char* pixel = &bmp[54 + y * row + x * 3];
+      pixel[0] = static_cast<char>(b), pixel[1] = static_cast<char>(g), pixel[2] = static_cast<char>(r);
+    }
+  }
+  return bmp;
+}
+
+void MakeCustomInstalls(const fs::path& custom) {
+  WriteHostFile(custom / "Custom.ini", Ansi(sample::CustomIni));
+  WriteHostFile(custom / "Harbour" / "Harbour.zip",
+                Archive({Item("Harbour/Harbour.VPR", ProjectFile("Harbour", "Port authority")),
+                         Item("Harbour/Screens/Main.scr", Screen("Harbour pumping station")),
+                         Item("Harbour/Pump1.vdr", DriverFile("BRENTA pump 1")),
+                         Item("Harbour/Pump2.vdr", DriverFile("BRENTA pump 2"))},
+                        "Harbour pumping station, two BRENTA pumps"));
+  WriteHostFile(custom / "Harbour" / "Logo.bmp", HarbourLogo());
+  WriteHostFile(custom / "Mill" / "Readme.txt", Ansi("The mill's project follows with the next medium.\r\n"));
+}
+
 void CompileLanguages(const fs::path& sources, const fs::path& out) {
   for (const std::string code : {"44", "49", "33", "48"}) {
     const auto source = velmar::ParseLanguageSource(ReadHostFile(sources / ("vsetup_" + code + ".txt")));
@@ -131,6 +187,8 @@ void MakeMedium(const fs::path& out, const fs::path& setup, const fs::path& stan
                 Archive({Item("Site/Site.VPR", ProjectFile("Pumping station", "Sample customer")),
                          Item("Site/Screens/Main.scr", Screen("Pumping station"))},
                         "Pumping station, two pumps and a tank"));
+
+  MakeCustomInstalls(out / "Custom");
 
   WriteProgram(out / "Extras" / "OpcSetup.exe", standin);
   WriteHostFile(out / "Extras" / "VelOpc.dll", velmar::zipwrite::RandomBytes(32 * 1024, 11));

@@ -27,6 +27,41 @@ inline constexpr const char* SetupIni =
     "1=RUN [EXTRAS]OpcSetup.exe /silent\r\n"
     "2=COPY [EXTRAS]VelOpc.dll [WINSYS]VelOpc.dll\r\n";
 
+// Two customers' installs: the harbour's with its project, its driver files
+// and its logo; the mill's, whose project is still to come.
+inline constexpr const char* CustomIni =
+    "; Customer installs of the sample medium\r\n"
+    "[CustomInstalls]\r\n"
+    "1=Harbour\r\n"
+    "2=Mill\r\n"
+    "\r\n"
+    "[Harbour]\r\n"
+    "Type=BRENTA\r\n"
+    "Folder=Harbour\r\n"
+    "Title44=Harbour pumping station\r\n"
+    "Title49=Hafenpumpwerk\r\n"
+    "Title33=Station de pompage du port\r\n"
+    "Title48=Przepompownia portowa\r\n"
+    "Select44=Harbour pumping station, BRENTA pumps on a serial line\r\n"
+    "Select49=Hafenpumpwerk, BRENTA-Pumpen an serieller Leitung\r\n"
+    "Select33=Station de pompage du port, pompes BRENTA sur ligne série\r\n"
+    "Logo=Logo.bmp\r\n"
+    "Transparent=1\r\n"
+    "ProjectName=Harbour pumping station\r\n"
+    "CustomerName=Port of Velmar\r\n"
+    "ShortcutName=Harbour\r\n"
+    "\r\n"
+    "[Mill]\r\n"
+    "Type=BRENTA\r\n"
+    "Folder=Mill\r\n"
+    "Title44=Paper mill\r\n"
+    "Title49=Papierfabrik\r\n"
+    "Select44=Paper mill, project still to come\r\n"
+    "Select49=Papierfabrik, Projekt folgt\r\n"
+    "Select33=Papeterie, projet à venir\r\n"
+    "ProjectName=Paper mill\r\n"
+    "CustomerName=Velmar Paper\r\n";
+
 inline constexpr const char* ReadmeEnglish =
     "VELMAR 3.5 - Readme\r\n"
     "===================\r\n"

@@ -46,7 +46,7 @@ bool ReadAheadFeed::readItem(ZipItemReader& reader, size_t index) {
     bool filled = false, stopped = false;
     piece.end = reader.readData(archive_, item, [&](const uint8_t* data, size_t size) {
       if (index < next_) return false;  // the caller has left this item
-      if (filled && !push(std::exchange(piece, Piece{index}))) {
+      if (filled && !push(std::exchange(piece, Piece{index, false, {}, {}, {}}))) {
         stopped = true;
         return false;
       }
