@@ -10,136 +10,9 @@
 // STANDIN_PROGRAM, a small program that notes its starts.
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
+#include <exception>
 
-#include "sample_texts.h"
-#include "base/codepage.h"
-#include "base/errors.h"
-#include "common/language_compiler.h"
-#include "common/language_source.h"
-#include "common/zip_writer.h"
-
-namespace fs = std::filesystem;
-using velmar::zipwrite::ZipEntry;
-
-namespace {
-
-std::string ReadHostFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw velmar::InstallerError("Cannot read " + path.string());
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteHostFile(const fs::path& path, const std::string& bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  if (!out.flush()) throw velmar::InstallerError("Cannot write " + path.string());
-}
-
-// A program the installer may start: on Linux it needs the right to run.
-void WriteProgram(const fs::path& path, const std::string& bytes) {
-  WriteHostFile(path, bytes);
-  fs::permissions(path, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                  fs::perm_options::add);
-}
-
-// The sample files are written in the ANSI code page, as the product keeps
-// them: 1252, the page of a Western European system, whose letters the German
-// and French sample texts need.
-std::string Ansi(const std::string& utf8) { return velmar::EncodeFromUtf8(utf8, velmar::CodePage::Cp1252); }
-
-ZipEntry Item(std::string name, std::string data) {
-  ZipEntry entry;
-  entry.name = std::move(name);
-  entry.data = std::move(data);
-  return entry;
-}
-
-std::string Archive(const std::vector<ZipEntry>& items, const std::string& comment = "") {
-  velmar::zipwrite::ZipOptions options;
-  options.comment = comment;
-  return velmar::zipwrite::BuildZip(items, options);
-}
-
-std::string ProjectFile(const std::string& name, const std::string& customer) {
-  return Ansi("[Project]\r\nProjectName=" + name + "\r\nCustomerName=" + customer +
-              "\r\nMajorVer=3\r\nMinorVer=5\r\nRevision=0\r\n[Config]\r\nLanguage=44\r\n");
-}
-
-std::string Screen(const std::string& title) { return Ansi("[Screen]\r\nTitle=" + title + "\r\n"); }
-
-std::vector<ZipEntry> Release(const std::string& standin, const std::string& version) {
-  std::vector<ZipEntry> items;
-  for (const char* program : {"VelmarPM.exe", "Velmar.exe", "VelmarArc.exe", "VelmarSpool.exe", "VelmarSms.exe"})
-    items.push_back(Item(program, standin));
-  items.push_back(Item("VelCore.dll", velmar::zipwrite::RandomBytes(256 * 1024, 7)));
-  items.push_back(Item("VelComm.dll", velmar::zipwrite::RandomBytes(64 * 1024, 8)));
-  items.push_back(Item("Bin/Drivers/Brenta.drv", Ansi("; BRENTA serial driver " + version + "\r\nPort=COM1\r\n")));
-  items.push_back(Item("Help/Velmar.txt", Ansi(sample::ProductHelp)));
-  items.push_back(Item("Config/Defaults.ini", Ansi("[Defaults]\r\nScanRate=500\r\nHistoryDays=30\r\n")));
-  items.push_back(Item("Readme.txt", Ansi(sample::ReadmeEnglish)));
-  items.push_back(Item("Liesmich.txt", Ansi(sample::ReadmeGerman)));
-  items.push_back(Item("Lif-moi.txt", Ansi(sample::ReadmeFrench)));
-  return items;
-}
-
-void CompileLanguages(const fs::path& sources, const fs::path& out) {
-  for (const std::string code : {"44", "49", "33", "48"}) {
-    const auto source = velmar::ParseLanguageSource(ReadHostFile(sources / ("vsetup_" + code + ".txt")));
-    const velmar::CompiledLanguage compiled = velmar::CompileLanguage(source);
-    WriteHostFile(out / ("Velmar.L" + code), compiled.combinedFile);
-    WriteHostFile(out / ("VSETUP.L" + code), compiled.separateFile);
-  }
-}
-
-void MakeMedium(const fs::path& out, const fs::path& setup, const fs::path& standinPath,
-                const fs::path& languages) {
-  const std::string standin = ReadHostFile(standinPath);
-  fs::create_directories(out);
-  fs::copy_file(setup, out / "Setup.exe", fs::copy_options::overwrite_existing);
-  WriteHostFile(out / "Setup.ini", Ansi(sample::SetupIni));
-  CompileLanguages(languages, out);
-  WriteHostFile(out / "Readme.txt", Ansi(sample::ReadmeEnglish));
-  WriteHostFile(out / "Liesmich.txt", Ansi(sample::ReadmeGerman));
-  WriteHostFile(out / "Lif-moi.txt", Ansi(sample::ReadmeFrench));
-
-  WriteHostFile(out / "Velmar" / "Velmar3410.zip", Archive(Release(standin, "3.4.10")));
-  WriteHostFile(out / "Velmar" / "Velmar3500.zip", Archive(Release(standin, "3.5.0")));
-
-  WriteHostFile(out / "Patch" / "Patch3501.zip",
-                Archive({Item("VelmarArc.exe", standin),
-                         Item("VelCore.dll", velmar::zipwrite::RandomBytes(64 * 1024, 9))},
-                        "Velmar 3.5.01: corrections for the archive viewer"));
-  WriteHostFile(out / "Patch" / "Patch3502.zip",
-                Archive({Item("Bin/Drivers/Brenta.drv", Ansi("; BRENTA serial driver 3.5.02\r\nPort=COM1\r\n"))},
-                        "Velmar 3.5.02: BRENTA driver with longer time-outs"));
-
-  WriteHostFile(out / "Projects" / "Demo" / "Demo.zip",
-                Archive({Item("DEMO.VPR", ProjectFile("Demo", "Kravo")),
-                         Item("Screens/Overview.scr", Screen("Demo plant overview")),
-                         Item("Screens/Pumps.scr", Screen("Pumps"))}));
-  WriteHostFile(out / "Projects" / "Plant" / "Plant.vpr", ProjectFile("Water works", "City of Velmar"));
-  WriteHostFile(out / "Projects" / "Plant" / "Screens" / "Main.scr", Screen("Water works"));
-  WriteHostFile(out / "Projects" / "Site" / "Site.zip",
-                Archive({Item("Site/Site.VPR", ProjectFile("Pumping station", "Sample customer")),
-                         Item("Site/Screens/Main.scr", Screen("Pumping station"))},
-                        "Pumping station, two pumps and a tank"));
-
-  WriteProgram(out / "Extras" / "OpcSetup.exe", standin);
-  WriteHostFile(out / "Extras" / "VelOpc.dll", velmar::zipwrite::RandomBytes(32 * 1024, 11));
-
-  WriteHostFile(out / "Tools" / "Tools.txt", Ansi(sample::ToolsText));
-  WriteProgram(out / "Tools" / "Diag" / "PortTest.exe", standin);
-}
-
-}  // namespace
+#include "common/sample_medium.h"
 
 int main(int argc, char** argv) {
   if (argc != 5) {
@@ -147,7 +20,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    MakeMedium(argv[1], argv[2], argv[3], argv[4]);
+    velmar::MakeSampleMedium(argv[1], argv[2], argv[3], argv[4]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "mkmedium: %s\n", e.what());
     return 1;
