@@ -262,15 +262,15 @@ void Checker::CheckLanguages() {
     LanguageSupport texts(fs_, root_);
     texts.Initialise();
     const std::string file = (texts.CombinedMode() ? "Velmar.L" : "VSETUP.L") + std::to_string(code);
+    if (!FileExists(fs_, root_ + file)) {
+      Add(Languages, Severity::Error, file, "missing: the installer stops in this language");
+      continue;
+    }
     int result = LanguageSupport::InvalidRequest;
     try {
       result = texts.Load(code);
     } catch (const InstallerError& e) {
       Add(Languages, Severity::Error, file, std::string(e.what()) + ": the installer stops in this language");
-      continue;
-    }
-    if (result == LanguageSupport::SeparateFileMissing) {
-      Add(Languages, Severity::Error, file, "missing: the installer stops in this language");
       continue;
     }
     if (result != LanguageSupport::Loaded) {
