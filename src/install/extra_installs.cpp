@@ -51,7 +51,7 @@ ExtraCommand ParseExtraCommand(std::string_view command) {
     const std::string_view inner = rest.substr(1);
     const size_t quote = inner.find('"');
     if (quote != std::string_view::npos && quote >= 1) {
-      parsed.first = std::string(Trim("\"" + std::string(inner.substr(0, quote + 1))));
+      parsed.first = std::string(Trim(rest.substr(0, quote + 2)));
       parsed.second = std::string(Trim(inner.substr(quote + 1)));
     } else {
       parsed.unclosedQuote = true;

@@ -289,8 +289,9 @@ void Checker::CheckLanguages() {
     for (size_t i = 0; i < missing.size(); ++i) {
       size_t last = i;
       while (last + 1 < missing.size() && missing[last + 1] == missing[last] + 1) ++last;
-      ids += (ids.empty() ? "" : ", ") + std::to_string(missing[i]) +
-             (last > i ? "-" + std::to_string(missing[last]) : "");
+      if (!ids.empty()) ids += ", ";
+      ids += std::to_string(missing[i]);
+      if (last > i) ids.append("-").append(std::to_string(missing[last]));
       i = last;
     }
     Add(Languages, Severity::Warning, file,

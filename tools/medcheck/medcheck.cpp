@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "common/medium_check.h"
 #include "platform/host_files.h"
@@ -23,15 +24,15 @@
 
 int main(int argc, char** argv) {
   using namespace velmar;
-  bool verbose = false;
+  bool verbose = false, wrong = false;
   std::string folder;
   for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
+    const std::string_view argument = argv[i];
     if (argument == "--verbose" || argument == "-v") verbose = true;
     else if (folder.empty() && !argument.empty() && argument[0] != '-') folder = argument;
-    else folder = "\n";
+    else wrong = true;
   }
-  if (folder.empty() || folder == "\n") {
+  if (folder.empty() || wrong) {
     std::fputs("usage: medcheck [--verbose] MEDIUM_FOLDER\n", stderr);
     return 3;
   }
