@@ -69,6 +69,9 @@ TEST(MediumCheck, EachFaultGivesExactlyItsFindings) {
       {"setup program not stamped",
        [](Medium& m) { m.Write("Setup.exe", test::MakePeImage()); },
        {{E, "Setup.exe", "no checksum recorded: the file was altered after the build"}}},
+      {"no Setup.ini",
+       [](Medium& m) { m.Delete("Setup.ini"); },
+       {{W, "Setup.ini", "missing: every setting takes its default, no extra install runs"}}},
       {"language out of range",
        [](Medium& m) { m.Replace("Setup.ini", "[Title]", "[Config]\r\nLanguage=7\r\n[Title]"); },
        {{W, "Setup.ini", "[Config] Language=7 is none of 0 German, 1 English, 2 French, 3 Polish"}}},
@@ -130,6 +133,14 @@ TEST(MediumCheck, EachFaultGivesExactlyItsFindings) {
        },
        {{W, "Velmar\\Velmar3200.zip", "not offered: its name gives no version above 3200 after \"Velmar\""},
         {W, "Velmar\\VelmarNew.zip", "not offered: its name gives no version above 3200 after \"Velmar\""}}},
+      {"no release offered",
+       [&](Medium& m) {
+         m.Delete("Velmar\\Velmar3410.zip");
+         m.Delete(release);
+         m.Write("Velmar\\Release.zip", Zip(goodRelease));
+       },
+       {{W, "Velmar\\Release.zip", "not offered: its name gives no version above 3200 after \"Velmar\""},
+        {E, "Velmar\\", "holds no release archive: F2 and F3 are not offered"}}},
       {"release item with a bad CRC",
        [&](Medium& m) {
          std::string zip = Zip({goodRelease[0], {.name = "Bin/Core.dll", .data = "core library", .method = 0}});
