@@ -27,6 +27,8 @@ shortcuts() {
 echo "== Sample medium (drive D:)"
 build/native/mkmedium "$root/medium" build/native/Setup build/native/standin src/resources/lang
 (cd "$root/medium" && find . -type f | sort | sed 's|^\./|  |')
+echo "-- checked by medcheck --verbose"
+build/native/medcheck --verbose "$root/medium" | sed 's/^/   /'
 
 echo
 echo "== F2, F5 and F4 unattended (Linux build), answer file scripts/demo/answers.txt"
@@ -96,6 +98,7 @@ echo
 echo "== The same runs of the Windows build through its real windows, under Wine on a virtual screen"
 source scripts/wine-env.sh
 build/native/mkmedium "$root/medium-win32" build/win32/Setup.exe build/win32/standin.exe src/resources/lang
+build/native/medcheck "$root/medium-win32" | sed 's/^/   /'
 wc=$WINEPREFIX/drive_c
 velmar_clean_machine
 # The medium is drive D: there as here, so both transcripts name the same paths.

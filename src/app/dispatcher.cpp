@@ -18,8 +18,6 @@
 #include "uninstall/uninstall_function.h"
 
 namespace velmar {
-namespace {
-
 const char* ReadmeFileName(int languageIndex) {
   switch (languageIndex) {
     case 0: return "Liesmich.txt";
@@ -27,6 +25,8 @@ const char* ReadmeFileName(int languageIndex) {
     default: return "Readme.txt";
   }
 }
+
+namespace {
 
 std::string MissingLanguageFileMessage(int code) {
   switch (code) {

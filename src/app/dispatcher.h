@@ -15,6 +15,9 @@ class TMainForm;
 // language file is missing or not a language file.
 InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main);
 
+// The name of the readme file of a language (index 0 to 3).
+const char* ReadmeFileName(int languageIndex);
+
 // The readme of the chosen language; started from the Install folder of an
 // installed product, the product's own readme.
 std::string FindReadmePath(InstallerContext& app);

@@ -89,7 +89,7 @@ CustomProjectResult RunCustomInstall(InstallerContext& app, TUnzipForm& unzip, T
     if (!(e.attributes & (attr::Folder | attr::VolumeLabel))) drivers.push_back(target + e.name);
   std::string kept;
   for (const std::string& driver : drivers) {
-    switch (PatchDriverPort(app, driver, "THalvikForm", s.BrentaComPort)) {
+    switch (PatchDriverPort(app, driver, BrentaDriverHeader, s.BrentaComPort)) {
       case DriverPatch::Failed: result.Failed = true; break;
       case DriverPatch::KeptPort: kept += (kept.empty() ? "" : "\r\n") + driver; break;
       default: break;

@@ -33,6 +33,22 @@ const std::string& CustomTitle(const InstallSession& s) {
   }
 }
 
+CustomInstallEntry ReadCustomInstallEntry(const TIniFile& ini, const std::string& section) {
+  const auto read = [&](const char* key) { return ini.ReadString(section, key, ""); };
+  return CustomInstallEntry{read("Type"),    read("Folder"),  read("Title44"), read("Title49"),
+                            read("Title33"), read("Title48"), read("Logo"),
+                            ini.ReadInteger(section, "Transparent", 0) != 0};
+}
+
+std::string CustomInstallRefusal(platform::FileSystem& fs, const InstallSession& s, const CustomInstallEntry& entry) {
+  if (entry.Title44.empty()) return "no English title (Title44)";
+  if (entry.Title49.empty() && entry.Title33.empty()) return "neither a German nor a French title (Title49, Title33)";
+  if (entry.Folder.empty()) return "no folder (Folder)";
+  if (!IsBrentaType(entry.Type)) return "type \"" + entry.Type + "\" is not BRENTA";
+  if (!HasEntries(fs, CustomFolderPath(s, entry.Folder))) return "its folder Custom\\" + entry.Folder + "\\ is missing or empty";
+  return "";
+}
+
 bool SelectCustomInstall(platform::FileSystem& fs, InstallSession& s, const CustomInstallEntry& entry) {
   CustomInstallRecord& r = s.Custom;
   r.Type.clear();
@@ -44,11 +60,8 @@ bool SelectCustomInstall(platform::FileSystem& fs, InstallSession& s, const Cust
   r.Title48.clear();
   r.LogoPath.clear();
   r.LogoTransparent = false;
-  if (entry.Title44.empty() || (entry.Title49.empty() && entry.Title33.empty()) || entry.Folder.empty() ||
-      !IsBrentaType(entry.Type))
-    return false;
+  if (!CustomInstallRefusal(fs, s, entry).empty()) return false;
   const std::string folder = CustomFolderPath(s, entry.Folder);
-  if (!HasEntries(fs, folder)) return false;
   r.Type = UpperCaseText(entry.Type);
   r.FolderName = entry.Folder;
   r.FolderPath = folder;
@@ -80,10 +93,7 @@ void LoadCustomInstalls(platform::FileSystem& fs, CodePage ansiCodePage, Install
   const std::string& section = s.CustomInstallList.front();
   if (!ini.SectionExists(section)) return;
   const auto read = [&](const char* key) { return ini.ReadString(section, key, ""); };
-  const CustomInstallEntry entry{read("Type"),    read("Folder"),  read("Title44"), read("Title49"),
-                                 read("Title33"), read("Title48"), read("Logo"),
-                                 ini.ReadInteger(section, "Transparent", 0) != 0};
-  s.HasCustomInstalls = SelectCustomInstall(fs, s, entry);
+  s.HasCustomInstalls = SelectCustomInstall(fs, s, ReadCustomInstallEntry(ini, section));
   s.Custom.ProjectName = read("ProjectName");
   s.Custom.CustomerName = read("CustomerName");
   s.Custom.ShortcutName = read("ShortcutName");

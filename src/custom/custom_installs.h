@@ -8,6 +8,7 @@
 
 #include "base/codepage.h"
 #include "platform/files.h"
+#include "services/files/ini_file.h"
 #include "session/install_session.h"
 
 namespace velmar {
@@ -19,6 +20,13 @@ struct CustomInstallEntry {
   std::string Logo;
   bool Transparent = false;
 };
+
+// The values of the install's section (which must exist).
+CustomInstallEntry ReadCustomInstallEntry(const TIniFile& ini, const std::string& section);
+
+// Why the entry is no usable install (see SelectCustomInstall), in a few
+// English words; empty when it is usable.
+std::string CustomInstallRefusal(platform::FileSystem& fs, const InstallSession& s, const CustomInstallEntry& entry);
 
 // Reads Custom.ini of the medium into CustomInstallList and sets
 // HasCustomInstalls. With exactly one install, that one is checked and, when

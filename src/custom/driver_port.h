@@ -6,9 +6,26 @@
 #include <string>
 #include <string_view>
 
+#include "base/codepage.h"
+#include "platform/files.h"
+
 namespace velmar {
 
 struct InstallerContext;
+
+// The header text of a BRENTA project's driver description files.
+constexpr std::string_view BrentaDriverHeader = "THalvikForm";
+
+// What PatchDriverPort would find in a file, before it writes anything.
+enum class DriverFile {
+  NotADriver,   // lacks the driver marker or the header text: passed over
+  Unreadable,   // could not be read
+  NoPortText,   // "ComPortNum[" is not where the port is looked for
+  NoPortDigit,  // no digit 1 to 8 at the port's place
+  Patchable,
+};
+DriverFile CheckDriverFile(platform::FileSystem& fs, CodePage ansiCodePage, const std::string& file,
+                           std::string_view header);
 
 enum class DriverPatch {
   NotADriver,  // the file lacks the driver marker or the header text: passed over

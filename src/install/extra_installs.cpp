@@ -19,33 +19,6 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-struct Operands {
-  std::string first, second;
-};
-
-// The first operand is quoted (and may hold blanks) or ends at the next
-// blank; the second is the rest. A single word is the first operand alone (a
-// program started without arguments); an unclosed quote gives none.
-Operands SplitOperands(std::string_view rest) {
-  Operands operands;
-  rest = Trim(rest);
-  if (rest.empty()) return operands;
-  if (rest.front() == '"') {
-    const std::string_view inner = rest.substr(1);
-    const size_t quote = inner.find('"');
-    if (quote != std::string_view::npos && quote >= 1) {
-      operands.first = std::string(Trim("\"" + std::string(inner.substr(0, quote + 1))));
-      operands.second = std::string(Trim(inner.substr(quote + 1)));
-    }
-  } else if (const size_t blank = rest.find(' '); blank != std::string_view::npos) {
-    operands.first = std::string(Trim(rest.substr(0, blank)));
-    operands.second = std::string(Trim(rest.substr(blank + 1)));
-  } else {
-    operands.first = std::string(rest);
-  }
-  return operands;
-}
-
 }  // namespace
 
 std::string ReplaceFolderMacro(std::string_view text, std::string_view macro, std::string_view folder) {
@@ -65,12 +38,38 @@ std::optional<std::string> ExpandExtraCommand(std::string_view line, const Extra
   return ReplaceFolderMacro(command, "[VELMAR]", folders.velmar);
 }
 
-bool ExecuteExtraCommand(InstallerContext& app, std::string_view command) {
+ExtraCommand ParseExtraCommand(std::string_view command) {
+  ExtraCommand parsed;
   command = Trim(command);
   const size_t blank = command.find(' ');
-  if (command.empty() || blank == std::string_view::npos) return true;
-  const std::string verb = AsciiUpperCase(command.substr(0, blank));
-  const Operands operands = SplitOperands(command.substr(blank + 1));
+  if (command.empty() || blank == std::string_view::npos) return parsed;
+  parsed.verb = AsciiUpperCase(command.substr(0, blank));
+  const std::string_view rest = Trim(command.substr(blank + 1));
+  if (rest.empty()) return parsed;
+  if (rest.front() == '"') {
+    // A quote closed at once ("") counts as unclosed: it names nothing.
+    const std::string_view inner = rest.substr(1);
+    const size_t quote = inner.find('"');
+    if (quote != std::string_view::npos && quote >= 1) {
+      parsed.first = std::string(Trim(rest.substr(0, quote + 2)));
+      parsed.second = std::string(Trim(inner.substr(quote + 1)));
+    } else {
+      parsed.unclosedQuote = true;
+    }
+  } else if (const size_t space = rest.find(' '); space != std::string_view::npos) {
+    parsed.first = std::string(Trim(rest.substr(0, space)));
+    parsed.second = std::string(Trim(rest.substr(space + 1)));
+  } else {
+    parsed.first = std::string(rest);
+  }
+  return parsed;
+}
+
+bool IsKnownExtraVerb(std::string_view verb) { return verb == "RUN" || verb == "COPY"; }
+
+bool ExecuteExtraCommand(InstallerContext& app, std::string_view command) {
+  const ExtraCommand operands = ParseExtraCommand(command);
+  const std::string& verb = operands.verb;
   if (verb == "RUN") {
     const std::string commandLine = operands.second.empty() ? operands.first : operands.first + " " + operands.second;
     app.LogLine("Extra install: RUN " + commandLine);

@@ -22,6 +22,18 @@ std::string ReplaceFolderMacro(std::string_view text, std::string_view macro, st
 // One "Key=Command" line ready to run: the command upper-cased, then the
 // macros replaced; nothing for an empty or comment line.
 std::optional<std::string> ExpandExtraCommand(std::string_view line, const ExtraFolders& folders);
+// One expanded command split as it is run: the verb (upper-cased) and its
+// operands. The first operand is quoted (and may hold blanks) or ends at the
+// next blank; the second is the rest. A command without a blank has no verb
+// and is passed over; an unclosed quote leaves both operands empty.
+struct ExtraCommand {
+  std::string verb, first, second;
+  bool unclosedQuote = false;
+};
+ExtraCommand ParseExtraCommand(std::string_view command);
+// RUN and COPY are carried out; other verbs are passed over.
+bool IsKnownExtraVerb(std::string_view verb);
+
 // Runs one command; a RUN that cannot start or a COPY that fails is shown and
 // logged. False then; other verbs are passed over.
 bool ExecuteExtraCommand(InstallerContext& app, std::string_view command);

@@ -7,15 +7,11 @@
 #include <vector>
 
 #include "projects/project_request.h"
+#include "projects/project_tree.h"
 #include "services/wizard/wizard_page.h"
 #include "ui/controls.h"
 
 namespace velmar {
-
-// Node images of the tree (TREEVIEW_IMGS).
-namespace tree_image {
-constexpr int Folder = 0, ProjectFile = 2, ArchiveProject = 3;
-}
 
 class TPickProjectForm : public WizardPage {
  public:
@@ -31,22 +27,13 @@ class TPickProjectForm : public WizardPage {
   ui::TreeView ProjectTV{*this, "ProjectTV"};
 
  private:
-  // What a project's node stands for.
-  struct Record {
-    std::string Archive, ProjectFile, Comment;
-  };
-
   void SetTexts() override;
   void UpdateNextBtn() override;
   void StoreFields() override;
 
-  // Adds the projects of the folder (with "\") below the node; false when
-  // there are none.
-  bool AddFolder(ui::TreeNode& node, const std::string& folder);
-  void AddRecord(ui::TreeNode& parent, std::string caption, int image, Record record);
-  const Record* SelectedRecord() const;
+  const ProjectChoice* SelectedRecord() const;
 
-  std::vector<Record> records_;  // a node's Data is its index here plus 1
+  std::vector<ProjectChoice> records_;  // a node's Data is its index here plus 1
   ProjectRequest* request_ = nullptr;
 };
 

@@ -90,12 +90,14 @@ void TreeView::Remove(TreeNode& node) {
                  siblings.end());
 }
 
-void TreeView::Sort(const std::function<bool(const std::string&, const std::string&)>& less) {
+void SortTreeNodes(TreeNode& node, const std::function<bool(const std::string&, const std::string&)>& less) {
   if (less)
-    SortLevel(Root, less);
+    SortLevel(node, less);
   else
-    SortLevel(Root, [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
+    SortLevel(node, [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
 }
+
+void TreeView::Sort(const std::function<bool(const std::string&, const std::string&)>& less) { SortTreeNodes(Root, less); }
 
 void Memo::SetText(std::string_view text) {
   Lines.clear();

@@ -185,6 +185,9 @@ struct TreeNode {
   TreeNode& Add(std::string text, int imageIndex = -1, int64_t data = 0);
 };
 
+// Sorts every level below the node by text; by default without regard to ASCII case.
+void SortTreeNodes(TreeNode& node, const std::function<bool(const std::string&, const std::string&)>& less = {});
+
 class TreeView : public Control {
  public:
   TreeView(Page& owner, std::string name) : Control(owner, ControlKind::TreeView, std::move(name)) {}

@@ -1,0 +1,222 @@
+// The medium check on the sample medium, clean, and with one fault of each
+// kind the installer would meet: each must give exactly its findings.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "common/language_compiler.h"
+#include "common/language_source.h"
+#include "common/zip_writer.h"
+#include "formats/zip/zip_errors.h"
+#include "support/pe_image.h"
+#include "tools/medium_fixture.h"
+
+namespace velmar {
+namespace {
+
+using medcheck::Finding;
+using medcheck::Severity;
+using test::Driver;
+using test::Medium;
+using test::ReadHost;
+using zipwrite::ZipEntry;
+constexpr Severity E = Severity::Error, W = Severity::Warning;
+
+std::string Zip(const std::vector<ZipEntry>& entries, const std::string& comment = "") {
+  zipwrite::ZipOptions options;
+  options.comment = comment;
+  return zipwrite::BuildZip(entries, options);
+}
+
+// A language file compiled from its source without some of its texts.
+std::string LanguageWithout(int code, std::initializer_list<int> ids) {
+  LanguageSource source = ParseLanguageSource(
+      ReadHost(std::string(VELMAR_SOURCE_DIR) + "/src/resources/lang/vsetup_" + std::to_string(code) + ".txt"));
+  for (int id : ids) source.texts.erase(id);
+  return CompileLanguage(source).combinedFile;
+}
+
+TEST(MediumCheck, TheSampleMediumWithACustomInstallIsClean) {
+  Medium medium;
+  EXPECT_EQ(medium.Check(), std::vector<Finding>{});
+  const medcheck::Report report = medcheck::CheckMedium(medium.drive.fs(), medium.Path(""));
+  EXPECT_EQ(report.ExitStatus(), 0);
+  const std::vector<std::string> details = {"Projects F5 offers:", "  Demo", "    Demo.zip : [DEMO.VPR]", "  Plant",
+                                            "    Plant", "  Site", "    Site.zip : [Site\\Site.VPR]",
+                                            "Custom install [Line1] accepted: Custom\\Line1\\"};
+  EXPECT_EQ(report.details, details);
+}
+
+TEST(MediumCheck, EachFaultGivesExactlyItsFindings) {
+  const std::string extras = "[NT_Install] ";
+  const std::string release = "Velmar\\Velmar3500.zip";
+  const std::vector<ZipEntry> goodRelease = {{.name = "VelmarPM.exe", .data = "pm"}, {.name = "Velmar.exe", .data = "v"}};
+  const struct {
+    const char* fault;
+    std::function<void(Medium&)> make;
+    std::vector<Finding> findings;
+  } cases[] = {
+      {"setup program damaged",
+       [](Medium& m) {
+         std::string setup = m.Read("Setup.exe");
+         setup[0x300] ^= 0x55;
+         m.Write("Setup.exe", setup);
+       },
+       {{E, "Setup.exe", "damaged: its checksum does not match its contents"}}},
+      {"setup program not stamped",
+       [](Medium& m) { m.Write("Setup.exe", test::MakePeImage()); },
+       {{E, "Setup.exe", "no checksum recorded: the file was altered after the build"}}},
+      {"no Setup.ini",
+       [](Medium& m) { m.Delete("Setup.ini"); },
+       {{W, "Setup.ini", "missing: every setting takes its default, no extra install runs"}}},
+      {"language out of range",
+       [](Medium& m) { m.Replace("Setup.ini", "[Title]", "[Config]\r\nLanguage=7\r\n[Title]"); },
+       {{W, "Setup.ini", "[Config] Language=7 is none of 0 German, 1 English, 2 French, 3 Polish"}}},
+      {"language no number",
+       [](Medium& m) { m.Replace("Setup.ini", "[Title]", "[Config]\r\nLanguage=English\r\n[Title]"); },
+       {{W, "Setup.ini", "[Config] Language=English is no number: the language of Windows is offered"}}},
+      {"folder empty and folder without drive",
+       [](Medium& m) {
+         m.Replace("Setup.ini", "VelmarPath=C:\\Velmar", "VelmarPath=  ");
+         m.Replace("Setup.ini", "LinkPath=C:\\Velmar\\Projects", "LinkPath=Velmar\\Projects");
+       },
+       {{W, "Setup.ini", "[Install] VelmarPath= is empty: the folder page waits until one is typed"},
+        {W, "Setup.ini", "[Install] LinkPath=Velmar\\Projects is not a full path with a drive"}}},
+      {"pictures: damaged, missing, of another kind",
+       [](Medium& m) {
+         m.Write("Corner.jpg", "not a JPEG");
+         m.Write("Logo.gif", "GIF89a");
+         m.Replace("Setup.ini", "[Install]",
+                   "[ImageTR]\r\nImage=Corner.jpg\r\n[ImageBR]\r\nImage=Gone.bmp\r\n[ImageBL]\r\nImage=Logo.gif\r\n"
+                   "[Install]");
+       },
+       {{W, "Corner.jpg", "[ImageTR] picture does not decode: it is not shown"},
+        {W, "Setup.ini", "[ImageBR] picture Gone.bmp is missing: it is not shown"},
+        {W, "Setup.ini", "[ImageBL] picture Logo.gif is neither .BMP nor .JPG: it is not shown"}}},
+      {"extra commands: unknown verb, lone word, unclosed quote, missing source",
+       [](Medium& m) {
+         m.Delete("Extras\\VelOpc.dll");
+         m.Replace("Setup.ini", "2=COPY",
+                   "3=START [EXTRAS]OpcSetup.exe\r\n4=REBOOT\r\n5=RUN \"[EXTRAS]OpcSetup.exe /x\r\n2=COPY");
+       },
+       {{W, "Setup.ini", extras + "3=START [EXTRAS]OpcSetup.exe: unknown verb START (RUN, COPY): passed over"},
+        {W, "Setup.ini", extras + "4=REBOOT: no verb and operand: passed over"},
+        {E, "Setup.ini", extras + "5=RUN \"[EXTRAS]OpcSetup.exe /x: unclosed quote: the command fails"},
+        {E, "Setup.ini",
+         extras + "2=COPY [EXTRAS]VelOpc.dll [WINSYS]VelOpc.dll: Extras\\VELOPC.DLL is not on the medium"}}},
+      {"RUN of a program not on the medium",
+       [](Medium& m) { m.Delete("Extras\\OpcSetup.exe"); },
+       {{E, "Setup.ini", extras + "1=RUN [EXTRAS]OpcSetup.exe /silent: Extras\\OPCSETUP.EXE is not on the medium"}}},
+      {"language file missing",
+       [](Medium& m) { m.Delete("Velmar.L33"); },
+       {{E, "Velmar.L33", "missing: the installer stops in this language"}}},
+      {"language file damaged",
+       [](Medium& m) { m.Write("Velmar.L48", "no language file"); },
+       {{E, "Velmar.L48", "is not a language file: the installer stops in this language"}}},
+      {"language file lacking texts",
+       [](Medium& m) { m.Write("Velmar.L49", LanguageWithout(49, {15, 51, 52, 53, 190})); },
+       {{W, "Velmar.L49", "lacks texts 15, 51-53, 190: English (or nothing) shows instead"}}},
+      {"readmes missing",
+       [](Medium& m) {
+         m.Delete("Lif-moi.txt");
+         m.Delete("Readme.txt");
+       },
+       {{W, "Readme.txt", "missing: F6 shows no readme in English and Polish"},
+        {W, "Lif-moi.txt", "missing: F6 shows no readme in French"}}},
+      {"release names without a version above 3200",
+       [&](Medium& m) {
+         m.Write("Velmar\\Velmar3200.zip", Zip(goodRelease));
+         m.Write("Velmar\\VelmarNew.zip", Zip(goodRelease));
+       },
+       {{W, "Velmar\\Velmar3200.zip", "not offered: its name gives no version above 3200 after \"Velmar\""},
+        {W, "Velmar\\VelmarNew.zip", "not offered: its name gives no version above 3200 after \"Velmar\""}}},
+      {"no release offered",
+       [&](Medium& m) {
+         m.Delete("Velmar\\Velmar3410.zip");
+         m.Delete(release);
+         m.Write("Velmar\\Release.zip", Zip(goodRelease));
+       },
+       {{W, "Velmar\\Release.zip", "not offered: its name gives no version above 3200 after \"Velmar\""},
+        {E, "Velmar\\", "holds no release archive: F2 and F3 are not offered"}}},
+      {"release item with a bad CRC",
+       [&](Medium& m) {
+         std::string zip = Zip({goodRelease[0], {.name = "Bin/Core.dll", .data = "core library", .method = 0}});
+         zip[zip.find("core library")] = 'C';
+         m.Write(release, zip);
+       },
+       {{E, release, "Bin/Core.dll: " + ZipErrorMessage(zip_error::BadCrc)}}},
+      {"release items with names the installer refuses",
+       [&](Medium& m) {
+         m.Write(release, Zip({goodRelease[0], {.name = "../Evil.dll", .data = "x"}, {.name = "Bin/a:b", .data = "x"}}));
+       },
+       {{E, release, "../Evil.dll: " + ZipErrorMessage(zip_error::UnsafeName)},
+        {E, release, "Bin/a:b: " + ZipErrorMessage(zip_error::InvalidName)}}},
+      {"release without the project manager",
+       [&](Medium& m) { m.Write(release, Zip({goodRelease[1], {.name = "Bin/VelmarPM.exe", .data = "pm"}})); },
+       {{E, release, "holds no VelmarPM.exe at its top: the project manager cannot be registered"}}},
+      {"patch cut short and patch without comment",
+       [&](Medium& m) {
+         m.Write("Patch\\Patch3501.zip", m.Read("Patch\\Patch3501.zip").substr(0, 5000));
+         m.Write("Patch\\Patch3502.zip", Zip({{.name = "Velmar.exe", .data = "v"}}));
+       },
+       {{E, "Patch\\Patch3501.zip", ""}, {W, "Patch\\Patch3502.zip", "has no comment: the patch page shows none"}}},
+      {"project archive cut short, archive without project, demo not found",
+       [&](Medium& m) {
+         m.Write("Projects\\Site\\Site.zip", m.Read("Projects\\Site\\Site.zip").substr(0, 100));
+         m.Write("Projects\\Demo\\Demo.zip", Zip({{.name = "Screens/Overview.scr", .data = "s"}}));
+       },
+       {{W, "Projects\\Demo\\", "F2 finds no demo project: it needs Demo.vpr, or Demo.zip holding DEMO.VPR"},
+        {W, "Projects\\Demo\\Demo.zip", "holds no project file: F5 does not offer it"},
+        {E, "Projects\\Site\\Site.zip", ""}}},
+      {"custom installs: refused ones and a missing section",
+       [](Medium& m) {
+         m.Replace("Custom\\Custom.ini", "1=Line1", "1=Line1\r\n2=Gone\r\n3=Line2\r\n4=Line3");
+         m.Write("Custom\\Line2\\Line2.vpr", "[Project]\r\n");
+         m.Replace("Custom\\Custom.ini", "[Line1]",
+                   "[Line2]\r\nType=Other\r\nFolder=Line2\r\nTitle44=L2\r\nTitle33=L2\r\n"
+                   "[Line3]\r\nType=BRENTA\r\nFolder=Line3\r\nTitle44=L3\r\nTitle49=L3\r\n[Line1]");
+       },
+       {{E, "Custom\\Custom.ini", "install [Gone] refused: the section is missing"},
+        {E, "Custom\\Custom.ini", "install [Line2] refused: type \"Other\" is not BRENTA"},
+        {E, "Custom\\Custom.ini", "install [Line3] refused: its folder Custom\\Line3\\ is missing or empty"}}},
+      {"custom install without titles",
+       [](Medium& m) { m.Replace("Custom\\Custom.ini", "Title49=Linie 1", "Title48=Linia 1"); },
+       {{E, "Custom\\Custom.ini", "install [Line1] refused: neither a German nor a French title (Title49, Title33)"}}},
+      {"custom install without project, with a damaged logo and archive",
+       [](Medium& m) {
+         m.Delete("Custom\\Line1\\Line1.VPR");
+         m.Write("Custom\\Line1\\Logo.bmp", "BM damaged");
+         m.Write("Custom\\Line1\\Old.zip", "PK no archive");
+       },
+       {{E, "Custom\\Line1\\", "holds no project (a .VPR file, or an archive holding one)"},
+        {W, "Custom\\Line1\\Logo.bmp", "install [Line1] logo does not decode: it is not shown"},
+        {E, "Custom\\Line1\\Old.zip", ""}}},
+      {"driver files without headers, port text or digit",
+       [](Medium& m) {
+         m.Write("Custom\\Line1\\A.vdr", Driver("TOtherForm"));
+         m.Write("Custom\\Line1\\B.vdr", Driver("THalvikForm", "ComPortNr["));
+         m.Write("Custom\\Line1\\C.vdr", Driver("THalvikForm", "ComPortNum[", '9'));
+       },
+       {{W, "Custom\\Line1\\A.vdr", "lacks the driver headers: its serial port is not set"},
+        {E, "Custom\\Line1\\B.vdr", "holds no \"ComPortNum[\" in bytes 48 to 120: its port cannot be set"},
+        {E, "Custom\\Line1\\C.vdr", "holds no port digit 1 to 8 after \"ComPortNum[\": its port cannot be set"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fault);
+    Medium medium;
+    c.make(medium);
+    std::vector<Finding> found = medium.Check();
+    // An archive the reader cannot open is named with the reader's own words.
+    for (size_t i = 0; i < found.size() && i < c.findings.size(); ++i)
+      if (c.findings[i].text.empty() && found[i].file == c.findings[i].file && !found[i].text.empty())
+        found[i].text.clear();
+    EXPECT_EQ(found, c.findings);
+  }
+}
+
+}  // namespace
+
+}  // namespace velmar
