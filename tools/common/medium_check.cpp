@@ -375,8 +375,15 @@ void Checker::CheckCustomInstall(const TIniFile& ini, const std::string& section
   details_.push_back("Custom " + name + " accepted: Custom\\" + entry.Folder + "\\");
   const std::string folder = CustomFolderPath(s_, entry.Folder);
   const std::string relative = Relative(folder);
-  if (!HasCustomProject(fs_, folder))
-    Add(Customs, Severity::Error, relative, "holds no project (a .VPR file, or an archive holding one)");
+  // The only install cannot go on without a project; one of several is a red
+  // line on the choice page that cannot be chosen.
+  if (!HasCustomProject(fs_, folder)) {
+    if (s_.CustomInstallList.size() == 1)
+      Add(Customs, Severity::Error, relative, "holds no project (a .VPR file, or an archive holding one)");
+    else
+      Add(Customs, Severity::Warning, relative,
+          "holds no project (a .VPR file, or an archive holding one): its line cannot be chosen");
+  }
   if (!entry.Logo.empty()) CheckPicture(Customs, file, name + " logo", folder + entry.Logo);
   QueueArchivesBelow(Customs, folder, false);
   for (const platform::DirEntry& e : fs_.find(folder + "*.vdr")) {

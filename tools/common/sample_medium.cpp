@@ -134,7 +134,8 @@ void MakeCustomInstalls(const fs::path& custom) {
                          Item("Harbour/Pump2.vdr", DriverFile("BRENTA pump 2"))},
                         "Harbour pumping station, two BRENTA pumps"));
   WriteHostFile(custom / "Harbour" / "Logo.bmp", HarbourLogo());
-  WriteHostFile(custom / "Mill" / "Readme.txt", Ansi("The mill's project follows with the next medium.\r\n"));
+  WriteHostFile(custom / "Mill" / "Mill.VPR", ProjectFile("Winder line", "Velmar Paper"));
+  WriteHostFile(custom / "Mill" / "Readme.txt", Ansi("The winder line of the paper mill.\r\n"));
 }
 
 void CompileLanguages(const fs::path& sources, const fs::path& out) {

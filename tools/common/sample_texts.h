@@ -27,8 +27,8 @@ inline constexpr const char* SetupIni =
     "1=RUN [EXTRAS]OpcSetup.exe /silent\r\n"
     "2=COPY [EXTRAS]VelOpc.dll [WINSYS]VelOpc.dll\r\n";
 
-// Two customers' installs: the harbour's with its project, its driver files
-// and its logo; the mill's, whose project is still to come.
+// Two customers' installs: the harbour's with its project in an archive, its
+// driver files and its logo; the mill's with a plain project file.
 inline constexpr const char* CustomIni =
     "; Customer installs of the sample medium\r\n"
     "[CustomInstalls]\r\n"
@@ -56,10 +56,10 @@ inline constexpr const char* CustomIni =
     "Folder=Mill\r\n"
     "Title44=Paper mill\r\n"
     "Title49=Papierfabrik\r\n"
-    "Select44=Paper mill, project still to come\r\n"
-    "Select49=Papierfabrik, Projekt folgt\r\n"
-    "Select33=Papeterie, projet à venir\r\n"
-    "ProjectName=Paper mill\r\n"
+    "Select44=Paper mill, winder line\r\n"
+    "Select49=Papierfabrik, Wickellinie\r\n"
+    "Select33=Papeterie, ligne de bobinage\r\n"
+    "ProjectName=Winder line\r\n"
     "CustomerName=Velmar Paper\r\n";
 
 inline constexpr const char* ReadmeEnglish =

@@ -6,8 +6,9 @@
 // files compiled from LANGUAGE_SOURCES/vsetup_NN.txt, readme files in three
 // languages, two product releases, two patches, projects (plain and zipped,
 // with the demo project), two customers' installs in Custom\, a utilities
-// folder and, in Extras\, what the extra install commands run and copy. The product's programs are copies of
-// STANDIN_PROGRAM, a small program that notes its starts.
+// folder and, in Extras\, what the extra install commands run and copy. The
+// product's programs are copies of STANDIN_PROGRAM, a small program that
+// notes its starts.
 
 #include <cstdio>
 #include <exception>
