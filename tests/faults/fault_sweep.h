@@ -11,7 +11,8 @@
 //     without a fault;
 //   - leave every INI file it changed readable, each key as it was before or
 //     as the run without a fault left it, no key lost, no temporary file;
-//   - change nothing outside the places the flow names.
+//   - change nothing outside the places the flow names, and leave every file
+//     and folder the flow must keep where it was.
 // The message boxes a flow shows (its reports and its end message) are
 // answered with OK outside the script; the general error box is not.
 //
@@ -48,6 +49,20 @@ struct FaultedFlow {
   // (the unzip dialog of a demo project whose folder could not be made): a
   // run that stops for want of one is played again without it.
   std::vector<std::string> mayNotCome;
+  // Pages that, after a failed query, find nothing to act on and leave the
+  // control the script uses disabled, with what the user does instead from
+  // there to the end: the uninstall dialog that found no product, cancelled.
+  std::map<std::string, ui::script::Script> notOffered = {};
+  // Files, and folders ending in "\" (with all below), whose entries at the
+  // start of the counted calls must all be there at the end: what a removal
+  // may never reach.
+  std::function<std::vector<std::string>(InstallerFixture&)> keep = {};
+  // How the flow's own message that it finished with errors begins, when it
+  // has one other than the common one.
+  std::string withErrorsText = {};
+  // A flow that removes: after a failed query ("is it there?", "what is in
+  // the folder?") it may finish leaving as it was what it did not see.
+  bool removes = false;
 };
 
 struct FaultSweep {
@@ -70,5 +85,14 @@ FaultSweep SweepFaults(const FaultedFlow& flow, int maxRuns);
 // the port's default.
 int FaultRunBudget();
 int DefaultFaultRuns();
+
+// The files the port keeps the registry in (a place of a flow that changes
+// it): the registry file of the POSIX port; none on Windows.
+std::vector<std::string> RegistryFiles(InstallerFixture& f);
+
+// Sweeps the flow within that budget, prints the summary line and fails the
+// test on each broken promise and when the flow makes fewer calls than
+// expected (the run without a fault went elsewhere).
+FaultSweep ExpectPromisesKept(const FaultedFlow& flow, int atLeastCalls);
 
 }  // namespace velmar::test

@@ -6,4 +6,7 @@ namespace velmar::test {
 // fails every one.
 int DefaultFaultRuns() { return 20; }
 
+// The test's registry is a key of the real registry, no file of the drive.
+std::vector<std::string> RegistryFiles(InstallerFixture&) { return {}; }
+
 }  // namespace velmar::test
