@@ -204,7 +204,7 @@ void TUnInstallDlg::UninstallProduct() {
     removal.DeleteFolder(folder_ + folder.name, folder.withSubfolders);
   // The installer's program file, and whatever else the list does not name,
   // keep the folder.
-  fs.removeFolder(folder_ + "Install");
+  removal.RemoveEmptyFolder(folder_ + "Install");
 
   if (failed_) {
     // The list above says what stays; the run ends as one with errors.
@@ -250,7 +250,7 @@ void TUnInstallDlg::RemoveProductShortcuts(Removal& removal) {
   for (const std::string& file : list.files)
     if (SameText(FileExtension(file), ".lnk")) removal.DeleteFile(file);
   const std::string startMenu = WithoutBackslash(list.startMenu);
-  if (!startMenu.empty() && !FolderTreeRefused(startMenu, protect_, {folder_})) fs.removeFolder(startMenu);
+  if (!startMenu.empty() && !FolderTreeRefused(startMenu, protect_, {folder_})) removal.RemoveEmptyFolder(startMenu);
 }
 
 }  // namespace velmar

@@ -51,7 +51,8 @@ TEST(Faults, CustomInstallation) {
                             .script = CustomInstallScript,
                             .places = test::ProductInstallPlaces,
                             .userPresses = {{"TUnzipForm", "CancelBtn"}, {"TMainInstallForm", "NextBtn"}},
-                            .mayNotCome = {"TUnzipForm"}},
+                            .mayNotCome = {"TUnzipForm"},
+                            .notOffered = {{"TBrentaPickVprForm", test::CancelToTheEnd()}}},
                            100);
 }
 

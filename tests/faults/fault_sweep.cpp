@@ -284,6 +284,7 @@ class Sweep {
   explicit Sweep(const FaultedFlow& flow) : flow_(flow) {}
 
   FaultSweep Run(int maxRuns) {
+    const DrivesInMemory inMemory;
     Watchdog watchdog(std::chrono::seconds(120));
     std::vector<FileCall> calls;
     reference_ = RunFlow(flow_, std::nullopt, &calls);
@@ -330,11 +331,12 @@ class Sweep {
         if (!presses.empty()) ++sweep.pressed;
         ++(shortWrite ? sweep.shortWrites : sweep.errors);
         std::vector<std::string> problems;
-        ++sweep.outcomes[Check(run, call.op, problems)];
+        const bool left = std::any_of(presses.begin(), presses.end(), [](const Press& p) { return p.instead; });
+        const std::string outcome = Check(run, call.op, left, problems);
+        ++sweep.outcomes[outcome];
         if (log_)
-          std::printf("%s %s: %s%s%s\n", flow_.name.c_str(), what.c_str(),
-                      ui::script::OutcomeName(run.run.outcome).c_str(), run.run.endMessage.empty() ? "" : ": ",
-                      run.run.endMessage.c_str());
+          std::printf("%s %s: %s%s%s\n", flow_.name.c_str(), what.c_str(), outcome.c_str(),
+                      run.run.endMessage.empty() ? "" : ": ", run.run.endMessage.c_str());
         for (const std::string& problem : problems) sweep.problems.push_back(what + ": " + problem);
       }
     }
@@ -385,8 +387,9 @@ class Sweep {
     return std::nullopt;
   }
 
-  // The way the run ended; what it broke goes into problems.
-  std::string Check(const FlowRun& run, FileOp faulted, std::vector<std::string>& problems) const {
+  // The way the run ended; what it broke goes into problems. With left, the
+  // user left a page that offered nothing.
+  std::string Check(const FlowRun& run, FileOp faulted, bool left, std::vector<std::string>& problems) const {
     const std::string_view errorsText =
         flow_.withErrorsText.empty() ? text::EnglishOf(text::FinishedWithErrors) : flow_.withErrorsText;
     const std::string_view errorsStart = errorsText.substr(0, errorsText.find('\r'));
@@ -422,10 +425,16 @@ class Sweep {
       if (!Inside(run.places, key)) problems.push_back("changed outside the flow's places: " + path);
       if (now && IsTemporary(key)) problems.push_back("temporary file left: " + path);
       if (now && !now->folder && IsIniFile(key))
-        CheckIni(run, key, *now, was == run.before.end() ? nullptr : &was->second, success && !query, problems);
+        CheckIni(run, key, *now, was == run.before.end() ? nullptr : &was->second, success && !query && !left,
+                 problems);
       if (!now && Inside(run.keep, key)) problems.push_back("removed what must stay: " + was->second.path);
     }
-    if (success) {
+    if (success && left) {
+      // Nothing was offered, so nothing may have gone.
+      for (const auto& [key, entry] : run.before)
+        if (!run.after.count(key)) problems.push_back("removed, though the user left a page that offered nothing: " + entry.path);
+      outcome = "finished (0), the user left a page that offered nothing";
+    } else if (success) {
       // The failed call did not matter, so the result is that of the run
       // without a fault; after a failed query the run may lack what needs
       // the file it did not see, as on a machine without it, and write other
@@ -435,13 +444,14 @@ class Sweep {
       for (const std::string& key : Changed(reference_.after, run.after)) {
         if (NameOf(key) == "INSTALL.LOG") continue;
         const auto at = run.after.find(key);
-        if (query && (at == run.after.end() || IsIniFile(key))) {
-          lacks = true;
+        const auto was = run.before.find(key);
+        if (query && flow_.removes && at != run.after.end() && was != run.before.end() &&
+            Same(&was->second, &at->second)) {
+          keeps = true;
           continue;
         }
-        const auto was = run.before.find(key);
-        if (query && flow_.removes && was != run.before.end() && Same(&was->second, &at->second)) {
-          keeps = true;
+        if (query && (at == run.after.end() || IsIniFile(key))) {
+          lacks = true;
           continue;
         }
         problems.push_back("status 0, but not as without the fault: " +
@@ -523,6 +533,12 @@ std::string FaultSweep::Summary(const std::string& flow) const {
 }
 
 FaultSweep SweepFaults(const FaultedFlow& flow, int maxRuns) { return Sweep(flow).Run(maxRuns); }
+
+ui::script::Script CancelToTheEnd() {
+  ui::script::Script script;
+  script.Click("CancelBtn");
+  return BackToSelection(script).Key(ui::Key::Escape);
+}
 
 FaultSweep ExpectPromisesKept(const FaultedFlow& flow, int atLeastCalls) {
   const FaultSweep sweep = SweepFaults(flow, FaultRunBudget());

@@ -22,6 +22,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,9 +87,30 @@ FaultSweep SweepFaults(const FaultedFlow& flow, int maxRuns);
 int FaultRunBudget();
 int DefaultFaultRuns();
 
+// While it lives, the fixtures' drives lie in memory where the port has
+// such a place that keeps extended attributes (/dev/shm natively): a run
+// writes and renames hundreds of files, and on a disk each replaced file
+// waits for the journal, ten times the run's own work. The Windows build
+// keeps its drives where they are.
+class DrivesInMemory {
+ public:
+  DrivesInMemory();
+  ~DrivesInMemory();
+  DrivesInMemory(const DrivesInMemory&) = delete;
+  DrivesInMemory& operator=(const DrivesInMemory&) = delete;
+
+ private:
+  bool moved_ = false;
+  std::optional<std::string> before_;
+};
+
 // The files the port keeps the registry in (a place of a flow that changes
 // it): the registry file of the POSIX port; none on Windows.
 std::vector<std::string> RegistryFiles(InstallerFixture& f);
+
+// Cancel, and on the selection page again Esc: how a user leaves a page
+// that offered nothing.
+ui::script::Script CancelToTheEnd();
 
 // Sweeps the flow within that budget, prints the summary line and fails the
 // test on each broken promise and when the flow makes fewer calls than

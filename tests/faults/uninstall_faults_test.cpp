@@ -39,13 +39,6 @@ Script UninstallScript(InstallerFixture&) {
   return script.Key(Key::F8).Page("TUnInstallDlg").Check("VelmarCB").Click("OkBtn");
 }
 
-// Cancel on a dialog that found no product, and back on the selection page, Esc.
-Script LeaveTheDialog() {
-  Script script;
-  script.Click("CancelBtn");
-  return test::BackToSelection(script).Key(Key::Escape);
-}
-
 // The product folder with its installer copy, the shortcut folders and the
 // registry.
 std::vector<std::string> UninstallPlaces(InstallerFixture& f) {
@@ -66,7 +59,7 @@ TEST(Faults, Uninstallation) {
                             .prepare = PrepareInstalledProduct,
                             .script = UninstallScript,
                             .places = UninstallPlaces,
-                            .notOffered = {{"TUnInstallDlg", LeaveTheDialog()}},
+                            .notOffered = {{"TUnInstallDlg", test::CancelToTheEnd()}},
                             .keep = MustStay,
                             .withErrorsText = std::string(text::EnglishOf(text::UninstallFinishedWithErrors)),
                             .removes = true},
