@@ -18,7 +18,8 @@
 //
 // A flow that makes more calls than the sweep may run is sampled evenly: call
 // 1, the last call, and calls spread at equal steps between them.
-// VELMAR_FAULT_LOG=1 prints the fault and the end of each run.
+// VELMAR_FAULT_LOG=1 prints the fault and the end of each run, and the
+// transcript of a run without a fault that did not finish.
 
 #include <functional>
 #include <map>
