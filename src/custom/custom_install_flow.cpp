@@ -69,7 +69,14 @@ CustomProjectResult RunCustomInstall(InstallerContext& app, TUnzipForm& unzip, T
   }
   result.Folder = custom.FolderName + "\\";
   const std::string target = request.TargetFolder;
-  if (PlaceProject(app, unzip, overwrite, request, false).Failed) result.Failed = true;
+  if (request.ProjectFile != plain && request.Archive.empty()) {
+    // The choice page found it; an archive that cannot be read now leaves
+    // the customer's project out, and the install says so at its end.
+    app.LogLine("ERROR: Project file not found : " + plain);
+    result.Failed = true;
+  } else if (PlaceProject(app, unzip, overwrite, request, false).Failed) {
+    result.Failed = true;
+  }
 
   app.LogLine("Update project file " + s.ProjectFile);
   try {

@@ -140,9 +140,10 @@ class ProductInstallation {
     Folder(install_ + "Patch\\");
     if (Folder(install_ + "Custom\\") && s_.CustomInstall) {
       Copy(medium_ + "Custom\\Custom.ini", install_ + "Custom\\Custom.ini");
-      if (!customFolder_.empty() && ForceFolder(fs_, install_ + "Custom\\" + customFolder_))
-        CopyFolderTree(fs_, medium_ + "Custom\\" + customFolder_ + "\\", install_ + "Custom\\" + customFolder_ + "\\", "*.*",
-                       true);
+      const std::string from = WithBackslash(medium_ + "Custom\\" + customFolder_);
+      const std::string to = WithBackslash(install_ + "Custom\\" + customFolder_);
+      if (!customFolder_.empty() && Folder(to) && !CopyFolderTree(fs_, from, to, "*.*", true))
+        Failed("Cannot copy " + from + " to " + to);
     }
   }
 

@@ -46,8 +46,17 @@ void Removal::EmptyFolder(const std::string& folder, bool withSubfolders) {
       EmptyFolder(path, withSubfolders);
     }
   }
+  RemoveEmptyFolder(folder);
+}
+
+void Removal::RemoveEmptyFolder(const std::string& folder) {
+  if (fs_.removeFolder(folder)) return;
   // A folder that still holds something stays, without a word.
-  fs_.removeFolder(folder);
+  const auto attributes = fs_.attributes(folder);
+  if (!attributes || !IsFolderEntry(*attributes)) return;
+  for (const platform::DirEntry& entry : fs_.find(folder + "\\*.*"))
+    if (entry.name != "." && entry.name != "..") return;
+  Failed(folder);
 }
 
 void Removal::DeleteKeyTree(RootKey root, const std::string& key) {

@@ -34,6 +34,10 @@ class Removal {
   // empty. A folder that is a link or junction, or one inside that is, is
   // left as it is: what lies behind it is never reached.
   void DeleteFolder(const std::string& folder, bool withSubfolders);
+  // Removes the folder when it is empty. One that holds something stays
+  // without a word; an empty one that cannot be removed is told to OnFailure.
+  // The caller has checked that the folder may go.
+  void RemoveEmptyFolder(const std::string& folder);
 
   // The key with its subkeys; a missing key is left alone.
   void DeleteKeyTree(platform::RootKey root, const std::string& key);

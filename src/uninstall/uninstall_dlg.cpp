@@ -7,6 +7,8 @@
 #include "base/path_utils.h"
 #include "base/text_case.h"
 #include "base/wildcard.h"
+#include "formats/ini_document.h"
+#include "platform/file_contents.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "services/files/file_utils.h"
@@ -34,13 +36,23 @@ struct ShortcutList {
 };
 
 // The values of the keys "1" to Count that are not empty, in that order.
-// Only keys that are there are read, however large Count claims to be.
-ShortcutList ReadShortcutList(const TIniFile& ini) {
+// Only keys that are there are read, however large Count claims to be. The
+// file is read once and whole: one that is there but cannot be read raises
+// InstallerError, and never passes for a list without shortcuts.
+ShortcutList ReadShortcutList(platform::FileSystem& fs, const std::string& path, CodePage page) {
+  IniDocument ini;
+  try {
+    ini = IniDocument::Parse(platform::ReadFileContentsOrRaise(fs, path), page);
+  } catch (const CodePageError& e) {
+    throw InstallerError("Cannot read " + path + ": " + e.what());
+  }
+  const auto value = [&](const std::string& key) { return ini.Value("Links", key).value_or(std::string()); };
   ShortcutList list;
-  list.startMenu = ini.ReadString("Links", "StartMnu", "");
-  const int count = ini.ReadInteger("Links", "Count", -1);
+  list.startMenu = value("StartMnu");
+  int count = -1;
+  if (!ParseIniInteger(value("Count"), count)) count = -1;
   std::vector<int> numbers;
-  for (const std::string& key : ini.ReadSection("Links")) {
+  for (const std::string& key : ini.Keys("Links")) {
     int number = 0;
     const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), number);
     if (error == std::errc() && end == key.data() + key.size() && number >= 1 && number <= count &&
@@ -50,7 +62,7 @@ ShortcutList ReadShortcutList(const TIniFile& ini) {
   std::sort(numbers.begin(), numbers.end());
   numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
   for (int number : numbers)
-    if (std::string file = ini.ReadString("Links", std::to_string(number), ""); !file.empty())
+    if (std::string file = value(std::to_string(number)); !file.empty())
       list.files.push_back(std::move(file));
   return list;
 }
@@ -192,7 +204,7 @@ void TUnInstallDlg::UninstallProduct() {
     removal.DeleteFolder(folder_ + folder.name, folder.withSubfolders);
   // The installer's program file, and whatever else the list does not name,
   // keep the folder.
-  fs.removeFolder(folder_ + "Install");
+  removal.RemoveEmptyFolder(folder_ + "Install");
 
   if (failed_) {
     // The list above says what stays; the run ends as one with errors.
@@ -228,7 +240,7 @@ void TUnInstallDlg::RemoveProductShortcuts(Removal& removal) {
   const std::string settings = folder_ + "Velmar.ini";
   if (FileExists(fs, settings)) {
     try {
-      list = ReadShortcutList(TIniFile(fs, settings, App().os.system.ansiCodePage()));
+      list = ReadShortcutList(fs, settings, App().os.system.ansiCodePage());
     } catch (const InstallerError& error) {
       failed_ = true;
       Report(Text(text::ErrorPrefix) + " " + error.what());
@@ -238,7 +250,7 @@ void TUnInstallDlg::RemoveProductShortcuts(Removal& removal) {
   for (const std::string& file : list.files)
     if (SameText(FileExtension(file), ".lnk")) removal.DeleteFile(file);
   const std::string startMenu = WithoutBackslash(list.startMenu);
-  if (!startMenu.empty() && !FolderTreeRefused(startMenu, protect_, {folder_})) fs.removeFolder(startMenu);
+  if (!startMenu.empty() && !FolderTreeRefused(startMenu, protect_, {folder_})) removal.RemoveEmptyFolder(startMenu);
 }
 
 }  // namespace velmar

@@ -21,8 +21,7 @@ std::string Driver(char digit) {
   return bytes + "ComPortNum[" + '\x05' + digit + "]rest";
 }
 
-TEST(CustomInstallFlow, PlacesTheChosenCustomersProjectAndSetsItsDriversPort) {
-  InstallerFixture f;
+void WriteWorksMedium(InstallerFixture& f) {
   f.WriteStandardMedium();
   f.WriteProductArchive("Velmar3400.zip", {{"VelmarPM.exe", "3400"}});
   f.WriteMediumFile("Custom\\Custom.ini",
@@ -35,19 +34,36 @@ TEST(CustomInstallFlow, PlacesTheChosenCustomersProjectAndSetsItsDriversPort) {
                                           {"Works/Other.vdr", "not a driver"}});
   f.WriteMediumFile("Custom\\Works\\Logo.bmp", "BM");
   f.WriteMediumFile("Custom\\Empty\\Readme.txt", "none");
-  int port = 0;
-  for (int n = 4; n >= 1; --n)
-    if (platform::CanOpenSerialPort(n)) port = n;
+}
 
+// The Works install from the choice page to its end; with Prev on the ready
+// page; the product's archive, and unless told otherwise the project's, unpacked.
+Script WorksScript(int port, bool prev, bool projectUnpacked = true) {
   Script script = test::ToSelection();
   script.Key(Key::F3).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
   script.Page("TCustomSelectForm").Select("CustomLB", "No project here").Select("CustomLB", "Works plant").Click("NextBtn");
   script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
   script.Page("TBrentaPickVprForm").Click("NextBtn").Page("TProjectOptionsForm").Click("NextBtn");
-  script.Page("TBrentaPortForm").Click("NextBtn").Page("TReadyToInstallForm").Click("PrevBtn");
-  script.Page("TBrentaPortForm").Click("NextBtn").Page("TReadyToInstallForm").Click("NextBtn");
-  script.Page("TUnzipForm").Page("TUnzipForm");
-  if (port == 0) script.Answer("These driver files keep their port", ui::Answer::Ok);
+  script.Page("TBrentaPortForm").Click("NextBtn");
+  if (prev) script.Page("TReadyToInstallForm").Click("PrevBtn").Page("TBrentaPortForm").Click("NextBtn");
+  script.Page("TReadyToInstallForm").Click("NextBtn");
+  script.Page("TUnzipForm");
+  if (projectUnpacked) script.Page("TUnzipForm");
+  if (port == 0 && projectUnpacked) script.Answer("These driver files keep their port", ui::Answer::Ok);
+  return script;
+}
+
+int FirstPort() {
+  for (int n = 1; n <= 4; ++n)
+    if (platform::CanOpenSerialPort(n)) return n;
+  return 0;
+}
+
+TEST(CustomInstallFlow, PlacesTheChosenCustomersProjectAndSetsItsDriversPort) {
+  InstallerFixture f;
+  WriteWorksMedium(f);
+  const int port = FirstPort();
+  Script script = WorksScript(port, true);
   script.Answer("Installation finished", ui::Answer::Ok);
   test::BackToSelection(script).Key(Key::Escape);
   const auto result = f.Run(script);
@@ -103,6 +119,35 @@ TEST(CustomInstallFlow, TheOnlyInstallWithAPlainProjectBringsItsWholeFolder) {
   EXPECT_TRUE(test::Contains(vpr, "ProjectName=Solo line")) << vpr;
   EXPECT_TRUE(test::Contains(vpr, "CustomerName=Solo Ltd")) << vpr;
   EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Projects\\Solo.LNK")));
+}
+
+// The customer's archive unreadable once the install runs, or a file of the
+// custom folder that cannot be copied into the installer's copy: the install
+// goes on and ends saying it finished with errors, the log naming the step.
+TEST(CustomInstallFlow, AProjectArchiveOrCustomFileThatFailsEndsWithErrors) {
+  const struct {
+    test::FaultRule fault;
+    bool projectUnpacked;
+    const char* logged;
+  } cases[] = {
+      {{.op = test::FileOp::OpenRead, .persistent = true, .pathContains = "Works.zip"}, false,
+       "ERROR: Project file not found : "},
+      {{.op = test::FileOp::Create, .pathContains = "Install\\Custom\\Works\\Logo.bmp"}, true, "Cannot copy "},
+  };
+  for (const auto& c : cases) {
+    InstallerFixture f;
+    WriteWorksMedium(f);
+    f.onPageShown = [&](const ui::Page& page) {
+      if (page.ClassName() == "TReadyToInstallForm") f.files.addFault(c.fault);
+    };
+    const int port = FirstPort();
+    Script script = WorksScript(port, false, c.projectUnpacked);
+    script.Answer("Finished with errors", ui::Answer::Ok);
+    test::BackToSelection(script).Key(Key::Escape);
+    const auto result = f.Run(script);
+    EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << c.logged << result.endMessage;
+    EXPECT_TRUE(test::Contains(f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or(""), c.logged));
+  }
 }
 
 }  // namespace

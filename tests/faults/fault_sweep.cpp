@@ -188,28 +188,34 @@ struct FlowRun {
   InstallerRun run;
   std::vector<std::string> boxes;  // the flow's message boxes, answered by the sweep
   Tree before, after;              // when the calls began to count, and at the end
-  std::vector<std::string> places;
+  std::vector<std::string> places, keep;
   CodePage page = CodePage::Cp1252;
   bool armed = false;
 };
 
-// A press on the nth showing (0 first) of a page, added to the script; or,
-// with skip, the nth "page" step of a page that did not come, left out.
+// A press on the nth showing (0 first) of a page, added to the script or,
+// with instead, in place of the script's steps there; or, with skip, the nth
+// "page" step of a page that did not come, left out.
 struct Press {
   std::string page;
   int showing = 0;
   bool skip = false;
+  bool instead = false;
 };
 
 ui::script::Script WithPresses(const ui::script::Script& script, const std::vector<Press>& presses,
-                               const std::map<std::string, std::string>& buttons) {
+                               const FaultedFlow& flow) {
   ui::script::Script out;
   std::map<std::string, int> shown;
   std::string block;
   int blockShowing = -1;
+  const auto pressed = [&](bool instead) {
+    return std::find_if(presses.begin(), presses.end(), [&](const Press& p) {
+      return !p.skip && p.instead == instead && p.page == block && p.showing == blockShowing;
+    }) != presses.end();
+  };
   const auto endBlock = [&] {
-    for (const Press& press : presses)
-      if (!press.skip && press.page == block && press.showing == blockShowing) out.Click(buttons.at(block));
+    if (pressed(false)) out.Click(flow.userPresses.at(block));
   };
   std::map<std::string, int> steps;
   for (const ui::script::Step& step : script.Steps()) {
@@ -221,6 +227,10 @@ ui::script::Script WithPresses(const ui::script::Script& script, const std::vect
       endBlock();
       block = step.name;
       blockShowing = shown[block]++;
+    } else if (pressed(true)) {
+      // The user leaves the page, and the run goes its own way from there.
+      for (const ui::script::Step& then : flow.notOffered.at(block).Steps()) out.Add(then);
+      return out;
     }
     out.Add(step);
   }
@@ -245,12 +255,14 @@ FlowRun RunFlow(const FaultedFlow& flow, const std::optional<FaultRule>& fault, 
     result.boxes.push_back(text);
     return ui::Answer::Ok;
   };
-  result.run = f.Run(WithPresses(flow.script(f), presses, flow.userPresses));
+  result.run = f.Run(WithPresses(flow.script(f), presses, flow));
   f.files.clearFaults();
   f.files.recordCalls(false);
   if (calls) *calls = f.files.recordedCalls();
   result.after = Snapshot(f.drive);
   for (const std::string& place : flow.places(f)) result.places.push_back(KeyOf(place, f.drive.privateRoots()));
+  if (flow.keep)
+    for (const std::string& kept : flow.keep(f)) result.keep.push_back(KeyOf(kept, f.drive.privateRoots()));
   result.page = f.system.AnsiCodePage;
   return result;
 }
@@ -272,11 +284,13 @@ class Sweep {
   explicit Sweep(const FaultedFlow& flow) : flow_(flow) {}
 
   FaultSweep Run(int maxRuns) {
+    const DrivesInMemory inMemory;
     Watchdog watchdog(std::chrono::seconds(120));
     std::vector<FileCall> calls;
     reference_ = RunFlow(flow_, std::nullopt, &calls);
     FaultSweep sweep;
     if (!reference_.armed || reference_.run.outcome != Outcome::Finished) {
+      if (log_) std::printf("%s\n", reference_.run.transcript.c_str());
       sweep.problems.push_back("the run without a fault did not finish: " +
                                ui::script::OutcomeName(reference_.run.outcome) + ": " + reference_.run.endMessage);
       return sweep;
@@ -317,11 +331,12 @@ class Sweep {
         if (!presses.empty()) ++sweep.pressed;
         ++(shortWrite ? sweep.shortWrites : sweep.errors);
         std::vector<std::string> problems;
-        ++sweep.outcomes[Check(run, call.op, problems)];
+        const bool left = std::any_of(presses.begin(), presses.end(), [](const Press& p) { return p.instead; });
+        const std::string outcome = Check(run, call.op, left, problems);
+        ++sweep.outcomes[outcome];
         if (log_)
-          std::printf("%s %s: %s%s%s\n", flow_.name.c_str(), what.c_str(),
-                      ui::script::OutcomeName(run.run.outcome).c_str(), run.run.endMessage.empty() ? "" : ": ",
-                      run.run.endMessage.c_str());
+          std::printf("%s %s: %s%s%s\n", flow_.name.c_str(), what.c_str(), outcome.c_str(),
+                      run.run.endMessage.empty() ? "" : ": ", run.run.endMessage.c_str());
         for (const std::string& problem : problems) sweep.problems.push_back(what + ": " + problem);
       }
     }
@@ -358,6 +373,11 @@ class Sweep {
       if (!run.endMessage.starts_with("page " + page + " waits for the user")) continue;
       return Press{page, TimesShown(run.transcript, page) - 1};
     }
+    // A page that offers nothing to act on: the user leaves it.
+    for (const auto& [page, button] : flow_.notOffered) {
+      if (run.endMessage.find(" on page " + page + ": ") != std::string::npos && run.endMessage.ends_with(" is disabled"))
+        return Press{page, TimesShown(run.transcript, page) - 1, false, true};
+    }
     // A page of the script that does not come, because the step that shows it was left out.
     for (const std::string& page : flow_.mayNotCome) {
       if (run.endMessage.starts_with("page ") &&
@@ -367,9 +387,11 @@ class Sweep {
     return std::nullopt;
   }
 
-  // The way the run ended; what it broke goes into problems.
-  std::string Check(const FlowRun& run, FileOp faulted, std::vector<std::string>& problems) const {
-    const std::string_view errorsText = text::EnglishOf(text::FinishedWithErrors);
+  // The way the run ended; what it broke goes into problems. With left, the
+  // user left a page that offered nothing.
+  std::string Check(const FlowRun& run, FileOp faulted, bool left, std::vector<std::string>& problems) const {
+    const std::string_view errorsText =
+        flow_.withErrorsText.empty() ? text::EnglishOf(text::FinishedWithErrors) : flow_.withErrorsText;
     const std::string_view errorsStart = errorsText.substr(0, errorsText.find('\r'));
     std::string outcome;
     switch (run.run.outcome) {
@@ -403,17 +425,31 @@ class Sweep {
       if (!Inside(run.places, key)) problems.push_back("changed outside the flow's places: " + path);
       if (now && IsTemporary(key)) problems.push_back("temporary file left: " + path);
       if (now && !now->folder && IsIniFile(key))
-        CheckIni(run, key, *now, was == run.before.end() ? nullptr : &was->second, success && !query, problems);
+        CheckIni(run, key, *now, was == run.before.end() ? nullptr : &was->second, success && !query && !left,
+                 problems);
+      if (!now && Inside(run.keep, key)) problems.push_back("removed what must stay: " + was->second.path);
     }
-    if (success) {
+    if (success && left) {
+      // Nothing was offered, so nothing may have gone.
+      for (const auto& [key, entry] : run.before)
+        if (!run.after.count(key)) problems.push_back("removed, though the user left a page that offered nothing: " + entry.path);
+      outcome = "finished (0), the user left a page that offered nothing";
+    } else if (success) {
       // The failed call did not matter, so the result is that of the run
       // without a fault; after a failed query the run may lack what needs
       // the file it did not see, as on a machine without it, and write other
       // values, but nothing else.
-      bool lacks = false;
+      // A removal that did not see a file may leave it as it was.
+      bool lacks = false, keeps = false;
       for (const std::string& key : Changed(reference_.after, run.after)) {
         if (NameOf(key) == "INSTALL.LOG") continue;
         const auto at = run.after.find(key);
+        const auto was = run.before.find(key);
+        if (query && flow_.removes && at != run.after.end() && was != run.before.end() &&
+            Same(&was->second, &at->second)) {
+          keeps = true;
+          continue;
+        }
         if (query && (at == run.after.end() || IsIniFile(key))) {
           lacks = true;
           continue;
@@ -423,6 +459,7 @@ class Sweep {
                            (at != run.after.end() ? "" : " is missing"));
       }
       if (lacks) outcome = "finished (0) without what a failed query hid";
+      if (keeps) outcome = "finished (0) keeping what a failed query hid";
     }
     return outcome;
   }
@@ -487,8 +524,8 @@ std::string FaultSweep::Summary(const std::string& flow) const {
                      (sampledCalls == calls ? "every call" : std::to_string(sampledCalls) + " calls at equal steps") +
                      "; faults injected: " + std::to_string(errors + shortWrites) + " (" + std::to_string(errors) +
                      " errors, " + std::to_string(shortWrites) + " short writes); " + std::to_string(pressed) +
-                     " runs played again with the user's press on a page that said a step failed or without a "
-                     "page that did not come; outcomes:";
+                     " runs played again with the user's press on a page that said a step failed or offered "
+                     "nothing, or without a page that did not come; outcomes:";
   for (const auto& [outcome, count] : outcomes) text += " " + std::to_string(count) + " " + outcome + ",";
   if (!outcomes.empty()) text.pop_back();
   text += "; broken promises: " + std::to_string(problems.size());
@@ -496,6 +533,20 @@ std::string FaultSweep::Summary(const std::string& flow) const {
 }
 
 FaultSweep SweepFaults(const FaultedFlow& flow, int maxRuns) { return Sweep(flow).Run(maxRuns); }
+
+ui::script::Script CancelToTheEnd() {
+  ui::script::Script script;
+  script.Click("CancelBtn");
+  return BackToSelection(script).Key(ui::Key::Escape);
+}
+
+FaultSweep ExpectPromisesKept(const FaultedFlow& flow, int atLeastCalls) {
+  const FaultSweep sweep = SweepFaults(flow, FaultRunBudget());
+  std::printf("%s\n", sweep.Summary(flow.name).c_str());
+  EXPECT_GE(sweep.calls, atLeastCalls) << flow.name;
+  for (size_t i = 0; i < sweep.problems.size() && i < 40; ++i) ADD_FAILURE() << flow.name << " " << sweep.problems[i];
+  return sweep;
+}
 
 int FaultRunBudget() {
   const char* value = std::getenv("VELMAR_FAULT_RUNS");

@@ -11,16 +11,19 @@
 //     without a fault;
 //   - leave every INI file it changed readable, each key as it was before or
 //     as the run without a fault left it, no key lost, no temporary file;
-//   - change nothing outside the places the flow names.
+//   - change nothing outside the places the flow names, and leave every file
+//     and folder the flow must keep where it was.
 // The message boxes a flow shows (its reports and its end message) are
 // answered with OK outside the script; the general error box is not.
 //
 // A flow that makes more calls than the sweep may run is sampled evenly: call
 // 1, the last call, and calls spread at equal steps between them.
-// VELMAR_FAULT_LOG=1 prints the fault and the end of each run.
+// VELMAR_FAULT_LOG=1 prints the fault and the end of each run, and the
+// transcript of a run without a fault that did not finish.
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +51,20 @@ struct FaultedFlow {
   // (the unzip dialog of a demo project whose folder could not be made): a
   // run that stops for want of one is played again without it.
   std::vector<std::string> mayNotCome;
+  // Pages that, after a failed query, find nothing to act on and leave the
+  // control the script uses disabled, with what the user does instead from
+  // there to the end: the uninstall dialog that found no product, cancelled.
+  std::map<std::string, ui::script::Script> notOffered = {};
+  // Files, and folders ending in "\" (with all below), whose entries at the
+  // start of the counted calls must all be there at the end: what a removal
+  // may never reach.
+  std::function<std::vector<std::string>(InstallerFixture&)> keep = {};
+  // How the flow's own message that it finished with errors begins, when it
+  // has one other than the common one.
+  std::string withErrorsText = {};
+  // A flow that removes: after a failed query ("is it there?", "what is in
+  // the folder?") it may finish leaving as it was what it did not see.
+  bool removes = false;
 };
 
 struct FaultSweep {
@@ -70,5 +87,35 @@ FaultSweep SweepFaults(const FaultedFlow& flow, int maxRuns);
 // the port's default.
 int FaultRunBudget();
 int DefaultFaultRuns();
+
+// While it lives, the fixtures' drives lie in memory where the port has
+// such a place that keeps extended attributes (/dev/shm natively): a run
+// writes and renames hundreds of files, and on a disk each replaced file
+// waits for the journal, ten times the run's own work. The Windows build
+// keeps its drives where they are.
+class DrivesInMemory {
+ public:
+  DrivesInMemory();
+  ~DrivesInMemory();
+  DrivesInMemory(const DrivesInMemory&) = delete;
+  DrivesInMemory& operator=(const DrivesInMemory&) = delete;
+
+ private:
+  bool moved_ = false;
+  std::optional<std::string> before_;
+};
+
+// The files the port keeps the registry in (a place of a flow that changes
+// it): the registry file of the POSIX port; none on Windows.
+std::vector<std::string> RegistryFiles(InstallerFixture& f);
+
+// Cancel, and on the selection page again Esc: how a user leaves a page
+// that offered nothing.
+ui::script::Script CancelToTheEnd();
+
+// Sweeps the flow within that budget, prints the summary line and fails the
+// test on each broken promise and when the flow makes fewer calls than
+// expected (the run without a fault went elsewhere).
+FaultSweep ExpectPromisesKept(const FaultedFlow& flow, int atLeastCalls);
 
 }  // namespace velmar::test

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/failing_files.h"
 #include "support/folder_link.h"
 #include "support/shell_ports.h"
 #include "support/temp_drive.h"
@@ -131,6 +132,26 @@ TEST(Removal, FoldersAreEmptiedWithOrWithoutTheirSubfoldersAndRemovedWhenEmpty) 
   EXPECT_EQ(run.Names("P\\Tree"), std::vector<std::string>{".hidden"});
   EXPECT_EQ(run.Names("P\\Tree2\\Sub"), std::vector<std::string>{"s.sys"});
   EXPECT_TRUE(run.failures.empty());
+}
+
+// An emptied folder that cannot be removed is told, as a file that cannot
+// be; one that holds something stays without a word, and so does one whose
+// removal failed because it was gone already.
+TEST(Removal, AnEmptyFolderThatCannotBeRemovedIsTold) {
+  RemovalRun run;
+  run.drive.writeFile("P\\Empty\\a.txt", "x");
+  run.drive.writeFile("P\\Full\\Sub\\s.sys", "x");
+  run.SetAttribute("P\\Full\\Sub\\s.sys", attr::System);
+  test::FailingFiles files(run.drive.fs());
+  files.addFault({.op = test::FileOp::RemoveFolder, .persistent = true});
+  Removal removal(files, run.registry.registry(), run.protect);
+  removal.OnFailure = run.removal.OnFailure;
+  const std::string p = run.drive.path("P\\");
+  removal.DeleteFolder(p + "Empty", false);
+  removal.DeleteFolder(p + "Full", true);
+  removal.RemoveEmptyFolder(p + "Missing");
+  EXPECT_EQ(run.failures, std::vector<std::string>{p + "Empty"});
+  EXPECT_TRUE(run.Names("P\\Empty").empty());
 }
 
 // Nothing is removed through a link: neither in the folder it leads to when

@@ -307,5 +307,21 @@ TEST(Uninstall, WhatCannotBeRemovedIsListedAndTheRunEndsWithErrors) {
   EXPECT_FALSE(w.f.Exists(w.Product("VelmarPM.exe")));
 }
 
+// A Velmar.ini that is there but cannot be read when its shortcuts go is
+// named, and the shortcuts it lists stay: never an uninstall that says it
+// finished with the product's shortcuts left behind.
+TEST(Uninstall, ASettingsFileThatCannotBeReadEndsWithErrors) {
+  Installed w;
+  w.f.onPageShown = [&](const ui::Page& page) {
+    if (page.ClassName() == "TUnInstallDlg")
+      w.f.files.addFault({.op = test::FileOp::Read, .persistent = true, .pathContains = "Velmar\\Velmar.ini"});
+  };
+  const auto run = w.Uninstall("Uninstall finished with errors");
+  EXPECT_EQ(run.outcome, Outcome::FinishedWithErrors) << run.endMessage;
+  EXPECT_TRUE(test::Contains(List(run), "ERROR: Cannot read \"" + w.Product("Velmar.ini") + "\"\nDeleting shortcuts\n"));
+  EXPECT_FALSE(w.Names(w.Desktop()).empty());
+  EXPECT_FALSE(w.f.Exists(w.Product("VelmarPM.exe")));
+}
+
 }  // namespace
 }  // namespace velmar

@@ -25,24 +25,25 @@ void CreateWithParents(platform::FileSystem& fs, const std::string& folder) {
   fs.createFolder(WithoutBackslash(folder));
 }
 
-void CopyTree(platform::FileSystem& fs, const std::string& sourceFolder,
+bool CopyTree(platform::FileSystem& fs, const std::string& sourceFolder,
               const std::string& targetFolder, std::string_view pattern, bool recurse,
               const std::string& topTarget, const std::string& current) {
   const std::string source = WithBackslash(sourceFolder);
   const std::string target = WithBackslash(targetFolder);
-  ForceFolder(fs, target);
+  bool whole = ForceFolder(fs, target);
   for (const platform::DirEntry& entry : fs.find(source + std::string(pattern))) {
     if (IsFolderEntry(entry.attributes)) {
       // The target's own folder inside the source would be copied into itself without end.
       const std::string sub = source + entry.name + "\\";
       if (recurse && !entry.name.empty() && entry.name[0] != '.' &&
           !SamePath(sub, topTarget, current)) {
-        CopyTree(fs, sub, target + entry.name, pattern, recurse, topTarget, current);
+        whole = CopyTree(fs, sub, target + entry.name, pattern, recurse, topTarget, current) && whole;
       }
     } else if ((entry.attributes & attr::VolumeLabel) == 0) {
-      CopyFileContents(fs, source + entry.name, target + entry.name);
+      if (CopyFileContents(fs, source + entry.name, target + entry.name) != copy_result::Copied) whole = false;
     }
   }
+  return whole;
 }
 
 std::string WritableMessage(int result) {
@@ -176,11 +177,11 @@ bool CopyFileTimes(platform::FileSystem& fs, std::string_view target, std::strin
   return fs.setFileTimes(to, *times);
 }
 
-void CopyFolderTree(platform::FileSystem& fs, std::string_view sourceFolder,
+bool CopyFolderTree(platform::FileSystem& fs, std::string_view sourceFolder,
                     std::string_view targetFolder, std::string_view pattern, bool recurse) {
   const std::string current = fs.currentFolder();
   const std::string topTarget = WithBackslash(FullPathName(targetFolder, current));
-  CopyTree(fs, std::string(sourceFolder), std::string(targetFolder), pattern, recurse, topTarget,
+  return CopyTree(fs, std::string(sourceFolder), std::string(targetFolder), pattern, recurse, topTarget,
            current);
 }
 

@@ -51,8 +51,8 @@ bool CopyFileTimes(platform::FileSystem& fs, std::string_view target, std::strin
 // Copies every entry of sourceFolder matching pattern into targetFolder (created
 // when missing), hidden and system files included; with recurse also the
 // sub-folders, whose names must match the pattern too. Files that cannot be
-// copied are skipped.
-void CopyFolderTree(platform::FileSystem& fs, std::string_view sourceFolder,
+// copied are skipped. False when one was, or a folder could not be made.
+bool CopyFolderTree(platform::FileSystem& fs, std::string_view sourceFolder,
                     std::string_view targetFolder, std::string_view pattern, bool recurse);
 
 // Recognises a file by a text within its first 51 bytes: the first byte equal

@@ -99,16 +99,30 @@ TEST_F(FileUtils, ACopyThatEndsEarlyLeavesNoTarget) {
   EXPECT_EQ(full.calls(test::FileOp::Write), 4);
 }
 
-TEST_F(FileUtils, CopyFolderTreeGoesOnAfterAFileThatCannotBeCopied) {
+// A file that cannot be copied or a folder that cannot be made is passed
+// over, the rest is copied, and the copy says it is not whole.
+TEST_F(FileUtils, CopyFolderTreeGoesOnAfterWhatCannotBeCopiedAndSaysSo) {
   drive.writeFile("Src\\a.txt", "a");
   drive.writeFile("Src\\b.txt", "b");
-  drive.writeFile("Src\\c.txt", "c");
-  test::FailingFiles files(fs);
-  files.addFault({.op = test::FileOp::Create, .pathContains = "b.txt"});
-  CopyFolderTree(files, drive.path("Src"), drive.path("Out"), "*.*", true);
-  EXPECT_TRUE(drive.exists("Out\\a.txt"));
-  EXPECT_FALSE(drive.exists("Out\\b.txt"));
-  EXPECT_TRUE(drive.exists("Out\\c.txt"));
+  drive.writeFile("Src\\Sub\\c.txt", std::string(100, 'c'));
+  const struct {
+    test::FaultRule fault;
+    const char* missing;
+  } cases[] = {
+      {{.op = test::FileOp::Create, .pathContains = "b.txt"}, "b.txt"},
+      {{.op = test::FileOp::Write, .pathContains = "c.txt", .shortWrite = true}, "Sub\\c.txt"},
+      {{.op = test::FileOp::CreateFolder, .pathContains = "Sub"}, "Sub\\c.txt"},
+  };
+  for (const auto& c : cases) {
+    const std::string out = "Out-" + std::string(test::FileOpName(c.fault.op)) + "\\";
+    test::FailingFiles files(fs);
+    files.addFault(c.fault);
+    EXPECT_FALSE(CopyFolderTree(files, drive.path("Src"), drive.path(out), "*.*", true)) << out;
+    EXPECT_FALSE(drive.exists(out + c.missing)) << out;
+    EXPECT_TRUE(drive.exists(out + "a.txt")) << out;
+  }
+  EXPECT_TRUE(CopyFolderTree(fs, drive.path("Src"), drive.path("Whole"), "*.*", true));
+  EXPECT_EQ(drive.readFile("Whole\\Sub\\c.txt"), std::string(100, 'c'));
 }
 
 TEST_F(FileUtils, CopyFileTimesNeedsBothFiles) {
