@@ -4,6 +4,8 @@
 
 #include "app/run_installer.h"
 #include "base/errors.h"
+#include "base/timestamp.h"
+#include "platform/system.h"
 #include "platform/file_contents.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
@@ -44,7 +46,8 @@ bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOption
       options.Headless = true;
     } else if (!TakeValue(arg, "/answers", options.AnswerFile) &&
                !TakeValue(arg, "/transcript", options.TranscriptFile) &&
-               !TakeValue(arg, "/pictures", options.PictureFolder)) {
+               !TakeValue(arg, "/pictures", options.PictureFolder) &&
+               !TakeValue(arg, "/record", options.RecordFile)) {
       rest.push_back(arg);
     }
   }
@@ -53,12 +56,27 @@ bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOption
 }
 
 void ToWindowsPaths(UnattendedOptions& options, const std::function<std::string(const std::string&)>& hostToWindows) {
-  for (std::string* path : {&options.AnswerFile, &options.TranscriptFile, &options.PictureFolder})
+  for (std::string* path : {&options.AnswerFile, &options.TranscriptFile, &options.PictureFolder, &options.RecordFile})
     if (!path->empty()) *path = hostToWindows(*path);
 }
 
+std::unique_ptr<ui::script::AnswerRecorder> MakeRecorder(platform::Services& os, const UnattendedOptions& options,
+                                                        const std::vector<std::string>& arguments) {
+  if (options.RecordFile.empty()) return nullptr;
+  const std::string program = os.system.programPath();
+  const size_t cut = program.find_last_of("\\:") + 1;
+  std::string started = program.substr(cut);
+  for (const std::string& arg : arguments) started += " " + arg;
+  return std::make_unique<ui::script::AnswerRecorder>(
+      os.files, options.RecordFile,
+      std::vector<std::string>{"Recorded " + FormatTimestamp(os.system.now()) + " from the medium " +
+                                   program.substr(0, cut),
+                               "Started as: " + started});
+}
+
 int RunUnattended(platform::Services& os, const std::vector<std::string>& arguments,
-                  const UnattendedOptions& options, const ScriptRunner& runner) {
+                  const UnattendedOptions& givenOptions, const ScriptRunner& runner) {
+  UnattendedOptions options = givenOptions;
   ui::script::Script script;
   try {
     script = ui::script::ReadAnswerFile(os.files, options.AnswerFile);
@@ -70,22 +88,32 @@ int RunUnattended(platform::Services& os, const std::vector<std::string>& argume
     return 2;
   }
 
+  const std::unique_ptr<ui::script::AnswerRecorder> recorder = MakeRecorder(os, options, arguments);
+  if (recorder && !recorder->Start()) {
+    std::fprintf(stderr, "Cannot write the answer file %s\n", recorder->Path().c_str());
+    return 3;
+  }
+  options.Recorder = recorder.get();
   const PlayedRun run = runner(std::move(script), options, [&](ui::Host& host) {
     return OutcomeOf(RunInstaller(os, host, arguments));
   });
   std::fflush(stdout);
+  const bool recorded = !recorder || recorder->Finish();
+  if (!recorded) std::fprintf(stderr, "Cannot write the answer file %s\n", recorder->Path().c_str());
   if (!run.EndMessage.empty()) std::fprintf(stderr, "%s\n", run.EndMessage.c_str());
   if (!options.TranscriptFile.empty() &&
       !platform::ReplaceFileContents(os.files, options.TranscriptFile, run.Transcript)) {
     std::fprintf(stderr, "Cannot write the transcript %s\n", options.TranscriptFile.c_str());
     return 3;
   }
+  if (!recorded) return 3;
   return ui::script::ExitStatus(run.Outcome);
 }
 
 PlayedRun RunOnScriptedHost(ui::script::Script script, const UnattendedOptions& options,
                             const ProgramOnHost& program) {
   ui::script::ScriptHostOptions hostOptions;
+  hostOptions.recorder = options.Recorder;
   if (options.Echo) hostOptions.echo = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
   ui::script::ScriptHost host(std::move(script), hostOptions);
   const ui::script::Outcome outcome = host.Run([&] { return program(host); });

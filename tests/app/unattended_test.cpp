@@ -50,6 +50,23 @@ TEST(Unattended, ReadsTheAnswersAndWritesTheTranscriptThroughTheFileSystem) {
   EXPECT_TRUE(transcript.ends_with("end: finished\n")) << transcript;
 }
 
+TEST(Unattended, ARecordingPlaysBackToTheSameRunAndNamesWhereItCameFrom) {
+  Unattended u;
+  u.options.RecordFile = u.f.drive.path("Nagrania\Zapis żółwia.txt");
+  u.f.WriteFile(u.options.RecordFile, "old");
+  EXPECT_EQ(u.Run(), 0);
+  const std::string recorded = u.f.ReadFile(u.options.RecordFile).value_or("");
+  EXPECT_TRUE(recorded.starts_with("# Recorded ")) << recorded;
+  EXPECT_TRUE(Contains(recorded, " from the medium " + u.f.MediumPath(""))) << recorded;
+  EXPECT_TRUE(recorded.ends_with("page TSelectForm\r\n  key Esc\r\n")) << recorded;
+
+  // Played on a machine as the first one was before.
+  Unattended again;
+  again.f.WriteFile(again.options.AnswerFile, recorded);
+  EXPECT_EQ(again.Run(), 0);
+  EXPECT_EQ(again.f.ReadFile(again.options.TranscriptFile), u.f.ReadFile(u.options.TranscriptFile));
+}
+
 TEST(Unattended, WhatGoesWrongAroundTheRunHasItsExitStatus) {
   const struct {
     const char* what;
@@ -61,6 +78,8 @@ TEST(Unattended, WhatGoesWrongAroundTheRunHasItsExitStatus) {
       {"a mistake in it", [](Unattended& u) { u.f.WriteFile(u.options.AnswerFile, "key F0\n"); }, 2, false},
       {"no folder for the transcript",
        [](Unattended& u) { u.options.TranscriptFile = u.f.drive.path("Brak\\Przebieg.txt"); }, 3, false},
+      {"no folder for the recording",
+       [](Unattended& u) { u.options.RecordFile = u.f.drive.path("Brak\\Zapis.txt"); }, 3, false},
       {"a script that stops", [](Unattended& u) { u.f.WriteFile(u.options.AnswerFile, "page TSelectForm\n"); }, 2,
        true},
   };

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   velmar::UnattendedOptions options;
   if (!velmar::TakeUnattendedOptions(arguments, options)) {
     std::fprintf(stderr,
-                 "usage: %s [installer switches] /answers=FILE [/transcript=FILE]\n"
+                 "usage: %s [installer switches] /answers=FILE [/transcript=FILE] [/record=FILE]\n"
                  "The Linux build of the installer runs unattended, played by an answer file.\n",
                  argv[0]);
     return 2;

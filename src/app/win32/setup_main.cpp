@@ -7,6 +7,7 @@
 
 #include "app/run_installer.h"
 #include "app/unattended.h"
+#include "platform/file_contents.h"
 #include "platform/host_files.h"
 #include "platform/host_services.h"
 #include "platform/pictures.h"
@@ -30,6 +31,34 @@ std::vector<std::string> Arguments() {
 
 }  // namespace
 
+namespace velmar {
+
+// A person works the real windows while what they do is recorded as an answer
+// file (and, with /transcript, the run's transcript kept); the exit status as
+// an unattended run's, 3 when the answer file or the transcript cannot be
+// written.
+int RunRecording(platform::Services& os, const std::vector<std::string>& arguments, const UnattendedOptions& options,
+                 platform::Pictures& pictures) {
+  const auto recorder = MakeRecorder(os, options, arguments);
+  if (!recorder->Start()) {
+    MessageBoxW(nullptr, platform::Widen("Cannot write the answer file " + options.RecordFile).c_str(), L"Installer",
+                MB_OK | MB_ICONERROR);
+    return 3;
+  }
+  ui::win32::Win32HostOptions hostOptions;
+  hostOptions.recorder = recorder.get();
+  hostOptions.transcript = !options.TranscriptFile.empty();
+  ui::win32::Win32Host host(os.files, pictures, hostOptions);
+  const auto outcome = host.Run([&] { return OutcomeOf(RunInstaller(os, host, arguments)); });
+  bool written = recorder->Finish();
+  if (!options.TranscriptFile.empty() &&
+      !platform::ReplaceFileContents(os.files, options.TranscriptFile, host.TranscriptText()))
+    written = false;
+  return written ? ui::script::ExitStatus(outcome) : 3;
+}
+
+}  // namespace velmar
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
   using velmar::ui::win32::Win32Host;
   std::vector<std::string> arguments = Arguments();
@@ -48,6 +77,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
                                      velmar::ui::win32::Win32HostOptions hostOptions;
                                      hostOptions.script = std::move(script);
                                      hostOptions.pictureFolder = o.PictureFolder;
+                                     hostOptions.recorder = o.Recorder;
                                      if (o.Echo)
                                        hostOptions.echo = [](const std::string& line) {
                                          std::printf("%s\n", line.c_str());
@@ -57,6 +87,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
                                      return velmar::PlayedRun{outcome, host.TranscriptText(), host.EndMessage()};
                                    });
     }
+    if (!options.RecordFile.empty()) return velmar::RunRecording(os, arguments, options, *pictures);
     Win32Host host(os.files, *pictures);
     const auto outcome = host.Run([&] { return velmar::OutcomeOf(velmar::RunInstaller(os, host, arguments)); });
     return velmar::ui::script::ExitStatus(outcome);

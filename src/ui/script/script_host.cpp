@@ -1,5 +1,6 @@
 #include "ui/script/script_host.h"
 
+#include <optional>
 #include <stdexcept>
 
 #include "ui/page.h"
@@ -10,11 +11,14 @@ ScriptHost::ScriptHost(Script script, ScriptHostOptions options)
     : options_(std::move(options)), player_(std::move(script), options_.echo) {}
 
 Answer ScriptHost::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon, Buttons buttons) {
-  return player_.AnswerBox(text, caption, icon, buttons, Outcome::Stopped);
+  const Answer answer = player_.AnswerBox(text, caption, icon, buttons, Outcome::Stopped);
+  if (options_.recorder) options_.recorder->Answered(text, answer);
+  return answer;
 }
 
 void ScriptHost::ShowError(const std::string& text) {
-  player_.AnswerBox(text, ApplicationTitle, MessageIcon::Error, OkButton, Outcome::Failed);
+  const Answer answer = player_.AnswerBox(text, ApplicationTitle, MessageIcon::Error, OkButton, Outcome::Failed);
+  if (options_.recorder) options_.recorder->Answered(text, answer);
 }
 
 std::optional<std::string> ScriptHost::BrowseForFolder(const std::string& title, const std::string& startFolder) {
@@ -26,6 +30,8 @@ std::optional<std::string> ScriptHost::BrowseForFolder(const std::string& title,
 
 std::optional<std::string> ScriptHost::BrowseForFolder(const BrowseOptions& options) {
   const Step& step = player_.AnswerBrowser(options.title, options.startFolder);
+  if (options_.recorder)
+    options_.recorder->Browsed(step.cancel ? std::nullopt : std::optional<std::string>(step.texts.at(0)));
   if (options.onInitialized) options.onInitialized();
   if (step.cancel) return std::nullopt;
   if (options.onSelectionChanged) options.onSelectionChanged(step.texts.at(0));
@@ -38,8 +44,16 @@ void ScriptHost::ShowModal(Page& page) {
   page.BeginModal(options_.screen);
   struct Ending {
     Page& page;
-    ~Ending() { page.EndModal(); }
-  } ending{page};
+    AnswerRecorder* recorder;
+    ~Ending() {
+      page.EndModal();
+      if (recorder) recorder->PageClosed(page);
+    }
+  } ending{page, options_.recorder};
+  if (options_.recorder) options_.recorder->PageShown(page);
+  std::optional<RecordingActions> recording;
+  if (options_.recorder) recording.emplace(actions_, *options_.recorder);
+  StepActions& actions = recording ? static_cast<StepActions&>(*recording) : actions_;
 
   Transcript& transcript = player_.Log();
   transcript.PageShown(page);
@@ -47,7 +61,7 @@ void ScriptHost::ShowModal(Page& page) {
   transcript.PageChanged(page);
   while (!page.Closing()) {
     const Step& step = player_.TakeAction(page);
-    Guard([&] { player_.Perform(page, step, actions_); });
+    Guard([&] { player_.Perform(page, step, actions); });
     transcript.PageChanged(page);
   }
   transcript.PageClosed(page);

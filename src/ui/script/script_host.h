@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "ui/host.h"
+#include "ui/script/answer_recorder.h"
 #include "ui/script/script_player.h"
 #include "ui/script/script.h"
 
@@ -34,6 +35,8 @@ struct ScriptHostOptions {
   int colourDepth = 32;
   // Gets every transcript line as it is written (the demo prints them).
   std::function<void(const std::string&)> echo;
+  // Records what the script does into an answer file; none: no recording.
+  AnswerRecorder* recorder = nullptr;
 };
 
 class ScriptHost : public Host {

@@ -302,7 +302,10 @@ void PageWindow::FocusControl(Control& control) {
   HWND window = WindowOf(control);
   if (!window) return;
   if (GetFocus() == window) {
-    host_.Invoke([&] { page_.SetFocus(control); });
+    host_.Invoke([&] {
+      if (auto* recorder = host_.Recorder()) recorder->Focusing(&control);
+      page_.SetFocus(control);
+    });
     return;
   }
   FocusWindow(window, false);
@@ -315,16 +318,29 @@ bool PageWindow::TakeKey(const MSG& message) {
   Control* focused = page_.Focused();
   bool memo = focused && focused->Kind() == ControlKind::Memo;
   bool used = false;
+  script::AnswerRecorder* recorder = host_.Recorder();
+  // A key is recorded when the page used it; one the windows take is heard
+  // through what they do.
+  auto pressed = [&](const std::function<bool()>& handle) {
+    host_.Invoke([&] {
+      if (recorder) recorder->KeyPressing(page_, key, true);
+      used = handle();
+      if (recorder) recorder->KeyUsed(used);
+    });
+  };
   switch (RouteKey(key, shift, memo)) {
     case KeyRoute::PressKey:
-      host_.Invoke([&] { used = PressKey(page_, key); });
+      pressed([&] { return PressKey(page_, key); });
       return used;
     case KeyRoute::PreviousTabStop:
-      host_.Invoke([&] { page_.SelectNext(false); });
+      host_.Invoke([&] {
+        if (recorder) recorder->Focusing(nullptr);
+        page_.SelectNext(false);
+      });
       return true;
     case KeyRoute::PreviewThenWindow:
       if (!page_.KeyPreview || !page_.OnKeyDown) return false;
-      host_.Invoke([&] { used = page_.OnKeyDown(key); });
+      pressed([&] { return page_.OnKeyDown(key); });
       return used;
   }
   return false;
@@ -332,8 +348,13 @@ bool PageWindow::TakeKey(const MSG& message) {
 
 void PageWindow::OnCommand(Child& child, int code) {
   Control& control = *child.model;
+  script::AnswerRecorder* recorder = host_.Recorder();
   auto click = [&] {
-    if (control.Visible && control.Enabled) host_.Invoke([&] { ClickControl(control); });
+    if (control.Visible && control.Enabled)
+      host_.Invoke([&] {
+        if (recorder) recorder->Clicking(control);
+        ClickControl(control);
+      });
   };
   switch (control.Kind()) {
     case ControlKind::Button:
@@ -347,12 +368,20 @@ void PageWindow::OnCommand(Child& child, int code) {
       break;
     case ControlKind::RadioGroup:
       if (code == BN_CLICKED && !ignoreFocusClicks_ && control.Visible && control.Enabled)
-        host_.Invoke([&] { ChooseItem(static_cast<RadioGroup&>(control), child.item); });
+        host_.Invoke([&] {
+          if (recorder) recorder->Choosing(static_cast<RadioGroup&>(control), child.item);
+          ChooseItem(static_cast<RadioGroup&>(control), child.item);
+        });
       break;
     case ControlKind::Edit:
       if (code == EN_CHANGE) {
         std::string text = platform::Narrow(WindowText(child.hwnd));
-        host_.Invoke([&] { TypeText(static_cast<Edit&>(control), text); });
+        host_.Invoke([&] {
+          auto& edit = static_cast<Edit&>(control);
+          const std::string before = edit.Text;
+          TypeText(edit, text);
+          if (recorder && edit.Text != before) recorder->Typed(edit);
+        });
       }
       break;
     case ControlKind::Memo:
@@ -366,9 +395,15 @@ void PageWindow::OnCommand(Child& child, int code) {
       auto& list = static_cast<ListBox&>(control);
       if (code == LBN_SELCHANGE) {
         int index = int(SendMessageW(child.hwnd, LB_GETCURSEL, 0, 0));
-        host_.Invoke([&] { ChooseItem(list, index); });
+        host_.Invoke([&] {
+          if (recorder) recorder->Choosing(list, index);
+          ChooseItem(list, index);
+        });
       } else if (code == LBN_DBLCLK) {
-        host_.Invoke([&] { DoubleClickSelection(list); });
+        host_.Invoke([&] {
+          if (recorder) recorder->DoubleClicking(list);
+          DoubleClickSelection(list);
+        });
       }
       break;
     }
@@ -380,6 +415,13 @@ void PageWindow::OnCommand(Child& child, int code) {
 LRESULT PageWindow::OnNotify(Child& child, NMHDR& header) {
   if (child.model->Kind() != ControlKind::TreeView || quiet_) return 0;
   auto& tree = static_cast<TreeView&>(*child.model);
+  script::AnswerRecorder* recorder = host_.Recorder();
+  auto choose = [&](TreeNode& node) {
+    host_.Invoke([&] {
+      if (recorder) recorder->Choosing(tree, node);
+      ChooseNode(tree, node);
+    });
+  };
   switch (header.code) {
     case TVN_SELCHANGEDW: {
       auto& change = reinterpret_cast<NMTREEVIEWW&>(header);
@@ -388,7 +430,7 @@ LRESULT PageWindow::OnNotify(Child& child, NMHDR& header) {
       // The control selecting a node by itself (when it gets the focus) is no input.
       if (change.action == TVC_UNKNOWN && !clickingNode_) break;
       if (change.action == TVC_BYMOUSE) child.selectedByMouse = true;
-      host_.Invoke([&] { ChooseNode(tree, *node); });
+      choose(*node);
       break;
     }
     case NM_CLICK:
@@ -396,11 +438,14 @@ LRESULT PageWindow::OnNotify(Child& child, NMHDR& header) {
       if (child.selectedByMouse) {
         child.selectedByMouse = false;
       } else if (tree.Selected) {
-        host_.Invoke([&] { ChooseNode(tree, *tree.Selected); });
+        choose(*tree.Selected);
       }
       break;
     case NM_DBLCLK:
-      host_.Invoke([&] { DoubleClickSelection(tree); });
+      host_.Invoke([&] {
+        if (recorder) recorder->DoubleClicking(tree);
+        DoubleClickSelection(tree);
+      });
       break;
     case TVN_ITEMEXPANDEDW: {
       auto& change = reinterpret_cast<NMTREEVIEWW&>(header);
@@ -551,7 +596,11 @@ LRESULT PageWindow::HandleChild(Child& child, UINT message, WPARAM wparam, LPARA
   if (message == WM_SETFOCUS && !quiet_) {
     // The model hears first, so that the edit left gets its OnExit before
     // anything the new control does; OnExit may take the focus back.
-    host_.Invoke([&] { page_.SetFocus(FocusTarget(child)); });
+    host_.Invoke([&] {
+      Control& target = FocusTarget(child);
+      if (auto* recorder = host_.Recorder()) recorder->Focusing(&target);
+      page_.SetFocus(target);
+    });
     if (GetFocus() != child.hwnd) return 0;
   }
   LRESULT result = DefSubclassProc(child.hwnd, message, wparam, lparam);

@@ -16,6 +16,7 @@
 #include "ui/win32/gdi_cache.h"
 #include "ui/controls.h"
 #include "ui/page.h"
+#include "ui/script/answer_recorder.h"
 
 #include <commctrl.h>
 
@@ -40,6 +41,8 @@ class HostCore {
   virtual bool TakesPictures() const = 0;
   // The page has been painted once: its picture, then OnShow.
   virtual void PageOnScreen(PageWindow& window) = 0;
+  // Where the user's actions are recorded; none: they are not.
+  virtual script::AnswerRecorder* Recorder() = 0;
 };
 
 class PageWindow {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/file_contents.h"
 #include "platform/win32/wide.h"
@@ -86,6 +87,7 @@ class Win32Host::Engine : public HostCore {
   GdiCache& Gdi() override { return gdi_; }
   bool TakesPictures() const override { return !options_.pictureFolder.empty(); }
   void PageOnScreen(PageWindow& window) override;
+  script::AnswerRecorder* Recorder() override { return options_.recorder; }
 
   script::Outcome Run(const std::function<script::Outcome()>& program);
   void ShowModal(Page& page);
@@ -96,6 +98,8 @@ class Win32Host::Engine : public HostCore {
   void Repaint(Page& page);
 
   script::ScriptPlayer* Player() const { return player_.get(); }
+  // The transcript kept: the answer file's, or the one asked for without one.
+  script::Transcript* Log() const { return player_ ? &player_->Log() : transcript_.get(); }
   const std::vector<std::string>& PictureFiles() const { return pictureFiles_; }
 
  private:
@@ -140,6 +144,8 @@ class Win32Host::Engine : public HostCore {
   GdiCache gdi_;
   Win32HostOptions options_;
   std::unique_ptr<script::ScriptPlayer> player_;
+  std::unique_ptr<script::Transcript> transcript_;  // without an answer file
+  const Page* acting_ = nullptr;                     // the page of an action recorded in the handler now running
   WindowActions actions_;
   std::vector<PageWindow*> modal_;
   std::exception_ptr pending_;
@@ -162,6 +168,21 @@ Win32Host::Engine::Engine(Win32Host& host, platform::FileSystem& files, platform
                                 ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   if (options_.script) player_ = std::make_unique<script::ScriptPlayer>(*options_.script, options_.echo);
+  if (!player_ && options_.transcript && options_.recorder) {
+    // The actions come into the transcript as the recorder writes them, in
+    // the order a playback of the recorded file has them: typed text with
+    // its changes at once (before the edit's OnExit runs), any other action
+    // with the changes of the handler it runs in.
+    transcript_ = std::make_unique<script::Transcript>(options_.echo);
+    options_.recorder->onStep = [this](const Page* page, const script::Step& step) {
+      transcript_->Line("> " + step.Describe());
+      if (!page) return;
+      if (step.kind == script::StepKind::Type)
+        transcript_->PageChanged(*page);
+      else
+        acting_ = page;
+    };
+  }
 
   WNDCLASSEXW cls{};
   cls.cbSize = sizeof cls;
@@ -175,6 +196,7 @@ Win32Host::Engine::Engine(Win32Host& host, platform::FileSystem& files, platform
 }
 
 Win32Host::Engine::~Engine() {
+  if (transcript_) options_.recorder->onStep = nullptr;
   if (messages_) DestroyWindow(messages_);
   if (com_) CoUninitialize();
 }
@@ -217,11 +239,14 @@ void Win32Host::Engine::SyncAll() {
 void Win32Host::Engine::Invoke(const std::function<void()>& handler) {
   // Nothing may leave a window procedure: what Guard lets through (the end
   // of a scripted run) is kept and thrown again where the modal loop returns.
+  const Page* outer = std::exchange(acting_, nullptr);
   try {
     host_.Guard(handler);
   } catch (...) {
     Keep(std::current_exception());
   }
+  if (acting_ && !pending_) transcript_->PageChanged(*acting_);
+  acting_ = outer;
   SyncAll();
 }
 
@@ -232,13 +257,18 @@ script::Outcome Win32Host::Engine::Run(const std::function<script::Outcome()>& p
     return outcome;
   };
   if (player_) return player_->Run(body);
+  script::Outcome outcome = script::Outcome::Failed;
+  std::string message;
   try {
-    return body();
+    outcome = body();
   } catch (const std::exception& error) {
+    message = error.what();
     ShowBox(error.what(), ApplicationTitle, MessageIcon::Error, OkButton, script::Outcome::Failed);
   } catch (...) {
   }
-  return script::Outcome::Failed;
+  if (transcript_)
+    transcript_->Line("end: " + script::OutcomeName(outcome) + (message.empty() ? "" : ": " + script::OneLine(message)));
+  return outcome;
 }
 
 void Win32Host::Engine::ShowModal(Page& page) {
@@ -247,13 +277,19 @@ void Win32Host::Engine::ShowModal(Page& page) {
   page.BeginModal(host_.ScreenSize());
   struct Ending {
     Page& page;
-    ~Ending() { page.EndModal(); }
-  } ending{page};
+    script::AnswerRecorder* recorder;
+    ~Ending() {
+      page.EndModal();
+      if (recorder) recorder->PageClosed(page);
+    }
+  } ending{page, nullptr};
 
   SyncAll();  // the pages below as their models are now, long work included
   PageWindow window(*this, page, TopWindow());
   if (!window.Handle()) throw std::runtime_error("The window of page " + page.ClassName() + " cannot be created");
-  if (player_) player_->Log().PageShown(page);
+  if (Log()) Log()->PageShown(page);
+  if (options_.recorder) options_.recorder->PageShown(page);
+  ending.recorder = options_.recorder;
   // Modal: the pages below take no input while this one is shown.
   struct Stacked {
     Engine& engine;
@@ -274,7 +310,7 @@ void Win32Host::Engine::ShowModal(Page& page) {
   window.Show();
   RunLoop(window);
   RethrowPending();
-  if (player_) player_->Log().PageClosed(page);
+  if (Log()) Log()->PageClosed(page);
 }
 
 void Win32Host::Engine::RunLoop(PageWindow& window) {
@@ -340,7 +376,7 @@ void Win32Host::Engine::PageOnScreen(PageWindow& window) {
   Invoke([&] {
     if (page.OnShow) page.OnShow();
   });
-  if (player_ && !pending_) player_->Log().PageChanged(page);
+  if (Log() && !pending_) Log()->PageChanged(page);
   window.MarkReady();
 }
 
@@ -385,11 +421,14 @@ Answer Win32Host::Engine::ShowBox(const std::string& text, const std::string& ca
     answering.button = ButtonId(scripted);
     answering.label = "message";
     StartAnswering(std::move(answering));
+  } else if (transcript_) {
+    transcript_->Message(text, caption, icon, buttons);
   }
   int id = ShowMessageBox(TopWindow(), text, caption, icon, buttons);
   StopAnswering();
   RethrowPending();
   Answer answer = AnswerOfButton(id);
+  if (options_.recorder) options_.recorder->Answered(text, answer);
   if (player_ && answer != scripted)
     player_->Stop("the message box \"" + script::OneLine(text) + "\" was closed with " + AnswerName(answer) +
                       ", not with " + AnswerName(scripted),
@@ -416,18 +455,25 @@ std::optional<std::string> Win32Host::Engine::Browse(const std::string& title, c
     browser.opened = [this](HWND dialog) {
       if (answering_) answering_->dialog = dialog;
     };
+  } else if (transcript_) {
+    transcript_->FolderBrowser(title, startFolder);
   }
   auto chosen = win32::BrowseForFolder(browser);
   StopAnswering();
   RethrowPending();
-  if (!player_) return chosen;
+  if (!player_) {
+    if (options_.recorder) options_.recorder->Browsed(chosen);
+    return chosen;
+  }
   if (step->cancel) {
     if (chosen) player_->Stop(step->Where() + ": the folder browser gave \"" + *chosen + "\" instead");
+    if (options_.recorder) options_.recorder->Browsed(std::nullopt);
     return std::nullopt;
   }
   if (!chosen || !SamePath(*chosen, step->texts[0]))
     player_->Stop(step->Where() + ": the folder browser gave " + (chosen ? "\"" + *chosen + "\"" : "nothing") +
                   " instead");
+  if (options_.recorder) options_.recorder->Browsed(step->texts[0]);
   return step->texts[0];
 }
 
@@ -540,7 +586,7 @@ script::Outcome Win32Host::Run(const std::function<script::Outcome()>& program) 
 
 const std::string& Win32Host::TranscriptText() const {
   static const std::string none;
-  return engine_->Player() ? engine_->Player()->TranscriptText() : none;
+  return engine_->Log() ? engine_->Log()->Text() : none;
 }
 
 const std::string& Win32Host::EndMessage() const {

@@ -19,6 +19,7 @@
 #include "platform/files.h"
 #include "platform/pictures.h"
 #include "ui/host.h"
+#include "ui/script/answer_recorder.h"
 #include "ui/script/script_player.h"
 #include "ui/script/script.h"
 
@@ -36,6 +37,12 @@ struct Win32HostOptions {
   std::string pictureFolder;
   // Gets every transcript line as it is written.
   std::function<void(const std::string&)> echo;
+  // Records what the user (or the answer file) does, as an answer file;
+  // none: no recording. Must outlive the host.
+  script::AnswerRecorder* recorder = nullptr;
+  // Without an answer file: keep a transcript of the run all the same, its
+  // actions as the recorder records them (a recorder is then needed).
+  bool transcript = false;
 };
 
 class Win32Host : public Host {
@@ -50,7 +57,7 @@ class Win32Host : public Host {
   // Without one, the program's own outcome; an error that escapes it is shown
   // in the general error message box and gives Failed.
   script::Outcome Run(const std::function<script::Outcome()>& program);
-  // Empty without an answer file.
+  // Empty without an answer file, unless a transcript was asked for.
   const std::string& TranscriptText() const;
   const std::string& EndMessage() const;
   // The files of the pictures saved so far, in order.

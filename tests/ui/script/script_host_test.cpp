@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
+#include "platform/file_contents.h"
+#include "support/memory_file_system.h"
 #include "ui/page.h"
 #include "ui/script/answer_file.h"
+#include "ui/script/answer_recorder.h"
 
 namespace velmar::ui::script {
 namespace {
@@ -456,5 +459,155 @@ TEST(ScriptHost, AProgramThatSwallowsTheStopCannotPlayOn) {
   EXPECT_TRUE(events.empty());
 }
 
+// Recording. The program shows the name page, then the pick page (which may
+// show another name page on top).
+struct Recording {
+  Outcome outcome;
+  std::string file;        // the recorded answer file as written
+  std::string shown;       // the recording run's transcript without its action lines
+  std::string replayed;    // the same of the recorded file played back
+};
+
+std::string WithoutActions(const std::string& transcript) {
+  std::string out;
+  size_t start = 0;
+  while (start < transcript.size()) {
+    size_t end = transcript.find('\n', start);
+    end = end == std::string::npos ? transcript.size() : end + 1;
+    if (transcript.compare(start, 2, "> ") != 0) out.append(transcript, start, end - start);
+    start = end;
+  }
+  return out;
+}
+
+Recording Record(const std::string& answerFile) {
+  test::MemoryFileSystem files;
+  auto play = [&](const std::string& file, AnswerRecorder* recorder) {
+    ScriptHostOptions options;
+    options.recorder = recorder;
+    ScriptHost host(ParseAnswerFile(file), options);
+    std::vector<std::string> events;
+    TNameForm name(host, events);
+    TPickForm pick(host);
+    Outcome outcome = host.Run([&] {
+      if (name.Execute("") != "next") return Outcome::Cancelled;
+      pick.ShowModal();
+      return Outcome::Finished;
+    });
+    return std::pair{outcome, host.TranscriptText()};
+  };
+  AnswerRecorder recorder(files, "C:\\Recorded.txt", {"Recorded by a test"});
+  EXPECT_TRUE(recorder.Start());
+  auto [outcome, transcript] = play(answerFile, &recorder);
+  EXPECT_TRUE(recorder.Finish());
+  const std::string file = platform::ReadFileContents(files, "C:\\Recorded.txt").value_or("");
+  return {outcome, file, WithoutActions(transcript), WithoutActions(play(file, nullptr).second)};
+}
+
+TEST(AnswerRecorder, RecordsWhatWasDoneAsAFileThatShowsTheSamePages) {
+  const struct {
+    const char* what;
+    std::string script;
+    std::string recorded;  // the file after its heading
+  } cases[] = {
+      {"an edit's text when it is left; check boxes by their new state",
+       "page TNameForm\n type NameEdit \"Plant 2 \"\n click DemoCB\n click NextBtn\n"
+       "page TPickForm\n click OkBtn\n",
+       "page TNameForm\r\n  type NameEdit \"Plant 2 \"\r\n  check DemoCB\r\n  click NextBtn\r\n"
+       "page TPickForm\r\n  click OkBtn\r\n"},
+      {"an edit left by Enter, which clicks the default button",
+       "page TNameForm\n type NameEdit \"x y\"\n key Enter\npage TPickForm\n click OkBtn\n",
+       "page TNameForm\r\n  type NameEdit \"x y\"\r\n  key Enter\r\npage TPickForm\r\n  click OkBtn\r\n"},
+      {"items: a caption without its mnemonic, a node by its text or, when not unique, its path; a double click",
+       "page TNameForm\n type NameEdit \"a\"\n click NextBtn\n"
+       "page TPickForm\n select KindRG \"&Office\"\n select Tree \"Job.vpr\"\n select Tree \"Site\" \"Demo.vpr\"\n"
+       " double-click LB \"North\"\n click OkBtn\n",
+       "page TNameForm\r\n  type NameEdit \"a\"\r\n  click NextBtn\r\n"
+       "page TPickForm\r\n  select KindRG \"Office\"\r\n  select Tree \"Job.vpr\"\r\n"
+       "  select Tree \"Site\" \"Demo.vpr\"\r\n  select LB \"North\"\r\n  double-click LB \"North\"\r\n"
+       "  click OkBtn\r\n"},
+      {"message boxes by their first line, the error box too; the page named again after one on top closed",
+       "page TNameForm\n type NameEdit \"a\"\n click NextBtn\n"
+       "page TPickForm\n click AskBtn\n answer \"exists\" No\n click FailBtn\n answer \"Disk\" OK\n"
+       " click OtherBtn\npage TNameForm\n type NameEdit \"b\"\n click NextBtn\npage TPickForm\n click OkBtn\n",
+       "page TNameForm\r\n  type NameEdit \"a\"\r\n  click NextBtn\r\n"
+       "page TPickForm\r\n  click AskBtn\r\nanswer \"Overwrite C:\\Velmar\\Velmar.ini ?\" No\r\n"
+       "  click FailBtn\r\nanswer \"ERROR: Disk read failed on C:\\Velmar\\Big.dat\" OK\r\n"
+       "  click OtherBtn\r\npage TNameForm\r\n  type NameEdit \"b\"\r\n  click NextBtn\r\n"
+       "page TPickForm\r\n  click OkBtn\r\n"},
+      {"folder browsers, a path kept as it was given",
+       "page TNameForm\n type NameEdit \"a\"\n click BrowseBtn\n browse \"D:\\Werk Süd\\\"\n click BrowseBtn\n"
+       " browse cancel\n click NextBtn\npage TPickForm\n click OkBtn\n",
+       "page TNameForm\r\n  type NameEdit \"a\"\r\n  click BrowseBtn\r\nbrowse \"D:\\Werk Süd\\\"\r\n  click BrowseBtn\r\nbrowse cancel\r\n"
+       "  click NextBtn\r\npage TPickForm\r\n  click OkBtn\r\n"},
+  };
+  for (const auto& c : cases) {
+    const Recording r = Record(c.script);
+    EXPECT_EQ(r.outcome, Outcome::Finished) << c.what;
+    EXPECT_EQ(r.file, "# Recorded by a test\r\n" + c.recorded) << c.what;
+    EXPECT_EQ(r.replayed, r.shown) << c.what;
+  }
+}
+
+TEST(AnswerRecorder, TheFileOnDiskIsCompleteAfterEachPageSoARunEndedHalfWayLeavesWhatWasDone) {
+  test::MemoryFileSystem files;
+  AnswerRecorder recorder(files, "C:\\Recorded.txt", {"heading"});
+  ASSERT_TRUE(recorder.Start());
+  ScriptHostOptions options;
+  options.recorder = &recorder;
+  // The script ends while the pick page waits, as a run that is killed there.
+  ScriptHost host(ParseAnswerFile("page TNameForm\n type NameEdit \"a\"\n click NextBtn\npage TPickForm\n"
+                                  " click AskBtn\n answer \"exists\" Yes\n"),
+                  options);
+  std::vector<std::string> events;
+  TNameForm name(host, events);
+  TPickForm pick(host);
+  std::vector<std::string> onDisk;
+  pick.AskBtn.OnClick = [&] {
+    onDisk.push_back(platform::ReadFileContents(files, "C:\\Recorded.txt").value_or(""));
+    host.ShowMessage("Overwrite ?\r\nIt exists.", "Overwrite file", MessageIcon::Question, YesNoButtons);
+    onDisk.push_back(platform::ReadFileContents(files, "C:\\Recorded.txt").value_or(""));
+  };
+  EXPECT_EQ(host.Run([&] {
+    name.Execute("");
+    pick.ShowModal();
+    return Outcome::Finished;
+  }),
+            Outcome::Stopped);
+  ASSERT_EQ(onDisk.size(), 2u);
+  EXPECT_EQ(onDisk[0], "# heading\r\npage TNameForm\r\n  type NameEdit \"a\"\r\n  click NextBtn\r\n");
+  EXPECT_EQ(onDisk[1], onDisk[0] + "page TPickForm\r\n  click AskBtn\r\nanswer \"Overwrite ?\" Yes\r\n");
+  EXPECT_EQ(ParseAnswerFile(onDisk[1]).Steps().size(), 6u);
+
+  // A file that cannot be written is told at the start and at the end.
+  AnswerRecorder nowhere(files, "C:\\Missing\\Recorded.txt", {});
+  EXPECT_FALSE(nowhere.Start());
+  EXPECT_FALSE(nowhere.Finish());
+}
+
+TEST(AnswerRecorder, AKeyThePageDoesNotUseIsLeftOutAndKeepsTheTextBeingTyped) {
+  test::MemoryFileSystem files;
+  AnswerRecorder recorder(files, "C:\\Recorded.txt", {});
+  ScriptHost host{Script()};
+  std::vector<std::string> events;
+  TNameForm page(host, events);
+  std::vector<std::string> told;
+  recorder.onStep = [&](const Page* on, const Step& step) {
+    told.push_back((on ? on->ClassName() + ": " : "") + step.Describe());
+  };
+  recorder.PageShown(page);
+  page.NameEdit.Text = "P";
+  recorder.Typed(page.NameEdit);
+  recorder.KeyPressing(page, KeyForChar('L'), true);  // a letter the edit takes
+  recorder.KeyUsed(false);
+  page.NameEdit.Text = "PL";
+  recorder.Typed(page.NameEdit);
+  recorder.KeyPressing(page, Key::F6, true);  // a key the page uses
+  recorder.KeyUsed(true);
+  recorder.Focusing(&page.NameEdit);  // the focus staying on the edit writes nothing
+  recorder.Focusing(nullptr);
+  EXPECT_EQ(told, (std::vector<std::string>{"TNameForm: type NameEdit \"PL\"", "TNameForm: key F6"}));
+  EXPECT_EQ(recorder.Text(), "page TNameForm\r\n  type NameEdit \"PL\"\r\n  key F6\r\n");
+}
 }  // namespace
 }  // namespace velmar::ui::script

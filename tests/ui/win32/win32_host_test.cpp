@@ -24,6 +24,7 @@
 #include "ui/raster.h"
 #include "ui/backdrop.h"
 #include "ui/script/answer_file.h"
+#include "ui/script/answer_recorder.h"
 #include "ui/script/script_host.h"
 
 namespace velmar::ui::win32 {
@@ -240,6 +241,46 @@ TEST_F(Win32HostTest, EveryKindOfInputReachesTheModelInTheToolkitsOrder) {
                                           "F5", "change Plant 2", "exit", "save off", "ok"};
   EXPECT_EQ(seen[0], expected);
   EXPECT_EQ(seen[1], expected);
+}
+
+TEST_F(Win32HostTest, WhatIsDoneThroughTheWindowsIsRecordedAndPlaysBackAlike) {
+  // Heard from the windows' own notifications: the text typed once, as the
+  // edit is left; a key the page uses; one the windows take (Tab, then Space on
+  // the check box) by what it does.
+  Program program = [](Host& host) {
+    TProbeForm page(host);
+    page.ShowModal();
+    return Outcome::Finished;
+  };
+  test::TempDrive drive;
+  script::AnswerRecorder recorder(drive.fs(), drive.path("Recorded.txt"), {"heading"});
+  Win32HostOptions options;
+  options.script = script::ParseAnswerFile(
+      "page TProbeForm\n  type NameEdit \"Plant 2\"\n  check SaveCB\n  click BlueRB\n"
+      "  select ColourLB \"Green\"\n  double-click ColourLB \"Green\"\n  select PlaceTV \"Site\" \"Hall 2\"\n"
+      "  key F5\n  type NameEdit \"Plant 3\"\n  key Tab\n  key Space\n  key Enter\n");
+  options.recorder = &recorder;
+  Win32Host host(*files_, *pictures_, options);
+  EXPECT_EQ(host.Run([&] { return program(host); }), Outcome::Finished);
+  ASSERT_TRUE(recorder.Finish());
+  const std::string recorded = drive.readFile("Recorded.txt");
+  EXPECT_EQ(recorded,
+            "# heading\r\npage TProbeForm\r\n  type NameEdit \"Plant 2\"\r\n  check SaveCB\r\n  click BlueRB\r\n"
+            "  select ColourLB \"Green\"\r\n  select ColourLB \"Green\"\r\n  double-click ColourLB \"Green\"\r\n"
+            "  select PlaceTV \"Hall 2\"\r\n  key F5\r\n  type NameEdit \"Plant 3\"\r\n  key Tab\r\n"
+            "  uncheck SaveCB\r\n  key Enter\r\n");
+  auto withoutActions = [](const std::string& transcript) {
+    std::string out;
+    for (size_t start = 0, end; start < transcript.size(); start = end) {
+      end = transcript.find('\n', start);
+      end = end == std::string::npos ? transcript.size() : end + 1;
+      if (transcript.compare(start, 2, "> ") != 0) out.append(transcript, start, end - start);
+    }
+    return out;
+  };
+  const Played again = OnBoth(recorded, program);
+  EXPECT_EQ(again.outcome, Outcome::Finished) << again.end;
+  EXPECT_EQ(withoutActions(again.transcript), withoutActions(host.TranscriptText()));
 }
 
 TEST_F(Win32HostTest, MessageBoxesOfWindowsAndOfTheHostAndTheGeneralErrorBoxAreAnswered) {
