@@ -52,7 +52,7 @@ TEST(Unattended, ReadsTheAnswersAndWritesTheTranscriptThroughTheFileSystem) {
 
 TEST(Unattended, ARecordingPlaysBackToTheSameRunAndNamesWhereItCameFrom) {
   Unattended u;
-  u.options.RecordFile = u.f.drive.path("Nagrania\Zapis żółwia.txt");
+  u.options.RecordFile = u.f.drive.path("Nagrania\\Zapis żółwia.txt");
   u.f.WriteFile(u.options.RecordFile, "old");
   EXPECT_EQ(u.Run(), 0);
   const std::string recorded = u.f.ReadFile(u.options.RecordFile).value_or("");
