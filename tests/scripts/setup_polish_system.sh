@@ -68,6 +68,9 @@ EOF
 # folder with the installation record, the product folder it names.
 machine() {  # machine MEDIUM CDRIVE WINDOWS_FOLDER SETUP STANDIN
   build/native/mkmedium "$1" "$4" "$5" src/resources/lang >/dev/null
+  # Without the customers' installs, whose French lines a Japanese system
+  # cannot read either: the first file read in the ANSI code page is the record.
+  rm -rf "$1/Custom"
   crlf 'Zakład Łódź: plik readme' | cp1250 >"$1/Readme.txt"
   mkdir -p "$3" "$2/Zakład Łódź/Velmar/Install"
   record | cp1250 >"$3/Vel_Inst.ini"
