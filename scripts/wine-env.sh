@@ -17,6 +17,10 @@ fi
 # the next run meets a machine without the product.
 velmar_clean_machine() {
   local c=$WINEPREFIX/drive_c
+  # A Wine server left from an earlier run keeps that run's screen, which may
+  # be gone: the next program could make no window on its own.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
   rm -rf "$c/Velmar" "$c/VelProj" "$c/windows/Vel_Inst.ini" "$c/windows/system32/VelOpc.dll"
   find "$c/users" -depth -iname 'Velmar*' -path '*Start Menu*' -exec rm -rf {} + 2>/dev/null || true
   find "$c/users" -ipath '*Desktop*' \( -iname 'Velmar.lnk' -o -iname 'Archive viewer.lnk' -o \
