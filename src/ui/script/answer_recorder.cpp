@@ -6,14 +6,6 @@
 namespace velmar::ui::script {
 namespace {
 
-Step Make(StepKind kind, std::string name, std::vector<std::string> texts = {}) {
-  Step step;
-  step.kind = kind;
-  step.name = std::move(name);
-  step.texts = std::move(texts);
-  return step;
-}
-
 // A line of an answer file holds no control characters but tabs: a message
 // is named by its first line that holds more than blanks.
 std::string PartOfMessage(const std::string& text) {
@@ -123,7 +115,7 @@ void AnswerRecorder::Focusing(const Control* control) {
 void AnswerRecorder::Typed(const Edit& edit) {
   FlushKey();
   if (typingEdit_ != &edit) FlushTyping();
-  typing_ = Pending{&edit.Owner(), Make(StepKind::Type, edit.Name(), {edit.Text})};
+  typing_ = Pending{&edit.Owner(), MakeStep(StepKind::Type, edit.Name(), {edit.Text})};
   typingEdit_ = &edit;
 }
 
@@ -131,7 +123,7 @@ void AnswerRecorder::Clicking(const Control& control) {
   StepKind kind = StepKind::Click;
   if (const auto* check = dynamic_cast<const CheckBox*>(&control))
     kind = check->Checked ? StepKind::Uncheck : StepKind::Check;
-  Add(&control.Owner(), Make(kind, control.Name()));
+  Add(&control.Owner(), MakeStep(kind, control.Name()));
 }
 
 void AnswerRecorder::Choosing(const RadioGroup& group, int index) {
@@ -142,12 +134,12 @@ void AnswerRecorder::Choosing(const RadioGroup& group, int index) {
   std::string plain = StripMnemonic(item);
   for (int i = 0; i < index; ++i)
     if (group.Items[size_t(i)] == plain || StripMnemonic(group.Items[size_t(i)]) == plain) plain = item;
-  Add(&group.Owner(), Make(StepKind::Select, group.Name(), {plain}));
+  Add(&group.Owner(), MakeStep(StepKind::Select, group.Name(), {plain}));
 }
 
 void AnswerRecorder::Choosing(const ListBox& list, int index) {
   if (index < 0 || size_t(index) >= list.Items.size()) return;
-  Add(&list.Owner(), Make(StepKind::Select, list.Name(), {list.Items[size_t(index)].Text}));
+  Add(&list.Owner(), MakeStep(StepKind::Select, list.Name(), {list.Items[size_t(index)].Text}));
 }
 
 void AnswerRecorder::Choosing(const TreeView& tree, const TreeNode& node) {
@@ -160,7 +152,7 @@ void AnswerRecorder::Choosing(const TreeView& tree, const TreeNode& node) {
   } else {
     for (const TreeNode* up = &node; up && up != &tree.Root; up = up->Parent) path.insert(path.begin(), up->Text);
   }
-  Add(&tree.Owner(), Make(StepKind::Select, tree.Name(), std::move(path)));
+  Add(&tree.Owner(), MakeStep(StepKind::Select, tree.Name(), std::move(path)));
 }
 
 void AnswerRecorder::DoubleClicking(const Control& control) {
@@ -179,12 +171,12 @@ void AnswerRecorder::DoubleClicking(const Control& control) {
   } else {
     return;
   }
-  Add(&control.Owner(), Make(StepKind::DoubleClick, control.Name(), std::move(item)));
+  Add(&control.Owner(), MakeStep(StepKind::DoubleClick, control.Name(), std::move(item)));
 }
 
 void AnswerRecorder::KeyPressing(const Page& page, Key key, bool mayBeUnused) {
   FlushKey();
-  Step step = Make(StepKind::Key, "");
+  Step step = MakeStep(StepKind::Key, "");
   step.key = key;
   // A key the page does not use (a letter typed into an edit) leaves the
   // edit's text pending.
@@ -206,14 +198,14 @@ void AnswerRecorder::KeyUsed(bool used) {
 void AnswerRecorder::Answered(const std::string& text, Answer answer) {
   // A box that could not be shown was answered by no one.
   if (answer == Answer::None) return;
-  Step step = Make(StepKind::Answer, "", {PartOfMessage(text)});
+  Step step = MakeStep(StepKind::Answer, "", {PartOfMessage(text)});
   step.answer = answer;
   Add(nullptr, std::move(step));
   Write();
 }
 
 void AnswerRecorder::Browsed(const std::optional<std::string>& folder) {
-  Step step = Make(StepKind::Browse, "", folder ? std::vector<std::string>{*folder} : std::vector<std::string>{});
+  Step step = MakeStep(StepKind::Browse, "", folder ? std::vector<std::string>{*folder} : std::vector<std::string>{});
   step.cancel = !folder;
   Add(nullptr, std::move(step));
   Write();

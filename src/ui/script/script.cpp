@@ -19,15 +19,15 @@ const char* Keyword(StepKind kind) {
   return "?";
 }
 
-Step Make(StepKind kind, std::string name, std::vector<std::string> texts = {}) {
+}  // namespace
+
+Step MakeStep(StepKind kind, std::string name, std::vector<std::string> texts) {
   Step step;
   step.kind = kind;
   step.name = std::move(name);
   step.texts = std::move(texts);
   return step;
 }
-
-}  // namespace
 
 std::string Quote(const std::string& text) {
   std::string out = "\"";
@@ -63,42 +63,42 @@ Script& Script::Add(Step step) {
   return *this;
 }
 
-Script& Script::Page(std::string className) { return Add(Make(StepKind::Page, std::move(className))); }
+Script& Script::Page(std::string className) { return Add(MakeStep(StepKind::Page, std::move(className))); }
 
 Script& Script::Type(std::string edit, std::string text) {
-  return Add(Make(StepKind::Type, std::move(edit), {std::move(text)}));
+  return Add(MakeStep(StepKind::Type, std::move(edit), {std::move(text)}));
 }
 
-Script& Script::Click(std::string control) { return Add(Make(StepKind::Click, std::move(control))); }
+Script& Script::Click(std::string control) { return Add(MakeStep(StepKind::Click, std::move(control))); }
 
 Script& Script::DoubleClick(std::string control, std::vector<std::string> item) {
-  return Add(Make(StepKind::DoubleClick, std::move(control), std::move(item)));
+  return Add(MakeStep(StepKind::DoubleClick, std::move(control), std::move(item)));
 }
 
-Script& Script::Check(std::string control) { return Add(Make(StepKind::Check, std::move(control))); }
+Script& Script::Check(std::string control) { return Add(MakeStep(StepKind::Check, std::move(control))); }
 
-Script& Script::Uncheck(std::string control) { return Add(Make(StepKind::Uncheck, std::move(control))); }
+Script& Script::Uncheck(std::string control) { return Add(MakeStep(StepKind::Uncheck, std::move(control))); }
 
 Script& Script::SelectPath(std::string control, std::vector<std::string> path) {
-  return Add(Make(StepKind::Select, std::move(control), std::move(path)));
+  return Add(MakeStep(StepKind::Select, std::move(control), std::move(path)));
 }
 
 Script& Script::Key(ui::Key key) {
-  Step step = Make(StepKind::Key, "");
+  Step step = MakeStep(StepKind::Key, "");
   step.key = key;
   return Add(std::move(step));
 }
 
 Script& Script::Answer(std::string textPart, ui::Answer button) {
-  Step step = Make(StepKind::Answer, "", {std::move(textPart)});
+  Step step = MakeStep(StepKind::Answer, "", {std::move(textPart)});
   step.answer = button;
   return Add(std::move(step));
 }
 
-Script& Script::Browse(std::string folder) { return Add(Make(StepKind::Browse, "", {std::move(folder)})); }
+Script& Script::Browse(std::string folder) { return Add(MakeStep(StepKind::Browse, "", {std::move(folder)})); }
 
 Script& Script::CancelBrowse() {
-  Step step = Make(StepKind::Browse, "");
+  Step step = MakeStep(StepKind::Browse, "");
   step.cancel = true;
   return Add(std::move(step));
 }

@@ -34,6 +34,9 @@ struct Step {
   bool operator==(const Step&) const = default;
 };
 
+// A step of a kind on a page or control, with its texts.
+Step MakeStep(StepKind kind, std::string name, std::vector<std::string> texts = {});
+
 // A text in answer-file quotes: "C:\Velmar", a quote written twice.
 std::string Quote(const std::string& text);
 
