@@ -103,11 +103,13 @@ bool IsHexValue(std::string_view line) {
   return data.size() >= 3 && Fold(data.substr(0, 3)) == "HEX";
 }
 
-// Keys are stored without empty parts or outer backslashes.
+// Keys are stored without empty parts or outer backslashes. A key may not
+// begin with "-": written out, it would read back as the key's removal.
 std::optional<std::string> NormalKey(std::string_view key) {
   while (!key.empty() && key.front() == '\\') key.remove_prefix(1);
   while (!key.empty() && key.back() == '\\') key.remove_suffix(1);
-  if (key.empty() || HasControl(key) || key.find("\\\\") != std::string_view::npos) return std::nullopt;
+  if (key.empty() || key.front() == '-' || HasControl(key) || key.find("\\\\") != std::string_view::npos)
+    return std::nullopt;
   return std::string(key);
 }
 

@@ -89,13 +89,16 @@ TEST(RegistryFile, ContinuedValuesSaveAsTheyRead) {
     ASSERT_TRUE(again);
     EXPECT_EQ(again->Serialize(), saved) << c.lines;
   }
-  // What the fuzzer found.
-  auto found = RegistryFile::Parse(
-      test::ReadTestData("..\\..\\fuzz\\regressions\\registry_file\\hex-line-ending-in-a-lone-backslash.reg"));
-  ASSERT_TRUE(found);
-  auto again = RegistryFile::Parse(found->Serialize());
-  ASSERT_TRUE(again);
-  EXPECT_EQ(again->Serialize(), found->Serialize());
+  // What the fuzzer found; the second, a key "\\-HKEY..." that would be written
+  // as a removal line, is passed over like any removal.
+  for (const char* name : {"hex-line-ending-in-a-lone-backslash.reg", "key-line-that-reads-back-as-a-removal.reg"}) {
+    auto found =
+        RegistryFile::Parse(test::ReadTestData(std::string("..\\..\\fuzz\\regressions\\registry_file\\") + name));
+    ASSERT_TRUE(found) << name;
+    auto again = RegistryFile::Parse(found->Serialize());
+    ASSERT_TRUE(again) << name;
+    EXPECT_EQ(again->Serialize(), found->Serialize()) << name;
+  }
 }
 
 TEST(RegistryFile, WrittenStringsReadBackExactly) {
