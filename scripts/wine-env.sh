@@ -15,6 +15,15 @@ fi
 
 # Takes away what an earlier run installed into the prefix's drive C:, so that
 # the next run meets a machine without the product.
+# A prefix for pictures of real windows: windows without the window manager's
+# frames, and Wine's own fonts.
+velmar_screen_prefix() {
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  if [ -d /usr/share/wine/fonts ]; then
+    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
+}
+
 velmar_clean_machine() {
   local c=$WINEPREFIX/drive_c
   # A Wine server left from an earlier run keeps that run's screen, which may

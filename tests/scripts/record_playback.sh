@@ -29,10 +29,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-if [ -d /usr/share/wine/fonts ]; then
-  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-fi
+velmar_screen_prefix
 wineserver -k 2>/dev/null || true
 wineserver -w
 

@@ -18,10 +18,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-if [ -d /usr/share/wine/fonts ]; then
-  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-fi
+velmar_screen_prefix
 # A serial port for a customer's install: COM2 is a pseudo-terminal.
 "$WINE" reg add 'HKLM\Software\Wine\Ports' /v COM2 /t REG_SZ /d /dev/ptmx /f >/dev/null 2>&1
 wineserver -k 2>/dev/null || true
