@@ -3,6 +3,7 @@
 // touch the disk; the operations that need it live in file_utils.h.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ std::string NameWithoutExt(std::string_view path);
 // has no drive: "." and ".." resolved, "/" turned into "\", doubled "\" and
 // trailing dots and blanks of names dropped, as Windows itself reads a path.
 std::string FullPathName(std::string_view path, std::string_view currentFolder);
+// The absolute form of a folder: "C:\A\B", "C:\" for a drive's root,
+// "\\server\share\A" on a network share, with "." and ".." resolved as
+// Windows resolves them. Nothing for a path that does not begin at a drive
+// or a share (a relative one, "C:name", "\A") or that names a device.
+std::optional<std::string> AbsoluteFolder(std::string_view path);
 // Whether two paths name the same file by their text (case ignored).
 bool SamePath(std::string_view a, std::string_view b, std::string_view currentFolder);
 

@@ -81,7 +81,7 @@ void TMainInstallForm::LoadFields() {
 }
 
 // Every shown folder in turn, also after one has failed: an empty one is not
-// defined, any other is created with its parents and stored as typed. The
+// defined, one that is not a full path is invalid, any other is created with its parents and stored as typed. The
 // status line and the focus go to the last one that failed.
 bool TMainInstallForm::Validate(PageResult) {
   FolderPanel* failed = nullptr;
@@ -92,6 +92,11 @@ bool TMainInstallForm::Validate(PageResult) {
     if (folder.empty()) {
       failed = &p;
       message = text::FolderNotDefined;
+    } else if (!AbsoluteFolder(folder)) {
+      // A folder relative to the installer's current folder would be
+      // recorded as such and mean another place to every other program.
+      failed = &p;
+      message = text::InvalidInstallFolder;
     } else if (ForceFolder(App().os.files, folder)) {
       Session().*p.folder = folder;
     } else {
@@ -102,7 +107,7 @@ bool TMainInstallForm::Validate(PageResult) {
   if (!failed) return true;
   // Focus first: the edit it leaves updates Next and clears the status line.
   SetFocus(failed->edit);
-  ShowStatus(Text(message));
+  ShowStatus(message == text::InvalidInstallFolder ? Text(text::ErrorPrefix) + " " + Text(message) : Text(message));
   return false;
 }
 

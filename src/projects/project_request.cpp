@@ -11,14 +11,6 @@ namespace {
 // The last name of a folder path, with or without its trailing "\".
 std::string LastFolderName(std::string_view folder) { return FileNamePart(WithoutBackslash(folder)); }
 
-// "C:\..." or "\\server\share...": a path that does not depend on a current
-// folder or drive.
-bool IsFullPath(std::string_view path) {
-  const bool drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
-                     ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-  return drive || (path.size() > 2 && path[0] == '\\' && path[1] == '\\');
-}
-
 std::string Normalised(std::string_view folder) { return WithoutBackslash(FullPathName(folder, "")); }
 
 }  // namespace
@@ -54,7 +46,7 @@ bool IsPlainFileName(std::string_view name) {
 
 int CheckProjectPlace(std::string_view folderText, std::string_view shortcutText, std::string_view projectsPath) {
   const std::string folder = WithoutBackslash(TrimBlanks(folderText));
-  if (folder.size() < 3 || !IsFullPath(folder)) return text::InvalidInstallFolder;
+  if (folder.size() < 3 || !AbsoluteFolder(folder)) return text::InvalidInstallFolder;
   if (!projectsPath.empty() && SameText(Normalised(folder), Normalised(projectsPath))) return text::SubFolderRequired;
   if (!IsPlainFileName(TrimBlanks(shortcutText))) return text::InvalidShortcutName;
   return 0;

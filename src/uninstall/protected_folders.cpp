@@ -29,27 +29,6 @@ void ProtectedFolders::AddSystem(std::string_view folder) { Add(system, folder);
 void ProtectedFolders::AddShell(std::string_view folder) { Add(shell, folder); }
 void ProtectedFolders::AddProjects(std::string_view folder) { Add(projects, folder); }
 
-std::optional<std::string> AbsoluteFolder(std::string_view path) {
-  std::string p(path);
-  std::replace(p.begin(), p.end(), '/', '\\');
-  if (p.size() >= 3 && p[1] == ':' && p[2] == '\\') {
-    std::string full = FullPathName(p, "");
-    return full.size() > 3 ? WithoutBackslash(full) : full;
-  }
-  if (p.size() < 2 || p[0] != '\\' || p[1] != '\\') return std::nullopt;
-  // A share: "\\server\share", then names resolved below it.
-  const size_t server = p.find('\\', 2);
-  if (server == std::string::npos || server == 2) return std::nullopt;
-  const size_t share = p.find('\\', server + 1);
-  const std::string root = p.substr(0, share);
-  const std::string hostName = root.substr(2, server - 2);
-  if (root.size() == server + 1 || hostName == "?" || hostName == ".") return std::nullopt;
-  if (share == std::string::npos) return root;
-  // Resolved as on a drive of its own, so that ".." stops at the share.
-  const std::string rest = FullPathName("Q:\\" + p.substr(share + 1), "").substr(2);
-  return rest.size() > 1 ? root + WithoutBackslash(rest) : root;
-}
-
 bool IsRootFolder(std::string_view absolute) {
   if (absolute.size() == 3 && absolute[1] == ':') return true;
   return absolute.starts_with("\\\\") && absolute.find('\\', absolute.find('\\', 2) + 1) == std::string_view::npos;

@@ -5,7 +5,6 @@
 // projects. The tests work on path text; the ports' links are kept out by
 // the removal itself.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,11 +30,6 @@ struct ProtectedFolders {
   void AddProjects(std::string_view folder);
 };
 
-// The absolute form of a folder: "C:\A\B", "C:\" for a drive's root,
-// "\\server\share\A" on a network share, with "." and ".." resolved as
-// Windows resolves them. Nothing for a path that does not begin at a drive
-// or a share (a relative one, "C:name", "\A") or that names a device.
-std::optional<std::string> AbsoluteFolder(std::string_view path);
 // "C:\" or "\\server\share" (an absolute folder).
 bool IsRootFolder(std::string_view absolute);
 // The folder is the other one or lies inside it (both absolute).

@@ -95,4 +95,35 @@ TEST(TextCase, FoldsTheLettersOfTheAnsiCodePages) {
   EXPECT_EQ(UpperCaseText("a\xFF" "b"), "A\xFF" "B");  // broken bytes stay
 }
 
+TEST(PathUtils, AbsoluteFoldersAreResolvedAndOthersAreNone) {
+  const struct {
+    const char* path;
+    const char* absolute;  // nullptr: none
+  } cases[] = {
+      {"C:\\Velmar\\", "C:\\Velmar"},
+      {"c:/velmar/Projects/../..", "c:\\"},
+      {"C:\\", "C:\\"},
+      {"C:\\..\\..", "C:\\"},
+      {"C:\\Velmar\\Projects\\.\\", "C:\\Velmar\\Projects"},
+      {"\\\\server\\share\\Velmar\\..\\..\\..", "\\\\server\\share"},
+      {"\\\\server\\share\\Velmar\\", "\\\\server\\share\\Velmar"},
+      {"\\\\server\\share", "\\\\server\\share"},
+      {"Velmar\\Projects", nullptr},
+      {"C:Velmar", nullptr},
+      {"\\Velmar", nullptr},
+      {"", nullptr},
+      {"\\\\server", nullptr},
+      {"\\\\?\\C:\\Velmar", nullptr},
+      {"\\\\.\\PhysicalDrive0", nullptr},
+  };
+  for (const auto& c : cases) {
+    const auto absolute = AbsoluteFolder(c.path);
+    if (c.absolute) {
+      EXPECT_EQ(absolute.value_or("<none>"), c.absolute) << c.path;
+    } else {
+      EXPECT_FALSE(absolute) << c.path << " gave " << *absolute;
+    }
+  }
+}
+
 }  // namespace velmar

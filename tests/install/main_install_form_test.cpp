@@ -109,6 +109,7 @@ TEST(FolderPage, EveryFolderIsCheckedTheLastFailureIsShownAndTheOthersAreCreated
       {"", plant + "Projects", missing, "ERROR: Could not create folder", "LinkPathEdit"},
       {missing, "  ", plant + "Links", "ERROR: Folder not defined", "ProjPathEdit"},
       {missing, plant + "Projects", plant + "Links", "ERROR: Could not create folder", "VelPathEdit"},
+      {plant + "Velmar", "Projects", plant + "Links", "ERROR: Invalid install folder", "ProjPathEdit"},
   };
   for (const Case& c : cases) {
     ActingHost host;
