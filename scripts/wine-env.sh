@@ -13,8 +13,6 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w || true
 fi
 
-# Takes away what an earlier run installed into the prefix's drive C:, so that
-# the next run meets a machine without the product.
 # A prefix for pictures of real windows: windows without the window manager's
 # frames, and Wine's own fonts.
 velmar_screen_prefix() {
@@ -24,6 +22,8 @@ velmar_screen_prefix() {
   fi
 }
 
+# Takes away what an earlier run installed into the prefix's drive C:, so that
+# the next run meets a machine without the product.
 velmar_clean_machine() {
   local c=$WINEPREFIX/drive_c
   # A Wine server left from an earlier run keeps that run's screen, which may
