@@ -66,8 +66,6 @@ TEST(Selection, WhatTheMediumLacksDisablesOrHidesItsLine) {
   const Case cases[] = {
       {"Velmar\\ without releases", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Velmar"); }, "InstallRB",
        Line::Disabled},
-      {"only old releases", [](InstallerFixture& f) { f.WriteProductArchive("Velmar3200.zip"); }, "InstallRB",
-       Line::Disabled},
       {"no Velmar\\", [](InstallerFixture&) {}, "InstallRB", Line::Disabled},
       {"no Patch\\", [](InstallerFixture&) {}, "PatchRB", Line::Hidden},
       {"Patch\\ without archives", [](InstallerFixture& f) { f.WriteMediumFile("Patch\\Fix.txt", "x"); }, "PatchRB",

@@ -99,7 +99,6 @@ TEST(LicenceForm, TheAgreementComesFromTextsFiftyToSixtyNineWithTheSectionSign) 
   EXPECT_EQ(lines[3], "\xC2\xA7$");
   EXPECT_EQ(lines[19], "Last");
   EXPECT_EQ(run.pages.LicenceForm.AcceptBtn.Caption, "&Accept");
-  EXPECT_TRUE(run.pages.LicenceForm.Memo.ReadOnly);
 }
 
 TEST(LicenceForm, WithoutALanguageFileTheAgreementIsTwentyEmptyLines) {
