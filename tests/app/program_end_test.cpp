@@ -71,20 +71,6 @@ TEST(SaveSettings, ReadOnlyMissingOrAFolder) {
   EXPECT_EQ(f.ReadFile(s.SetupIniPath), "[Config]\r\nLanguage=2\r\n");
 }
 
-TEST(SaveSettings, AReadOnlyFileGivesTheMessageAtEveryEnd) {
-  for (bool cancel : {true, false}) {
-    InstallerFixture f;
-    f.WriteStandardMedium();
-    f.SetReadOnly(f.SetupIniPath());
-    const std::string before = *f.ReadFile(f.SetupIniPath());
-    Script script = cancel ? test::CancelAtLanguagePage() : test::ToSelection().Key(Key::Escape);
-    const auto run = f.Run(script.Answer("Could not save settings !", ui::Answer::Ok));
-    EXPECT_EQ(run.outcome, cancel ? Outcome::Cancelled : Outcome::Finished) << run.transcript << run.endMessage;
-    EXPECT_EQ(test::Messages(run.transcript), std::vector<std::string>{"Could not save settings !"});
-    EXPECT_EQ(f.ReadFile(f.SetupIniPath()), before);
-  }
-}
-
 TEST(SaveSettings, TheInstalledCopyTakesTheSettingsWhenItIsInUse) {
   InstallerFixture f;
   f.WriteStandardMedium();

@@ -36,9 +36,12 @@ struct PatchRun {
     t.session.VelmarPath = t.drive.path("Velmar");
     t.drive.makeFolder("Velmar");
   }
-  DriverPatch Patch(const std::string& bytes, int port) {
+  DriverPatch Patch(const std::string& bytes, int port, bool readOnly = false) {
     t.drive.writeFile("P\\a.vdr", bytes);
-    DriverPatch result = DriverPatch::Failed;
+    if (readOnly) {
+      EXPECT_TRUE(t.drive.fs().setAttributes(t.drive.path("P\\a.vdr"), attr::ReadOnly));
+    }
+    DriverPatch result = DriverPatch::Written;
     outcome = host.Run([&] {
       result = PatchDriverPort(t.app, t.drive.path("P\\a.vdr"), "THalvikForm", port);
       return Outcome::Finished;
@@ -51,65 +54,44 @@ struct PatchRun {
   Outcome outcome = Outcome::Failed;
 };
 
+// Only the digit of a chosen port is written; other files are passed over
+// without a word; a driver without a usable port digit is left and reported.
 TEST(PatchDriverPort, WritesOnlyTheDigitOfAChosenPort) {
+  std::string strayC = Driver('1', 70);
+  strayC[55] = 'C';  // a "C" before the real text ends the search
   struct Case {
     std::string bytes;
     int port;
     DriverPatch result;
-    char digitAfter;
+    char digitAfter;  // 0: the file as it was
   } cases[] = {
       {Driver('1'), 3, DriverPatch::Written, '3'},
       {Driver('8', 109), 4, DriverPatch::Written, '4'},  // the text ends at offset 120
       {Driver('3'), 3, DriverPatch::AlreadySet, '3'},
-      // No port chosen: the digit stays, whatever it is.
-      {Driver('2'), 0, DriverPatch::KeptPort, '2'},
+      {Driver('2'), 0, DriverPatch::KeptPort, '2'},  // no port chosen: the digit stays, whatever it is
+      {Driver('1', 60, "OtherForm"), 2, DriverPatch::NotADriver, 0},
+      {"short", 2, DriverPatch::NotADriver, 0},
+      {"", 2, DriverPatch::NotADriver, 0},
+      {strayC, 2, DriverPatch::Failed, 0},
+      {Driver('9'), 2, DriverPatch::Failed, 0},
+      {Driver('1', 111), 2, DriverPatch::Failed, 0},  // the text would end beyond offset 120
   };
   for (const Case& c : cases) {
-    PatchRun run;
+    PatchRun run(c.result == DriverPatch::Failed ? Script().Answer("Could not patch driver", ui::Answer::Ok) : Script());
     EXPECT_EQ(run.Patch(c.bytes, c.port), c.result) << c.port;
     ASSERT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
     std::string expected = c.bytes;
-    expected[expected.find("ComPortNum[") + 12] = c.digitAfter;
+    if (c.digitAfter) expected[expected.find("ComPortNum[") + 12] = c.digitAfter;
     EXPECT_EQ(run.File(), expected);
-  }
-}
-
-TEST(PatchDriverPort, PassesOverOtherFilesWithoutAWord) {
-  for (const std::string& bytes : {Driver('1', 60, "OtherForm"), std::string("short"), std::string()}) {
-    PatchRun run;
-    EXPECT_EQ(run.Patch(bytes, 2), DriverPatch::NotADriver);
-    EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-    EXPECT_EQ(run.File(), bytes);
-  }
-}
-
-TEST(PatchDriverPort, AFileWithoutAUsablePortDigitIsLeftAndReported) {
-  std::string strayC = Driver('1', 70);
-  strayC[55] = 'C';  // a "C" before the real text ends the search
-  std::string noDigit = Driver('9');
-  std::string tooFar = Driver('1', 111);  // the text would end beyond offset 120
-  for (const std::string& bytes : {strayC, noDigit, tooFar}) {
-    PatchRun run(Script().Answer("Could not patch driver", ui::Answer::Ok));
-    EXPECT_EQ(run.Patch(bytes, 2), DriverPatch::Failed);
-    EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-    EXPECT_EQ(run.File(), bytes);
   }
 }
 
 TEST(PatchDriverPort, AReadOnlyFileKeepsItsContents) {
   PatchRun run(Script().Answer("Could not patch driver", ui::Answer::Ok));
-  run.t.drive.writeFile("P\\a.vdr", Driver('1'));
-  const std::string path = run.t.drive.path("P\\a.vdr");
-  ASSERT_TRUE(run.t.drive.fs().setAttributes(path, attr::ReadOnly));
-  DriverPatch result = DriverPatch::Written;
-  run.outcome = run.host.Run([&] {
-    result = PatchDriverPort(run.t.app, path, "THalvikForm", 2);
-    return Outcome::Finished;
-  });
-  EXPECT_EQ(result, DriverPatch::Failed);
+  EXPECT_EQ(run.Patch(Driver('1'), 2, true), DriverPatch::Failed);
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
   EXPECT_EQ(run.File(), Driver('1'));
-  EXPECT_NE(run.t.drive.readFile("Velmar\\Install.log").find("ERROR: Could not patch driver ! " + path),
+  EXPECT_NE(run.t.drive.readFile("Velmar\\Install.log").find("ERROR: Could not patch driver ! " + run.t.drive.path("P\\a.vdr")),
             std::string::npos);
 }
 

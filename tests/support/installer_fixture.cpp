@@ -276,6 +276,16 @@ int TimesShown(const std::string& transcript, const std::string& page) {
   return count;
 }
 
+std::string WithoutActions(const std::string& transcript) {
+  std::string out;
+  for (size_t start = 0, end; start < transcript.size(); start = end) {
+    end = transcript.find('\n', start);
+    end = end == std::string::npos ? transcript.size() : end + 1;
+    if (transcript.compare(start, 2, "> ") != 0) out.append(transcript, start, end - start);
+  }
+  return out;
+}
+
 std::vector<std::string> Messages(const std::string& transcript) {
   std::vector<std::string> boxes;
   bool inBox = false;

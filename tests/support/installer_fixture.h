@@ -231,5 +231,7 @@ std::string ControlLine(const std::string& block, const std::string& control);
 int TimesShown(const std::string& transcript, const std::string& page);
 // The text lines ("  | ...") of every message box, each box joined by "\n".
 std::vector<std::string> Messages(const std::string& transcript);
+// The transcript without its action lines ("> ..."): what the pages showed.
+std::string WithoutActions(const std::string& transcript);
 
 }  // namespace velmar::test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/memory_file_system.h"
+#include "support/shell_ports.h"
 #include "ui/controls.h"
 #include "ui/page.h"
 #include "ui/script/script_host.h"
@@ -12,21 +13,8 @@ namespace {
 
 using test::MemoryFile;
 
-// A 7 x 5 JPEG as an image editor writes it (JFIF header, tables, baseline frame).
-const std::string kRealJpeg(
-    "\xff\xd8\xff\xe0\x00\x10\x4a\x46\x49\x46\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00\xff\xdb\x00\x43"
-    "\x00\x10\x0b\x0c\x0e\x0c\x0a\x10\x0e\x0d\x0e\x12\x11\x10\x13\x18\x28\x1a\x18\x16\x16\x18\x31\x23"
-    "\x25\x1d\x28\x3a\x33\x3d\x3c\x39\x33\x38\x37\x40\x48\x5c\x4e\x40\x44\x57\x45\x37\x38\x50\x6d\x51"
-    "\x57\x5f\x62\x67\x68\x67\x3e\x4d\x71\x79\x70\x64\x78\x5c\x65\x67\x63\xff\xdb\x00\x43\x01\x11\x12"
-    "\x12\x18\x15\x18\x2f\x1a\x1a\x2f\x63\x42\x38\x42\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63"
-    "\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63"
-    "\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\x63\xff\xc0\x00\x11\x08\x00\x05\x00\x07\x03"
-    "\x01\x22\x00\x02\x11\x01\x03\x11\x01\xff\xc4\x00\x15\x00\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00"
-    "\x00\x00\x00\x00\x00\x00\x00\x05\xff\xc4\x00\x14\x10\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
-    "\x00\x00\x00\x00\x00\x00\xff\xc4\x00\x15\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
-    "\x00\x00\x00\x05\x06\xff\xc4\x00\x14\x11\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
-    "\x00\x00\x00\xff\xda\x00\x0c\x03\x01\x00\x02\x11\x03\x11\x00\x3f\x00\x8a\x00\xb5\xe3\xff\xd9"
-    , 287);
+// A JPEG as an image editor writes it (JFIF header, tables, baseline frame): 120 x 60.
+std::string RealJpeg() { return test::ReadTestData("kravocr.jpg"); }
 
 std::string Le32(uint32_t v) { return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; }
 std::string Le16(uint16_t v) { return {char(v), char(v >> 8)}; }
@@ -87,11 +75,11 @@ TEST(PictureFileInfo, RefusesBitmapHeadersThatCannotBeRight) {
 }
 
 TEST(PictureFileInfo, FindsTheJpegFrameBehindOtherSegments) {
-  MemoryFile real(kRealJpeg);
+  MemoryFile real(RealJpeg());
   auto info = ReadPictureFileInfo(real);
   ASSERT_TRUE(info);
   EXPECT_EQ(info->format, PictureFormat::Jpeg);
-  EXPECT_EQ(info->size, (Size{7, 5}));
+  EXPECT_EQ(info->size, (Size{120, 60}));
 
   std::string exif = Segment(0xE1, "Exif" + std::string(3000, 'x'));
   EXPECT_EQ(SizeOf(kSoi + exif + Frame(0xC2, 1024, 768)), (Size{1024, 768}));  // the frame behind 3000 bytes
@@ -110,7 +98,7 @@ TEST(PictureFileInfo, RefusesDamagedJpegs) {
 
 TEST(PictureFileInfo, ImagesLoadFilesAndBuiltInBitmapsWithTheirSizes) {
   test::MemoryFileSystem files;
-  files.addFile("C:\\Medium\\Logo.jpg", kRealJpeg);
+  files.addFile("C:\\Medium\\Logo.jpg", RealJpeg());
   files.addFile("C:\\Medium\\Broken.bmp", "BM");
   script::ScriptHost host{script::Script()};
   Page page(host, "TTestForm");
@@ -118,17 +106,17 @@ TEST(PictureFileInfo, ImagesLoadFilesAndBuiltInBitmapsWithTheirSizes) {
   image.AutoSize = true;
 
   EXPECT_TRUE(image.LoadFile(files, "C:\\Medium\\Logo.jpg"));
-  EXPECT_EQ(image.Picture, (Picture{PictureSource::File, "C:\\Medium\\Logo.jpg", {7, 5}}));
-  EXPECT_EQ(image.Bounds.width, 7);
-  EXPECT_EQ(image.Bounds.height, 5);
+  EXPECT_EQ(image.Picture, (Picture{PictureSource::File, "C:\\Medium\\Logo.jpg", {120, 60}}));
+  EXPECT_EQ(image.Bounds.width, 120);
+  EXPECT_EQ(image.Bounds.height, 60);
   // A file that cannot be read leaves the picture as it was.
   EXPECT_FALSE(image.LoadFile(files, "C:\\Medium\\Broken.bmp"));
   EXPECT_FALSE(image.LoadFile(files, "C:\\Medium\\Missing.bmp"));
   EXPECT_FALSE(image.LoadBuiltIn("NO_SUCH_BITMAP"));
   EXPECT_EQ(image.Picture.Name, "C:\\Medium\\Logo.jpg");
 
-  EXPECT_TRUE(image.LoadBuiltIn("kravocr"));
-  EXPECT_EQ(image.Picture.Dimensions, (Size{120, 60}));
+  EXPECT_TRUE(image.LoadBuiltIn("logo34_about"));
+  EXPECT_EQ(image.Picture.Dimensions, (Size{160, 80}));
 }
 
 }  // namespace

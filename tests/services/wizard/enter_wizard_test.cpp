@@ -45,14 +45,6 @@ TEST(EnterWizard, ShowsWelcomeAndLicenceOnlyUntilPassedOnceInARun) {
   EXPECT_EQ(test::TimesShown(run.host.TranscriptText(), "TLicenceForm"), 1);
 }
 
-TEST(EnterWizard, SwitchedOffPagesAreNeverShown) {
-  GateRun run{Script()};
-  run.t.session.WelcomeShown = true;
-  run.t.session.LicenceAccepted = true;
-  EXPECT_EQ(run.Enter(), (std::vector<bool>{true}));
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-}
-
 TEST(EnterWizard, CancelAndRejectGiveMinusOneAndStopTheFlowUntilPassed) {
   GateRun run(Script()
                   .Page("TWelcomeForm").Click("CancelBtn")
@@ -107,7 +99,6 @@ TEST(LicenceForm, TheAgreementComesFromTextsFiftyToSixtyNineWithTheSectionSign) 
   EXPECT_EQ(lines[3], "\xC2\xA7$");
   EXPECT_EQ(lines[19], "Last");
   EXPECT_EQ(run.pages.LicenceForm.AcceptBtn.Caption, "&Accept");
-  EXPECT_TRUE(run.pages.LicenceForm.Memo.ReadOnly);
 }
 
 TEST(LicenceForm, WithoutALanguageFileTheAgreementIsTwentyEmptyLines) {

@@ -74,15 +74,6 @@ TEST(WizardPage, OpensWithCaptionsTextsAndTheRequiredFieldsMessage) {
   EXPECT_EQ(test::ControlLine(page, "NameEdit"), "NameEdit: edit \"Line 4\"");
 }
 
-TEST(WizardPage, PrevIsEnabledFromStepOneAndTheLastPageShowsFinish) {
-  PageRun run(Script().Page("TPathForm").Click("PrevBtn"));
-  EXPECT_EQ(run.Execute(1, true), prPrev);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-  EXPECT_NE(run.host.TranscriptText().find("  PrevBtn: button \"_Prev\"\n  NextBtn: button \"_Finish\"\n"),
-            std::string::npos)
-      << run.host.TranscriptText();
-}
-
 TEST(WizardPage, LeavingAFieldTrimsItAndUpdatesNext) {
   PageRun run(Script()
                   .Page("TPathForm")

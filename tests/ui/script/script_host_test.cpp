@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "platform/file_contents.h"
+#include "support/installer_fixture.h"
 #include "support/memory_file_system.h"
 #include "ui/page.h"
 #include "ui/script/answer_file.h"
@@ -468,18 +469,6 @@ struct Recording {
   std::string replayed;    // the same of the recorded file played back
 };
 
-std::string WithoutActions(const std::string& transcript) {
-  std::string out;
-  size_t start = 0;
-  while (start < transcript.size()) {
-    size_t end = transcript.find('\n', start);
-    end = end == std::string::npos ? transcript.size() : end + 1;
-    if (transcript.compare(start, 2, "> ") != 0) out.append(transcript, start, end - start);
-    start = end;
-  }
-  return out;
-}
-
 Recording Record(const std::string& answerFile) {
   test::MemoryFileSystem files;
   auto play = [&](const std::string& file, AnswerRecorder* recorder) {
@@ -501,7 +490,7 @@ Recording Record(const std::string& answerFile) {
   auto [outcome, transcript] = play(answerFile, &recorder);
   EXPECT_TRUE(recorder.Finish());
   const std::string file = platform::ReadFileContents(files, "C:\\Recorded.txt").value_or("");
-  return {outcome, file, WithoutActions(transcript), WithoutActions(play(file, nullptr).second)};
+  return {outcome, file, test::WithoutActions(transcript), test::WithoutActions(play(file, nullptr).second)};
 }
 
 TEST(AnswerRecorder, RecordsWhatWasDoneAsAFileThatShowsTheSamePages) {

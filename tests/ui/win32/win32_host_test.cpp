@@ -19,6 +19,7 @@
 #include "formats/bmp_format.h"
 #include "base/errors.h"
 #include "app/language_form.h"
+#include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 #include "support/temp_drive.h"
 #include "ui/raster.h"
@@ -269,18 +270,9 @@ TEST_F(Win32HostTest, WhatIsDoneThroughTheWindowsIsRecordedAndPlaysBackAlike) {
             "  select ColourLB \"Green\"\r\n  select ColourLB \"Green\"\r\n  double-click ColourLB \"Green\"\r\n"
             "  select PlaceTV \"Hall 2\"\r\n  key F5\r\n  type NameEdit \"Plant 3\"\r\n  key Tab\r\n"
             "  uncheck SaveCB\r\n  key Enter\r\n");
-  auto withoutActions = [](const std::string& transcript) {
-    std::string out;
-    for (size_t start = 0, end; start < transcript.size(); start = end) {
-      end = transcript.find('\n', start);
-      end = end == std::string::npos ? transcript.size() : end + 1;
-      if (transcript.compare(start, 2, "> ") != 0) out.append(transcript, start, end - start);
-    }
-    return out;
-  };
   const Played again = OnBoth(recorded, program);
   EXPECT_EQ(again.outcome, Outcome::Finished) << again.end;
-  EXPECT_EQ(withoutActions(again.transcript), withoutActions(host.TranscriptText()));
+  EXPECT_EQ(test::WithoutActions(again.transcript), test::WithoutActions(host.TranscriptText()));
 }
 
 TEST_F(Win32HostTest, MessageBoxesOfWindowsAndOfTheHostAndTheGeneralErrorBoxAreAnswered) {
