@@ -12,7 +12,10 @@ void ShowProcedureEnd(InstallerContext& app, const std::string& finishedText, bo
   std::string text = finishedText;
   if (stepFailed) {
     app.session.StepFailed = true;
-    text = app.texts.TextWith(text::FinishedWithErrors, WithBackslash(app.session.VelmarPath) + "Install.log");
+    // The log stays where the run's first entry went, also when the product
+    // folder was changed since (a patch into another folder).
+    const std::string log = app.log.Path().empty() ? WithBackslash(app.session.VelmarPath) + "Install.log" : app.log.Path();
+    text = app.texts.TextWith(text::FinishedWithErrors, log);
   }
   app.host.ShowMessage(text);
   app.LogLine(text);

@@ -12,10 +12,17 @@ namespace {
 using ui::script::Outcome;
 
 TEST(ProcedureEnd, AFailedStepReplacesTheFinishedTextAndMarksTheRun) {
-  for (bool failed : {false, true}) {
+  // The last run logs first and then moves to another product folder: the
+  // message names the log the run writes to.
+  for (int run : {0, 1, 2}) {
+    const bool failed = run > 0;
     ui::script::ScriptHost host(ui::script::ParseAnswerFile(failed ? "answer \"errors\" OK\n" : "answer \"Installation finished\" OK\n"));
     test::InstallerTestContext t(host);
     t.drive.makeFolder("Velmar");
+    if (run == 2) {
+      t.app.LogLine("Start patch install :");
+      t.session.VelmarPath = t.drive.path("Other\\");
+    }
     EXPECT_EQ(host.Run([&] {
       ShowProcedureEnd(t.app, "Installation finished", failed);
       return Outcome::Finished;
