@@ -40,7 +40,7 @@ void WriteWorksMedium(InstallerFixture& f) {
 // page; the product's archive, and unless told otherwise the project's, unpacked.
 Script WorksScript(int port, bool prev, bool projectUnpacked = true) {
   Script script = test::ToSelection();
-  script.Key(Key::F3).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+  test::StartInstall(script, Key::F3);
   script.Page("TCustomSelectForm").Select("CustomLB", "No project here").Select("CustomLB", "Works plant").Click("NextBtn");
   script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
   script.Page("TBrentaPickVprForm").Click("NextBtn").Page("TProjectOptionsForm").Click("NextBtn");
@@ -103,7 +103,7 @@ TEST(CustomInstallFlow, TheOnlyInstallWithAPlainProjectBringsItsWholeFolder) {
   f.WriteZip("Custom\\Solo\\Spare.zip", {{"Spare.txt", "spare"}});
 
   Script script = test::ToSelection();
-  script.Key(Key::F3).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+  test::StartInstall(script, Key::F3);
   script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
   script.Page("TBrentaPickVprForm").Click("NextBtn");
   script.Page("TProjectOptionsForm").Type("CustNameEdit", "Solo Ltd").Type("LinkNameEdit", "Solo").Click("NextBtn");

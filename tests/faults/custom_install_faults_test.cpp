@@ -35,7 +35,7 @@ void PrepareCustomMedium(InstallerFixture& f) {
 
 Script CustomInstallScript(InstallerFixture&) {
   Script script = test::ToSelection();
-  script.Key(Key::F3).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+  test::StartInstall(script, Key::F3);
   script.Page("TMainInstallForm").Click("NextBtn");
   script.Page("TSelectVelZipForm").Select("VersionLB", "VELMAR Release 3.04.010 - Newest version").Click("NextBtn");
   script.Page("TWinLinksForm").Check("DesktopCB").Click("NextBtn");

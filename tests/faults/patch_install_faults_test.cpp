@@ -27,7 +27,7 @@ void PreparePatchMedium(InstallerFixture& f) {
 
 Script PatchInstallScript(InstallerFixture&) {
   Script script = test::ToSelection();
-  script.Key(Key::F4).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+  test::StartInstall(script, Key::F4);
   script.Page("TMainInstallForm").Click("NextBtn");
   script.Page("TInstallPatchForm").Select("PatchLB", "Patch3501.zip").Click("NextBtn");
   script.Page("TPatchReadyForm").Click("NextBtn").Page("TUnzipForm");

@@ -22,7 +22,7 @@ void WriteProductMedium(InstallerFixture& f) {
 
 Script ProductInstallScript(InstallerFixture&) {
   Script script = ToSelection();
-  script.Key(Key::F2).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+  test::StartInstall(script, Key::F2);
   script.Page("TMainInstallForm").Click("NextBtn");
   script.Page("TSelectVelZipForm").Select("VersionLB", "VELMAR Release 3.04.010 - Newest version").Click("NextBtn");
   script.Page("TWinLinksForm").Check("DesktopCB").Check("AutostartCB").Click("NextBtn");

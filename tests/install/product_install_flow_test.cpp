@@ -15,7 +15,7 @@ using ui::script::Outcome;
 using ui::script::Script;
 
 Script& PassGate(Script& script) {
-  return script.Key(Key::F2).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+  return test::StartInstall(script, Key::F2);
 }
 
 struct FlowRun {

@@ -17,7 +17,7 @@ using ui::script::Outcome;
 using ui::script::Script;
 
 Script& ToPatchList(Script& script) {
-  return script.Key(Key::F4).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+  return test::StartInstall(script, Key::F4);
 }
 
 // Prev from the patch list goes back to the folder, and the folder chosen

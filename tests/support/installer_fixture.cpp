@@ -230,6 +230,10 @@ ui::script::Script& BackToSelection(ui::script::Script& script) {
   return script.Page("TWarnAdminForm").Click("OkBtn").Page("TSelectForm");
 }
 
+ui::script::Script& StartInstall(ui::script::Script& script, ui::Key key) {
+  return script.Key(key).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+}
+
 std::string PageBlock(const std::string& transcript, const std::string& page, int nth) {
   std::vector<size_t> starts;
   const std::string head = "page " + page;

@@ -217,6 +217,9 @@ ui::script::Script ToSelection(const std::string& language = "English");
 ui::script::Script CancelAtLanguagePage();
 // After a function: the warning acknowledged again and the selection page.
 ui::script::Script& BackToSelection(ui::script::Script& script);
+// An install function's key on the selection page, then the welcome page and
+// the licence accepted: the script goes on with the function's first page.
+ui::script::Script& StartInstall(ui::script::Script& script, ui::Key key);
 
 // --- Transcripts ----------------------------------------------------------
 // The lines of the nth showing (0 first, -1 last) of a page, from its "page"

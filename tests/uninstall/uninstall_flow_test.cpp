@@ -39,7 +39,7 @@ struct Installed {
                            {"Help/Velmar.txt", "help"}, {"Readme.txt", "readme"}});
     f.WriteZip("Projects\\Demo\\Demo.zip", {{"DEMO.VPR", "[Project]\r\n"}});
     Script script = test::ToSelection();
-    script.Key(Key::F2).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
+    test::StartInstall(script, Key::F2);
     script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Check("DesktopCB").Click("NextBtn");
     script.Page("TProjectOptionsForm").Check("MakeProjCB").Type("PrjNameEdit", "Plant").Type("CustNameEdit", "Works");
     script.Type("VprPathEdit", path("Data\\VelProj\\Plant")).Type("VprNameEdit", "Plant").Type("LinkNameEdit", "Plant");
