@@ -122,7 +122,9 @@ std::string FullPathName(std::string_view path, std::string_view currentFolder) 
   return FullPathName(WithBackslash(current) + p, "");
 }
 
-std::optional<std::string> AbsoluteFolder(std::string_view path) {
+namespace {
+
+std::optional<std::string> FullFolder(std::string_view path) {
   std::string p(path);
   std::replace(p.begin(), p.end(), '/', '\\');
   if (p.size() >= 3 && p[1] == ':' && p[2] == '\\') {
@@ -141,6 +143,14 @@ std::optional<std::string> AbsoluteFolder(std::string_view path) {
   // Resolved as on a drive of its own, so that ".." stops at the share.
   const std::string rest = FullPathName("Q:\\" + p.substr(share + 1), "").substr(2);
   return rest.size() > 1 ? root + WithoutBackslash(rest) : root;
+}
+
+}  // namespace
+
+std::optional<std::string> AbsoluteFolder(std::string_view path) {
+  auto folder = FullFolder(path);
+  if (folder && folder->size() > MaxFolderLength) return std::nullopt;
+  return folder;
 }
 
 bool SamePath(std::string_view a, std::string_view b, std::string_view currentFolder) {

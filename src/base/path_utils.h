@@ -29,10 +29,14 @@ std::string NameWithoutExt(std::string_view path);
 // has no drive: "." and ".." resolved, "/" turned into "\", doubled "\" and
 // trailing dots and blanks of names dropped, as Windows itself reads a path.
 std::string FullPathName(std::string_view path, std::string_view currentFolder);
+// The longest folder Windows makes: MAX_PATH less room for a file name.
+constexpr size_t MaxFolderLength = 247;
+
 // The absolute form of a folder: "C:\A\B", "C:\" for a drive's root,
 // "\\server\share\A" on a network share, with "." and ".." resolved as
 // Windows resolves them. Nothing for a path that does not begin at a drive
-// or a share (a relative one, "C:name", "\A") or that names a device.
+// or a share (a relative one, "C:name", "\A"), that names a device, or that
+// is longer than MaxFolderLength.
 std::optional<std::string> AbsoluteFolder(std::string_view path);
 // Whether two paths name the same file by their text (case ignored).
 bool SamePath(std::string_view a, std::string_view b, std::string_view currentFolder);

@@ -6,6 +6,7 @@
 #include "base/text_case.h"
 #include "install/extra_installs.h"
 #include "install/project_file.h"
+#include "platform/places.h"
 #include "services/files/file_utils.h"
 #include "services/files/ini_file.h"
 #include "services/shell/shell.h"
@@ -51,7 +52,9 @@ class ProductInstallation {
       MakeUserProject();
     }
     if (s_.InstallDemo && s_.DemoState >= 1) InstallDemoProject();
-    if (!SameText(install_, medium_)) CopyInstaller();
+    // Started from the product's own Install\ (by any of its names), the
+    // installer's files are in place already.
+    if (!platform::SamePlace(fs_, install_, medium_)) CopyInstaller();
     s_.ProductInstalledNow = true;
     WriteInstallRecord(fs_, app_.os.system.ansiCodePage(), app_.texts, s_, app_.os.system.now());
     MakeProductShortcuts();

@@ -28,13 +28,23 @@ std::string ReadFileContentsOrRaise(FileSystem& fs, const std::string& path) {
   return std::move(*content);
 }
 
+NewFile CreateBeside(FileSystem& fs, const std::string& path, std::string_view suffix) {
+  constexpr int Tries = 100;
+  for (int n = 0; n < Tries; ++n) {
+    std::string name = path + std::string(suffix) + (n ? std::to_string(n) : "");
+    if (auto file = fs.createNew(name)) return {std::move(name), std::move(file)};
+    // Nothing has the name, so the folder itself refuses new files.
+    if (fs.find(name).empty()) break;
+  }
+  return {};
+}
+
 namespace {
 
 // Empty when the file was replaced, otherwise why not.
 std::string Replace(FileSystem& fs, const std::string& path, std::string_view bytes) {
-  const std::string temporary = path + ".~tmp";
   const std::optional<uint32_t> old = fs.attributes(path);
-  auto out = fs.create(temporary);
+  auto [temporary, out] = CreateBeside(fs, path, ".~tmp");
   if (!out) return "no file can be created in its folder";
   const bool written = bytes.empty() || out->write(bytes.data(), bytes.size()) == static_cast<int64_t>(bytes.size());
   const bool closed = out->close();
@@ -44,7 +54,7 @@ std::string Replace(FileSystem& fs, const std::string& path, std::string_view by
     return "the disk is full or cannot be written";
   }
   if (old && (*old & (attr::Hidden | attr::System))) fs.setAttributes(temporary, *old | attr::Archive);
-  if (!fs.replaceFile(temporary, path)) {
+  if (!fs.replaceFile(temporary, path, Flush::Data)) {
     fs.deleteFile(temporary);
     return "the file cannot be replaced";
   }

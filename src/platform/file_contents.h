@@ -20,9 +20,19 @@ std::optional<std::string> ReadFileContents(FileSystem& fs, const std::string& p
 // The same, raising InstallerError "Cannot read "PATH"" when it fails.
 std::string ReadFileContentsOrRaise(FileSystem& fs, const std::string& path);
 
-// Writes a temporary file beside the target (PATH.~tmp) and renames it over the
-// target, so the target is never left half written. The new file keeps the
-// hidden and system marks of the one it replaces. False when that failed; the
+// A file made new beside `path`, named path + suffix, or path + suffix + a
+// number when something (a file, a link) has that name already: nothing
+// anyone else made is ever opened. No file when none could be made.
+struct NewFile {
+  std::string path;
+  std::unique_ptr<OpenFile> file;
+};
+NewFile CreateBeside(FileSystem& fs, const std::string& path, std::string_view suffix);
+
+// Writes a new temporary file beside the target (PATH.~tmp) and renames it
+// over the target once its data are on the disk, so that neither a crash nor
+// a power cut leaves the target half written. The new file keeps the hidden
+// and system marks of the one it replaces. False when that failed; the
 // target is then as it was and no temporary file is left.
 bool ReplaceFileContents(FileSystem& fs, const std::string& path, std::string_view bytes);
 // The same, raising InstallerError "Unable to write to PATH: WHY" when it fails.

@@ -32,6 +32,27 @@ constexpr int SharingViolation = 32;
 constexpr int DiskFull = 112;
 }  // namespace error
 
+// What the file system knows a file or folder by: the same for every name of
+// one place (a second drive letter, a link on the way, another case, a short
+// name), different for different places.
+struct FileIdentity {
+  uint64_t volume = 0;
+  uint64_t high = 0;
+  uint64_t low = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// A lock this program holds; released when the object is dropped.
+class HeldLock {
+ public:
+  virtual ~HeldLock() = default;
+};
+
+// Whether a replace first puts the new file's data on the disk. A settings
+// file must be whole after a power cut; an extracted file is written again
+// by the next run, and a flush each would cost an install its speed.
+enum class Flush { Data, None };
+
 class OpenFile : public ByteStream {
  public:
   // Bytes written (fewer than asked when the disk is full), or -1 on failure.
@@ -70,17 +91,39 @@ class FileSystem {
   // read-only, hidden or system file, as Windows does. Others may read it
   // while it is open.
   virtual std::unique_ptr<OpenFile> create(const std::string& path) = 0;
-  // Opens an existing, writable file for writing at its end.
+  // Creates a new file: fails when anything has the name already, a link
+  // included, so nothing is ever written through a name someone planted.
+  // Others may read and write it while it is open.
+  virtual std::unique_ptr<OpenFile> createNew(const std::string& path) = 0;
+  // Opens an existing, writable plain file (not a link, not a folder) for
+  // writing at its end: every write lands at the end, also when another
+  // program appends to the file meanwhile.
   virtual std::unique_ptr<OpenFile> openAppend(const std::string& path) = 0;
 
   // 0 on success, otherwise a Windows system error code: 2 no such file, 3 no
   // such folder, 5 a read-only file or a folder.
   virtual int deleteFile(const std::string& path) = 0;
   // Renames a file over another, replacing it in one step; false when the
-  // target is read-only.
-  virtual bool replaceFile(const std::string& from, const std::string& to) = 0;
+  // target is read-only or a folder. A link at the target is replaced, never
+  // followed. With Flush::Data the new file's data reach the disk before the
+  // rename and the rename itself before the call returns, so that after a
+  // power cut the target holds either its old or its new content.
+  virtual bool replaceFile(const std::string& from, const std::string& to, Flush flush) = 0;
   virtual bool createFolder(const std::string& path) = 0;
   virtual bool removeFolder(const std::string& path) = 0;
+
+  // The identity of what the path names, links followed; nullopt when
+  // nothing is there.
+  virtual std::optional<FileIdentity> identity(const std::string& path) = 0;
+  // The identities of the nearest existing place at or above the path (the
+  // path itself when it exists), then of every folder above that one up to
+  // its volume's root, as the file system resolves them: links followed, so
+  // each is a real parent of the one before. Empty for a path on no drive.
+  virtual std::vector<FileIdentity> placeChain(const std::string& path) = 0;
+  // Holds changes in an existing folder against other installers doing the
+  // same: a second lock of the folder, by any of its names, waits until this
+  // one is dropped. Nothing when the folder does not exist.
+  virtual std::unique_ptr<HeldLock> lockFolder(const std::string& folder) = 0;
 
   // Absolute, without a trailing backslash except at a root.
   virtual std::string currentFolder() = 0;

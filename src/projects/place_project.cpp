@@ -7,6 +7,7 @@
 #include "base/text_case.h"
 #include "formats/zip/zip_names.h"
 #include "projects/unique_name_dlg.h"
+#include "platform/places.h"
 #include "platform/shortcuts.h"
 #include "services/files/file_utils.h"
 #include "services/shell/shell.h"
@@ -74,7 +75,7 @@ class Placement {
   bool Unpack() {
     const std::string projects = WithBackslash(s_.ProjectsPath);
     const std::string ownPlace = projects + FileFolderPart(request_.ProjectFile);
-    if (SameText(request_.TargetFolder, ownPlace)) {
+    if (platform::SamePlace(app_.os.files, request_.TargetFolder, ownPlace)) {
       app_.LogLine("Unzip project into " + request_.TargetFolder);
       unzip_.Execute(Title(), request_.Archive, s_.ProjectsPath, true);
       // A Cancel of the overwrite question is the user's choice, no failure.
@@ -160,7 +161,7 @@ void TreeTransfer::MoveTree(const std::string& source, const std::string& target
 
 void TreeTransfer::Walk(const std::string& source, const std::string& target, const std::string& top, bool move) {
   platform::FileSystem& fs = app_.os.files;
-  if (SameText(source, top)) return;  // the files are where they are to go
+  if (platform::SamePlace(fs, source, top)) return;  // the files are where they are to go
   ForceFolder(fs, target);
   for (const platform::DirEntry& entry : fs.find(source + "*.*")) {
     if (answer_ == owCancel) return;
@@ -171,6 +172,7 @@ void TreeTransfer::Walk(const std::string& source, const std::string& target, co
     }
     if (!IsPlainFileEntry(entry.attributes)) continue;
     const std::string from = source + name, to = target + name;
+    if (platform::SamePlace(fs, from, to)) continue;  // in its place already, under another name
     if (FileExists(fs, to)) {
       if (answer_ != owNoToAll && answer_ != owYesToAll) answer_ = overwrite_.Execute(to);
       if (answer_ != owYes && answer_ != owYesToAll) continue;
@@ -178,6 +180,7 @@ void TreeTransfer::Walk(const std::string& source, const std::string& target, co
     if (CopyFileContents(fs, from, to) != copy_result::Copied) {
       failed_ = true;
       app_.LogLine("ERROR: Could not copy " + from + " to " + to);
+      continue;  // a move keeps the only copy
     }
     if (move) DeleteFileForced(fs, from);
   }
@@ -199,13 +202,20 @@ std::optional<TemporaryUnzipFolder> TemporaryUnzipFolder::Create(platform::FileS
   const std::string path = parent + TemporaryUnzipName(now) + "\\";
   if (fs.attributes(WithoutBackslash(path))) return std::nullopt;
   if (!ForceFolder(fs, path)) return std::nullopt;
-  return TemporaryUnzipFolder(fs, path);
+  const auto made = fs.identity(path);
+  if (!made || !platform::IsAtOrInside(fs, path, parent)) return std::nullopt;
+  return TemporaryUnzipFolder(fs, path, *made);
 }
 
-void TemporaryUnzipFolder::Remove() { DeleteTree(path_); }
+void TemporaryUnzipFolder::Remove() {
+  // Someone may have put a link or junction in its place meanwhile.
+  if (fs_->identity(path_) != made_) return;
+  DeleteTree(path_);
+}
 
 void TemporaryUnzipFolder::DeleteTree(const std::string& folder) {
   for (const platform::DirEntry& entry : fs_->find(folder + "*.*")) {
+    if (entry.attributes & attr::ReparsePoint) continue;
     if (IsFolderEntry(entry.attributes)) {
       if (!IsDotName(entry.name)) DeleteTree(folder + entry.name + "\\");
     } else if (IsPlainFileEntry(entry.attributes)) {

@@ -79,15 +79,19 @@ class TemporaryUnzipFolder {
   const std::string& Path() const { return path_; }
   // Deletes the plain files of the folder and its sub-folders (names not
   // beginning with ".") and then each emptied folder; hidden and system
-  // files stay, and with them their folders. Nothing is reported.
+  // files stay, and with them their folders. Nothing is reported. A link or
+  // junction found in the tree is not followed, and a folder that is no
+  // longer the one made below the projects folder is not touched at all.
   void Remove();
 
  private:
-  TemporaryUnzipFolder(platform::FileSystem& fs, std::string path) : fs_(&fs), path_(std::move(path)) {}
+  TemporaryUnzipFolder(platform::FileSystem& fs, std::string path, platform::FileIdentity made)
+      : fs_(&fs), path_(std::move(path)), made_(made) {}
   void DeleteTree(const std::string& folder);
 
   platform::FileSystem* fs_;
   std::string path_;
+  platform::FileIdentity made_;  // what the file system knew the new folder by
 };
 
 }  // namespace velmar

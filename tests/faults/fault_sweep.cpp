@@ -121,7 +121,8 @@ bool IsIniFile(const std::string& upperPath) {
 }
 
 bool IsTemporary(const std::string& upperPath) {
-  return upperPath.ends_with(".~TMP") || upperPath.find(UpperCaseText(TargetFile::TemporarySuffix)) != std::string::npos;
+  return upperPath.find(".~TMP") != std::string::npos || upperPath.find(".~CP") != std::string::npos ||
+         upperPath.find(UpperCaseText(TargetFile::TemporarySuffix)) != std::string::npos;
 }
 
 // --- INI files ---------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "services/files/ini_file.h"
 #include "services/shell/shell.h"
 #include "services/zip/unzip_form.h"
+#include "support/folder_link.h"
 #include "support/installer_test_context.h"
 #include "support/shell_ports.h"
 #include "support/zip_writer.h"
@@ -154,24 +155,39 @@ TEST(InstallProduct, EveryKindOfFailedStepEndsWithErrors) {
 
 // Run from the product's own Install\ folder, the installer copies nothing
 // onto itself; Velmar.ini keeps its keys and the links above the new count.
-TEST(InstallProduct, FromTheInstalledCopyNothingIsCopiedAndOldSettingsStay) {
-  ProductRun run("page TUnzipForm\npage TUnzipForm\nanswer \"Installation finished\" OK\n");
-  auto& s = run.t.session;
-  const std::string own = run.t.drive.path("Velmar\\Install\\");
-  run.t.drive.writeFile("Velmar\\Install\\Velmar\\Velmar3410.zip", run.t.drive.readFile("Medium\\Velmar\\Velmar3410.zip"));
-  run.t.drive.writeFile("Velmar\\Install\\Setup.ini", "[Config]\r\nLanguage=1\r\n");
-  run.t.drive.writeFile("Velmar\\Velmar.ini", "[Links]\r\nCount=9\r\n9=C:\\Old.lnk\r\n[Alarm]\r\nBeep=1\r\n");
-  s.MediumRoot = own;
-  s.SetupIniPath = own + "Setup.ini";
-  s.InstallDemo = false;
-  run.host = ui::script::ScriptHost(ui::script::ParseAnswerFile("page TUnzipForm\nanswer \"Installation finished\" OK\n"));
-  ASSERT_EQ(run.Run(), Outcome::Finished) << run.host.EndMessage();
-  EXPECT_FALSE(s.StepFailed);
-  EXPECT_FALSE(run.t.drive.exists("Velmar\\Install\\Setup.exe"));
-  EXPECT_EQ(s.SetupIniPath, own + "Setup.ini");
-  EXPECT_EQ(run.Ini("Links", "Count"), "7");
-  EXPECT_EQ(run.Ini("Links", "9"), "C:\\Old.lnk");
-  EXPECT_EQ(run.Ini("Alarm", "Beep"), "1");
+// Started from the product's own Install\ by any of its names (a second
+// drive letter, a link on the way), nothing is copied onto itself.
+TEST(InstallProduct, FromTheInstalledCopyByAnyNameNothingIsCopiedAndOldSettingsStay) {
+  for (const std::string how : {"own name", "second drive letter", "linked parent"}) {
+    SCOPED_TRACE(how);
+    ProductRun run("");
+    auto& s = run.t.session;
+    auto& drive = run.t.drive;
+    const std::string archive = drive.readFile("Medium\\Velmar\\Velmar3410.zip");
+    drive.writeFile("Velmar\\Install\\Velmar\\Velmar3410.zip", archive);
+    drive.writeFile("Velmar\\Install\\Setup.ini", "[Config]\r\nLanguage=1\r\n[NT_Install]\r\nCount=0\r\n");
+    drive.writeFile("Velmar\\Install\\Velmar.L44", "texts of the product");
+    drive.writeFile("Velmar\\Velmar.ini", "[Links]\r\nCount=9\r\n9=C:\\Old.lnk\r\n[Alarm]\r\nBeep=1\r\n");
+    test::FolderLink linked(drive, "Plant", "Velmar");
+    std::optional<std::string> own = drive.path("Velmar\\Install\\");
+    if (how == "second drive letter") own = drive.aliasDrive("Velmar\\Install");
+    if (how == "linked parent") own = linked.made() ? std::optional(drive.path("Plant\\Install\\")) : std::nullopt;
+    if (!own) continue;  // this port cannot name it so
+    s.MediumRoot = *own;
+    s.SetupIniPath = *own + "Setup.ini";
+    s.InstallDemo = false;
+    run.host = ui::script::ScriptHost(ui::script::ParseAnswerFile("page TUnzipForm\nanswer \"Installation finished\" OK\n"));
+    ASSERT_EQ(run.Run(), Outcome::Finished) << run.host.EndMessage();
+    EXPECT_FALSE(s.StepFailed);
+    EXPECT_FALSE(drive.exists("Velmar\\Install\\Setup.exe"));
+    EXPECT_EQ(drive.readFile("Velmar\\Install\\Velmar\\Velmar3410.zip"), archive);
+    EXPECT_EQ(drive.readFile("Velmar\\Install\\Velmar.L44"), "texts of the product");
+    EXPECT_EQ(TIniFile(drive.fs(), drive.path("Velmar\\Install\\Setup.ini"), CodePage::Cp1252).ReadString("NT_Install", "Count", ""), "0");
+    EXPECT_EQ(s.SetupIniPath, *own + "Setup.ini");
+    EXPECT_EQ(run.Ini("Links", "Count"), "7");
+    EXPECT_EQ(run.Ini("Links", "9"), "C:\\Old.lnk");
+    EXPECT_EQ(run.Ini("Alarm", "Beep"), "1");
+  }
 }
 
 }  // namespace

@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "platform/files.h"
+#include "platform/places.h"
+#include "support/folder_link.h"
 #include "formats/pe_version.h"
 #include "base/text_case.h"
 #include "base/wildcard.h"
@@ -214,15 +219,15 @@ TEST_F(FileContract, ReadingIsSharedWithWritersAndReaders) {
 TEST_F(FileContract, ReplaceFileRenamesOverAnExistingFile) {
   drive.writeFile("new.tmp", "fresh");
   drive.writeFile("Setup.ini", "stale");
-  ASSERT_TRUE(fs.replaceFile(drive.path("new.tmp"), drive.path("Setup.ini")));
+  ASSERT_TRUE(fs.replaceFile(drive.path("new.tmp"), drive.path("Setup.ini"), Flush::Data));
   EXPECT_EQ(drive.readFile("Setup.ini"), "fresh");
   EXPECT_FALSE(drive.exists("new.tmp"));
-  EXPECT_TRUE(fs.replaceFile(drive.path("Setup.ini"), drive.path("Moved.ini")));
+  EXPECT_TRUE(fs.replaceFile(drive.path("Setup.ini"), drive.path("Moved.ini"), Flush::Data));
   EXPECT_EQ(drive.readFile("Moved.ini"), "fresh");
-  EXPECT_FALSE(fs.replaceFile(drive.path("missing"), drive.path("Moved.ini")));
+  EXPECT_FALSE(fs.replaceFile(drive.path("missing"), drive.path("Moved.ini"), Flush::Data));
   drive.writeFile("other.tmp", "x");
   ASSERT_TRUE(fs.setAttributes(drive.path("Moved.ini"), attr::ReadOnly));
-  EXPECT_FALSE(fs.replaceFile(drive.path("other.tmp"), drive.path("Moved.ini")));
+  EXPECT_FALSE(fs.replaceFile(drive.path("other.tmp"), drive.path("Moved.ini"), Flush::Data));
   EXPECT_EQ(drive.readFile("Moved.ini"), "fresh");
 }
 
@@ -294,6 +299,99 @@ TEST_F(FileContract, FileVersionComesFromTheVersionResource) {
     auto file = fs.openRead(path);
     EXPECT_EQ(parts(fs.fileVersion(path)), parts(file ? ReadPeFileVersion(*file) : std::nullopt)) << path;
   }
+}
+
+}  // namespace velmar::platform
+
+namespace velmar::platform {
+
+// Every name of one folder, the ways a user, a setting or a hostile hand may
+// write it; each is the same place as "Plant\Boiler" and nothing else.
+TEST_F(FileContract, EveryNameOfAPlaceIsThatPlace) {
+  drive.writeFile("Plant\\Boiler\\Boiler.VPR", "[Project]");
+  drive.writeFile("Plant\\Copy\\Boiler.VPR", "[Project]");
+  test::FolderLink linked(drive, "Linked", "Plant");
+  const auto alias = drive.aliasDrive("Plant");
+  std::vector<std::string> names = {"PLANT\\boiler", "Plant\\.\\Boiler", "Plant\\\\Boiler",
+                                    "Plant\\Copy\\..\\Boiler", "Plant\\Boiler\\"};
+  for (std::string& name : names) name = drive.path(name);
+  if (linked.made()) names.push_back(drive.path("Linked\\Boiler"));
+  if (alias) names.push_back(*alias + "Boiler");
+  const std::string boiler = drive.path("Plant\\Boiler"), plant = drive.path("Plant");
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE(SamePlace(fs, name, boiler));
+    EXPECT_TRUE(SamePlace(fs, name + "\\Boiler.vpr", boiler + "\\Boiler.VPR"));
+    EXPECT_FALSE(SamePlace(fs, name + "\\Boiler.VPR", drive.path("Plant\\Copy\\Boiler.VPR")));
+    EXPECT_TRUE(IsAtOrInside(fs, name, plant));
+    EXPECT_TRUE(IsAtOrInside(fs, name + "\\Not\\Made\\Yet", boiler));
+    EXPECT_TRUE(IsAtOrInside(fs, plant + "\\Boiler\\x.txt", name));
+    EXPECT_FALSE(IsAtOrInside(fs, plant, name));  // above, not inside
+    EXPECT_FALSE(IsAtOrInside(fs, drive.path("Plant\\Copy"), name));
+  }
+  EXPECT_TRUE(SamePlace(fs, drive.path("Plant\\Boiler."), boiler));  // a trailing dot is dropped
+  EXPECT_FALSE(SamePlace(fs, boiler, drive.path("Plant\\Copy")));
+  EXPECT_FALSE(IsAtOrInside(fs, boiler, drive.path("Missing")));
+  EXPECT_TRUE(SamePlace(fs, drive.path("New\\A"), drive.path("new\\.\\a")));  // not made: by full name
+  EXPECT_FALSE(SamePlace(fs, drive.path("New\\A"), drive.path("New\\B")));
+  if (!linked.made()) GTEST_SKIP() << "this port cannot make a link";
+  if (!alias) GTEST_SKIP() << "this port cannot make a second drive letter";
+}
+
+// Nothing that someone else put at a name is written through: new files are
+// new, appends go only into a plain file, a replace replaces a link itself.
+TEST_F(FileContract, NoWriteGoesThroughANamePutThereByAnother) {
+  drive.writeFile("Decoy\\secret.txt", "decoy");
+  drive.writeFile("Velmar\\Install.log", "log\r\n");
+  test::FolderLink atTemporary(drive, "Velmar\\Velmar.ini.~tmp", "Decoy\\secret.txt");
+  test::FolderLink atLog(drive, "Velmar\\Link.log", "Decoy\\secret.txt");
+  test::FolderLink atTarget(drive, "Velmar\\Velmar.ini", "Decoy\\secret.txt");
+  if (!atTemporary.made() || !atLog.made() || !atTarget.made())
+    GTEST_SKIP() << "this port cannot link a file: " << atTemporary.made() << atLog.made() << atTarget.made();
+
+  EXPECT_EQ(fs.createNew(drive.path("Velmar\\Velmar.ini.~tmp")), nullptr);
+  EXPECT_EQ(fs.createNew(drive.path("Velmar\\Install.log")), nullptr);
+  EXPECT_EQ(fs.openAppend(drive.path("Velmar\\Link.log")), nullptr);
+  drive.makeFolder("Velmar\\Folder");
+  EXPECT_EQ(fs.openAppend(drive.path("Velmar\\Folder")), nullptr);
+
+  // Two writers appending by turns both keep their lines.
+  auto first = fs.openAppend(drive.path("Velmar\\Install.log"));
+  auto second = fs.openAppend(drive.path("Velmar\\Install.log"));
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(first->write("one\r\n", 5), 5);
+  EXPECT_EQ(second->write("two\r\n", 5), 5);
+  EXPECT_EQ(first->write("three\r\n", 7), 7);
+  EXPECT_TRUE(first->close() && second->close());
+  EXPECT_EQ(drive.readFile("Velmar\\Install.log"), "log\r\none\r\ntwo\r\nthree\r\n");
+
+  auto made = fs.createNew(drive.path("Velmar\\new.~tmp"));
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->write("[Config]", 8), 8);
+  EXPECT_TRUE(made->close());
+  ASSERT_TRUE(fs.replaceFile(drive.path("Velmar\\new.~tmp"), drive.path("Velmar\\Velmar.ini"), Flush::Data));
+  EXPECT_EQ(drive.readFile("Velmar\\Velmar.ini"), "[Config]");
+  EXPECT_FALSE(fs.attributes(drive.path("Velmar\\Velmar.ini")).value_or(0) & attr::ReparsePoint);
+  EXPECT_EQ(drive.readFile("Decoy\\secret.txt"), "decoy");
+}
+
+// A folder's lock keeps a second one, taken by another of its names, waiting
+// until the first is dropped.
+TEST_F(FileContract, AFolderLockIsOneLockUnderEveryName) {
+  drive.makeFolder("Velmar");
+  EXPECT_EQ(fs.lockFolder(drive.path("Missing")), nullptr);
+  auto held = fs.lockFolder(drive.path("Velmar"));
+  ASSERT_NE(held, nullptr);
+  std::atomic<bool> taken = false;
+  std::thread other([&] {
+    auto second = fs.lockFolder(drive.path("VELMAR\\.\\"));
+    taken = second != nullptr;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_FALSE(taken);
+  held.reset();
+  other.join();
+  EXPECT_TRUE(taken);
 }
 
 }  // namespace velmar::platform

@@ -123,6 +123,12 @@ std::unique_ptr<OpenFile> FailingFiles::create(const std::string& path) {
   return wrap(inner_.create(path), path);
 }
 
+// A new file is a created file to the rules.
+std::unique_ptr<OpenFile> FailingFiles::createNew(const std::string& path) {
+  if (fails(FileOp::Create, path)) return nullptr;
+  return wrap(inner_.createNew(path), path);
+}
+
 std::unique_ptr<OpenFile> FailingFiles::openAppend(const std::string& path) {
   if (fails(FileOp::OpenAppend, path)) return nullptr;
   return wrap(inner_.openAppend(path), path);
@@ -133,9 +139,9 @@ int FailingFiles::deleteFile(const std::string& path) {
   return inner_.deleteFile(path);
 }
 
-bool FailingFiles::replaceFile(const std::string& from, const std::string& to) {
+bool FailingFiles::replaceFile(const std::string& from, const std::string& to, platform::Flush flush) {
   // A rule's path may name either end of the rename.
-  return !fails(FileOp::Replace, from + "|" + to) && inner_.replaceFile(from, to);
+  return !fails(FileOp::Replace, from + "|" + to) && inner_.replaceFile(from, to, flush);
 }
 
 bool FailingFiles::createFolder(const std::string& path) {

@@ -90,11 +90,19 @@ class FailingFiles : public platform::FileSystem {
   bool setFileTimes(const std::string& path, const FileTimes& times) override;
   std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::OpenFile> create(const std::string& path) override;
+  std::unique_ptr<platform::OpenFile> createNew(const std::string& path) override;
   std::unique_ptr<platform::OpenFile> openAppend(const std::string& path) override;
   int deleteFile(const std::string& path) override;
-  bool replaceFile(const std::string& from, const std::string& to) override;
+  bool replaceFile(const std::string& from, const std::string& to, platform::Flush flush) override;
   bool createFolder(const std::string& path) override;
   bool removeFolder(const std::string& path) override;
+  std::optional<platform::FileIdentity> identity(const std::string& path) override { return inner_.identity(path); }
+  std::vector<platform::FileIdentity> placeChain(const std::string& path) override {
+    return inner_.placeChain(path);
+  }
+  std::unique_ptr<platform::HeldLock> lockFolder(const std::string& folder) override {
+    return inner_.lockFolder(folder);
+  }
   std::string currentFolder() override { return inner_.currentFolder(); }
   bool setCurrentFolder(const std::string& path) override;
   platform::DriveType driveType(const std::string& root) override { return inner_.driveType(root); }

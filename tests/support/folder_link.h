@@ -1,8 +1,8 @@
 #pragma once
-// A folder of the test's drive that is a link to another folder: a symbolic
-// link on POSIX, a junction on Windows (under Wine, which cannot make one, a
-// symbolic link of the host, which Wine shows as one). The link goes again
-// with the object; the folder it leads to stays.
+// A name of the test's drive that is a link to another folder or file: a
+// symbolic link on POSIX, a junction for a folder on Windows (under Wine,
+// which cannot make one, a symbolic link of the host, which Wine shows as
+// one). The link goes again with the object; what it leads to stays.
 
 #include <memory>
 #include <string>

@@ -196,6 +196,12 @@ std::unique_ptr<OpenFile> MemoryFileSystem::create(const std::string& path) {
   return std::make_unique<MemoryFile>(*this, node.bytes, true, 0);
 }
 
+std::unique_ptr<OpenFile> MemoryFileSystem::createNew(const std::string& path) {
+  if (!parentExists(path) || nodes_.count(Key(path))) return nullptr;
+  Node& node = nodes_[Key(path)] = NewNode(Resolve(path), false);
+  return std::make_unique<MemoryFile>(*this, node.bytes, true, 0);
+}
+
 std::unique_ptr<OpenFile> MemoryFileSystem::openAppend(const std::string& path) {
   Node* file = find(path, false);
   if (!file || (file->attributes & attr::ReadOnly)) return nullptr;
@@ -211,7 +217,7 @@ int MemoryFileSystem::deleteFile(const std::string& path) {
   return 0;
 }
 
-bool MemoryFileSystem::replaceFile(const std::string& from, const std::string& to) {
+bool MemoryFileSystem::replaceFile(const std::string& from, const std::string& to, platform::Flush) {
   std::string fromKey = Key(from), toKey = Key(to);
   auto source = nodes_.find(fromKey);
   if (source == nodes_.end() || source->second.folder || !parentExists(to)) return false;
@@ -224,6 +230,27 @@ bool MemoryFileSystem::replaceFile(const std::string& from, const std::string& t
   moved.path = Resolve(to);
   nodes_[toKey] = std::move(moved);
   return true;
+}
+
+std::optional<platform::FileIdentity> MemoryFileSystem::identity(const std::string& path) {
+  const auto found = nodes_.find(Key(path));
+  if (found == nodes_.end()) return std::nullopt;
+  return platform::FileIdentity{0, 0, std::hash<std::string>{}(found->first)};
+}
+
+std::vector<platform::FileIdentity> MemoryFileSystem::placeChain(const std::string& path) {
+  std::string key = Key(path);
+  while (!key.empty() && !nodes_.count(key)) key = IsRoot(key) ? "" : ParentKey(key);
+  std::vector<platform::FileIdentity> chain;
+  for (; !key.empty(); key = IsRoot(key) ? "" : ParentKey(key))
+    chain.push_back(platform::FileIdentity{0, 0, std::hash<std::string>{}(key)});
+  return chain;
+}
+
+std::unique_ptr<platform::HeldLock> MemoryFileSystem::lockFolder(const std::string& folder) {
+  const Node* found = node(folder);
+  if (!found || !found->folder) return nullptr;
+  return std::make_unique<platform::HeldLock>();
 }
 
 bool MemoryFileSystem::createFolder(const std::string& path) {

@@ -84,11 +84,17 @@ class MemoryFileSystem : public platform::FileSystem {
   bool setFileTimes(const std::string& path, const FileTimes& times) override;
   std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::OpenFile> create(const std::string& path) override;
+  std::unique_ptr<platform::OpenFile> createNew(const std::string& path) override;
   std::unique_ptr<platform::OpenFile> openAppend(const std::string& path) override;
   int deleteFile(const std::string& path) override;
-  bool replaceFile(const std::string& from, const std::string& to) override;
+  bool replaceFile(const std::string& from, const std::string& to, platform::Flush flush) override;
   bool createFolder(const std::string& path) override;
   bool removeFolder(const std::string& path) override;
+  // Without links, a place is known by its resolved name.
+  std::optional<platform::FileIdentity> identity(const std::string& path) override;
+  std::vector<platform::FileIdentity> placeChain(const std::string& path) override;
+  // One program alone uses the memory: there is no one to wait for.
+  std::unique_ptr<platform::HeldLock> lockFolder(const std::string& folder) override;
   std::string currentFolder() override { return current_; }
   bool setCurrentFolder(const std::string& path) override;
   platform::DriveType driveType(const std::string& root) override;

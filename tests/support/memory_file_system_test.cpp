@@ -51,8 +51,8 @@ TEST(MemoryFileSystem, WritesReplacesAndDeletesAsWindowsAllows) {
   ASSERT_TRUE(Write(fs.openAppend("C:\\a\\NEW.txt"), "de"));
   EXPECT_EQ(Read(fs, "C:\\A\\new.txt"), "abcde");
 
-  EXPECT_FALSE(fs.replaceFile("C:\\A\\new.txt", "C:\\A\\ro.txt"));
-  EXPECT_TRUE(fs.replaceFile("C:\\A\\new.txt", "C:\\A\\hidden.txt"));
+  EXPECT_FALSE(fs.replaceFile("C:\\A\\new.txt", "C:\\A\\ro.txt", platform::Flush::Data));
+  EXPECT_TRUE(fs.replaceFile("C:\\A\\new.txt", "C:\\A\\hidden.txt", platform::Flush::Data));
   EXPECT_EQ(Read(fs, "C:\\A\\hidden.txt"), "abcde");
   EXPECT_EQ(Read(fs, "C:\\A\\new.txt"), "<none>");
 

@@ -39,6 +39,11 @@ class TempDrive {
   // where the port cannot make one (the test then skips).
   std::optional<std::string> addDrive(platform::DriveType type);
 
+  // A further drive letter for a folder of this drive, as SUBST or a mapped
+  // share give one: "Q:\" naming root() + relative. Nullopt where the port
+  // cannot make one (the test then skips). Gone again with the drive.
+  std::optional<std::string> aliasDrive(std::string_view relative);
+
   // The roots that belong to this test alone, root() first: on POSIX every
   // drive it mapped (T:, C: with the Windows folder, those added), on Windows
   // root(). Whatever a run wrote, it wrote below one of them.

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -213,6 +214,30 @@ std::unique_ptr<OpenFile> WrapFd(int fd) {
   return std::make_unique<PosixOpenFile>(fd);
 }
 
+FileIdentity IdentityOf(const struct stat& st) {
+  return FileIdentity{static_cast<uint64_t>(st.st_dev), 0, static_cast<uint64_t>(st.st_ino)};
+}
+
+// fsync of what a host path names; false when its data cannot be made durable.
+bool SyncHostPath(const std::string& host, int flags) {
+  const int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC | flags);
+  if (fd < 0) return false;
+  int result;
+  do result = ::fsync(fd);
+  while (result != 0 && errno == EINTR);
+  ::close(fd);
+  return result == 0;
+}
+
+class FolderLock : public HeldLock {
+ public:
+  explicit FolderLock(int fd) : fd_(fd) {}
+  ~FolderLock() override { ::close(fd_); }  // closing releases the flock
+
+ private:
+  int fd_;
+};
+
 }  // namespace
 
 PosixFileSystem::PosixFileSystem() : PosixFileSystem(DriveTable()) {}
@@ -394,14 +419,22 @@ std::unique_ptr<OpenFile> PosixFileSystem::create(const std::string& path) {
   return WrapFd(fd);
 }
 
+std::unique_ptr<OpenFile> PosixFileSystem::createNew(const std::string& path) {
+  auto host = hostPath(path);
+  if (!host) return nullptr;
+  return WrapFd(::open(host->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                       IsProgramName(*host) ? 0777 : 0666));
+}
+
 std::unique_ptr<OpenFile> PosixFileSystem::openAppend(const std::string& path) {
   auto host = hostPath(path);
+  if (!host) return nullptr;
+  // The checks are made on the file opened, so that nothing put in its place
+  // meanwhile is written to.
+  const int fd = ::open(host->c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return nullptr;
   struct stat st;
-  if (!host || ::stat(host->c_str(), &st) != 0 || S_ISDIR(st.st_mode) ||
-      (AttributesOf(*host, st) & attr::ReadOnly))
-    return nullptr;
-  int fd = ::open(host->c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd >= 0 && ::lseek(fd, 0, SEEK_END) == static_cast<off_t>(-1)) {
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || (AttributesOf(*host, st) & attr::ReadOnly)) {
     ::close(fd);
     return nullptr;
   }
@@ -422,14 +455,18 @@ int PosixFileSystem::deleteFile(const std::string& path) {
   return ::unlink(host->c_str()) == 0 ? 0 : WindowsErrorFromErrno(errno);
 }
 
-bool PosixFileSystem::replaceFile(const std::string& from, const std::string& to) {
+bool PosixFileSystem::replaceFile(const std::string& from, const std::string& to, Flush flush) {
   auto source = hostPath(from);
   auto target = hostPath(to);
   struct stat st;
-  if (!source || !target || ::lstat(source->c_str(), &st) != 0) return false;
-  if (::stat(target->c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || (AttributesOf(*target, st) & attr::ReadOnly)))
+  if (!source || !target || ::lstat(source->c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  if (::lstat(target->c_str(), &st) == 0 && (S_ISDIR(st.st_mode) || (AttributesOf(*target, st) & attr::ReadOnly)))
     return false;
+  // The data first, then the rename, then the folder that records it: a
+  // journal may write the rename before the data of a file not flushed.
+  if (flush == Flush::Data && !SyncHostPath(*source, O_NOFOLLOW)) return false;
   if (::rename(source->c_str(), target->c_str()) != 0) return false;
+  if (flush == Flush::Data && !SyncHostPath(HostParent(*target), O_DIRECTORY)) return false;
   // A program written under a temporary name may run under its own, as one
   // made by create() may.
   if (IsProgramName(*target) && ::stat(target->c_str(), &st) == 0 && S_ISREG(st.st_mode))
@@ -447,6 +484,52 @@ bool PosixFileSystem::removeFolder(const std::string& path) {
   if (!absolute || absolute->isRoot()) return false;
   auto host = hostPathOf(*absolute);
   return host && ::rmdir(host->c_str()) == 0;
+}
+
+std::optional<FileIdentity> PosixFileSystem::identity(const std::string& path) {
+  auto host = hostPath(path);
+  struct stat st;
+  if (!host || ::stat(host->c_str(), &st) != 0) return std::nullopt;
+  return IdentityOf(st);
+}
+
+std::vector<FileIdentity> PosixFileSystem::placeChain(const std::string& path) {
+  auto host = hostPath(path);
+  if (!host) return {};
+  // The path's names are resolved already ("." and ".." as Windows takes
+  // them, by their text), so the nearest existing place is found by text.
+  std::string existing = *host;
+  struct stat st;
+  while (::stat(existing.c_str(), &st) != 0) {
+    if (existing == "/") return {};
+    existing = HostParent(existing);
+  }
+  char* real = ::realpath(existing.c_str(), nullptr);
+  if (!real) return {};
+  std::string folder = real;
+  std::free(real);
+  std::vector<FileIdentity> chain;
+  for (;;) {
+    if (::stat(folder.c_str(), &st) != 0) return {};
+    chain.push_back(IdentityOf(st));
+    if (folder == "/") return chain;
+    folder = HostParent(folder);
+  }
+}
+
+std::unique_ptr<HeldLock> PosixFileSystem::lockFolder(const std::string& folder) {
+  auto host = hostPath(folder);
+  if (!host) return nullptr;
+  const int fd = ::open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  int result;
+  do result = ::flock(fd, LOCK_EX);
+  while (result != 0 && errno == EINTR);
+  if (result != 0) {
+    ::close(fd);
+    return nullptr;
+  }
+  return std::make_unique<FolderLock>(fd);
 }
 
 std::string PosixFileSystem::currentFolder() { return current_; }

@@ -1,6 +1,8 @@
 #include "platform/win32/win32_files.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "base/text_case.h"
@@ -147,6 +149,94 @@ std::string FromBuffer(UINT (*get)(LPWSTR, UINT)) {
   return Narrow(buffer);
 }
 
+// FILE_ID_INFO of Windows 8 and later (and of Wine), declared here because
+// the build targets Windows 7 headers.
+struct FileIdInfo {
+  ULONGLONG VolumeSerialNumber;
+  BYTE FileId[16];
+};
+constexpr auto FileIdInfoClass = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
+
+// A handle that only reads what a file or folder is, links followed.
+HANDLE OpenToIdentify(const std::wstring& path) {
+  return CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+std::optional<FileIdentity> IdentityOf(HANDLE h) {
+  FileIdInfo id{};
+  if (GetFileInformationByHandleEx(h, FileIdInfoClass, &id, sizeof(id))) {
+    FileIdentity result{id.VolumeSerialNumber, 0, 0};
+    std::memcpy(&result.low, id.FileId, 8);
+    std::memcpy(&result.high, id.FileId + 8, 8);
+    return result;
+  }
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(h, &info)) return std::nullopt;
+  return FileIdentity{info.dwVolumeSerialNumber, 0,
+                      (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+std::optional<FileIdentity> IdentityOfPath(const std::wstring& path) {
+  Handle h(OpenToIdentify(path));
+  if (!h.valid()) return std::nullopt;
+  return IdentityOf(h.get());
+}
+
+// The length of the root of a full path: "C:\" or "\\?\C:\" (3 or 7),
+// "\\server\share\" and "\\?\UNC\server\share\" up to the share's backslash.
+size_t RootLength(const std::wstring& path) {
+  size_t start = 0;
+  bool unc = false;
+  if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) {
+    start = 8;
+    unc = true;
+  } else if (path.rfind(L"\\\\?\\", 0) == 0) {
+    start = 4;
+  } else if (path.rfind(L"\\\\", 0) == 0) {
+    start = 2;
+    unc = true;
+  }
+  if (!unc) return std::min(path.size(), start + 3);
+  const size_t server = path.find(L'\\', start);
+  if (server == std::wstring::npos) return path.size();
+  const size_t share = path.find(L'\\', server + 1);
+  return share == std::wstring::npos ? path.size() : share + 1;
+}
+
+// The folder above a full path by its text; the root itself at the root.
+std::wstring ParentOf(const std::wstring& path) {
+  const size_t root = RootLength(path);
+  std::wstring trimmed = path;
+  while (trimmed.size() > root && trimmed.back() == L'\\') trimmed.pop_back();
+  if (trimmed.size() <= root) return trimmed.substr(0, root);
+  const size_t cut = trimmed.find_last_of(L'\\');
+  return trimmed.substr(0, cut == std::wstring::npos ? root : std::max(cut, root));
+}
+
+std::wstring FinalPath(HANDLE h) {
+  std::wstring buffer(MAX_PATH, L'\0');
+  DWORD length = GetFinalPathNameByHandleW(h, buffer.data(), DWORD(buffer.size()), FILE_NAME_NORMALIZED);
+  if (length >= buffer.size()) {
+    buffer.resize(length + 1);
+    length = GetFinalPathNameByHandleW(h, buffer.data(), DWORD(buffer.size()), FILE_NAME_NORMALIZED);
+  }
+  buffer.resize(length < buffer.size() ? length : 0);
+  return buffer;
+}
+
+class MutexLock : public HeldLock {
+ public:
+  explicit MutexLock(HANDLE h) : h_(h) {}
+  ~MutexLock() override {
+    ReleaseMutex(h_);
+    CloseHandle(h_);
+  }
+
+ private:
+  HANDLE h_;
+};
+
 }  // namespace
 
 std::vector<DirEntry> Win32FileSystem::find(const std::string& pattern) {
@@ -225,22 +315,44 @@ std::unique_ptr<OpenFile> Win32FileSystem::create(const std::string& path) {
   return Open(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS);
 }
 
+std::unique_ptr<OpenFile> Win32FileSystem::createNew(const std::string& path) {
+  HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32OpenFile>(h);
+}
+
 std::unique_ptr<OpenFile> Win32FileSystem::openAppend(const std::string& path) {
-  if (HasAttribute(path, FILE_ATTRIBUTE_READONLY)) return nullptr;
-  auto file = Open(path, GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
-  if (!file) return nullptr;
-  auto size = file->size();
-  if (!size || !file->seek(*size)) return nullptr;
-  return file;
+  // Append access alone makes every write land at the end of the file. The
+  // checks are made on the handle, so that a link or junction found there
+  // is never written through.
+  Handle h(CreateFileW(Widen(path).c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT,
+                       nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!h.valid() || !GetFileInformationByHandle(h.get(), &info)) return nullptr;
+  const DWORD refused = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+  if (info.dwFileAttributes & refused) return nullptr;
+  return std::make_unique<Win32OpenFile>(h.release());
 }
 
 int Win32FileSystem::deleteFile(const std::string& path) {
   return DeleteFileW(Widen(path).c_str()) ? 0 : static_cast<int>(GetLastError());
 }
 
-bool Win32FileSystem::replaceFile(const std::string& from, const std::string& to) {
+bool Win32FileSystem::replaceFile(const std::string& from, const std::string& to, Flush flush) {
   if (HasAttribute(to, FILE_ATTRIBUTE_READONLY)) return false;
-  return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  const std::wstring source = Widen(from);
+  DWORD how = MOVEFILE_REPLACE_EXISTING;
+  if (flush == Flush::Data) {
+    // The data first, then the rename, written through: NTFS journals a
+    // rename before the data of a file not flushed.
+    Handle h(CreateFileW(source.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!h.valid() || !FlushFileBuffers(h.get())) return false;
+    how |= MOVEFILE_WRITE_THROUGH;
+  }
+  return MoveFileExW(source.c_str(), Widen(to).c_str(), how) != 0;
 }
 
 bool Win32FileSystem::createFolder(const std::string& path) {
@@ -248,6 +360,61 @@ bool Win32FileSystem::createFolder(const std::string& path) {
 }
 
 bool Win32FileSystem::removeFolder(const std::string& path) { return RemoveDirectoryW(Widen(path).c_str()) != 0; }
+
+std::optional<FileIdentity> Win32FileSystem::identity(const std::string& path) {
+  return IdentityOfPath(Widen(path));
+}
+
+std::vector<FileIdentity> Win32FileSystem::placeChain(const std::string& path) {
+  const std::wstring given = Widen(path);
+  std::wstring full(MAX_PATH, L'\0');
+  DWORD length = GetFullPathNameW(given.c_str(), DWORD(full.size()), full.data(), nullptr);
+  if (length >= full.size()) {
+    full.resize(length + 1);
+    length = GetFullPathNameW(given.c_str(), DWORD(full.size()), full.data(), nullptr);
+  }
+  if (length == 0 || length >= full.size()) return {};
+  full.resize(length);
+  // The nearest existing place by its text (Windows takes "." and ".." by
+  // their text as well), then its real path, links resolved, and the real
+  // folders above it.
+  HANDLE h;
+  while ((h = OpenToIdentify(full)) == INVALID_HANDLE_VALUE) {
+    const std::wstring parent = ParentOf(full);
+    if (parent == full) return {};
+    full = parent;
+  }
+  std::wstring folder = FinalPath(h);
+  CloseHandle(h);
+  if (folder.empty()) folder = full;
+  std::vector<FileIdentity> chain;
+  for (;;) {
+    const auto id = IdentityOfPath(folder);
+    if (!id) return {};
+    chain.push_back(*id);
+    const std::wstring parent = ParentOf(folder);
+    if (parent == folder) return chain;
+    folder = parent;
+  }
+}
+
+std::unique_ptr<HeldLock> Win32FileSystem::lockFolder(const std::string& folder) {
+  const auto id = identity(folder);
+  if (!id) return nullptr;
+  wchar_t name[96];
+  std::swprintf(name, 96, L"VelmarFolderChange_%016llx_%016llx%016llx", static_cast<unsigned long long>(id->volume),
+                static_cast<unsigned long long>(id->high), static_cast<unsigned long long>(id->low));
+  HANDLE h = CreateMutexW(nullptr, FALSE, name);
+  if (!h) return nullptr;
+  // A mutex left by an installer that ended while holding it is taken over:
+  // the change it made is whole or not made, as each replace is one step.
+  const DWORD waited = WaitForSingleObject(h, INFINITE);
+  if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+    CloseHandle(h);
+    return nullptr;
+  }
+  return std::make_unique<MutexLock>(h);
+}
 
 std::string Win32FileSystem::currentFolder() { return FromBuffer(&GetCurrentDirectoryW); }
 

@@ -14,11 +14,15 @@ class Win32FileSystem : public FileSystem {
   bool setFileTimes(const std::string& path, const FileTimes& times) override;
   std::unique_ptr<OpenFile> openRead(const std::string& path) override;
   std::unique_ptr<OpenFile> create(const std::string& path) override;
+  std::unique_ptr<OpenFile> createNew(const std::string& path) override;
   std::unique_ptr<OpenFile> openAppend(const std::string& path) override;
   int deleteFile(const std::string& path) override;
-  bool replaceFile(const std::string& from, const std::string& to) override;
+  bool replaceFile(const std::string& from, const std::string& to, Flush flush) override;
   bool createFolder(const std::string& path) override;
   bool removeFolder(const std::string& path) override;
+  std::optional<FileIdentity> identity(const std::string& path) override;
+  std::vector<FileIdentity> placeChain(const std::string& path) override;
+  std::unique_ptr<HeldLock> lockFolder(const std::string& folder) override;
   std::string currentFolder() override;
   bool setCurrentFolder(const std::string& path) override;
   DriveType driveType(const std::string& root) override;

@@ -6,6 +6,8 @@
 #include "base/codepage.h"
 #include "base/errors.h"
 #include "base/path_utils.h"
+#include "platform/file_contents.h"
+#include "platform/places.h"
 
 namespace velmar {
 
@@ -15,19 +17,24 @@ namespace {
 constexpr size_t CopyBlockSize = 32768;
 constexpr size_t MarkerWindow = 51;
 
-// Creates the folders of a path ending in "\" from the top down; failures
-// (mostly folders that exist already) do not matter here.
+// Creates the missing folders of a path ending in "\": up to the nearest
+// one that exists, then down, one call each. Failures (mostly folders made
+// meanwhile) do not matter here; the caller looks whether the path exists.
 void CreateWithParents(platform::FileSystem& fs, const std::string& folder) {
-  if (folder.size() >= 2) {
-    const size_t previous = folder.rfind('\\', folder.size() - 2);
-    if (previous != std::string::npos) CreateWithParents(fs, folder.substr(0, previous + 1));
+  std::vector<std::string> missing;
+  std::string path = WithoutBackslash(folder);
+  while (!path.empty() && path.back() != ':' && !fs.attributes(path)) {
+    missing.push_back(path);
+    const size_t previous = path.rfind('\\');
+    if (previous == std::string::npos || previous == 0) break;
+    path.resize(previous);
   }
-  fs.createFolder(WithoutBackslash(folder));
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) fs.createFolder(*it);
 }
 
 bool CopyTree(platform::FileSystem& fs, const std::string& sourceFolder,
               const std::string& targetFolder, std::string_view pattern, bool recurse,
-              const std::string& topTarget, const std::string& current) {
+              const std::string& topTarget) {
   const std::string source = WithBackslash(sourceFolder);
   const std::string target = WithBackslash(targetFolder);
   bool whole = ForceFolder(fs, target);
@@ -36,8 +43,8 @@ bool CopyTree(platform::FileSystem& fs, const std::string& sourceFolder,
       // The target's own folder inside the source would be copied into itself without end.
       const std::string sub = source + entry.name + "\\";
       if (recurse && !entry.name.empty() && entry.name[0] != '.' &&
-          !SamePath(sub, topTarget, current)) {
-        whole = CopyTree(fs, sub, target + entry.name, pattern, recurse, topTarget, current) && whole;
+          !platform::SamePlace(fs, sub, topTarget)) {
+        whole = CopyTree(fs, sub, target + entry.name, pattern, recurse, topTarget) && whole;
       }
     } else if ((entry.attributes & attr::VolumeLabel) == 0) {
       if (CopyFileContents(fs, source + entry.name, target + entry.name) != copy_result::Copied) whole = false;
@@ -103,6 +110,8 @@ bool ForceFolder(platform::FileSystem& fs, std::string_view path) {
   if (path.empty()) return true;
   const std::string folder(path);
   const std::string remembered = fs.currentFolder();
+  // Windows makes no longer folder; trying would only leave its parents.
+  if (WithoutBackslash(FullPathName(folder, remembered)).size() > MaxFolderLength) return false;
   bool exists = fs.setCurrentFolder(folder);
   if (!exists) {
     CreateWithParents(fs, WithBackslash(folder));
@@ -130,10 +139,15 @@ int DeleteFileForced(platform::FileSystem& fs, std::string_view path) {
 
 int CopyFileContents(platform::FileSystem& fs, std::string_view source, std::string_view target) {
   const std::string from(source), to(target);
-  if (SamePath(from, to, fs.currentFolder())) return copy_result::TargetNotCreated;
+  if (platform::SamePlace(fs, from, to)) return copy_result::TargetNotCreated;
   std::unique_ptr<platform::OpenFile> in = fs.openRead(from);
   if (!in) return copy_result::SourceNotOpened;
-  std::unique_ptr<platform::OpenFile> out = fs.create(to);
+  // As Windows refuses to replace them; a link at the target is replaced below, never written through.
+  const auto existing = fs.attributes(to);
+  if (existing && (*existing & (attr::Folder | attr::ReadOnly | attr::Hidden | attr::System)))
+    return copy_result::TargetNotCreated;
+  // The copy is written new beside the target and put in its place when whole.
+  auto [written, out] = platform::CreateBeside(fs, to, ".~cp");
   if (!out) return copy_result::TargetNotCreated;
 
   std::vector<char> block(CopyBlockSize);
@@ -157,16 +171,19 @@ int CopyFileContents(platform::FileSystem& fs, std::string_view source, std::str
     }
   }
   in->close();
+  if (const auto times = fs.fileTimes(from); times && failure.empty() && !targetFull) out->setTimes(*times);
   if (!out->close() && failure.empty() && !targetFull) {
     failure = "Write error on " + to + " while copying " + from;
   }
   in.reset();
   out.reset();
   // A copy that ended early must not pass for the file.
-  if (targetFull || !failure.empty()) fs.deleteFile(to);
-  if (!failure.empty()) throw InstallerError(failure);
-  if (targetFull) return copy_result::TargetFull;
-  CopyFileTimes(fs, to, from);
+  const bool whole = !targetFull && failure.empty();
+  if (!whole || !fs.replaceFile(written, to, platform::Flush::None)) {
+    fs.deleteFile(written);
+    if (!failure.empty()) throw InstallerError(failure);
+    return targetFull ? copy_result::TargetFull : copy_result::TargetNotCreated;
+  }
   return copy_result::Copied;
 }
 
@@ -179,10 +196,8 @@ bool CopyFileTimes(platform::FileSystem& fs, std::string_view target, std::strin
 
 bool CopyFolderTree(platform::FileSystem& fs, std::string_view sourceFolder,
                     std::string_view targetFolder, std::string_view pattern, bool recurse) {
-  const std::string current = fs.currentFolder();
-  const std::string topTarget = WithBackslash(FullPathName(targetFolder, current));
-  return CopyTree(fs, std::string(sourceFolder), std::string(targetFolder), pattern, recurse, topTarget,
-           current);
+  const std::string topTarget(targetFolder);
+  return CopyTree(fs, std::string(sourceFolder), topTarget, pattern, recurse, topTarget);
 }
 
 bool FileHasMarker(platform::FileSystem& fs, CodePage ansiCodePage, std::string_view path, std::string_view text,

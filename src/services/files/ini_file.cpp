@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "base/errors.h"
+#include "base/path_utils.h"
 #include "formats/ini_document.h"
 #include "platform/file_contents.h"
 
@@ -109,6 +110,10 @@ void TIniFile::Change(std::string_view section, std::string_view key, std::strin
   if (const std::string why = IniDocument::CanStore(section, key, value); !why.empty()) {
     WriteFailed(path_, why);
   }
+  // Another installer changing the same folder's files at once would replace
+  // the file between this read and this write and lose its change. When
+  // the folder is missing, the write below fails and says so.
+  const auto lock = fs_.lockFolder(FileFolderPart(path_));
   // An existing file must be read completely, or its other lines would be
   // lost. Only a file that cannot be read and is not there is a new one: a
   // file the system could not tell about is never replaced by a new one.

@@ -32,13 +32,17 @@ void InstallLog::LogLine(const std::string& velmarPath, const std::string& text)
 }
 
 bool InstallLog::Append(const std::string& bytes) {
-  std::unique_ptr<platform::OpenFile> file;
+  // Only a plain file takes entries: a link or junction found at the log's
+  // name loses the entry rather than lead it elsewhere. Another installer may
+  // make the file between the two tries; its entries and these both stay.
   std::string data = bytes;
-  if (FileExists(fs_, path_)) {
-    file = fs_.openAppend(path_);
-  } else {
-    file = fs_.create(path_);
-    data = "VELMAR Installation log:\r\n" + data;
+  std::unique_ptr<platform::OpenFile> file = fs_.openAppend(path_);
+  if (!file) {
+    file = fs_.createNew(path_);
+    if (file)
+      data = "VELMAR Installation log:\r\n" + data;
+    else
+      file = fs_.openAppend(path_);
   }
   if (!file) return false;
   const bool written = file->write(data.data(), data.size()) == static_cast<int64_t>(data.size());

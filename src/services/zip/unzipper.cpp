@@ -147,8 +147,7 @@ class TAbUnZipper::Run {
   void extract(size_t index, const TAbArchiveItem& item, const std::string& target,
                std::optional<uint32_t> existing) {
     TargetFile file(files_, target, existing);
-    bool checkTemporary = written_.count(UpperName(target + TargetFile::TemporarySuffix)) > 0;
-    if (file.create(checkTemporary) != TargetFile::Done) return fail(item, TAbErrorClass::ecFileCreateError, 0);
+    if (file.create() != TargetFile::Done) return fail(item, TAbErrorClass::ecFileCreateError, 0);
     written_.insert(UpperName(target));
     bool writeFailed = false;
     ItemOutcome outcome = feed_->read(index, [&](const uint8_t* data, size_t size) {

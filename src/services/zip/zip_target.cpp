@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/file_contents.h"
+
 namespace velmar {
 
 FolderMaker::Result FolderMaker::ensure(const std::string& folder) {
@@ -28,19 +30,20 @@ FolderMaker::Result FolderMaker::ensure(const std::string& folder) {
   return Made;
 }
 
-TargetFile::Result TargetFile::create(bool checkTemporary) {
-  std::string name = target_;
+TargetFile::Result TargetFile::create() {
+  // Made new in either case: a link or file put at the name since the
+  // target was looked at is never written through.
   if (existing_) {
-    name = target_ + TemporarySuffix;
-    for (int n = 1; checkTemporary && files_.attributes(name); ++n) {
-      if (n > 999) return CreateFailed;
-      name = target_ + TemporarySuffix + std::to_string(n);
-    }
+    platform::NewFile made = platform::CreateBeside(files_, target_, TemporarySuffix);
+    file_ = std::move(made.file);
+    written_ = std::move(made.path);
+  } else {
+    file_ = files_.createNew(target_);
+    written_ = target_;
   }
-  file_ = files_.create(name);
-  if (!file_) return CreateFailed;
-  written_ = name;
-  return Done;
+  if (file_) return Done;
+  written_.clear();
+  return CreateFailed;
 }
 
 bool TargetFile::write(const void* data, size_t size) {
@@ -56,7 +59,7 @@ TargetFile::Result TargetFile::commit(const FileTimes& times, uint32_t attribute
   if (existing_) {
     bool readOnly = (*existing_ & ReadOnly) != 0;
     if (readOnly) files_.setAttributes(target_, *existing_ & ~ReadOnly);
-    if (!files_.replaceFile(written_, target_)) {
+    if (!files_.replaceFile(written_, target_, platform::Flush::None)) {
       if (readOnly) files_.setAttributes(target_, *existing_);
       return ReplaceFailed;
     }

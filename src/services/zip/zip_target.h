@@ -44,9 +44,9 @@ class TargetFile {
   TargetFile(const TargetFile&) = delete;
   TargetFile& operator=(const TargetFile&) = delete;
 
-  // `checkTemporary`: a file may hold the temporary name (the target's name
-  // plus the suffix), so look for a free one; our own leftovers need no look.
-  Result create(bool checkTemporary);
+  // A file that replaces another is written as target + suffix, or with a
+  // number added when that name is taken.
+  Result create();
   bool write(const void* data, size_t size);
   // Sets the times, closes, puts the file in place, then sets the attributes
   // (read-only, hidden, system; archive is always set). A read-only file to

@@ -98,7 +98,7 @@ TEST_F(PosixFiles, NewProgramFilesMayRun) {
   ::chmod(host("Old.exe").c_str(), 0644);
   for (const char* name : {"Old.exe", "New.exe"}) {
     drive.writeFile("part~", "new");
-    ASSERT_TRUE(fs.replaceFile(drive.path("part~"), drive.path(name)));
+    ASSERT_TRUE(fs.replaceFile(drive.path("part~"), drive.path(name), platform::Flush::None));
     struct stat st {};
     ASSERT_EQ(::stat(host(name).c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0111, 0111) << name;

@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -48,6 +49,17 @@ std::optional<std::string> TempDrive::addDrive(platform::DriveType type) {
   for (char letter = 'D'; letter < 'Z'; ++letter) {
     if (port_->fs.drives().find(letter)) continue;
     port_->fs.drives().map(letter, MakeDriveFolder(port_->base, letter), type);
+    return std::string{letter, ':', '\\'};
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> TempDrive::aliasDrive(std::string_view relative) {
+  std::string host = hostRoot() + std::string(relative);
+  std::replace(host.begin(), host.end(), '\\', '/');
+  for (char letter = 'D'; letter < 'Z'; ++letter) {
+    if (port_->fs.drives().find(letter)) continue;
+    port_->fs.drives().map(letter, host, platform::DriveType::Fixed);
     return std::string{letter, ':', '\\'};
   }
   return std::nullopt;

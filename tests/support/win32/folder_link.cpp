@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/wide.h"
+#include "support/win32/wine_host.h"
 
 namespace velmar::test {
 
@@ -17,31 +18,6 @@ struct FolderLink::Port {
 };
 
 namespace {
-
-// The host path of a Windows path under Wine; empty elsewhere.
-std::string UnixPath(const std::wstring& path) {
-  using UnixName = char*(CDECL*)(LPCWSTR);
-  const auto get = reinterpret_cast<UnixName>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-  if (!get) return "";
-  char* name = get(path.c_str());
-  if (!name) return "";
-  std::string result = name;
-  HeapFree(GetProcessHeap(), 0, name);
-  return result;
-}
-
-// Runs a program of the host under Wine and waits for it.
-void RunHostProgram(const std::string& commandLine) {
-  std::wstring line = platform::Widen(commandLine);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return;
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-}
 
 // A junction: a mount point reparse point on an empty folder.
 bool MakeJunction(const std::wstring& link, const std::wstring& target) {
@@ -73,10 +49,9 @@ bool MakeJunction(const std::wstring& link, const std::wstring& target) {
   return made;
 }
 
-bool IsLinkedFolder(const std::wstring& path) {
+bool IsLink(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-         (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 }  // namespace
@@ -85,19 +60,27 @@ FolderLink::FolderLink(TempDrive& drive, const std::string& link, const std::str
     : port_(std::make_unique<Port>()) {
   port_->link = platform::Widen(drive.path(link));
   const std::wstring targetPath = platform::Widen(drive.path(target));
-  if (MakeJunction(port_->link, targetPath)) {
-    made_ = IsLinkedFolder(port_->link);
+  const DWORD targetAttributes = GetFileAttributesW(targetPath.c_str());
+  const bool folder = targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  if (folder && MakeJunction(port_->link, targetPath)) {
+    made_ = IsLink(port_->link);
+    return;
+  }
+  // A link to a file; Wine shows a host link to a file as the file itself,
+  // which would be no link to the test.
+  if (!folder) {
+    made_ = CreateSymbolicLinkW(port_->link.c_str(), targetPath.c_str(), 0) && IsLink(port_->link);
     return;
   }
   // Wine makes no junctions; a link of the host is what Wine shows as one.
-  const std::string unixTarget = UnixPath(targetPath);
+  const std::string unixTarget = WineUnixPath(targetPath);
   const size_t cut = port_->link.find_last_of(L'\\');
-  const std::string unixParent = UnixPath(port_->link.substr(0, cut));
+  const std::string unixParent = WineUnixPath(port_->link.substr(0, cut));
   if (unixTarget.empty() || unixParent.empty()) return;
   port_->unixLink = unixParent + "/" + platform::Narrow(port_->link.substr(cut + 1));
   RunHostProgram("Z:\\bin\\ln -s " + unixTarget + " " + port_->unixLink);
   // Wine may tell that a host program ended before it has.
-  for (int i = 0; i < 100 && !(made_ = IsLinkedFolder(port_->link)); ++i) Sleep(50);
+  for (int i = 0; i < 100 && !(made_ = IsLink(port_->link)); ++i) Sleep(50);
 }
 
 FolderLink::~FolderLink() {
@@ -105,8 +88,8 @@ FolderLink::~FolderLink() {
   if (!port_->unixLink.empty()) {
     RunHostProgram("Z:\\bin\\rm " + port_->unixLink);
     for (int i = 0; i < 100 && GetFileAttributesW(port_->link.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
-  } else {
-    RemoveDirectoryW(port_->link.c_str());
+  } else if (!RemoveDirectoryW(port_->link.c_str())) {
+    DeleteFileW(port_->link.c_str());
   }
 }
 

@@ -2,15 +2,21 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <vector>
 
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/windows_api.h"
 #include "support/shell_ports.h"
+#include "support/win32/wine_host.h"
 
 namespace velmar::test {
 
 struct TempDrive::Port {
   platform::Win32FileSystem fs;
   std::string previousFolder;
+  std::vector<std::wstring> aliases;  // "Q:", each defined by this drive
+  std::vector<std::string> wineAliases;  // under Wine: the host's links in dosdevices
 };
 
 namespace {
@@ -21,7 +27,8 @@ void RemoveTree(platform::FileSystem& fs, const std::string& folder) {
     if (entry.name == "." || entry.name == "..") continue;
     std::string path = folder + "\\" + entry.name;
     fs.setAttributes(path, entry.attributes & attr::Folder ? 0 : attr::Archive);
-    if (entry.attributes & attr::Folder)
+    // A link is removed, never followed: what it leads to is not the test's.
+    if ((entry.attributes & attr::Folder) && !(entry.attributes & attr::ReparsePoint))
       RemoveTree(fs, path);
     else
       fs.deleteFile(path);
@@ -45,6 +52,8 @@ TempDrive::TempDrive() : port_(std::make_unique<Port>()) {
 }
 
 TempDrive::~TempDrive() {
+  for (const std::wstring& alias : port_->aliases) DefineDosDeviceW(DDD_REMOVE_DEFINITION, alias.c_str(), nullptr);
+  for (const std::string& link : port_->wineAliases) RunHostProgram("Z:\\bin\\rm " + link);
   port_->fs.setCurrentFolder(port_->previousFolder);
   RemoveTree(port_->fs, root_.substr(0, root_.size() - 1));
 }
@@ -53,6 +62,33 @@ platform::FileSystem& TempDrive::fs() { return port_->fs; }
 
 // Windows makes drives of other types only through drivers or the shell.
 std::optional<std::string> TempDrive::addDrive(platform::DriveType) { return std::nullopt; }
+
+std::optional<std::string> TempDrive::aliasDrive(std::string_view relative) {
+  const std::wstring target = platform::Widen(path(relative));
+  const DWORD used = GetLogicalDrives();
+  for (wchar_t letter = L'Q'; letter <= L'Y'; ++letter) {
+    if (used & (1u << (letter - L'A'))) continue;
+    const std::wstring name{letter, L':'};
+    const std::string root = platform::Narrow(name) + "\\";
+    if (DefineDosDeviceW(0, name.c_str(), target.c_str())) {
+      port_->aliases.push_back(name);
+      if (port_->fs.attributes(root)) return root;
+    }
+    // Wine keeps its drive letters as links in the prefix's dosdevices.
+    const std::string unixTarget = WineUnixPath(target);
+    const DWORD length = GetEnvironmentVariableA("WINEPREFIX", nullptr, 0);
+    if (unixTarget.empty() || length == 0) return std::nullopt;
+    std::string prefix(length, '\0');
+    prefix.resize(GetEnvironmentVariableA("WINEPREFIX", prefix.data(), length));
+    std::string link = prefix + "/dosdevices/" + char(letter - L'A' + 'a') + ":";
+    RunHostProgram("Z:\\bin\\ln -s " + unixTarget + " " + link);
+    port_->wineAliases.push_back(link);
+    for (int i = 0; i < 100; ++i, Sleep(50))
+      if (port_->fs.attributes(root)) return root;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
 
 std::vector<std::string> TempDrive::privateRoots() const { return {root_}; }
 
