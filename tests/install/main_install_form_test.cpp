@@ -105,11 +105,15 @@ TEST(FolderPage, EveryFolderIsCheckedTheLastFailureIsShownAndTheOthersAreCreated
     const char* focused;
   };
   const std::string plant = "Plant\\", missing = std::string(MissingDrive) + "Velmar\\Links";
+  // Longer than Windows makes a folder: refused before any of it is made.
+  std::string deep = plant + "N";
+  for (int i = 1; i < 3000; ++i) deep += "\\N";
   const Case cases[] = {
       {"", plant + "Projects", missing, "ERROR: Could not create folder", "LinkPathEdit"},
       {missing, "  ", plant + "Links", "ERROR: Folder not defined", "ProjPathEdit"},
       {missing, plant + "Projects", plant + "Links", "ERROR: Could not create folder", "VelPathEdit"},
       {plant + "Velmar", "Projects", plant + "Links", "ERROR: Invalid install folder", "ProjPathEdit"},
+      {deep, plant + "Projects", plant + "Links", "ERROR: Invalid install folder", "VelPathEdit"},
   };
   for (const Case& c : cases) {
     ActingHost host;
@@ -132,10 +136,11 @@ TEST(FolderPage, EveryFolderIsCheckedTheLastFailureIsShownAndTheOthersAreCreated
     // A folder that passed is created and stored; the others keep their values.
     for (auto [typed, field] : {std::pair{c.vel, &InstallSession::VelmarPath},
                                 {c.proj, &InstallSession::ProjectsPath}, {c.link, &InstallSession::LinkPath}}) {
-      const bool passed = typed.rfind(plant, 0) == 0;
+      const bool passed = typed.rfind(plant, 0) == 0 && typed != deep;
       EXPECT_EQ(t.session.*field, passed ? t.drive.path(typed) : before.*field) << typed;
       EXPECT_TRUE(!passed || FolderExists(t.drive.fs(), t.drive.path(typed))) << typed;
     }
+    EXPECT_FALSE(FolderExists(t.drive.fs(), t.drive.path(plant + "N")));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/shortcuts.h"
 #include "services/files/file_utils.h"
 #include "services/zip/unzip_form.h"
+#include "support/folder_link.h"
 #include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 #include "support/zip_writer.h"
@@ -245,17 +246,39 @@ TEST(TemporaryUnzipFolder, IsMadeOnlyNewBelowAFullPathAndLeavesHiddenAndSystemFi
   EXPECT_FALSE(run.t.drive.exists("VelProj\\TmpUnzip_261205090403_"));
 }
 
-TEST(TreeTransfer, ACopyIntoItsOwnSubFolderCopiesOnceAndIntoItselfNothing) {
+// However the target is spelt, a copy into the source's own sub-folder copies
+// the tree once, and a copy or move onto the source itself (by its name in
+// another case, a second drive letter or a linked folder) touches nothing
+// and asks nothing.
+TEST(TreeTransfer, ACopyIntoItsOwnSubFolderCopiesOnceAndOntoItselfNothing) {
+  for (const char* into : {"Src\\Copy\\", "Src\\.\\Copy\\", "Src\\\\Copy\\", "SRC\\Deep\\..\\Copy\\"}) {
+    PlacementRun run;
+    run.t.drive.writeFile("Src\\a.txt", "a");
+    run.t.drive.writeFile("Src\\Deep\\b.txt", "b");
+    TreeTransfer transfer(run.app, run.overwrite);
+    transfer.CopyTree(run.Path("Src\\"), run.Path(into));
+    EXPECT_EQ(run.t.drive.readFile("Src\\Copy\\Deep\\b.txt"), "b") << into;
+    EXPECT_EQ(run.Names("Src\\Copy"), (std::vector<std::string>{"a.txt", "Deep"})) << into;
+    EXPECT_FALSE(transfer.Failed()) << into;
+  }
   PlacementRun run;
   run.t.drive.writeFile("Src\\a.txt", "a");
   run.t.drive.writeFile("Src\\Deep\\b.txt", "b");
-  TreeTransfer transfer(run.app, run.overwrite);
-  transfer.CopyTree(run.Path("Src\\"), run.Path("Src\\Copy\\"));
-  transfer.CopyTree(run.Path("Src\\"), run.Path("src\\"));
-  EXPECT_EQ(run.t.drive.readFile("Src\\Copy\\Deep\\b.txt"), "b");
-  EXPECT_EQ(run.Names("Src\\Copy"), (std::vector<std::string>{"a.txt", "Deep"}));
-  EXPECT_FALSE(transfer.Failed());
-  EXPECT_EQ(transfer.LastAnswer(), owNotAsked);
+  test::FolderLink linked(run.t.drive, "Linked", "Src");
+  std::vector<std::string> selves = {run.Path("src\\"), run.Path("Src\\Deep\\..\\")};
+  if (const auto alias = run.t.drive.aliasDrive("Src")) selves.push_back(*alias);
+  if (linked.made()) selves.push_back(run.Path("Linked\\"));
+  for (const std::string& self : selves) {
+    for (const bool move : {false, true}) {
+      TreeTransfer transfer(run.app, run.overwrite);
+      move ? transfer.MoveTree(run.Path("Src\\"), self) : transfer.CopyTree(run.Path("Src\\"), self);
+      EXPECT_EQ(run.t.drive.readFile("Src\\a.txt"), "a") << self;
+      EXPECT_EQ(run.t.drive.readFile("Src\\Deep\\b.txt"), "b") << self;
+      EXPECT_EQ(run.Names("Src"), (std::vector<std::string>{"a.txt", "Deep"})) << self;
+      EXPECT_EQ(transfer.LastAnswer(), owNotAsked) << self;
+      EXPECT_FALSE(transfer.Failed()) << self;
+    }
+  }
 }
 
 }  // namespace

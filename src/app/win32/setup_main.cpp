@@ -20,6 +20,17 @@
 
 namespace {
 
+// Setup.exe is often started from a folder others can write (a copied medium
+// on a share, a download folder): from now on libraries come from the system
+// folder only, never from the program's own folder or the current one.
+void LoadLibrariesFromTheSystemFolderOnly() {
+  constexpr DWORD SearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+  using SetDirectories = BOOL(WINAPI*)(DWORD);
+  const auto set = reinterpret_cast<SetDirectories>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+  if (!set || !set(SearchSystem32)) SetDllDirectoryW(L"");  // at least not the current folder
+}
+
 std::vector<std::string> Arguments() {
   int count = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
@@ -60,6 +71,7 @@ int RunRecording(platform::Services& os, const std::vector<std::string>& argumen
 }  // namespace velmar
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
+  LoadLibrariesFromTheSystemFolderOnly();
   using velmar::ui::win32::Win32Host;
   std::vector<std::string> arguments = Arguments();
   velmar::UnattendedOptions options;

@@ -23,7 +23,8 @@ FolderMaker::Result FolderMaker::ensure(const std::string& folder) {
     path.resize(slash);
   }
   for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-    if (!files_.createFolder(*it)) return Failed;
+    // Another installer may have made it meanwhile.
+    if (!files_.createFolder(*it) && !(files_.attributes(*it).value_or(0) & attr::Folder)) return Failed;
     known_.insert(*it);
     made_.insert(*it);
   }
@@ -33,14 +34,20 @@ FolderMaker::Result FolderMaker::ensure(const std::string& folder) {
 TargetFile::Result TargetFile::create() {
   // Made new in either case: a link or file put at the name since the
   // target was looked at is never written through.
-  if (existing_) {
-    platform::NewFile made = platform::CreateBeside(files_, target_, TemporarySuffix);
-    file_ = std::move(made.file);
-    written_ = std::move(made.path);
-  } else {
+  if (!existing_) {
     file_ = files_.createNew(target_);
-    written_ = target_;
+    if (file_) {
+      written_ = target_;
+      return Done;
+    }
+    // Something has the name since it was looked at (another installer's
+    // file, a link): it is replaced when this one is whole, never opened.
+    if (files_.find(target_).empty()) return CreateFailed;
+    existing_ = files_.attributes(target_).value_or(attr::Archive);
   }
+  platform::NewFile made = platform::CreateBeside(files_, target_, TemporarySuffix);
+  file_ = std::move(made.file);
+  written_ = std::move(made.path);
   if (file_) return Done;
   written_.clear();
   return CreateFailed;

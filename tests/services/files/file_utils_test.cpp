@@ -211,6 +211,13 @@ TEST_F(FileUtils, ForceFolderCreatesParentsAndKeepsTheCurrentFolder) {
   drive.writeFile("Blocker", "a file where a folder should be");
   EXPECT_FALSE(ForceFolder(fs, drive.path("Blocker\\Sub")));
   EXPECT_EQ(fs.currentFolder(), current);
+
+  // A folder longer than Windows makes one (a setting may name one) leaves
+  // nothing behind.
+  std::string deep = drive.path("Deep");
+  while (deep.size() < 3000) deep += "\\N";
+  EXPECT_FALSE(ForceFolder(fs, deep));
+  EXPECT_FALSE(drive.exists("Deep"));
 }
 
 TEST_F(FileUtils, FolderExistsFindsAnyEntry) {

@@ -1,0 +1,105 @@
+// What another hand may have put where the installer writes, after a real
+// install: links at the names it writes through and at its settings files,
+// a second drive letter for the product or project folder. No write of F2,
+// F4 or F5 reaches what such a name leads to, and nothing is copied onto
+// itself.
+
+#include <gtest/gtest.h>
+
+#include "support/folder_link.h"
+#include "support/installer_fixture.h"
+
+namespace velmar {
+namespace {
+
+using test::InstallerFixture;
+using ui::Key;
+using ui::script::Outcome;
+using ui::script::Script;
+
+Script ProductInstall() {
+  Script script = test::ToSelection();
+  test::StartInstall(script, Key::F2).Page("TMainInstallForm").Click("NextBtn");
+  script.Page("TWinLinksForm").Click("NextBtn");
+  script.Page("TProjectOptionsForm").Click("NextBtn");
+  script.Page("TReadyToInstallForm").Click("NextBtn");
+  script.Page("TUnzipForm").Answer("Installation finished", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  return script;
+}
+
+Script PatchInstall() {
+  Script script = test::ToSelection();
+  test::StartInstall(script, Key::F4).Page("TMainInstallForm").Click("NextBtn");
+  script.Page("TInstallPatchForm").Click("NextBtn");
+  script.Page("TPatchReadyForm").Click("NextBtn");
+  script.Page("TUnzipForm").Answer("Patch finished.\nPatch3501.zip\nhas been installed.", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  return script;
+}
+
+// The names F2 and F4 write through, each made a link to a file of its own
+// in Decoy\: the temporary names beside the settings files and beside the
+// program a patch replaces, the settings files, the record and the log.
+TEST(ForeignNames, NoWriteGoesThroughALinkAtANameTheInstallerWrites) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteProductArchive("Velmar3400.zip", {{"VelmarPM.exe", "3400"}});
+  f.WritePatchArchive("Patch3501.zip", {{"VelmarPM.exe", "patched"}});
+  const auto first = f.Run(ProductInstall());
+  ASSERT_EQ(first.outcome, Outcome::Finished) << first.endMessage;
+
+  const std::string windows = f.WindowsFolder().substr(f.drive.root().size());
+  const std::vector<std::string> names = {
+      "Velmar\\Velmar.ini.~tmp", windows + "Vel_Inst.ini.~tmp", "Velmar\\Install\\Setup.ini.~tmp",
+      "Velmar\\VelmarPM.exe.vz~", "Velmar\\Velmar.ini",       windows + "Vel_Inst.ini",
+      "Velmar\\Install.log"};
+  std::vector<std::unique_ptr<test::FolderLink>> links;
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string decoy = "Decoy\\" + std::to_string(i) + ".txt";
+    f.WriteFile(f.drive.path(decoy), "decoy " + std::to_string(i));
+    if (f.Exists(f.drive.path(names[i]))) f.drive.fs().deleteFile(f.drive.path(names[i]));
+    links.push_back(std::make_unique<test::FolderLink>(f.drive, names[i], decoy));
+    if (!links.back()->made()) GTEST_SKIP() << "this port cannot link a file";
+  }
+  const auto again = f.Run(ProductInstall());
+  EXPECT_EQ(again.outcome, Outcome::Finished) << again.endMessage;
+  const auto patched = f.Run(PatchInstall());
+  EXPECT_EQ(patched.outcome, Outcome::Finished) << patched.endMessage;
+
+  for (size_t i = 0; i < names.size(); ++i)
+    EXPECT_EQ(f.ReadFile(f.drive.path("Decoy\\" + std::to_string(i) + ".txt")), "decoy " + std::to_string(i))
+        << names[i];
+  EXPECT_EQ(f.ReadFile(f.drive.path("Velmar\\VelmarPM.exe")), "patched");
+  // The settings files are files again, with what the runs wrote.
+  for (const std::string& name : std::vector<std::string>{"Velmar\\Velmar.ini", windows + "Vel_Inst.ini"})
+    EXPECT_FALSE(f.drive.fs().attributes(f.drive.path(name)).value_or(attr::ReparsePoint) & attr::ReparsePoint) << name;
+  EXPECT_EQ(f.IniValue(f.InstallRecordPath(), "Install", "Velmar"), f.drive.path("Velmar\\"));
+  EXPECT_NE(f.IniValue(f.drive.path("Velmar\\Velmar.ini"), "ProjMan", "ProjectsPath"), "<none>");
+}
+
+// A project placed into its own folder on the medium, named by a second
+// drive letter: every file is where it is to go, nothing is asked and no
+// file loses a byte.
+TEST(ForeignNames, AProjectPlacedOntoItselfByASecondDriveLetterKeepsEveryByte) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteMediumFile("Projects\\Plant\\Line7\\Boiler.VPR", "[Project]\r\nName=Boiler\r\n");
+  f.WriteMediumFile("Projects\\Plant\\Line7\\Pictures\\Pump.bmp", "BM pump");
+  const auto alias = f.drive.aliasDrive("Medium\\Projects\\Plant");
+  if (!alias) GTEST_SKIP() << "this port cannot make a second drive letter";
+  Script script = test::ToSelection();
+  script.Key(Key::F5).Page("TPickProjectForm").Select("ProjectTV", "Boiler").Click("NextBtn");
+  script.Page("TProjectCheckForm").Type("FolderEdit", *alias + "Line7").Click("NextBtn");
+  script.Page("TReadyToInstProjForm").Click("NextBtn");
+  script.Answer("Finished installing the project", ui::Answer::Ok);
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto result = f.Run(script);
+  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage << result.transcript;
+  EXPECT_EQ(f.ReadFile(f.MediumPath("Projects\\Plant\\Line7\\Boiler.VPR")), "[Project]\r\nName=Boiler\r\n");
+  EXPECT_EQ(f.ReadFile(f.MediumPath("Projects\\Plant\\Line7\\Pictures\\Pump.bmp")), "BM pump");
+  EXPECT_EQ(test::TimesShown(result.transcript, "TOverwriteDlg"), 0);
+}
+
+}  // namespace
+}  // namespace velmar
