@@ -1,6 +1,7 @@
 #include "platform/file_contents.h"
 
 #include "base/errors.h"
+#include "base/path_utils.h"
 
 namespace velmar::platform {
 
@@ -28,8 +29,12 @@ std::string ReadFileContentsOrRaise(FileSystem& fs, const std::string& path) {
   return std::move(*content);
 }
 
-NewFile CreateBeside(FileSystem& fs, const std::string& path, std::string_view suffix) {
+NewFile CreateBeside(FileSystem& fs, const std::string& path, std::string_view suffix, Leftover leftover) {
   constexpr int Tries = 100;
+  const std::string first = path + std::string(suffix);
+  if (const auto found = fs.find(first);
+      leftover == Leftover::Remove && !found.empty() && !(found.front().attributes & attr::Folder))
+    fs.deleteFile(first);
   for (int n = 0; n < Tries; ++n) {
     std::string name = path + std::string(suffix) + (n ? std::to_string(n) : "");
     if (auto file = fs.createNew(name)) return {std::move(name), std::move(file)};
@@ -43,6 +48,7 @@ namespace {
 
 // Empty when the file was replaced, otherwise why not.
 std::string Replace(FileSystem& fs, const std::string& path, std::string_view bytes) {
+  const auto lock = fs.lockFolder(FileFolderPart(path));
   const std::optional<uint32_t> old = fs.attributes(path);
   auto [temporary, out] = CreateBeside(fs, path, ".~tmp");
   if (!out) return "no file can be created in its folder";

@@ -121,8 +121,9 @@ class FileSystem {
   // each is a real parent of the one before. Empty for a path on no drive.
   virtual std::vector<FileIdentity> placeChain(const std::string& path) = 0;
   // Holds changes in an existing folder against other installers doing the
-  // same: a second lock of the folder, by any of its names, waits until this
-  // one is dropped. Nothing when the folder does not exist.
+  // same: a lock of the folder by another program or thread, by any of the
+  // folder's names, waits until this one is dropped; the thread holding it
+  // may take it again. Nothing when the folder does not exist.
   virtual std::unique_ptr<HeldLock> lockFolder(const std::string& folder) = 0;
 
   // Absolute, without a trailing backslash except at a root.

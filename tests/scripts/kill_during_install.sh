@@ -14,24 +14,15 @@
 #     files and the same INI keys as one run on a fresh machine.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-native=$PWD/build/native
-for f in Setup mkmedium standin iniread; do
-  [ -x "$native/$f" ] || { echo "no build/native/$f: build the native target first"; exit 1; }
-done
 command -v strace >/dev/null || { echo "strace is missing (scripts/packages.sh installs it)"; exit 1; }
 strace -qq -e trace=none true 2>/dev/null || { echo "strace cannot trace programs on this machine"; exit 1; }
 command -v zip >/dev/null || { echo "zip is missing (scripts/packages.sh installs it)"; exit 1; }
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/velmar-kill-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+source tests/scripts/lib/native_runs.sh
 # The demo's F2, then leave: a second run must meet only what F2 made.
 answers=$work/f2.txt
-sed '/^answer "Installation finished" OK$/q' scripts/demo/answers.txt >"$answers"
-printf 'page TWarnAdminForm\n  click OkBtn\npage TSelectForm\n  click CloseBtn\n' >>"$answers"
+answers_until scripts/demo/answers.txt 'answer "Installation finished" OK' "$answers"
 
 # The sample medium, its newest release with 300 more files in folders.
-medium=$work/medium
-"$native/mkmedium" "$medium" "$native/Setup" "$native/standin" src/resources/lang >/dev/null
 (
   cd "$work"
   for i in $(seq -w 1 300); do
@@ -43,38 +34,7 @@ medium=$work/medium
 )
 items=$(unzip -Z1 "$medium/Velmar/Velmar3500.zip" | grep -vc '/$')
 
-# One F2 run on machine C (a folder); extra arguments go before the program
-# (strace and its options). Prints the exit status.
-install() {
-  local c=$1
-  shift
-  local status=0
-  mkdir -p "$c/Windows/System32"
-  VELMAR_DRIVES="C=$c;D=$medium" timeout 120 "$@" "$medium/Setup.exe" /answers="$answers" \
-    /transcript="$c.transcript" >/dev/null 2>"$c.err" || status=$?
-  echo "$status"
-}
-
-# Every INI file of machine C, each key a line "FILE: [Section] Key=Value"
-# with FILE relative to C, the time of the run as <time>; the medium's
-# Setup.ini as "MEDIUM/Setup.ini".
-ini_keys() {
-  local c=$1 file
-  {
-    (cd "$c" && find . -type f \( -iname '*.ini' -o -iname '*.vpr' \) | sort) | while read -r file; do
-      "$native/iniread" "$c/${file#./}" | sed "s|^|${file#./}: |"
-    done
-    "$native/iniread" "$medium/Setup.ini" | sed 's|^|MEDIUM/Setup.ini: |'
-  } | sed -E 's#[0-9]{2}/[0-9]{2}/[0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}#<time>#g'
-}
-unreadable_ini() {
-  local c=$1 file bad=""
-  while read -r file; do
-    "$native/iniread" "$file" >/dev/null 2>&1 || bad+=" ${file#"$c"/}"
-  done < <(find "$c" -type f \( -iname '*.ini' -o -iname '*.vpr' \))
-  echo "$bad"
-}
-files_of() { (cd "$1" && find . | sort | grep -v '^\./Velmar/Install\.log$'); }
+install() { run_on "$1" "$answers" "${@:2}"; }
 
 echo "== a whole run on a fresh machine ($items files in the release)"
 reference=$work/reference
@@ -127,7 +87,7 @@ kill_at() {
 menu=$(cd "$reference" && find . -type d -path '*/Start Menu/Programs/Velmar' | cut -c3-)
 kill_at "in the middle of the extraction" "Velmar/Data/Set3/T150.dat" write 1
 kill_at "in the middle of the extraction, late" "Velmar/Data/Set1/T295.dat" openat 1
-kill_at "in the middle of the copy of the release" "Velmar/Install/Velmar/Velmar3500.zip" write 20
+kill_at "in the middle of the copy of the release" "Velmar/Install/Velmar/Velmar3500.zip.~cp" write 20
 kill_at "writing the project file" "VelProj/WaterWorks/WaterWorks.vpr.~tmp" write 3
 kill_at "writing the installation record" "Windows/Vel_Inst.ini.~tmp" rename 2
 kill_at "writing Velmar.ini" "Velmar/Velmar.ini.~tmp" write 4

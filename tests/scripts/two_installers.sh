@@ -10,21 +10,12 @@
 # ROUNDS (default 20) sets how many rounds are played.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-native=$PWD/build/native
-for f in Setup mkmedium standin iniread; do
-  [ -x "$native/$f" ] || { echo "no build/native/$f: build the native target first"; exit 1; }
-done
 rounds=${ROUNDS:-20}
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/velmar-two-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+source tests/scripts/lib/native_runs.sh
 answers=$work/f2.txt
-sed '/^answer "Installation finished" OK$/q' scripts/demo/answers.txt >"$answers"
-printf 'page TWarnAdminForm\n  click OkBtn\npage TSelectForm\n  click CloseBtn\n' >>"$answers"
-medium=$work/medium
-"$native/mkmedium" "$medium" "$native/Setup" "$native/standin" src/resources/lang >/dev/null
+answers_until scripts/demo/answers.txt 'answer "Installation finished" OK' "$answers"
 
-# One F2 run on machine C; prints nothing, leaves its status in C.N.status.
+# One F2 run on machine C, the Nth of the round; its status in C.N.status.
 install() {
   local c=$1 n=$2 status=0
   VELMAR_DRIVES="C=$c;D=$medium" timeout 120 "$medium/Setup.exe" /answers="$answers" \
@@ -32,18 +23,13 @@ install() {
   echo "$status" >"$c.$n.status"
 }
 # The keys of every INI file of machine C, a line "FILE: [Section] Key" each.
-ini_keys() {
-  local c=$1 file
-  (cd "$c" && find . -type f \( -iname '*.ini' -o -iname '*.vpr' \) | sort) | while read -r file; do
-    "$native/iniread" "$c/${file#./}" | sed -E "s|^|${file#./}: |; s|=.*||"
-  done
-}
+keys_of() { ini_keys "$1" | grep -v '^MEDIUM/' | sed -E 's|=.*||'; }
 
 reference=$work/reference
 mkdir -p "$reference/Windows/System32"
 install "$reference" 1
 [ "$(cat "$reference.1.status")" = 0 ] || { echo "a lone run failed:"; tail -3 "$reference.1.transcript"; exit 1; }
-ini_keys "$reference" >"$work/reference.keys"
+keys_of "$reference" >"$work/reference.keys"
 entries=$(grep -c ' : ' "$reference/Velmar/Install.log")
 
 status=0
@@ -58,7 +44,7 @@ for round in $(seq 1 "$rounds"); do
     run_status=$(cat "$c.$n.status")
     [ "$run_status" = 0 ] || problems+=" run $n ended with status $run_status ($(tail -1 "$c.$n.transcript"));"
   done
-  missing=$(ini_keys "$c" | sort | comm -13 - <(sort "$work/reference.keys") || true)
+  missing=$(keys_of "$c" | sort | comm -13 - <(sort "$work/reference.keys") || true)
   [ -z "$missing" ] || problems+=" keys lost: $(echo $missing);"
   lines=$(grep -c ' : ' "$c/Velmar/Install.log" || true)
   [ "$lines" = $((2 * entries)) ] || problems+=" the log holds $lines entries, not $((2 * entries));"

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <map>
+#include <utility>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -229,13 +231,28 @@ bool SyncHostPath(const std::string& host, int flags) {
   return result == 0;
 }
 
+// flock is not reentrant between two descriptors of one folder, while a
+// Windows mutex is for the thread that owns it: a thread that holds a
+// folder's lock takes it again at once, and the folder is free when the last
+// of its locks goes.
+struct HeldFolder {
+  int fd = -1;
+  int count = 0;
+};
+thread_local std::map<std::pair<dev_t, ino_t>, HeldFolder> heldFolders;
+
 class FolderLock : public HeldLock {
  public:
-  explicit FolderLock(int fd) : fd_(fd) {}
-  ~FolderLock() override { ::close(fd_); }  // closing releases the flock
+  explicit FolderLock(std::pair<dev_t, ino_t> folder) : folder_(folder) {}
+  ~FolderLock() override {
+    HeldFolder& held = heldFolders[folder_];
+    if (--held.count > 0) return;
+    ::close(held.fd);  // closing releases the flock
+    heldFolders.erase(folder_);
+  }
 
  private:
-  int fd_;
+  std::pair<dev_t, ino_t> folder_;
 };
 
 }  // namespace
@@ -521,15 +538,28 @@ std::unique_ptr<HeldLock> PosixFileSystem::lockFolder(const std::string& folder)
   auto host = hostPath(folder);
   if (!host) return nullptr;
   const int fd = ::open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return nullptr;
-  int result;
-  do result = ::flock(fd, LOCK_EX);
-  while (result != 0 && errno == EINTR);
-  if (result != 0) {
-    ::close(fd);
+  struct stat st;
+  if (fd < 0 || ::fstat(fd, &st) != 0) {
+    if (fd >= 0) ::close(fd);
     return nullptr;
   }
-  return std::make_unique<FolderLock>(fd);
+  const std::pair<dev_t, ino_t> key{st.st_dev, st.st_ino};
+  HeldFolder& held = heldFolders[key];
+  if (held.count > 0) {
+    ::close(fd);
+  } else {
+    int result;
+    do result = ::flock(fd, LOCK_EX);
+    while (result != 0 && errno == EINTR);
+    if (result != 0) {
+      ::close(fd);
+      heldFolders.erase(key);
+      return nullptr;
+    }
+    held.fd = fd;
+  }
+  ++held.count;
+  return std::make_unique<FolderLock>(key);
 }
 
 std::string PosixFileSystem::currentFolder() { return current_; }

@@ -6,6 +6,7 @@
 #include "base/codepage.h"
 #include "base/errors.h"
 #include "base/path_utils.h"
+#include "base/text_case.h"
 #include "platform/file_contents.h"
 #include "platform/places.h"
 
@@ -51,6 +52,14 @@ bool CopyTree(platform::FileSystem& fs, const std::string& sourceFolder,
     }
   }
   return whole;
+}
+
+// A copied settings, project or driver file must be whole after a power
+// cut, as when it is written; the product's other files a re-run repairs.
+platform::Flush SettingsFlush(const std::string& path) {
+  const std::string extension = UpperCaseText(FileExtension(path));
+  const bool settings = extension == ".INI" || extension == ".VPR" || extension == ".VDR";
+  return settings ? platform::Flush::Data : platform::Flush::None;
 }
 
 std::string WritableMessage(int result) {
@@ -147,6 +156,7 @@ int CopyFileContents(platform::FileSystem& fs, std::string_view source, std::str
   if (existing && (*existing & (attr::Folder | attr::ReadOnly | attr::Hidden | attr::System)))
     return copy_result::TargetNotCreated;
   // The copy is written new beside the target and put in its place when whole.
+  const auto lock = fs.lockFolder(FileFolderPart(to));
   auto [written, out] = platform::CreateBeside(fs, to, ".~cp");
   if (!out) return copy_result::TargetNotCreated;
 
@@ -179,7 +189,7 @@ int CopyFileContents(platform::FileSystem& fs, std::string_view source, std::str
   out.reset();
   // A copy that ended early must not pass for the file.
   const bool whole = !targetFull && failure.empty();
-  if (!whole || !fs.replaceFile(written, to, platform::Flush::None)) {
+  if (!whole || !fs.replaceFile(written, to, SettingsFlush(to))) {
     fs.deleteFile(written);
     if (!failure.empty()) throw InstallerError(failure);
     return targetFull ? copy_result::TargetFull : copy_result::TargetNotCreated;

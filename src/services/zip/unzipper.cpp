@@ -147,7 +147,9 @@ class TAbUnZipper::Run {
   void extract(size_t index, const TAbArchiveItem& item, const std::string& target,
                std::optional<uint32_t> existing) {
     TargetFile file(files_, target, existing);
-    if (file.create() != TargetFile::Done) return fail(item, TAbErrorClass::ecFileCreateError, 0);
+    // An item of this archive may have been given the temporary name.
+    const bool madeHere = written_.count(UpperName(target + TargetFile::TemporarySuffix)) > 0;
+    if (file.create(madeHere ? platform::Leftover::Keep : platform::Leftover::Remove) != TargetFile::Done) return fail(item, TAbErrorClass::ecFileCreateError, 0);
     written_.insert(UpperName(target));
     bool writeFailed = false;
     ItemOutcome outcome = feed_->read(index, [&](const uint8_t* data, size_t size) {

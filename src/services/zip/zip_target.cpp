@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/path_utils.h"
 #include "platform/file_contents.h"
 
 namespace velmar {
@@ -31,7 +32,7 @@ FolderMaker::Result FolderMaker::ensure(const std::string& folder) {
   return Made;
 }
 
-TargetFile::Result TargetFile::create() {
+TargetFile::Result TargetFile::create(platform::Leftover leftover) {
   // Made new in either case: a link or file put at the name since the
   // target was looked at is never written through.
   if (!existing_) {
@@ -45,11 +46,13 @@ TargetFile::Result TargetFile::create() {
     if (files_.find(target_).empty()) return CreateFailed;
     existing_ = files_.attributes(target_).value_or(attr::Archive);
   }
-  platform::NewFile made = platform::CreateBeside(files_, target_, TemporarySuffix);
+  lock_ = files_.lockFolder(FileFolderPart(target_));
+  platform::NewFile made = platform::CreateBeside(files_, target_, TemporarySuffix, leftover);
   file_ = std::move(made.file);
   written_ = std::move(made.path);
   if (file_) return Done;
   written_.clear();
+  lock_.reset();
   return CreateFailed;
 }
 
@@ -72,6 +75,7 @@ TargetFile::Result TargetFile::commit(const FileTimes& times, uint32_t attribute
     }
   }
   written_.clear();
+  lock_.reset();
   if (attributes & (ReadOnly | Hidden | System)) files_.setAttributes(target_, attributes | Archive);
   return Done;
 }
@@ -85,6 +89,7 @@ void TargetFile::discard() {
     files_.deleteFile(written_);
     written_.clear();
   }
+  lock_.reset();
 }
 
 }  // namespace velmar

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "platform/file_contents.h"
 #include "platform/files.h"
 
 namespace velmar {
@@ -45,8 +46,9 @@ class TargetFile {
   TargetFile& operator=(const TargetFile&) = delete;
 
   // A file that replaces another is written as target + suffix, or with a
-  // number added when that name is taken.
-  Result create();
+  // number added when that name is taken; a file left there by a stopped run
+  // is removed first, unless `leftover` says this run made it.
+  Result create(platform::Leftover leftover);
   bool write(const void* data, size_t size);
   // Sets the times, closes, puts the file in place, then sets the attributes
   // (read-only, hidden, system; archive is always set). A read-only file to
@@ -62,6 +64,7 @@ class TargetFile {
   std::optional<uint32_t> existing_;
   std::string written_;  // the file being written: the target or the temporary file
   std::unique_ptr<platform::OpenFile> file_;
+  std::unique_ptr<platform::HeldLock> lock_;  // the folder's, while a temporary file is in it
 };
 
 }  // namespace velmar
