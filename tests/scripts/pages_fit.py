@@ -3,7 +3,9 @@
 choice, and every text of the installer's that a `select` or `answer` step
 quotes, become the language's own (from src/resources/lang/vsetup_NN.txt).
 
-    pages_fit.py LANG_DIR CODE < english.txt > translated.txt
+    pages_fit.py LANG_DIR CODE [CUSTOM_INI] < english.txt > translated.txt
+
+The lines of the customers' installs are those of the medium's Custom.ini.
 """
 import re
 import sys
@@ -22,6 +24,24 @@ def texts(path):
     return out
 
 
+def custom_lines(path, code):
+    """The English line of each customer's install with the language's own (or the English one)."""
+    out = []
+    if not path:
+        return out
+    section = {}
+    with open(path, encoding="cp1252") as f:
+        for line in f.read().splitlines() + ["["]:
+            if line.startswith("["):
+                if "Select44" in section:
+                    out.append((section["Select44"], section.get("Select" + code, section["Select44"])))
+                section = {}
+            elif "=" in line:
+                key, value = line.split("=", 1)
+                section[key.strip()] = value.strip()
+    return out
+
+
 def first_part(text):
     # What an answer step may quote of a message: its first line, up to any argument.
     return re.split(r"[\n$]", text)[0].strip()
@@ -32,8 +52,9 @@ def main():
     english = texts(f"{lang_dir}/vsetup_44.txt")
     target = texts(f"{lang_dir}/vsetup_{code}.txt")
     # Longest texts first, so that a text is not replaced by a shorter one inside it.
-    pairs = sorted(((e, target.get(i, e)) for i, e in english.items() if len(e) >= 8 and "$" not in e),
-                   key=lambda p: -len(p[0]))
+    pairs = [(e, target.get(i, e)) for i, e in english.items() if len(e) >= 8 and "$" not in e]
+    pairs += custom_lines(sys.argv[3] if len(sys.argv) > 3 else "", code)
+    pairs.sort(key=lambda p: -len(p[0]))
     for line in sys.stdin:
         step = line.strip().split(" ", 1)
         if step[0] == "select" and 'LangRG "English"' in line:
@@ -46,7 +67,7 @@ def main():
                     break
         elif step[0] == "select":
             for e, t in pairs:
-                if e in line:
+                if f'"{e}"' in line or (e in line and len(e) >= 12):
                     line = line.replace(e, t)
         sys.stdout.write(line)
 

@@ -48,7 +48,7 @@ play() {
   local width=$((1024 * dpi / 96)) height=$((768 * dpi / 96))
   local name
   name=$(basename "$answers")
-  python3 tests/scripts/pages_fit.py src/resources/lang "$language" <"$answers" >"$work/answers.txt"
+  python3 tests/scripts/pages_fit.py src/resources/lang "$language" "$work/pristine/Custom/Custom.ini" <"$answers" >"$work/answers.txt"
   velmar_clean_machine
   "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
   wineserver -k 2>/dev/null || true
