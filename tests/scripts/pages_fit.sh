@@ -82,11 +82,20 @@ if [ -n "${VELMAR_FIT_PICTURES:-}" ]; then
     play tests/scripts/project_playback.answers "$1" "$2" "$folder"
     for f in "$folder"/*.bmp; do convert "$f" "${f%.bmp}.png" && rm "$f"; done
   done
+  # Each page of the flow in German at 150 % beside English at 100 %, one below the other.
+  rows=()
+  for page in TPickProjectForm TProjectCheckForm TReadyToInstProjForm TUniqueNameDlg; do
+    german=$(ls "$VELMAR_FIT_PICTURES"/49-144/*-"$page".png | tail -1)
+    english=$(ls "$VELMAR_FIT_PICTURES"/44-96/*-"$page".png | tail -1)
+    convert "$german" "$english" -background white -gravity north -splice 0x8 +append "$work/row-$page.png"
+    rows+=("$work/row-$page.png")
+  done
+  convert "${rows[@]}" -background white -gravity west -append +repage "$VELMAR_FIT_PICTURES/side-by-side.png"
 fi
 
 grep ' misfit ' "$report" | sort -u | sed -e 's/ at [0-9]* dpi$//' | sed 's/^\([0-9]*\) \([0-9]*\) misfit /language \1, \2 dpi: /' || true
 pages=$(awk '$3 == "page" {print $4}' "$report" | sort -u | wc -l)
-misfits=$(grep " misfit " "$report" | cut -d" " -f1,2,4- | sort -u | wc -l)
+misfits=$({ grep " misfit " "$report" || true; } | cut -d" " -f1,2,4- | sort -u | wc -l)
 count() { echo $#; }
 echo "$pages pages x $(count $languages) languages x $(count $scales) scales: $misfits misfits"
 [ "$misfits" -eq 0 ] && [ "$failed" -eq 0 ]
