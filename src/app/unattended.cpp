@@ -47,6 +47,7 @@ bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOption
     } else if (!TakeValue(arg, "/answers", options.AnswerFile) &&
                !TakeValue(arg, "/transcript", options.TranscriptFile) &&
                !TakeValue(arg, "/pictures", options.PictureFolder) &&
+               !TakeValue(arg, "/fitcheck", options.FitReportFile) &&
                !TakeValue(arg, "/record", options.RecordFile)) {
       rest.push_back(arg);
     }
@@ -56,7 +57,8 @@ bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOption
 }
 
 void ToWindowsPaths(UnattendedOptions& options, const std::function<std::string(const std::string&)>& hostToWindows) {
-  for (std::string* path : {&options.AnswerFile, &options.TranscriptFile, &options.PictureFolder, &options.RecordFile})
+  for (std::string* path : {&options.AnswerFile, &options.TranscriptFile, &options.PictureFolder, &options.RecordFile,
+                             &options.FitReportFile})
     if (!path->empty()) *path = hostToWindows(*path);
 }
 

@@ -22,6 +22,7 @@ struct UnattendedOptions {
   std::string TranscriptFile;  // empty: none
   std::string PictureFolder;   // where a windowed host saves a picture of each page; empty: none
   std::string RecordFile;      // the answer file that records what is done; empty: none
+  std::string FitReportFile;   // where a windowed host reports texts that do not fit; empty: none
   bool Headless = false;       // play the file on the models, without windows
   bool Echo = true;            // print the transcript as it grows
   // Made by RunUnattended from RecordFile, for the host that plays the run.
@@ -43,8 +44,8 @@ using ScriptRunner = std::function<PlayedRun(ui::script::Script script, const Un
 PlayedRun RunOnScriptedHost(ui::script::Script script, const UnattendedOptions& options,
                             const ProgramOnHost& program);
 
-// Takes "/answers=FILE", "/transcript=FILE", "/pictures=FOLDER", "/record=FILE"
-// and "/headless" out of the arguments; true when an answer file was given.
+// Takes "/answers=FILE", "/transcript=FILE", "/pictures=FOLDER", "/record=FILE",
+// "/fitcheck=FILE" and "/headless" out of the arguments; true when an answer file was given.
 bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOptions& options);
 // The paths as hostToWindows gives them (the paths of a command line are the host's).
 void ToWindowsPaths(UnattendedOptions& options, const std::function<std::string(const std::string&)>& hostToWindows);

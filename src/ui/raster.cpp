@@ -54,6 +54,43 @@ void DrawPicture(PixelView target, const velmar::Picture& picture, Rect dest, st
   }
 }
 
+velmar::Picture ScaledPicture(const velmar::Picture& picture, Size size, std::optional<Colour> transparent) {
+  velmar::Picture out;
+  if (picture.width <= 0 || picture.height <= 0 || size.width <= 0 || size.height <= 0) return out;
+  out.width = size.width;
+  out.height = size.height;
+  out.rgba.resize(size_t(size.width) * size_t(size.height) * 4);
+  // In units of 1 / (new size) of a source pixel, so that every weight is whole.
+  const long long sw = picture.width, sh = picture.height, dw = size.width, dh = size.height;
+  for (int y = 0; y < size.height; ++y) {
+    const long long top = y * sh, bottom = (y + 1) * sh;  // in source pixels times dh
+    for (int x = 0; x < size.width; ++x) {
+      const long long left = x * sw, right = (x + 1) * sw;
+      long long red = 0, green = 0, blue = 0, covered = 0;
+      for (long long sy = top / dh; sy * dh < bottom; ++sy) {
+        const long long wy = std::min(bottom, (sy + 1) * dh) - std::max(top, sy * dh);
+        for (long long sx = left / dw; sx * dw < right; ++sx) {
+          const long long weight = wy * (std::min(right, (sx + 1) * dw) - std::max(left, sx * dw));
+          const Colour c = PixelColour(picture, int(sx), int(sy));
+          if (transparent && c == *transparent) continue;
+          red += c.red * weight;
+          green += c.green * weight;
+          blue += c.blue * weight;
+          covered += weight;
+        }
+      }
+      const long long whole = sw * sh;  // the weight of one new pixel
+      if (covered == 0 || (transparent && 2 * covered < whole)) {
+        SetPixel(out, x, y, transparent.value_or(colours::Black));
+        continue;
+      }
+      auto mean = [&](long long sum) { return uint8_t((sum + covered / 2) / covered); };
+      SetPixel(out, x, y, {mean(red), mean(green), mean(blue)});
+    }
+  }
+  return out;
+}
+
 velmar::Picture GreyedGlyph(const velmar::Picture& glyph, Colour transparent, Colour shadow, Colour highlight) {
   velmar::Picture out;
   out.width = glyph.width;

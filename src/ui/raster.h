@@ -29,6 +29,13 @@ Colour BottomLeftColour(const velmar::Picture& picture);
 void DrawPicture(PixelView target, const velmar::Picture& picture, Rect dest,
                  std::optional<Colour> transparent = std::nullopt);
 
+// The picture at another size, smoothly: each new pixel is the average of
+// the pixels it covers, weighted by how much of each it covers. With a
+// transparent colour only the other pixels are averaged, and a new pixel is
+// transparent where they cover less than half of it, so that no edge takes
+// on the transparent colour. An empty size or picture gives an empty one.
+velmar::Picture ScaledPicture(const velmar::Picture& picture, Size size,
+                              std::optional<Colour> transparent = std::nullopt);
 // The glyph of a disabled button, drawn as engraved: every pixel of the glyph
 // that is not transparent and not light becomes the shadow colour, with the
 // highlight colour one pixel below and to the right; all else is transparent.

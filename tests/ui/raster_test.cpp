@@ -60,6 +60,33 @@ TEST(Raster, PicturesAreClippedScaledAndLeaveOutTheTransparentColour) {
   DrawPicture(scaled.View(), picture, {10, 10, 2, 2});
 }
 
+TEST(Raster, ScaledPicturesAverageWhatEachPixelCovers) {
+  auto picture = Filled(2, 1, colours::White);
+  Set(picture, 1, 0, colours::Black);
+  // Three pixels over two: the middle one is half white, half black.
+  auto wider = ScaledPicture(picture, {3, 1});
+  ASSERT_EQ(wider.width, 3);
+  EXPECT_EQ(wider.pixel(0, 0)[0], 255);
+  EXPECT_EQ(wider.pixel(1, 0)[0], 128);
+  EXPECT_EQ(wider.pixel(2, 0)[0], 0);
+  auto twice = ScaledPicture(picture, {4, 2});
+  EXPECT_EQ(twice.pixel(1, 1)[0], 255);
+  EXPECT_EQ(twice.pixel(2, 0)[0], 0);
+
+  // The transparent colour is never mixed in: an edge pixel keeps the
+  // glyph's colour, or is transparent when the glyph covers less than half.
+  auto glyph = Filled(3, 1, Olive);
+  Set(glyph, 0, 0, colours::Red);
+  auto edge = ScaledPicture(glyph, {2, 1}, Olive);  // covers 1.5 pixels each
+  EXPECT_EQ(edge.pixel(0, 0)[0], 255);
+  EXPECT_EQ(edge.pixel(0, 0)[1], 0);
+  EXPECT_EQ(edge.pixel(1, 0)[0], Olive.red);
+  EXPECT_EQ(edge.pixel(1, 0)[1], Olive.green);
+
+  EXPECT_EQ(ScaledPicture(picture, {0, 4}).width, 0);
+  EXPECT_EQ(ScaledPicture(velmar::Picture{}, {4, 4}).width, 0);
+}
+
 TEST(Raster, GreyedGlyphIsEngravedOnlyWhereTheGlyphIsDark) {
   auto glyph = Filled(3, 3, Olive);
   Set(glyph, 0, 0, colours::Black);

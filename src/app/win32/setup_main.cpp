@@ -94,8 +94,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, wchar_t*, int) {
                                        hostOptions.echo = [](const std::string& line) {
                                          std::printf("%s\n", line.c_str());
                                        };
+                                     std::string fitReport;
+                                     if (!o.FitReportFile.empty())
+                                       hostOptions.fitReport = [&](const std::string& line) {
+                                         fitReport += line + "\r\n";
+                                       };
                                      Win32Host host(os.files, *pictures, hostOptions);
                                      const auto outcome = host.Run([&] { return program(host); });
+                                     if (!o.FitReportFile.empty() &&
+                                         !velmar::platform::ReplaceFileContents(os.files, o.FitReportFile, fitReport))
+                                       std::fprintf(stderr, "Cannot write the fit report %s\n", o.FitReportFile.c_str());
                                      return velmar::PlayedRun{outcome, host.TranscriptText(), host.EndMessage()};
                                    });
     }

@@ -77,7 +77,7 @@ int DefaultLanguageCode(int windowsPrimaryLanguage) {
 ButtonCaptions ButtonCaptionsFor(int languageIndex) {
   switch (languageIndex) {
     case 0: return {"&Ok", "&Weiter", "&Züruck", "&Abbrechen", "&Fertig", "&Beenden"};
-    case 2: return {"&Ok", "&Continuer", "&Retour", "&Couper", "&Fini", "&Fermer"};
+    case 2: return {"&Ok", "&Continuer", "&Retour", "Co&uper", "&Fini", "&Fermer"};
     default: return {"&Ok", "&Next", "&Prev", "&Cancel", "&Finish", "&Close"};
   }
 }

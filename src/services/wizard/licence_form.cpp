@@ -30,7 +30,7 @@ TLicenceForm::TLicenceForm(InstallerContext& app) : InstallerPage(app, "TLicence
   Label2.SetBounds(left, 254, width, 48);
   Label2.AutoSize = false;
   Label2.WordWrap = true;
-  ui::layout::ButtonRow({&AcceptBtn, &RejectBtn}, 130, ClientWidth, ClientHeight);
+  ui::layout::ButtonRow({&AcceptBtn, &RejectBtn}, 150, ClientWidth, ClientHeight);
   AcceptBtn.Glyph = "BTN_CHECK";
   AcceptBtn.OnClick = [this] {
     App().LogLine("Software licence accepted by user");

@@ -7,14 +7,14 @@
 namespace velmar {
 
 TWelcomeForm::TWelcomeForm(InstallerContext& app) : InstallerPage(app, "TWelcomeForm") {
-  ui::layout::Frame(*this, Panel1, 480, 300);
+  ui::layout::Frame(*this, Panel1, 480, 380);
   ui::layout::InstallerPicture(Img);
   int top = 16;
   for (ui::Label* label : {&Label1, &Label2, &Label3, &Label4, &Label5}) {
-    label->SetBounds(ui::layout::ContentLeft, top, 316, 44);
+    label->SetBounds(ui::layout::ContentLeft, top, 316, 60);  // four lines of the longest translation
     label->AutoSize = false;
     label->WordWrap = true;
-    top += 48;
+    top += 62;
   }
   ui::layout::ButtonRow({&NextBtn, &CancelBtn}, 100, ClientWidth, ClientHeight);
   NextBtn.Glyph = "BTN_NEXT";

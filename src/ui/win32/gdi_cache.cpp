@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/win32/wide.h"
+#include "ui/dpi_scale.h"
 #include "ui/raster.h"
 #include "ui/window_rules.h"
 
@@ -44,6 +45,10 @@ GdiCache::GdiCache(platform::Pictures& pictures) : pictures_(pictures) {
   ReleaseDC(nullptr, screen);
   if (dpi_ <= 0) dpi_ = 96;
 }
+
+int GdiCache::Scaled(int value) const { return ScaleToDpi(value, dpi_); }
+Size GdiCache::Scaled(Size size) const { return ScaleToDpi(size, dpi_); }
+Rect GdiCache::Scaled(Rect rect) const { return ScaleToDpi(rect, dpi_); }
 
 GdiCache::~GdiCache() {
   for (auto& [key, font] : fonts_) DeleteObject(font);
@@ -91,12 +96,26 @@ const velmar::Picture* GdiCache::BuiltIn(std::string_view name) {
   return Load(false, std::string(name));
 }
 
+const velmar::Picture* GdiCache::Sized(const velmar::Picture& picture, Size size, std::optional<Colour> transparent) {
+  if (size == Size{picture.width, picture.height}) return &picture;
+  auto key = std::make_tuple(&picture, size.width, size.height);
+  auto& slot = sized_[key];
+  if (!slot) slot = std::make_unique<velmar::Picture>(ScaledPicture(picture, size, transparent));
+  return slot.get();
+}
+
+const velmar::Picture* GdiCache::Glyph(std::string_view name) {
+  const velmar::Picture* glyph = BuiltIn(name);
+  if (!glyph) return nullptr;
+  return Sized(*glyph, Scaled(Size{glyph->width, glyph->height}), BottomLeftColour(*glyph));
+}
+
 const velmar::Picture* GdiCache::Greyed(std::string_view name) {
   std::string key(name);
   auto found = greyed_.find(key);
   if (found != greyed_.end()) return found->second.get();
   auto& slot = greyed_[key];
-  if (const velmar::Picture* glyph = BuiltIn(name))
+  if (const velmar::Picture* glyph = Glyph(name))
     slot = std::make_unique<velmar::Picture>(GreyedGlyph(*glyph, BottomLeftColour(*glyph),
                                                            FromColorRef(GetSysColor(COLOR_BTNSHADOW)),
                                                            FromColorRef(GetSysColor(COLOR_BTNHIGHLIGHT))));
@@ -108,7 +127,12 @@ HIMAGELIST GdiCache::ImageStrip(std::string_view name) {
   auto found = strips_.find(key);
   if (found != strips_.end()) return found->second;
   HIMAGELIST list = nullptr;
-  if (const velmar::Picture* strip = BuiltIn(name); strip && strip->height > 0) {
+  const velmar::Picture* strip = BuiltIn(name);
+  if (strip && strip->height > 0) {
+    const int count = strip->width / strip->height, side = Scaled(strip->height);
+    strip = Sized(*strip, {count * side, side}, BottomLeftColour(*strip));
+  }
+  if (strip && strip->height > 0) {
     int side = strip->height;
     list = ImageList_Create(side, side, ILC_COLOR24 | ILC_MASK, strip->width / side, 1);
     if (HBITMAP bitmap = MakeBitmap(*strip); list && bitmap) {

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -25,15 +26,26 @@ class GdiCache {
   GdiCache(const GdiCache&) = delete;
   GdiCache& operator=(const GdiCache&) = delete;
 
+  // The screen's dots per inch; pages, pictures and fonts are made for it.
   int Dpi() const { return dpi_; }
+  int Scaled(int value) const;
+  Size Scaled(Size size) const;
+  Rect Scaled(Rect rect) const;
   HFONT Font(const ui::Font& font);
   // The picture of an image control, or nullptr when it cannot be loaded.
   const velmar::Picture* Picture(const ui::Picture& picture);
   const velmar::Picture* BuiltIn(std::string_view name);
+  // A picture at another size, smoothly scaled (without mixing in the
+  // transparent colour, when one is given) and kept; the picture itself at
+  // its own size.
+  const velmar::Picture* Sized(const velmar::Picture& picture, Size size, std::optional<Colour> transparent = {});
+  // A built-in glyph as a button shows it on this screen; nullptr for an unknown name.
+  const velmar::Picture* Glyph(std::string_view name);
   // A built-in glyph as a disabled button shows it; nullptr for an unknown name.
   const velmar::Picture* Greyed(std::string_view name);
-  // A built-in strip of square images side by side, as an image list with the
-  // strip's bottom-left colour transparent; nullptr for an unknown name.
+  // A built-in strip of square images side by side, scaled to the screen, as
+  // an image list with the strip's bottom-left colour transparent; nullptr
+  // for an unknown name.
   HIMAGELIST ImageStrip(std::string_view name);
 
  private:
@@ -44,6 +56,7 @@ class GdiCache {
   std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
   std::map<std::pair<bool, std::string>, std::unique_ptr<velmar::Picture>> pictures_by_name_;
   std::map<std::string, std::unique_ptr<velmar::Picture>> greyed_;
+  std::map<std::tuple<const velmar::Picture*, int, int>, std::unique_ptr<velmar::Picture>> sized_;
   std::map<std::string, HIMAGELIST> strips_;
 };
 

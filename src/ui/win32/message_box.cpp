@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/win32/wide.h"
+#include "ui/dpi_scale.h"
 #include "ui/window_rules.h"
 
 namespace velmar::ui::win32 {
@@ -55,19 +56,23 @@ struct BoxRequest {
 
 // Lays the box out in pixels once it exists, with its dialog font.
 void LayOut(HWND dialog, const BoxRequest& request) {
-  constexpr int margin = 12, gap = 6, buttonHeight = 23, iconSide = 32;
   HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
   HINSTANCE instance = GetModuleHandleW(nullptr);
 
   HDC dc = GetDC(dialog);
+  // Laid out for 96 DPI, as large on the screen at any other.
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  auto scaled = [&](int value) { return ScaleToDpi(value, dpi); };
+  const int margin = scaled(12), gap = scaled(6), buttonHeight = scaled(23);
+  const int iconSide = GetSystemMetrics(SM_CXICON);
   HGDIOBJ old = SelectObject(dc, font);
-  RECT textSize{0, 0, 420, 0};
+  RECT textSize{0, 0, scaled(420), 0};
   DrawTextW(dc, request.text.c_str(), -1, &textSize, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   std::vector<std::pair<Answer, int>> buttons;
   for (Answer answer : request.buttons.InOrder()) {
     RECT caption{0, 0, 0, 0};
     DrawTextW(dc, ButtonCaption(answer), -1, &caption, DT_CALCRECT | DT_SINGLELINE);
-    buttons.emplace_back(answer, std::max(75, int(caption.right) + 16));
+    buttons.emplace_back(answer, std::max(scaled(75), int(caption.right) + scaled(16)));
   }
   SelectObject(dc, old);
   ReleaseDC(dialog, dc);

@@ -55,8 +55,7 @@ void BevelRect(HDC dc, const RECT& r, COLORREF first, COLORREF second) {
   Line(dc, second, r.right, r.bottom, r.left - 1, r.bottom);
 }
 
-void DrawBevel(HDC dc, const Bevel& bevel) {
-  const Rect& b = bevel.Bounds;
+void DrawBevel(HDC dc, const Bevel& bevel, const Rect& b) {
   COLORREF first = Sys(COLOR_BTNSHADOW), second = Sys(COLOR_BTNHIGHLIGHT);
   if (bevel.Style == BevelCut::Raised) std::swap(first, second);
   int l = b.left, t = b.top, w = b.width, h = b.height;
@@ -130,10 +129,11 @@ int PageWindow::TextHeight(const Control& control) const {
 }
 
 void PageWindow::RenderBackBuffer() {
-  if (!backDirty_ && back_.Dimensions() == client_) return;
-  if (!back_.Resize(client_)) return;
+  const Size shown = host_.Gdi().Scaled(client_);
+  if (!backDirty_ && back_.Dimensions() == shown) return;
+  if (!back_.Resize(shown)) return;
   HDC dc = back_.Dc();
-  Fill(dc, {0, 0, client_.width, client_.height}, page_.Colour ? ToColorRef(*page_.Colour) : Sys(COLOR_BTNFACE));
+  Fill(dc, {0, 0, shown.width, shown.height}, page_.Colour ? ToColorRef(*page_.Colour) : Sys(COLOR_BTNFACE));
   for (const Control* control : page_.Controls())
     if (control->Visible) PaintControl(dc, *control);
   GdiFlush();
@@ -149,13 +149,15 @@ void PageWindow::Paint(HDC target, const RECT& area) {
 }
 
 void PageWindow::PaintControl(HDC dc, const Control& control) {
-  const Rect& b = control.Bounds;
+  GdiCache& gdi = host_.Gdi();
+  const Rect b = gdi.Scaled(control.Bounds);
   switch (control.Kind()) {
     case ControlKind::GradientFill: {
       const auto& fill = static_cast<const GradientFill&>(control);
+      const Rect& at = control.Bounds;
       for (const auto& band : fill.Bands()) {
-        Rect r{b.left + band.rect.left, b.top + band.rect.top, band.rect.width, band.rect.height};
-        Fill(dc, ToRect(r), ToColorRef(band.colour));
+        Rect r{at.left + band.rect.left, at.top + band.rect.top, band.rect.width, band.rect.height};
+        Fill(dc, ToRect(gdi.Scaled(r)), ToColorRef(band.colour));
       }
       break;
     }
@@ -163,8 +165,8 @@ void PageWindow::PaintControl(HDC dc, const Control& control) {
       const auto& panel = static_cast<const Panel&>(control);
       RECT r = ToRect(b);
       Fill(dc, r, panel.Colour ? ToColorRef(*panel.Colour) : Sys(COLOR_BTNFACE));
-      Bevel3D(dc, r, panel.BevelOuter, panel.BevelWidth);
-      Bevel3D(dc, r, panel.BevelInner, panel.BevelWidth);
+      Bevel3D(dc, r, panel.BevelOuter, gdi.Scaled(panel.BevelWidth));
+      Bevel3D(dc, r, panel.BevelInner, gdi.Scaled(panel.BevelWidth));
       if (!panel.Caption.empty()) {
         HGDIOBJ old = SelectObject(dc, FontOf(panel));
         DrawTextAs(dc, platform::Widen(panel.Caption), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, panel.Enabled,
@@ -174,23 +176,26 @@ void PageWindow::PaintControl(HDC dc, const Control& control) {
       break;
     }
     case ControlKind::Bevel:
-      DrawBevel(dc, static_cast<const Bevel&>(control));
+      DrawBevel(dc, static_cast<const Bevel&>(control), b);
       break;
     case ControlKind::Image: {
       const auto& image = static_cast<const Image&>(control);
-      const velmar::Picture* picture = host_.Gdi().Picture(image.Picture);
+      const velmar::Picture* picture = gdi.Picture(image.Picture);
       if (!picture) break;
-      Rect dest = b;
-      if (!image.Stretch) {
-        dest.width = picture->width;
-        dest.height = picture->height;
-        if (image.Centre) {
-          dest.left = b.left + (b.width - picture->width) / 2;
-          dest.top = b.top + (b.height - picture->height) / 2;
-        }
-      }
       std::optional<Colour> transparent;
       if (image.Transparent) transparent = BottomLeftColour(*picture);
+      Rect dest = b;
+      if (!image.Stretch) {
+        // The picture as large on this screen as on one of 96 DPI.
+        const Size size = gdi.Scaled(Size{picture->width, picture->height});
+        dest.width = size.width;
+        dest.height = size.height;
+        if (image.Centre) {
+          dest.left = b.left + (b.width - size.width) / 2;
+          dest.top = b.top + (b.height - size.height) / 2;
+        }
+      }
+      picture = gdi.Sized(*picture, {dest.width, dest.height}, transparent);
       DrawPicture(back_.Pixels(), *picture, dest, transparent);
       break;
     }
@@ -218,12 +223,13 @@ void PageWindow::PaintControl(HDC dc, const Control& control) {
       std::wstring caption = platform::Widen(group.Caption);
       Size extent = TextExtent(dc, caption, DT_SINGLELINE, 0);
       RECT frame{b.left, b.top + extent.height / 2, b.right(), b.bottom()};
-      RECT captionArea{b.left + 8, b.top, b.left + 8 + extent.width + 4, b.top + extent.height};
+      const int inset = gdi.Scaled(8);
+      RECT captionArea{b.left + inset, b.top, b.left + inset + extent.width + gdi.Scaled(4), b.top + extent.height};
       int saved = SaveDC(dc);
       if (!caption.empty()) ExcludeClipRect(dc, captionArea.left, captionArea.top, captionArea.right, captionArea.bottom);
       DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
       RestoreDC(dc, saved);
-      RECT text{captionArea.left + 2, captionArea.top, captionArea.right, captionArea.bottom};
+      RECT text{captionArea.left + gdi.Scaled(2), captionArea.top, captionArea.right, captionArea.bottom};
       DrawTextAs(dc, caption, text, DT_SINGLELINE, group.Enabled, ToColorRef(TextColourOf(group)));
       SelectObject(dc, old);
       break;
@@ -287,12 +293,12 @@ void PageWindow::DrawButton(const DRAWITEMSTRUCT& item, const Button& button) {
   }
 
   const velmar::Picture* glyph = nullptr;
-  if (!button.Glyph.empty()) glyph = enabled ? host_.Gdi().BuiltIn(button.Glyph) : host_.Gdi().Greyed(button.Glyph);
+  if (!button.Glyph.empty()) glyph = enabled ? host_.Gdi().Glyph(button.Glyph) : host_.Gdi().Greyed(button.Glyph);
   Size glyphSize = glyph ? Size{glyph->width, glyph->height} : Size{};
   HGDIOBJ old = SelectObject(dc, FontOf(button));
   std::wstring caption = platform::Widen(button.Caption);
   Size captionSize = caption.empty() ? Size{} : TextExtent(dc, caption, DT_SINGLELINE, 0);
-  GlyphLayout layout = LayOutGlyphButton(size, glyphSize, captionSize);
+  GlyphLayout layout = LayOutGlyphButton(size, glyphSize, captionSize, host_.Gdi().Scaled(4));
   int shift = pressed ? 1 : 0;
   if (glyph) {
     Rect at = layout.glyph;
@@ -325,7 +331,7 @@ void PageWindow::DrawListLine(const DRAWITEMSTRUCT& item, const ListBox& list) {
   const auto& colour = selected ? line.SelectedTextColour : line.TextColour;
   COLORREF text = colour ? ToColorRef(*colour) : Sys(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
   RECT r = item.rcItem;
-  r.left += 2;
+  r.left += host_.Gdi().Scaled(2);
   HGDIOBJ old = SelectObject(item.hDC, FontOf(list));
   DrawTextAs(item.hDC, platform::Widen(line.Text), r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, true, text);
   SelectObject(item.hDC, old);

@@ -104,7 +104,7 @@ void AppendFont(std::string& out, const std::optional<Font>& font) {
 }  // namespace
 
 Rect PageWindow::PlaceOf(const Child& child) const {
-  const Rect& bounds = child.model->Bounds;
+  const Rect bounds = host_.Gdi().Scaled(child.model->Bounds);
   if (child.item < 0) return bounds;
   const auto& group = static_cast<const RadioGroup&>(*child.model);
   auto items = RadioGroupItems({bounds.width, bounds.height}, int(group.Items.size()), group.Columns,
@@ -219,7 +219,7 @@ void PageWindow::SyncChild(Child& child) {
         look += ';';
       }
       if (child.itemHeight != list.ItemHeight && list.OwnerDraw) {
-        SendMessageW(child.hwnd, LB_SETITEMHEIGHT, 0, std::max(list.ItemHeight, 1));
+        SendMessageW(child.hwnd, LB_SETITEMHEIGHT, 0, std::max(host_.Gdi().Scaled(list.ItemHeight), 1));
         child.itemHeight = list.ItemHeight;
       }
       // A list that grew at its end (a log of long work) gets only its new

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/wide.h"
+#include "ui/dpi_scale.h"
 #include "ui/input.h"
 #include "ui/window_rules.h"
 #include "ui/win32/page_child.h"
@@ -82,10 +83,11 @@ std::wstring WindowText(HWND window) {
 PageWindow::PageWindow(HostCore& host, Page& page, HWND owner) : host_(host), page_(page) {
   RegisterPageClass(PageProc);
   DWORD style = StyleOf(page), exStyle = ExStyleOf(page);
-  RECT outer{0, 0, page.ClientWidth, page.ClientHeight};
+  const Size shown = host_.Gdi().Scaled(page.ClientSize());
+  RECT outer{0, 0, shown.width, shown.height};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
   int width = outer.right - outer.left, height = outer.bottom - outer.top;
-  int left = page.Left + outer.left, top = page.Top + outer.top;
+  int left = host_.Gdi().Scaled(page.Left) + outer.left, top = host_.Gdi().Scaled(page.Top) + outer.top;
   if (page.Centred) {
     left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
@@ -461,12 +463,13 @@ LRESULT PageWindow::OnNotify(Child& child, NMHDR& header) {
 
 void PageWindow::OnSize(int width, int height) {
   if (page_.Border != PageBorder::Sizeable || width <= 0 || height <= 0) return;
-  Size now{width, height};
+  // The page's layout stays at 96 DPI: the size the user gave, scaled back.
+  Size now = ScaleFromDpi(Size{width, height}, host_.Gdi().Dpi());
   if (now == client_) return;
   for (Control* control : page_.Controls()) control->Bounds = Anchored(control->Bounds, control->Anchors, client_, now);
   client_ = now;
-  page_.ClientWidth = width;
-  page_.ClientHeight = height;
+  page_.ClientWidth = now.width;
+  page_.ClientHeight = now.height;
   Sync();
   backDirty_ = true;
   InvalidateRect(hwnd_, nullptr, FALSE);
@@ -504,7 +507,8 @@ LRESULT PageWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PRINTCLIENT: {
-      RECT all{0, 0, client_.width, client_.height};
+      const Size shown = host_.Gdi().Scaled(client_);
+      RECT all{0, 0, shown.width, shown.height};
       Paint(reinterpret_cast<HDC>(wparam), all);
       return 0;
     }
@@ -539,7 +543,8 @@ LRESULT PageWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
       Child* child = FindChild(int(item->CtlID));
       if (!child) break;
-      if (auto* list = dynamic_cast<ListBox*>(child->model)) item->itemHeight = UINT(std::max(list->ItemHeight, 1));
+      if (auto* list = dynamic_cast<ListBox*>(child->model))
+        item->itemHeight = UINT(std::max(host_.Gdi().Scaled(list->ItemHeight), 1));
       return TRUE;
     }
     case WM_CTLCOLORSTATIC:
@@ -570,8 +575,9 @@ LRESULT PageWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_GETMINMAXINFO: {
       auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
-      if (page_.MinSize.width > 0) limits->ptMinTrackSize.x = page_.MinSize.width;
-      if (page_.MinSize.height > 0) limits->ptMinTrackSize.y = page_.MinSize.height;
+      const Size least = host_.Gdi().Scaled(page_.MinSize);
+      if (least.width > 0) limits->ptMinTrackSize.x = least.width;
+      if (least.height > 0) limits->ptMinTrackSize.y = least.height;
       return 0;
     }
     default:

@@ -5,14 +5,17 @@
 
 #include <cstdio>
 #include <exception>
+#include <set>
 #include <stdexcept>
 #include <utility>
 
 #include "platform/file_contents.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
+#include "ui/dpi_scale.h"
 #include "ui/page.h"
 #include "ui/script/transcript.h"
+#include "ui/win32/fit_measure.h"
 #include "ui/win32/folder_browser.h"
 #include "ui/win32/gdi_cache.h"
 #include "ui/win32/message_box.h"
@@ -138,6 +141,7 @@ class Win32Host::Engine : public HostCore {
   void OnAnswerTimer();
   void AnswerDialog(Answering& answering);
   void SavePictures(HWND window, const std::string& label, bool alsoTheScreen);
+  void CheckFit(const Page& page);
 
   Win32Host& host_;
   platform::FileSystem& files_;
@@ -153,6 +157,7 @@ class Win32Host::Engine : public HostCore {
   std::optional<Answering> answering_;
   int pictureNumber_ = 0;
   std::vector<std::string> pictureFiles_;
+  std::set<std::string> fitReported_;
   bool com_ = false;
 };
 
@@ -356,6 +361,17 @@ void Win32Host::Engine::PlayNext(PageWindow& window) {
     Keep(std::current_exception());
   }
   SyncAll();
+  if (page.Showing() && !page.Closing()) CheckFit(page);
+}
+
+void Win32Host::Engine::CheckFit(const Page& page) {
+  if (!options_.fitReport) return;
+  auto report = [&](const std::string& line) {
+    if (fitReported_.insert(line).second) options_.fitReport(line);
+  };
+  report("page " + page.ClassName());
+  for (const Misfit& misfit : CheckShownPage(page, gdi_))
+    report("misfit " + Describe(misfit) + " at " + std::to_string(gdi_.Dpi()) + " dpi");
 }
 
 void Win32Host::Engine::Settle(Page& page) {
@@ -377,6 +393,7 @@ void Win32Host::Engine::PageOnScreen(PageWindow& window) {
     if (page.OnShow) page.OnShow();
   });
   if (Log() && !pending_) Log()->PageChanged(page);
+  if (!page.Closing()) CheckFit(page);
   window.MarkReady();
 }
 
@@ -615,7 +632,10 @@ void Win32Host::PumpMessages() { engine_->Pump(); }
 
 void Win32Host::Repaint(Page& page) { engine_->Repaint(page); }
 
-Size Win32Host::ScreenSize() const { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+// The screen as the pages are laid out: at 96 DPI.
+Size Win32Host::ScreenSize() const {
+  return ScreenAtDesignDpi({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, engine_->Gdi().Dpi());
+}
 
 int Win32Host::ColourDepth() const {
   HDC screen = GetDC(nullptr);

@@ -43,6 +43,11 @@ struct Win32HostOptions {
   // Without an answer file: keep a transcript of the run all the same, its
   // actions as the recorder records them (a recorder is then needed).
   bool transcript = false;
+  // Checks every page as it is shown and after each action of the answer
+  // file, and gets "page <class>" the first time a page is checked and
+  // "misfit <what> at <dpi> dpi" once for each text without room, control
+  // overlapping another or outside its page, and access key used twice.
+  std::function<void(const std::string&)> fitReport;
 };
 
 class Win32Host : public Host {

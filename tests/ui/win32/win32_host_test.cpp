@@ -23,6 +23,7 @@
 #include "support/installer_test_context.h"
 #include "support/temp_drive.h"
 #include "ui/raster.h"
+#include "ui/win32/fit_measure.h"
 #include "ui/backdrop.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/answer_recorder.h"
@@ -558,6 +559,71 @@ TEST_F(Win32HostTest, PictureFilesAreDrawnWithoutTheirTransparentColour) {
   EXPECT_EQ(PixelOf(*picture, 11, 11), colours::Red);
   EXPECT_EQ(PixelOf(*picture, 10, 13), colours::White);  // olive: left out
   EXPECT_EQ(PixelOf(*picture, 20, 20), colours::White);
+}
+
+}  // namespace
+}  // namespace velmar::ui::win32
+
+namespace velmar::ui::win32 {
+namespace {
+
+// A page with a label too narrow for its caption and two buttons on top of
+// each other; Mend lays it out right.
+class TMisfitForm : public Page {
+ public:
+  explicit TMisfitForm(Host& host) : Page(host, "TMisfitForm") {
+    ClientWidth = 300;
+    ClientHeight = 120;
+    Put(Panel1, {0, 0, 300, 120});
+    Put(NameLbl, {12, 12, 30, 13}, "Name of the project").AutoSize = false;
+    Put(OkBtn, {120, 80, 90, 30}, "&Ok").OnClick = [this] { Close(); };
+    Put(CancelBtn, {180, 80, 90, 30}, "&Cancel");
+  }
+  void Mend() {
+    NameLbl.Bounds.width = 270;
+    OkBtn.Bounds.left = 80;
+  }
+  Panel Panel1{*this, "Panel1"};
+  Label NameLbl{*this, "NameLbl"};
+  Button OkBtn{*this, "OkBtn"};
+  Button CancelBtn{*this, "CancelBtn"};
+};
+
+TEST_F(Win32HostTest, TheFitCheckReportsWhatTheScreenShowsCutOrOverlapping) {
+  for (bool mended : {false, true}) {
+    std::vector<std::string> report;
+    Win32HostOptions options;
+    options.script = script::ParseAnswerFile("page TMisfitForm\n  click OkBtn\n");
+    options.fitReport = [&](const std::string& line) { report.push_back(line); };
+    Win32Host host(*files_, *pictures_, options);
+    Outcome outcome = host.Run([&] {
+      TMisfitForm page(host);
+      if (mended) page.Mend();
+      page.ShowModal();
+      return Outcome::Finished;
+    });
+    EXPECT_EQ(outcome, Outcome::Finished);
+    GdiCache gdi(*pictures_);
+    const std::string dpi = " at " + std::to_string(gdi.Dpi()) + " dpi";
+    if (mended) {
+      EXPECT_EQ(report, std::vector<std::string>{"page TMisfitForm"});
+      continue;
+    }
+    // The sizes on this screen: the caption as the label's font draws it, the room scaled from 96 DPI.
+    TMisfitForm probe(host);
+    const Size text = WindowMeasure(gdi).Text(probe.NameLbl, probe.NameLbl.Caption, 0, true);
+    const Rect label = gdi.Scaled(probe.NameLbl.Bounds), ok = gdi.Scaled(probe.OkBtn.Bounds),
+               cancel = gdi.Scaled(probe.CancelBtn.Bounds);
+    auto size = [](int w, int h) { return std::to_string(w) + "x" + std::to_string(h); };
+    EXPECT_GT(text.width, label.width);
+    EXPECT_EQ(report, (std::vector<std::string>{
+                          "page TMisfitForm",
+                          "misfit TMisfitForm NameLbl: text needs " + size(text.width, text.height) + ", has " +
+                              size(label.width, label.height) + dpi,
+                          "misfit TMisfitForm OkBtn: overlaps CancelBtn (" + size(ok.width, ok.height) + " and " +
+                              size(cancel.width, cancel.height) + ")" + dpi,
+                      }));
+  }
 }
 
 }  // namespace
