@@ -57,10 +57,10 @@ class ProductInstallation {
     MakeProductShortcuts();
     WriteProductSettings();
     app_.LogLine("Register project manager OLE functions");
-    RegisterProjectManager(app_);
+    if (!RegisterProjectManager(app_)) failed_ = true;
     app_.LogLine("Do extra install functions");
     if (!RunExtraInstalls(app_)) failed_ = true;
-    ShowProcedureEnd(app_, app_.texts.Text(text::InstallationFinished), failed_);
+    ShowProcedureEnd(app_, app_.texts.Text(text::InstallationFinished), "Installation finished", failed_);
   }
 
  private:
@@ -79,9 +79,8 @@ class ProductInstallation {
     const std::string folder = FileFolderPart(s_.ProjectFile);
     app_.LogLine("Create project folder : " + folder);
     if (!ForceFolder(fs_, folder)) {
-      const std::string message = app_.texts.Text(text::ProjectFolderFailed);
-      app_.host.ShowMessage(message);
-      app_.LogLine(message);
+      app_.host.ShowMessage(app_.texts.Text(text::ProjectFolderFailed));
+      app_.LogLine("ERROR: Could not create project folder !");
       failed_ = true;
       return;
     }
@@ -102,8 +101,8 @@ class ProductInstallation {
   }
 
   // A step that could not be done: logged, and the end says so.
-  void Failed(const std::string& logText) {
-    app_.LogLine(logText);
+  void Failed(const std::string& what) {
+    LogFailure(app_, what);
     failed_ = true;
   }
 
