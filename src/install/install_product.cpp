@@ -40,7 +40,7 @@ class ProductInstallation {
     if (s_.SelectedVersion == 0 && !s_.ProductArchiveList.empty())
       s_.SelectedVersion = s_.ProductArchiveList.rbegin()->second;
     const std::string release = ReleaseText(s_.SelectedVersion);
-    archiveName_ = "Velmar" + std::to_string(s_.SelectedVersion) + ".zip";
+    archiveName_ = ReleaseArchiveName(s_.SelectedVersion);
     app_.LogLine("Install Velmar version " + release + " to " + s_.VelmarPath);
     Unpack(app_.texts.TextWith(text::InstallingRelease, release), medium_ + "Velmar\\" + archiveName_, s_.VelmarPath);
     if (s_.CustomInstall && customProject_) {
@@ -207,6 +207,8 @@ std::string ReleaseText(int version) {
   digits.resize(4, '0');
   return digits.substr(0, 1) + ".0" + digits.substr(1, 1) + ".0" + digits.substr(2, 2);
 }
+
+std::string ReleaseArchiveName(int version) { return "Velmar" + std::to_string(version) + ".zip"; }
 
 void InstallProduct(InstallerContext& app, TUnzipForm& unzip, const CustomProjectStep& customProject) {
   ProductInstallation(app, unzip, customProject).Run();
