@@ -1,5 +1,7 @@
 #include "custom/custom_install_flow.h"
 
+#include <optional>
+
 #include "base/errors.h"
 #include "base/path_utils.h"
 #include "base/text_case.h"
@@ -14,6 +16,7 @@
 #include "services/text/texts.h"
 #include "services/wizard/enter_wizard.h"
 #include "session/installer_context.h"
+#include "session/procedure_end.h"
 #include "ui/host.h"
 
 namespace velmar {
@@ -27,16 +30,20 @@ std::string ReleaseVersion(int version) {
 }
 
 // The first archive of the custom folder, in listing order, holding an item
-// of that file name.
-std::string ArchiveHolding(platform::FileSystem& fs, const std::string& folder, const std::string& name) {
+// of that file name, and the item's stored name; nothing when none does.
+struct ArchivedProject {
+  std::string Archive, StoredName;
+};
+std::optional<ArchivedProject> ArchiveHolding(platform::FileSystem& fs, const std::string& folder,
+                                              const std::string& name) {
   for (const platform::DirEntry& e : fs.find(folder + "*.zip")) {
-    if (e.attributes & (attr::Folder | attr::VolumeLabel | attr::Hidden | attr::System)) continue;
+    if (!IsPlainFileEntry(e.attributes)) continue;
     const auto archive = ReadArchiveProjects(fs, folder + e.name);
     if (!archive) continue;
     for (const std::string& item : archive->ProjectFiles)
-      if (SameText(FileNamePart(item), name)) return folder + e.name;
+      if (SameText(FileNamePart(item), name)) return ArchivedProject{folder + e.name, item};
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace
@@ -50,26 +57,30 @@ CustomProjectResult RunCustomInstall(InstallerContext& app, TUnzipForm& unzip, T
   const std::string folder = FileFolderPart(s.ProjectFile);
   app.LogLine("Create custom project folder " + folder);
   if (!ForceFolder(fs, folder)) {
-    const std::string message = app.texts.Text(text::ProjectFolderFailed);
-    app.host.ShowMessage(message);
-    app.LogLine(message);
+    app.host.ShowMessage(app.texts.Text(text::ProjectFolderFailed));
+    app.LogLine("ERROR: Could not create project folder !");
     result.Failed = true;
     return result;
   }
 
+  // The project goes where the project page put its file, so that the file
+  // stamped, linked and made the default project is the customer's.
   ProjectRequest request;
-  request.TargetFolder = WithBackslash(s.ProjectsPath) + custom.FolderName + "\\";
+  request.TargetFolder = WithBackslash(folder);
   request.ShortcutName = custom.ShortcutName;
   const std::string plain = custom.FolderPath + custom.ProjectFileName;
+  bool found = true;
   if (FileExists(fs, plain)) {
     request.ProjectFile = plain;
+  } else if (const auto archived = ArchiveHolding(fs, custom.FolderPath, custom.ProjectFileName)) {
+    request.ProjectFile = archived->StoredName;
+    request.Archive = archived->Archive;
   } else {
-    request.ProjectFile = custom.FolderName + "\\" + custom.ProjectFileName;
-    request.Archive = ArchiveHolding(fs, custom.FolderPath, custom.ProjectFileName);
+    found = false;
   }
   result.Folder = custom.FolderName + "\\";
   const std::string target = request.TargetFolder;
-  if (request.ProjectFile != plain && request.Archive.empty()) {
+  if (!found) {
     // The choice page found it; an archive that cannot be read now leaves
     // the customer's project out, and the install says so at its end.
     app.LogLine("ERROR: Project file not found : " + plain);
@@ -83,7 +94,7 @@ CustomProjectResult RunCustomInstall(InstallerContext& app, TUnzipForm& unzip, T
     WriteProjectFile(fs, app.os.system.ansiCodePage(), s.ProjectFile, ProjectFileMode::Update, s.Project, s.Customer,
                      LanguageCodeOf(s.LanguageIndex), ReleaseVersion(s.SelectedVersion));
   } catch (const InstallerError& e) {
-    app.LogLine(std::string("ERROR: ") + e.what());
+    LogFailure(app, e.what());
     result.Failed = true;
   }
 
@@ -93,7 +104,7 @@ CustomProjectResult RunCustomInstall(InstallerContext& app, TUnzipForm& unzip, T
 
   std::vector<std::string> drivers;
   for (const platform::DirEntry& e : fs.find(target + "*.vdr"))
-    if (!(e.attributes & (attr::Folder | attr::VolumeLabel))) drivers.push_back(target + e.name);
+    if (IsPlainFileEntry(e.attributes)) drivers.push_back(target + e.name);
   std::string kept;
   for (const std::string& driver : drivers) {
     switch (PatchDriverPort(app, driver, BrentaDriverHeader, s.BrentaComPort)) {
@@ -137,7 +148,15 @@ void CustomInstallFlow(InstallerContext& app, WizardPages& gate, ProductPages& p
         if (s.ProductArchiveList.size() < 2) return std::nullopt;
         return product.SelectVelZipForm.Execute(step, false);
       case 2: return product.WinLinksForm.Execute(s.StartMenuGroup, s.DesktopLinks, s.Autostart);
-      case 4: return pages.BrentaPickVprForm.Execute();
+      case 4: {
+        const PageResult result = pages.BrentaPickVprForm.Execute();
+        // Another project chosen after a visit to the project page replaces
+        // the one that page showed; the folder given there stays.
+        const std::string& chosen = s.Custom.ProjectFileName;
+        if (!s.ProjectFile.empty() && !chosen.empty() && !SameText(NameWithoutExt(FileNamePart(s.ProjectFile)), NameWithoutExt(chosen)))
+          s.ProjectFile = FileFolderPart(s.ProjectFile) + chosen;
+        return result;
+      }
       case 6:
         if (s.ProjectFile.empty())
           s.ProjectFile = WithBackslash(s.ProjectsPath) + s.Custom.FolderName + "\\" + s.Custom.ProjectFileName;
@@ -151,7 +170,9 @@ void CustomInstallFlow(InstallerContext& app, WizardPages& gate, ProductPages& p
   if (!install) return;
   app.LogLine("");
   app.LogLine("Start custom install [" + s.Custom.Type + "] :");
-  InstallProduct(app, product.UnzipForm, [&] { return RunCustomInstall(app, product.UnzipForm, product.OverwriteDlg); });
+  RunLoggedProcedure(app, [&] {
+    InstallProduct(app, product.UnzipForm, [&] { return RunCustomInstall(app, product.UnzipForm, product.OverwriteDlg); });
+  });
   app.LogLine("Custom install finished");
   app.LogLine("-");
 }

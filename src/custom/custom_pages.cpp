@@ -127,14 +127,14 @@ void TBrentaPickVprForm::LoadFields() {
   const std::string folder = Session().Custom.FolderPath;
   std::vector<std::string> names;
   for (const platform::DirEntry& e : fs.find(folder + "*.*")) {
-    if (e.attributes & (attr::Folder | attr::VolumeLabel)) continue;
+    if (!IsPlainFileEntry(e.attributes)) continue;
     const std::string ext = UpperCaseText(FileExtension(e.name));
     if (ext == ".VPR") names.push_back(e.name);
     if (ext != ".ZIP") continue;
     if (const auto archive = ReadArchiveProjects(fs, folder + e.name))
       for (const std::string& item : archive->ProjectFiles) names.push_back(FileNamePart(item));
   }
-  std::sort(names.begin(), names.end());
+  std::stable_sort(names.begin(), names.end(), NtfsNameLess);
   VprLB.Clear();
   for (const std::string& name : names) VprLB.Add(name);
   if (!names.empty()) VprLB.ItemIndex = 0;

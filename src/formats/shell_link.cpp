@@ -211,8 +211,14 @@ std::string JoinPath(const std::string& base, const std::string& rest) {
   return base + "\\" + rest;
 }
 
+// A path a link names, and whether each of its names came in Unicode.
+struct LinkPath {
+  std::string path;
+  bool unicode = true;
+};
+
 // Nothing when the link info is damaged; an empty path when it holds none.
-std::optional<std::string> ReadLinkInfo(const Reader& info) {
+std::optional<LinkPath> ReadLinkInfo(const Reader& info) {
   const auto headerSize = info.u32(4), flags = info.u32(8);
   const auto volumeId = info.u32(12), localBase = info.u32(16), network = info.u32(20), suffixAt = info.u32(24);
   if (!headerSize || !suffixAt || *headerSize < 0x1C) return std::nullopt;
@@ -232,7 +238,7 @@ std::optional<std::string> ReadLinkInfo(const Reader& info) {
     if (!info.u32(*volumeId)) return std::nullopt;
     const auto base = *localBaseW ? info.utf16z(*localBaseW) : info.ansiz(*localBase);
     if (!base) return std::nullopt;
-    return JoinPath(*base, *suffix);
+    return LinkPath{JoinPath(*base, *suffix), *localBaseW != 0};
   }
   if (*flags & CommonNetworkRelativeLink) {
     const auto cnrlSize = info.u32(*network);
@@ -250,15 +256,16 @@ std::optional<std::string> ReadLinkInfo(const Reader& info) {
       netName = cnrl->ansiz(*netNameAt);
     }
     if (!netName) return std::nullopt;
-    return JoinPath(*netName, *suffix);
+    return LinkPath{JoinPath(*netName, *suffix)};
   }
-  return std::string();
+  return LinkPath{};
 }
 
 // Name of a file entry item: the long name of its extension block when there
-// is one, else the primary name.
-std::optional<std::string> FileEntryName(const Reader& item, uint32_t type) {
+// is one, else the primary name; *unicode tells whether it came in Unicode.
+std::optional<std::string> FileEntryName(const Reader& item, uint32_t type, bool* unicode) {
   const bool unicodeName = type & 0x04;
+  *unicode = unicodeName;
   size_t end = 0;
   auto name = unicodeName ? item.utf16z(14, &end) : item.ansiz(14, &end);
   if (!name) return std::nullopt;
@@ -271,36 +278,42 @@ std::optional<std::string> FileEntryName(const Reader& item, uint32_t type) {
     if (*version >= 8) longName += 4;
     if (*version >= 9) longName += 4;
     if (const auto block = item.slice(end, *blockSize); block && *version >= 3)
-      if (auto full = block->utf16z(longName); full && !full->empty()) name = full;
+      if (auto full = block->utf16z(longName); full && !full->empty()) {
+        name = full;
+        *unicode = true;
+      }
   }
   return name;
 }
 
 // The file system path that an item ID list names, when it starts at
 // "My Computer"; empty for other roots and unknown items.
-std::optional<std::string> ReadIdList(const Reader& list) {
-  std::string path;
+std::optional<LinkPath> ReadIdList(const Reader& list) {
+  LinkPath found;
+  std::string& path = found.path;
   size_t at = 0;
   bool first = true;
   while (true) {
     const auto itemSize = list.u16(at);
     if (!itemSize) return std::nullopt;
-    if (*itemSize == 0) return path;
+    if (*itemSize == 0) return found;
     const auto item = list.slice(at, *itemSize);
     if (*itemSize < 3 || !item) return std::nullopt;
     const uint32_t type = *item->u8(2);
     if (first) {
-      if (type != 0x1F || !item->equals(4, MyComputerClsid)) return std::string();
+      if (type != 0x1F || !item->equals(4, MyComputerClsid)) return LinkPath{};
     } else if ((type & 0x70) == 0x20) {
       const auto drive = item->ansiz(3);
       if (!drive) return std::nullopt;
       path = *drive;
     } else if ((type & 0x70) == 0x30) {
-      const auto name = FileEntryName(*item, type);
+      bool unicode = false;
+      const auto name = FileEntryName(*item, type, &unicode);
       if (!name) return std::nullopt;
       path = JoinPath(path, *name);
+      found.unicode = found.unicode && unicode;
     } else {
-      return std::string();
+      return LinkPath{};
     }
     first = false;
     at += *itemSize;
@@ -362,7 +375,7 @@ std::optional<ShortcutProperties> DecodeShellLink(std::span<const uint8_t> bytes
   p.iconIndex = static_cast<int32_t>(*r.u32(56));
   size_t at = HeaderSize;
 
-  std::string idListPath;
+  LinkPath idListPath;
   if (flags & flag::HasIdList) {
     const auto size = r.u16(at);
     if (!size) return std::nullopt;
@@ -374,7 +387,7 @@ std::optional<ShortcutProperties> DecodeShellLink(std::span<const uint8_t> bytes
     at += 2 + *size;
   }
 
-  std::string linkInfoPath;
+  LinkPath linkInfoPath;
   if (flags & flag::HasLinkInfo) {
     const auto size = r.u32(at);
     if (!size || *size < 0x1C) return std::nullopt;
@@ -414,7 +427,12 @@ std::optional<ShortcutProperties> DecodeShellLink(std::span<const uint8_t> bytes
     at += size;
   }
 
-  for (const auto* path : {&linkInfoPath, &idListPath, &environmentPath}) {
+  // The shell prefers the item list's Unicode names to the link info's
+  // ANSI bytes, whose code page the link does not record.
+  const bool idListFirst = !linkInfoPath.unicode && idListPath.unicode && !idListPath.path.empty();
+  const std::string* const order[] = {idListFirst ? &idListPath.path : &linkInfoPath.path,
+                                      idListFirst ? &linkInfoPath.path : &idListPath.path, &environmentPath};
+  for (const std::string* path : order) {
     if (!path->empty()) {
       p.target = *path;
       break;

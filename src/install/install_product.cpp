@@ -41,7 +41,7 @@ class ProductInstallation {
     if (s_.SelectedVersion == 0 && !s_.ProductArchiveList.empty())
       s_.SelectedVersion = s_.ProductArchiveList.rbegin()->second;
     const std::string release = ReleaseText(s_.SelectedVersion);
-    archiveName_ = "Velmar" + std::to_string(s_.SelectedVersion) + ".zip";
+    archiveName_ = ReleaseArchiveName(s_.SelectedVersion);
     app_.LogLine("Install Velmar version " + release + " to " + s_.VelmarPath);
     Unpack(app_.texts.TextWith(text::InstallingRelease, release), medium_ + "Velmar\\" + archiveName_, s_.VelmarPath);
     if (s_.CustomInstall && customProject_) {
@@ -60,10 +60,10 @@ class ProductInstallation {
     MakeProductShortcuts();
     WriteProductSettings();
     app_.LogLine("Register project manager OLE functions");
-    RegisterProjectManager(app_);
+    if (!RegisterProjectManager(app_)) failed_ = true;
     app_.LogLine("Do extra install functions");
     if (!RunExtraInstalls(app_)) failed_ = true;
-    ShowProcedureEnd(app_, app_.texts.Text(text::InstallationFinished), failed_);
+    ShowProcedureEnd(app_, app_.texts.Text(text::InstallationFinished), "Installation finished", failed_);
   }
 
  private:
@@ -82,9 +82,8 @@ class ProductInstallation {
     const std::string folder = FileFolderPart(s_.ProjectFile);
     app_.LogLine("Create project folder : " + folder);
     if (!ForceFolder(fs_, folder)) {
-      const std::string message = app_.texts.Text(text::ProjectFolderFailed);
-      app_.host.ShowMessage(message);
-      app_.LogLine(message);
+      app_.host.ShowMessage(app_.texts.Text(text::ProjectFolderFailed));
+      app_.LogLine("ERROR: Could not create project folder !");
       failed_ = true;
       return;
     }
@@ -105,8 +104,8 @@ class ProductInstallation {
   }
 
   // A step that could not be done: logged, and the end says so.
-  void Failed(const std::string& logText) {
-    app_.LogLine(logText);
+  void Failed(const std::string& what) {
+    LogFailure(app_, what);
     failed_ = true;
   }
 
@@ -211,6 +210,8 @@ std::string ReleaseText(int version) {
   digits.resize(4, '0');
   return digits.substr(0, 1) + ".0" + digits.substr(1, 1) + ".0" + digits.substr(2, 2);
 }
+
+std::string ReleaseArchiveName(int version) { return "Velmar" + std::to_string(version) + ".zip"; }
 
 void InstallProduct(InstallerContext& app, TUnzipForm& unzip, const CustomProjectStep& customProject) {
   ProductInstallation(app, unzip, customProject).Run();

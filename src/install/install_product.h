@@ -17,6 +17,9 @@ class TUnzipForm;
 // "3.04.010" for version 3410: the first four digits, the second and third
 // each after ".0".
 std::string ReleaseText(int version);
+// The file name in the medium's Velmar\ folder the release of a version is
+// unpacked from: "Velmar3410.zip".
+std::string ReleaseArchiveName(int version);
 
 // What a custom install does in place of the new user project: the name of
 // its folder below the medium's Custom\ folder, which goes along into the

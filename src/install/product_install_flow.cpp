@@ -4,6 +4,7 @@
 #include "install/product_pages.h"
 #include "services/wizard/enter_wizard.h"
 #include "session/installer_context.h"
+#include "session/procedure_end.h"
 
 namespace velmar {
 
@@ -35,7 +36,7 @@ void ProductInstallFlow(InstallerContext& app, WizardPages& gate, ProductPages& 
   if (!install) return;
   app.LogLine("");
   app.LogLine("Start Velmar install :");
-  InstallProduct(app, pages.UnzipForm);
+  RunLoggedProcedure(app, [&] { InstallProduct(app, pages.UnzipForm); });
   app.LogLine("Velmar install finished");
   app.LogLine("-");
 }

@@ -86,6 +86,11 @@ TProjectOptionsForm::TProjectOptionsForm(InstallerContext& app) : WizardPage(app
   LnkExtLbl.Caption = ".LNK";
   DefProjCB.SetBounds(LabelLeft, top + 6, RightEdge - LabelLeft, 17);
 
+  PrjNameEdit.Hint = "Descriptive name for the user project";
+  CustNameEdit.Hint = "Company name displayed in Velmar as the customer/user";
+  VprPathEdit.Hint = "Folder which will be used for this project";
+  VprNameEdit.Hint = "Name of the project file";
+  LinkNameEdit.Hint = "Name of the project shortcut";
   AddField(PrjNameEdit, {text::ProjectNameUndefined});
   AddField(CustNameEdit, {text::CustomerNameUndefined});
   AddFolderField(VprPathEdit, VPathBtn, text::ProjectDataFolderTitle, {text::ProjectFolderUndefined});

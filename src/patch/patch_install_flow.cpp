@@ -25,9 +25,11 @@ void PatchInstallFlow(InstallerContext& app, WizardPages& gate, ProductPages& pr
   InstallSession& s = app.session;
   app.LogLine("");
   app.LogLine("Install patch : " + name);
-  product.UnzipForm.Execute(app.texts.TextWith(text::InstallingPatch, NameWithoutExt(name)),
-                            s.MediumRoot + "Patch\\" + name, s.VelmarPath, false);
-  ShowProcedureEnd(app, app.texts.TextWith(text::PatchFinished, name), !product.UnzipForm.Complete());
+  RunLoggedProcedure(app, [&] {
+    product.UnzipForm.Execute(app.texts.TextWith(text::InstallingPatch, NameWithoutExt(name)),
+                              s.MediumRoot + "Patch\\" + name, s.VelmarPath, false);
+  });
+  ShowProcedureEnd(app, app.texts.TextWith(text::PatchFinished, name), "", !product.UnzipForm.Complete());
   app.LogLine("-");
 }
 

@@ -15,6 +15,7 @@
 #include "services/text/texts.h"
 #include "services/zip/unzip_form.h"
 #include "session/installer_context.h"
+#include "session/procedure_end.h"
 #include "ui/host.h"
 
 namespace velmar {
@@ -53,7 +54,7 @@ class Placement {
       // A read or write that failed in the middle of a copy ends the placement.
       if (temporary_) temporary_->Remove();
       app_.host.ShowMessage(error.what(), ui::ApplicationTitle, ui::MessageIcon::Error);
-      app_.LogLine(std::string("ERROR: ") + error.what());
+      LogFailure(app_, error.what());
       return Failed();
     }
     if (transfer_.Failed()) result_.Failed = true;
@@ -87,9 +88,8 @@ class Placement {
     app_.LogLine("Unzip project into temporary folder");
     temporary_ = TemporaryUnzipFolder::Create(app_.os.files, s_.ProjectsPath, app_.os.system.now());
     if (!temporary_) {
-      const std::string message = app_.texts.Text(text::TempFolderFailed);
-      app_.host.ShowMessage(message);
-      app_.LogLine(message);
+      app_.host.ShowMessage(app_.texts.Text(text::TempFolderFailed));
+      LogFailure(app_, "Failed to create temporary extract folder in " + WithBackslash(s_.ProjectsPath));
       return false;
     }
     const std::string& folder = temporary_->Path();

@@ -36,8 +36,9 @@ void ProjectInstallFlow(InstallerContext& app, ProjectPages& pages, TUnzipForm& 
   if (!install) return;
   app.LogLine("");
   app.LogLine("Install project : ");
-  const PlacementResult placed = PlaceProject(app, unzip, overwrite, request, !app.session.CustomInstall);
-  ShowProcedureEnd(app, app.texts.Text(text::ProjectInstalled), placed.Failed);
+  PlacementResult placed;
+  RunLoggedProcedure(app, [&] { placed = PlaceProject(app, unzip, overwrite, request, !app.session.CustomInstall); });
+  ShowProcedureEnd(app, app.texts.Text(text::ProjectInstalled), "", placed.Failed);
   app.LogLine("-");
 }
 

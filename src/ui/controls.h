@@ -68,6 +68,7 @@ class Control {
   int TabOrder;       // creation order unless a page sets it
   std::optional<ui::Font> Font;  // none: the page's font
   unsigned Anchors = anchor::Left | anchor::Top;
+  std::string Hint;  // shown when the mouse rests on the control; empty: none
 
  protected:
   Control(Page& owner, ControlKind kind, std::string name);

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "base/path_utils.h"
+#include "base/text_case.h"
 #include "platform/serial_ports.h"
+#include "platform/shortcuts.h"
 #include "support/installer_fixture.h"
 
 namespace velmar {
@@ -148,6 +151,83 @@ TEST(CustomInstallFlow, AProjectArchiveOrCustomFileThatFailsEndsWithErrors) {
     EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << c.logged << result.endMessage;
     EXPECT_TRUE(test::Contains(f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or(""), c.logged));
   }
+}
+
+// What the project page shows is what is installed: a project chosen anew
+// after Prev from that page, and a project folder changed there, lead to the
+// customer's project in that place, stamped, linked and made the default.
+TEST(CustomInstallFlow, TheProjectChosenLastGoesWhereTheProjectPageSays) {
+  const struct {
+    const char* what;
+    bool chooseAgain;
+    const char* folder;  // typed on the project page, drive-relative; empty: as proposed
+    const char* placed;
+  } cases[] = {
+      {"another project after Prev", true, "", "VelProj\\Works\\Line2.VPR"},
+      {"another folder", false, "VelProj\\North Quay", "VelProj\\North Quay\\Line1.VPR"},
+      {"both", true, "VelProj\\North Quay", "VelProj\\North Quay\\Line2.VPR"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    InstallerFixture f;
+    WriteWorksMedium(f);
+    f.WriteZip("Custom\\Works\\Works.zip", {{"Works/Line1.VPR", "[Screens]\r\nMain=Line one\r\n"},
+                                            {"Works/Line2.VPR", "[Screens]\r\nMain=Line two\r\n"},
+                                            {"Works/Pump.vdr", Driver('1')}});
+    Script script = test::ToSelection();
+    test::StartInstall(script, Key::F3);
+    script.Page("TCustomSelectForm").Select("CustomLB", "Works plant").Click("NextBtn");
+    script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
+    script.Page("TBrentaPickVprForm").Select("VprLB", "Line1.VPR").Click("NextBtn");
+    if (*c.folder) script.Page("TProjectOptionsForm").Type("VprPathEdit", f.drive.path(c.folder));
+    if (c.chooseAgain) {
+      script.Page("TProjectOptionsForm").Click("PrevBtn");
+      script.Page("TBrentaPickVprForm").Select("VprLB", "Line2.VPR").Click("NextBtn");
+    }
+    script.Page("TProjectOptionsForm").Click("NextBtn").Page("TBrentaPortForm").Click("NextBtn");
+    script.Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm").Page("TUnzipForm");
+    if (!FirstPort()) script.Answer("These driver files keep their port", ui::Answer::Ok);
+    script.Answer("Installation finished", ui::Answer::Ok);
+    test::BackToSelection(script).Key(Key::Escape);
+    const auto result = f.Run(script);
+    ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
+
+    const std::string placed = f.drive.path(c.placed);
+    const std::string vpr = f.ReadFile(placed).value_or("");
+    EXPECT_TRUE(test::Contains(vpr, c.chooseAgain ? "Main=Line two" : "Main=Line one"));
+    EXPECT_TRUE(test::Contains(vpr, "ProjectName=Line one\r\nCustomerName=Works Ltd"));
+    EXPECT_TRUE(SameText(result.session.ProjectFile, placed)) << result.session.ProjectFile;
+    EXPECT_TRUE(test::Contains(f.ReadFile(f.drive.path("Velmar\\Velmar.ini")).value_or(""), "DefProject=" + result.session.ProjectFile));
+    const auto link = f.shortcuts->ReadShortcut(f.drive.path("Velmar\\Projects\\Works line.LNK"));
+    ASSERT_TRUE(link.has_value());
+    EXPECT_EQ(link->target, result.session.ProjectFile);
+    // The driver files beside the project are the ones set to the port.
+    EXPECT_TRUE(f.Exists(FileFolderPart(placed) + "Pump.vdr"));
+  }
+}
+
+// The project list offers the plain files only, in the order of their names
+// without regard to case.
+TEST(TBrentaPickVprForm, ListsPlainProjectFilesWithoutRegardToCase) {
+  InstallerFixture f;
+  WriteWorksMedium(f);
+  f.WriteMediumFile("Custom\\Works\\b.vpr", "[Project]\r\n");
+  f.WriteMediumFile("Custom\\Works\\Hidden.VPR", "[Project]\r\n");
+  f.WriteMediumFile("Custom\\Works\\System.VPR", "[Project]\r\n");
+  f.WriteZip("Custom\\Works\\Quiet.zip", {{"Works/Quiet.VPR", "[Project]\r\n"}});
+  f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\Hidden.VPR"), attr::Hidden);
+  f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\System.VPR"), attr::System);
+  f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\Quiet.zip"), attr::Hidden);
+  Script script = test::ToSelection();
+  test::StartInstall(script, Key::F3);
+  script.Page("TCustomSelectForm").Select("CustomLB", "Works plant").Click("NextBtn");
+  script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
+  script.Page("TBrentaPickVprForm").Click("CancelBtn");
+  test::BackToSelection(script).Key(Key::Escape);
+  const auto result = f.Run(script);
+  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
+  EXPECT_TRUE(test::Contains(test::PageBlock(result.transcript, "TBrentaPickVprForm"),
+                             "  VprLB: list box\n    * b.vpr\n    - Line1.VPR\n"));
 }
 
 }  // namespace

@@ -170,6 +170,65 @@ TEST(ShellLink, FollowsItemIdListsWithLongNames) {
   EXPECT_EQ(other->target, "");
 }
 
+// An item ID list as Windows shells write it: My Computer, the drive, and a
+// folder item for each name with its long name in an extension block.
+void IdList(Builder& b, const std::vector<std::u16string>& names) {
+  const size_t list = b.b.size();
+  b.u16(0);
+  b.u16(0x14).u8(0x1F).u8(0x50).raw(
+      std::string_view("\xE0\x4F\xD0\x20\xEA\x3A\x69\x10\xA2\xD8\x08\x00\x2B\x30\x30\x9D", 16));
+  b.u16(0x19).u8(0x2F).raw(std::string_view("C:\\\0", 4)).raw(std::string(18, '\0'));
+  for (const std::u16string& name : names) {
+    const size_t folder = b.b.size();
+    b.u16(0).u8(0x31).u8(0).u32(0).u32(0).u16(0x10).raw(std::string_view("FOLDER~1\0\0", 10));
+    const size_t block = b.b.size();
+    b.u16(0).u16(9).u32(0xBEEF0004).u32(0).u32(0).u16(0x2E).u16(0).u32(0).u32(0).u32(0).u32(0).u16(0).u32(0).u32(0);
+    b.wide(name).u16(0).u16(static_cast<uint32_t>(block - folder));
+    b.set16(block, static_cast<uint32_t>(b.b.size() - block));
+    b.set16(folder, static_cast<uint32_t>(b.b.size() - folder));
+  }
+  b.u16(0);
+  b.set16(list, static_cast<uint32_t>(b.b.size() - list - 2));
+}
+
+// Link info with only an ANSI local path, as shells write it.
+void AnsiLinkInfo(Builder& b, std::string_view path) {
+  const size_t info = b.b.size();
+  b.u32(0).u32(0x1C).u32(1).u32(0x1C).u32(0x2D).u32(0).u32(0);
+  b.u32(0x11).u32(3).u32(0x12345678).u32(0x10).u8(0);
+  const size_t suffix = b.b.size() + path.size() + 1 - info;
+  b.raw(path).u8(0).u8(0);
+  b.b[info + 24] = static_cast<uint8_t>(suffix);
+  b.b[info] = static_cast<uint8_t>(b.b.size() - info);
+}
+
+// Names beyond the code page: the link info holds them in the ANSI code page
+// of the machine that made it (here 936), the item list in Unicode, which
+// the reader prefers. A path longer than 260 characters reads whole.
+TEST(ShellLink, PrefersTheItemListsUnicodeNamesAndReadsLongPaths) {
+  Builder chinese = Header(0x01 | 0x02);
+  IdList(chinese, {u"\u9879\u76EE", u"\u6E2F\u53E3"});
+  AnsiLinkInfo(chinese, "C:\\\xCF\xEE\xC4\xBF\\\xB8\xDB\xBF\xDA");
+  chinese.u32(0);
+  const auto link = Decode(chinese.b);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->target, "C:\\\xE9\xA1\xB9\xE7\x9B\xAE\\\xE6\xB8\xAF\xE5\x8F\xA3");
+
+  std::vector<std::u16string> names(30, u"Anlage S\u00FCd");
+  std::string longPath = "C:";
+  for (const auto& name : names) longPath += "\\Anlage S\xC3\xBC" "d";
+  ASSERT_GT(longPath.size(), 300u);
+  Builder deep = Header(0x01);
+  IdList(deep, names);
+  deep.u32(0);
+  const auto folder = Decode(deep.b);
+  ASSERT_TRUE(folder);
+  EXPECT_EQ(folder->target, longPath);
+  ShortcutProperties ours;
+  ours.target = longPath;
+  EXPECT_EQ(Decode(Encode(ours)), ours);
+}
+
 TEST(ShellLink, ReadsOneByteItemsAndEmptyStringsAtTheVeryEnd) {
   // An item of three bytes holds its type and nothing else; the link info
   // still names the target.

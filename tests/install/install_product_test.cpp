@@ -9,6 +9,7 @@
 #include "services/shell/shell.h"
 #include "services/zip/unzip_form.h"
 #include "support/folder_link.h"
+#include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 #include "support/shell_ports.h"
 #include "support/zip_writer.h"
@@ -106,40 +107,67 @@ TEST(InstallProduct, AMissingReleaseGoesOnAndEndsWithErrors) {
   EXPECT_TRUE(run.t.session.StepFailed);
   EXPECT_TRUE(run.t.drive.exists("Projects\\Demo\\DEMO.VPR"));  // the rest went on
   EXPECT_EQ(run.Ini("Links", "Count"), "1");                      // only Velmar Setup.lnk: no programs
-  EXPECT_NE(run.t.drive.readFile("Velmar\\Install.log").find("Finished with errors !"), std::string::npos);
+  const std::string log = test::LogEntries(run.t.drive.readFile("Velmar\\Install.log"));
+  EXPECT_TRUE(test::Contains(log, "Install Velmar version 3.04.010 to " + run.t.session.VelmarPath +
+                                      "\nERROR: Archive not found : " + run.t.drive.path("Medium\\Velmar\\Velmar3410.zip") +
+                                      "\nCreate project folder : "));
+  EXPECT_TRUE(test::Contains(log, "\nFinished with errors, see the lines above\n"));
 }
 
-// Each kind of failed step is shown where it happens, the rest goes on, and
-// the end names the log instead of saying the installation finished.
-TEST(InstallProduct, EveryKindOfFailedStepEndsWithErrors) {
+// Each kind of failed step is shown where it happens, logged with what
+// failed, the rest goes on, and the end names the log instead of saying the
+// installation finished.
+TEST(InstallProduct, EveryKindOfFailedStepIsLoggedAndEndsWithErrors) {
   struct Case {
     const char* what;
     std::function<void(ProductRun&)> spoil;
     const char* answers;  // between the two unzip dialogs and the end
+    const char* logged;   // the failure's line, "@" for the drive's root
   };
   const Case cases[] = {
       {"the project folder on a drive that is not there",
        [](ProductRun& run) { run.t.session.ProjectFile = "Q:\\Nowhere\\Plant.vpr"; },
-       "answer \"Could not create project folder\" OK\npage TUnzipForm\n"},
+       "answer \"Could not create project folder\" OK\npage TUnzipForm\n",
+       "Create project folder : Q:\\Nowhere\\\nERROR: Could not create project folder !\n"},
       {"the project shortcut's folder missing",
        [](ProductRun& run) { run.t.session.LinkPath = run.t.drive.path("Gone\\Links"); },
-       "answer \"Failed to create shortcut\" OK\npage TUnzipForm\nanswer \"Failed to create shortcut\" OK\n"},
+       "answer \"Failed to create shortcut\" OK\npage TUnzipForm\nanswer \"Failed to create shortcut\" OK\n",
+       "ERROR: Failed to create shortcut @Gone\\Links\\Demo.LNK (@Projects\\Demo\\Demo.vpr)\n"},
+      {"the project shortcut's name taken by a folder",
+       [](ProductRun& run) { run.t.drive.makeFolder("Links\\Plant.LNK"); },
+       "answer \"Failed to create shortcut\" OK\npage TUnzipForm\n",
+       "ERROR: Failed to create shortcut @Links\\Plant.LNK (@Projects\\Plant\\Plant.vpr)\n"},
+      {"a damaged item of the release",
+       [](ProductRun& run) {
+         test::ZipEntry bad{"Help/a.txt", "a"};
+         bad.crc = 1234;
+         run.t.drive.writeFile("Medium\\Velmar\\Velmar3410.zip",
+                               BuildZip({{"VelmarPM.exe", "pm"}, {"VelmarArc.exe", "arc"}, {"VelmarSms.exe", "sms"}, bad}));
+       },
+       "page TUnzipForm\n",
+       "ERROR: Cannot unpack Help/a.txt from @Medium\\Velmar\\Velmar3410.zip : CRC error: the item's data is damaged\n"},
       {"a damaged demo archive",
        [](ProductRun& run) { run.t.drive.writeFile("Medium\\Projects\\Demo\\Demo.zip", "PK\x03\x04 no archive"); },
-       "page TUnzipForm\n  click CancelBtn\n"},
+       "page TUnzipForm\n  click CancelBtn\n",
+       "ERROR: The zip archive \"@Medium\\Projects\\Demo\\Demo.zip\" cannot be read: the file is too short to be a "
+       "zip archive.\nCreate demo project shortcut\n"},
       {"the demo folder blocked by a file",
-       [](ProductRun& run) { run.t.drive.writeFile("Projects\\Demo", "a file"); }, ""},
+       [](ProductRun& run) { run.t.drive.writeFile("Projects\\Demo", "a file"); }, "",
+       "Install Velmar demo project\nERROR: Cannot create folder @Projects\\Demo\\\n"},
       {"the installed copy's Setup.ini read-only, so the settings stay on the medium",
        [](ProductRun& run) {
          run.t.drive.writeFile("Velmar\\Install\\Setup.ini", "[Config]\r\n");
          run.t.drive.fs().setAttributes(run.t.drive.path("Velmar\\Install\\Setup.ini"), attr::ReadOnly);
        },
-       "page TUnzipForm\n"},
+       "page TUnzipForm\n", "ERROR: Cannot copy @Medium\\Setup.ini to @Velmar\\Install\\Setup.ini\n"},
+      {"a project manager that cannot be started",
+       [](ProductRun& run) { run.t.processes.Refuse(run.t.drive.path("Velmar\\VelmarPM.exe")); }, "page TUnzipForm\n",
+       "Register project manager OLE functions\nERROR: Could not start @Velmar\\VelmarPM.exe /regserver\n"},
       {"an extra command that cannot start",
        [](ProductRun& run) {
          run.t.drive.writeFile("Medium\\Setup.ini", "[NT_Install]\r\n1=RUN [EXTRAS]Missing.exe\r\n");
        },
-       "page TUnzipForm\nanswer \"MISSING.EXE\" OK\n"},
+       "page TUnzipForm\nanswer \"MISSING.EXE\" OK\n", "ERROR executing "},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -147,6 +175,11 @@ TEST(InstallProduct, EveryKindOfFailedStepEndsWithErrors) {
     c.spoil(run);
     ASSERT_EQ(run.Run(), Outcome::Finished) << run.host.EndMessage();
     EXPECT_TRUE(run.t.session.StepFailed);
+    std::string logged = c.logged;
+    for (size_t at; (at = logged.find('@')) != std::string::npos;) logged.replace(at, 1, run.t.drive.path(""));
+    const std::string log = test::LogEntries(run.t.drive.readFile("Velmar\\Install.log"));
+    EXPECT_TRUE(test::Contains(log, logged));
+    EXPECT_TRUE(test::Contains(log, "\nFinished with errors, see the lines above\n"));
     EXPECT_EQ(run.Ini("Links", "Count"), "8");  // the product's shortcuts all the same
     const bool settingsCopied = run.t.drive.readFile("Velmar\\Install\\Setup.ini") != "[Config]\r\n";
     EXPECT_EQ(run.t.session.SetupIniPath == run.t.drive.path("Velmar\\Install\\Setup.ini"), settingsCopied);

@@ -2,6 +2,8 @@
 // that are skipped, the installation between its log lines, and the end of
 // a run in which a step failed.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "support/installer_fixture.h"
@@ -43,12 +45,29 @@ TEST(ProductInstallFlow, InstallsTheChosenReleaseBetweenItsLogLines) {
   EXPECT_TRUE(test::Contains(test::PageBlock(result.transcript, "TReadyToInstallForm"), "Release 3.04.000"));
   EXPECT_EQ(run.f.ReadFile(run.f.drive.path("Velmar\\VelmarPM.exe")), "3400");
   EXPECT_FALSE(result.session.DesktopLinks);
-  const std::string log = run.Log();
-  const size_t start = log.find("Start Velmar install :"), end = log.find("Velmar install finished");
-  ASSERT_NE(start, std::string::npos) << log;
-  ASSERT_NE(end, std::string::npos) << log;
-  EXPECT_LT(start, end);
-  EXPECT_TRUE(test::Contains(log.substr(end), "\r\n- - - -"));
+  const std::string log = test::LogEntries(run.Log());
+  EXPECT_TRUE(test::Contains(log, "\nStart Velmar install :\nInstall Velmar version 3.04.000 to "));
+  EXPECT_TRUE(test::Contains(log, "\nDo extra install functions\nInstallation finished\nVelmar install finished\n-\n"));
+}
+
+// A record that cannot be written ends the installation in the general error
+// box (status 3); the log still names the file and closes the flow's entries.
+TEST(ProductInstallFlow, AnInstallationRecordThatCannotBeWrittenIsLoggedBeforeTheErrorBox) {
+  FlowRun run;
+  run.f.WriteFile(run.f.InstallRecordPath(), "[Install]\r\n");
+  run.f.drive.fs().setAttributes(run.f.InstallRecordPath(), attr::ReadOnly);
+  Script script = test::ToSelection();
+  PassGate(script).Page("TMainInstallForm").Click("NextBtn");
+  script.Page("TWinLinksForm").Click("NextBtn").Page("TProjectOptionsForm").Click("NextBtn");
+  script.Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm");
+  const auto result = run.f.Run(script);
+  EXPECT_EQ(result.outcome, Outcome::Failed) << result.endMessage;
+  const std::string log = test::LogEntries(run.Log());
+  const size_t error = log.find("\nCopy setup program from CD\nERROR: ");
+  ASSERT_NE(error, std::string::npos) << log;
+  EXPECT_TRUE(test::Contains(log.substr(error), run.f.InstallRecordPath()));
+  EXPECT_EQ(log.substr(log.size() - 3), "\n-\n");
+  EXPECT_EQ(std::count(log.begin() + error + 1, log.end(), '\n'), 3);
 }
 
 // With one release the version page never shows: Prev from the shortcuts
@@ -85,7 +104,7 @@ TEST(ProductInstallFlow, AFailedStepEndsWithErrorsAndNothingLandsOutside) {
   EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << result.endMessage;
   EXPECT_FALSE(run.f.Exists(run.f.drive.path("Outside.txt")));
   EXPECT_EQ(run.f.ReadFile(run.f.drive.path("Velmar\\VelmarPM.exe")), "3400");
-  EXPECT_TRUE(test::Contains(run.Log(), "Finished with errors"));
+  EXPECT_TRUE(test::Contains(test::LogEntries(run.Log()), "\nFinished with errors, see the lines above\nVelmar install finished\n-\n"));
 }
 
 }  // namespace

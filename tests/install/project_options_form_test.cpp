@@ -54,10 +54,20 @@ TEST(TProjectOptionsForm, UncheckedNothingCanBeTypedAndNextLeavesWithoutAProject
                      .Uncheck("MakeProjCB").Click("NextBtn"));
   EXPECT_EQ(run.Show(Product), prNext);
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-  for (const char* control : {"PrjNameEdit", "CustNameEdit", "VprPathEdit", "VprNameEdit", "LinkNameEdit", "DefProjCB"})
-    EXPECT_TRUE(ControlLine(run.Opened(), control).ends_with(", disabled")) << control;
+  // Each edit shows its hint (a tooltip on Windows), disabled or not.
+  const std::pair<const char*, const char*> hints[] = {
+      {"PrjNameEdit", "Descriptive name for the user project"},
+      {"CustNameEdit", "Company name displayed in Velmar as the customer/user"},
+      {"VprPathEdit", "Folder which will be used for this project"},
+      {"VprNameEdit", "Name of the project file"},
+      {"LinkNameEdit", "Name of the project shortcut"},
+      {"DefProjCB", nullptr}};
+  for (const auto& [control, hint] : hints) {
+    const std::string line = ControlLine(run.Opened(), control);
+    EXPECT_TRUE(line.ends_with(hint ? std::string(", hint \"") + hint + "\", disabled" : ", disabled")) << line;
+  }
   EXPECT_EQ(ControlLine(run.Opened(), "VPathBtn"), "");
-  EXPECT_TRUE(Contains(run.Transcript(), "  VPathBtn: button \"\"\n  VprNameEdit: edit \"\"\n"));
+  EXPECT_TRUE(Contains(run.Transcript(), "  VPathBtn: button \"\"\n  VprNameEdit: edit \"\", hint \"Name of the project file\"\n"));
   EXPECT_FALSE(run.t.session.MakeProject);
   // No name: the folder alone, never a file called ".vpr".
   EXPECT_EQ(run.t.session.ProjectFile, "C:\\VelProj\\Line 4\\");
@@ -107,8 +117,8 @@ TEST(TProjectOptionsForm, NextStoresTrimmedEntriesPrevStoresUncheckedAndTheNextS
   EXPECT_EQ(stored, (std::vector<std::string>{"Line 4|ACME|C:\\VelProj\\Line 4\\Line4.vpr",
                                               "Line 4||C:\\VelProj\\Mill\\", "Line 4||C:\\VelProj\\Mill\\"}));
   const std::string third = test::PageBlock(run.Transcript(), "TProjectOptionsForm", 2);
-  EXPECT_EQ(ControlLine(third, "VprPathEdit"), "VprPathEdit: edit \"C:\\VelProj\\Mill\"");
-  EXPECT_EQ(ControlLine(third, "VprNameEdit"), "VprNameEdit: edit \"\"");
+  EXPECT_EQ(ControlLine(third, "VprPathEdit"), "VprPathEdit: edit \"C:\\VelProj\\Mill\", hint \"Folder which will be used for this project\"");
+  EXPECT_EQ(ControlLine(third, "VprNameEdit"), "VprNameEdit: edit \"\", hint \"Name of the project file\"");
 }
 
 TEST(TProjectOptionsForm, CustomModeMakesTheProjectAndNamesItsFileAfterIt) {
@@ -123,8 +133,8 @@ TEST(TProjectOptionsForm, CustomModeMakesTheProjectAndNamesItsFileAfterIt) {
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
   EXPECT_EQ(ControlLine(run.Opened(), "MakeProjCB"), "");
   EXPECT_EQ(ControlLine(run.Opened(), "DefProjCB"), "");
-  EXPECT_EQ(ControlLine(run.Opened(), "VprNameEdit"), "VprNameEdit: edit \"\", disabled");
-  EXPECT_EQ(ControlLine(run.Opened(), "LinkNameEdit"), "LinkNameEdit: edit \"Plant 1\"");
+  EXPECT_EQ(ControlLine(run.Opened(), "VprNameEdit"), "VprNameEdit: edit \"\", hint \"Name of the project file\", disabled");
+  EXPECT_EQ(ControlLine(run.Opened(), "LinkNameEdit"), "LinkNameEdit: edit \"Plant 1\", hint \"Name of the project shortcut\"");
   // The refused Next left the file name empty; the one that passed named it
   // after the project as it was then.
   EXPECT_TRUE(Contains(run.Transcript(), "> click NextBtn\n  StatBar: status line \"ERROR: Project name undefined !\"\n>"));

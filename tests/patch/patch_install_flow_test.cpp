@@ -49,10 +49,44 @@ TEST(PatchInstallFlow, UnpacksTheChosenPatchOverTheProductFolderWithoutQuestions
   EXPECT_EQ(test::ControlLine(ready, "NextBtn"), "NextBtn: button \"_Finish\"");
   EXPECT_EQ(f.ReadFile(f.drive.path("Plant\\Velmar\\VelmarArc.exe")), "new arc");
   EXPECT_EQ(f.ReadFile(f.drive.path("Plant\\Velmar\\Bin\\Drivers\\Brenta.drv")), "driver");
-  // The log stays where the run's first entry (the accepted licence) put it.
-  const std::string log = f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or("");
-  EXPECT_TRUE(test::Contains(log, " : Install patch : Patch3501.zip\r\n"));
-  EXPECT_TRUE(test::Contains(log, "has been installed.\r\n- - - -"));
+}
+
+// The log stays where the run's first entry (the accepted licence) put it,
+// and holds the patch between its start line and the separator: the message
+// shown at the end is not logged, in any language. A damaged item is logged
+// with the archive and the reader's message, and the end in one English line.
+TEST(PatchInstallFlow, LogsThePatchBetweenItsLinesAndWhatFailedInEnglish) {
+  struct Case {
+    const char* language;
+    bool damaged;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"English", false, "Patch finished.\nPatch3502.zip\nhas been installed."},
+      {"Deutsch", false, "Patch abgeschlossen.\nPatch3502.zip\nwurde installiert."},
+      {"English", true, "Finished with errors !"},
+      {"Deutsch", true, "Mit Fehlern beendet !"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.language) + (c.damaged ? ", damaged" : ""));
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    test::ZipEntry bad{"Bin/Brenta.drv", "driver"};
+    if (c.damaged) bad.crc = 1234;
+    f.WriteZip("Patch\\Patch3502.zip", {{"VelmarArc.exe", "new arc"}, bad});
+    Script script = test::ToSelection(c.language);
+    test::StartInstall(script, Key::F4).Page("TMainInstallForm").Click("NextBtn");
+    script.Page("TInstallPatchForm").Click("NextBtn").Page("TPatchReadyForm").Click("NextBtn");
+    script.Page("TUnzipForm").Answer(c.shown, ui::Answer::Ok);
+    test::BackToSelection(script).Key(Key::Escape);
+    const auto result = f.Run(script);
+    EXPECT_EQ(result.outcome, c.damaged ? Outcome::FinishedWithErrors : Outcome::Finished) << result.endMessage;
+    const std::string log = test::LogEntries(f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or(""));
+    const std::string failure = "ERROR: Cannot unpack Bin/Brenta.drv from " + f.MediumPath("Patch\\Patch3502.zip") +
+                                " : CRC error: the item's data is damaged\nFinished with errors, see the lines above\n";
+    EXPECT_EQ(log, "Software licence accepted by user\n\nInstall patch : Patch3502.zip\n" +
+                       (c.damaged ? failure : std::string()) + "-\n");
+  }
 }
 
 TEST(PatchInstallFlow, AnArchiveGoneSinceStartUpEndsWithErrors) {

@@ -68,6 +68,7 @@ InstallerFixture::InstallerFixture()
       services_{files, system, mutexes, processes, registry.registry(), *shortcuts, taskbar} {
   drive.makeFolder("Windows\\System32");
   drive.makeFolder("Medium");
+  processes.EndAtOnce("VelmarPM.exe");
 }
 
 InstallerFixture::~InstallerFixture() = default;
@@ -309,6 +310,28 @@ std::vector<std::string> Messages(const std::string& transcript) {
     }
   }
   return boxes;
+}
+
+std::string LogEntries(const std::string& log) {
+  std::vector<std::string> lines;
+  for (size_t start = log.find("\r\n"); start != std::string::npos && start + 2 < log.size();) {
+    start += 2;
+    const size_t end = log.find("\r\n", start);
+    lines.push_back(log.substr(start, end - start));
+    start = end;
+  }
+  std::string entries;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    std::string line = lines[i];
+    if (line.rfind("- - -", 0) == 0) {
+      line = "-";
+      if (i + 1 < lines.size() && lines[i + 1].empty()) ++i;
+    } else if (line.size() >= 22 && line.compare(19, 3, " : ") == 0) {
+      line.erase(0, 22);
+    }
+    entries += line + "\n";
+  }
+  return entries;
 }
 
 }  // namespace velmar::test

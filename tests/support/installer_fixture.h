@@ -111,8 +111,9 @@ class InstallerFixture {
   FixedSystemInfo system;
   TaskbarStandIn taskbar;
   PrivateMutexes mutexes;
-  // The port's, with the explorer a program that starts and ends at once
-  // (processes.Refuse("explorer.exe"): one that cannot start).
+  // The port's, with the explorer and a VelmarPM.exe that is only data
+  // programs that start and end at once (processes.Refuse("explorer.exe"):
+  // one that cannot start).
   RecordingProcesses processes;
   TestRegistry registry;
   std::unique_ptr<platform::Shortcuts> shortcuts;
@@ -236,5 +237,11 @@ int TimesShown(const std::string& transcript, const std::string& page);
 std::vector<std::string> Messages(const std::string& transcript);
 // The transcript without its action lines ("> ..."): what the pages showed.
 std::string WithoutActions(const std::string& transcript);
+
+// --- Logs ------------------------------------------------------------------
+// The entries of an Install.log after its header, one a line ending in "\n",
+// without their time stamps: the separator and its empty line read "-", an
+// empty entry "".
+std::string LogEntries(const std::string& log);
 
 }  // namespace velmar::test

@@ -20,6 +20,7 @@ InstallerTestContext::InstallerTestContext(ui::Host& host)
   session.VelmarPath = drive.path("Velmar");
   session.Captions = ButtonCaptionsFor(1);
   texts.Initialise();
+  processes.EndAtOnce("VelmarPM.exe");
 }
 
 InstallerTestContext::~InstallerTestContext() = default;

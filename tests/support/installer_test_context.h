@@ -1,7 +1,7 @@
 #pragma once
 // The installer's context for tests of pages and procedures: the port's real
 // services on a temporary drive (the registry on the test's own key, the
-// process port recording what it starts, the Windows folder in the drive), the session with the English
+// process port recording what it starts, a VelmarPM.exe of data ending at once, the Windows folder in the drive), the session with the English
 // button captions, texts without a language file until a test loads one, and
 // the log. The host is the test's own, usually a scripted host.
 //

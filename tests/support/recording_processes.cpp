@@ -19,6 +19,24 @@ class SharedProcess : public platform::Process {
   std::shared_ptr<platform::Process> process_;
 };
 
+// A program that has run and ended with 0.
+class EndedProcess : public platform::Process {
+ public:
+  bool Wait(uint32_t) override { return true; }
+  std::optional<uint32_t> ExitCode() override { return 0; }
+  bool Terminate() override { return false; }
+};
+
+// The program's file name: the first word of the command line, or its quoted start.
+std::string ProgramFileName(const std::string& commandLine) {
+  const bool quoted = !commandLine.empty() && commandLine[0] == '"';
+  const size_t end = quoted ? commandLine.find('"', 1) : commandLine.find(' ');
+  const std::string program = quoted ? commandLine.substr(1, end == std::string::npos ? end : end - 1)
+                                     : commandLine.substr(0, end);
+  const size_t slash = program.find_last_of("\\/");
+  return slash == std::string::npos ? program : program.substr(slash + 1);
+}
+
 }  // namespace
 
 RecordingProcesses::~RecordingProcesses() {
@@ -35,7 +53,12 @@ std::unique_ptr<platform::Process> RecordingProcesses::Start(const std::string& 
   const auto refused = [&](const std::string& program) {
     return SameText(std::string_view(commandLine).substr(0, program.size()), program);
   };
-  if (std::none_of(refused_.begin(), refused_.end(), refused)) process = inner_->Start(commandLine, show);
+  if (std::none_of(refused_.begin(), refused_.end(), refused)) {
+    process = inner_->Start(commandLine, show);
+    const std::string name = ProgramFileName(commandLine);
+    const auto same = [&](const std::string& standIn) { return SameText(standIn, name); };
+    if (!process && std::any_of(endAtOnce_.begin(), endAtOnce_.end(), same)) process = std::make_shared<EndedProcess>();
+  }
   started_.push_back({commandLine, show, process});
   if (!process) return nullptr;
   return std::make_unique<SharedProcess>(std::move(process));

@@ -22,6 +22,11 @@ class RecordingProcesses : public platform::Processes {
 
   // Command lines that begin with this ("explorer.exe", case ignored) start nothing.
   void Refuse(std::string program) { refused_.push_back(std::move(program)); }
+  // A program of this file name ("VelmarPM.exe") that the port cannot start,
+  // because the test's archives hold it as a few bytes of data, runs and
+  // ends at once with exit code 0, as the product's program would. Refused
+  // programs still do not start.
+  void EndAtOnce(std::string fileName) { endAtOnce_.push_back(std::move(fileName)); }
 
   struct Started {
     std::string commandLine;
@@ -35,6 +40,7 @@ class RecordingProcesses : public platform::Processes {
  private:
   std::unique_ptr<platform::Processes> inner_;
   std::vector<std::string> refused_;
+  std::vector<std::string> endAtOnce_;
   std::vector<Started> started_;
 };
 

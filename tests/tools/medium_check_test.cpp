@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -10,7 +11,10 @@
 #include "common/language_compiler.h"
 #include "common/language_source.h"
 #include "common/zip_writer.h"
+#include "app/startup.h"
 #include "formats/zip/zip_errors.h"
+#include "install/install_product.h"
+#include "session/install_session.h"
 #include "support/pe_image.h"
 #include "tools/medium_fixture.h"
 
@@ -50,15 +54,19 @@ TEST(MediumCheck, TheSampleMediumWithACustomInstallIsClean) {
   EXPECT_EQ(report.details, details);
 }
 
-TEST(MediumCheck, EachFaultGivesExactlyItsFindings) {
-  const std::string extras = "[NT_Install] ";
-  const std::string release = "Velmar\\Velmar3500.zip";
-  const std::vector<ZipEntry> goodRelease = {{.name = "VelmarPM.exe", .data = "pm"}, {.name = "Velmar.exe", .data = "v"}};
-  const struct {
-    const char* fault;
-    std::function<void(Medium&)> make;
-    std::vector<Finding> findings;
-  } cases[] = {
+// A fault of the medium and the findings it gives.
+struct FaultyMedium {
+  const char* fault;
+  std::function<void(Medium&)> make;
+  std::vector<Finding> findings;
+};
+
+std::vector<FaultyMedium> FaultyMedia() {
+  static const std::string extras = "[NT_Install] ";
+  static const std::string release = "Velmar\\Velmar3500.zip";
+  static const std::vector<ZipEntry> goodRelease = {{.name = "VelmarPM.exe", .data = "pm"},
+                                                    {.name = "Velmar.exe", .data = "v"}};
+  return {
       {"setup program damaged",
        [](Medium& m) {
          std::string setup = m.Read("Setup.exe");
@@ -203,8 +211,14 @@ TEST(MediumCheck, EachFaultGivesExactlyItsFindings) {
        {{W, "Custom\\Line1\\A.vdr", "lacks the driver headers: its serial port is not set"},
         {E, "Custom\\Line1\\B.vdr", "holds no \"ComPortNum[\" in bytes 48 to 120: its port cannot be set"},
         {E, "Custom\\Line1\\C.vdr", "holds no port digit 1 to 8 after \"ComPortNum[\": its port cannot be set"}}},
+      {"release named with a leading zero",
+       [&](Medium& m) { m.Write("Velmar\\Velmar03600.zip", Zip(goodRelease)); },
+       {{E, "Velmar\\Velmar03600.zip", "offered as release 3.06.000, but F2 unpacks Velmar\\Velmar3600.zip: name it so"}}},
   };
-  for (const auto& c : cases) {
+}
+
+TEST(MediumCheck, EachFaultGivesExactlyItsFindings) {
+  for (const auto& c : FaultyMedia()) {
     SCOPED_TRACE(c.fault);
     Medium medium;
     c.make(medium);
@@ -215,6 +229,26 @@ TEST(MediumCheck, EachFaultGivesExactlyItsFindings) {
         found[i].text.clear();
     EXPECT_EQ(found, c.findings);
   }
+}
+
+// What checks without errors, the installer finds: every release its scan
+// offers is on the medium under the name F2 unpacks it from.
+TEST(MediumCheck, EveryReleaseOfAMediumWithoutErrorsIsFoundByTheInstallation) {
+  int clean = 0;
+  for (const auto& c : FaultyMedia()) {
+    SCOPED_TRACE(c.fault);
+    Medium medium;
+    c.make(medium);
+    const auto findings = medium.Check();
+    if (std::any_of(findings.begin(), findings.end(), [](const Finding& f) { return f.severity == E; })) continue;
+    ++clean;
+    InstallSession session;
+    session.MediumRoot = medium.Path("");
+    ScanMedium(medium.drive.fs(), session);
+    for (const auto& [path, version] : session.ProductArchiveList)
+      EXPECT_TRUE(medium.drive.exists("Medium\\Velmar\\" + ReleaseArchiveName(version))) << path;
+  }
+  EXPECT_GT(clean, 5);
 }
 
 }  // namespace

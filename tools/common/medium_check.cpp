@@ -13,6 +13,7 @@
 #include "custom/custom_installs.h"
 #include "custom/driver_port.h"
 #include "install/extra_installs.h"
+#include "install/install_product.h"
 #include "platform/pictures.h"
 #include "projects/archive_projects.h"
 #include "projects/project_tree.h"
@@ -317,11 +318,15 @@ void Checker::CheckReadmes() {
 void Checker::QueueReleases() {
   for (const platform::DirEntry& entry : fs_.find(root_ + "Velmar\\*.zip")) {
     if (!IsPlainFileEntry(entry.attributes)) continue;
-    if (s_.ProductArchiveList.count(UpperCaseText(root_ + entry.name)))
-      Queue(Releases, root_ + "Velmar\\" + entry.name);
-    else
+    const auto listed = s_.ProductArchiveList.find(UpperCaseText(root_ + entry.name));
+    if (listed == s_.ProductArchiveList.end())
       Add(Releases, Severity::Warning, "Velmar\\" + entry.name,
           "not offered: its name gives no version above 3200 after \"Velmar\"");
+    else if (const std::string name = ReleaseArchiveName(listed->second); !SameText(entry.name, name))
+      Add(Releases, Severity::Error, "Velmar\\" + entry.name,
+          "offered as release " + ReleaseText(listed->second) + ", but F2 unpacks Velmar\\" + name + ": name it so");
+    else
+      Queue(Releases, root_ + "Velmar\\" + entry.name);
   }
   if (s_.HasVelmarFolder && s_.ProductArchiveList.empty())
     Add(Releases, Severity::Error, "Velmar\\", "holds no release archive: F2 and F3 are not offered");

@@ -29,6 +29,7 @@ bool CreateShortcut(InstallerContext& app, const std::string& linkPath, const st
   link.description = description;
   if (app.os.shortcuts.CreateShortcut(linkPath, link)) return true;
   app.host.ShowMessage(app.texts.TextWith(text::ShortcutFailed, linkPath + " (" + target + ")"));
+  app.LogLine("ERROR: Failed to create shortcut " + linkPath + " (" + target + ")");
   return false;
 }
 
@@ -47,10 +48,13 @@ bool RunAndWait(InstallerContext& app, const std::string& commandLine, platform:
   return true;
 }
 
-void RegisterProjectManager(InstallerContext& app) {
+bool RegisterProjectManager(InstallerContext& app) {
   const std::string program = WithBackslash(app.session.VelmarPath) + "VelmarPM.exe";
-  if (!FileExists(app.os.files, program)) return;
-  RunAndWait(app, ProgramCommandLine(program, " /regserver"), platform::WindowShow::Minimized, 21);
+  if (!FileExists(app.os.files, program)) return true;
+  const std::string commandLine = ProgramCommandLine(program, " /regserver");
+  if (RunAndWait(app, commandLine, platform::WindowShow::Minimized, 21)) return true;
+  app.LogLine("ERROR: Could not start " + commandLine);
+  return false;
 }
 
 bool ExploreFolder(InstallerContext& app, const std::string& prefix, const std::string& folder) {

@@ -22,7 +22,7 @@ std::string ReadShellFolder(InstallerContext& app, const std::string& name);
 // The same from any key below HKEY_CURRENT_USER.
 std::string ReadShellFolder(platform::Registry& registry, const std::string& key, const std::string& name);
 
-// Link to target, working in the target's folder; tells the user on failure.
+// Link to target, working in the target's folder; tells the user and the log on failure.
 bool CreateShortcut(InstallerContext& app, const std::string& linkPath, const std::string& target,
                     const std::string& description);
 
@@ -32,8 +32,10 @@ bool CreateShortcut(InstallerContext& app, const std::string& linkPath, const st
 std::string ProgramCommandLine(const std::string& program, const std::string& arguments);
 
 // Starts VelmarPM.exe of the product folder with " /regserver" and waits for
-// it at most 10.5 seconds, keeping the window alive. Nothing is reported.
-void RegisterProjectManager(InstallerContext& app);
+// it at most 10.5 seconds, keeping the window alive. False, and logged, when
+// the program is there but cannot be started; a product without it has
+// nothing to register.
+bool RegisterProjectManager(InstallerContext& app);
 
 // Starts a command line and waits for it in 500 ms steps at most `periods`
 // times (or until it ends, with WaitToTheEnd), letting the window handle its

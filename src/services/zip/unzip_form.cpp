@@ -4,6 +4,7 @@
 #include "services/files/file_utils.h"
 #include "services/text/texts.h"
 #include "session/installer_context.h"
+#include "session/procedure_end.h"
 #include "ui/host.h"
 #include "ui/page_layout.h"
 
@@ -82,6 +83,7 @@ int TUnzipForm::Execute(const std::string& title, const std::string& archivePath
 void TUnzipForm::Unpack() {
   if (!FileExists(App().os.files, archivePath_)) {
     Add(Text(text::ArchiveNotFound));
+    LogFailure(App(), "Archive not found : " + archivePath_);
     return;
   }
   Add(TextWith(text::UnpackingInto, baseFolder_));
@@ -101,6 +103,9 @@ void TUnzipForm::Unpack() {
     opened_ = false;
     unzipper_.SetFileName("");
     Add(Text(text::ErrorPrefix) + " " + error.what());
+    const std::string message = error.what();
+    LogFailure(App(), message.find(archivePath_) != std::string::npos ? message
+                                                                       : "Cannot unpack " + archivePath_ + " : " + message);
     GetHost().Repaint(*this);
     return;
   }
@@ -133,7 +138,9 @@ void TUnzipForm::OverwriteConfirm(const std::string& name, bool& confirm) {
 
 void TUnzipForm::ItemFailure(const TAbArchiveItem& item, TAbErrorClass errorClass, int errorCode) {
   ++failedItems_;
-  Add(Text(text::ErrorPrefix) + " " + item.FileName + " : " + ErrorText(errorClass, errorCode));
+  const std::string error = ErrorText(errorClass, errorCode);
+  Add(Text(text::ErrorPrefix) + " " + item.FileName + " : " + error);
+  LogFailure(App(), "Cannot unpack " + item.FileName + " from " + archivePath_ + " : " + error);
   GetHost().Repaint(*this);
 }
 

@@ -167,6 +167,7 @@ std::vector<std::string> RenderControl(const Control& control) {
       break;
     }
   }
+  if (!control.Hint.empty()) head += ", hint " + Quoted(control.Hint);
   if (!control.Enabled) head += ", disabled";
   lines.insert(lines.begin(), head);
   return lines;

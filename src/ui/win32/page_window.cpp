@@ -228,6 +228,24 @@ void PageWindow::CreateChildWindow(Child& child) {
     int parts[] = {-1};
     SendMessageW(child.hwnd, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
   }
+  if (!control.Hint.empty()) AddTooltip(child.hwnd, control.Hint);
+}
+
+void PageWindow::AddTooltip(HWND window, const std::string& hint) {
+  // One tooltip window a page serves all its controls; it goes with the page.
+  if (!tooltip_)
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  if (!tooltip_) return;
+  std::wstring text = platform::Widen(hint);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(window);
+  tool.lpszText = text.data();
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 PageWindow::Child* PageWindow::FindChild(int id) {

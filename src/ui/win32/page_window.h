@@ -96,6 +96,8 @@ class PageWindow {
   void CreateChildren();
   Child& AddChild(Control& control, int item);
   void CreateChildWindow(Child& child);
+  // The control's hint as a tooltip over its window.
+  void AddTooltip(HWND window, const std::string& hint);
   void RebuildRadioItems(RadioGroup& group);
   Child* FindChild(int id);
   Child* FindChild(HWND window);
@@ -131,6 +133,7 @@ class PageWindow {
   HostCore& host_;
   Page& page_;
   HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
   std::vector<std::unique_ptr<Child>> children_;
   int nextId_ = 1000;
   int quiet_ = 0;                  // windows are being set: their notifications are no input

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 #include "support/zip_writer.h"
 #include "ui/script/answer_file.h"
@@ -102,6 +103,10 @@ TEST(UnzipForm, AMissingOrUnreadableArchiveIsSaidInTheListAndWaitsForCancel) {
   EXPECT_TRUE(run.Has("    - ERROR: The zip archive \"" + run.t.drive.path("Media\\Bad.zip") + "\" cannot be read"))
       << run.host.TranscriptText();
   EXPECT_EQ(run.complete, (std::vector<bool>{false, false}));
+  EXPECT_EQ(test::LogEntries(run.t.drive.readFile("Velmar\\Install.log")),
+            "ERROR: Archive not found : " + run.t.drive.path("Media\\Missing.zip") + "\nERROR: The zip archive \"" +
+                run.t.drive.path("Media\\Bad.zip") +
+                "\" cannot be read: it has no end of central directory record (not a zip archive, or cut off).\n");
 }
 
 TEST(UnzipForm, AFailedItemIsOneErrorLineAndTheRestIsWritten) {
@@ -115,6 +120,8 @@ TEST(UnzipForm, AFailedItemIsOneErrorLineAndTheRestIsWritten) {
   EXPECT_FALSE(run.t.drive.exists("Out\\bad.txt"));
   EXPECT_EQ(run.form.FailedItems(), 1);
   EXPECT_EQ(run.complete, std::vector<bool>{false});
+  EXPECT_EQ(test::LogEntries(run.t.drive.readFile("Velmar\\Install.log")),
+            "ERROR: Cannot unpack bad.txt from " + run.t.drive.path("Media\\R.zip") + " : CRC error: the item's data is damaged\n");
 }
 
 TEST(UnzipForm, AnEmptyArchiveShowsTheTwoHeaderLinesAndCloses) {
