@@ -1,4 +1,15 @@
 # Sourced by scripts that run Windows programs: a private Wine prefix, quiet.
+# A script that names its work (VELMAR_WORK=fit) gets a work folder of its
+# own, $work, with the Wine prefix inside; both go when the script ends.
+if [ -n "${VELMAR_WORK:-}" ]; then
+  work=$(mktemp -d "${TMPDIR:-/tmp}/velmar-$VELMAR_WORK-XXXXXX")
+  export WINEPREFIX="$work/wine"
+  velmar_cleanup() {
+    wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+  }
+  trap velmar_cleanup EXIT
+fi
 export WINEDEBUG=-all
 if [ -z "${WINEPREFIX:-}" ]; then
   export WINEPREFIX="${TMPDIR:-/tmp}/velmar-wine-$(id -u)"

@@ -23,14 +23,7 @@ languages=${VELMAR_FIT_LANGUAGES:-49 44 33 48}
 answer_files="scripts/demo/answers.txt scripts/demo/custom.txt tests/scripts/project_playback.answers
   tests/scripts/uninstall_playback.answers tests/scripts/pages_fit.answers"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/velmar-fit-XXXXXX")
-export WINEPREFIX="$work/wine"
-source scripts/wine-env.sh
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+VELMAR_WORK=fit source scripts/wine-env.sh
 velmar_screen_prefix
 "$WINE" reg add 'HKLM\Software\Wine\Ports' /v COM2 /t REG_SZ /d /dev/ptmx /f >/dev/null 2>&1
 wineserver -k 2>/dev/null || true

@@ -10,14 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 [ -f build/win32/Setup.exe ] || { echo "no build/win32/Setup.exe: build the win32 target first"; exit 1; }
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/velmar-setup-XXXXXX")
-export WINEPREFIX="$work/wine"
-source scripts/wine-env.sh
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+VELMAR_WORK=setup source scripts/wine-env.sh
 velmar_screen_prefix
 # A serial port for a customer's install: COM2 is a pseudo-terminal.
 "$WINE" reg add 'HKLM\Software\Wine\Ports' /v COM2 /t REG_SZ /d /dev/ptmx /f >/dev/null 2>&1

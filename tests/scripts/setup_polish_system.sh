@@ -16,14 +16,7 @@ for f in build/native/Setup build/native/mkmedium build/native/standin build/win
   [ -f "$f" ] || { echo "no $f: build both targets first"; exit 1; }
 done
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/velmar-polish-XXXXXX")
-export WINEPREFIX="$work/wine"
-source scripts/wine-env.sh
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+VELMAR_WORK=polish source scripts/wine-env.sh
 
 # Wine takes its code page, and the charset of file names and arguments, from
 # the locale; this machine need not have the Polish and Japanese ones.

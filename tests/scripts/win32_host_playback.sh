@@ -13,15 +13,7 @@ if [ ! -f "$demo" ]; then
   exit 1
 fi
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/velmar-playback-XXXXXX")
-# A Wine prefix of its own: windows need the display of this run only.
-export WINEPREFIX="$work/wine"
-source scripts/wine-env.sh
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+VELMAR_WORK=playback source scripts/wine-env.sh
 # No window manager runs on the screen: Wine manages the windows itself and
 # draws their frames (otherwise it would wait for one each time a window closes).
 "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
