@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/text_case.h"
 #include "app/run_installer.h"
 #include "base/errors.h"
 #include "base/timestamp.h"
@@ -19,7 +20,7 @@ bool TakeValue(const std::string& arg, const char* name, std::string& value) {
   for (size_t i = 0; i < prefix.size(); ++i) {
     char c = arg[i];
     if (i == 0 && c == '-') c = '/';
-    if (std::tolower(static_cast<unsigned char>(c)) != prefix[i]) return false;
+    if (AsciiLowerCase(std::string(1, c)) != std::string(1, prefix[i])) return false;
   }
   value = arg.substr(prefix.size());
   return true;
@@ -40,8 +41,7 @@ ui::script::Outcome OutcomeOf(InstallerEnd end) {
 bool TakeUnattendedOptions(std::vector<std::string>& arguments, UnattendedOptions& options) {
   std::vector<std::string> rest;
   for (const std::string& arg : arguments) {
-    std::string lower = arg;
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string lower = AsciiLowerCase(arg);
     if (lower == "/headless" || lower == "-headless") {
       options.Headless = true;
     } else if (!TakeValue(arg, "/answers", options.AnswerFile) &&

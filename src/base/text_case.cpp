@@ -1,5 +1,7 @@
 #include "base/text_case.h"
 
+#include <algorithm>
+
 #include "base/codepage.h"
 
 namespace velmar {
@@ -78,8 +80,18 @@ std::string AsciiLowerCase(std::string_view text) {
   return MapAscii(text, [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
 }
 
-std::string AsciiUpperCase(std::string_view text) {
-  return MapAscii(text, [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; });
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; }
+
+std::string AsciiUpperCase(std::string_view text) { return MapAscii(text, AsciiUpper); }
+
+bool SameAsciiText(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                             [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
+}
+
+bool AsciiTextLess(std::string_view a, std::string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return AsciiUpper(x) < AsciiUpper(y); });
 }
 
 }  // namespace velmar

@@ -24,5 +24,9 @@ bool NtfsNameLess(std::string_view a, std::string_view b);
 
 std::string AsciiLowerCase(std::string_view text);
 std::string AsciiUpperCase(std::string_view text);
+char AsciiUpper(char c);
+// Equal, or in order, as the installer's own words: ASCII letters folded.
+bool SameAsciiText(std::string_view a, std::string_view b);
+bool AsciiTextLess(std::string_view a, std::string_view b);
 
 }  // namespace velmar

@@ -4,24 +4,13 @@
 #include <cctype>
 
 #include "base/codepage.h"
+#include "base/text_case.h"
 
 namespace velmar {
 namespace {
 
-// Registry names ignore case; folding covers ASCII and the Latin-1 letters.
-std::string Fold(std::string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  size_t pos = 0;
-  while (pos < s.size()) {
-    char32_t cp = NextCodePoint(s, pos);
-    if ((cp >= 'a' && cp <= 'z') || (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7)) cp -= 0x20;
-    AppendUtf8(out, cp);
-  }
-  return out;
-}
-
-bool SameName(std::string_view a, std::string_view b) { return Fold(a) == Fold(b); }
+// Registry names ignore case as Windows names do.
+bool SameName(std::string_view a, std::string_view b) { return SameText(a, b); }
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -63,7 +52,7 @@ std::string Quote(std::string_view s) {
 std::optional<std::string> HexString(std::string_view data) {
   const size_t colon = data.find(':');
   if (colon == std::string_view::npos) return std::nullopt;
-  const std::string type = Fold(data.substr(0, colon));
+  const std::string type = UpperCaseText(data.substr(0, colon));
   if (type != "HEX(1)" && type != "HEX(2)") return std::nullopt;
   std::string bytes;
   std::string_view list = data.substr(colon + 1);
@@ -100,7 +89,7 @@ bool IsHexValue(std::string_view line) {
   after = Trim(after);
   if (after.empty() || after.front() != '=') return false;
   const std::string_view data = Trim(after.substr(1));
-  return data.size() >= 3 && Fold(data.substr(0, 3)) == "HEX";
+  return data.size() >= 3 && UpperCaseText(data.substr(0, 3)) == "HEX";
 }
 
 // Keys are stored without empty parts or outer backslashes. A key may not
@@ -244,7 +233,7 @@ std::vector<std::string> RegistryFile::SubkeyNames(std::string_view key) const {
     if (std::none_of(names.begin(), names.end(), [&](const std::string& n) { return SameName(n, name); }))
       names.push_back(name);
   }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return Fold(a) < Fold(b); });
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return UpperCaseText(a) < UpperCaseText(b); });
   return names;
 }
 

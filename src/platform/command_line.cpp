@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/text_case.h"
+
 namespace velmar::platform {
 namespace {
 
@@ -10,13 +12,6 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 std::string_view TrimLeft(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   return s;
-}
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  std::transform(out.begin(), out.end(), out.begin(),
-                 [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
-  return out;
 }
 
 }  // namespace
@@ -87,7 +82,7 @@ std::vector<std::string> SplitArguments(std::string_view s) {
 std::optional<std::string> ExplorerFolder(std::string_view line) {
   const auto readings = ProgramCandidates(line);
   if (readings.empty()) return std::nullopt;
-  const std::string program = Lower(readings.front().program);
+  const std::string program = AsciiLowerCase(readings.front().program);
   const size_t slash = program.find_last_of("\\/");
   const std::string name = slash == std::string::npos ? program : program.substr(slash + 1);
   if (name != "explorer.exe" && name != "explorer") return std::nullopt;

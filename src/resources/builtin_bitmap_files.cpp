@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/text_case.h"
+
 namespace velmar {
 
 std::optional<std::span<const uint8_t>> BuiltinBitmapFile(std::string_view name) {
   for (size_t i = 0; i < kEmbeddedBitmapCount; ++i) {
     const std::string_view candidate = kEmbeddedBitmaps[i].name;
-    const bool same = candidate.size() == name.size() &&
-                      std::equal(name.begin(), name.end(), candidate.begin(), [](char a, char b) {
-                        return std::toupper(static_cast<unsigned char>(a)) == b;
-                      });
-    if (same) return std::span<const uint8_t>(kEmbeddedBitmaps[i].data, kEmbeddedBitmaps[i].size);
+    if (SameAsciiText(candidate, name)) return std::span<const uint8_t>(kEmbeddedBitmaps[i].data, kEmbeddedBitmaps[i].size);
   }
   return std::nullopt;
 }

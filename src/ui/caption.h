@@ -14,10 +14,4 @@ std::string StripMnemonic(std::string_view caption);
 // underscore in front ("E&xit (Esc)" -> "E_xit (Esc)").
 std::string MarkMnemonic(std::string_view caption);
 
-char UpperAscii(char c);
-// ASCII letters compared without regard to case (names are ASCII).
-bool SameName(std::string_view a, std::string_view b);
-// Orders texts by their bytes, ASCII letters without regard to case.
-bool LessIgnoringCase(std::string_view a, std::string_view b);
-
 }  // namespace velmar::ui

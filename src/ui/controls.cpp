@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/text_case.h"
 #include "ui/bitmaps.h"
 #include "ui/caption.h"
 #include "ui/page.h"
@@ -94,7 +95,7 @@ void SortTreeNodes(TreeNode& node, const std::function<bool(const std::string&, 
   if (less)
     SortLevel(node, less);
   else
-    SortLevel(node, [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
+    SortLevel(node, [](const std::string& a, const std::string& b) { return AsciiTextLess(a, b); });
 }
 
 void TreeView::Sort(const std::function<bool(const std::string&, const std::string&)>& less) { SortTreeNodes(Root, less); }

@@ -3,6 +3,7 @@
 #include <array>
 #include <exception>
 
+#include "base/text_case.h"
 #include "ui/caption.h"
 
 namespace velmar::ui {
@@ -30,7 +31,7 @@ std::string AnswerName(Answer answer) {
 
 std::optional<Answer> ParseAnswerName(std::string_view name) {
   for (const auto& named : kAnswers)
-    if (SameName(named.name, name)) return named.answer;
+    if (SameAsciiText(named.name, name)) return named.answer;
   return std::nullopt;
 }
 

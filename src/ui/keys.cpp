@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/text_case.h"
 #include "ui/caption.h"
 
 namespace velmar::ui {
@@ -28,7 +29,7 @@ constexpr std::array kNamedKeys{
 }  // namespace
 
 Key KeyForChar(char c) {
-  c = UpperAscii(c);
+  c = AsciiUpper(c);
   if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) return Key(uint16_t(c));
   return Key::None;
 }
@@ -45,7 +46,7 @@ std::string KeyName(Key key) {
 
 std::optional<Key> ParseKeyName(std::string_view name) {
   if (name.size() == 1 && KeyForChar(name[0]) != Key::None) return KeyForChar(name[0]);
-  if (name.size() >= 2 && UpperAscii(name[0]) == 'F') {
+  if (name.size() >= 2 && AsciiUpper(name[0]) == 'F') {
     int number = 0;
     for (char c : name.substr(1)) {
       if (c < '0' || c > '9' || number > 12) return std::nullopt;
@@ -55,7 +56,7 @@ std::optional<Key> ParseKeyName(std::string_view name) {
     return std::nullopt;
   }
   for (const auto& named : kNamedKeys)
-    if (SameName(named.name, name)) return named.key;
+    if (SameAsciiText(named.name, name)) return named.key;
   return std::nullopt;
 }
 

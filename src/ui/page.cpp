@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/text_case.h"
 #include "ui/caption.h"
 #include "ui/host.h"
 
@@ -27,7 +28,7 @@ std::vector<Control*> Page::TabOrderList() const {
 
 Control* Page::FindControl(std::string_view name) const {
   for (Control* control : controls_)
-    if (SameName(control->Name(), name)) return control;
+    if (SameAsciiText(control->Name(), name)) return control;
   return nullptr;
 }
 

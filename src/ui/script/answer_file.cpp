@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/text_case.h"
 #include "platform/file_contents.h"
 #include "base/codepage.h"
 #include "base/errors.h"
@@ -90,7 +91,7 @@ Step ParseLine(const std::vector<Token>& tokens, const Place& number) {
   const Command* command = nullptr;
   if (!tokens[0].quoted)
     for (const auto& candidate : kCommands)
-      if (SameName(candidate.word, tokens[0].text)) command = &candidate;
+      if (SameAsciiText(candidate.word, tokens[0].text)) command = &candidate;
   if (!command) Fail(number, "unknown command \"" + tokens[0].text + "\"");
 
   Step step;
@@ -139,7 +140,7 @@ Step ParseLine(const std::vector<Token>& tokens, const Place& number) {
       if (count != 2) usage();
       if (IsText(tokens, 1)) {
         step.texts = {tokens[1].text};
-      } else if (SameName(tokens[1].text, "cancel")) {
+      } else if (SameAsciiText(tokens[1].text, "cancel")) {
         step.cancel = true;
       } else {
         usage();

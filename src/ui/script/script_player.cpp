@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "base/text_case.h"
 #include "ui/caption.h"
 #include "ui/input.h"
 #include "ui/page.h"
@@ -120,7 +121,7 @@ std::string ScriptPlayer::BlockName() const {
 void ScriptPlayer::ExpectPage(const Page& page) {
   const std::string& name = page.ClassName();
   const Step* next = Peek();
-  bool named = next && next->kind == StepKind::Page && SameName(next->name, name);
+  bool named = next && next->kind == StepKind::Page && SameAsciiText(next->name, name);
   if (named) {
     ++next_;
     block_ = name;
@@ -138,7 +139,7 @@ const Step& ScriptPlayer::TakeAction(const Page& page) {
     const Step* next = Peek();
     if (!next) Stop("page " + name + " waits for the user, but the script has ended");
     if (next->kind == StepKind::Page) {
-      if (!SameName(next->name, name))
+      if (!SameAsciiText(next->name, name))
         Stop("page " + name + " waits for the user, but the script goes on with " + next->Where());
       block_ = name;
       ++next_;
@@ -147,7 +148,7 @@ const Step& ScriptPlayer::TakeAction(const Page& page) {
     if (next->kind == StepKind::Answer || next->kind == StepKind::Browse)
       Stop("page " + name + " waits for the user, but the script goes on with " + next->Where() + ", and no " +
            (next->kind == StepKind::Answer ? "message box" : "folder browser") + " is shown");
-    if (!SameName(block_, name))
+    if (!SameAsciiText(block_, name))
       Stop("page " + name + " waits for the user, but the script goes on with " + next->Where() + " for " +
            BlockName());
     ++next_;

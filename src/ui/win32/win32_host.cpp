@@ -42,18 +42,12 @@ std::string WithoutCarriageReturns(const std::string& text) {
   return out;
 }
 
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-  return text;
-}
-
 // Folders compare as Windows compares them: without regard to case, with or
 // without their trailing backslash.
 bool SamePath(std::string a, std::string b) {
   while (a.size() > 3 && a.back() == '\\') a.pop_back();
   while (b.size() > 3 && b.back() == '\\') b.pop_back();
-  return Upper(a) == Upper(b);
+  return SameText(a, b);
 }
 
 struct DialogSearch {
