@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/trim.h"
 #include "base/codepage.h"
 #include "base/text_case.h"
 
@@ -12,10 +13,7 @@ constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 // Blanks around names and values: space, tab and vertical tab, as Windows has them.
 std::string Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return std::string(s);
+  return std::string(TrimmedBy(s, [](char c) { return c == ' ' || c == '\t' || c == '\v'; }));
 }
 
 // A value as the profile functions return it: trimmed, and one pair of

@@ -5,6 +5,7 @@
 
 #include "base/codepage.h"
 #include "base/text_case.h"
+#include "base/trim.h"
 
 namespace velmar {
 namespace {
@@ -12,10 +13,9 @@ namespace {
 // Registry names ignore case as Windows names do.
 bool SameName(std::string_view a, std::string_view b) { return SameText(a, b); }
 
+// Blanks of a line: space and tab, and the CR of a line end.
 std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
+  return TrimmedBy(s, [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
 }
 
 bool HasControl(std::string_view s) {

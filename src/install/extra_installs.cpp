@@ -1,5 +1,6 @@
 #include "install/extra_installs.h"
 
+#include "base/trim.h"
 #include "base/path_utils.h"
 #include "base/text_case.h"
 #include "services/files/file_utils.h"
@@ -9,17 +10,6 @@
 #include "ui/host.h"
 
 namespace velmar {
-namespace {
-
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlankOrControl(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlankOrControl(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-}  // namespace
 
 std::string ReplaceFolderMacro(std::string_view text, std::string_view macro, std::string_view folder) {
   std::string result(text);
@@ -38,27 +28,27 @@ std::optional<std::string> ExpandExtraCommand(std::string_view line, const Extra
   return ReplaceFolderMacro(command, "[VELMAR]", folders.velmar);
 }
 
-ExtraCommand ParseExtraCommand(std::string_view command) {
+ExtraCommand ParseExtraCommand(std::string_view text) {
   ExtraCommand parsed;
-  command = Trim(command);
+  const std::string command = TrimBlanks(text);
   const size_t blank = command.find(' ');
-  if (command.empty() || blank == std::string_view::npos) return parsed;
+  if (command.empty() || blank == std::string::npos) return parsed;
   parsed.verb = AsciiUpperCase(command.substr(0, blank));
-  const std::string_view rest = Trim(command.substr(blank + 1));
+  const std::string rest = TrimBlanks(command.substr(blank + 1));
   if (rest.empty()) return parsed;
   if (rest.front() == '"') {
     // A quote closed at once ("") counts as unclosed: it names nothing.
-    const std::string_view inner = rest.substr(1);
+    const std::string_view inner = std::string_view(rest).substr(1);
     const size_t quote = inner.find('"');
     if (quote != std::string_view::npos && quote >= 1) {
-      parsed.first = std::string(Trim(rest.substr(0, quote + 2)));
-      parsed.second = std::string(Trim(inner.substr(quote + 1)));
+      parsed.first = std::string(TrimBlanks(rest.substr(0, quote + 2)));
+      parsed.second = std::string(TrimBlanks(inner.substr(quote + 1)));
     } else {
       parsed.unclosedQuote = true;
     }
   } else if (const size_t space = rest.find(' '); space != std::string_view::npos) {
-    parsed.first = std::string(Trim(rest.substr(0, space)));
-    parsed.second = std::string(Trim(rest.substr(space + 1)));
+    parsed.first = std::string(TrimBlanks(rest.substr(0, space)));
+    parsed.second = std::string(TrimBlanks(rest.substr(space + 1)));
   } else {
     parsed.first = std::string(rest);
   }

@@ -7,16 +7,7 @@
 namespace velmar {
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
 }  // namespace
-
-std::string TrimBlanks(std::string_view text) {
-  size_t first = 0, last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return std::string(text.substr(first, last - first));
-}
 
 WizardPage::WizardPage(InstallerContext& app, std::string className)
     : InstallerPage(app, std::move(className)) {

@@ -29,6 +29,8 @@
 // to the next field (after the last one, to Next).
 
 #include <string>
+
+#include "base/trim.h"
 #include <string_view>
 #include <vector>
 
@@ -40,7 +42,7 @@
 namespace velmar {
 
 // The text without leading and trailing blanks and control characters.
-std::string TrimBlanks(std::string_view text);
+
 
 // What a field needs to hold. Its message (a text of texts.h) goes into the
 // status line when the field is left empty; a required field keeps Next
