@@ -1,15 +1,15 @@
 #include "app/command_line.h"
 
+#include "base/languages.h"
 #include "base/text_case.h"
 
 namespace velmar {
 namespace {
 
 int LanguageOfSwitch(const std::string& arg) {
-  static const struct { const char* code; int index; } codes[] = {
-      {"49", 0}, {"44", 1}, {"33", 2}, {"48", 3}};
-  for (const auto& c : codes) {
-    if (arg == std::string("/") + c.code || arg == std::string("/L") + c.code) return c.index;
+  for (const Language& language : Languages) {
+    const std::string code = std::to_string(language.code);
+    if (arg == "/" + code || arg == "/L" + code) return language.index;
   }
   return -1;
 }

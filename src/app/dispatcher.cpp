@@ -1,5 +1,6 @@
 #include "app/dispatcher.h"
 
+#include "base/languages.h"
 #include "app/warn_admin_form.h"
 #include "custom/custom_install_flow.h"
 #include "install/product_install_flow.h"
@@ -18,28 +19,11 @@
 #include "uninstall/uninstall_function.h"
 
 namespace velmar {
-const char* ReadmeFileName(int languageIndex) {
-  switch (languageIndex) {
-    case 0: return "Liesmich.txt";
-    case 2: return "Lif-moi.txt";
-    default: return "Readme.txt";
-  }
-}
+const char* ReadmeFileName(int languageIndex) { return LanguageOfIndex(languageIndex).readme; }
 
 namespace {
 
-std::string MissingLanguageFileMessage(int code) {
-  switch (code) {
-    case 49: return "FEHLER: Kann Sprachdatei \"VELMAR.L49\" nicht finden !";
-    case 33:
-      return "FEHLER: Kann Sprachdatei \"VELMAR.L33\" nicht finden !\r\n"
-             "ERROR: Cannot find French language support file \"VELMAR.L33\" !";
-    case 48:
-      return "FEHLER: Kann Sprachdatei \"VELMAR.L48\" nicht finden !\r\n"
-             "ERROR: Cannot find Polish language support file \"VELMAR.L48\" !";
-    default: return "ERROR: Cannot find language support file \"VELMAR.L44\" !";
-  }
-}
+std::string MissingLanguageFileMessage(int code) { return LanguageOfCode(code).missingFileMessage; }
 
 void WriteBackLanguage(InstallerContext& app, MainWindowState& state) {
   InstallSession& s = app.session;

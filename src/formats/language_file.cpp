@@ -4,6 +4,7 @@
 #include <cctype>
 #include <limits>
 
+#include "base/languages.h"
 #include "base/errors.h"
 
 namespace velmar {
@@ -47,9 +48,7 @@ void PutName(std::string& out, size_t at, std::string_view name) {
 
 }  // namespace
 
-CodePage LanguageCodePage(int languageCode) {
-  return languageCode == 48 ? CodePage::Cp1250 : CodePage::Cp1252;
-}
+CodePage LanguageCodePage(int languageCode) { return LanguageOfCode(languageCode).codePage; }
 
 std::string LanguageFileExtension(int languageCode) {
   std::string digits = std::to_string(languageCode);

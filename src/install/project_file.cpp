@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "base/languages.h"
 #include "services/files/ini_file.h"
 
 namespace velmar {
@@ -32,8 +33,7 @@ void WriteProjectFile(platform::FileSystem& fs, CodePage ansiCodePage, const std
   if (!ini.ValueExists("Project", "MajorVer")) ini.WriteInteger("Project", "MajorVer", version.major);
   if (!ini.ValueExists("Project", "MinorVer")) ini.WriteInteger("Project", "MinorVer", version.minor);
   if (!ini.ValueExists("Project", "Revision")) ini.WriteInteger("Project", "Revision", 0);
-  const bool known = languageCode == 49 || languageCode == 33 || languageCode == 48;
-  ini.WriteInteger("Config", "Language", known ? languageCode : 44);
+  ini.WriteInteger("Config", "Language", LanguageOfCode(languageCode).code);
 }
 
 }  // namespace velmar

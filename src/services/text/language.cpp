@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/languages.h"
 #include "base/codepage.h"
 #include "base/errors.h"
 #include "base/path_utils.h"
@@ -47,39 +48,19 @@ size_t CharacterCount(const std::string& utf8) {
 
 }  // namespace
 
-int LanguageCodeOf(int languageIndex) {
-  switch (languageIndex) {
-    case 0: return 49;
-    case 2: return 33;
-    case 3: return 48;
-    default: return 44;
-  }
-}
+int LanguageCodeOf(int languageIndex) { return LanguageOfIndex(languageIndex).code; }
 
-int LanguageIndexOfCode(int languageCode) {
-  switch (languageCode) {
-    case 49: return 0;
-    case 33: return 2;
-    case 48: return 3;
-    default: return 1;
-  }
-}
+int LanguageIndexOfCode(int languageCode) { return LanguageOfCode(languageCode).index; }
 
 int DefaultLanguageCode(int windowsPrimaryLanguage) {
-  switch (windowsPrimaryLanguage) {
-    case 7: return 49;
-    case 12: return 33;
-    case 21: return 48;
-    default: return 44;
-  }
+  for (const Language& language : Languages)
+    if (language.windowsPrimaryLanguage == windowsPrimaryLanguage) return language.code;
+  return LanguageOfCode(44).code;
 }
 
 ButtonCaptions ButtonCaptionsFor(int languageIndex) {
-  switch (languageIndex) {
-    case 0: return {"&Ok", "&Weiter", "&Züruck", "&Abbrechen", "&Fertig", "&Beenden"};
-    case 2: return {"&Ok", "&Continuer", "&Retour", "Co&uper", "&Fini", "&Fermer"};
-    default: return {"&Ok", "&Next", "&Prev", "&Cancel", "&Finish", "&Close"};
-  }
+  const auto& b = LanguageOfIndex(languageIndex).buttons;
+  return {b[0], b[1], b[2], b[3], b[4], b[5]};
 }
 
 LanguageSupport::LanguageSupport(platform::FileSystem& files, std::string mediumRoot)
