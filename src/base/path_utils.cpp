@@ -193,6 +193,31 @@ std::string PadNumber(int64_t value, int width, char fill) {
   return digits;
 }
 
+bool IsPlainName(std::string_view name) {
+  if (name.empty() || name.back() == '.' || name.back() == ' ') return false;
+  for (const char c : name)
+    if (static_cast<unsigned char>(c) < ' ' || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+      return false;
+  // Windows opens a device for its name whatever extension follows.
+  std::string_view stem = name.substr(0, name.find('.'));
+  while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
+  const std::string device = UpperCaseText(stem);
+  if (device == "CON" || device == "PRN" || device == "AUX" || device == "NUL" || device == "CONIN$" ||
+      device == "CONOUT$")
+    return false;
+  return !(device.size() == 4 && (device.starts_with("COM") || device.starts_with("LPT")) && device[3] >= '0' &&
+           device[3] <= '9');
+}
+
+bool IsPlainRelativePath(std::string_view path) {
+  for (size_t start = 0;;) {
+    const size_t end = path.find('\\', start);
+    if (!IsPlainName(path.substr(start, end - start))) return false;
+    if (end == std::string_view::npos) return true;
+    start = end + 1;
+  }
+}
+
 bool IsFolderEntry(uint32_t attributes) { return (attributes & attr::Folder) != 0; }
 
 bool IsPlainFileEntry(uint32_t attributes) {

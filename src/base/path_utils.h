@@ -55,6 +55,14 @@ bool IsImageFile(std::string_view name);
 // Longer values are not cut.
 std::string PadNumber(int64_t value, int width, char fill);
 
+// A name that stays in the folder it is taken in: not empty, none of the
+// characters Windows forbids in names, no "." or ".." (nor any name ending in
+// a dot or blank, which Windows cuts), and no device name ("CON", "com1.txt").
+bool IsPlainName(std::string_view name);
+// A path of plain names below a folder ("Plant\Line7"): no drive, no leading
+// or doubled separator, every part a plain name.
+bool IsPlainRelativePath(std::string_view path);
+
 // Kinds of directory entries by their attribute bits.
 bool IsFolderEntry(uint32_t attributes);
 // Neither hidden, system, volume label nor folder.

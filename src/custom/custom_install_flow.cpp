@@ -90,17 +90,22 @@ CustomProjectResult RunCustomInstall(InstallerContext& app, TUnzipForm& unzip, T
   }
 
   app.LogLine("Update project file " + s.ProjectFile);
+  bool written = true;
   try {
     WriteProjectFile(fs, app.os.system.ansiCodePage(), s.ProjectFile, ProjectFileMode::Update, s.Project, s.Customer,
                      LanguageCodeOf(s.LanguageIndex), ReleaseVersion(s.SelectedVersion));
   } catch (const InstallerError& e) {
     LogFailure(app, e.what());
+    written = false;
     result.Failed = true;
   }
 
+  // A shortcut never leads to a project file that is not there.
   const std::string link = s.LinkPath + "\\" + s.LinkName + ".LNK";
-  app.LogLine("Create project shortcut " + link);
-  if (!CreateShortcut(app, link, s.ProjectFile, "VELMAR project shortcut")) result.Failed = true;
+  if (written) {
+    app.LogLine("Create project shortcut " + link);
+    if (!CreateShortcut(app, link, s.ProjectFile, "VELMAR project shortcut")) result.Failed = true;
+  }
 
   std::vector<std::string> drivers;
   for (const platform::DirEntry& e : fs.find(target + "*.vdr"))

@@ -25,6 +25,10 @@ std::string CustomFolderPath(const InstallSession& s, std::string_view folder) {
   return s.MediumRoot + "Custom\\" + std::string(folder) + "\\";
 }
 
+bool CustomFolderExists(platform::FileSystem& fs, const InstallSession& s, std::string_view folder) {
+  return IsPlainRelativePath(folder) && FolderExists(fs, CustomFolderPath(s, folder));
+}
+
 const std::string& CustomTitle(const InstallSession& s) {
   switch (s.LanguageIndex) {
     case 0: return s.Custom.Title49;
@@ -44,6 +48,8 @@ std::string CustomInstallRefusal(platform::FileSystem& fs, const InstallSession&
   if (entry.Title44.empty()) return "no English title (Title44)";
   if (entry.Title49.empty() && entry.Title33.empty()) return "neither a German nor a French title (Title49, Title33)";
   if (entry.Folder.empty()) return "no folder (Folder)";
+  if (!IsPlainRelativePath(entry.Folder))
+    return "its folder \"" + entry.Folder + "\" is not a path of plain names below Custom\\";
   if (!IsBrentaType(entry.Type)) return "type \"" + entry.Type + "\" is not BRENTA";
   if (!HasEntries(fs, CustomFolderPath(s, entry.Folder))) return "its folder Custom\\" + entry.Folder + "\\ is missing or empty";
   return "";

@@ -50,6 +50,10 @@ bool IsBrentaType(std::string_view type);
 // The custom folder of an install on the medium, with its trailing "\".
 std::string CustomFolderPath(const InstallSession& s, std::string_view folder);
 
+// The install's folder is a path of plain names below Custom\ and exists:
+// no name in Custom.ini leads out of the medium's Custom folder.
+bool CustomFolderExists(platform::FileSystem& fs, const InstallSession& s, std::string_view folder);
+
 // The caption of F3 for the session's language: the install's own title, or
 // empty when it has none for that language.
 const std::string& CustomTitle(const InstallSession& s);

@@ -67,7 +67,7 @@ void TCustomSelectForm::LoadFields() {
     const std::string line = ini.ReadString(section, SelectKey(s.LanguageIndex), "");
     if (folder.empty() || line.empty() || !IsBrentaType(type)) continue;
     const std::string path = CustomFolderPath(s, folder);
-    if (!FolderExists(fs, path)) continue;
+    if (!CustomFolderExists(fs, s, folder)) continue;
     const bool project = HasCustomProject(fs, path);
     CustomLB.Add(line, static_cast<int64_t>(k) | (project ? HasProject : 0));
     if (!project) {
@@ -97,7 +97,7 @@ void TCustomSelectForm::StoreFields() {
   if (!ini.SectionExists(section)) return;
   const auto read = [&](const char* key) { return ini.ReadString(section, key, ""); };
   const std::string type = UpperCaseText(read("Type")), folder = read("Folder");
-  if (type != "BRENTA" || folder.empty() || !FolderExists(App().os.files, CustomFolderPath(s, folder))) return;
+  if (type != "BRENTA" || !CustomFolderExists(App().os.files, s, folder)) return;
   CustomInstallRecord& r = s.Custom;
   r.Type = type;
   r.FolderName = folder;

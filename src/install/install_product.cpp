@@ -1,10 +1,12 @@
 #include "install/install_product.h"
 
+#include <optional>
 #include <vector>
 
 #include "base/path_utils.h"
 #include "base/text_case.h"
 #include "install/extra_installs.h"
+#include "install/win_links_form.h"
 #include "install/project_file.h"
 #include "platform/places.h"
 #include "services/files/file_utils.h"
@@ -119,6 +121,7 @@ class ProductInstallation {
   // A copy that did not make the file (no target, a full disk, a source that
   // is there but cannot be opened) is a failed step. True unless it failed.
   bool Copy(const std::string& from, const std::string& to) {
+    if (KeptByUser(fs_, s_, to)) return true;
     const int result = CopyFileContents(fs_, from, to);
     if (result == copy_result::Copied) return true;
     if (result == copy_result::SourceNotOpened && !FileExists(fs_, from)) return true;
@@ -144,32 +147,48 @@ class ProductInstallation {
       Copy(medium_ + "Custom\\Custom.ini", install_ + "Custom\\Custom.ini");
       const std::string from = WithBackslash(medium_ + "Custom\\" + customFolder_);
       const std::string to = WithBackslash(install_ + "Custom\\" + customFolder_);
-      if (!customFolder_.empty() && Folder(to) && !CopyFolderTree(fs_, from, to, "*.*", true))
+      const auto kept = [this](const std::string& file) { return KeptByUser(fs_, s_, file); };
+      if (!customFolder_.empty() && Folder(to) && !CopyFolderTree(fs_, from, to, "*.*", true, kept))
         Failed("Cannot copy " + from + " to " + to);
     }
   }
 
+  // A shell folder as the registry names it, when it is a full path of a
+  // folder that exists; else the step of its shortcuts fails, and none is
+  // ever written relative to the current folder.
+  std::optional<std::string> ShellFolder(const char* name) {
+    const std::string folder = ReadShellFolder(app_, name);
+    if (AbsoluteFolder(folder) && FolderExists(fs_, folder)) return folder;
+    Failed("ERROR: Shell folder " + std::string(name) + " is not an existing folder : \"" + folder + "\"");
+    return std::nullopt;
+  }
+
   void MakeProductShortcuts() {
-    const std::string programs = ReadShellFolder(app_, "Programs");
-    const std::string startup = ReadShellFolder(app_, "Startup");
-    const std::string desktop = ReadShellFolder(app_, "Desktop");
+    const auto programs = ShellFolder("Programs");
+    const auto startup = s_.Autostart ? ShellFolder("Startup") : std::nullopt;
+    const auto desktop = s_.DesktopLinks ? ShellFolder("Desktop") : std::nullopt;
     app_.LogLine("Create shortcuts in start menu and desktop");
     s_.StartMenuGroup = WithBackslash(s_.StartMenuGroup);
-    startMenu_ = programs + s_.StartMenuGroup;
-    ForceFolder(fs_, startMenu_);
-    const auto link = [this](const std::string& file, const std::string& target) {
-      Shortcut(file, target, "");
-      links_.push_back(file);
+    if (programs && !IsStartMenuGroup(s_.StartMenuGroup)) Failed("ERROR: Invalid start menu folder : " + s_.StartMenuGroup);
+    else if (programs) startMenu_ = *programs + s_.StartMenuGroup;
+    if (!startMenu_.empty()) ForceFolder(fs_, startMenu_);
+    const auto link = [this](const std::optional<std::string>& folder, const std::string& name,
+                             const std::string& target) {
+      if (!folder || folder->empty()) return;
+      Shortcut(*folder + name, target, "");
+      links_.push_back(*folder + name);
     };
+    const std::optional<std::string> startMenu =
+        startMenu_.empty() ? std::nullopt : std::optional<std::string>(startMenu_);
     for (const ProductProgram& program : ProductPrograms) {
       const std::string target = product_ + program.file;
       if (!FileExists(fs_, target)) continue;
       const std::string name = app_.texts.Text(program.captionId) + ".lnk";
-      link(startMenu_ + name, target);
-      if (program.desktop && s_.DesktopLinks) link(desktop + name, target);
-      if (program.startup && s_.Autostart) link(startup + name, target);
+      link(startMenu, name, target);
+      if (program.desktop && s_.DesktopLinks) link(desktop, name, target);
+      if (program.startup && s_.Autostart) link(startup, name, target);
     }
-    if (FileExists(fs_, install_ + "Setup.exe")) link(startMenu_ + "Velmar Setup.lnk", install_ + "Setup.exe");
+    if (FileExists(fs_, install_ + "Setup.exe")) link(startMenu, "Velmar Setup.lnk", install_ + "Setup.exe");
   }
 
   void WriteProductSettings() {

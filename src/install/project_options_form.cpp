@@ -10,22 +10,6 @@ namespace {
 
 constexpr auto npos = std::string_view::npos;
 
-// "." and ".." name no folder below the one they are taken in.
-bool OnlyDots(std::string_view name) { return !name.empty() && name.find_first_not_of('.') == npos; }
-
-// The path, taken inside a folder, would lead out of it: it names a drive or
-// climbs with a name of dots.
-bool LeadsOut(std::string_view path) {
-  if (path.find(':') != npos) return true;
-  for (size_t start = 0; start <= path.size();) {
-    size_t end = path.find_first_of("\\/", start);
-    if (end == npos) end = path.size();
-    if (OnlyDots(path.substr(start, end - start))) return true;
-    start = end + 1;
-  }
-  return false;
-}
-
 // The folder's own name: one trailing backslash removed, then everything up
 // to the last backslash, slash or drive colon dropped.
 std::string_view LastName(std::string_view folder) {
@@ -44,14 +28,16 @@ constexpr int FirstRowTop = 44, RowHeight = 30, EditHeight = 21;
 std::string ProjectFolderFor(std::string_view typed, std::string_view projectsPath, std::string_view project,
                              std::string_view defaultName) {
   const std::string root = WithBackslash(projectsPath);
-  if (typed.empty()) return root + std::string(project.empty() || LeadsOut(project) ? defaultName : project);
+  if (typed.empty()) return root + std::string(IsPlainRelativePath(project) ? project : defaultName);
   // Case mapping keeps backslashes, dots and colons, so the rest of the
   // upper-cased text tells where the typed folder leads.
   const std::string upperTyped = UpperCaseText(typed), upperRoot = UpperCaseText(root);
-  if (upperTyped.starts_with(upperRoot) && !LeadsOut(std::string_view(upperTyped).substr(upperRoot.size())))
-    return std::string(typed);
+  if (upperTyped.starts_with(upperRoot)) {
+    const std::string below = WithoutBackslash(std::string_view(upperTyped).substr(upperRoot.size()));
+    if (below.empty() || IsPlainRelativePath(below)) return std::string(typed);
+  }
   const std::string_view name = LastName(typed);
-  return root + std::string(name.empty() || OnlyDots(name) ? defaultName : name);
+  return root + std::string(IsPlainName(name) ? name : defaultName);
 }
 
 TProjectOptionsForm::TProjectOptionsForm(InstallerContext& app) : WizardPage(app, "TProjectOptionsForm") {
@@ -155,9 +141,17 @@ bool TProjectOptionsForm::Validate(PageResult leavingWith) {
   if (!Require(PrjNameEdit, text::ProjectNameUndefined) || !Require(CustNameEdit, text::CustomerNameUndefined) ||
       !Require(LinkNameEdit, text::ShortcutNameUndefined))
     return false;
-  if (!customMode_) return Require(VprNameEdit, text::ProjectFileNameUndefined);
-  if (TrimBlanks(VprNameEdit.Text).empty()) VprNameEdit.Text = PrjNameEdit.Text;
-  return true;
+  if (!customMode_ && !Require(VprNameEdit, text::ProjectFileNameUndefined)) return false;
+  if (customMode_ && TrimBlanks(VprNameEdit.Text).empty()) VprNameEdit.Text = PrjNameEdit.Text;
+  // Both names become files of their folders: they must stay there.
+  return Plain(VprNameEdit, text::InvalidName) && Plain(LinkNameEdit, text::InvalidShortcutName);
+}
+
+bool TProjectOptionsForm::Plain(ui::Edit& edit, int messageId) {
+  if (IsPlainName(TrimBlanks(edit.Text))) return true;
+  ShowStatus(Text(text::ErrorPrefix) + " " + Text(messageId));
+  SetFocus(edit);
+  return false;
 }
 
 void TProjectOptionsForm::StoreFields() {

@@ -58,6 +58,8 @@ class TProjectOptionsForm : public WizardPage {
   // Trims the edit; when it is then empty, its message follows "ERROR:" in
   // the status line and the edit takes the focus.
   bool Require(ui::Edit& edit, int messageId);
+  // The edit holds a plain name; else its message, and the focus goes there.
+  bool Plain(ui::Edit& edit, int messageId);
 
   bool customMode_ = false;
 };

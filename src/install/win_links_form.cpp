@@ -1,5 +1,6 @@
 #include "install/win_links_form.h"
 
+#include "base/path_utils.h"
 #include "services/text/texts.h"
 #include "ui/page_layout.h"
 
@@ -29,6 +30,17 @@ PageResult TWinLinksForm::Execute(std::string& group, bool& desktop, bool& autos
   desktop = DesktopCB.Checked;
   autostart = AutostartCB.Checked;
   return result;
+}
+
+bool IsStartMenuGroup(std::string_view group) {
+  return group.empty() || IsPlainRelativePath(WithoutBackslash(group));
+}
+
+bool TWinLinksForm::Validate(PageResult leavingWith) {
+  if (leavingWith != prNext || IsStartMenuGroup(TrimBlanks(LinkFolderEdit.Text))) return true;
+  ShowStatus(Text(text::ErrorPrefix) + " " + Text(text::InvalidName));
+  SetFocus(LinkFolderEdit);
+  return false;
 }
 
 void TWinLinksForm::SetTexts() {

@@ -3,6 +3,7 @@
 // whether they go on the desktop too and the default project starts at boot.
 
 #include <string>
+#include <string_view>
 
 #include "services/wizard/wizard_page.h"
 
@@ -26,6 +27,11 @@ class TWinLinksForm : public WizardPage {
  private:
   bool PrevEnabled(int) const override { return true; }
   void SetTexts() override;
+  bool Validate(PageResult leavingWith) override;
 };
+
+// The start-menu group stays below the programs folder: empty (the default
+// is taken) or a path of plain names, one trailing backslash allowed.
+bool IsStartMenuGroup(std::string_view group);
 
 }  // namespace velmar

@@ -175,7 +175,10 @@ void TreeTransfer::Walk(const std::string& source, const std::string& target, co
     if (platform::SamePlace(fs, from, to)) continue;  // in its place already, under another name
     if (FileExists(fs, to)) {
       if (answer_ != owNoToAll && answer_ != owYesToAll) answer_ = overwrite_.Execute(to);
-      if (answer_ != owYes && answer_ != owYesToAll) continue;
+      if (answer_ != owYes && answer_ != owYesToAll) {
+        KeepForUser(app_.session, to);
+        continue;
+      }
     }
     if (CopyFileContents(fs, from, to) != copy_result::Copied) {
       failed_ = true;

@@ -36,19 +36,11 @@ ProjectPlaceProposal ProposeProjectPlace(const ProjectRequest& request, std::str
   return proposal;
 }
 
-bool IsPlainFileName(std::string_view name) {
-  if (name.empty() || name.back() == '.' || name.back() == ' ') return false;
-  for (const char c : name)
-    if (static_cast<unsigned char>(c) < ' ' || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
-      return false;
-  return true;
-}
-
 int CheckProjectPlace(std::string_view folderText, std::string_view shortcutText, std::string_view projectsPath) {
   const std::string folder = WithoutBackslash(TrimBlanks(folderText));
   if (folder.size() < 3 || !AbsoluteFolder(folder)) return text::InvalidInstallFolder;
   if (!projectsPath.empty() && SameText(Normalised(folder), Normalised(projectsPath))) return text::SubFolderRequired;
-  if (!IsPlainFileName(TrimBlanks(shortcutText))) return text::InvalidShortcutName;
+  if (!IsPlainName(TrimBlanks(shortcutText))) return text::InvalidShortcutName;
   return 0;
 }
 

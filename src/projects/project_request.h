@@ -35,11 +35,6 @@ struct ProjectPlaceProposal {
 // sub-folder's last name and the project file.
 ProjectPlaceProposal ProposeProjectPlace(const ProjectRequest& request, std::string_view projectsPath);
 
-// Whether a name can be a file of its own inside a folder: not empty, no
-// folder part, none of the characters Windows forbids in names, and not
-// ending in a dot or blank.
-bool IsPlainFileName(std::string_view name);
-
 // The first problem of a typed target folder and shortcut name, as a text of
 // texts.h, or 0 when both may be used: the folder must be a full path longer
 // than a drive and not the projects folder itself, the shortcut a plain name.

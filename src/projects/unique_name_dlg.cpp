@@ -64,7 +64,7 @@ TUniqueNameDlg::Formed TUniqueNameDlg::Form() const {
   const std::string name = NameWithoutExt(cut == std::string::npos ? typed : typed.substr(cut + 1));
   Formed formed{folder_ + name + extension_, false, false};
   formed.taken = App().os.files.attributes(formed.path).has_value();
-  formed.usable = IsPlainFileName(name) && !formed.taken;
+  formed.usable = IsPlainName(name) && !formed.taken;
   return formed;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/places.h"
+
 namespace velmar {
 
 bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b) const {
@@ -10,5 +12,12 @@ bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b)
     return static_cast<unsigned char>(up(x)) < static_cast<unsigned char>(up(y));
   });
 }
+
+bool KeptByUser(platform::FileSystem& fs, const InstallSession& s, const std::string& path) {
+  return std::any_of(s.KeptFiles.begin(), s.KeptFiles.end(),
+                     [&](const std::string& kept) { return platform::SamePlace(fs, kept, path); });
+}
+
+void KeepForUser(InstallSession& s, const std::string& path) { s.KeptFiles.push_back(path); }
 
 }  // namespace velmar

@@ -57,6 +57,9 @@ struct InstallSession {
   // A function of this run reported a failed step: the run ends as finished
   // with errors.
   bool StepFailed = false;
+  // Files the user chose not to have replaced: no later step of the run
+  // replaces them.
+  std::vector<std::string> KeptFiles;
   bool WelcomeShown = false;
   bool LicenceAccepted = false;
 
@@ -71,5 +74,11 @@ struct InstallSession {
 
   ButtonCaptions Captions;
 };
+
+// The user answered No to replacing the file (by any of its names) earlier
+// in this run.
+bool KeptByUser(platform::FileSystem& fs, const InstallSession& s, const std::string& path);
+// Remembers that answer.
+void KeepForUser(InstallSession& s, const std::string& path);
 
 }  // namespace velmar

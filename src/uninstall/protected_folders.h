@@ -1,57 +1,69 @@
 #pragma once
-// The folders the uninstallation must never reach, whatever the installation
-// record, Setup.ini or Velmar.ini name: a drive root, the Windows folder and
-// everything in it, the user's shell folders and profile, and the user's
-// projects. The tests work on path text; the ports' links are kept out by
-// the removal itself.
+// The places the uninstallation must never reach, whatever the installation
+// record, Setup.ini or Velmar.ini name. "At", "above" and "inside" are the
+// file system's answers (the identity of a folder and of each folder above
+// it), so a second drive letter, a linked parent or a short name changes
+// nothing.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/files.h"
 
 namespace velmar {
 
 struct InstallerContext;
 
-// Absolute folders, each without a trailing backslash (a root keeps its own).
-struct ProtectedFolders {
-  // The Windows and system folders: nothing in them, and no folder above
-  // them, is removed.
-  std::vector<std::string> system;
-  // The user's shell folders: no removal takes one of them or a folder above
-  // (the profile, the folder of all profiles).
-  std::vector<std::string> shell;
-  // The user's projects: the same.
-  std::vector<std::string> projects;
+class ProtectedFolders {
+ public:
+  explicit ProtectedFolders(platform::FileSystem& fs) : fs_(&fs) {}
 
-  // Adds each folder that is absolute; others cannot be compared and say nothing.
-  void AddSystem(std::string_view folder);
-  void AddShell(std::string_view folder);
+  // Nothing is removed at, above or inside the folder: the Windows and
+  // system folders.
+  void AddWhole(std::string_view folder);
+  // The same, for a folder of the user's projects.
   void AddProjects(std::string_view folder);
+  // Nothing is removed at or above the folder; what lies inside may be an
+  // installation's own (a product in Program Files, shortcuts on the Desktop).
+  void AddAtOrAbove(std::string_view folder);
+
+  // A folder that may not be emptied or removed: not a full path, a drive's
+  // root, at or above a protected folder, or inside a whole one.
+  bool FolderRefused(std::string_view folder) const;
+  // A file that may not be deleted: not a full path, or inside a whole one.
+  bool FileRefused(std::string_view path) const;
+  // A product folder whose files may not be removed: refused as a folder
+  // is, except that it may lie above a projects folder, since only named
+  // files of its own and checked folders are removed from it.
+  bool ProductFolderRefused(std::string_view folder) const;
+
+ private:
+  struct Place {
+    std::optional<platform::FileIdentity> identity;
+    std::vector<platform::FileIdentity> chain;  // the place and every folder above it
+    bool whole = false;
+    bool projects = false;
+  };
+  void Add(std::string_view folder, bool whole, bool projects);
+  bool Refused(std::string_view folder, bool aboveProjects) const;
+
+  platform::FileSystem* fs_;
+  std::vector<Place> places_;
 };
 
 // "C:\" or "\\server\share" (an absolute folder).
 bool IsRootFolder(std::string_view absolute);
-// The folder is the other one or lies inside it (both absolute).
-bool IsSameOrInside(std::string_view folder, std::string_view other);
 
-// The Windows and system folders, the user's shell folders, the session's
-// projects folder and the folder of its project file.
+// A folder or its tree holds a project file (links not followed): it is a
+// user's projects folder, whatever name it goes by.
+bool HoldsProjectFiles(platform::FileSystem& fs, const std::string& folder, bool withSubfolders);
+
+// The Windows and system folders; Program Files, ProgramData and the
+// profiles as Windows lays them out beside the Windows folder and as the
+// registry names them; the shell folders of the user and of all users; the
+// session's projects folder and the folder of its project file.
 ProtectedFolders FindProtectedFolders(InstallerContext& app);
-
-// Not absolute, a root, or the Windows or system folder, in one or above one:
-// nothing in such a folder is removed.
-bool ReachesSystem(std::string_view folder, const ProtectedFolders& protect);
-// A shell or projects folder, or a folder above one: such a folder is not
-// emptied or removed.
-bool HoldsUserFolder(std::string_view folder, const ProtectedFolders& protect);
-
-// A product folder whose files may not be removed by pattern: one that
-// reaches the system, a shell folder or above one, or a projects folder.
-bool ProductFolderRefused(std::string_view folder, const ProtectedFolders& protect);
-// A folder that may not be removed with its subfolders: one that reaches the
-// system or holds a user's folder, a product folder, or one above it.
-bool FolderTreeRefused(std::string_view folder, const ProtectedFolders& protect,
-                       const std::vector<std::string>& productFolders);
 
 }  // namespace velmar

@@ -10,7 +10,7 @@ namespace velmar {
 using platform::RootKey;
 
 void Removal::DeleteFile(const std::string& path) {
-  if (ReachesSystem(FileFolderPart(path), protect_)) return;
+  if (protect_.FileRefused(path)) return;
   const auto attributes = fs_.attributes(path);
   if (!attributes || IsFolderEntry(*attributes) || (*attributes & attr::System)) return;
   // A link's attributes are those of what it leads to: they stay as they are.
@@ -30,7 +30,7 @@ void Removal::DeleteMatching(const std::string& folder, const std::string& patte
 }
 
 void Removal::DeleteFolder(const std::string& folder, bool withSubfolders) {
-  if (ReachesSystem(folder, protect_) || HoldsUserFolder(folder, protect_)) return;
+  if (protect_.FolderRefused(folder)) return;
   const auto absolute = AbsoluteFolder(folder);
   const auto attributes = fs_.attributes(*absolute);
   if (!attributes || !IsFolderEntry(*attributes) || (*attributes & attr::ReparsePoint)) return;
@@ -49,8 +49,33 @@ void Removal::EmptyFolder(const std::string& folder, bool withSubfolders) {
   RemoveEmptyFolder(folder);
 }
 
+int Removal::DeleteShortcutsIn(const std::string& folder) {
+  if (protect_.FolderRefused(folder)) return 0;
+  const auto absolute = AbsoluteFolder(folder);
+  const auto attributes = fs_.attributes(*absolute);
+  if (!attributes || !IsFolderEntry(*attributes) || (*attributes & attr::ReparsePoint)) return 0;
+  return ShortcutsBelow(*absolute);
+}
+
+int Removal::ShortcutsBelow(const std::string& folder) {
+  int kept = 0;
+  for (const platform::DirEntry& entry : fs_.find(WithBackslash(folder) + "*.*")) {
+    const std::string path = WithBackslash(folder) + entry.name;
+    if (!IsFolderEntry(entry.attributes)) {
+      if (SameText(FileExtension(entry.name), ".lnk"))
+        DeleteFile(path);
+      else
+        ++kept;
+    } else if (entry.name[0] != '.' && !(entry.attributes & attr::ReparsePoint)) {
+      kept += ShortcutsBelow(path);
+    }
+  }
+  RemoveEmptyFolder(folder);
+  return kept;
+}
+
 void Removal::RemoveEmptyFolder(const std::string& folder) {
-  if (fs_.removeFolder(folder)) return;
+  if (protect_.FolderRefused(folder) || fs_.removeFolder(folder)) return;
   // A folder that still holds something stays, without a word.
   const auto attributes = fs_.attributes(folder);
   if (!attributes || !IsFolderEntry(*attributes)) return;

@@ -2,8 +2,7 @@
 // The removals of the uninstallation, each best effort: what is not there is
 // passed over, a system file and anything behind a link stay, and what is
 // there but cannot be removed is told to OnFailure and passed over too.
-// Whatever the caller asks, nothing in or above the Windows folder or on a
-// drive's root is removed, and no folder that is or holds a user's folder.
+// Whatever the caller asks, nothing the protected folders refuse is removed.
 
 #include <functional>
 #include <string>
@@ -34,9 +33,13 @@ class Removal {
   // empty. A folder that is a link or junction, or one inside that is, is
   // left as it is: what lies behind it is never reached.
   void DeleteFolder(const std::string& folder, bool withSubfolders);
+  // Deletes the shortcut files (".lnk", any case) in the folder and its
+  // subfolders, then the folders that leaves empty, the folder itself last.
+  // Links and junctions are not entered. Gives the number of other files,
+  // which stay.
+  int DeleteShortcutsIn(const std::string& folder);
   // Removes the folder when it is empty. One that holds something stays
   // without a word; an empty one that cannot be removed is told to OnFailure.
-  // The caller has checked that the folder may go.
   void RemoveEmptyFolder(const std::string& folder);
 
   // The key with its subkeys; a missing key is left alone.
@@ -47,6 +50,7 @@ class Removal {
 
  private:
   void EmptyFolder(const std::string& folder, bool withSubfolders);
+  int ShortcutsBelow(const std::string& folder);
   void Failed(const std::string& what) {
     if (OnFailure) OnFailure(what);
   }

@@ -9,6 +9,7 @@
 #include "base/wildcard.h"
 #include "formats/ini_document.h"
 #include "platform/file_contents.h"
+#include "platform/places.h"
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "services/files/file_utils.h"
@@ -67,20 +68,6 @@ ShortcutList ReadShortcutList(platform::FileSystem& fs, const std::string& path,
   return list;
 }
 
-// A project file anywhere in the tree (links not followed): the folder is a
-// user's projects folder, whatever name it goes by.
-bool HoldsProjectFiles(platform::FileSystem& fs, const std::string& folder) {
-  for (const platform::DirEntry& entry : fs.find(folder + "\\*.*")) {
-    if (!IsFolderEntry(entry.attributes)) {
-      if (SameText(FileExtension(entry.name), ".vpr")) return true;
-    } else if (entry.name[0] != '.' && !(entry.attributes & attr::ReparsePoint) &&
-               HoldsProjectFiles(fs, folder + "\\" + entry.name)) {
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 TUnInstallDlg::TUnInstallDlg(InstallerContext& app) : InstallerPage(app, "TUnInstallDlg") {
@@ -128,7 +115,7 @@ bool TUnInstallDlg::Execute() {
 void TUnInstallDlg::LocateProduct() {
   platform::FileSystem& fs = App().os.files;
   const CodePage ansi = App().os.system.ansiCodePage();
-  protect_ = FindProtectedFolders(App());
+  protect_ = std::make_unique<ProtectedFolders>(FindProtectedFolders(App()));
   found_ = false;
   folder_.clear();
   const std::string recorded = RecordedProductFolder(fs, ansi);
@@ -139,13 +126,14 @@ void TUnInstallDlg::LocateProduct() {
   if (FileExists(fs, folder_ + "Velmar.ini")) {
     try {
       const TIniFile ini(fs, folder_ + "Velmar.ini", ansi);
-      protect_.AddProjects(ini.ReadString("ProjMan", "NewProjPath", ""));
-      protect_.AddProjects(FileFolderPart(ini.ReadString("Config", "DefProject", "")));
+      protect_->AddProjects(ini.ReadString("ProjMan", "NewProjPath", ""));
+      protect_->AddProjects(FileFolderPart(ini.ReadString("Config", "DefProject", "")));
     } catch (const InstallerError&) {
       // Read again, and reported, when its shortcuts are removed.
     }
   }
-  found_ = !ProductFolderRefused(recorded, protect_);
+  // A folder of projects, or one that must stay, holds no product to remove.
+  found_ = !protect_->ProductFolderRefused(recorded) && !HoldsProjectFiles(fs, recorded, false);
 }
 
 void TUnInstallDlg::Step(int textId) { Report(Text(textId)); }
@@ -160,7 +148,7 @@ void TUnInstallDlg::UninstallProduct() {
   platform::FileSystem& fs = app.os.files;
   // Nothing else is done on the dialog while the product goes.
   VelmarCB.Enabled = OkBtn.Enabled = CancelBtn.Enabled = false;
-  Removal removal(fs, app.os.registry, protect_);
+  Removal removal(fs, app.os.registry, *protect_);
   // A file that stays is named once, though the list and a pattern both reach it.
   std::vector<std::string> named;
   removal.OnFailure = [this, &named](const std::string& what) {
@@ -216,20 +204,24 @@ void TUnInstallDlg::UninstallProduct() {
   app.host.ShowMessage(Text(text::VelmarFolderCanBeDeleted), ui::ApplicationTitle, ui::MessageIcon::Information);
 }
 
-// The folder of the project shortcuts goes with its subfolders, unless it is
-// not one of the installation's own: a root, the Windows folder, a folder of
-// the user's, or one that holds the user's projects or the product. A
-// project file in it shows a projects folder under another name (a short
-// name, another drive letter for the same share).
+// Of the project shortcuts folder only the shortcuts go, and the folders
+// that leaves empty: the installations put nothing else there. The folder is
+// left whole when it is not one of the installation's own: a root, a folder
+// that must stay or one above it, a projects folder or one inside it, one
+// above the product, or one holding a project file under any name.
 void TUnInstallDlg::RemoveProjectShortcutsFolder(Removal& removal) {
+  platform::FileSystem& fs = App().os.files;
   const std::string folder = WithoutBackslash(Session().LinkPath);
   if (folder.empty()) return;
-  if (FolderTreeRefused(folder, protect_, {folder_, Session().VelmarPath}) ||
-      HoldsProjectFiles(App().os.files, *AbsoluteFolder(folder))) {
+  const auto absolute = AbsoluteFolder(folder);
+  if (absolute && !FolderExists(fs, *absolute)) return;
+  if (protect_->FolderRefused(folder) || platform::IsAtOrInside(fs, folder_, *absolute) ||
+      platform::IsAtOrInside(fs, Session().VelmarPath, *absolute) || HoldsProjectFiles(fs, *absolute, true)) {
     Report(TextWith(text::ShortcutsFolderKept, folder));
     return;
   }
-  removal.DeleteFolder(folder, true);
+  if (const int kept = removal.DeleteShortcutsIn(*absolute); kept > 0)
+    Report(TextWith(text::ShortcutFilesKept, std::to_string(kept)));
 }
 
 // Of the files Velmar.ini lists only shortcuts go; then their start-menu
@@ -250,7 +242,8 @@ void TUnInstallDlg::RemoveProductShortcuts(Removal& removal) {
   for (const std::string& file : list.files)
     if (SameText(FileExtension(file), ".lnk")) removal.DeleteFile(file);
   const std::string startMenu = WithoutBackslash(list.startMenu);
-  if (!startMenu.empty() && !FolderTreeRefused(startMenu, protect_, {folder_})) removal.RemoveEmptyFolder(startMenu);
+  if (!startMenu.empty() && !platform::IsAtOrInside(App().os.files, folder_, startMenu))
+    removal.RemoveEmptyFolder(startMenu);
 }
 
 }  // namespace velmar

@@ -3,6 +3,7 @@
 // product can be removed, and the list of the steps as they run. The
 // removal runs inside the dialog while it is open.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,7 @@ class TUnInstallDlg : public InstallerPage {
 
   std::string folder_;
   bool found_ = false;
-  ProtectedFolders protect_;
+  std::unique_ptr<ProtectedFolders> protect_;
   bool failed_ = false;
   int result_ = 0;
 };

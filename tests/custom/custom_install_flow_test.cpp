@@ -132,10 +132,12 @@ TEST(CustomInstallFlow, AProjectArchiveOrCustomFileThatFailsEndsWithErrors) {
     test::FaultRule fault;
     bool projectUnpacked;
     const char* logged;
+    bool shortcut;  // a shortcut only to a project file that was written
   } cases[] = {
       {{.op = test::FileOp::OpenRead, .persistent = true, .pathContains = "Works.zip"}, false,
-       "ERROR: Project file not found : "},
-      {{.op = test::FileOp::Create, .pathContains = "Install\\Custom\\Works\\Logo.bmp"}, true, "Cannot copy "},
+       "ERROR: Project file not found : ", true},
+      {{.op = test::FileOp::Create, .pathContains = "Install\\Custom\\Works\\Logo.bmp"}, true, "Cannot copy ", true},
+      {{.op = test::FileOp::Replace, .persistent = true, .pathContains = "Line1.VPR"}, true, "Update project file ", false},
   };
   for (const auto& c : cases) {
     InstallerFixture f;
@@ -150,6 +152,7 @@ TEST(CustomInstallFlow, AProjectArchiveOrCustomFileThatFailsEndsWithErrors) {
     const auto result = f.Run(script);
     EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << c.logged << result.endMessage;
     EXPECT_TRUE(test::Contains(f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or(""), c.logged));
+    EXPECT_EQ(f.Exists(f.drive.path("Velmar\\Projects\\Works line.LNK")), c.shortcut) << c.logged;
   }
 }
 

@@ -71,6 +71,29 @@ TEST(LoadCustomInstalls, RefusesAnUnusableOnlyInstallButKeepsItsStartUpNames) {
   }
 }
 
+// The folder is a path of plain names below Custom\: one that climbs out to
+// a folder that is there, names a drive or a device is refused, as the
+// medium check refuses it with the same words.
+TEST(LoadCustomInstalls, AFolderThatLeadsOutOfCustomIsRefused) {
+  for (const char* folder : {"..\\..\\Data\\Line7", "Plant\\..\\..\\..\\Data\\Line7", "T:\\Data\\Line7",
+                             "\\Data\\Line7", "CON", "Plant\\"}) {
+    SCOPED_TRACE(folder);
+    Medium m;
+    m.drive.writeFile("Data\\Line7\\notes.txt", "the user's notes");
+    m.drive.writeFile("Medium\\Custom\\Plant\\Line7.vpr", "[Project]\r\n");
+    std::string ini = OneIni("BRENTA", "Anlage", "");
+    ini.replace(ini.find("Folder=Plant"), 12, std::string("Folder=") + folder);
+    m.Ini(ini);
+    m.Load();
+    EXPECT_FALSE(m.s.HasCustomInstalls);
+    EXPECT_FALSE(CustomFolderExists(m.drive.fs(), m.s, folder));
+    EXPECT_TRUE(CustomInstallRefusal(m.drive.fs(), m.s, {"BRENTA", folder, "T", "T"}).starts_with("its folder \""));
+  }
+  Medium m;
+  m.drive.writeFile("Medium\\Custom\\Plant\\Sub\\Line7.vpr", "[Project]\r\n");
+  EXPECT_TRUE(CustomFolderExists(m.drive.fs(), m.s, "Plant\\Sub"));
+}
+
 TEST(LoadCustomInstalls, SeveralInstallsAreOfferedUncheckedAndNoneWithoutTheFolderOrFile) {
   Medium m;
   m.Ini("[CustomInstalls]\r\nx=One\r\ny=Two\r\n");

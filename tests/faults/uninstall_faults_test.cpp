@@ -32,6 +32,9 @@ void PrepareInstalledProduct(InstallerFixture& f) {
   f.WriteFile(f.WindowsFolder() + "Win.ini", "[Windows]\r\n");
   f.WriteFile(f.WindowsFolder() + "System32\\Velmar.dll", "the system's");
   f.WriteFile(f.drive.path("Velmar.ini"), "[Root]\r\n");
+  // The project shortcuts folder loses only shortcuts.
+  f.WriteFile(f.drive.path("Velmar\\Projects\\Plan.txt"), "the user's plan");
+  f.WriteFile(f.drive.path("Velmar\\Projects\\Old\\Site.vpr.bak"), "an old project");
 }
 
 Script UninstallScript(InstallerFixture&) {
@@ -51,7 +54,8 @@ std::vector<std::string> UninstallPlaces(InstallerFixture& f) {
 
 std::vector<std::string> MustStay(InstallerFixture& f) {
   return {f.drive.path("VelProj\\"), f.WindowsFolder(), f.drive.path("Velmar\\Notes.txt"),
-          f.drive.path("Velmar.ini")};
+          f.drive.path("Velmar.ini"), f.drive.path("Velmar\\Projects\\Plan.txt"),
+          f.drive.path("Velmar\\Projects\\Old\\Site.vpr.bak")};
 }
 
 TEST(Faults, Uninstallation) {

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/path_utils.h"
+#include "platform/registry.h"
+#include "services/shell/shell.h"
 #include "support/installer_fixture.h"
 
 namespace velmar {
@@ -105,6 +108,32 @@ TEST(ProductInstallFlow, AFailedStepEndsWithErrorsAndNothingLandsOutside) {
   EXPECT_FALSE(run.f.Exists(run.f.drive.path("Outside.txt")));
   EXPECT_EQ(run.f.ReadFile(run.f.drive.path("Velmar\\VelmarPM.exe")), "3400");
   EXPECT_TRUE(test::Contains(test::LogEntries(run.Log()), "\nFinished with errors, see the lines above\nVelmar install finished\n-\n"));
+}
+
+// A shell folder that reads empty, is no full path or is not there fails its
+// shortcuts: none is written relative to the current folder or listed for
+// the uninstall, and the run ends with errors.
+TEST(ProductInstallFlow, AShellFolderThatIsNoExistingFullPathFailsItsShortcuts) {
+  for (const std::string desktop : {"", "Desktop", "Q:\\Nowhere"}) {
+    SCOPED_TRACE(desktop);
+    FlowRun run;
+    ASSERT_TRUE(run.f.registry.registry().WriteString(platform::RootKey::CurrentUser, ShellFoldersKey, "Desktop", desktop));
+    Script script = test::ToSelection();
+    PassGate(script).Page("TMainInstallForm").Click("NextBtn");
+    script.Page("TWinLinksForm").Check("DesktopCB").Click("NextBtn").Page("TProjectOptionsForm").Click("NextBtn");
+    script.Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm");
+    script.Answer("Finished with errors", ui::Answer::Ok);
+    test::BackToSelection(script).Key(Key::Escape);
+    const auto result = run.f.Run(script);
+    EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << result.endMessage;
+    EXPECT_FALSE(run.f.Exists(run.f.drive.path("Velmar.lnk")));
+    EXPECT_TRUE(test::Contains(run.Log(), "ERROR: Shell folder Desktop is not an existing folder"));
+    const std::string settings = run.f.drive.path("Velmar\\Velmar.ini");
+    const int count = std::stoi(run.f.IniValue(settings, "Links", "Count"));
+    EXPECT_GE(count, 1);  // the start menu's own
+    for (int k = 1; k <= count; ++k)
+      EXPECT_TRUE(AbsoluteFolder(FileFolderPart(run.f.IniValue(settings, "Links", std::to_string(k))))) << k;
+  }
 }
 
 }  // namespace

@@ -97,6 +97,45 @@ TEST(TProjectOptionsForm, NextStaysOnTheFirstMissingEntryWithTheFocusInIt) {
   }
 }
 
+// A file or shortcut name that would lead out of its folder (a path, a
+// drive, dots, a device, a forbidden character) keeps the page, in both
+// modes, with nothing stored; the shortcut name may come preset, so that the
+// user only presses Next.
+TEST(TProjectOptionsForm, NamesThatLeadOutOfTheirFolderKeepThePage) {
+  struct Case {
+    const char* edit;
+    const char* name;
+    const char* message;
+  } cases[] = {
+      {"VprNameEdit", "..\\..\\Windows\\Evil", "Invalid name"},
+      {"VprNameEdit", "C:Evil", "Invalid name"},
+      {"VprNameEdit", "com1", "Invalid name"},
+      {"LinkNameEdit", "..\\..\\Windows\\Evil", "Invalid shortcut name"},
+      {"LinkNameEdit", "D:\\Evil", "Invalid shortcut name"},
+      {"LinkNameEdit", "..", "Invalid shortcut name"},
+      {"LinkNameEdit", "Plant|1", "Invalid shortcut name"},
+  };
+  for (const Case& c : cases) {
+    for (const bool custom : {false, true}) {
+      if (custom && std::string(c.edit) == "VprNameEdit") continue;  // disabled there
+      SCOPED_TRACE(std::string(c.name) + (custom ? " (custom)" : ""));
+      // The file name is typed; the shortcut name comes preset.
+      const bool typed = std::string(c.edit) == "VprNameEdit";
+      Script script;
+      script.Page("TProjectOptionsForm");
+      if (typed) script.Type(c.edit, c.name);
+      OptionsRun run(script.Click("NextBtn").Click("CancelBtn"));
+      SetProject(run.t.session);
+      if (!typed) run.t.session.LinkName = c.name;
+      EXPECT_EQ(run.Show(custom ? Custom : Product), prCancel);
+      EXPECT_TRUE(Contains(run.Transcript(), "> click NextBtn\n  StatBar: status line \"ERROR: " +
+                                                 std::string(c.message) + "\"\n"))
+          << run.Transcript();
+      EXPECT_EQ(run.t.session.ProjectFile.find("Windows"), std::string::npos);
+    }
+  }
+}
+
 TEST(TProjectOptionsForm, NextStoresTrimmedEntriesPrevStoresUncheckedAndTheNextShowingHasThem) {
   // Enter moves from the file name to the shortcut name, to Next, and clicks it.
   OptionsRun run(Script().Page("TProjectOptionsForm").Type("PrjNameEdit", " Line 4 ").Type("VprPathEdit", " ")

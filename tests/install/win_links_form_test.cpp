@@ -52,5 +52,24 @@ TEST(ShortcutsPage, GivesBackTheFolderAndCheckBoxesWhateverClosesThePage) {
   }
 }
 
+// The group is a path of plain names below the programs folder: one that
+// climbs out or names a drive keeps the page on Next.
+TEST(ShortcutsPage, NextOnlyWithAGroupThatStaysBelowThePrograms) {
+  for (const char* group : {"..\\..\\..\\Data", "C:\\Data", "\\Data", "Velmar\\..\\..", "Velmar\\\\Tools"}) {
+    SCOPED_TRACE(group);
+    ScriptHost host(Script().Page("TWinLinksForm").Type("LinkFolderEdit", group).Click("NextBtn").Click("CancelBtn"));
+    test::InstallerTestContext t(host);
+    TWinLinksForm page(t.app);
+    std::string kept = "Velmar";
+    bool desktop = true, autostart = false;
+    EXPECT_EQ(host.Run([&] { return page.Execute(kept, desktop, autostart) == prCancel ? Outcome::Finished : Outcome::Failed; }),
+              Outcome::Finished)
+        << host.EndMessage();
+    EXPECT_TRUE(test::Contains(host.TranscriptText(), "> click NextBtn\n  StatBar: status line \"ERROR: Invalid name\"\n"))
+        << host.TranscriptText();
+  }
+  for (const char* group : {"Velmar\\Tools", "Velmar\\", "Plant tools"}) EXPECT_TRUE(IsStartMenuGroup(group)) << group;
+}
+
 }  // namespace
 }  // namespace velmar

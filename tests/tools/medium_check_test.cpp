@@ -181,15 +181,18 @@ std::vector<FaultyMedium> FaultyMedia() {
         {E, "Projects\\Site\\Site.zip", ""}}},
       {"custom installs: refused ones and a missing section",
        [](Medium& m) {
-         m.Replace("Custom\\Custom.ini", "1=Line1", "1=Line1\r\n2=Gone\r\n3=Line2\r\n4=Line3");
+         m.Replace("Custom\\Custom.ini", "1=Line1", "1=Line1\r\n2=Gone\r\n3=Line2\r\n4=Line3\r\n5=Line4");
          m.Write("Custom\\Line2\\Line2.vpr", "[Project]\r\n");
          m.Replace("Custom\\Custom.ini", "[Line1]",
                    "[Line2]\r\nType=Other\r\nFolder=Line2\r\nTitle44=L2\r\nTitle33=L2\r\n"
-                   "[Line3]\r\nType=BRENTA\r\nFolder=Line3\r\nTitle44=L3\r\nTitle49=L3\r\n[Line1]");
+                   "[Line3]\r\nType=BRENTA\r\nFolder=Line3\r\nTitle44=L3\r\nTitle49=L3\r\n"
+                   "[Line4]\r\nType=BRENTA\r\nFolder=..\\Projects\\Site\r\nTitle44=L4\r\nTitle49=L4\r\n[Line1]");
        },
        {{E, "Custom\\Custom.ini", "install [Gone] refused: the section is missing"},
         {E, "Custom\\Custom.ini", "install [Line2] refused: type \"Other\" is not BRENTA"},
-        {E, "Custom\\Custom.ini", "install [Line3] refused: its folder Custom\\Line3\\ is missing or empty"}}},
+        {E, "Custom\\Custom.ini", "install [Line3] refused: its folder Custom\\Line3\\ is missing or empty"},
+        {E, "Custom\\Custom.ini",
+         "install [Line4] refused: its folder \"..\\Projects\\Site\" is not a path of plain names below Custom\\"}}},
       {"custom install without titles",
        [](Medium& m) { m.Replace("Custom\\Custom.ini", "Title49=Linie 1", "Title48=Linia 1"); },
        {{E, "Custom\\Custom.ini", "install [Line1] refused: neither a German nor a French title (Title49, Title33)"}}},

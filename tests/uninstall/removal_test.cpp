@@ -16,54 +16,63 @@ namespace {
 
 using platform::RootKey;
 
-TEST(ProtectedFolders, RootsAndFoldersInsideOthers) {
+TEST(ProtectedFolders, RootsByTheirText) {
   EXPECT_TRUE(IsRootFolder("D:\\"));
   EXPECT_TRUE(IsRootFolder("\\\\server\\share"));
   EXPECT_FALSE(IsRootFolder("\\\\server\\share\\A"));
-  EXPECT_TRUE(IsSameOrInside("C:\\VELPROJ\\Plant", "c:\\VelProj"));
-  EXPECT_FALSE(IsSameOrInside("C:\\VelProject", "C:\\VelProj"));
 }
 
-ProtectedFolders Machine() {
-  ProtectedFolders protect;
-  protect.AddSystem("C:\\Windows\\");
-  protect.AddSystem("C:\\Windows\\System32");
-  protect.AddShell("C:\\Users\\Ann\\Desktop\\");
-  protect.AddShell("C:\\Users\\Ann\\Start Menu\\Programs");
-  protect.AddProjects("D:\\Data\\VelProj");
+// A machine on the test's drive: Windows, Program Files, a user's Desktop
+// and a projects folder. Whatever name a folder goes by (another drive
+// letter, a linked parent, another case, dots), the answer is the same.
+TEST(ProtectedFolders, AtAboveAndInsideAreTheFileSystemsAnswers) {
+  test::TempDrive drive;
+  for (const char* folder : {"Windows\\System32", "Program Files\\Other", "Users\\Ann\\Desktop\\Work",
+                             "Data\\VelProj\\Site\\Screens", "Data\\Mine", "Velmar"})
+    drive.makeFolder(folder);
+  ProtectedFolders protect(drive.fs());
+  protect.AddWhole(drive.path("Windows"));
+  protect.AddAtOrAbove(drive.path("Program Files"));
+  protect.AddAtOrAbove(drive.path("Users\\Ann\\Desktop"));
+  protect.AddProjects(drive.path("Data\\VelProj"));
   protect.AddProjects("Relative\\Ignored");
-  return protect;
-}
-
-TEST(ProtectedFolders, AProductFolderMayNotBeARootTheSystemAUserFolderOrTheProjects) {
-  const ProtectedFolders protect = Machine();
-  for (const char* refused : {"C:\\", "D:\\", "\\\\server\\share\\", "C:\\Windows", "c:\\windows\\system32\\",
-                              "C:\\Windows\\Velmar", "C:\\Users\\Ann\\Desktop", "C:\\Users\\Ann",
-                              "C:\\Users", "D:\\Data\\VelProj\\", "Velmar", "C:\\Velmar\\..\\..\\"})
-    EXPECT_TRUE(ProductFolderRefused(refused, protect)) << refused;
-  for (const char* allowed : {"C:\\Velmar\\", "D:\\Data", "D:\\Data\\VelProj\\Velmar", "C:\\Users\\Ann\\Velmar",
-                              "C:\\Users\\Ann\\Desktop\\Velmar", "C:\\WindowsApps\\Velmar"})
-    EXPECT_FALSE(ProductFolderRefused(allowed, protect)) << allowed;
-}
-
-TEST(ProtectedFolders, AFolderTreeMayNotHoldTheSystemAUserFolderTheProjectsOrTheProduct) {
-  const ProtectedFolders protect = Machine();
-  const std::vector<std::string> products = {"C:\\Velmar\\", "E:\\Velmar"};
-  for (const char* refused : {"C:\\", "C:\\Windows\\Fonts", "C:\\Users\\Ann\\Desktop", "C:\\Users\\Ann\\",
-                              "C:\\Users\\Ann\\Start Menu", "D:\\Data\\VelProj", "D:\\DATA", "C:\\Velmar",
-                              "E:\\", "C:\\Velmar\\Projects\\..", "Projects"})
-    EXPECT_TRUE(FolderTreeRefused(refused, protect, products)) << refused;
-  for (const char* allowed : {"C:\\Velmar\\Projects", "C:\\Users\\Ann\\Desktop\\Velmar Projects",
-                              "C:\\Users\\Ann\\Start Menu\\Programs\\Velmar", "D:\\Data\\VelProj\\Links",
-                              "D:\\Data\\Links"})
-    EXPECT_FALSE(FolderTreeRefused(allowed, protect, products)) << allowed;
+  const auto alias = drive.aliasDrive("Users\\Ann");
+  test::FolderLink linked(drive, "Velmar\\Ann", "Users\\Ann");
+  std::vector<std::string> refused = {"C:\\", "D:\\", "\\\\server\\share\\", "Velmar", drive.path("Windows"),
+                                      drive.path("WINDOWS\\System32\\"), drive.path("Program Files"),
+                                      drive.path("Users\\Ann\\Desktop"), drive.path("Users\\Ann"),
+                                      drive.path("Data\\VelProj"), drive.path("Data"),
+                                      drive.path("Data\\VelProj\\Site\\Screens"),
+                                      drive.path("Velmar\\..\\Users\\Ann\\Desktop")};
+  std::vector<std::string> allowed = {drive.path("Velmar"), drive.path("Program Files\\Other"),
+                                      drive.path("Users\\Ann\\Desktop\\Work"), drive.path("Data\\Mine")};
+  if (alias) {
+    refused.push_back(*alias + "Desktop");
+    allowed.push_back(*alias + "Desktop\\Work");
+  }
+  if (linked.made()) {
+    refused.push_back(drive.path("Velmar\\Ann\\Desktop"));
+    allowed.push_back(drive.path("Velmar\\Ann\\Desktop\\Work"));
+  }
+  for (const std::string& folder : refused) EXPECT_TRUE(protect.FolderRefused(folder)) << folder;
+  for (const std::string& folder : allowed) EXPECT_FALSE(protect.FolderRefused(folder)) << folder;
+  // A product may lie above a projects folder, never at or inside one.
+  EXPECT_FALSE(protect.ProductFolderRefused(drive.path("Data")));
+  EXPECT_TRUE(protect.ProductFolderRefused(drive.path("Data\\VelProj\\Site")));
+  EXPECT_TRUE(protect.ProductFolderRefused(drive.path("Users")));
+  // Files: nothing inside the Windows folder or a projects folder.
+  EXPECT_TRUE(protect.FileRefused(drive.path("Windows\\System32\\x.dll")));
+  EXPECT_TRUE(protect.FileRefused(drive.path("Data\\VelProj\\Site\\x.lnk")));
+  EXPECT_FALSE(protect.FileRefused(drive.path("Users\\Ann\\Desktop\\Velmar.lnk")));
 }
 
 // A drive with a Windows folder and a projects folder; the registry is the
 // test's own.
 struct RemovalRun {
-  RemovalRun() : registry(drive), removal(drive.fs(), registry.registry(), protect) {
-    protect.AddSystem(drive.path("Windows"));
+  RemovalRun() : registry(drive), protect(drive.fs()), removal(drive.fs(), registry.registry(), protect) {
+    drive.makeFolder("Windows");
+    drive.makeFolder("VelProj");
+    protect.AddWhole(drive.path("Windows"));
     protect.AddProjects(drive.path("VelProj"));
     removal.OnFailure = [this](const std::string& what) { failures.push_back(what); };
   }
@@ -104,6 +113,23 @@ TEST(Removal, FoldersAreEmptiedWithOrWithoutTheirSubfoldersAndRemovedWhenEmpty) 
   EXPECT_EQ(run.Names("P\\Common"), std::vector<std::string>{"Sub"});
   EXPECT_EQ(run.Names("P\\Tree"), std::vector<std::string>{".hidden"});
   EXPECT_EQ(run.Names("P\\Tree2\\Sub"), std::vector<std::string>{"s.sys"});
+  EXPECT_TRUE(run.failures.empty());
+}
+
+// Of a shortcuts folder only the shortcuts go, and the folders that leaves
+// empty; every other file stays and is counted, and a link is not entered.
+TEST(Removal, AShortcutsFolderLosesOnlyItsShortcuts) {
+  RemovalRun run;
+  for (const char* name : {"Links\\Plant.LNK", "Links\\Old\\Demo.lnk", "Links\\Mine\\budget.xlsx",
+                           "Links\\Mine\\Site.lnk", "Links\\notes.txt", "Data\\Far.lnk"})
+    run.drive.writeFile(name, "x");
+  test::FolderLink far(run.drive, "Links\\Far", "Data");
+  EXPECT_EQ(run.removal.DeleteShortcutsIn(run.drive.path("Links")), 2);
+  EXPECT_EQ(run.Names("Links"), far.made() ? (std::vector<std::string>{"Far", "Mine", "notes.txt"})
+                                           : (std::vector<std::string>{"Mine", "notes.txt"}));
+  EXPECT_EQ(run.Names("Links\\Mine"), std::vector<std::string>{"budget.xlsx"});
+  EXPECT_TRUE(run.drive.exists("Data\\Far.lnk"));
+  EXPECT_EQ(run.removal.DeleteShortcutsIn(run.drive.path("VelProj")), 0);
   EXPECT_TRUE(run.failures.empty());
 }
 

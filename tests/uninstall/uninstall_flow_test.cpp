@@ -2,6 +2,9 @@
 // what goes, what stays, and that no record, settings file or odd folder
 // makes it reach the user's projects, a root or the Windows folder.
 
+#include <memory>
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "base/path_utils.h"
@@ -82,7 +85,28 @@ struct Installed {
   // F8 from the command line: the dialog, left with Cancel.
   test::InstallerRun Look() { return f.Run(Script().Page("TUnInstallDlg").Click("CancelBtn"), {"/F8"}); }
 
+  // A folder of the user's holding a file and a shortcut of the user's own.
+  std::string Mine(const std::string& relative) {
+    const std::string folder = f.drive.path(relative + "\\");
+    for (const char* name : {"budget.xlsx", "Reports\\2024\\q1.doc", "Mine.lnk"}) {
+      f.WriteFile(folder + name, "the user's " + FileNamePart(name));
+      mine.push_back(folder + name);
+    }
+    return folder;
+  }
+  void ExpectMineKept() {
+    for (const std::string& file : mine) EXPECT_EQ(f.ReadFile(file), "the user's " + FileNamePart(file)) << file;
+  }
+  // The user's Desktop in a folder of the test's drive, with the user's files.
+  void DesktopOnTheDrive() {
+    Mine("Home\\Desktop");
+    ASSERT_TRUE(f.registry.registry().WriteString(RootKey::CurrentUser, ShellFoldersKey, "Desktop",
+                                                  f.drive.path("Home\\Desktop")));
+  }
+
   InstallerFixture f;
+  std::vector<std::string> mine;
+  std::unique_ptr<test::FolderLink> link;
 };
 
 // The lines of the dialog's list once the removal has run, one a line.
@@ -170,8 +194,16 @@ TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
   f.WriteFile(f.drive.path("Elsewhere\\Keep.INI"), "kept");
 
   const std::string recorded = f.ReadFile(f.InstallRecordPath()).value_or("");
+  // A project's folder, named by the settings or holding a project file, and
+  // another program's folder hold no product either.
+  const std::string project = f.drive.path("Data\\VelProj\\Plant\\");
+  const std::string unnamed = f.drive.path("Old\\Site\\");
+  const std::string programs = f.drive.path("Program Files\\");
+  f.WriteFile(unnamed + "Site.vpr", "[Project]\r\n");
+  for (const std::string& folder : {project, unnamed, programs})
+    for (const char* name : {"VelmarPM.exe", "Site.INI", "Site.DAT"}) f.WriteFile(folder + name, "kept");
   for (const std::string& value : {std::string(), f.drive.path("Elsewhere"), f.drive.root(), windows, desktop,
-                                   std::string("Velmar\\")}) {
+                                   std::string("Velmar\\"), project, unnamed, programs}) {
     f.WriteInstallRecord(value);
     const auto run = w.Look();
     EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
@@ -184,6 +216,8 @@ TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
   for (const std::string& folder : {f.drive.root(), windows, desktop})
     for (const char* name : {"VelmarPM.exe", "Keep.INI", "Keep.LOG", "Keep.DAT", "Velmar.exe"})
       EXPECT_TRUE(f.Exists(folder + name)) << folder << name;
+  for (const std::string& folder : {project, unnamed, programs})
+    for (const char* name : {"VelmarPM.exe", "Site.INI", "Site.DAT"}) EXPECT_TRUE(f.Exists(folder + name)) << folder << name;
   EXPECT_TRUE(f.Exists(f.drive.path("Elsewhere\\Keep.INI")));
 
   f.WriteFile(f.InstallRecordPath(), recorded);
@@ -200,7 +234,7 @@ TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
 TEST(Uninstall, AProjectShortcutsFolderThatIsOrHoldsAProtectedFolderIsLeftWhole) {
   const struct {
     const char* name;
-    std::function<std::string(Installed&)> linkPath;
+    std::function<std::optional<std::string>(Installed&)> linkPath;
   } cases[] = {
       {"the projects folder", [](Installed& w) { return w.f.drive.path("Data\\VelProj"); }},
       {"a folder above it", [](Installed& w) { return w.f.drive.path("Data\\"); }},
@@ -214,11 +248,30 @@ TEST(Uninstall, AProjectShortcutsFolderThatIsOrHoldsAProtectedFolderIsLeftWhole)
          w.f.WriteFile(w.f.drive.path("Elsewhere\\Job\\Job.VPR"), "[Project]\r\n");
          return w.f.drive.path("Elsewhere");
        }},
+      {"a folder inside a project", [](Installed& w) { return w.Mine("Data\\VelProj\\Plant\\Screens"); }},
+      {"Program Files", [](Installed& w) { return w.Mine("Program Files"); }},
+      {"the Public Desktop", [](Installed& w) { return w.Mine("Users\\Public\\Desktop"); }},
+      {"the desktop through a second drive letter",
+       [](Installed& w) -> std::optional<std::string> {
+         w.DesktopOnTheDrive();
+         const auto alias = w.f.drive.aliasDrive("Home");
+         if (!alias) return std::nullopt;
+         return *alias + "Desktop";
+       }},
+      {"the desktop through a linked parent",
+       [](Installed& w) -> std::optional<std::string> {
+         w.DesktopOnTheDrive();
+         w.link = std::make_unique<test::FolderLink>(w.f.drive, "Data\\Home", "Home");
+         if (!w.link->made()) return std::nullopt;
+         return w.f.drive.path("Data\\Home\\Desktop");
+       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Installed w;
-    const std::string linkPath = c.linkPath(w);
+    const auto named = c.linkPath(w);
+    if (!named) continue;  // the port cannot make this name here
+    const std::string linkPath = *named;
     w.SetInstalled("Install", "LinkPath", linkPath);
     w.f.WriteFile(w.f.WindowsFolder() + "System32\\VelOpc.dll", "driver");
     w.f.WriteFile(w.Desktop("Mine.txt"), "mine");
@@ -233,6 +286,30 @@ TEST(Uninstall, AProjectShortcutsFolderThatIsOrHoldsAProtectedFolderIsLeftWhole)
     if (linkPath == w.f.drive.path("Elsewhere")) {
       EXPECT_TRUE(w.f.Exists(w.f.drive.path("Elsewhere\\Job\\Job.VPR")));
     }
+    w.ExpectMineKept();
+  }
+}
+
+// A project shortcuts folder of the user's, inside or outside a shell
+// folder, loses only its shortcuts; every other file keeps its bytes, and a
+// line says how many stayed.
+TEST(Uninstall, AProjectShortcutsFolderOfTheUsersLosesOnlyShortcuts) {
+  for (const char* folder : {"Docs", "Users\\Public\\Desktop\\Work", "Velmar\\Projects"}) {
+    SCOPED_TRACE(folder);
+    Installed w;
+    const std::string linkPath = w.Mine(folder);
+    w.SetInstalled("Install", "LinkPath", linkPath);
+    const auto run = w.Uninstall();
+    ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+    EXPECT_TRUE(test::Contains(List(run), "Uninstalling Velmar\nFiles the installation did not make, kept in the "
+                                          "project shortcuts folder : 2\nUnregister"))
+        << List(run);
+    for (const std::string& file : w.mine)
+      EXPECT_EQ(w.f.Exists(file), !file.ends_with(".lnk")) << file;
+    if (std::string(folder) == "Velmar\\Projects") {
+      EXPECT_FALSE(w.f.Exists(linkPath + "Plant.LNK"));
+    }
+    w.ExpectProjectsKept();
   }
 }
 

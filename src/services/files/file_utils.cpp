@@ -35,7 +35,7 @@ void CreateWithParents(platform::FileSystem& fs, const std::string& folder) {
 
 bool CopyTree(platform::FileSystem& fs, const std::string& sourceFolder,
               const std::string& targetFolder, std::string_view pattern, bool recurse,
-              const std::string& topTarget) {
+              const std::string& topTarget, const std::function<bool(const std::string&)>& keep) {
   const std::string source = WithBackslash(sourceFolder);
   const std::string target = WithBackslash(targetFolder);
   bool whole = ForceFolder(fs, target);
@@ -45,9 +45,9 @@ bool CopyTree(platform::FileSystem& fs, const std::string& sourceFolder,
       const std::string sub = source + entry.name + "\\";
       if (recurse && !entry.name.empty() && entry.name[0] != '.' &&
           !platform::SamePlace(fs, sub, topTarget)) {
-        whole = CopyTree(fs, sub, target + entry.name, pattern, recurse, topTarget) && whole;
+        whole = CopyTree(fs, sub, target + entry.name, pattern, recurse, topTarget, keep) && whole;
       }
-    } else if ((entry.attributes & attr::VolumeLabel) == 0) {
+    } else if ((entry.attributes & attr::VolumeLabel) == 0 && !(keep && keep(target + entry.name))) {
       if (CopyFileContents(fs, source + entry.name, target + entry.name) != copy_result::Copied) whole = false;
     }
   }
@@ -205,9 +205,10 @@ bool CopyFileTimes(platform::FileSystem& fs, std::string_view target, std::strin
 }
 
 bool CopyFolderTree(platform::FileSystem& fs, std::string_view sourceFolder,
-                    std::string_view targetFolder, std::string_view pattern, bool recurse) {
+                    std::string_view targetFolder, std::string_view pattern, bool recurse,
+                    const std::function<bool(const std::string& target)>& keep) {
   const std::string topTarget(targetFolder);
-  return CopyTree(fs, std::string(sourceFolder), topTarget, pattern, recurse, topTarget);
+  return CopyTree(fs, std::string(sourceFolder), topTarget, pattern, recurse, topTarget, keep);
 }
 
 bool FileHasMarker(platform::FileSystem& fs, CodePage ansiCodePage, std::string_view path, std::string_view text,

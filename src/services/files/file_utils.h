@@ -51,9 +51,11 @@ bool CopyFileTimes(platform::FileSystem& fs, std::string_view target, std::strin
 // Copies every entry of sourceFolder matching pattern into targetFolder (created
 // when missing), hidden and system files included; with recurse also the
 // sub-folders, whose names must match the pattern too. Files that cannot be
-// copied are skipped. False when one was, or a folder could not be made.
+// copied are skipped, and so are targets `keep` names. False when one could
+// not be copied, or a folder could not be made.
 bool CopyFolderTree(platform::FileSystem& fs, std::string_view sourceFolder,
-                    std::string_view targetFolder, std::string_view pattern, bool recurse);
+                    std::string_view targetFolder, std::string_view pattern, bool recurse,
+                    const std::function<bool(const std::string& target)>& keep = {});
 
 // Recognises a file by a text within its first 51 bytes: the first byte equal
 // to the text's first character must start the whole text, lie at a 1-based

@@ -128,6 +128,8 @@ constexpr int UninstallFinishedWithErrors = 189;
 constexpr int FinishedWithErrors = 190;
 constexpr int FileNotReadable = 191;
 constexpr int DriverPortNotSet = 192;
+constexpr int InvalidName = 197;
+constexpr int ShortcutFilesKept = 198;
 
 struct EnglishText {
   int id;
@@ -260,6 +262,8 @@ inline constexpr EnglishText EnglishTexts[] = {
     {FinishedWithErrors, "Finished with errors !\r\nSome steps failed; they are listed in the log file\r\n$"},
     {FileNotReadable, "ERROR: Cannot read file !\r\n$"},
     {DriverPortNotSet, "No serial port was chosen. These driver files keep their port:\r\n$"},
+    {InvalidName, "Invalid name"},
+    {ShortcutFilesKept, "Files the installation did not make, kept in the project shortcuts folder : $"},
 };
 
 // The English wording of a text; empty for the agreement's lines and unknown ids.

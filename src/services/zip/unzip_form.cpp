@@ -127,13 +127,15 @@ void TUnzipForm::ItemConfirm(const TAbArchiveItem& item, bool& confirm) {
 }
 
 void TUnzipForm::OverwriteConfirm(const std::string& name, bool& confirm) {
+  InstallSession& s = Session();
   if (!askOverwrite_) {
-    confirm = true;
+    confirm = !KeptByUser(App().os.files, s, name);
     return;
   }
   if (lastAnswer_ != owNoToAll && lastAnswer_ != owYesToAll && lastAnswer_ != owCancel)
     lastAnswer_ = overwriteDlg_.Execute(name);
   confirm = lastAnswer_ == owYes || lastAnswer_ == owYesToAll;
+  if (!confirm) KeepForUser(s, name);
 }
 
 void TUnzipForm::ItemFailure(const TAbArchiveItem& item, TAbErrorClass errorClass, int errorCode) {

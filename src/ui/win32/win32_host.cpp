@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "base/text_case.h"
 #include "platform/file_contents.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"

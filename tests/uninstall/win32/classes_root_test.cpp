@@ -31,7 +31,7 @@ TEST(ClassesRoot, AFileTypeGoesOnlyWhenItsExtensionNamesOurClass) {
   ASSERT_TRUE(registry->WriteString(RootKey::ClassesRoot, otherClass, "", "theirs"));
 
   test::TempDrive drive;
-  const ProtectedFolders protect;
+  const ProtectedFolders protect(drive.fs());
   Removal removal(drive.fs(), *registry, protect);
   std::vector<std::string> failures;
   removal.OnFailure = [&](const std::string& what) { failures.push_back(what); };
