@@ -1,6 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when an `#include "..."` under src/ points to a layer its file may not
-# use (see layers.cmake), to a file of another port, or to no file under src/.
+# use (see layers.cmake), to a file of another port, or to no file under src/,
+# and when a system header of one port (<windows.h>, <unistd.h> and their
+# kin) is included outside that port's folders.
 # Run: cmake -DSRC=<src folder> -P check_layers.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/layers.cmake)
 
@@ -54,6 +56,21 @@ foreach(source IN LISTS sources)
     endif()
     if(why)
       message(NOTICE "${source}: #include \"${included}\" ${why}")
+      math(EXPR faults "${faults} + 1")
+    endif()
+  endforeach()
+  file(STRINGS ${SRC}/${source} system REGEX "^[ \t]*#[ \t]*include[ \t]*<")
+  foreach(line IN LISTS system)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*<([^>]+)>.*" "\\1" included "${line}")
+    string(TOLOWER "${included}" included)
+    set(headerPort "")
+    if(included MATCHES "^(windows|winioctl|shellapi|shlobj|shobjidl|commctrl|commdlg|objbase|ole2|winreg|winbase|wincodec|objidl|shlwapi|uxtheme)\\.h$")
+      set(headerPort win32)
+    elseif(included MATCHES "^(unistd|fcntl|dirent|termios|pwd|dlfcn|spawn|poll)\\.h$" OR included MATCHES "^sys/")
+      set(headerPort posix)
+    endif()
+    if(headerPort AND NOT headerPort STREQUAL port)
+      message(NOTICE "${source}: #include <${included}> belongs to the ${headerPort} port only")
       math(EXPR faults "${faults} + 1")
     endif()
   endforeach()

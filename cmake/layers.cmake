@@ -3,23 +3,23 @@
 # here and, through them, what those name. check_layers.cmake holds every
 # `#include` under src/ to this table.
 #
-# Text and file services sit below the session, which needs them to log and to
-# load texts; the services that show pages (wizard, shell, zip) sit above it,
-# since the entry gate, the shell services and the dialogs work on the session.
+# Texts and files sit below the session, which needs them to log and to load
+# texts; the services that show pages (wizard, shell, zip) sit above it, since
+# the entry gate, the shell services and the dialogs work on the session.
 set(VELMAR_LAYERS
   base resources formats platform ui
-  services/text services/files session
+  text files session
   services/shell services/zip services/wizard
   readme install projects patch uninstall custom app)
 
 set(VELMAR_USES_base "")
-set(VELMAR_USES_resources "")
+set(VELMAR_USES_resources base)
 set(VELMAR_USES_formats base)
 set(VELMAR_USES_platform formats resources)
 set(VELMAR_USES_ui platform)
-set(VELMAR_USES_services/text ui)
-set(VELMAR_USES_services/files platform)
-set(VELMAR_USES_session services/text services/files)
+set(VELMAR_USES_text platform)
+set(VELMAR_USES_files platform)
+set(VELMAR_USES_session ui text files)
 set(VELMAR_USES_services/shell session ui)
 set(VELMAR_USES_services/zip session ui)
 set(VELMAR_USES_services/wizard services/shell)

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "formats/pe_checksum.h"
-#include "services/files/program_check.h"
+#include "files/program_check.h"
 #include "support/memory_file_system.h"
 
 using namespace velmar;

@@ -11,10 +11,10 @@
 #include "platform/system.h"
 #include "readme/readme_view_form.h"
 #include "base/errors.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "base/path_utils.h"
-#include "services/files/ini_file.h"
-#include "services/text/language.h"
+#include "files/ini_file.h"
+#include "text/language.h"
 #include "ui/host.h"
 #include "uninstall/uninstall_function.h"
 

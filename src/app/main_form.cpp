@@ -6,11 +6,11 @@
 #include "session/install_record.h"
 #include "platform/system.h"
 #include "platform/taskbar.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "base/path_utils.h"
 #include "base/text_case.h"
-#include "services/text/language.h"
-#include "services/text/texts.h"
+#include "text/language.h"
+#include "text/texts.h"
 #include "ui/host.h"
 
 namespace velmar {

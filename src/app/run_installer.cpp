@@ -4,11 +4,11 @@
 #include "app/main_form.h"
 #include "session/running_guard.h"
 #include "platform/system.h"
-#include "services/files/program_check.h"
-#include "services/files/file_utils.h"
+#include "files/program_check.h"
+#include "files/file_utils.h"
 #include "base/path_utils.h"
-#include "services/files/install_log.h"
-#include "services/text/language.h"
+#include "files/install_log.h"
+#include "text/language.h"
 #include "ui/host.h"
 
 namespace velmar {

@@ -1,10 +1,10 @@
 #include "app/select_form.h"
 
 #include "custom/custom_installs.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "base/path_utils.h"
-#include "services/text/language.h"
-#include "services/text/texts.h"
+#include "text/language.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/host.h"
 #include "ui/page_layout.h"

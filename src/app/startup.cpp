@@ -4,10 +4,10 @@
 
 #include "session/install_record.h"
 #include "base/errors.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "base/path_utils.h"
-#include "services/files/ini_file.h"
-#include "services/text/language.h"
+#include "files/ini_file.h"
+#include "text/language.h"
 #include "projects/archive_projects.h"
 #include "services/zip/unzipper.h"
 

@@ -1,6 +1,6 @@
 #include "app/warn_admin_form.h"
 
-#include "services/text/texts.h"
+#include "text/texts.h"
 
 namespace velmar {
 

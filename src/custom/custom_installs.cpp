@@ -3,8 +3,8 @@
 #include "base/path_utils.h"
 #include "base/text_case.h"
 #include "projects/archive_projects.h"
-#include "services/files/file_utils.h"
-#include "services/files/ini_file.h"
+#include "files/file_utils.h"
+#include "files/ini_file.h"
 
 namespace velmar {
 namespace {

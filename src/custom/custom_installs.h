@@ -8,7 +8,7 @@
 
 #include "base/codepage.h"
 #include "platform/files.h"
-#include "services/files/ini_file.h"
+#include "files/ini_file.h"
 #include "session/install_session.h"
 
 namespace velmar {

@@ -6,9 +6,9 @@
 #include "base/text_case.h"
 #include "custom/custom_installs.h"
 #include "projects/archive_projects.h"
-#include "services/files/file_utils.h"
-#include "services/files/ini_file.h"
-#include "services/text/texts.h"
+#include "files/file_utils.h"
+#include "files/ini_file.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/page_layout.h"
 

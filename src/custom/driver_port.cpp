@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "platform/file_contents.h"
-#include "services/files/file_utils.h"
-#include "services/text/texts.h"
+#include "files/file_utils.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/host.h"
 

@@ -1,6 +1,6 @@
 #include "install/demo_install_form.h"
 
-#include "services/text/texts.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 
 namespace velmar {

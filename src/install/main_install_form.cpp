@@ -1,8 +1,8 @@
 #include "install/main_install_form.h"
 
 #include "base/path_utils.h"
-#include "services/files/file_utils.h"
-#include "services/text/texts.h"
+#include "files/file_utils.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/page_layout.h"
 

@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "base/languages.h"
-#include "services/files/ini_file.h"
+#include "files/ini_file.h"
 
 namespace velmar {
 

@@ -2,7 +2,7 @@
 
 #include "base/path_utils.h"
 #include "base/text_case.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 
 namespace velmar {

@@ -1,7 +1,7 @@
 #include "install/ready_to_install_form.h"
 
 #include "install/install_product.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 
 namespace velmar {

@@ -1,7 +1,7 @@
 #include "install/select_vel_zip_form.h"
 
 #include "install/install_product.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/page_layout.h"
 

@@ -1,7 +1,7 @@
 #include "install/win_links_form.h"
 
 #include "base/path_utils.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 #include "ui/page_layout.h"
 
 namespace velmar {

@@ -1,7 +1,7 @@
 #include "projects/project_check_form.h"
 
 #include "base/path_utils.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/page_layout.h"
 

@@ -2,8 +2,8 @@
 
 #include "projects/place_project.h"
 #include "projects/project_pages.h"
-#include "services/text/language.h"
-#include "services/text/texts.h"
+#include "text/language.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "session/procedure_end.h"
 #include "session/running_guard.h"

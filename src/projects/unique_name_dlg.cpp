@@ -2,7 +2,7 @@
 
 #include "base/path_utils.h"
 #include "projects/project_request.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 #include "services/wizard/wizard_page.h"
 #include "session/installer_context.h"
 #include "ui/page_layout.h"

@@ -4,10 +4,10 @@
 #include "base/codepage.h"
 #include "platform/file_contents.h"
 #include "platform/system.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "base/path_utils.h"
-#include "services/text/language.h"
-#include "services/text/texts.h"
+#include "text/language.h"
+#include "text/texts.h"
 #include "services/shell/shell.h"
 #include "ui/host.h"
 

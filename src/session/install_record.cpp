@@ -1,10 +1,10 @@
 #include "session/install_record.h"
 
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "base/path_utils.h"
-#include "services/files/ini_file.h"
-#include "services/text/language.h"
-#include "services/text/texts.h"
+#include "files/ini_file.h"
+#include "text/language.h"
+#include "text/texts.h"
 #include "base/timestamp.h"
 
 namespace velmar {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "services/text/language.h"
+#include "text/language.h"
 
 namespace velmar {
 

@@ -6,7 +6,7 @@
 
 #include "session/install_session.h"
 #include "platform/services.h"
-#include "services/files/install_log.h"
+#include "files/install_log.h"
 
 namespace velmar {
 

@@ -3,8 +3,8 @@
 #include <exception>
 
 #include "base/path_utils.h"
-#include "services/text/language.h"
-#include "services/text/texts.h"
+#include "text/language.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/host.h"
 

@@ -2,7 +2,7 @@
 // The product's programs that get shortcuts, in the order they get them; the
 // installation makes the shortcuts and the uninstallation removes the files.
 
-#include "services/text/texts.h"
+#include "text/texts.h"
 
 namespace velmar {
 

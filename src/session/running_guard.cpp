@@ -1,7 +1,7 @@
 #include "session/running_guard.h"
 
-#include "services/text/language.h"
-#include "services/text/texts.h"
+#include "text/language.h"
+#include "text/texts.h"
 
 namespace velmar {
 

@@ -5,7 +5,7 @@
 #include "base/path_utils.h"
 #include "base/text_case.h"
 #include "platform/registry.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "services/shell/shell.h"
 #include "session/installer_context.h"
 

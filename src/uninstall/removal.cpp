@@ -2,7 +2,7 @@
 
 #include "base/path_utils.h"
 #include "base/text_case.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "uninstall/protected_folders.h"
 
 namespace velmar {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "session/install_record.h"
-#include "services/text/language.h"
+#include "text/language.h"
 #include "support/installer_fixture.h"
 
 namespace velmar {

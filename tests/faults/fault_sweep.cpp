@@ -16,7 +16,7 @@
 #include "formats/ini_document.h"
 #include "formats/shell_link.h"
 #include "platform/file_contents.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 #include "services/zip/zip_target.h"
 
 namespace velmar::test {

@@ -10,7 +10,7 @@
 #include "faults/product_medium.h"
 #include "platform/registry.h"
 #include "services/shell/shell.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 
 namespace velmar {
 namespace {

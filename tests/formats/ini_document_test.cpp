@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-#include "services/files/ini_file.h"
+#include "files/ini_file.h"
 
 namespace velmar {
 namespace {

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "base/errors.h"
-#include "services/text/language_test_files.h"
+#include "text/language_test_files.h"
 
 namespace velmar {
 namespace {

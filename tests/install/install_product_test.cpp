@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "services/files/file_utils.h"
-#include "services/files/ini_file.h"
+#include "files/file_utils.h"
+#include "files/ini_file.h"
 #include "services/shell/shell.h"
 #include "services/zip/unzip_form.h"
 #include "support/folder_link.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "install/page_run.h"
 #include "ui/input.h"
 #include "ui/script/script_host.h"

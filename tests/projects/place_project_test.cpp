@@ -4,7 +4,7 @@
 
 #include "base/path_utils.h"
 #include "platform/shortcuts.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "services/zip/unzip_form.h"
 #include "support/folder_link.h"
 #include "support/installer_fixture.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "services/text/texts.h"
+#include "text/texts.h"
 
 namespace velmar {
 namespace {

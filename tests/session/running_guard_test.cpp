@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "services/text/language.h"
+#include "text/language.h"
 #include "support/installer_fixture.h"
 
 namespace velmar {

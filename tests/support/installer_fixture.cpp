@@ -6,8 +6,8 @@
 
 #include "app/run_installer.h"
 #include "app/unattended.h"
-#include "services/files/file_utils.h"
-#include "services/files/ini_file.h"
+#include "files/file_utils.h"
+#include "files/ini_file.h"
 #include "common/language_compiler.h"
 #include "common/language_source.h"
 #include "base/path_utils.h"

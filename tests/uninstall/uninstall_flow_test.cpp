@@ -9,8 +9,8 @@
 
 #include "base/path_utils.h"
 #include "platform/registry.h"
-#include "services/files/file_utils.h"
-#include "services/files/ini_file.h"
+#include "files/file_utils.h"
+#include "files/ini_file.h"
 #include "services/shell/shell.h"
 #include "support/folder_link.h"
 #include "support/installer_fixture.h"

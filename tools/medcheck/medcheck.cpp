@@ -20,7 +20,7 @@
 #include "platform/system.h"
 #include "platform/system_host.h"
 #include "base/path_utils.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 
 int main(int argc, char** argv) {
   using namespace velmar;

@@ -4,10 +4,10 @@
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/shortcuts.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "base/path_utils.h"
-#include "services/text/language.h"
-#include "services/text/texts.h"
+#include "text/language.h"
+#include "text/texts.h"
 #include "ui/host.h"
 
 namespace velmar {

@@ -1,7 +1,7 @@
 #include "services/wizard/licence_form.h"
 
-#include "services/text/language.h"
-#include "services/text/texts.h"
+#include "text/language.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/page_layout.h"
 

@@ -1,6 +1,6 @@
 #include "services/wizard/welcome_form.h"
 
-#include "services/text/texts.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/page_layout.h"
 

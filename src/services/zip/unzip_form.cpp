@@ -1,8 +1,8 @@
 #include "services/zip/unzip_form.h"
 
 #include "base/errors.h"
-#include "services/files/file_utils.h"
-#include "services/text/texts.h"
+#include "files/file_utils.h"
+#include "text/texts.h"
 #include "session/installer_context.h"
 #include "session/procedure_end.h"
 #include "ui/host.h"

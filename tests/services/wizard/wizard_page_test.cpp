@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/path_utils.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 #include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 #include "ui/input.h"

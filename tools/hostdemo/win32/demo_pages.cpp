@@ -9,10 +9,10 @@
 #include "platform/host_services.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "services/zip/unzip_form.h"
 #include "session/installer_context.h"
-#include "services/text/language.h"
+#include "text/language.h"
 #include "ui/host.h"
 
 namespace hostdemo {

@@ -1,4 +1,4 @@
-#include "services/text/language.h"
+#include "text/language.h"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 #include "base/errors.h"
 #include "base/path_utils.h"
 #include "formats/language_file.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 
 namespace velmar {
 namespace {

@@ -31,7 +31,7 @@
 
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
-#include "services/files/ini_file.h"
+#include "files/ini_file.h"
 #include "support/temp_drive.h"
 
 namespace velmar {

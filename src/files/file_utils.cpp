@@ -1,4 +1,4 @@
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 
 #include <cstring>
 #include <vector>

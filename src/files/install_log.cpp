@@ -1,8 +1,8 @@
-#include "services/files/install_log.h"
+#include "files/install_log.h"
 
 #include "base/codepage.h"
 #include "base/errors.h"
-#include "services/files/file_utils.h"
+#include "files/file_utils.h"
 #include "base/path_utils.h"
 #include "base/timestamp.h"
 

@@ -12,7 +12,7 @@
 
 #include "common/language_compiler.h"
 #include "common/language_source.h"
-#include "services/text/texts.h"
+#include "text/texts.h"
 
 namespace velmar {
 namespace {
@@ -128,7 +128,7 @@ TEST(TextsTable, EveryTextTheProgramNamesIsInTheTable) {
     return std::string(std::istreambuf_iterator<char>(in), {});
   };
   std::map<std::string, int> constants;
-  const std::string table = read(src / "services/text/texts.h");
+  const std::string table = read(src / "text/texts.h");
   const std::regex constant(R"(constexpr int (\w+) = (\d+);)");
   for (std::sregex_iterator m(table.begin(), table.end(), constant), end; m != end; ++m)
     constants[(*m)[1]] = std::stoi((*m)[2]);

@@ -1,4 +1,4 @@
-#include "services/files/program_check.h"
+#include "files/program_check.h"
 
 #include <gtest/gtest.h>
 

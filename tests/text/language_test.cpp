@@ -1,11 +1,11 @@
-#include "services/text/language.h"
+#include "text/language.h"
 
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
 #include "common/language_compiler.h"
 #include "common/language_source.h"
-#include "services/text/language_test_files.h"
+#include "text/language_test_files.h"
 #include "support/failing_files.h"
 #include "support/temp_drive.h"
 

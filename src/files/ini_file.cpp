@@ -1,4 +1,4 @@
-#include "services/files/ini_file.h"
+#include "files/ini_file.h"
 
 #include <charconv>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "services/files/install_log.h"
+#include "files/install_log.h"
 
 #include <gtest/gtest.h>
 
