@@ -11,6 +11,9 @@ A .mutant file:
     the text that takes its place
     --- end
 
+The text of a block is its lines joined by line ends; a blank line last
+stands for the line end after the text, so a whole line can be taken out.
+
     mutate.py sync FROM TO                  makes TO hold FROM's files that git knows
                                             (tracked and new, not ignored); only files
                                             whose content differs are written, so an

@@ -6,13 +6,14 @@
 #   tests/mutants/run.sh [PATTERN ...]   only the mutants whose file name holds a PATTERN
 #
 #   MUTANT_DIR=FOLDER   the scratch copy, kept between runs (default /tmp/velmar-mutants-$USER)
-#   KEEP_GOING=1        run every test on a mutant and list all that catch it
+#   KEEP_GOING=1        run every test on a mutant and name up to five that catch it
 #                       (by default the tests stop at the first failure)
 #   TEST_TIMEOUT=S      seconds one run of the tests may take (default: 3 times
 #                       the unmutated run, at least 300); a run that takes
 #                       longer counts as caught
 #   MUTANT_SCRIPTS="tests/scripts/record_native.sh ..."
 #                       scripts run after the tests pass, from the copy's root
+#                       (every program is built then, not only the tests and Setup)
 #   BASELINE=0          skip the unmutated build and run that checks the tests pass
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -40,12 +41,15 @@ cd "$scratch"
 cmake --preset native >"$scratch/logs/configure.log" 2>&1 ||
   { echo "configure failed: see $scratch/logs/configure.log" >&2; exit 2; }
 
-build() { cmake --build --preset native --target velmar_tests Setup >"$1" 2>&1; }
+# The scripts use the other programs too (mkmedium, the stand-ins): then all are built.
+targets=(--target velmar_tests Setup)
+[ -n "${MUTANT_SCRIPTS:-}" ] && targets=()
+build() { cmake --build --preset native "${targets[@]}" >"$1" 2>&1; }
 # Prints the failing tests, or "timeout", and fails, when the tests do not pass.
 run_tests() {
   local log="$1" limit="$2" fast=--gtest_fail_fast status
   [ "${KEEP_GOING:-0}" = 1 ] && fast=
-  timeout --kill-after=10 "$limit" build/native/velmar_tests --gtest_brief=1 $fast >"$log" 2>&1
+  timeout --kill-after=10 "$limit" build/native/velmar_tests --gtest_brief=1 $fast >>"$log" 2>&1
   status=$?
   if [ $status = 124 ] || [ $status = 137 ]; then
     echo "timeout after ${limit} s"; return 1
@@ -107,13 +111,13 @@ for m in "${mutants[@]}"; do
     revert
   fi
   echo "$name: $result ($((SECONDS - start)) s) $why"
-  rows+=("$(printf '%-34s %-9s %s: %s' "$name" "$result" "$file" "$why")")
+  rows+=("$(printf '%-40s %-9s %s: %s' "$name" "$result" "$file" "$why")")
 done
 trap - INT TERM
 
 {
   echo
-  printf '%-34s %-9s %s\n' mutant result "file: caught by, or the slip missed"
+  printf '%-40s %-9s %s\n' mutant result "file: caught by, or the slip missed"
   printf '%s\n' "${rows[@]}"
   echo
   echo "${#mutants[@]} mutants: $caught caught, $missed missed, $stale stale, $unbuilt not built"
