@@ -246,6 +246,54 @@ TEST(TemporaryUnzipFolder, IsMadeOnlyNewBelowAFullPathAndLeavesHiddenAndSystemFi
   EXPECT_FALSE(run.t.drive.exists("VelProj\\TmpUnzip_261205090403_"));
 }
 
+// What the temporary folder's removal meets that it did not make: a link
+// inside it to the user's data is not followed, and a folder put in its
+// place (here a link to the data) is not touched at all.
+TEST(TemporaryUnzipFolder, RemovalNeverFollowsALinkOutOfTheFolder) {
+  const LocalDateTime now{2026, 12, 5, 9, 4, 3};
+  for (const bool replaced : {false, true}) {
+    PlacementRun run;
+    auto& fs = run.t.files;
+    run.t.drive.writeFile("Data\\budget.xlsx", "keep");
+    run.t.drive.writeFile("Data\\Reports\\q1.doc", "keep too");
+    auto folder = TemporaryUnzipFolder::Create(fs, run.Path("VelProj"), now);
+    ASSERT_TRUE(folder);
+    const std::string temporary = "VelProj\\TmpUnzip_261205090403_";
+    run.t.drive.writeFile(temporary + "\\a.txt", "x");
+    std::optional<test::FolderLink> link;
+    if (replaced) {
+      run.t.drive.fs().deleteFile(run.Path(temporary + "\\a.txt"));
+      run.t.drive.fs().removeFolder(run.Path(temporary));
+      link.emplace(run.t.drive, temporary, "Data");
+    } else {
+      link.emplace(run.t.drive, temporary + "\\Inside", "Data");
+    }
+    if (!link->made()) GTEST_SKIP() << "this port cannot link a folder";
+    folder->Remove();
+    EXPECT_EQ(run.t.drive.readFile("Data\\budget.xlsx"), "keep") << replaced;
+    EXPECT_EQ(run.t.drive.readFile("Data\\Reports\\q1.doc"), "keep too") << replaced;
+  }
+}
+
+// A move deletes only what it copied: a file it could not copy stays where it was.
+TEST(TreeTransfer, AMoveKeepsAFileItCouldNotCopy) {
+  PlacementRun run(Script().Page("TOverwriteDlg").Click("YesToAllBtn"));
+  run.t.drive.writeFile("Src\\a.txt", "new a");
+  run.t.drive.writeFile("Src\\b.txt", "new b");
+  run.t.drive.writeFile("Dst\\a.txt", "old a");
+  run.t.files.setAttributes(run.Path("Dst\\a.txt"), attr::ReadOnly);
+  TreeTransfer transfer(run.app, run.overwrite);
+  run.outcome = run.host.Run([&] {
+    transfer.MoveTree(run.Path("Src\\"), run.Path("Dst\\"));
+    return Outcome::Finished;
+  });
+  EXPECT_TRUE(transfer.Failed());
+  EXPECT_EQ(run.t.drive.readFile("Src\\a.txt"), "new a");
+  EXPECT_EQ(run.t.drive.readFile("Dst\\a.txt"), "old a");
+  EXPECT_EQ(run.t.drive.readFile("Dst\\b.txt"), "new b");
+  EXPECT_FALSE(run.t.drive.exists("Src\\b.txt"));
+}
+
 // However the target is spelt, a copy into the source's own sub-folder copies
 // the tree once, and a copy or move onto the source itself (by its name in
 // another case, a second drive letter or a linked folder) touches nothing
