@@ -309,12 +309,11 @@ TEST(CommandLineRun, F0ShowsTheSelectionAndF1F9AndShortArgumentsChangeNothing) {
     test::BackToSelection(script).Key(Key::Escape);
     EXPECT_EQ(f.Run(script, {"/F0"}).outcome, Outcome::Finished);
   }
-  for (const auto& args : std::vector<std::vector<std::string>>{{"/F1"}, {"/F9"}, {"/F"}, {"-W"}, {"/L"}, {"/4"}, {"/F1", "/FA"}}) {
-    InstallerFixture f;
-    f.WriteStandardMedium();
-    const auto run = f.Run(test::ToSelection().Key(Key::Escape), args);
-    EXPECT_EQ(run.outcome, Outcome::Finished) << args[0] << run.endMessage;
-  }
+  // Which arguments change nothing is the command line's test; here, that such a run is an ordinary one.
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  const auto run = f.Run(test::ToSelection().Key(Key::Escape), {"/F1", "/FA"});
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
 }
 
 TEST(CommandLineRun, WelcomeAndLicenceSwitchesSetTheSessionFlags) {
