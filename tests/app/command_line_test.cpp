@@ -26,7 +26,7 @@ TEST(CommandLine, FunctionKeysAndTheirGaps) {
 
 TEST(CommandLine, ShortArgumentsAreIgnoredEvenWhenTheyLookLikeSwitches) {
   // "/F" alone and "-W" have two characters: ignored, no out-of-range read.
-  const auto c = ParseCommandLine({"/F", "-W", "/L", "", "x"});
+  const auto c = ParseCommandLine({"/F", "-W", "/L", "/4", "", "x"});
   EXPECT_EQ(c.Function, -1);
   EXPECT_EQ(c.Language, -1);
   EXPECT_FALSE(c.SkipWelcome);

@@ -138,13 +138,5 @@ TEST(ProgramEnd, AScriptThatStopsStillRestoresTheTaskbarAndReleasesTheMutex) {
   }
 }
 
-TEST(ProgramEnd, AnUnansweredErrorFailsTheRun) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  const auto run = f.Run(Script().Page("TLanguageForm").Select("LangRG", "Polish").Click("ContinueBtn"));
-  EXPECT_EQ(run.outcome, Outcome::Failed) << run.transcript;
-  EXPECT_TRUE(test::Contains(run.endMessage, "Velmar.L48"));
-}
-
 }  // namespace
 }  // namespace velmar

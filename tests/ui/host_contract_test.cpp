@@ -1,0 +1,539 @@
+#include "ui/host_contract.h"
+
+#include <cstdlib>
+
+#include "base/errors.h"
+#include "platform/file_contents.h"
+#include "support/installer_fixture.h"
+#include "support/memory_file_system.h"
+#include "ui/script/answer_file.h"
+
+namespace velmar::ui::contract {
+
+using script::Outcome;
+
+void HostContract::SetUp() {
+  const char* wanted = std::getenv("VELMAR_WINDOW_TESTS");
+  if (GetParam().needsScreen && (!wanted || std::string(wanted) != "1"))
+    GTEST_SKIP() << "needs a screen: tests/scripts/win32_host_playback.sh runs it";
+}
+
+Played PlayScripted(const script::Script& script, const Program& program, script::AnswerRecorder* recorder,
+                    Size screen) {
+  script::ScriptHostOptions options;
+  options.screen = screen;
+  options.recorder = recorder;
+  script::ScriptHost host(script, options);
+  Outcome outcome = host.Run([&] { return program(host); });
+  return {outcome, host.EndMessage(), host.TranscriptText()};
+}
+
+namespace {
+
+INSTANTIATE_TEST_SUITE_P(ScriptHost, HostContract,
+                         ::testing::Values(HostUnderTest{"scripted", false, [](const script::Script& answers,
+                                                                               const Program& program,
+                                                                               script::AnswerRecorder* recorder) {
+                                                           return PlayScripted(answers, program, recorder);
+                                                         }}),
+                         [](const auto& info) { return info.param.name; });
+
+// Every kind of control a user works with, and what the user did, in order.
+class TProbeForm : public Page {
+ public:
+  explicit TProbeForm(Host& host) : Page(host, "TProbeForm") {
+    ClientWidth = 420;
+    ClientHeight = 300;
+    Put(Panel1, {0, 0, 420, 300});
+    Put(NameLbl, {16, 16, 0, 0}, "&Name :");
+    Put(NameEdit, {16, 32, 200, 21}).MaxLength = 12;
+    NameEdit.OnChange = [this] { Log("change " + NameEdit.Text); };
+    NameEdit.OnExit = [this] { Log("exit"); };
+    Put(SaveCB, {232, 32, 150, 17}, "&Save").OnClick = [this] { Log(SaveCB.Checked ? "save on" : "save off"); };
+    Put(RedRB, {16, 64, 80, 17}, "&Red").OnClick = [this] { Log("red"); };
+    Put(BlueRB, {100, 64, 80, 17}, "&Blue").OnClick = [this] { Log("blue"); };
+    Put(ColourLB, {16, 90, 120, 80});
+    for (const char* colour : {"Red", "Green", "Blue"}) ColourLB.Add(colour);
+    ColourLB.OnClick = [this] { Log("line " + ColourLB.Selected()->Text); };
+    ColourLB.OnDblClick = [this] { Log("double"); };
+    auto& site = Put(PlaceTV, {150, 90, 150, 80}).Add("Site");
+    site.Add("Hall 1");
+    site.Add("Hall 2");
+    PlaceTV.OnChange = [this] { Log("node " + PlaceTV.Selected->Text); };
+    PlaceTV.OnClick = [this] { Log("node click"); };
+    Put(NotesMemo, {16, 180, 284, 40}).ReadOnly = true;
+    Put(OkBtn, {220, 240, 90, 28}, "&Ok").Default = true;
+    OkBtn.OnClick = [this] { Finish("ok"); };
+    Put(CancelBtn, {316, 240, 90, 28}, "&Cancel").Cancel = true;
+    CancelBtn.OnClick = [this] { Finish("cancel"); };
+    Put(StatBar, {0, 281, 420, 19});
+    KeyPreview = true;
+    OnKeyDown = [this](Key key) {
+      if (key == Key::F5) Log("F5");
+      return key == Key::F5;
+    };
+  }
+
+  Panel Panel1{*this, "Panel1"};
+  Label NameLbl{*this, "NameLbl"};
+  Edit NameEdit{*this, "NameEdit"};
+  CheckBox SaveCB{*this, "SaveCB"};
+  RadioButton RedRB{*this, "RedRB"};
+  RadioButton BlueRB{*this, "BlueRB"};
+  ListBox ColourLB{*this, "ColourLB"};
+  TreeView PlaceTV{*this, "PlaceTV"};
+  Memo NotesMemo{*this, "NotesMemo"};
+  Button OkBtn{*this, "OkBtn"};
+  Button CancelBtn{*this, "CancelBtn"};
+  StatusBar StatBar{*this, "StatBar"};
+  std::vector<std::string> events;
+
+ private:
+  void Log(const std::string& event) {
+    events.push_back(event);
+    StatBar.Text = event;
+  }
+  void Finish(const std::string& how) {
+    Log(how);
+    Close();
+  }
+};
+
+// Long work inside a modal page, as the unzip dialog does it: lines and
+// progress shown while it goes on; the page closes itself when it is done,
+// or waits for Cancel when the work cannot start.
+class TWorkForm : public Page {
+ public:
+  TWorkForm(Host& host, bool canStart) : Page(host, "TWorkForm") {
+    ClientWidth = 300;
+    ClientHeight = 200;
+    Put(ItemsLB, {8, 8, 284, 120});
+    Put(ProgressPB, {8, 136, 284, 16}).Smooth = true;
+    Put(CancelBtn, {200, 162, 92, 28}, "&Cancel").Cancel = true;
+    CancelBtn.OnClick = [this] { Close(); };
+    OnShow = [this, &host, canStart] {
+      ItemsLB.Add("Unpacking : Demo.zip");
+      if (!canStart) {
+        ItemsLB.Add("ERROR: File could not be found !");
+        return;
+      }
+      for (int part = 1; part <= 2; ++part) {
+        ItemsLB.Add("Demo\\Part" + std::to_string(part) + ".dat");
+        ProgressPB.Position = part * 50;
+        host.Repaint(*this);
+        host.PumpMessages();
+      }
+      Close();
+    };
+  }
+
+  ListBox ItemsLB{*this, "ItemsLB"};
+  ProgressBar ProgressPB{*this, "ProgressPB"};
+  Button CancelBtn{*this, "CancelBtn"};
+};
+
+// Shows the name page; events gets what its handlers did.
+Program NamePage(std::vector<std::string>& events, std::function<void(TNameForm&)> prepare = {}) {
+  return [&events, prepare](Host& host) {
+    events.clear();
+    TNameForm page(host, events);
+    if (prepare) prepare(page);
+    return page.Execute("") == "next" ? Outcome::Finished : Outcome::Cancelled;
+  };
+}
+
+// Shows the pick page; events gets what its handlers did.
+Program PickPage(std::vector<std::string>* events = nullptr, std::function<void(TPickForm&)> prepare = {}) {
+  return [events, prepare](Host& host) {
+    TPickForm page(host);
+    if (prepare) prepare(page);
+    page.ShowModal();
+    if (events) *events = page.events;
+    return Outcome::Finished;
+  };
+}
+
+// The name page, then the pick page.
+Outcome NameThenPick(Host& host) {
+  std::vector<std::string> events;
+  TNameForm name(host, events);
+  if (name.Execute("") != "next") return Outcome::Cancelled;
+  TPickForm pick(host);
+  pick.ShowModal();
+  return Outcome::Finished;
+}
+
+Outcome Probe(Host& host) {
+  TProbeForm page(host);
+  page.ShowModal();
+  return Outcome::Finished;
+}
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+std::string LastLine(const std::string& text) {
+  auto end = text.find_last_not_of('\n');
+  return text.substr(text.rfind('\n', end) + 1, end - text.rfind('\n', end));
+}
+
+TEST_P(HostContract, TypingThenClickingRunsTheExitHandlerBeforeTheClick) {
+  std::vector<std::string> events;
+  auto played = Play("page TNameForm\n  type NameEdit \"  Plant 1 \"\n  click NextBtn\n", NamePage(events));
+  EXPECT_EQ(played.outcome, Outcome::Finished);
+  EXPECT_EQ(events, (std::vector<std::string>{"exit", "next"}));
+  // After each action only the controls it changed; the exit handler's change comes with the click.
+  EXPECT_NE(played.transcript.find("  NextBtn: button \"_Next\", default, disabled\n"
+                                   "  CancelBtn: button \"_Cancel\", cancel\n"
+                                   "  StatBar: status line \"Please enter a name\"\n"
+                                   "> type NameEdit \"  Plant 1 \"\n"
+                                   "  NameEdit: edit \"  Plant 1 \"\n"
+                                   "  NextBtn: button \"_Next\", default\n"
+                                   "  StatBar: status line \"\"\n"
+                                   "> click NextBtn\n"
+                                   "  NameEdit: edit \"Plant 1\"\n"
+                                   "closed TNameForm\n"
+                                   "end: finished\n"),
+            std::string::npos)
+      << played.transcript;
+
+  Play("page TNameForm\ncheck DemoCB\ncheck DemoCB\nuncheck DemoCB\nclick DemoCB\nclick CancelBtn\n", NamePage(events));
+  EXPECT_EQ(events, (std::vector<std::string>{"exit", "demo on", "demo off", "demo on", "cancel"}));
+}
+
+TEST_P(HostContract, EveryKindOfInputReachesTheModelInTheToolkitsOrder) {
+  std::vector<std::string> seen;
+  Play("page TProbeForm\n"
+       "  type NameEdit \"Plant number one\"\n"  // longer than MaxLength: cut
+       "  check SaveCB\n"                        // the edit is left first
+       "  click BlueRB\n"
+       "  click BlueRB\n"                        // checked already: no event
+       "  select ColourLB \"Green\"\n"
+       "  double-click ColourLB \"Green\"\n"
+       "  select PlaceTV \"Site\" \"Hall 2\"\n"
+       "  select PlaceTV \"Hall 2\"\n"           // the same node: a click only
+       "  key F5\n"                              // the page sees it first
+       "  type NameEdit \"Plant 2\"\n"
+       "  key Tab\n"                             // to the check box: the edit is left
+       "  key Space\n"                           // the focused check box toggles
+       "  key Enter\n",                          // the default button, the focus stays
+       [&](Host& host) {
+         TProbeForm page(host);
+         page.ShowModal();
+         seen = page.events;
+         return Outcome::Finished;
+       });
+  EXPECT_EQ(seen, (std::vector<std::string>{"change Plant number", "exit", "save on", "blue", "line Green",
+                                            "line Green", "double", "node Hall 2", "node click", "node click",
+                                            "F5", "change Plant 2", "exit", "save off", "ok"}));
+}
+
+TEST_P(HostContract, AScriptThatDoesNotFitStopsNamingPageAndStep) {
+  struct Case {
+    const char* script;
+    const char* message;
+  } cases[] = {
+      {"", "page TNameForm is shown, but the script has ended"},
+      {"page TOtherForm\nclick OkBtn",
+       "page TNameForm is shown, but the script goes on with line 1: page TOtherForm"},
+      {"click NextBtn", "page TNameForm is shown, but the script goes on with line 1: click NextBtn for no page (no page step before it)"},
+      {"page TNameForm", "page TNameForm waits for the user, but the script has ended"},
+      {"page TNameForm\npage TOtherForm",
+       "page TNameForm waits for the user, but the script goes on with line 2: page TOtherForm"},
+      {"page TNameForm\nclick NextButton",
+       "line 2: click NextButton on page TNameForm: the page has no control NextButton"},
+      {"page TNameForm\nclick NextBtn", "line 2: click NextBtn on page TNameForm: NextBtn is disabled"},
+      {"page TNameForm\ntype NameEdit \"  \"\nclick NextBtn",
+       "line 3: click NextBtn on page TNameForm: NextBtn is disabled (since the focus left NameEdit)"},
+      {"page TNameForm\ntype NextBtn \"x\"", "line 2: type NextBtn \"x\" on page TNameForm: NextBtn is not an edit"},
+      {"page TNameForm\ntype StatBar \"x\"", "line 2: type StatBar \"x\" on page TNameForm: StatBar is not an edit"},
+      {"page TNameForm\nuncheck NextBtn", "line 2: uncheck NextBtn on page TNameForm: NextBtn is not a check box"},
+      {"page TNameForm\nselect DemoCB \"x\"",
+       "line 2: select DemoCB \"x\" on page TNameForm: DemoCB is not a radio group, list box or tree view"},
+      {"page TNameForm\nanswer \"Overwrite\" Yes",
+       "page TNameForm waits for the user, but the script goes on with line 2: answer \"Overwrite\" Yes, and no message box is shown"},
+      {"page TNameForm\nclick BrowseBtn\nclick CancelBtn",
+       "the folder browser \"Select the project folder\" is shown, but the script goes on with line 3: click CancelBtn"},
+      {"page TNameForm\nclick CancelBtn\npage TNameForm",
+       "the program has ended, but the script goes on with line 3: page TNameForm"},
+      {"page TNameForm\ncheck DemoCB", "line 2: check DemoCB on page TNameForm: DemoCB is not visible"},
+  };
+  std::vector<std::string> events;
+  // The demo check box is hidden: it cannot be used and is not listed.
+  const Program program = NamePage(events, [](TNameForm& page) { page.DemoCB.Visible = false; });
+  for (const auto& c : cases) {
+    auto played = Play(c.script, program);
+    EXPECT_EQ(played.outcome, Outcome::Stopped) << c.script;
+    EXPECT_EQ(played.message, c.message) << c.script;
+    EXPECT_EQ(LastLine(played.transcript), std::string("end: stopped: ") + c.message);
+    EXPECT_EQ(played.transcript.find("DemoCB:"), std::string::npos);
+  }
+}
+
+TEST_P(HostContract, MessageBoxesAreAnsweredByAPartOfTheirText) {
+  std::vector<std::string> events;
+  auto played = Play("page TPickForm\nclick AskBtn\nanswer \"Velmar.ini ?\" No\nclick OkBtn\n", PickPage(&events));
+  EXPECT_EQ(played.outcome, Outcome::Finished);
+  EXPECT_EQ(events, (std::vector<std::string>{"answer No"}));
+  EXPECT_NE(played.transcript.find("> click AskBtn\n"
+                                   "message box \"Overwrite file\", question icon, buttons Yes, No, Cancel\n"
+                                   "  | Overwrite C:\\Velmar\\Velmar.ini ?\n"
+                                   "  | It exists.\n"
+                                   "> answer \"Velmar.ini ?\" No\n"),
+            std::string::npos)
+      << played.transcript;
+  // Line ends in the expected text match the message's CR LF.
+  EXPECT_EQ(Play(script::Script().Page("TPickForm").Click("AskBtn").Answer("?\nIt exists", Answer::Yes).Click("OkBtn"),
+                 PickPage()).outcome,
+            Outcome::Finished);
+
+  EXPECT_EQ(Play("page TPickForm\nclick AskBtn\nanswer \"Delete\" Yes", PickPage()).message,
+            "line 3: answer \"Delete\" Yes: the message box \"Overwrite C:\\Velmar\\Velmar.ini ?↵It exists.\" is "
+            "shown instead");
+  EXPECT_EQ(Play("page TPickForm\nclick AskBtn\nanswer \"exists\" OK", PickPage()).message,
+            "line 3: answer \"exists\" OK: the message box \"Overwrite C:\\Velmar\\Velmar.ini ?↵It exists.\" has no "
+            "OK button");
+  EXPECT_EQ(Play("page TPickForm\nclick AskBtn\nclick OkBtn", PickPage()).message,
+            "the message box \"Overwrite C:\\Velmar\\Velmar.ini ?↵It exists.\" is shown, but the script goes on with "
+            "line 3: click OkBtn");
+
+  // Every set of buttons, and the host's own box.
+  std::vector<Answer> answers;
+  Play("page TButtonForm\n  click GoBtn\nanswer \"A.txt\" NoToAll\nanswer \"Done\" OK\n  key Esc\n", [&](Host& host) {
+    answers.clear();
+    TButtonForm page(host);
+    page.Go = [&](TButtonForm&) {
+      answers.push_back(host.ShowMessage("Overwrite exisiting file ?\r\nC:\\Velmar\\A.txt", "Overwrite file",
+                                         MessageIcon::Warning,
+                                         {Answer::Yes, Answer::YesToAll, Answer::No, Answer::NoToAll, Answer::Cancel}));
+      answers.push_back(host.ShowMessage("Done"));
+    };
+    page.ShowModal();
+    return Outcome::Finished;
+  });
+  EXPECT_EQ(answers, (std::vector<Answer>{Answer::NoToAll, Answer::Ok}));
+}
+
+TEST_P(HostContract, AnErrorInAHandlerShowsTheGeneralErrorBoxAndTheRunGoesOn) {
+  std::vector<std::string> events;
+  auto played = Play(
+      "page TPickForm\nclick FailBtn\nanswer \"Disk read failed\" OK\nclick AskBtn\nanswer \"\" Cancel\nclick OkBtn\n",
+      PickPage(&events));
+  EXPECT_EQ(played.outcome, Outcome::Finished);
+  EXPECT_EQ(events, (std::vector<std::string>{"answer Cancel"}));
+  EXPECT_NE(played.transcript.find("> click FailBtn\n"
+                                   "message box \"Installer\", error icon, buttons OK\n"
+                                   "  | ERROR: Disk read failed on C:\\Velmar\\Big.dat\n"
+                                   "> answer \"Disk read failed\" OK\n"
+                                   "> click AskBtn\n"),
+            std::string::npos)
+      << played.transcript;
+
+  // Not answered, the error ends the run as failed.
+  played = Play("page TPickForm\nclick FailBtn\nclick OkBtn\n", PickPage());
+  EXPECT_EQ(played.outcome, Outcome::Failed);
+  EXPECT_EQ(played.message,
+            "the message box \"ERROR: Disk read failed on C:\\Velmar\\Big.dat\" is shown, but the script goes on with "
+            "line 3: click OkBtn");
+  EXPECT_EQ(LastLine(played.transcript), "end: failed: " + played.message);
+
+  // An error in OnShow is shown the same way; one outside any handler fails the run.
+  const Program failingShow = PickPage(nullptr, [](TPickForm& page) {
+    page.OnShow = [] { throw std::runtime_error("out of memory"); };
+  });
+  EXPECT_EQ(Play("page TPickForm\nanswer \"out of memory\" OK\nclick OkBtn", failingShow).outcome, Outcome::Finished);
+  played = Play("", [](Host&) -> Outcome { throw InstallerError("Cannot read C:\\Medium\\Setup.ini"); });
+  EXPECT_EQ(played.outcome, Outcome::Failed);
+  EXPECT_EQ(played.transcript, "end: failed: Cannot read C:\\Medium\\Setup.ini\n");
+}
+
+TEST_P(HostContract, ItemsAreChosenByTheirTextOrPath) {
+  std::vector<std::string> events;
+  auto played = Play(
+      "page TPickForm\n"
+      "select KindRG \"Office\"\n"
+      "select KindRG \"&Office\"\n"
+      "select LB \"North\"\n"
+      "double-click LB \"North\"\n"
+      "select Tree \"Job.vpr\"\n"
+      "select Tree \"Site\" \"Demo.vpr\"\n"
+      "select Tree \"Site\" \"Demo.vpr\"\n"
+      "click OkBtn\n",
+      PickPage(&events));
+  EXPECT_EQ(played.outcome, Outcome::Finished) << played.message;
+  EXPECT_EQ(events, (std::vector<std::string>{"kind 1", "line 0", "line 0", "double", "change Job.vpr", "click",
+                                              "change Demo.vpr", "click", "click"}));
+  EXPECT_NE(played.transcript.find("  KindRG: radio group \"Kind\"\n"
+                                   "    ( ) _Plant\n"
+                                   "    (*) _Office\n"),
+            std::string::npos);
+  EXPECT_NE(played.transcript.find("  LB: list box\n"
+                                   "    - North (maroon)\n"
+                                   "    - South\n"
+                                   "    - South\n"),
+            std::string::npos);
+  EXPECT_NE(played.transcript.find("  Tree: tree view\n"
+                                   "    - Site\n"
+                                   "      - Job.vpr\n"
+                                   "      * Demo.vpr\n"
+                                   "    - Demo.vpr\n"),
+            std::string::npos)
+      << played.transcript;
+
+  const struct {
+    const char* step;
+    const char* problem;
+  } wrong[] = {
+      {"select Tree \"Demo.vpr\"", "Tree has several nodes \"Demo.vpr\"; give the path from the top"},
+      {"select Tree \"Demo.vpr\" \"Site\"", "Tree has no node \"Demo.vpr\" > \"Site\""},
+      {"select LB \"South\"", "LB has several lines \"South\""},
+      {"select KindRG \"Home\"", "KindRG has no item \"Home\""},
+  };
+  for (const auto& w : wrong)
+    EXPECT_EQ(Play(std::string("page TPickForm\n") + w.step, PickPage()).message,
+              std::string("line 2: ") + w.step + " on page TPickForm: " + w.problem);
+}
+
+TEST_P(HostContract, BackOnAPageAfterAnotherClosedNeedsANewPageStep) {
+  std::vector<std::string> events;
+  auto played = Play("page TPickForm\nclick OtherBtn\npage TNameForm\nclick NextBtn\npage TPickForm\nclick OkBtn\n",
+                     PickPage(&events));
+  EXPECT_EQ(played.outcome, Outcome::Finished) << played.message;
+  EXPECT_EQ(events, (std::vector<std::string>{"name next"}));
+
+  EXPECT_EQ(Play("page TPickForm\nclick OtherBtn\npage TNameForm\nclick NextBtn\nclick OkBtn\n", PickPage()).message,
+            "page TPickForm waits for the user, but the script goes on with line 5: click OkBtn for page TNameForm");
+  EXPECT_EQ(Play("page TPickForm\nclick OtherBtn\nclick OkBtn\n", PickPage()).message,
+            "page TNameForm is shown, but the script goes on with line 3: click OkBtn for page TPickForm");
+}
+
+TEST_P(HostContract, LongWorkRunsInsideTheModalPageOnceItIsShown) {
+  auto work = [](bool canStart) {
+    return [canStart](Host& host) {
+      TWorkForm page(host, canStart);
+      page.ShowModal();
+      return Outcome::Finished;
+    };
+  };
+  Played done = Play("page TWorkForm\n", work(true));
+  EXPECT_EQ(done.outcome, Outcome::Finished) << done.message;
+  // The page as shown, then what the work changed, listed as it ends.
+  EXPECT_NE(done.transcript.find("  ItemsLB: list box\n"
+                                 "    - Unpacking : Demo.zip\n"
+                                 "    - Demo\\Part1.dat\n"
+                                 "    - Demo\\Part2.dat\n"
+                                 "  ProgressPB: progress 100 of 100\n"
+                                 "closed TWorkForm\n"),
+            std::string::npos)
+      << done.transcript;
+  EXPECT_EQ(Play("page TWorkForm\n  click CancelBtn\n", work(false)).outcome, Outcome::Finished);
+}
+
+TEST_P(HostContract, TheMainWindowNeedsAPageStepOnlyToBeActedOn) {
+  // The backdrop's start: the first page comes from its OnShow; an error
+  // there leaves it waiting for Esc.
+  const Program program = [](Host& host) {
+    Page main(host, "TMainForm");
+    main.MainWindow = true;
+    main.KeyPreview = true;
+    main.OnKeyDown = [&](Key key) {
+      if (key == Key::Escape) main.Close();
+      return key == Key::Escape;
+    };
+    std::vector<std::string> events;
+    TNameForm name(host, events);
+    main.OnShow = [&] {
+      if (name.Execute("x") == "cancel") throw InstallerError("Language file damaged");
+      main.Close();
+    };
+    main.ShowModal();
+    return Outcome::Finished;
+  };
+  EXPECT_EQ(Play("page TNameForm\nkey Enter", program).message, "");
+  EXPECT_EQ(Play("page TMainForm\npage TNameForm\nkey Enter", program).message, "");
+  EXPECT_EQ(Play("page TNameForm\nkey Esc\nanswer \"damaged\" OK\npage TMainForm\nkey Esc", program).message, "");
+  EXPECT_EQ(Play("page TNameForm\nkey Esc\nanswer \"damaged\" OK", program).message,
+            "page TMainForm waits for the user, but the script has ended");
+}
+
+TEST_P(HostContract, AProgramThatSwallowsTheStopCannotPlayOn) {
+  std::vector<std::string> events;
+  auto played = Play("page TWrongForm\npage TNameForm\nclick CancelBtn", [&](Host& host) {
+    TNameForm page(host, events);
+    try {
+      page.Execute("x");
+    } catch (...) {
+    }
+    page.Execute("x");
+    return Outcome::Finished;
+  });
+  EXPECT_EQ(played.outcome, Outcome::Stopped);
+  EXPECT_EQ(played.message, "page TNameForm is shown, but the script goes on with line 1: page TWrongForm");
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_P(HostContract, WhatIsDoneIsRecordedAsAFileThatShowsTheSamePages) {
+  const struct {
+    const char* what;
+    Program program;
+    std::string script;
+    std::string recorded;  // the file after its heading
+  } cases[] = {
+      {"an edit's text when it is left; check boxes by their new state", NameThenPick,
+       "page TNameForm\n type NameEdit \"Plant 2 \"\n click DemoCB\n click NextBtn\n"
+       "page TPickForm\n click OkBtn\n",
+       "page TNameForm\r\n  type NameEdit \"Plant 2 \"\r\n  check DemoCB\r\n  click NextBtn\r\n"
+       "page TPickForm\r\n  click OkBtn\r\n"},
+      {"an edit left by Enter, which clicks the default button", NameThenPick,
+       "page TNameForm\n type NameEdit \"x y\"\n key Enter\npage TPickForm\n click OkBtn\n",
+       "page TNameForm\r\n  type NameEdit \"x y\"\r\n  key Enter\r\npage TPickForm\r\n  click OkBtn\r\n"},
+      {"items: a caption without its mnemonic, a node by its text or, when not unique, its path; a double click",
+       NameThenPick,
+       "page TNameForm\n type NameEdit \"a\"\n click NextBtn\n"
+       "page TPickForm\n select KindRG \"&Office\"\n select Tree \"Job.vpr\"\n select Tree \"Site\" \"Demo.vpr\"\n"
+       " double-click LB \"North\"\n click OkBtn\n",
+       "page TNameForm\r\n  type NameEdit \"a\"\r\n  click NextBtn\r\n"
+       "page TPickForm\r\n  select KindRG \"Office\"\r\n  select Tree \"Job.vpr\"\r\n"
+       "  select Tree \"Site\" \"Demo.vpr\"\r\n  select LB \"North\"\r\n  double-click LB \"North\"\r\n"
+       "  click OkBtn\r\n"},
+      {"message boxes by their first line, the error box too; the page named again after one on top closed",
+       NameThenPick,
+       "page TNameForm\n type NameEdit \"a\"\n click NextBtn\n"
+       "page TPickForm\n click AskBtn\n answer \"exists\" No\n click FailBtn\n answer \"Disk\" OK\n"
+       " click OtherBtn\npage TNameForm\n type NameEdit \"b\"\n click NextBtn\npage TPickForm\n click OkBtn\n",
+       "page TNameForm\r\n  type NameEdit \"a\"\r\n  click NextBtn\r\n"
+       "page TPickForm\r\n  click AskBtn\r\nanswer \"Overwrite C:\\Velmar\\Velmar.ini ?\" No\r\n"
+       "  click FailBtn\r\nanswer \"ERROR: Disk read failed on C:\\Velmar\\Big.dat\" OK\r\n"
+       "  click OtherBtn\r\npage TNameForm\r\n  type NameEdit \"b\"\r\n  click NextBtn\r\n"
+       "page TPickForm\r\n  click OkBtn\r\n"},
+      {"a key the page uses; keys the windows take by what they do", Probe,
+       "page TProbeForm\n  type NameEdit \"Plant 2\"\n  check SaveCB\n  click BlueRB\n"
+       "  select ColourLB \"Green\"\n  double-click ColourLB \"Green\"\n  select PlaceTV \"Site\" \"Hall 2\"\n"
+       "  key F5\n  type NameEdit \"Plant 3\"\n  key Tab\n  key Space\n  key Enter\n",
+       "page TProbeForm\r\n  type NameEdit \"Plant 2\"\r\n  check SaveCB\r\n  click BlueRB\r\n"
+       "  select ColourLB \"Green\"\r\n  select ColourLB \"Green\"\r\n  double-click ColourLB \"Green\"\r\n"
+       "  select PlaceTV \"Hall 2\"\r\n  key F5\r\n  type NameEdit \"Plant 3\"\r\n  key Tab\r\n"
+       "  key Space\r\n  key Enter\r\n"},
+  };
+  for (const auto& c : cases) {
+    velmar::test::MemoryFileSystem files;
+    script::AnswerRecorder recorder(files, "C:\\Recorded.txt", {"Recorded by a test"});
+    ASSERT_TRUE(recorder.Start());
+    const Played recording = Play(c.script, c.program, &recorder);
+    ASSERT_TRUE(recorder.Finish());
+    const std::string file = platform::ReadFileContents(files, "C:\\Recorded.txt").value_or("");
+    EXPECT_EQ(recording.outcome, Outcome::Finished) << c.what << ": " << recording.message;
+    std::string expected = "# Recorded by a test\r\n" + c.recorded;
+    // Real windows toggle the focused check box themselves: their host hears what Space did.
+    if (GetParam().needsScreen) expected = ReplaceAll(expected, "  key Space\r\n", "  uncheck SaveCB\r\n");
+    EXPECT_EQ(file, expected) << c.what;
+    EXPECT_EQ(velmar::test::WithoutActions(Play(file, c.program).transcript),
+              velmar::test::WithoutActions(recording.transcript)) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace velmar::ui::contract
