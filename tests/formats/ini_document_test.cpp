@@ -161,28 +161,3 @@ TEST(IniInteger, DecimalWithTheHexFormsOfEarlierReleases) {
 }
 
 }  // namespace velmar
-
-namespace velmar {
-
-// Any bytes at all come back unchanged, and a change keeps them in front.
-TEST(IniDocument, ArbitraryBytesSurviveARewrite) {
-  uint32_t seed = 12345;
-  const auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0xFF; };
-  const char alphabet[] = {'[', ']', '=', ';', '\r', '\n', ' ', '"', '\0', 'a', 'K', '\xE4', '\xC4', '\x81', '\xFF'};
-  for (int round = 0; round < 300; ++round) {
-    std::string bytes;
-    const size_t length = next() % 120;
-    for (size_t i = 0; i < length; ++i) {
-      bytes += next() % 4 ? alphabet[next() % sizeof alphabet] : static_cast<char>(next());
-    }
-    const CodePage page = round % 2 ? Western : CodePage::Cp1250;
-    auto doc = IniDocument::Parse(bytes, page);
-    ASSERT_EQ(doc.Serialize(), bytes) << round;
-    doc.Set("Zz9", "Key", "value");  // a section no random file holds
-    const std::string changed = doc.Serialize();
-    EXPECT_EQ(changed.substr(0, bytes.size()), bytes) << round;
-    EXPECT_EQ(IniDocument::Parse(changed, page).Value("zz9", "key").value_or(""), "value") << round;
-  }
-}
-
-}  // namespace velmar

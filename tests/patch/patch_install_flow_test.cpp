@@ -89,23 +89,6 @@ TEST(PatchInstallFlow, LogsThePatchBetweenItsLinesAndWhatFailedInEnglish) {
   }
 }
 
-TEST(PatchInstallFlow, AnArchiveGoneSinceStartUpEndsWithErrors) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WritePatchArchive("Patch3501.zip");
-  f.onPageShown = [&](const ui::Page& page) {
-    if (page.ClassName() == "TPatchReadyForm") f.drive.fs().deleteFile(f.MediumPath("Patch\\Patch3501.zip"));
-  };
-  Script script = test::ToSelection();
-  ToPatchList(script).Page("TMainInstallForm").Click("NextBtn");
-  script.Page("TInstallPatchForm").Click("NextBtn").Page("TPatchReadyForm").Click("NextBtn");
-  script.Page("TUnzipForm").Click("CancelBtn").Answer("Finished with errors", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  const auto result = f.Run(script);
-  EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << result.endMessage;
-  EXPECT_EQ(test::Messages(result.transcript).front().find("Patch finished"), std::string::npos);
-}
-
 TEST(TInstallPatchForm, WithoutAnArchiveNextStaysDisabled) {
   test::PageRun<TInstallPatchForm> run(Script().Page("TInstallPatchForm").Click("CancelBtn"));
   std::string name = "left over", comment = "old";

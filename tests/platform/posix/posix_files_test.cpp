@@ -79,13 +79,6 @@ TEST_F(PosixFiles, AttributesAreStoredAsWineAndSambaKeepThem) {
   EXPECT_EQ(fs.attributes(drive.path("f.txt")), attr::Archive);
 }
 
-TEST_F(PosixFiles, CreateOverAFileResetsItsAttributesToArchive) {
-  drive.writeFile("f.txt", "x");
-  ASSERT_TRUE(fs.setAttributes(drive.path("f.txt"), 0));
-  drive.writeFile("f.txt", "y");
-  EXPECT_EQ(fs.attributes(drive.path("f.txt")), attr::Archive);
-}
-
 // Windows runs a program by its name: a new .exe may run here too.
 TEST_F(PosixFiles, NewProgramFilesMayRun) {
   for (const char* name : {"Tool.exe", "OLD.COM", "Notes.txt", "exe"}) drive.writeFile(name, "x");
@@ -115,13 +108,6 @@ TEST_F(PosixFiles, NamesKeepTheirHostCaseAndNewOnesTheCaseGiven) {
   EXPECT_EQ(drive.readFile("Velmar\\setup.ini"), "lower");
   EXPECT_EQ(drive.readFile("Velmar\\Setup.ini"), "");
   EXPECT_EQ(drive.readFile("Velmar\\SETUP.INI"), "");
-}
-
-TEST_F(PosixFiles, ADriveRootListsNoDots) {
-  drive.writeFile("a.txt", "");
-  std::vector<std::string> names;
-  for (const auto& e : fs.find("T:\\*.*")) names.push_back(e.name);
-  EXPECT_EQ(names, std::vector<std::string>{"a.txt"});
 }
 
 TEST_F(PosixFiles, UnmappedAndMissingDrives) {
