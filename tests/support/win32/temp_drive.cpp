@@ -17,6 +17,7 @@ struct TempDrive::Port {
   std::string previousFolder;
   std::vector<std::wstring> aliases;  // "Q:", each defined by this drive
   std::vector<std::string> wineAliases;  // under Wine: the host's links in dosdevices
+  std::vector<std::string> wineAliasRoots;  // and the roots they make ("Q:\\")
 };
 
 namespace {
@@ -53,7 +54,14 @@ TempDrive::TempDrive() : port_(std::make_unique<Port>()) {
 
 TempDrive::~TempDrive() {
   for (const std::wstring& alias : port_->aliases) DefineDosDeviceW(DDD_REMOVE_DEFINITION, alias.c_str(), nullptr);
-  for (const std::string& link : port_->wineAliases) RunHostProgram("Z:\\bin\\rm " + link);
+  // Wine may tell that a host program ended before it has: the letter is
+  // waited for until it is gone, so that a later drive of the same letter
+  // cannot lose its link to this removal.
+  for (size_t i = 0; i < port_->wineAliases.size(); ++i) {
+    RunHostProgram("Z:\\bin\\rm " + port_->wineAliases[i]);
+    const std::string root = port_->wineAliasRoots[i];
+    for (int n = 0; n < 100 && port_->fs.attributes(root); ++n) Sleep(50);
+  }
   port_->fs.setCurrentFolder(port_->previousFolder);
   RemoveTree(port_->fs, root_.substr(0, root_.size() - 1));
 }
@@ -83,6 +91,7 @@ std::optional<std::string> TempDrive::aliasDrive(std::string_view relative) {
     std::string link = prefix + "/dosdevices/" + char(letter - L'A' + 'a') + ":";
     RunHostProgram("Z:\\bin\\ln -s " + unixTarget + " " + link);
     port_->wineAliases.push_back(link);
+    port_->wineAliasRoots.push_back(root);
     for (int i = 0; i < 100; ++i, Sleep(50))
       if (port_->fs.attributes(root)) return root;
     return std::nullopt;
