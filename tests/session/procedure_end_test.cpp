@@ -45,8 +45,9 @@ TEST(ProcedureEnd, AFailedStepReplacesTheFinishedTextWithOneEnglishLogLine) {
       return Outcome::Finished;
     }), Outcome::Finished) << host.EndMessage();
     EXPECT_EQ(t.session.StepFailed, c.failed);
-    if (c.failed)
+    if (c.failed) {
       EXPECT_NE(host.TranscriptText().find(t.drive.path("Velmar\\Install.log")), std::string::npos) << host.TranscriptText();
+    }
     EXPECT_EQ(t.drive.exists("Velmar\\Install.log") ? Entries(t) : "", c.logged) << c.finishedLog;
   }
 }
