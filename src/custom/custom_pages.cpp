@@ -16,15 +16,7 @@ namespace velmar {
 namespace {
 
 TIniFile CustomIni(InstallerContext& app) {
-  return TIniFile(app.os.files, app.session.MediumRoot + "Custom\\Custom.ini", app.os.system.ansiCodePage());
-}
-
-const char* SelectKey(int languageIndex) {
-  switch (languageIndex) {
-    case 0: return "Select49";
-    case 2: return "Select33";
-    default: return "Select44";
-  }
+  return OpenCustomIni(app.os.files, app.session, app.os.system.ansiCodePage());
 }
 
 void PlaceList(WizardPage& page, ui::Label& label, ui::ListBox& list, int buttonTop) {
@@ -62,14 +54,10 @@ void TCustomSelectForm::LoadFields() {
   for (size_t k = 0; k < s.CustomInstallList.size(); ++k) {
     const std::string& section = s.CustomInstallList[k];
     if (!ini.SectionExists(section)) continue;
-    const std::string type = ini.ReadString(section, "Type", "");
-    const std::string folder = ini.ReadString(section, "Folder", "");
-    const std::string line = ini.ReadString(section, SelectKey(s.LanguageIndex), "");
-    if (folder.empty() || line.empty() || !IsBrentaType(type)) continue;
-    const std::string path = CustomFolderPath(s, folder);
-    if (!CustomFolderExists(fs, s, folder)) continue;
-    const bool project = HasCustomProject(fs, path);
-    CustomLB.Add(line, static_cast<int64_t>(k) | (project ? HasProject : 0));
+    const CustomInstallEntry entry = ReadCustomInstallEntry(ini, section);
+    if (!IsListedCustomInstall(fs, s, entry)) continue;
+    const bool project = HasCustomProject(fs, CustomFolderPath(s, entry.Folder));
+    CustomLB.Add(CustomSelectLine(s, entry), static_cast<int64_t>(k) | (project ? HasProject : 0));
     if (!project) {
       CustomLB.Items.back().TextColour = ui::colours::Maroon;
       CustomLB.Items.back().SelectedTextColour = ui::colours::Red;
@@ -94,20 +82,7 @@ void TCustomSelectForm::StoreFields() {
   const size_t position = static_cast<size_t>(CustomLB.Selected()->Data & (HasProject - 1));
   const TIniFile ini = CustomIni(App());
   const std::string& section = s.CustomInstallList[position];
-  if (!ini.SectionExists(section)) return;
-  const auto read = [&](const char* key) { return ini.ReadString(section, key, ""); };
-  const std::string type = UpperCaseText(read("Type")), folder = read("Folder");
-  if (type != "BRENTA" || !CustomFolderExists(App().os.files, s, folder)) return;
-  CustomInstallRecord& r = s.Custom;
-  r.Type = type;
-  r.FolderName = folder;
-  r.FolderPath = CustomFolderPath(s, folder);
-  r.Title44 = read("Title44");
-  r.Title49 = read("Title49");
-  r.Title33 = read("Title33");
-  s.Project = read("ProjectName");
-  s.Customer = read("CustomerName");
-  s.LinkName = read("ShortcutName");
+  if (ini.SectionExists(section)) ChooseCustomInstall(App().os.files, s, ReadCustomInstallEntry(ini, section));
 }
 
 TBrentaPickVprForm::TBrentaPickVprForm(InstallerContext& app) : WizardPage(app, "TBrentaPickVprForm") {
