@@ -73,7 +73,9 @@ InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main) {
   MainWindowState& state = main.State;
 
   if (state.CommandLineLanguage == -1 && state.CommandLineFunction == -1) {
-    if (main.LanguageForm.Execute(s.LanguageIndex) != 1) return InstallerEnd::Cancelled;
+    const std::optional<int> chosen = main.LanguageForm.Execute(s.LanguageIndex);
+    if (!chosen) return InstallerEnd::Cancelled;
+    s.LanguageIndex = *chosen;
   }
   WriteBackLanguage(app, state);
 

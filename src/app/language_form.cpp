@@ -35,15 +35,13 @@ TLanguageForm::TLanguageForm(InstallerContext& app) : InstallerPage(app, "TLangu
   CancelBtn.OnClick = [this] { CancelBtnClick(); };
 }
 
-int TLanguageForm::Execute(int& languageIndex) {
+std::optional<int> TLanguageForm::Execute(int languageIndex) {
   result_ = 0;
   LangRG.ItemIndex = ItemOfLanguage(languageIndex);
   ShowModal();
-  if (result_ == 1) {
-    int item = LangRG.ItemIndex;
-    languageIndex = item >= 0 && item < int(kItemLanguage.size()) ? kItemLanguage[size_t(item)] : 0;
-  }
-  return result_;
+  if (result_ != 1) return std::nullopt;
+  const int item = LangRG.ItemIndex;
+  return item >= 0 && item < int(kItemLanguage.size()) ? kItemLanguage[size_t(item)] : 0;
 }
 
 void TLanguageForm::ContinueBtnClick() {

@@ -158,9 +158,9 @@ void CustomInstallFlow(InstallerContext& app, WizardPages& gate, ProductPages& p
        [&](int step) -> std::optional<PageResult> {
          if (s.ProjectFile.empty())
            s.ProjectFile = WithBackslash(s.ProjectsPath) + s.Custom.FolderName + "\\" + s.Custom.ProjectFileName;
-         return product.ProjectOptionsForm.Execute(step, false, false, true);
+         return product.ProjectOptionsForm.Execute(step, {.CustomMode = true});
        },
-       [&](int) -> std::optional<PageResult> { return pages.BrentaPortForm.Execute(s.BrentaComPort); }});
+       [&](int) -> std::optional<PageResult> { return pages.BrentaPortForm.Execute(); }});
   if (!install) return;
   app.LogLine("");
   app.LogLine("Start custom install [" + s.Custom.Type + "] :");

@@ -142,9 +142,10 @@ ui::RadioButton* TBrentaPortForm::Buttons(int k) {
   return buttons[k];
 }
 
-PageResult TBrentaPortForm::Execute(int& port) {
+PageResult TBrentaPortForm::Execute() {
   const PageResult result = Run(1);
   if (result != prNext) return result;
+  int& port = Session().BrentaComPort;
   port = 0;
   for (int k = 0; k < 4 && port == 0; ++k)
     if (Buttons(k)->Checked()) port = k + 1;

@@ -56,8 +56,9 @@ class TBrentaPortForm : public WizardPage {
  public:
   using PortTest = std::function<bool(int)>;
   TBrentaPortForm(InstallerContext& app, PortTest test);
-  // After Next, port is the selected port or 0 with none; else it keeps its value.
-  PageResult Execute(int& port);
+  // After Next, the session's port is the selected one or 0 with none; else
+  // it keeps its value.
+  PageResult Execute();
 
   ui::Label SelectLbl{*this, "SelectLbl"};
   ui::RadioButton Com1RB{*this, "Com1RB"};

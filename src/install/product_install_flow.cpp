@@ -16,7 +16,7 @@ void ProductInstallFlow(InstallerContext& app, WizardPages& gate, ProductPages& 
   ResetProductChoices(s, false);
   const bool install = RunProductWizard(
       s, pages,
-      {[&](int step) -> std::optional<PageResult> { return pages.ProjectOptionsForm.Execute(step, false, true, false); },
+      {[&](int step) -> std::optional<PageResult> { return pages.ProjectOptionsForm.Execute(step, {.OfferNewProject = true}); },
        [&](int step) -> std::optional<PageResult> {
          if (s.DemoState < 1) return std::nullopt;
          return pages.DemoInstallForm.Execute(step, false);

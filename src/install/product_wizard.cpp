@@ -16,14 +16,12 @@ void ResetProductChoices(InstallSession& s, bool defaultProject) {
 
 bool RunProductWizard(InstallSession& s, ProductPages& pages, const std::vector<FlowStep>& projectSteps) {
   std::vector<FlowStep> steps{
-      [&](int step) -> std::optional<PageResult> { return pages.MainInstallForm.Execute(step, false, false); },
+      [&](int step) -> std::optional<PageResult> { return pages.MainInstallForm.Execute(step); },
       [&](int step) -> std::optional<PageResult> {
         if (s.ProductArchiveList.size() < 2) return std::nullopt;
         return pages.SelectVelZipForm.Execute(step, false);
       },
-      [&](int) -> std::optional<PageResult> {
-        return pages.WinLinksForm.Execute(s.StartMenuGroup, s.DesktopLinks, s.Autostart);
-      },
+      [&](int) -> std::optional<PageResult> { return pages.WinLinksForm.Execute(); },
   };
   steps.insert(steps.end(), projectSteps.begin(), projectSteps.end());
   steps.push_back([&](int) -> std::optional<PageResult> { return pages.ReadyToInstallForm.Execute(); });
