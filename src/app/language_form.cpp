@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "text/fixed_texts.h"
 #include "ui/page_layout.h"
 
 namespace velmar {
@@ -21,15 +22,15 @@ int ItemOfLanguage(int languageIndex) {
 TLanguageForm::TLanguageForm(InstallerContext& app) : InstallerPage(app, "TLanguageForm") {
   ui::layout::Frame(*this, Panel1, 320, 200);
   LangRG.SetBounds(24, 16, 272, 118);
-  LangRG.Caption = "Language / Sprache";
-  LangRG.Items = {"&Deutsch", "&Français", "&Polish", "&English"};
+  LangRG.Caption = fixed::LanguageCaption;
+  LangRG.Items.assign(fixed::LanguageItems.begin(), fixed::LanguageItems.end());
   ContinueBtn.SetBounds(24, 150, 130, 30);
-  ContinueBtn.Caption = "&Next/ Nächste";
+  ContinueBtn.Caption = fixed::LanguageContinue;
   ContinueBtn.Glyph = "BTN_NEXT";
   ContinueBtn.Default = true;
   ContinueBtn.OnClick = [this] { ContinueBtnClick(); };
   CancelBtn.SetBounds(166, 150, 130, 30);
-  CancelBtn.Caption = "&Cancel / Beenden";
+  CancelBtn.Caption = fixed::LanguageCancel;
   CancelBtn.Glyph = "BTN_CANCEL";
   CancelBtn.Cancel = true;
   CancelBtn.OnClick = [this] { CancelBtnClick(); };
