@@ -14,7 +14,7 @@
 #include "files/file_utils.h"
 #include "base/path_utils.h"
 #include "files/ini_file.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "ui/host.h"
 #include "uninstall/uninstall_function.h"
 

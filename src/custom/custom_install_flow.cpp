@@ -14,7 +14,7 @@
 #include "projects/place_project.h"
 #include "files/file_utils.h"
 #include "services/shell/shell.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "services/wizard/enter_wizard.h"
 #include "session/installer_context.h"

@@ -3,7 +3,7 @@
 #include "base/path_utils.h"
 #include "install/product_pages.h"
 #include "patch/patch_pages.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "services/wizard/enter_wizard.h"
 #include "session/installer_context.h"

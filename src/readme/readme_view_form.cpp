@@ -7,7 +7,7 @@
 #include "files/file_utils.h"
 #include "base/path_utils.h"
 #include "text/fixed_texts.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "services/shell/shell.h"
 #include "ui/host.h"

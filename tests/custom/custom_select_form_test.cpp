@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "custom/custom_pages.h"
+#include "custom/custom_select_form.h"
 #include "install/page_run.h"
 #include "support/zip_writer.h"
 

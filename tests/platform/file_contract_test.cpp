@@ -8,7 +8,7 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/places.h"
 #include "support/folder_link.h"
 #include "formats/pe_version.h"
