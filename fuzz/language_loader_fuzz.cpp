@@ -8,7 +8,7 @@
 
 #include "base/codepage.h"
 #include "base/errors.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "formats/language_file.h"
 #include "support/failing_files.h"
 #include "support/input_reader.h"

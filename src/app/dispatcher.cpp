@@ -14,7 +14,7 @@
 #include "files/file_utils.h"
 #include "base/path_utils.h"
 #include "files/ini_file.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "ui/host.h"
 #include "uninstall/uninstall_function.h"
 
@@ -73,7 +73,9 @@ InstallerEnd Dispatcher(InstallerContext& app, TMainForm& main) {
   MainWindowState& state = main.State;
 
   if (state.CommandLineLanguage == -1 && state.CommandLineFunction == -1) {
-    if (main.LanguageForm.Execute(s.LanguageIndex) != 1) return InstallerEnd::Cancelled;
+    const std::optional<int> chosen = main.LanguageForm.Execute(s.LanguageIndex);
+    if (!chosen) return InstallerEnd::Cancelled;
+    s.LanguageIndex = *chosen;
   }
   WriteBackLanguage(app, state);
 

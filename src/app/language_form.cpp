@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "text/fixed_texts.h"
 #include "ui/page_layout.h"
 
 namespace velmar {
@@ -21,29 +22,27 @@ int ItemOfLanguage(int languageIndex) {
 TLanguageForm::TLanguageForm(InstallerContext& app) : InstallerPage(app, "TLanguageForm") {
   ui::layout::Frame(*this, Panel1, 320, 200);
   LangRG.SetBounds(24, 16, 272, 118);
-  LangRG.Caption = "Language / Sprache";
-  LangRG.Items = {"&Deutsch", "&Français", "&Polish", "&English"};
+  LangRG.Caption = fixed::LanguageCaption;
+  LangRG.Items.assign(fixed::LanguageItems.begin(), fixed::LanguageItems.end());
   ContinueBtn.SetBounds(24, 150, 130, 30);
-  ContinueBtn.Caption = "&Next/ Nächste";
+  ContinueBtn.Caption = fixed::LanguageContinue;
   ContinueBtn.Glyph = "BTN_NEXT";
   ContinueBtn.Default = true;
   ContinueBtn.OnClick = [this] { ContinueBtnClick(); };
   CancelBtn.SetBounds(166, 150, 130, 30);
-  CancelBtn.Caption = "&Cancel / Beenden";
+  CancelBtn.Caption = fixed::LanguageCancel;
   CancelBtn.Glyph = "BTN_CANCEL";
   CancelBtn.Cancel = true;
   CancelBtn.OnClick = [this] { CancelBtnClick(); };
 }
 
-int TLanguageForm::Execute(int& languageIndex) {
+std::optional<int> TLanguageForm::Execute(int languageIndex) {
   result_ = 0;
   LangRG.ItemIndex = ItemOfLanguage(languageIndex);
   ShowModal();
-  if (result_ == 1) {
-    int item = LangRG.ItemIndex;
-    languageIndex = item >= 0 && item < int(kItemLanguage.size()) ? kItemLanguage[size_t(item)] : 0;
-  }
-  return result_;
+  if (result_ != 1) return std::nullopt;
+  const int item = LangRG.ItemIndex;
+  return item >= 0 && item < int(kItemLanguage.size()) ? kItemLanguage[size_t(item)] : 0;
 }
 
 void TLanguageForm::ContinueBtnClick() {

@@ -2,6 +2,8 @@
 // The language page: the choice of the four user interface languages. Its
 // captions are the same in every language.
 
+#include <optional>
+
 #include "session/installer_page.h"
 #include "ui/controls.h"
 
@@ -17,9 +19,9 @@ class TLanguageForm : public InstallerPage {
   ui::Button CancelBtn{*this, "CancelBtn"};
 
   // Shows the page with languageIndex (0 German, 1 English, 2 French,
-  // 3 Polish) preselected. Returns 1 after Continue, which sets languageIndex
-  // from the chosen item, and 0 after Cancel.
-  int Execute(int& languageIndex);
+  // 3 Polish) preselected. Returns the chosen language after Continue,
+  // nothing after Cancel.
+  std::optional<int> Execute(int languageIndex);
 
  private:
   void ContinueBtnClick();

@@ -9,7 +9,7 @@
 #include "files/file_utils.h"
 #include "base/path_utils.h"
 #include "base/text_case.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "ui/host.h"
 

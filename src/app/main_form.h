@@ -9,7 +9,7 @@
 
 #include "session/installer_context.h"
 #include "app/run_installer.h"
-#include "session/running_guard.h"
+#include "session/running_program_guard.h"
 #include "app/select_form.h"
 #include "app/startup.h"
 #include "custom/custom_install_flow.h"

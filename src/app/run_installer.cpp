@@ -2,13 +2,13 @@
 
 #include "session/installer_context.h"
 #include "app/main_form.h"
-#include "session/running_guard.h"
+#include "session/running_program_guard.h"
 #include "platform/system.h"
 #include "files/program_check.h"
 #include "files/file_utils.h"
 #include "base/path_utils.h"
 #include "files/install_log.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "ui/host.h"
 
 namespace velmar {

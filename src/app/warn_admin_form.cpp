@@ -1,5 +1,6 @@
 #include "app/warn_admin_form.h"
 
+#include "text/fixed_texts.h"
 #include "text/texts.h"
 
 namespace velmar {
@@ -17,7 +18,7 @@ TWarnAdminForm::TWarnAdminForm(InstallerContext& app) : InstallerPage(app, "TWar
   WarnLabel.AutoSize = false;
   WarnLabel.Align = ui::Alignment::Centre;
   OkBtn.SetBounds(140, 104, 80, 28);
-  OkBtn.Caption = "Ok";
+  OkBtn.Caption = fixed::WarnAdminOk;
   OkBtn.Default = true;
   OkBtn.Cancel = true;
   OkBtn.OnClick = [this] { Close(); };

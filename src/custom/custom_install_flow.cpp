@@ -7,12 +7,14 @@
 #include "base/text_case.h"
 #include "custom/driver_port.h"
 #include "install/product_pages.h"
+#include "install/product_wizard.h"
+#include "custom/custom_installs.h"
 #include "install/project_file.h"
 #include "projects/archive_projects.h"
 #include "projects/place_project.h"
 #include "files/file_utils.h"
 #include "services/shell/shell.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "services/wizard/enter_wizard.h"
 #include "session/installer_context.h"
@@ -129,14 +131,9 @@ void CustomInstallFlow(InstallerContext& app, WizardPages& gate, ProductPages& p
     ~Clear() { s.CustomInstall = false; }
   } clear{s};
   if (!EnterWizard(app, gate)) return;
-  s.SelectedVersion = 0;
-  s.MakeProject = false;
-  s.DefaultProject = true;
-  s.StartMenuGroup = "Velmar";
-  s.DesktopLinks = true;
-  s.Autostart = false;
+  ResetProductChoices(s, true);
   if (s.CustomInstallList.size() > 1 && pages.CustomSelectForm.Execute() != prNext) return;
-  if (s.Custom.Type != "BRENTA") return;
+  if (!IsBrentaType(s.Custom.Type)) return;
 
   s.ProjectFile.clear();
   if (!s.Custom.ProjectName.empty()) s.Project = s.Custom.ProjectName;
@@ -146,32 +143,24 @@ void CustomInstallFlow(InstallerContext& app, WizardPages& gate, ProductPages& p
   else if (s.CustomInstallList.size() <= 1) s.LinkName.clear();
   s.CustomInstall = true;
 
-  const bool install = RunFlow(11, [&](int step) -> std::optional<PageResult> {
-    switch (step) {
-      case 0: return product.MainInstallForm.Execute(step, false, false);
-      case 1:
-        if (s.ProductArchiveList.size() < 2) return std::nullopt;
-        return product.SelectVelZipForm.Execute(step, false);
-      case 2: return product.WinLinksForm.Execute(s.StartMenuGroup, s.DesktopLinks, s.Autostart);
-      case 4: {
-        const PageResult result = pages.BrentaPickVprForm.Execute();
-        // Another project chosen after a visit to the project page replaces
-        // the one that page showed; the folder given there stays.
-        const std::string& chosen = s.Custom.ProjectFileName;
-        if (!s.ProjectFile.empty() && !chosen.empty() && !SameText(NameWithoutExt(FileNamePart(s.ProjectFile)), NameWithoutExt(chosen)))
-          s.ProjectFile = FileFolderPart(s.ProjectFile) + chosen;
-        return result;
-      }
-      case 6:
-        if (s.ProjectFile.empty())
-          s.ProjectFile = WithBackslash(s.ProjectsPath) + s.Custom.FolderName + "\\" + s.Custom.ProjectFileName;
-        return product.ProjectOptionsForm.Execute(step, false, false, true);
-      case 8: return pages.BrentaPortForm.Execute(s.BrentaComPort);
-      case 9: return product.ReadyToInstallForm.Execute();
-      case 10: return prCancel;
-      default: return std::nullopt;
-    }
-  });
+  const bool install = RunProductWizard(
+      s, product,
+      {[&](int) -> std::optional<PageResult> {
+         const PageResult result = pages.BrentaPickVprForm.Execute();
+         // Another project chosen after a visit to the project page replaces
+         // the one that page showed; the folder given there stays.
+         const std::string& chosen = s.Custom.ProjectFileName;
+         if (!s.ProjectFile.empty() && !chosen.empty() &&
+             !SameText(NameWithoutExt(FileNamePart(s.ProjectFile)), NameWithoutExt(chosen)))
+           s.ProjectFile = FileFolderPart(s.ProjectFile) + chosen;
+         return result;
+       },
+       [&](int step) -> std::optional<PageResult> {
+         if (s.ProjectFile.empty())
+           s.ProjectFile = WithBackslash(s.ProjectsPath) + s.Custom.FolderName + "\\" + s.Custom.ProjectFileName;
+         return product.ProjectOptionsForm.Execute(step, {.CustomMode = true});
+       },
+       [&](int) -> std::optional<PageResult> { return pages.BrentaPortForm.Execute(); }});
   if (!install) return;
   app.LogLine("");
   app.LogLine("Start custom install [" + s.Custom.Type + "] :");

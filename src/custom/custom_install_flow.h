@@ -4,7 +4,9 @@
 // stamped, given its shortcut, and its driver files set to the chosen serial
 // port.
 
-#include "custom/custom_pages.h"
+#include "custom/brenta_pick_vpr_form.h"
+#include "custom/brenta_port_form.h"
+#include "custom/custom_select_form.h"
 #include "install/install_product.h"
 #include "platform/serial_ports.h"
 

@@ -29,19 +29,52 @@ bool CustomFolderExists(platform::FileSystem& fs, const InstallSession& s, std::
   return IsPlainRelativePath(folder) && FolderExists(fs, CustomFolderPath(s, folder));
 }
 
-const std::string& CustomTitle(const InstallSession& s) {
-  switch (s.LanguageIndex) {
-    case 0: return s.Custom.Title49;
-    case 2: return s.Custom.Title33;
-    default: return s.Custom.Title44;
+// Custom.ini names texts for German, French and English; every other language
+// uses the English one.
+const std::string& ByLanguage(int languageIndex, const std::string& english, const std::string& german,
+                              const std::string& french) {
+  switch (languageIndex) {
+    case 0: return german;
+    case 2: return french;
+    default: return english;
   }
+}
+
+const std::string& CustomTitle(const InstallSession& s) {
+  return ByLanguage(s.LanguageIndex, s.Custom.Title44, s.Custom.Title49, s.Custom.Title33);
+}
+
+const std::string& CustomSelectLine(const InstallSession& s, const CustomInstallEntry& entry) {
+  return ByLanguage(s.LanguageIndex, entry.Select44, entry.Select49, entry.Select33);
+}
+
+TIniFile OpenCustomIni(platform::FileSystem& fs, const InstallSession& s, CodePage ansiCodePage) {
+  return TIniFile(fs, s.MediumRoot + "Custom\\Custom.ini", ansiCodePage);
 }
 
 CustomInstallEntry ReadCustomInstallEntry(const TIniFile& ini, const std::string& section) {
   const auto read = [&](const char* key) { return ini.ReadString(section, key, ""); };
-  return CustomInstallEntry{read("Type"),    read("Folder"),  read("Title44"), read("Title49"),
-                            read("Title33"), read("Title48"), read("Logo"),
-                            ini.ReadInteger(section, "Transparent", 0) != 0};
+  CustomInstallEntry e;
+  e.Type = read("Type");
+  e.Folder = read("Folder");
+  e.Title44 = read("Title44");
+  e.Title49 = read("Title49");
+  e.Title33 = read("Title33");
+  e.Title48 = read("Title48");
+  e.Select44 = read("Select44");
+  e.Select49 = read("Select49");
+  e.Select33 = read("Select33");
+  e.Logo = read("Logo");
+  e.Transparent = ini.ReadInteger(section, "Transparent", 0) != 0;
+  e.ProjectName = read("ProjectName");
+  e.CustomerName = read("CustomerName");
+  e.ShortcutName = read("ShortcutName");
+  return e;
+}
+
+bool IsListedCustomInstall(platform::FileSystem& fs, const InstallSession& s, const CustomInstallEntry& entry) {
+  return !CustomSelectLine(s, entry).empty() && IsBrentaType(entry.Type) && !entry.Folder.empty() &&
+         CustomFolderExists(fs, s, entry.Folder);
 }
 
 std::string CustomInstallRefusal(platform::FileSystem& fs, const InstallSession& s, const CustomInstallEntry& entry) {
@@ -55,18 +88,14 @@ std::string CustomInstallRefusal(platform::FileSystem& fs, const InstallSession&
   return "";
 }
 
-bool SelectCustomInstall(platform::FileSystem& fs, InstallSession& s, const CustomInstallEntry& entry) {
+namespace {
+
+// Type, folder, titles and logo of the entry into the record; the start-up
+// values and the chosen project file stay.
+void StoreCustomInstall(platform::FileSystem& fs, InstallSession& s, const CustomInstallEntry& entry) {
   CustomInstallRecord& r = s.Custom;
-  r.Type.clear();
-  r.FolderName.clear();
-  r.FolderPath.clear();
-  r.Title44.clear();
-  r.Title49.clear();
-  r.Title33.clear();
-  r.Title48.clear();
   r.LogoPath.clear();
   r.LogoTransparent = false;
-  if (!CustomInstallRefusal(fs, s, entry).empty()) return false;
   const std::string folder = CustomFolderPath(s, entry.Folder);
   r.Type = UpperCaseText(entry.Type);
   r.FolderName = entry.Folder;
@@ -79,6 +108,26 @@ bool SelectCustomInstall(platform::FileSystem& fs, InstallSession& s, const Cust
     r.LogoPath = folder + entry.Logo;
     r.LogoTransparent = entry.Transparent;
   }
+}
+
+}  // namespace
+
+bool SelectCustomInstall(platform::FileSystem& fs, InstallSession& s, const CustomInstallEntry& entry) {
+  if (CustomInstallRefusal(fs, s, entry).empty()) {
+    StoreCustomInstall(fs, s, entry);
+    return true;
+  }
+  StoreCustomInstall(fs, s, CustomInstallEntry{});
+  s.Custom.FolderPath.clear();
+  return false;
+}
+
+bool ChooseCustomInstall(platform::FileSystem& fs, InstallSession& s, const CustomInstallEntry& entry) {
+  if (!IsListedCustomInstall(fs, s, entry)) return false;
+  StoreCustomInstall(fs, s, entry);
+  s.Project = entry.ProjectName;
+  s.Customer = entry.CustomerName;
+  s.LinkName = entry.ShortcutName;
   return true;
 }
 
@@ -86,9 +135,8 @@ void LoadCustomInstalls(platform::FileSystem& fs, CodePage ansiCodePage, Install
   s.Custom = CustomInstallRecord{};
   s.HasCustomInstalls = false;
   s.CustomInstallList.clear();
-  const std::string path = s.MediumRoot + "Custom\\Custom.ini";
-  if (!s.HasCustomFolder || !FileExists(fs, path)) return;
-  const TIniFile ini(fs, path, ansiCodePage);
+  if (!s.HasCustomFolder || !FileExists(fs, s.MediumRoot + "Custom\\Custom.ini")) return;
+  const TIniFile ini = OpenCustomIni(fs, s, ansiCodePage);
   for (const std::string& line : ini.ReadSectionValues("CustomInstalls"))
     s.CustomInstallList.push_back(line.substr(line.find('=') + 1));
   if (s.CustomInstallList.size() > 1) {
@@ -98,11 +146,11 @@ void LoadCustomInstalls(platform::FileSystem& fs, CodePage ansiCodePage, Install
   if (s.CustomInstallList.empty()) return;
   const std::string& section = s.CustomInstallList.front();
   if (!ini.SectionExists(section)) return;
-  const auto read = [&](const char* key) { return ini.ReadString(section, key, ""); };
-  s.HasCustomInstalls = SelectCustomInstall(fs, s, ReadCustomInstallEntry(ini, section));
-  s.Custom.ProjectName = read("ProjectName");
-  s.Custom.CustomerName = read("CustomerName");
-  s.Custom.ShortcutName = read("ShortcutName");
+  const CustomInstallEntry entry = ReadCustomInstallEntry(ini, section);
+  s.HasCustomInstalls = SelectCustomInstall(fs, s, entry);
+  s.Custom.ProjectName = entry.ProjectName;
+  s.Custom.CustomerName = entry.CustomerName;
+  s.Custom.ShortcutName = entry.ShortcutName;
 }
 
 bool HasCustomProject(platform::FileSystem& fs, std::string_view folder) {

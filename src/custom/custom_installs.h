@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "base/codepage.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "files/ini_file.h"
 #include "session/install_session.h"
 
@@ -17,12 +17,30 @@ namespace velmar {
 struct CustomInstallEntry {
   std::string Type, Folder;
   std::string Title44, Title49, Title33, Title48;
+  std::string Select44, Select49, Select33;  // the line on the choice page
   std::string Logo;
   bool Transparent = false;
+  std::string ProjectName, CustomerName, ShortcutName;
 };
+
+// Custom.ini of the medium.
+TIniFile OpenCustomIni(platform::FileSystem& fs, const InstallSession& s, CodePage ansiCodePage);
 
 // The values of the install's section (which must exist).
 CustomInstallEntry ReadCustomInstallEntry(const TIniFile& ini, const std::string& section);
+
+// The install's line on the choice page in the session's language; empty when
+// it has none for that language.
+const std::string& CustomSelectLine(const InstallSession& s, const CustomInstallEntry& entry);
+
+// The choice page lists an install with a line for the user's language, the
+// type BRENTA and a custom folder on the medium.
+bool IsListedCustomInstall(platform::FileSystem& fs, const InstallSession& s, const CustomInstallEntry& entry);
+
+// The choice page's OK: a listed install becomes the session's custom
+// install, and its project, customer and shortcut names the session's (empty
+// ones too). False, with nothing changed, for an install that is not listed.
+bool ChooseCustomInstall(platform::FileSystem& fs, InstallSession& s, const CustomInstallEntry& entry);
 
 // Why the entry is no usable install (see SelectCustomInstall), in a few
 // English words; empty when it is usable.

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 
 namespace velmar {
 

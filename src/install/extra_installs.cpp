@@ -6,6 +6,7 @@
 #include "files/file_utils.h"
 #include "files/ini_file.h"
 #include "services/shell/shell.h"
+#include "text/fixed_texts.h"
 #include "session/installer_context.h"
 #include "ui/host.h"
 
@@ -64,15 +65,17 @@ bool ExecuteExtraCommand(InstallerContext& app, std::string_view command) {
     const std::string commandLine = operands.second.empty() ? operands.first : operands.first + " " + operands.second;
     app.LogLine("Extra install: RUN " + commandLine);
     if (RunAndWait(app, commandLine, platform::WindowShow::Normal, WaitToTheEnd)) return true;
-    app.host.ShowMessage("ERROR executing \r\n" + commandLine);
-    app.LogLine("ERROR executing " + commandLine);
+    const std::string failed(fixed::ExtraRunFailed);
+    app.host.ShowMessage(failed + "\r\n" + commandLine);
+    app.LogLine(failed + commandLine);
     return false;
   }
   if (verb == "COPY") {
     app.LogLine("Extra install: COPY " + operands.first + " -to- " + operands.second);
     if (CopyFileContents(app.os.files, Unquote(operands.first), Unquote(operands.second)) == 1) return true;
-    app.host.ShowMessage("ERROR copying \r\n" + operands.first + "to\r\n" + operands.second);
-    app.LogLine("ERROR copying >" + operands.first + "< -to- >" + operands.second + "<");
+    const std::string failed(fixed::ExtraCopyFailed);
+    app.host.ShowMessage(failed + "\r\n" + operands.first + "to\r\n" + operands.second);
+    app.LogLine(failed + ">" + operands.first + "< -to- >" + operands.second + "<");
     return false;
   }
   return true;

@@ -41,9 +41,9 @@ TMainInstallForm::TMainInstallForm(InstallerContext& app)
   ShowPanels(3);
 }
 
-PageResult TMainInstallForm::Execute(int step, bool finishCaption, bool productFolderOnly) {
-  ShowPanels(productFolderOnly ? 1 : 3);
-  return Run(step, finishCaption);
+PageResult TMainInstallForm::Execute(int step, const FolderPageOptions& options) {
+  ShowPanels(options.ProductFolderOnly ? 1 : 3);
+  return Run(step, options.FinishCaption);
 }
 
 void TMainInstallForm::ShowPanels(int count) {

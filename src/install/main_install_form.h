@@ -10,15 +10,19 @@
 
 namespace velmar {
 
+// How a flow shows the folder page.
+struct FolderPageOptions {
+  bool FinishCaption = false;      // Finish on Next
+  bool ProductFolderOnly = false;  // the product folder alone (the patch flow)
+};
+
 class TMainInstallForm : public WizardPage {
  public:
   explicit TMainInstallForm(InstallerContext& app);
 
-  // Shows the session's folders. finishCaption puts Finish on Next;
-  // productFolderOnly shows the product folder alone (the patch flow).
-  // Next and Prev leave only when every shown folder exists or could be
+  // Shows the session's folders. Next and Prev leave only when every shown folder exists or could be
   // created; each one that does is stored as typed, trimmed of blanks.
-  PageResult Execute(int step, bool finishCaption, bool productFolderOnly);
+  PageResult Execute(int step, const FolderPageOptions& options = {});
 
   ui::Panel VelPathPanel{*this, "VelPathPanel"};
   ui::Label VelDescLbl{*this, "VelDescLbl"};

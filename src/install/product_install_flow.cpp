@@ -2,6 +2,7 @@
 
 #include "install/install_product.h"
 #include "install/product_pages.h"
+#include "install/product_wizard.h"
 #include "services/wizard/enter_wizard.h"
 #include "session/installer_context.h"
 #include "session/procedure_end.h"
@@ -12,27 +13,14 @@ void ProductInstallFlow(InstallerContext& app, WizardPages& gate, ProductPages& 
   if (!EnterWizard(app, gate)) return;
   InstallSession& s = app.session;
   s.CustomInstall = false;
-  s.SelectedVersion = 0;
-  s.MakeProject = false;
-  s.DefaultProject = false;
-  s.StartMenuGroup = "Velmar";
-  s.DesktopLinks = true;
-  s.Autostart = false;
-
-  const bool install = RunFlow(6, [&](int step) -> std::optional<PageResult> {
-    switch (step) {
-      case 0: return pages.MainInstallForm.Execute(step, false, false);
-      case 1:
-        if (s.ProductArchiveList.size() < 2) return std::nullopt;
-        return pages.SelectVelZipForm.Execute(step, false);
-      case 2: return pages.WinLinksForm.Execute(s.StartMenuGroup, s.DesktopLinks, s.Autostart);
-      case 3: return pages.ProjectOptionsForm.Execute(step, false, true, false);
-      case 4:
-        if (s.DemoState < 1) return std::nullopt;
-        return pages.DemoInstallForm.Execute(step, false);
-      default: return pages.ReadyToInstallForm.Execute();
-    }
-  });
+  ResetProductChoices(s, false);
+  const bool install = RunProductWizard(
+      s, pages,
+      {[&](int step) -> std::optional<PageResult> { return pages.ProjectOptionsForm.Execute(step, {.OfferNewProject = true}); },
+       [&](int step) -> std::optional<PageResult> {
+         if (s.DemoState < 1) return std::nullopt;
+         return pages.DemoInstallForm.Execute(step, false);
+       }});
   if (!install) return;
   app.LogLine("");
   app.LogLine("Start Velmar install :");

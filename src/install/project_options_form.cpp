@@ -84,10 +84,10 @@ TProjectOptionsForm::TProjectOptionsForm(InstallerContext& app) : WizardPage(app
   AddField(LinkNameEdit, {text::ShortcutNameUndefined});
 }
 
-PageResult TProjectOptionsForm::Execute(int step, bool finishCaption, bool offerNewProject, bool customMode) {
-  customMode_ = customMode;
-  MakeProjCB.Visible = offerNewProject && !customMode;
-  return Run(step, finishCaption);
+PageResult TProjectOptionsForm::Execute(int step, const ProjectPageOptions& options) {
+  customMode_ = options.CustomMode;
+  MakeProjCB.Visible = options.OfferNewProject && !options.CustomMode;
+  return Run(step, options.FinishCaption);
 }
 
 void TProjectOptionsForm::SetTexts() {

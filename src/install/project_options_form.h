@@ -21,14 +21,20 @@ namespace velmar {
 std::string ProjectFolderFor(std::string_view typed, std::string_view projectsPath, std::string_view project,
                              std::string_view defaultName);
 
+// How a flow shows the project options page.
+struct ProjectPageOptions {
+  bool FinishCaption = false;    // Finish on Next
+  bool OfferNewProject = false;  // the choice to make a project at all
+  bool CustomMode = false;       // the customer's install: the project is made in any case
+};
+
 class TProjectOptionsForm : public WizardPage {
  public:
   explicit TProjectOptionsForm(InstallerContext& app);
 
   // Shows the page: Next, Prev, Cancel, or Cancel too when it was closed
-  // otherwise. offerNewProject shows the choice to make a project at all;
-  // customMode makes the project in any case.
-  PageResult Execute(int step, bool finishCaption, bool offerNewProject, bool customMode);
+  // otherwise.
+  PageResult Execute(int step, const ProjectPageOptions& options);
 
   ui::CheckBox MakeProjCB{*this, "MakeProjCB"};
   ui::Label PrjNameLbl{*this, "PrjNameLbl"};

@@ -1,5 +1,6 @@
 #include "install/win_links_form.h"
 
+#include "session/install_session.h"
 #include "base/path_utils.h"
 #include "text/texts.h"
 #include "ui/page_layout.h"
@@ -20,15 +21,16 @@ TWinLinksForm::TWinLinksForm(InstallerContext& app) : WizardPage(app, "TWinLinks
   AddField(LinkFolderEdit);
 }
 
-PageResult TWinLinksForm::Execute(std::string& group, bool& desktop, bool& autostart) {
-  LinkFolderEdit.Text = group;
-  DesktopCB.Checked = desktop;
-  AutostartCB.Checked = autostart;
+PageResult TWinLinksForm::Execute() {
+  InstallSession& s = Session();
+  LinkFolderEdit.Text = s.StartMenuGroup;
+  DesktopCB.Checked = s.DesktopLinks;
+  AutostartCB.Checked = s.Autostart;
   const PageResult result = Run(0);
-  group = TrimBlanks(LinkFolderEdit.Text);
-  if (group.empty()) group = Text(text::DefaultStartMenuGroup);
-  desktop = DesktopCB.Checked;
-  autostart = AutostartCB.Checked;
+  s.StartMenuGroup = TrimBlanks(LinkFolderEdit.Text);
+  if (s.StartMenuGroup.empty()) s.StartMenuGroup = Text(text::DefaultStartMenuGroup);
+  s.DesktopLinks = DesktopCB.Checked;
+  s.Autostart = AutostartCB.Checked;
   return result;
 }
 

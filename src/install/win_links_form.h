@@ -13,11 +13,11 @@ class TWinLinksForm : public WizardPage {
  public:
   explicit TWinLinksForm(InstallerContext& app);
 
-  // Shows the three values and, whatever closes the page, gives them back:
-  // the folder trimmed of blanks (the default group's name when that leaves
-  // nothing) and the two check boxes. Prev is always enabled; nothing stops
-  // the page from closing.
-  PageResult Execute(std::string& group, bool& desktop, bool& autostart);
+  // Shows the session's start-menu group, desktop links and autostart and,
+  // whatever closes the page, stores them back: the group trimmed of blanks
+  // (the default group's name when that leaves nothing) and the two check
+  // boxes. Prev is always enabled; nothing stops the page from closing.
+  PageResult Execute();
 
   ui::Label LnkMsgLbl{*this, "LnkMsgLbl"};
   ui::Edit LinkFolderEdit{*this, "LinkFolderEdit"};

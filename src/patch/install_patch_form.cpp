@@ -27,14 +27,13 @@ TInstallPatchForm::TInstallPatchForm(InstallerContext& app)
   };
 }
 
-PageResult TInstallPatchForm::Execute(int step, std::string& name, std::string& comment) {
-  name.clear();
-  name_ = &name;
-  const PageResult result = Run(step);
-  name_ = nullptr;
-  comment.clear();
-  for (size_t i = 0; i < CommentMemo.Lines.size(); ++i) comment += (i ? "\r\n" : "") + CommentMemo.Lines[i];
-  return result;
+PatchChoice TInstallPatchForm::Execute(int step) {
+  chosen_.clear();
+  PatchChoice choice;
+  choice.Result = Run(step);
+  choice.Name = chosen_;
+  for (size_t i = 0; i < CommentMemo.Lines.size(); ++i) choice.Comment += (i ? "\r\n" : "") + CommentMemo.Lines[i];
+  return choice;
 }
 
 void TInstallPatchForm::SetTexts() { SelectLbl.Caption = Text(text::SelectPatch); }
@@ -50,7 +49,7 @@ void TInstallPatchForm::LoadFields() {
 void TInstallPatchForm::UpdateNextBtn() { NextBtn.Enabled = PatchLB.Selected() != nullptr; }
 
 void TInstallPatchForm::StoreFields() {
-  if (const ui::ListItem* row = PatchLB.Selected()) *name_ = row->Text;
+  if (const ui::ListItem* row = PatchLB.Selected()) chosen_ = row->Text;
 }
 
 void TInstallPatchForm::ShowComment() {

@@ -10,14 +10,21 @@
 
 namespace velmar {
 
+// How the patch choice page closed: the chosen archive (empty unless Next) and
+// the comment shown.
+struct PatchChoice {
+  PageResult Result = prNone;
+  std::string Name, Comment;
+};
+
 class TInstallPatchForm : public WizardPage {
  public:
   explicit TInstallPatchForm(InstallerContext& app);
 
-  // The chosen name is emptied; Next (enabled only while an archive is
-  // selected) makes the selected archive the chosen one. Whatever closes the
-  // page, the comment is the text of the comment box.
-  PageResult Execute(int step, std::string& name, std::string& comment);
+  // Next (enabled only while an archive is selected) makes the selected
+  // archive the chosen one. Whatever closes the page, the comment is the text
+  // of the comment box.
+  PatchChoice Execute(int step);
 
   ui::Label SelectLbl{*this, "SelectLbl"};
   ui::ListBox PatchLB{*this, "PatchLB"};
@@ -35,7 +42,7 @@ class TInstallPatchForm : public WizardPage {
   void ShowComment();
 
   TAbUnZipper zip_;
-  std::string* name_ = nullptr;
+  std::string chosen_;
 };
 
 }  // namespace velmar

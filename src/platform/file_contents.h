@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 
 namespace velmar::platform {
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 
 namespace velmar::platform {
 

@@ -11,7 +11,7 @@
 #include "platform/shortcuts.h"
 #include "files/file_utils.h"
 #include "services/shell/shell.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "services/zip/unzip_form.h"
 #include "session/installer_context.h"

@@ -2,11 +2,11 @@
 
 #include "projects/place_project.h"
 #include "projects/project_pages.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "session/installer_context.h"
 #include "session/procedure_end.h"
-#include "session/running_guard.h"
+#include "session/running_program_guard.h"
 #include "ui/host.h"
 
 namespace velmar {

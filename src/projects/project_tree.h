@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "ui/controls.h"
 
 namespace velmar {

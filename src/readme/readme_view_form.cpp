@@ -6,7 +6,8 @@
 #include "platform/system.h"
 #include "files/file_utils.h"
 #include "base/path_utils.h"
-#include "text/language.h"
+#include "text/fixed_texts.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "services/shell/shell.h"
 #include "ui/host.h"
@@ -70,7 +71,7 @@ int ShowReadme(InstallerContext& app, const std::string& path) {
     shown = DecodeToUtf8(*text, app.os.system.ansiCodePage());
   } catch (const CodePageError& e) {
     // As the general error box shows it; the user is back at the selection.
-    app.host.ShowMessage("Cannot read " + path + ": " + e.what(), ui::ApplicationTitle, ui::MessageIcon::Error);
+    app.host.ShowMessage(std::string(fixed::CannotRead) + path + ": " + e.what(), ui::ApplicationTitle, ui::MessageIcon::Error);
     return 0;
   }
   TReadmeViewForm(app).Execute(shown);

@@ -3,7 +3,7 @@
 #include "files/file_utils.h"
 #include "base/path_utils.h"
 #include "files/ini_file.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "base/timestamp.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.h"
-#include "text/language.h"
+#include "platform/file_system.h"
+#include "text/language_support.h"
 
 namespace velmar {
 

@@ -1,6 +1,6 @@
 #include "session/installer_page.h"
 
-#include "text/language.h"
+#include "text/language_support.h"
 #include "session/installer_context.h"
 
 namespace velmar {

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "base/path_utils.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/host.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "formats/picture_header.h"
 
 namespace velmar::ui {

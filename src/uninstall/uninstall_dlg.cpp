@@ -15,7 +15,7 @@
 #include "files/file_utils.h"
 #include "files/ini_file.h"
 #include "services/shell/shell.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "session/install_record.h"
 #include "session/installer_context.h"

@@ -2,7 +2,7 @@
 
 #include "services/shell/shell.h"
 #include "session/installer_context.h"
-#include "session/running_guard.h"
+#include "session/running_program_guard.h"
 #include "ui/host.h"
 #include "uninstall/uninstall_dlg.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "session/install_record.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "support/installer_fixture.h"
 
 namespace velmar {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/select_form.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 

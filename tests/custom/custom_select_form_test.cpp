@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "custom/custom_pages.h"
+#include "custom/custom_select_form.h"
 #include "install/page_run.h"
 #include "support/zip_writer.h"
 
@@ -19,7 +19,7 @@ void WriteInstalls(test::InstallerTestContext& t) {
   t.session.CustomInstallList = {"Plant", "Spare", "Odd", "Gone"};
   t.drive.writeFile("Medium\\Custom\\Custom.ini",
                     "[CustomInstalls]\r\n1=Plant\r\n2=Spare\r\n3=Odd\r\n4=Gone\r\n"
-                    "[Plant]\r\nType=Brenta\r\nFolder=Plant\r\nSelect44=Plant line\r\nSelect49=Anlage\r\n"
+                    "[Plant]\r\nType=Brenta\r\nFolder=Plant\r\nSelect44=Plant line\r\nSelect49=Anlage\r\nTitle48=Instalacja\r\n"
                     "ProjectName=Line 1\r\nCustomerName=\r\nShortcutName=Line link\r\n"
                     "[Spare]\r\nType=BRENTA\r\nFolder=Spare\r\nSelect49=Ersatz\r\n"
                     "[Odd]\r\nType=Other\r\nFolder=Plant\r\nSelect44=Odd line\r\nSelect49=Anders\r\n"
@@ -60,6 +60,7 @@ TEST(TCustomSelectForm, ListsTheLinesOfTheUsersLanguageAndTakesOnlyOneWithAProje
     if (c.result != prNext) continue;
     const InstallSession& s = run.t.session;
     EXPECT_EQ(s.Custom.FolderPath, run.t.drive.path("Medium\\Custom\\Plant\\"));
+    EXPECT_EQ(s.Custom.Title48, "Instalacja");  // the Polish caption of F3 too
     EXPECT_EQ(s.Project, "Line 1");
     EXPECT_EQ(s.Customer, "");  // read as it stands, empty too
     EXPECT_EQ(s.LinkName, "Line link");

@@ -38,7 +38,7 @@ class ClosingHost : public ui::script::ScriptHost {
 TEST(InstallPages, ClosedWithoutTheirButtons) {
   ClosingHost closing;
   test::InstallerTestContext t(closing);
-  EXPECT_EQ(TProjectOptionsForm(t.app).Execute(0, false, true, false), prCancel);
+  EXPECT_EQ(TProjectOptionsForm(t.app).Execute(0, {.OfferNewProject = true}), prCancel);
   EXPECT_EQ(TDemoInstallForm(t.app).Execute(0, false), prNone);
   EXPECT_TRUE(t.session.InstallDemo);
   EXPECT_EQ(TReadyToInstallForm(t.app).Execute(), prNone);

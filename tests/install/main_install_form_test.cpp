@@ -27,7 +27,7 @@ struct FolderPageRun : test::PageRun<TMainInstallForm> {
   std::vector<PageResult> Execute(std::initializer_list<bool> productFolderOnly) {
     std::vector<PageResult> results;
     Show([&](TMainInstallForm& form) {
-      for (bool only : productFolderOnly) results.push_back(form.Execute(0, false, only));
+      for (bool only : productFolderOnly) results.push_back(form.Execute(0, {.ProductFolderOnly = only}));
       return prNone;
     });
     return results;
@@ -89,13 +89,13 @@ TEST(FolderPage, NextCreatesAndStoresTheFoldersAsTypedAndTheNextVisitShowsThemWi
                  ui::ClickControl(page.NextBtn);
                },
                [&] { EXPECT_EQ(page.VelPathEdit.Text, t.drive.path("Plant\\Velmar")); }};
-  EXPECT_EQ(page.Execute(0, false, false), prNext);
+  EXPECT_EQ(page.Execute(0), prNext);
   EXPECT_EQ(t.session.VelmarPath, t.drive.path("Plant\\Velmar\\"));
   EXPECT_EQ(t.session.ProjectsPath, t.drive.path("Projects"));
   EXPECT_EQ(t.session.LinkPath, t.drive.path("Links\\Sub"));
   for (const char* folder : {"Plant\\Velmar", "Projects", "Links\\Sub"})
     EXPECT_TRUE(FolderExists(t.drive.fs(), t.drive.path(folder))) << folder;
-  page.Execute(0, false, false);
+  page.Execute(0);
 }
 
 TEST(FolderPage, EveryFolderIsCheckedTheLastFailureIsShownAndTheOthersAreCreated) {
@@ -132,7 +132,7 @@ TEST(FolderPage, EveryFolderIsCheckedTheLastFailureIsShownAndTheOthersAreCreated
       EXPECT_EQ(page.StatBar.Text, c.status);
       EXPECT_EQ(page.Focused()->Name(), c.focused);
     }};
-    EXPECT_EQ(page.Execute(1, false, false), prNone);
+    EXPECT_EQ(page.Execute(1), prNone);
     // A folder that passed is created and stored; the others keep their values.
     for (auto [typed, field] : {std::pair{c.vel, &InstallSession::VelmarPath},
                                 {c.proj, &InstallSession::ProjectsPath}, {c.link, &InstallSession::LinkPath}}) {

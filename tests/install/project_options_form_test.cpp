@@ -15,8 +15,8 @@ using ui::script::Outcome;
 using ui::script::Script;
 using OptionsRun = test::PageRun<TProjectOptionsForm>;
 
-PageResult Product(TProjectOptionsForm& page) { return page.Execute(0, false, true, false); }
-PageResult Custom(TProjectOptionsForm& page) { return page.Execute(0, false, false, true); }
+PageResult Product(TProjectOptionsForm& page) { return page.Execute(0, {.OfferNewProject = true}); }
+PageResult Custom(TProjectOptionsForm& page) { return page.Execute(0, {.CustomMode = true}); }
 
 // A complete project, as a page left with Next stores it.
 void SetProject(InstallSession& s) {
@@ -147,7 +147,7 @@ TEST(TProjectOptionsForm, NextStoresTrimmedEntriesPrevStoresUncheckedAndTheNextS
   std::vector<std::string> stored;
   run.Show([&](TProjectOptionsForm& page) {
     for (int i = 0; i < 3; ++i) {
-      page.Execute(1, false, true, false);
+      page.Execute(1, {.OfferNewProject = true});
       stored.push_back(run.t.session.Project + "|" + run.t.session.Customer + "|" + run.t.session.ProjectFile);
     }
     return prNone;

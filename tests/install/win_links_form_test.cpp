@@ -33,19 +33,21 @@ TEST(ShortcutsPage, GivesBackTheFolderAndCheckBoxesWhateverClosesThePage) {
     test::InstallerTestContext t(host);
     if (c.group == "Velmar-Gruppe") t.LoadLanguage(german);
     TWinLinksForm page(t.app);
-    std::string group = "Velmar";
-    bool desktop = true, autostart = false;
+    InstallSession& s = t.session;
+    s.StartMenuGroup = "Velmar";
+    s.DesktopLinks = true;
+    s.Autostart = false;
     PageResult result = prNone;
     EXPECT_EQ(host.Run([&] {
-      result = page.Execute(group, desktop, autostart);
+      result = page.Execute();
       return Outcome::Finished;
     }),
               Outcome::Finished)
         << host.EndMessage();
     EXPECT_EQ(result, c.result);
-    EXPECT_EQ(group, c.group);
-    EXPECT_EQ(desktop, c.desktop);
-    EXPECT_EQ(autostart, c.autostart);
+    EXPECT_EQ(s.StartMenuGroup, c.group);
+    EXPECT_EQ(s.DesktopLinks, c.desktop);
+    EXPECT_EQ(s.Autostart, c.autostart);
     // Prev is enabled although the page comes first in no flow.
     EXPECT_EQ(test::ControlLine(test::PageBlock(host.TranscriptText(), "TWinLinksForm"), "PrevBtn"),
               "PrevBtn: button \"_Prev\"");
@@ -60,9 +62,7 @@ TEST(ShortcutsPage, NextOnlyWithAGroupThatStaysBelowThePrograms) {
     ScriptHost host(Script().Page("TWinLinksForm").Type("LinkFolderEdit", group).Click("NextBtn").Click("CancelBtn"));
     test::InstallerTestContext t(host);
     TWinLinksForm page(t.app);
-    std::string kept = "Velmar";
-    bool desktop = true, autostart = false;
-    EXPECT_EQ(host.Run([&] { return page.Execute(kept, desktop, autostart) == prCancel ? Outcome::Finished : Outcome::Failed; }),
+    EXPECT_EQ(host.Run([&] { return page.Execute() == prCancel ? Outcome::Finished : Outcome::Failed; }),
               Outcome::Finished)
         << host.EndMessage();
     EXPECT_TRUE(test::Contains(host.TranscriptText(), "> click NextBtn\n  StatBar: status line \"ERROR: Invalid name\"\n"))

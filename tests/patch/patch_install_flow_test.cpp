@@ -91,12 +91,16 @@ TEST(PatchInstallFlow, LogsThePatchBetweenItsLinesAndWhatFailedInEnglish) {
 
 TEST(TInstallPatchForm, WithoutAnArchiveNextStaysDisabled) {
   test::PageRun<TInstallPatchForm> run(Script().Page("TInstallPatchForm").Click("CancelBtn"));
-  std::string name = "left over", comment = "old";
-  EXPECT_EQ(run.Show([&](TInstallPatchForm& page) { return page.Execute(1, name, comment); }), prCancel);
+  PatchChoice choice{prNone, "left over", "old"};
+  EXPECT_EQ(run.Show([&](TInstallPatchForm& page) {
+    choice = page.Execute(1);
+    return choice.Result;
+  }),
+            prCancel);
   EXPECT_EQ(test::ControlLine(run.Opened(), "NextBtn"), "NextBtn: button \"_Next\", disabled");
   EXPECT_EQ(test::ControlLine(run.Opened(), "PatchLB"), "PatchLB: list box, empty");
-  EXPECT_EQ(name, "");
-  EXPECT_EQ(comment, "");
+  EXPECT_EQ(choice.Name, "");
+  EXPECT_EQ(choice.Comment, "");
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "platform/file_contents.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/places.h"
 #include "support/folder_link.h"
 #include "formats/pe_version.h"

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "session/running_guard.h"
+#include "session/running_program_guard.h"
 #include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 

@@ -1,11 +1,11 @@
 // The running-program guard on the port's real mutexes, held by this test
 // program and by children, under names private to each test.
 
-#include "session/running_guard.h"
+#include "session/running_program_guard.h"
 
 #include <gtest/gtest.h>
 
-#include "text/language.h"
+#include "text/language_support.h"
 #include "support/installer_fixture.h"
 
 namespace velmar {

@@ -15,7 +15,7 @@
 #include "platform/system.h"
 #include "platform/taskbar.h"
 #include "files/install_log.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "support/installer_files.h"
 #include "support/recording_processes.h"
 #include "support/shell_ports.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 
 namespace velmar::test {
 

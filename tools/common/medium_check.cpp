@@ -20,7 +20,7 @@
 #include "files/file_utils.h"
 #include "files/ini_file.h"
 #include "files/program_check.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "services/wizard/wizard_page.h"
 #include "services/zip/unzipper.h"

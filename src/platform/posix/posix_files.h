@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 #include "platform/posix/drive_table.h"
 #include "platform/posix/windows_path.h"
 

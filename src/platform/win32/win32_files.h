@@ -1,7 +1,7 @@
 #pragma once
 // The file system on Windows, through the W functions.
 
-#include "platform/files.h"
+#include "platform/file_system.h"
 
 namespace velmar::platform {
 

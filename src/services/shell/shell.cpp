@@ -6,7 +6,7 @@
 #include "platform/shortcuts.h"
 #include "files/file_utils.h"
 #include "base/path_utils.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "ui/host.h"
 

@@ -1,7 +1,7 @@
 #include "services/wizard/enter_wizard.h"
 
 #include "session/installer_context.h"
-#include "session/running_guard.h"
+#include "session/running_program_guard.h"
 #include "ui/host.h"
 
 namespace velmar {

@@ -1,6 +1,6 @@
 #include "services/wizard/licence_form.h"
 
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 #include "session/installer_context.h"
 #include "ui/page_layout.h"

@@ -22,4 +22,8 @@ bool RunFlow(int stepCount, const FlowStep& runStep) {
   return false;
 }
 
+bool RunFlow(const std::vector<FlowStep>& steps) {
+  return RunFlow(static_cast<int>(steps.size()), [&](int step) { return steps[static_cast<size_t>(step)](step); });
+}
+
 }  // namespace velmar

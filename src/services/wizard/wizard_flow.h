@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace velmar {
 
@@ -23,5 +24,8 @@ using FlowStep = std::function<std::optional<PageResult>(int step)>;
 // Steps through a flow of stepCount steps, starting at step 0. True when a
 // page returned Install; false when the flow was left.
 bool RunFlow(int stepCount, const FlowStep& runStep);
+
+// The same over a list of steps, each given its position.
+bool RunFlow(const std::vector<FlowStep>& steps);
 
 }  // namespace velmar

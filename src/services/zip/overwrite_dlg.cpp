@@ -1,30 +1,31 @@
 #include "services/zip/overwrite_dlg.h"
 
+#include "text/fixed_texts.h"
 #include "ui/page_layout.h"
 
 namespace velmar {
 
 TOverwriteDlg::TOverwriteDlg(InstallerContext& app) : InstallerPage(app, "TOverwriteDlg") {
   Border = ui::PageBorder::Dialog;
-  Caption = "Overwrite file";
+  Caption = fixed::OverwriteCaption;
   ClientWidth = 520;
   ClientHeight = 130;
   const int margin = ui::layout::Margin;
   QuestionLbl.SetBounds(margin, margin, ClientWidth - 2 * margin, 20);
-  QuestionLbl.Caption = "Overwrite exisiting file ?";
+  QuestionLbl.Caption = fixed::OverwriteQuestion;
   FileLbl.SetBounds(margin, 40, ClientWidth - 2 * margin, 32);
   FileLbl.AutoSize = false;
   FileLbl.WordWrap = true;
   FileLbl.ShowAccelChar = false;
   const struct {
     ui::Button& button;
-    const char* caption;
+    std::string_view caption;
     OverwriteAnswer answer;
-  } buttons[] = {{YesBtn, "&Yes", owYes},
-                 {YesToAllBtn, "Yes to &all", owYesToAll},
-                 {NoBtn, "&No", owNo},
-                 {NoToAllBtn, "No &to all", owNoToAll},
-                 {CancelBtn, "&Cancel", owCancel}};
+  } buttons[] = {{YesBtn, fixed::OverwriteYes, owYes},
+                 {YesToAllBtn, fixed::OverwriteYesToAll, owYesToAll},
+                 {NoBtn, fixed::OverwriteNo, owNo},
+                 {NoToAllBtn, fixed::OverwriteNoToAll, owNoToAll},
+                 {CancelBtn, fixed::OverwriteCancel, owCancel}};
   ui::layout::ButtonRow({&YesBtn, &YesToAllBtn, &NoBtn, &NoToAllBtn, &CancelBtn}, 92, ClientWidth, ClientHeight);
   for (const auto& b : buttons) {
     b.button.Caption = b.caption;

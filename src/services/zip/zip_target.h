@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/file_contents.h"
-#include "platform/files.h"
+#include "platform/file_system.h"
 
 namespace velmar {
 

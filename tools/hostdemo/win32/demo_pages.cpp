@@ -12,7 +12,7 @@
 #include "files/file_utils.h"
 #include "services/zip/unzip_form.h"
 #include "session/installer_context.h"
-#include "text/language.h"
+#include "text/language_support.h"
 #include "ui/host.h"
 
 namespace hostdemo {

@@ -1,6 +1,6 @@
-#include "session/running_guard.h"
+#include "session/running_program_guard.h"
 
-#include "text/language.h"
+#include "text/language_support.h"
 #include "text/texts.h"
 
 namespace velmar {

@@ -1,4 +1,4 @@
-#include "text/language.h"
+#include "text/language_support.h"
 
 #include <algorithm>
 
