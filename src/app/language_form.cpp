@@ -3,7 +3,7 @@
 #include <array>
 
 #include "text/fixed_texts.h"
-#include "ui/page_layout.h"
+#include "ui/layout/page_layout.h"
 
 namespace velmar {
 namespace {

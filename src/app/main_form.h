@@ -18,7 +18,7 @@
 #include "projects/project_pages.h"
 #include "services/wizard/enter_wizard.h"
 #include "app/language_form.h"
-#include "ui/backdrop.h"
+#include "ui/drawing/backdrop.h"
 
 namespace velmar {
 

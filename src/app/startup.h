@@ -7,7 +7,7 @@
 
 #include "base/codepage.h"
 #include "session/install_session.h"
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 
 namespace velmar {
 

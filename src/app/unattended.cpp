@@ -7,7 +7,7 @@
 #include "base/errors.h"
 #include "base/timestamp.h"
 #include "platform/system.h"
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
 

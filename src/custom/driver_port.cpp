@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "files/file_utils.h"
 #include "text/texts.h"
 #include "session/installer_context.h"

@@ -4,7 +4,7 @@
 
 #include "services/wizard/wizard_page.h"
 #include "ui/controls.h"
-#include "ui/page_layout.h"
+#include "ui/layout/page_layout.h"
 
 namespace velmar {
 

@@ -7,8 +7,8 @@
 #include "base/errors.h"
 #include "base/path_utils.h"
 #include "base/text_case.h"
-#include "platform/file_contents.h"
-#include "platform/places.h"
+#include "platform/files/file_contents.h"
+#include "platform/files/places.h"
 
 namespace velmar {
 

@@ -7,7 +7,7 @@
 #include "base/errors.h"
 #include "base/path_utils.h"
 #include "formats/ini_document.h"
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 
 namespace velmar {
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "base/codepage.h"
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 
 namespace velmar {
 

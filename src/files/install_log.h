@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/codepage.h"
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 #include "platform/system.h"
 
 namespace velmar {

@@ -2,12 +2,12 @@
 // The pages and dialogs of the product installation, created once with the
 // main window and reused by every flow that shows them.
 
-#include "install/demo_install_form.h"
-#include "install/main_install_form.h"
-#include "install/project_options_form.h"
-#include "install/ready_to_install_form.h"
-#include "install/select_vel_zip_form.h"
-#include "install/win_links_form.h"
+#include "install/pages/demo_install_form.h"
+#include "install/pages/main_install_form.h"
+#include "install/pages/project_options_form.h"
+#include "install/pages/ready_to_install_form.h"
+#include "install/pages/select_vel_zip_form.h"
+#include "install/pages/win_links_form.h"
 #include "services/zip/overwrite_dlg.h"
 #include "services/zip/unzip_form.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "base/codepage.h"
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 
 namespace velmar {
 

@@ -4,7 +4,7 @@
 #include "files/file_utils.h"
 #include "text/texts.h"
 #include "session/installer_context.h"
-#include "ui/page_layout.h"
+#include "ui/layout/page_layout.h"
 
 namespace velmar {
 

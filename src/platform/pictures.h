@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "formats/picture.h"
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 
 namespace velmar::platform {
 

@@ -5,7 +5,7 @@
 
 #include "base/codepage.h"
 #include "base/timestamp.h"
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 
 namespace velmar::platform {
 

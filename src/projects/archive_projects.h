@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 
 namespace velmar {
 

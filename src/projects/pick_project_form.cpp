@@ -2,7 +2,7 @@
 
 #include "text/texts.h"
 #include "session/installer_context.h"
-#include "ui/page_layout.h"
+#include "ui/layout/page_layout.h"
 
 namespace velmar {
 

@@ -7,7 +7,7 @@
 #include "base/text_case.h"
 #include "formats/zip/zip_names.h"
 #include "projects/unique_name_dlg.h"
-#include "platform/places.h"
+#include "platform/files/places.h"
 #include "platform/shortcuts.h"
 #include "files/file_utils.h"
 #include "services/shell/shell.h"

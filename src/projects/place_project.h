@@ -9,7 +9,7 @@
 #include <string>
 
 #include "base/timestamp.h"
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 #include "projects/project_request.h"
 #include "services/zip/overwrite_dlg.h"
 

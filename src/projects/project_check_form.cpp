@@ -3,7 +3,7 @@
 #include "base/path_utils.h"
 #include "text/texts.h"
 #include "session/installer_context.h"
-#include "ui/page_layout.h"
+#include "ui/layout/page_layout.h"
 
 namespace velmar {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 #include "ui/controls.h"
 
 namespace velmar {

@@ -2,7 +2,7 @@
 
 #include "base/path_utils.h"
 #include "text/texts.h"
-#include "ui/page_layout.h"
+#include "ui/layout/page_layout.h"
 
 namespace velmar {
 

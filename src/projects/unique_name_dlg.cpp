@@ -5,7 +5,7 @@
 #include "text/texts.h"
 #include "services/wizard/wizard_page.h"
 #include "session/installer_context.h"
-#include "ui/page_layout.h"
+#include "ui/layout/page_layout.h"
 
 namespace velmar {
 

@@ -2,7 +2,7 @@
 
 #include "session/installer_context.h"
 #include "base/codepage.h"
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "platform/system.h"
 #include "files/file_utils.h"
 #include "base/path_utils.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "session/install_session.h"
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 #include "platform/system.h"
 
 namespace velmar {

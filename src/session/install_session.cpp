@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/places.h"
+#include "platform/files/places.h"
 
 namespace velmar {
 

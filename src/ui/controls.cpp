@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/text_case.h"
-#include "ui/bitmaps.h"
+#include "ui/drawing/bitmaps.h"
 #include "ui/caption.h"
 #include "ui/page.h"
 

@@ -18,9 +18,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/geometry.h"
-#include "ui/gradient.h"
-#include "ui/picture.h"
+#include "ui/layout/geometry.h"
+#include "ui/drawing/gradient.h"
+#include "ui/drawing/picture.h"
 
 namespace velmar::platform {
 class FileSystem;

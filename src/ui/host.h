@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/geometry.h"
+#include "ui/layout/geometry.h"
 
 namespace velmar::ui {
 

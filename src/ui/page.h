@@ -25,7 +25,7 @@
 #include <vector>
 
 #include "ui/controls.h"
-#include "ui/geometry.h"
+#include "ui/layout/geometry.h"
 #include "ui/keys.h"
 
 namespace velmar::ui {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 #include "platform/registry.h"
 #include "uninstall/protected_folders.h"
 

@@ -15,7 +15,7 @@
 #include "base/utf16.h"
 #include "formats/ini_document.h"
 #include "formats/shell_link.h"
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "text/texts.h"
 #include "services/zip/zip_target.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/host_files.h"
+#include "platform/files/host_files.h"
 #include "formats/pe_checksum.h"
 #include "support/failing_files.h"
 #include "support/pe_image.h"

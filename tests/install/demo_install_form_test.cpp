@@ -1,10 +1,10 @@
-#include "install/demo_install_form.h"
+#include "install/pages/demo_install_form.h"
 
 #include <gtest/gtest.h>
 
 #include "install/page_run.h"
-#include "install/project_options_form.h"
-#include "install/ready_to_install_form.h"
+#include "install/pages/project_options_form.h"
+#include "install/pages/ready_to_install_form.h"
 
 namespace velmar {
 namespace {

@@ -1,4 +1,4 @@
-#include "install/main_install_form.h"
+#include "install/pages/main_install_form.h"
 
 #include <gtest/gtest.h>
 

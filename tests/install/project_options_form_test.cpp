@@ -1,4 +1,4 @@
-#include "install/project_options_form.h"
+#include "install/pages/project_options_form.h"
 
 #include <vector>
 

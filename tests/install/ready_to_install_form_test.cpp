@@ -1,4 +1,4 @@
-#include "install/ready_to_install_form.h"
+#include "install/pages/ready_to_install_form.h"
 
 #include <gtest/gtest.h>
 

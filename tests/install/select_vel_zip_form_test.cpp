@@ -1,4 +1,4 @@
-#include "install/select_vel_zip_form.h"
+#include "install/pages/select_vel_zip_form.h"
 
 #include <gtest/gtest.h>
 

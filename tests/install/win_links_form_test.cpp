@@ -1,4 +1,4 @@
-#include "install/win_links_form.h"
+#include "install/pages/win_links_form.h"
 
 #include <gtest/gtest.h>
 

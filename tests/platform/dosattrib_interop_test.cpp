@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/host_files.h"
+#include "platform/files/host_files.h"
 
 namespace velmar::platform {
 

@@ -9,9 +9,9 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/file_contents.h"
-#include "platform/file_system.h"
-#include "platform/places.h"
+#include "platform/files/file_contents.h"
+#include "platform/files/file_system.h"
+#include "platform/files/places.h"
 #include "support/folder_link.h"
 #include "formats/pe_version.h"
 #include "base/text_case.h"

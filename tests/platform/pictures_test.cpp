@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "resources/builtin_bitmap_files.h"
-#include "ui/builtin_bitmaps.h"
+#include "ui/drawing/builtin_bitmaps.h"
 #include "formats/bmp_format.h"
 #include "support/shell_ports.h"
 #include "support/temp_drive.h"

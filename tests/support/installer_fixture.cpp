@@ -12,7 +12,7 @@
 #include "common/language_source.h"
 #include "base/path_utils.h"
 #include "formats/pe_checksum.h"
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "support/child_modes.h"
 #include "support/pe_image.h"
 

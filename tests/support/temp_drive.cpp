@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 
 namespace velmar::test {
 

@@ -1,4 +1,4 @@
-#include "ui/backdrop.h"
+#include "ui/drawing/backdrop.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/builtin_bitmaps.h"
+#include "ui/drawing/builtin_bitmaps.h"
 
 #include <gtest/gtest.h>
 

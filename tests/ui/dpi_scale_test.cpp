@@ -1,4 +1,4 @@
-#include "ui/dpi_scale.h"
+#include "ui/layout/dpi_scale.h"
 
 #include <gtest/gtest.h>
 

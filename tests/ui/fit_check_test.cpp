@@ -1,8 +1,8 @@
-#include "ui/fit_check.h"
+#include "ui/layout/fit_check.h"
 
 #include <gtest/gtest.h>
 
-#include "ui/dpi_scale.h"
+#include "ui/layout/dpi_scale.h"
 #include "ui/script/script_host.h"
 
 namespace velmar::ui {

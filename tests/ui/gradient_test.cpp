@@ -1,4 +1,4 @@
-#include "ui/gradient.h"
+#include "ui/drawing/gradient.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "base/errors.h"
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "support/installer_fixture.h"
 #include "support/memory_file_system.h"
 #include "ui/script/answer_file.h"

@@ -1,4 +1,4 @@
-#include "ui/picture.h"
+#include "ui/drawing/picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/raster.h"
+#include "ui/drawing/raster.h"
 
 #include <gtest/gtest.h>
 

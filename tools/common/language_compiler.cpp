@@ -4,7 +4,7 @@
 #include "base/errors.h"
 #include "base/path_utils.h"
 #include "formats/language_file.h"
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 
 namespace velmar {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "drawings.h"
-#include "ui/builtin_bitmaps.h"
+#include "ui/drawing/builtin_bitmaps.h"
 
 namespace drawres {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "drawings.h"
-#include "ui/builtin_bitmaps.h"
+#include "ui/drawing/builtin_bitmaps.h"
 
 namespace {
 

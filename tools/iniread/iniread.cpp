@@ -19,8 +19,8 @@
 
 #include "base/errors.h"
 #include "formats/ini_document.h"
-#include "platform/file_contents.h"
-#include "platform/host_files.h"
+#include "platform/files/file_contents.h"
+#include "platform/files/host_files.h"
 #include "platform/program_arguments.h"
 #include "platform/system.h"
 #include "platform/system_host.h"

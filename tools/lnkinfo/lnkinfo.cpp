@@ -18,7 +18,7 @@
 
 #include "base/errors.h"
 #include "formats/shell_link.h"
-#include "platform/host_files.h"
+#include "platform/files/host_files.h"
 #include "platform/program_arguments.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include <string_view>
 
 #include "common/medium_check.h"
-#include "platform/host_files.h"
+#include "platform/files/host_files.h"
 #include "platform/system.h"
 #include "platform/system_host.h"
 #include "base/path_utils.h"

@@ -9,7 +9,7 @@
 #include <exception>
 #include <string>
 
-#include "platform/host_files.h"
+#include "platform/files/host_files.h"
 #include "common/language_compiler.h"
 
 namespace {

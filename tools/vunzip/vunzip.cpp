@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/host_files.h"
+#include "platform/files/host_files.h"
 #include "base/errors.h"
 #include "services/zip/unzipper.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/unattended.h"
-#include "platform/host_files.h"
+#include "platform/files/host_files.h"
 #include "platform/host_services.h"
 #include "base/errors.h"
 

@@ -7,8 +7,8 @@
 
 #include "app/run_installer.h"
 #include "app/unattended.h"
-#include "platform/file_contents.h"
-#include "platform/host_files.h"
+#include "platform/files/file_contents.h"
+#include "platform/files/host_files.h"
 #include "platform/host_services.h"
 #include "platform/pictures.h"
 #include "platform/win32/wide.h"

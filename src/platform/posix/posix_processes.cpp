@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/command_line.h"
-#include "platform/posix/posix_files.h"
+#include "platform/posix/files/posix_files.h"
 #include "platform/posix/posix_shell_services.h"
 
 extern char** environ;

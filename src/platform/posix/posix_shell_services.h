@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 #include "platform/mutexes.h"
 #include "platform/processes.h"
 #include "platform/registry.h"

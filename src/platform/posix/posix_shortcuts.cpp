@@ -1,4 +1,4 @@
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "platform/posix/posix_shell_services.h"
 #include "formats/shell_link.h"
 

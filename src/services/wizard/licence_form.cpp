@@ -3,7 +3,7 @@
 #include "text/language_support.h"
 #include "text/texts.h"
 #include "session/installer_context.h"
-#include "ui/page_layout.h"
+#include "ui/layout/page_layout.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
 #include "services/zip/overwrite_dlg.h"
 
 #include "text/fixed_texts.h"
-#include "ui/page_layout.h"
+#include "ui/layout/page_layout.h"
 
 namespace velmar {
 

@@ -6,7 +6,7 @@
 #include "session/installer_context.h"
 #include "session/procedure_end.h"
 #include "ui/host.h"
-#include "ui/page_layout.h"
+#include "ui/layout/page_layout.h"
 
 namespace velmar {
 namespace {

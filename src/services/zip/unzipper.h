@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 #include "formats/zip/zip_directory.h"
 #include "formats/zip/zip_errors.h"
 #include "formats/zip/zip_item.h"

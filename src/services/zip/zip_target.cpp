@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "base/path_utils.h"
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 
 namespace velmar {
 

@@ -8,8 +8,8 @@
 #include <set>
 #include <string>
 
-#include "platform/file_contents.h"
-#include "platform/file_system.h"
+#include "platform/files/file_contents.h"
+#include "platform/files/file_system.h"
 
 namespace velmar {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "base/text_case.h"
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "base/codepage.h"
 #include "base/errors.h"
 #include "ui/caption.h"

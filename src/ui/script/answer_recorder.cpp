@@ -1,6 +1,6 @@
 #include "ui/script/answer_recorder.h"
 
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "ui/caption.h"
 
 namespace velmar::ui::script {

@@ -2,7 +2,7 @@
 // Texts measured as the Win32 host draws them, for the check that every text
 // of a page fits: DrawTextW with DT_CALCRECT in the control's own font.
 
-#include "ui/fit_check.h"
+#include "ui/layout/fit_check.h"
 #include "ui/win32/gdi_cache.h"
 
 namespace velmar::ui::win32 {

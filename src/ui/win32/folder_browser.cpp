@@ -3,7 +3,7 @@
 #include <shlobj.h>
 
 #include "platform/win32/wide.h"
-#include "ui/window_rules.h"
+#include "ui/layout/window_rules.h"
 
 namespace velmar::ui::win32 {
 namespace {

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "platform/win32/wide.h"
-#include "ui/dpi_scale.h"
-#include "ui/raster.h"
-#include "ui/window_rules.h"
+#include "ui/layout/dpi_scale.h"
+#include "ui/drawing/raster.h"
+#include "ui/layout/window_rules.h"
 
 namespace velmar::ui::win32 {
 

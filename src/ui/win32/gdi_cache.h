@@ -11,9 +11,9 @@
 
 #include "platform/pictures.h"
 #include "platform/win32/windows_api.h"
-#include "ui/geometry.h"
-#include "ui/picture.h"
-#include "ui/raster.h"
+#include "ui/layout/geometry.h"
+#include "ui/drawing/picture.h"
+#include "ui/drawing/raster.h"
 
 #include <commctrl.h>
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/win32/wide.h"
-#include "ui/dpi_scale.h"
-#include "ui/window_rules.h"
+#include "ui/layout/dpi_scale.h"
+#include "ui/layout/window_rules.h"
 
 namespace velmar::ui::win32 {
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "platform/win32/wide.h"
-#include "ui/raster.h"
-#include "ui/window_rules.h"
+#include "ui/drawing/raster.h"
+#include "ui/layout/window_rules.h"
 #include "ui/win32/page_child.h"
 
 namespace velmar::ui::win32 {

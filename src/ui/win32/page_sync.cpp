@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/wide.h"
-#include "ui/window_rules.h"
+#include "ui/layout/window_rules.h"
 #include "ui/win32/page_child.h"
 
 namespace velmar::ui::win32 {

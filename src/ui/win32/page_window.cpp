@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/win32/wide.h"
-#include "ui/dpi_scale.h"
+#include "ui/layout/dpi_scale.h"
 #include "ui/input.h"
-#include "ui/window_rules.h"
+#include "ui/layout/window_rules.h"
 #include "ui/win32/page_child.h"
 
 namespace velmar::ui::win32 {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/raster.h"
+#include "ui/drawing/raster.h"
 #include "ui/win32/gdi_cache.h"
 
 namespace velmar::ui::win32 {

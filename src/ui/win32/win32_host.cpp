@@ -10,10 +10,10 @@
 #include <utility>
 
 #include "base/text_case.h"
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
-#include "ui/dpi_scale.h"
+#include "ui/layout/dpi_scale.h"
 #include "ui/page.h"
 #include "ui/script/transcript.h"
 #include "ui/win32/fit_measure.h"

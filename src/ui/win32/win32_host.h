@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_system.h"
+#include "platform/files/file_system.h"
 #include "platform/pictures.h"
 #include "ui/host.h"
 #include "ui/script/answer_recorder.h"

@@ -1,8 +1,8 @@
-#include "platform/posix/drive_table.h"
+#include "platform/posix/files/drive_table.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/posix/windows_path.h"
+#include "platform/posix/files/windows_path.h"
 #include "base/errors.h"
 
 namespace velmar::platform {

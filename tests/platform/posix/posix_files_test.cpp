@@ -1,7 +1,7 @@
 // What only the POSIX port has: the drive table, the host side of names and
 // the on-disk form of the attributes that Wine and Samba share.
 
-#include "platform/posix/posix_files.h"
+#include "platform/posix/files/posix_files.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/host_files.h"
+#include "platform/files/host_files.h"
 #include "support/temp_drive.h"
 
 namespace velmar::platform {

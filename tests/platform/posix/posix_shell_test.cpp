@@ -11,8 +11,8 @@
 
 #include <filesystem>
 
-#include "platform/file_contents.h"
-#include "platform/posix/posix_files.h"
+#include "platform/files/file_contents.h"
+#include "platform/posix/files/posix_files.h"
 #include "platform/posix/posix_shell_services.h"
 #include "support/temp_drive.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/places.h"
+#include "platform/files/places.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
 #include "support/temp_drive.h"

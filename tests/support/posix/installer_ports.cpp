@@ -1,4 +1,4 @@
-#include "platform/posix/posix_files.h"
+#include "platform/posix/files/posix_files.h"
 #include "platform/posix/posix_shell_services.h"
 #include "support/installer_fixture.h"
 

@@ -4,7 +4,7 @@
 
 #include "support/child_modes.h"
 
-#include "platform/posix/posix_files.h"
+#include "platform/posix/files/posix_files.h"
 #include "platform/posix/posix_shell_services.h"
 
 namespace velmar::test {

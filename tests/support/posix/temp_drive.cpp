@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "platform/posix/posix_files.h"
+#include "platform/posix/files/posix_files.h"
 
 namespace velmar::test {
 

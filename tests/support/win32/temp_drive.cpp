@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/win32/wide.h"
-#include "platform/win32/win32_files.h"
+#include "platform/win32/files/win32_files.h"
 #include "platform/win32/windows_api.h"
 #include "support/shell_ports.h"
 #include "support/win32/wine_host.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/file_contents.h"
+#include "platform/files/file_contents.h"
 #include "support/memory_file_system.h"
 #include "ui/host_contract.h"
 

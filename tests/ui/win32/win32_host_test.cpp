@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "app/warn_admin_form.h"
-#include "platform/host_files.h"
+#include "platform/files/host_files.h"
 #include "platform/pictures.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
@@ -22,9 +22,9 @@
 #include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 #include "support/temp_drive.h"
-#include "ui/raster.h"
+#include "ui/drawing/raster.h"
 #include "ui/win32/fit_measure.h"
-#include "ui/backdrop.h"
+#include "ui/drawing/backdrop.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
 #include "ui/host_contract.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/backdrop.h"
+#include "ui/drawing/backdrop.h"
 #include "ui/controls.h"
 #include "ui/page.h"
 #include "ui/script/script_player.h"

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "demo_pages.h"
-#include "platform/host_files.h"
+#include "platform/files/host_files.h"
 #include "platform/pictures.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
