@@ -34,28 +34,36 @@ std::string Heading(const test::InstallerRun& run) {
   return ControlLine(PageBlock(run.transcript, "TSelectForm"), "MainLbl");
 }
 
+// A changed language is written at once; the same one leaves the file as it
+// is, and a missing Setup.ini is not created.
 TEST(LanguageWriteBack, AChangedLanguageIsWrittenAtOnce) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  AtSelection seen;
-  seen.Watch(f);
-  const auto run = f.Run(test::ToSelection("Deutsch").Key(Key::Escape));
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
-  ASSERT_TRUE(seen.setupIni);
-  EXPECT_TRUE(test::Contains(*seen.setupIni, "Language=0\r\n"));
-  EXPECT_TRUE(test::Messages(run.transcript).empty());
-  EXPECT_TRUE(test::Contains(Heading(run), "Funktion auswählen :"));
-  EXPECT_EQ(run.session.LanguageIndex, 0);
-}
-
-TEST(LanguageWriteBack, TheSameLanguageLeavesTheFileAsItIs) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  const std::string before = *f.ReadFile(f.SetupIniPath());
-  AtSelection seen;
-  seen.Watch(f);
-  f.Run(test::ToSelection("English").Key(Key::Escape));
-  EXPECT_EQ(seen.setupIni, before);
+  const struct {
+    const char* item;
+    bool setupIni;
+    std::optional<std::string> atSelection;  // nullopt: as before
+    const char* heading;
+  } cases[] = {{"Deutsch", true, "Language=0\r\n", "Funktion auswählen :"},
+               {"English", true, std::nullopt, "Select function :"},
+               {"Deutsch", false, std::nullopt, "Funktion auswählen :"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.item) + (c.setupIni ? "" : ", no Setup.ini"));
+    InstallerFixture f;
+    f.WriteLanguage(44);
+    f.WriteLanguage(49);
+    if (c.setupIni) f.WriteSetupIni(EnglishIni);
+    const auto before = f.ReadFile(f.SetupIniPath());
+    AtSelection seen;
+    seen.Watch(f);
+    const auto run = f.Run(test::ToSelection(c.item).Key(Key::Escape));
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+    if (c.atSelection)
+      EXPECT_TRUE(test::Contains(seen.setupIni.value_or(""), *c.atSelection));
+    else
+      EXPECT_EQ(seen.setupIni, before);
+    EXPECT_EQ(f.Exists(f.SetupIniPath()), c.setupIni);
+    EXPECT_TRUE(test::Messages(run.transcript).empty());
+    EXPECT_TRUE(test::Contains(Heading(run), c.heading));
+  }
 }
 
 // A Setup.ini that cannot take the language keeps it without a word; the run
@@ -106,16 +114,6 @@ TEST(LanguageWriteBack, AFileThatCannotBeWrittenKeepsItsLanguageUntilTheEnd) {
   }
 }
 
-TEST(LanguageWriteBack, AMissingSetupIniIsNotCreated) {
-  InstallerFixture f;
-  f.WriteLanguage(44);
-  f.WriteLanguage(49);
-  const auto run = f.Run(test::ToSelection("Deutsch").Key(Key::Escape));
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
-  EXPECT_FALSE(f.Exists(f.SetupIniPath()));
-  EXPECT_TRUE(test::Messages(run.transcript).empty());
-}
-
 TEST(LanguageFilesOfTheMedium, AMissingSeparateFileEndsTheRunWithItsMessage) {
   const struct {
     const char* item;
@@ -146,40 +144,6 @@ TEST(LanguageFilesOfTheMedium, AMissingSeparateFileEndsTheRunWithItsMessage) {
   EXPECT_EQ(run.outcome, Outcome::Failed);
   EXPECT_EQ(test::Messages(run.transcript),
             std::vector<std::string>{"ERROR: Cannot find language support file \"VELMAR.L44\" !"});
-}
-
-TEST(LanguageFilesOfTheMedium, CombinedFilesNeedTheEnglishOneAndAGermanOrFrenchOne) {
-  {
-    InstallerFixture f;  // combined: English and French
-    f.WriteSetupIni(EnglishIni);
-    f.WriteLanguage(44);
-    f.WriteLanguage(33);
-    const auto run = f.Run(test::ToSelection("Français").Key(Key::Escape));
-    EXPECT_TRUE(test::Contains(Heading(run), "Choisissez une fonction :")) << run.transcript;
-  }
-  {
-    InstallerFixture f;  // English and Polish only: separate files are read
-    f.WriteSetupIni(EnglishIni);
-    f.WriteLanguage(44);
-    f.WriteLanguage(48, LanguageFiles::Both);
-    const auto run = f.Run(test::ToSelection("Polish").Key(Key::Escape));
-    EXPECT_TRUE(test::Contains(Heading(run), "Wybierz funkcję :")) << run.transcript;
-    f.files.deleteFile(f.MediumPath("VSETUP.L48"));
-    const auto missing = f.Run(Script()
-                                   .Page("TLanguageForm")
-                                   .Select("LangRG", "Polish")
-                                   .Click("ContinueBtn")
-                                   .Answer("VELMAR.L48", ui::Answer::Ok));
-    EXPECT_EQ(missing.outcome, Outcome::Failed) << missing.transcript << missing.endMessage;
-  }
-  {
-    InstallerFixture f;  // separate texts show their numbers where a text is empty
-    f.WriteSetupIni(EnglishIni);
-    f.WriteLanguageSource("language 44\n32\n33 Put &Velmar on\n", LanguageFiles::Separate);
-    const auto run = f.Run(test::ToSelection().Key(Key::Escape));
-    EXPECT_TRUE(test::Contains(Heading(run), "\"16:32\"")) << run.transcript;
-    EXPECT_TRUE(test::Contains(ControlLine(PageBlock(run.transcript, "TSelectForm"), "InstallRB"), "F2: Put _Velmar on"));
-  }
 }
 
 TEST(LanguageFilesOfTheMedium, AMissingCombinedFileStopsTheDispatcherAndEscEnds) {

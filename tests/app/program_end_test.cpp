@@ -26,18 +26,6 @@ TEST(SaveSettings, ACancelledLanguagePageStillWritesTheSettingsWithTheLanguageAs
             "[Project]\r\nProjectFile=\r\nLinkName=\r\nProject=\r\nCustomer=\r\n");
 }
 
-TEST(SaveSettings, ARunWithoutInstallationLeavesTheDateAlone) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteSetupIni("[Install]\nDate=01/02/2020 10:00:00\n");
-  Script script = test::ToSelection("Deutsch");
-  script.Key(Key::F6).Page("TReadmeViewForm").Key(Key::Escape);
-  test::BackToSelection(script).Key(Key::Escape);
-  EXPECT_EQ(f.Run(script).outcome, Outcome::Finished);
-  EXPECT_EQ(f.IniValue(f.SetupIniPath(), "Install", "Date"), "01/02/2020 10:00:00");
-  EXPECT_EQ(f.IniValue(f.SetupIniPath(), "Config", "Language"), "0");
-}
-
 TEST(SaveSettings, TheDateOnlyAfterAnInstallationInThisRun) {
   InstallerFixture f;
   f.WriteSetupIni("[Config]\nLanguage=1\n");

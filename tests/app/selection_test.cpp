@@ -57,15 +57,16 @@ TEST(Selection, AFullMediumOffersEveryLineButUninstallAndSpecialInstall) {
 }
 
 // What counts as a release, patch, project or tool is the medium scan's test;
-// here, that a line follows what the scan found.
-TEST(Selection, WhatTheMediumLacksDisablesOrHidesItsLine) {
-  struct Case {
+// here, that a line follows what the scan found, and that uninstalling needs
+// the record, the folder and the project manager.
+TEST(Selection, WhatTheMediumOrTheMachineLacksDisablesOrHidesItsLine) {
+  using Setup = std::function<void(InstallerFixture&)>;
+  const struct {
     const char* what;
-    std::function<void(InstallerFixture&)> medium;
+    Setup setup;
     const char* control;
     Line expected;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"Velmar\\ without releases", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Velmar"); }, "InstallRB",
        Line::Disabled},
       {"no Velmar\\", [](InstallerFixture&) {}, "InstallRB", Line::Disabled},
@@ -78,51 +79,33 @@ TEST(Selection, WhatTheMediumLacksDisablesOrHidesItsLine) {
       {"an empty Tools\\", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Tools"); }, "ExploreRB",
        Line::Disabled},
       {"no custom installs", [](InstallerFixture&) {}, "CustomRB", Line::Hidden},
-  };
-  for (const Case& c : cases) {
-    InstallerFixture f;
-    f.WriteStandardMedium();
-    c.medium(f);
-    EXPECT_EQ(Shown(LeaveAtOnce(f), c.control), c.expected) << c.what;
-  }
-}
-
-TEST(Selection, UninstallNeedsTheRecordTheFolderAndTheProjectManager) {
-  struct Case {
-    const char* what;
-    std::function<void(InstallerFixture&)> machine;
-    Line expected;
-  };
-  const Case cases[] = {
-      {"installed", [](InstallerFixture& f) { f.InstallProductAt("Plant\\Velmar"); }, Line::Enabled},
+      {"installed", [](InstallerFixture& f) { f.InstallProductAt("Plant\\Velmar"); }, "UninstallRB", Line::Enabled},
       {"a record without trailing backslash",
        [](InstallerFixture& f) {
          f.InstallProductAt("Velmar");
          f.WriteInstallRecord(f.drive.path("Velmar"));
        },
-       Line::Enabled},
-      {"no record", [](InstallerFixture& f) { f.WriteFile(f.drive.path("Velmar\\VelmarPM.exe"), "x"); },
+       "UninstallRB", Line::Enabled},
+      {"no record", [](InstallerFixture& f) { f.WriteFile(f.drive.path("Velmar\\VelmarPM.exe"), "x"); }, "UninstallRB",
        Line::Disabled},
-      {"an empty record", [](InstallerFixture& f) { f.WriteInstallRecord(""); }, Line::Disabled},
-      {"the folder is gone", [](InstallerFixture& f) { f.WriteInstallRecord(f.drive.path("Gone\\")); },
+      {"an empty record", [](InstallerFixture& f) { f.WriteInstallRecord(""); }, "UninstallRB", Line::Disabled},
+      {"the folder is gone", [](InstallerFixture& f) { f.WriteInstallRecord(f.drive.path("Gone\\")); }, "UninstallRB",
        Line::Disabled},
       {"the project manager is gone",
-       [](InstallerFixture& f) {
-         f.files.deleteFile(f.InstallProductAt("Velmar") + "VelmarPM.exe");
-       },
+       [](InstallerFixture& f) { f.files.deleteFile(f.InstallProductAt("Velmar") + "VelmarPM.exe"); }, "UninstallRB",
        Line::Disabled},
       {"VelmarPM.exe is a folder",
        [](InstallerFixture& f) {
          f.drive.makeFolder("Velmar\\VelmarPM.exe");
          f.WriteInstallRecord(f.drive.path("Velmar\\"));
        },
-       Line::Disabled},
+       "UninstallRB", Line::Disabled},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     InstallerFixture f;
     f.WriteStandardMedium();
-    c.machine(f);
-    EXPECT_EQ(Shown(LeaveAtOnce(f), "UninstallRB"), c.expected) << c.what;
+    c.setup(f);
+    EXPECT_EQ(Shown(LeaveAtOnce(f), c.control), c.expected) << c.what;
   }
 }
 
@@ -163,15 +146,14 @@ TEST(Selection, AFunctionKeyRunsItsLineAndThePageComesBack) {
 }
 
 TEST(Selection, VersionLabelOfTheProgramFile) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteProgram({3, 4, 10, 7});
-  EXPECT_TRUE(test::Contains(PageBlock(LeaveAtOnce(f).transcript, "TSelectForm"), "Label1: label \"3.04.010\""));
-
-  InstallerFixture big;
-  big.WriteStandardMedium();
-  big.WriteProgram({12, 345, 6789, 0});  // wider numbers are not cut
-  EXPECT_TRUE(test::Contains(PageBlock(LeaveAtOnce(big).transcript, "TSelectForm"), "Label1: label \"12.345.6789\""));
+  const std::pair<VersionNumbers, const char*> cases[] = {{{3, 4, 10, 7}, "\"3.04.010\""},
+                                                          {{12, 345, 6789, 0}, "\"12.345.6789\""}};  // not cut
+  for (const auto& [version, label] : cases) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    f.WriteProgram(version);
+    EXPECT_TRUE(test::Contains(PageBlock(LeaveAtOnce(f).transcript, "TSelectForm"), std::string("Label1: label ") + label));
+  }
 }
 
 TEST(Selection, ADamagedProgramFileIsReportedAndTheRunGoesOn) {
@@ -276,44 +258,24 @@ TEST(CommandLineRun, ALanguageSwitchSkipsTheLanguagePage) {
   EXPECT_TRUE(test::Contains(ControlLine(PageBlock(run.transcript, "TSelectForm"), "MainLbl"), "Funktion"));
 }
 
-TEST(CommandLineRun, AFunctionRunsOnceWithoutLanguagePageOrSelection) {
+TEST(CommandLineRun, AFunctionRunsOnceWithoutLanguagePageOrSelectionAndF0ShowsTheSelection) {
   InstallerFixture f;
   f.WriteStandardMedium();
   const auto run = f.Run(Script().Page("TReadmeViewForm").Click("CloseBtn"), {"/F6"});
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_EQ(test::TimesShown(run.transcript, "TLanguageForm"), 0);
-  EXPECT_EQ(test::TimesShown(run.transcript, "TWarnAdminForm"), 0);
-  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 0);
+  for (const char* page : {"TLanguageForm", "TWarnAdminForm", "TSelectForm"})
+    EXPECT_EQ(test::TimesShown(run.transcript, page), 0) << page;
 
-  // The project function of /F5 shows nothing of the main loop either, and the program ends.
-  InstallerFixture project;
-  project.WriteStandardMedium();
-  project.WriteMediumFile("Projects\\Job\\Job.vpr", "x");
-  const auto ended = project.Run(Script().Page("TPickProjectForm").Click("CancelBtn"), {"/f5"});
-  EXPECT_EQ(ended.outcome, Outcome::Finished) << ended.transcript << ended.endMessage;
-}
-
-TEST(CommandLineRun, F0ShowsTheSelectionAndF1F9AndShortArgumentsChangeNothing) {
-  {
-    InstallerFixture f;  // no language page; after F6 the loop goes on
-    f.WriteStandardMedium();
-    Script script;
-    script.Page("TWarnAdminForm").Click("OkBtn").Page("TSelectForm").Key(Key::F6).Page("TReadmeViewForm").Key(Key::Escape);
-    test::BackToSelection(script).Key(Key::Escape);
-    EXPECT_EQ(f.Run(script, {"/F0"}).outcome, Outcome::Finished);
-  }
-  // Which arguments change nothing is the command line's test; here, that such a run is an ordinary one.
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  const auto run = f.Run(test::ToSelection().Key(Key::Escape), {"/F1", "/FA"});
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+  Script script;  // no language page; after F6 the loop goes on
+  script.Page("TWarnAdminForm").Click("OkBtn").Page("TSelectForm").Key(Key::F6).Page("TReadmeViewForm").Key(Key::Escape);
+  EXPECT_EQ(f.Run(test::BackToSelection(script).Key(Key::Escape), {"/F0"}).outcome, Outcome::Finished);
 }
 
 TEST(CommandLineRun, WelcomeAndLicenceSwitchesSetTheSessionFlags) {
   const struct {
     std::vector<std::string> args;
     bool welcome, licence;
-  } cases[] = {{{}, false, false}, {{"/W-"}, true, false}, {{"-l-"}, false, true}, {{"/w-", "/L-"}, true, true}};
+  } cases[] = {{{}, false, false}, {{"/W-"}, true, false}, {{"-l-"}, false, true}};
   for (const auto& c : cases) {
     InstallerFixture f;
     f.WriteStandardMedium();

@@ -187,28 +187,25 @@ constexpr std::string_view MediumIni =
     "[Config]\nLanguage=1\n[Install]\nVelmarPath=M:\\Velmar\nProjectsPath=M:\\Proj\n[Project]\nCustomer=Medium\n";
 constexpr std::string_view InstalledIni = "[Install]\nVelmarPath=P:\\Velmar\n[Project]\nProject=Plant\n";
 
+// The record may name the folder without trailing backslash or in another case.
 TEST(InstalledCopy, ItsValuesOverrideTheMediumsWithDefaultsForWhatItLacks) {
-  InstallerFixture f;
-  f.WriteSetupIni(MediumIni);
-  const std::string product = f.InstallProductAt("Plant\\Velmar");
-  f.WriteFile(product + "Install\\Setup.ini", std::string(InstalledIni));
-  const InstallSession s = StartUp(f);
-  EXPECT_EQ(s.SetupIniPath, product + "Install\\Setup.ini");
-  EXPECT_EQ(s.VelmarPath, "P:\\Velmar");
-  EXPECT_EQ(s.ProjectsPath, "C:\\VelProj");
-  EXPECT_EQ(s.Project, "Plant");
-  EXPECT_EQ(s.Customer, "");
-  // Without Language in the installed copy the language comes from Windows again.
-  EXPECT_EQ(s.LanguageIndex, 1);
-}
-
-TEST(InstalledCopy, TheRecordWithoutTrailingBackslashOrInAnotherCase) {
-  for (const char* value : {"Plant\\Velmar", "PLANT\\velmar\\"}) {
+  for (const char* record : {"", "Plant\\Velmar", "PLANT\\velmar\\"}) {
+    SCOPED_TRACE(record);
     InstallerFixture f;
     f.WriteSetupIni(MediumIni);
-    f.WriteFile(f.drive.path("Plant\\Velmar\\Install\\Setup.ini"), std::string(InstalledIni));
-    f.WriteInstallRecord(f.drive.path(value));
-    EXPECT_EQ(StartUp(f).VelmarPath, "P:\\Velmar") << value;
+    const std::string product = f.InstallProductAt("Plant\\Velmar");
+    f.WriteFile(product + "Install\\Setup.ini", std::string(InstalledIni));
+    if (*record) f.WriteInstallRecord(f.drive.path(record));
+    std::string folder = *record ? f.drive.path(record) : product;
+    if (!folder.ends_with('\\')) folder += '\\';
+    const InstallSession s = StartUp(f);
+    EXPECT_EQ(s.SetupIniPath, folder + "Install\\Setup.ini");
+    EXPECT_EQ(s.VelmarPath, "P:\\Velmar");
+    EXPECT_EQ(s.ProjectsPath, "C:\\VelProj");
+    EXPECT_EQ(s.Project, "Plant");
+    EXPECT_EQ(s.Customer, "");
+    // Without Language in the installed copy the language comes from Windows again.
+    EXPECT_EQ(s.LanguageIndex, 1);
   }
 }
 
@@ -254,31 +251,27 @@ TEST(InstalledCopy, TheMediumsConfigurationStaysWhenTheCopyCannotBeFound) {
   }
 }
 
-TEST(StartLanguage, SetupIniWithoutLanguageTakesTheWindowsLanguage) {
+// A Setup.ini without Language, or none at all, takes the Windows language;
+// its own Language wins.
+TEST(StartLanguage, SetupIniLanguageOrTheWindowsLanguage) {
   const struct {
     int windows;
+    const char* ini;
     int language;
     const char* preselected;
-  } cases[] = {{7, 0, "(*) _Deutsch"}, {5, 1, "(*) _English"}, {12, 2, "(*) _Français"}, {21, 3, "(*) _Polish"}};
+  } cases[] = {{7, "[Install]\nVelmarPath=X:\\V\n", 0, "(*) _Deutsch"},
+               {5, "[Install]\nVelmarPath=X:\\V\n", 1, "(*) _English"},
+               {12, nullptr, 2, "(*) _Français"},
+               {21, nullptr, 3, "(*) _Polish"},
+               {7, "[config]\nlanguage=3\n", 3, "(*) _Polish"}};
   for (const auto& c : cases) {
     InstallerFixture f;
-    f.WriteSetupIni("[Install]\nVelmarPath=X:\\V\n");
+    if (c.ini) f.WriteSetupIni(c.ini);
     f.system.PrimaryLanguage = c.windows;
     const test::InstallerRun run = f.Run(test::CancelAtLanguagePage());
     EXPECT_EQ(run.session.LanguageIndex, c.language) << c.windows;
-    EXPECT_TRUE(test::Contains(test::PageBlock(run.transcript, "TLanguageForm"), c.preselected));
-    // The missing file needs no Setup.ini at all.
-    InstallerFixture bare;
-    bare.system.PrimaryLanguage = c.windows;
-    EXPECT_EQ(bare.Run(test::CancelAtLanguagePage()).session.LanguageIndex, c.language);
+    EXPECT_TRUE(test::Contains(test::PageBlock(run.transcript, "TLanguageForm"), c.preselected)) << c.windows;
   }
-}
-
-TEST(StartLanguage, SetupIniLanguageWinsOverWindows) {
-  InstallerFixture f;
-  f.WriteSetupIni("[config]\nlanguage=3\n");
-  f.system.PrimaryLanguage = 7;
-  EXPECT_EQ(StartUp(f).LanguageIndex, 3);
 }
 
 TEST(StartUp, SetupIniReadOnlyIsTheMediumFilesState) {

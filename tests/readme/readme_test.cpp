@@ -130,47 +130,31 @@ TEST(ReadmeViewer, SizeFollowsTheScreen) {
   }
 }
 
+// F6 and F7 do not ask whether Velmar runs; an explorer that cannot start is
+// reported and the selection returns.
 TEST(UtilitiesFolder, F7StartsTheExplorerOnTheToolsFolder) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteMediumFile("Tools\\Tool.exe", "x");
-  Script script = test::ToSelection();
-  test::BackToSelection(script.Key(Key::F7)).Key(Key::Escape);
-  const auto run = f.Run(script);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_EQ(f.processes.commandLines(),
-            std::vector<std::string>{"explorer.exe /e,/n,/root," + f.MediumPath("Tools\\")});
-  EXPECT_TRUE(test::Messages(run.transcript).empty());
-}
-
-TEST(UtilitiesFolder, AnExplorerThatCannotStartIsReportedAndTheSelectionReturns) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteMediumFile("Tools\\Tool.exe", "x");
-  f.processes.Refuse("explorer.exe");
-  Script script = test::ToSelection("Deutsch");
-  script.Key(Key::F7).Answer("Explorer", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  const auto run = f.Run(script);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_EQ(test::Messages(run.transcript),
-            std::vector<std::string>{"FEHLER: Der Explorer konnte nicht gestartet werden für : \n" +
-                                     f.MediumPath("Tools\\")});
-}
-
-TEST(UtilitiesFolder, ReadmeAndExplorerDoNotAskWhetherVelmarRuns) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteMediumFile("Tools\\Tool.exe", "x");
-  const auto held = f.HoldMutex(GuardedPrograms[0].MutexName);
-  ASSERT_TRUE(held);
-  Script script = test::ToSelection();
-  script.Key(Key::F6).Page("TReadmeViewForm").Key(Key::Escape);
-  test::BackToSelection(script).Key(Key::F7);
-  test::BackToSelection(script).Key(Key::Escape);
-  const auto run = f.Run(script);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_TRUE(test::Messages(run.transcript).empty());
+  for (bool refused : {false, true}) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    f.WriteMediumFile("Tools\\Tool.exe", "x");
+    const auto held = f.HoldMutex(GuardedPrograms[0].MutexName);
+    ASSERT_TRUE(held);
+    if (refused) f.processes.Refuse("explorer.exe");
+    Script script = test::ToSelection("Deutsch");
+    script.Key(Key::F6).Page("TReadmeViewForm").Key(Key::Escape);
+    test::BackToSelection(script).Key(Key::F7);
+    if (refused) script.Answer("Explorer", ui::Answer::Ok);
+    test::BackToSelection(script).Key(Key::Escape);
+    const auto run = f.Run(script);
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+    if (!refused)
+      EXPECT_EQ(f.processes.commandLines(),
+                std::vector<std::string>{"explorer.exe /e,/n,/root," + f.MediumPath("Tools\\")});
+    EXPECT_EQ(test::Messages(run.transcript),
+              refused ? std::vector<std::string>{"FEHLER: Der Explorer konnte nicht gestartet werden für : \n" +
+                                                  f.MediumPath("Tools\\")}
+                      : std::vector<std::string>{});
+  }
 }
 
 }  // namespace

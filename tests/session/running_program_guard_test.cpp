@@ -16,7 +16,7 @@ using ui::Key;
 using ui::script::Outcome;
 using Broadcasts = std::vector<std::pair<uintptr_t, intptr_t>>;
 
-TEST(RunningGuard, TheFirstRunningProgramInTableOrderIsTheOneNamed) {
+TEST(RunningProgramGuard, TheFirstRunningProgramInTableOrderIsTheOneNamed) {
   InstallerFixture f;
   LanguageSupport texts(f.files, f.MediumRoot());
   RunningProgramGuard guard(f.mutexes);
@@ -37,7 +37,7 @@ TEST(RunningGuard, TheFirstRunningProgramInTableOrderIsTheOneNamed) {
   EXPECT_FALSE(f.mutexes.Exists(GuardedPrograms[0].MutexName));
 }
 
-TEST(RunningGuard, TheMessageIsInTheChosenLanguage) {
+TEST(RunningProgramGuard, TheMessageIsInTheChosenLanguage) {
   InstallerFixture f;
   f.WriteLanguage(44);
   f.WriteLanguage(49);
@@ -51,7 +51,7 @@ TEST(RunningGuard, TheMessageIsInTheChosenLanguage) {
   EXPECT_TRUE(test::Contains(*message, "Archiv"));
 }
 
-TEST(RunningGuard, TheInstallerAnnouncesItselfAndASecondOneSharesTheMutex) {
+TEST(RunningProgramGuard, TheInstallerAnnouncesItselfAndASecondOneSharesTheMutex) {
   InstallerFixture f;
   const std::string name = InstallerMutexName;
   {
@@ -68,7 +68,7 @@ TEST(RunningGuard, TheInstallerAnnouncesItselfAndASecondOneSharesTheMutex) {
   EXPECT_EQ(f.mutexes.RegisteredMessage, "VelmarSystem_Mutex_Changed");
 }
 
-TEST(RunningGuard, ARunHoldsTheInstallerMutexUntilItsEnd) {
+TEST(RunningProgramGuard, ARunHoldsTheInstallerMutexUntilItsEnd) {
   InstallerFixture f;
   f.WriteStandardMedium();
   bool heldDuringTheRun = false;
@@ -81,7 +81,7 @@ TEST(RunningGuard, ARunHoldsTheInstallerMutexUntilItsEnd) {
   EXPECT_EQ(f.mutexes.Broadcasts, (Broadcasts{{7, 55}, {7, 1000}}));
 }
 
-TEST(RunningGuard, AnInstallerStartedWhileAnotherRunsStartsNormally) {
+TEST(RunningProgramGuard, AnInstallerStartedWhileAnotherRunsStartsNormally) {
   InstallerFixture f;
   f.WriteStandardMedium();
   const auto other = f.HoldMutexInChild(InstallerMutexName, 20000);
