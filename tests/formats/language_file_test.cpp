@@ -124,11 +124,9 @@ TEST(LanguageFile, BuilderRefusesWhatTheFormatCannotHold) {
 TEST(LanguageFile, Names) {
   EXPECT_EQ(LanguageFileExtension(49), ".L49");
   EXPECT_EQ(LanguageFileExtension(7), ".L07");
-  EXPECT_EQ(LanguageCodeOfFileName("C:\\Medium\\vsetup.l48"), 48);
-  EXPECT_EQ(LanguageCodeOfFileName("Velmar.L07"), 7);
-  EXPECT_EQ(LanguageCodeOfFileName("Velmar.L4"), 0);
-  EXPECT_EQ(LanguageCodeOfFileName("Velmar.txt"), 0);
-  EXPECT_EQ(LanguageCodeOfFileName("C:\\A.L49\\file"), 0);
+  for (const auto& [name, code] : std::vector<std::pair<const char*, int>>{
+           {"C:\\Medium\\vsetup.l48", 48}, {"Velmar.L07", 7}, {"Velmar.L4", 0}, {"Velmar.txt", 0}, {"C:\\A.L49\\file", 0}})
+    EXPECT_EQ(LanguageCodeOfFileName(name), code) << name;
 }
 
 }  // namespace

@@ -137,42 +137,10 @@ TEST(ShellLink, ReadsAnsiStringsAndAnsiLinkInfo) {
   EXPECT_EQ(link->workingFolder, "C:\\Grüße\\");
 }
 
-TEST(ShellLink, FollowsItemIdListsWithLongNames) {
-  // My Computer, "C:\", a folder whose extension block (version 8) holds its
-  // long name, a file with a Unicode primary name, no link info.
-  Builder b = Header(0x01);
-  const size_t list = b.b.size();
-  b.u16(0);
-  b.u16(0x14).u8(0x1F).u8(0x50).raw(
-      std::string_view("\xE0\x4F\xD0\x20\xEA\x3A\x69\x10\xA2\xD8\x08\x00\x2B\x30\x30\x9D", 16));
-  b.u16(0x19).u8(0x2F).raw(std::string_view("C:\\\0", 4)).raw(std::string(18, '\0'));
-  const size_t folder = b.b.size();
-  b.u16(0).u8(0x31).u8(0).u32(0).u32(0).u16(0x10).raw(std::string_view("VELMAR~1\0\0", 10));
-  const size_t block = b.b.size();
-  b.u16(0).u16(8).u32(0xBEEF0004).u32(0).u32(0).u16(0x2A).u16(0).u32(0).u32(0).u32(0).u32(0).u16(0).u32(0);
-  b.wide(u"Velmar Projekte").u16(0).u16(static_cast<uint32_t>(block - folder));
-  b.set16(block, static_cast<uint32_t>(b.b.size() - block));
-  b.set16(folder, static_cast<uint32_t>(b.b.size() - folder));
-  const size_t file = b.b.size();
-  b.u16(0).u8(0x36).u8(0).u32(0).u32(0).u16(0x20).wide(u"Süd.VPR").u16(0);
-  b.set16(file, static_cast<uint32_t>(b.b.size() - file));
-  b.u16(0);
-  b.set16(list, static_cast<uint32_t>(b.b.size() - list - 2));
-  b.u32(0);
-  const auto link = Decode(b.b);
-  ASSERT_TRUE(link);
-  EXPECT_EQ(link->target, "C:\\Velmar Projekte\\Süd.VPR");
-
-  // A list that starts elsewhere (the control panel, say) names no file.
-  b.b[list + 2 + 4] = 0x21;
-  const auto other = Decode(b.b);
-  ASSERT_TRUE(other);
-  EXPECT_EQ(other->target, "");
-}
-
-// An item ID list as Windows shells write it: My Computer, the drive, and a
-// folder item for each name with its long name in an extension block.
-void IdList(Builder& b, const std::vector<std::u16string>& names) {
+// An item ID list as shells write it: My Computer, the drive, a folder item
+// for each name with its long name in an extension block of the given
+// version, then a file item with a Unicode primary name, if one is given.
+void IdList(Builder& b, const std::vector<std::u16string>& names, int version = 9, std::u16string file = u"") {
   const size_t list = b.b.size();
   b.u16(0);
   b.u16(0x14).u8(0x1F).u8(0x50).raw(
@@ -182,13 +150,36 @@ void IdList(Builder& b, const std::vector<std::u16string>& names) {
     const size_t folder = b.b.size();
     b.u16(0).u8(0x31).u8(0).u32(0).u32(0).u16(0x10).raw(std::string_view("FOLDER~1\0\0", 10));
     const size_t block = b.b.size();
-    b.u16(0).u16(9).u32(0xBEEF0004).u32(0).u32(0).u16(0x2E).u16(0).u32(0).u32(0).u32(0).u32(0).u16(0).u32(0).u32(0);
+    b.u16(0).u16(version).u32(0xBEEF0004).u32(0).u32(0).u16(version == 8 ? 0x2A : 0x2E);
+    b.u16(0).u32(0).u32(0).u32(0).u32(0).u16(0).u32(0);
+    if (version >= 9) b.u32(0);
     b.wide(name).u16(0).u16(static_cast<uint32_t>(block - folder));
     b.set16(block, static_cast<uint32_t>(b.b.size() - block));
     b.set16(folder, static_cast<uint32_t>(b.b.size() - folder));
   }
+  if (!file.empty()) {
+    const size_t at = b.b.size();
+    b.u16(0).u8(0x36).u8(0).u32(0).u32(0).u16(0x20).wide(file).u16(0);
+    b.set16(at, static_cast<uint32_t>(b.b.size() - at));
+  }
   b.u16(0);
   b.set16(list, static_cast<uint32_t>(b.b.size() - list - 2));
+}
+
+TEST(ShellLink, FollowsItemIdListsWithLongNames) {
+  // A folder whose extension block (version 8) holds its long name, no link info.
+  Builder b = Header(0x01);
+  IdList(b, {u"Velmar Projekte"}, 8, u"Süd.VPR");
+  b.u32(0);
+  const auto link = Decode(b.b);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->target, "C:\\Velmar Projekte\\Süd.VPR");
+
+  // A list that starts elsewhere (the control panel, say) names no file.
+  b.b[0x4C + 2 + 4] = 0x21;
+  const auto other = Decode(b.b);
+  ASSERT_TRUE(other);
+  EXPECT_EQ(other->target, "");
 }
 
 // Link info with only an ANSI local path, as shells write it.

@@ -91,107 +91,74 @@ const char* const kNewKeyPlace =
     "and appends after them. Where Windows puts the key there is not established here";
 
 const Case kCases[] = {
-    {"missing", Op::Read, "S", "k", "default"},
-    {"missing", Op::Write, "S", "k", "v"},
-    {"empty", Op::Keys, "S", "", ""},
-    {"empty", Op::Write, "S", "k", "v"},
+    {"missing", Op::Read, "S", "k", "default"}, {"missing", Op::Write, "S", "k", "v"},
+    {"empty", Op::Keys, "S", "", ""}, {"empty", Op::Write, "S", "k", "v"},
 
-    {"plain", Op::Read, "Install", "VelmarPath", ""},
-    {"plain", Op::Read, " Install ", " VelmarPath ", ""},
-    {"plain", Op::Read, "Install", "Missing", "fallback  "},
-    {"plain", Op::Read, "Nowhere", "VelmarPath", "  fallback"},
-    {"plain", Op::Keys, "Install", "", ""},
-    {"plain", Op::Values, "Install", "", ""},
-    {"plain", Op::Write, "Install", "ProjectsPath", "D:\\Projects"},
-    {"plain", Op::Write, "install", "LINKPATH", "C:\\Links"},
-    {"plain", Op::Write, "Setup", "Language", "2"},
-    {"plain", Op::Write, "Install", "VelmarPath", ""},
+    {"plain", Op::Read, "Install", "VelmarPath", ""}, {"plain", Op::Read, " Install ", " VelmarPath ", ""},
+    {"plain", Op::Read, "Install", "Missing", "fallback  "}, {"plain", Op::Read, "Nowhere", "VelmarPath", "  fallback"},
+    {"plain", Op::Keys, "Install", "", ""}, {"plain", Op::Values, "Install", "", ""},
+    {"plain", Op::Write, "Install", "ProjectsPath", "D:\\Projects"}, {"plain", Op::Write, "Setup", "Language", "2"},
+    {"plain", Op::Write, "install", "LINKPATH", "C:\\Links"}, {"plain", Op::Write, "Install", "VelmarPath", ""},
     {"plain", Op::Write, "Install", "VelmarPath", " padded ",
      "[Install]\r\nVelmarPath=padded \r\nProjectsPath=C:\\VelProj\r\n[Project]\r\nCustomer=Plant 7\r\n",
-     "Windows writes the value as given, \"key= value \"; Wine drops the leading blanks. A read trims them either way."},
+     "Windows writes the value as given, \"key= value \"; Wine drops the leading blanks. "
+     "A read trims them either way."},
 
-    {"repeated", Op::Read, "Install", "path", ""},
-    {"repeated", Op::Read, "Install", "Link", "default"},
-    {"repeated", Op::Keys, "Install", "", ""},
-    {"repeated", Op::Values, "Install", "", ""},
-    {"repeated", Op::Write, "Install", "PATH", "new"},
-    {"repeated", Op::Write, "Install", "Link", "new"},
+    {"repeated", Op::Read, "Install", "path", ""}, {"repeated", Op::Read, "Install", "Link", "default"},
+    {"repeated", Op::Keys, "Install", "", ""}, {"repeated", Op::Values, "Install", "", ""},
+    {"repeated", Op::Write, "Install", "PATH", "new"}, {"repeated", Op::Write, "Install", "Link", "new"},
 
-    {"blanks", Op::Read, "Title", "Title", ""},
-    {"blanks", Op::Read, "Title", "Font", ""},
-    {"blanks", Op::Read, "Title", "Empty", "default"},
-    {"blanks", Op::Keys, "Title", "", ""},
-    {"blanks", Op::Values, "Title", "", ""},
-    {"blanks", Op::Write, "Title", "Size", "10"},
+    {"blanks", Op::Read, "Title", "Title", ""}, {"blanks", Op::Read, "Title", "Font", ""},
+    {"blanks", Op::Read, "Title", "Empty", "default"}, {"blanks", Op::Keys, "Title", "", ""},
+    {"blanks", Op::Values, "Title", "", ""}, {"blanks", Op::Write, "Title", "Size", "10"},
     {"blanks", Op::Write, "Title", "New", "v"},
 
     {"comments", Op::Read, "Title", "Title", ""},
     {"comments", Op::Read, "Title", ";Title", "default", "commented",
      "on Windows a line starting with \";\" is a comment, never a key, whatever is asked "
      "; Wine keeps comment lines as keys"},
-    {"comments", Op::Keys, "Title", "", ""},
-    {"comments", Op::Values, "Title", "", ""},
-    {"comments", Op::Write, "Title", "Title", "New"},
+    {"comments", Op::Keys, "Title", "", ""}, {"comments", Op::Values, "Title", "", ""},
+    {"comments", Op::Write, "Title", "Title", "New"}, {"comments", Op::Write, "Next", "k", "w"},
     {"comments", Op::Write, "Title", "Font", "Arial",
      "; head\r\n[Title]\r\n;Title=commented\r\n; Font=indented\r\nTitle=Velmar\r\n; about Next\r\n"
      "Font=Arial\r\n[Next]\r\nk=v\r\n",
      kNewKeyPlace},
-    {"comments", Op::Write, "Next", "k", "w"},
 
     {"no ]", Op::Read, "Broken", "Size", "default", "default", kNoBracket},
     {"no ]", Op::Read, "Config", "Size", "default", "9", kNoBracket},
     {"no ]", Op::Keys, "Broken", "", "", "", kNoBracket},
     {"no ]", Op::Write, "Broken", "Size", "10",
-     "[Config]\r\nLanguage=1\r\n[Broken\r\nSize=9\r\n[Other]\r\nx=1\r\n[Broken]\r\nSize=10\r\n",
-     kNoBracket},
+     "[Config]\r\nLanguage=1\r\n[Broken\r\nSize=9\r\n[Other]\r\nx=1\r\n[Broken]\r\nSize=10\r\n", kNoBracket},
     {"no ]", Op::Write, "Broken", "Font", "Arial",
-     "[Config]\r\nLanguage=1\r\n[Broken\r\nSize=9\r\n[Other]\r\nx=1\r\n[Broken]\r\nFont=Arial\r\n",
-     kNoBracket},
+     "[Config]\r\nLanguage=1\r\n[Broken\r\nSize=9\r\n[Other]\r\nx=1\r\n[Broken]\r\nFont=Arial\r\n", kNoBracket},
     {"no ]", Op::Write, "Config", "Language", "2"},
 
-    {"no =", Op::Read, "Config", "just words", "default"},
-    {"no =", Op::Keys, "Config", "", ""},
-    {"no =", Op::Values, "Config", "", ""},
-    {"no =", Op::Write, "Config", "Language", "3"},
+    {"no =", Op::Read, "Config", "just words", "default"}, {"no =", Op::Keys, "Config", "", ""},
+    {"no =", Op::Values, "Config", "", ""}, {"no =", Op::Write, "Config", "Language", "3"},
     {"no =", Op::Write, "Config", "Font", "Arial",
      "[Config]\r\njust words\r\nLanguage=2\r\nmore words\r\nFont=Arial\r\n", kNewKeyPlace},
 
-    {"quotes", Op::Read, "S", "d", ""},
-    {"quotes", Op::Read, "S", "s", ""},
-    {"quotes", Op::Read, "S", "b", ""},
-    {"quotes", Op::Read, "S", "o", ""},
-    {"quotes", Op::Read, "S", "m", ""},
-    {"quotes", Op::Read, "S", "n", ""},
-    {"quotes", Op::Read, "S", "q", ""},
-    {"quotes", Op::Read, "S", "e", "default"},
-    {"quotes", Op::Values, "S", "", ""},
+    {"quotes", Op::Read, "S", "d", ""}, {"quotes", Op::Read, "S", "s", ""}, {"quotes", Op::Read, "S", "b", ""},
+    {"quotes", Op::Read, "S", "o", ""}, {"quotes", Op::Read, "S", "m", ""}, {"quotes", Op::Read, "S", "n", ""},
+    {"quotes", Op::Read, "S", "q", ""}, {"quotes", Op::Read, "S", "e", "default"}, {"quotes", Op::Values, "S", "", ""},
     {"quotes", Op::Write, "S", "d", "\"quoted again\""},
 
-    {"LF", Op::Read, "Title", "Title", ""},
-    {"LF", Op::Keys, "Install", "", ""},
-    {"LF", Op::Write, "Install", "New", "v"},
-    {"LF", Op::Write, "Title", "Title", "x"},
-    {"CR", Op::Read, "Title", "Title", ""},
-    {"CR", Op::Write, "Install", "New", "v"},
-    {"no last end", Op::Read, "Install", "LinkPath", ""},
-    {"no last end", Op::Write, "Install", "LinkPath", "M"},
-    {"no last end", Op::Write, "Install", "New", "v"},
-    {"no last end", Op::Write, "Other", "k", "v"},
+    {"LF", Op::Read, "Title", "Title", ""}, {"LF", Op::Keys, "Install", "", ""},
+    {"LF", Op::Write, "Install", "New", "v"}, {"LF", Op::Write, "Title", "Title", "x"},
+    {"CR", Op::Read, "Title", "Title", ""}, {"CR", Op::Write, "Install", "New", "v"},
+    {"no last end", Op::Read, "Install", "LinkPath", ""}, {"no last end", Op::Write, "Install", "LinkPath", "M"},
+    {"no last end", Op::Write, "Install", "New", "v"}, {"no last end", Op::Write, "Other", "k", "v"},
 
-    {"empty values", Op::Read, "S", "a", "default"},
-    {"empty values", Op::Read, "S", "b", "default"},
-    {"empty values", Op::Keys, "Empty", "", ""},
-    {"empty values", Op::Values, "S", "", ""},
-    {"empty values", Op::Write, "Empty", "k", "v"},
-    {"empty values", Op::Write, "S", "a", "v"},
+    {"empty values", Op::Read, "S", "a", "default"}, {"empty values", Op::Read, "S", "b", "default"},
+    {"empty values", Op::Keys, "Empty", "", ""}, {"empty values", Op::Values, "S", "", ""},
+    {"empty values", Op::Write, "Empty", "k", "v"}, {"empty values", Op::Write, "S", "a", "v"},
 
     {"case", Op::Read, "install", "velmarpath", ""},
     {"case", Op::Read, "GRÜßE", "ärger", "", "",
      "Wine compares names with ntdll's _wcsnicmp, which folds A to Z only; ours folds every letter "
      "of code page 1252, as the layer promises names without regard to case. Not established for "
      "Windows here; the product's own names are ASCII"},
-    {"case", Op::Write, "Install", "VelmarPath", "D:\\Velmar"},
-    {"case", Op::Write, "grüße", "ÄRGER", "Schmidt"},
+    {"case", Op::Write, "Install", "VelmarPath", "D:\\Velmar"}, {"case", Op::Write, "grüße", "ÄRGER", "Schmidt"},
 
     {"no section", Op::Read, "", "VelmarPath", "default", "C:\\Velmar",
      "Windows does not read keys above the first section, not even as section \"\"; "
@@ -199,32 +166,21 @@ const Case kCases[] = {
     {"no section", Op::Read, "Install", "VelmarPath", "default"},
     {"no section", Op::Write, "Install", "VelmarPath", "D:\\Velmar"},
 
-    {"long", Op::Read, "Install", "Long", ""},
-    {"long", Op::Read, "Install", "After", ""},
-    {"long", Op::Write, "Install", "After", "2"},
-    {"long", Op::Write, "Install", "Long", "short"},
+    {"long", Op::Read, "Install", "Long", ""}, {"long", Op::Read, "Install", "After", ""},
+    {"long", Op::Write, "Install", "After", "2"}, {"long", Op::Write, "Install", "Long", "short"},
 };
 
 const char* Name(Op op) {
-  switch (op) {
-    case Op::Read: return "read";
-    case Op::Keys: return "keys of";
-    case Op::Values: return "values of";
-    case Op::Write: return "write";
-  }
-  return "?";
+  static const char* const names[] = {"read", "keys of", "values of", "write"};
+  return names[int(op)];
 }
 
 // Text with its line ends, tabs and other controls visible, cut when long.
 std::string Show(const std::string& text) {
   std::string out;
   for (const char c : text.substr(0, 400)) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\t') out += "\\t";
-    else if (c == '\v') out += "\\v";
-    else if (c == '\0') out += "|";
-    else out += c;
+    const char* shown = c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : c == '\v' ? "\\v" : nullptr;
+    out += shown ? shown : c ? std::string(1, c) : "|";
   }
   return text.size() > 400 ? out + "... (" + std::to_string(text.size()) + " bytes)" : out;
 }

@@ -53,12 +53,12 @@ class Unzipper : public ::testing::Test {
   }
 
   void extract(const std::string& bytes, ExtractOptions options = {eoCreateDirs, eoRestorePath},
-               const std::string& out = "Out") {
+               const std::string& out = "Out", const std::string& mask = "*.*") {
     open(bytes);
     failures.clear();
     zip.SetBaseDirectory(drive.path(out));
     zip.SetExtractOptions(options);
-    zip.ExtractFiles("*.*");
+    zip.ExtractFiles(mask);
   }
 
   std::vector<std::string> names(const std::string& folder) {
@@ -154,10 +154,8 @@ TEST_F(Unzipper, RefusedItemsAndItemsOutsideTheMaskAreNotWritten) {
   zip.OnConfirmProcessItem = [](TAbUnZipper&, const TAbArchiveItem& item, TAbProcessType, bool& confirm) {
     confirm = item.FileName != "no.txt";
   };
-  open(BuildZip({{.name = "no.txt", .data = "n"}, {.name = "yes.txt", .data = "y"}, {.name = "x.dat", .data = "x"}}));
-  zip.SetBaseDirectory(drive.path("Out"));
-  zip.SetExtractOptions({eoCreateDirs, eoRestorePath});
-  zip.ExtractFiles("*.txt");
+  extract(BuildZip({{.name = "no.txt", .data = "n"}, {.name = "yes.txt", .data = "y"}, {.name = "x.dat", .data = "x"}}),
+          {eoCreateDirs, eoRestorePath}, "Out", "*.txt");
   EXPECT_EQ(names("Out"), std::vector<std::string>{"yes.txt"});
 }
 
@@ -317,16 +315,15 @@ TEST_F(Unzipper, FileAndFolderOfTheSameNameFail) {
   EXPECT_EQ(drive.readFile("Out\\File"), "a file");
 }
 
-TEST_F(Unzipper, DataDescriptorsZip64AndUtf8NamesExtract) {
+// How names are read is the directory's; here the data found by ZIP64
+// fields and sized by data descriptors.
+TEST_F(Unzipper, DataDescriptorsAndZip64Extract) {
   std::string data = MixedContent(100 * 1024);
   for (bool zip64 : {false, true}) {
-    extract(BuildZip({{.name = "dd.bin", .data = data, .dataDescriptor = true},
-                      {.name = "Gr\xC3\xBC\xC3\x9F" "e.txt", .data = "utf8", .utf8 = true},
-                      {.name = "Gr\x81\xE1" "e2.txt", .data = "cp437"}},
+    extract(BuildZip({{.name = "dd.bin", .data = data, .dataDescriptor = true}, {.name = "b.txt", .data = "b"}},
                      {.zip64 = zip64}));
     EXPECT_EQ(drive.readFile("Out\\dd.bin"), data);
-    EXPECT_EQ(drive.readFile("Out\\Grüße.txt"), "utf8");
-    EXPECT_EQ(drive.readFile("Out\\Grüße2.txt"), "cp437");
+    EXPECT_EQ(drive.readFile("Out\\b.txt"), "b");
   }
   EXPECT_TRUE(failures.empty());
 }
