@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "base/errors.h"
 #include "text/language_test_files.h"
@@ -87,31 +86,6 @@ TEST(LanguageFile, DamagedBlocksGiveOnlyWhatIsThere) {
   };
   for (const auto& c : cases) EXPECT_EQ(Read(c.block), c.expected) << c.what;
   EXPECT_TRUE(Read(good, good.size() + 1000).empty());  // offset past the end
-}
-
-// Random damage never yields bytes that are not in the file.
-TEST(LanguageFile, DamagedFilesYieldOnlyTheirOwnBytes) {
-  std::vector<std::string> texts;
-  for (int i = 0; i < 40; ++i) texts.push_back(i % 7 == 0 ? "" : "text " + std::to_string(i));
-  const std::string good = BuildCombinedFile(BuildGroupBlock(texts));
-  std::mt19937 random(1234);
-  for (int round = 0; round < 3000; ++round) {
-    std::string file = good.substr(0, random() % (good.size() + 1));
-    const int flips = 1 + int(random() % 8);
-    for (int i = 0; i < flips && !file.empty(); ++i) file[random() % file.size()] = static_cast<char>(random());
-    BufferSource source(file);
-    const CombinedDirectory directory = ReadCombinedDirectory(source);
-    ASSERT_LE(directory.entries.size(), 16u);
-    for (const DirectoryEntry& entry : directory.entries) {
-      ASSERT_LE(entry.name.size(), 40u);
-      if (entry.size <= 0 || entry.offset < 0) continue;
-      for (const auto& text : ReadGroupBlock(source, uint64_t(entry.offset))) {
-        if (text && !text->empty()) {
-          ASSERT_NE(file.find(*text), std::string::npos) << round;
-        }
-      }
-    }
-  }
 }
 
 TEST(LanguageFile, BuilderRefusesWhatTheFormatCannotHold) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "support/pe_image.h"
 
@@ -57,19 +56,12 @@ TEST(PeVersion, LyingOffsetsStayInsideTheFile) {
   EXPECT_TRUE(VersionOf(manyEntries));  // the first entry still is the version
 }
 
-TEST(PeVersion, EveryTruncationAndRandomDamageIsSafe) {
+TEST(PeVersion, EveryTruncationIsRefused) {
   auto image = test::MakePeImage({{1, 2, 3, 4}});
   const size_t versionEnd = test::PeFixedInfoOffset + 52;  // the rest is padding
   for (size_t length = 0; length < versionEnd; ++length)
     EXPECT_FALSE(VersionOf(image.substr(0, length))) << length;
   EXPECT_TRUE(VersionOf(image.substr(0, versionEnd)));
-  std::mt19937 random(7);
-  for (int round = 0; round < 3000; ++round) {
-    auto damaged = image;
-    for (int flips = 0; flips < 4; ++flips)
-      damaged[random() % damaged.size()] = static_cast<char>(random());
-    VersionOf(damaged);  // must neither crash nor read outside
-  }
 }
 
 }  // namespace velmar::platform

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "support/shell_ports.h"
 
@@ -207,7 +206,7 @@ TEST(ShellLink, PrefersTheItemListsUnicodeNamesAndReadsLongPaths) {
 
   std::vector<std::u16string> names(30, u"Anlage S\u00FCd");
   std::string longPath = "C:";
-  for (const auto& name : names) longPath += "\\Anlage S\xC3\xBC" "d";
+  for (size_t i = 0; i < names.size(); ++i) longPath += "\\Anlage S\xC3\xBC" "d";
   ASSERT_GT(longPath.size(), 300u);
   Builder deep = Header(0x01);
   IdList(deep, names);
@@ -287,22 +286,6 @@ TEST(ShellLink, DamagedFieldsAreRefused) {
   bytes[0x4C + 2 + 0x14 + 0x19] = 0xFF;  // an item longer than its list
   EXPECT_FALSE(Decode(bytes));
   EXPECT_FALSE(Decode(Bytes("REGEDIT4\r\n")));
-}
-
-TEST(ShellLink, RandomDamageNeverReadsOutside) {
-  // Run under a sanitizer this finds reads past the bytes; here it at least
-  // proves the reader survives every kind of damage.
-  std::mt19937 random(20240601);
-  const auto sources = {Encode(Full), Bytes(test::ReadTestData("lnk\\project.lnk")),
-                        Bytes(test::ReadTestData("lnk\\windows_format_sample.lnk"))};
-  for (const auto& source : sources) {
-    for (int round = 0; round < 3000; ++round) {
-      auto bytes = source;
-      for (int flips = 1 + round % 4; flips > 0; --flips) bytes[random() % bytes.size()] = random() & 0xFF;
-      if (round % 5 == 0) bytes.resize(random() % bytes.size());
-      Decode(bytes);
-    }
-  }
 }
 
 }  // namespace velmar::platform

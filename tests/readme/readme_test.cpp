@@ -147,9 +147,10 @@ TEST(UtilitiesFolder, F7StartsTheExplorerOnTheToolsFolder) {
     test::BackToSelection(script).Key(Key::Escape);
     const auto run = f.Run(script);
     EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-    if (!refused)
+    if (!refused) {
       EXPECT_EQ(f.processes.commandLines(),
                 std::vector<std::string>{"explorer.exe /e,/n,/root," + f.MediumPath("Tools\\")});
+    }
     EXPECT_EQ(test::Messages(run.transcript),
               refused ? std::vector<std::string>{"FEHLER: Der Explorer konnte nicht gestartet werden für : \n" +
                                                   f.MediumPath("Tools\\")}

@@ -323,8 +323,9 @@ TEST_P(HostContract, AScriptThatDoesNotFitStopsNamingPageAndStep) {
     auto played = Play(c.script, c.program);
     EXPECT_EQ(played.outcome, c.outcome);
     EXPECT_EQ(played.message, c.message);
-    if (c.outcome != Outcome::Finished)
+    if (c.outcome != Outcome::Finished) {
       EXPECT_EQ(LastLine(played.transcript), (c.outcome == Outcome::Failed ? "end: failed: " : "end: stopped: ") + c.message);
+    }
   }
   EXPECT_EQ(Play("page TNameForm\nclick CancelBtn", name).transcript.find("DemoCB:"), std::string::npos);
   // An error outside any handler fails the run.
