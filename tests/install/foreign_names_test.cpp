@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "support/folder_link.h"
-#include "support/installer_fixture.h"
+#include "install/flow_scripts.h"
 
 namespace velmar {
 namespace {
@@ -18,24 +18,15 @@ using ui::script::Outcome;
 using ui::script::Script;
 
 Script ProductInstall() {
-  Script script = test::ToSelection();
-  test::StartInstall(script, Key::F2).Page("TMainInstallForm").Click("NextBtn");
-  script.Page("TWinLinksForm").Click("NextBtn");
-  script.Page("TProjectOptionsForm").Click("NextBtn");
-  script.Page("TReadyToInstallForm").Click("NextBtn");
-  script.Page("TUnzipForm").Answer("Installation finished", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  return script;
+  Script script = test::ProductInstall();
+  return test::EndWith(script, "Installation finished");
 }
 
 Script PatchInstall() {
   Script script = test::ToSelection();
   test::StartInstall(script, Key::F4).Page("TMainInstallForm").Click("NextBtn");
-  script.Page("TInstallPatchForm").Click("NextBtn");
-  script.Page("TPatchReadyForm").Click("NextBtn");
-  script.Page("TUnzipForm").Answer("Patch finished.\nPatch3501.zip\nhas been installed.", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  return script;
+  script.Page("TInstallPatchForm").Click("NextBtn").Page("TPatchReadyForm").Click("NextBtn").Page("TUnzipForm");
+  return test::EndWith(script, "Patch finished.\nPatch3501.zip\nhas been installed.");
 }
 
 // The names F2 and F4 write through, each made a link to a file of its own
@@ -92,9 +83,7 @@ TEST(ForeignNames, AProjectPlacedOntoItselfByASecondDriveLetterKeepsEveryByte) {
   script.Key(Key::F5).Page("TPickProjectForm").Select("ProjectTV", "Boiler").Click("NextBtn");
   script.Page("TProjectCheckForm").Type("FolderEdit", *alias + "Line7").Click("NextBtn");
   script.Page("TReadyToInstProjForm").Click("NextBtn");
-  script.Answer("Finished installing the project", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  const auto result = f.Run(script);
+  const auto result = f.Run(test::EndWith(script, "Finished installing the project"));
   ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage << result.transcript;
   EXPECT_EQ(f.ReadFile(f.MediumPath("Projects\\Plant\\Line7\\Boiler.VPR")), "[Project]\r\nName=Boiler\r\n");
   EXPECT_EQ(f.ReadFile(f.MediumPath("Projects\\Plant\\Line7\\Pictures\\Pump.bmp")), "BM pump");
