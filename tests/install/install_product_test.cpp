@@ -1,17 +1,24 @@
-#include "install/install_product.h"
+// The installation's own steps: the product, its projects, shortcuts and
+// settings, the project file, and the extra commands of Setup.ini.
 
 #include <functional>
 
 #include <gtest/gtest.h>
 
+#include "base/errors.h"
 #include "files/file_utils.h"
 #include "files/ini_file.h"
+#include "install/extra_installs.h"
+#include "install/install_product.h"
+#include "install/project_file.h"
 #include "services/shell/shell.h"
 #include "services/zip/unzip_form.h"
+#include "support/child_modes.h"
 #include "support/folder_link.h"
 #include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 #include "support/shell_ports.h"
+#include "support/temp_drive.h"
 #include "support/zip_writer.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
@@ -21,6 +28,8 @@ namespace {
 
 using test::BuildZip;
 using ui::script::Outcome;
+using ui::script::ParseAnswerFile;
+using ui::script::ScriptHost;
 
 TEST(ReleaseText, ShowsTheFirstFourDigitsWithTheirZeros) {
   EXPECT_EQ(ReleaseText(3410), "3.04.010");
@@ -212,6 +221,135 @@ TEST(InstallProduct, FromTheInstalledCopyByAnyNameNothingIsCopiedAndOldSettingsS
     EXPECT_EQ(run.Ini("Links", "9"), "C:\\Old.lnk");
     EXPECT_EQ(run.Ini("Alarm", "Beep"), "1");
   }
+}
+
+TEST(ProjectFile, ParsesTheProductVersion) {
+  const struct {
+    const char* text;
+    int major, minor;
+    bool accepted;
+  } cases[] = {{"3.4.10", 3, 4, true}, {"3.12", 3, 12, true}, {"3.x", 3, 2, true}, {"3.", 3, 2, true},
+               {"3.-1", 3, -1, true},  {"4.1", 0, 0, false}, {"", 0, 0, false},  {"34", 0, 0, false}};
+  for (const auto& c : cases) {
+    const ProductVersion v = ParseProductVersion(c.text);
+    EXPECT_EQ(std::tie(v.major, v.minor, v.accepted), std::tie(c.major, c.minor, c.accepted)) << c.text;
+  }
+}
+
+class ProjectFileWrite : public ::testing::Test {
+ protected:
+  test::TempDrive drive;
+  void Write(ProjectFileMode mode, const std::string& project, const std::string& customer, int language,
+             const char* version) {
+    WriteProjectFile(drive.fs(), CodePage::Cp1252, drive.path("Proj\\Plant.vpr"), mode, project, customer,
+                     language, version);
+  }
+};
+
+TEST_F(ProjectFileWrite, CreateOverAnExistingFileKeepsItsVersionAndTheManagersKeys) {
+  drive.writeFile("Proj\\Plant.vpr",
+                  "[Project]\r\nProjectName=Old\r\nMajorVer=2\r\nRevision=7\r\nTags=kept\r\n[Config]\r\nLanguage=49\r\n");
+  Write(ProjectFileMode::Create, "Plant 7", "Müller", 33, "3.4.10");
+  EXPECT_EQ(drive.readFile("Proj\\Plant.vpr"),
+            "[Project]\r\nProjectName=Plant 7\r\nMajorVer=2\r\nRevision=7\r\nTags=kept\r\nCustomerName=M\xFCller\r\n"
+            "NewProject=1\r\nMinorVer=4\r\n[Config]\r\nLanguage=33\r\n");
+}
+
+TEST_F(ProjectFileWrite, UpdateWritesOnlyTheNamesGivenAndNeverNewProject) {
+  drive.writeFile("Proj\\Plant.vpr", "[Project]\r\nProjectName=Old\r\nCustomerName=Kept\r\nMinorVer=\r\n");
+  Write(ProjectFileMode::Update, "New", "", 7, "4.1");
+  EXPECT_EQ(drive.readFile("Proj\\Plant.vpr"),
+            "[Project]\r\nProjectName=New\r\nCustomerName=Kept\r\nMinorVer=\r\nMajorVer=0\r\nRevision=0\r\n"
+            "[Config]\r\nLanguage=44\r\n");
+}
+
+TEST_F(ProjectFileWrite, AMissingFolderOrAReadOnlyFileRaisesTheErrorNamingTheFile) {
+  EXPECT_THROW(Write(ProjectFileMode::Create, "P", "C", 44, "3.4"), InstallerError);
+  drive.writeFile("Proj\\Plant.vpr", "[Project]\r\n");
+  ASSERT_TRUE(drive.fs().setAttributes(drive.path("Proj\\Plant.vpr"), attr::ReadOnly));
+  try {
+    Write(ProjectFileMode::Create, "P", "C", 44, "3.4");
+    ADD_FAILURE() << "no error";
+  } catch (const InstallerError& error) {
+    EXPECT_NE(std::string(error.what()).find(drive.path("Proj\\Plant.vpr")), std::string::npos) << error.what();
+  }
+  EXPECT_EQ(drive.readFile("Proj\\Plant.vpr"), "[Project]\r\n");
+}
+
+TEST(ExtraInstalls, CommandsAreUpperCasedAndTheFirstOfEachMacroReplaced) {
+  const ExtraFolders folders{"D:\\Medium\\Extras", "C:\\Windows\\", "C:\\Windows\\System32\\", "C:\\Velmar Test"};
+  const struct {
+    const char* line;
+    std::optional<std::string> command;
+  } cases[] = {
+      {"1=run [extras]SETUP.EXE /q", "RUN D:\\Medium\\Extras\\SETUP.EXE /Q"},
+      {"2=COPY [EXTRAS]a.dll [EXTRAS]b.dll", "COPY D:\\Medium\\Extras\\A.DLL [EXTRAS]B.DLL"},
+      {"3=COPY [extras]Lib.dll [winsys]Lib.dll", "COPY D:\\Medium\\Extras\\LIB.DLL C:\\Windows\\System32\\LIB.DLL"},
+      {"4=copy x [VELMAR]x [WINDOWS]", "COPY X C:\\Velmar Test\\X C:\\Windows\\"},
+      {"=RUN a b", "=RUN A B"},
+      {"RUN a", "RUN A"},
+      {";5=RUN a b", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExpandExtraCommand(c.line, folders), c.command) << c.line;
+}
+
+struct ExtraRun {
+  explicit ExtraRun(const std::string& answers) : host(ParseAnswerFile(answers)) {
+    t.session.MediumRoot = t.drive.path("Medium\\");
+    t.session.SetupIniPath = t.drive.path("Medium\\Setup.ini");
+  }
+  bool Run() {
+    bool done = false;
+    outcome = host.Run([&] {
+      done = RunExtraInstalls(t.app);
+      return Outcome::Finished;
+    });
+    return done;
+  }
+  ScriptHost host;
+  test::InstallerTestContext t{host};
+  Outcome outcome = Outcome::Failed;
+};
+
+TEST(ExtraInstalls, RunAndCopyInOrderReportingWhatFailedAndGoingOn) {
+  ExtraRun run("answer \"ERROR copying\" OK\nanswer \"ERROR executing\" OK\n");
+  const bool nt = run.t.system->isNtFamily();
+  run.t.drive.writeFile("Medium\\Setup.ini",
+                        std::string("[") + (nt ? "9x_Install" : "NT_Install") + "]\r\n1=COPY [EXTRAS]a.dll [VELMAR]w.dll\r\n[" +
+                            (nt ? "NT_Install" : "9x_Install") +
+                            "]\r\n1=COPY \"[EXTRAS]My File.dll\" [VELMAR]Lib.dll\r\n"
+                            "2=copy [EXTRAS]missing.dll [VELMAR]x.dll\r\n;3=RUN [EXTRAS]Tool.exe\r\n"
+                            "4=run [EXTRAS]Tool.exe /q\r\n5=RUN [EXTRAS]Missing.exe\r\n6=MOVE a b\r\n");
+  run.t.drive.writeFile("Medium\\Extras\\My File.dll", "library");
+  run.t.drive.makeFolder("Velmar");
+  test::PlaceStandIn(run.t.drive, "Medium\\Extras\\Tool.exe", "exit:0");
+  EXPECT_FALSE(run.Run());
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_EQ(run.t.drive.readFile("Velmar\\Lib.dll"), "library");
+  EXPECT_FALSE(run.t.drive.exists("Velmar\\w.dll"));  // the other platform's list
+  const std::string extras = run.t.drive.path("Medium\\Extras\\");
+  EXPECT_EQ(run.t.processes.commandLines(),
+            (std::vector<std::string>{extras + "TOOL.EXE /Q", extras + "MISSING.EXE"}));
+  EXPECT_EQ(run.t.drive.readFile("Medium\\Extras\\Tool.exe.args"), "/Q\n");
+  const std::string transcript = run.host.TranscriptText();
+  EXPECT_NE(transcript.find("  | ERROR copying \n  | " + extras + "MISSING.DLLto\n  | " + run.t.drive.path("Velmar\\X.DLL")),
+            std::string::npos)
+      << transcript;
+  const std::string log = run.t.drive.readFile("Velmar\\Install.log");
+  for (const std::string& line :
+       {" : Extra install: COPY \"" + extras + "MY FILE.DLL\" -to- " + run.t.drive.path("Velmar\\LIB.DLL"),
+        " : ERROR copying >" + extras + "MISSING.DLL< -to- >" + run.t.drive.path("Velmar\\X.DLL") + "<",
+        " : Extra install: RUN " + extras + "TOOL.EXE /Q", " : ERROR executing " + extras + "MISSING.EXE"})
+    EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+}
+
+TEST(ExtraInstalls, AMissingSectionRunsNothing) {
+  ExtraRun run("");
+  run.t.drive.writeFile("Medium\\Setup.ini", "[Config]\r\nLanguage=1\r\n");
+  EXPECT_TRUE(run.Run());
+  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_TRUE(run.t.processes.started().empty());
 }
 
 }  // namespace
