@@ -37,7 +37,7 @@ std::string OneIni(const char* type, const char* title49, const char* logo) {
 
 TEST(LoadCustomInstalls, OneInstallIsCheckedAndGivesTheCaptionByLanguage) {
   Medium m;
-  m.Ini(OneIni("Brenta", "Anlage", "Logo.bmp"));
+  m.Ini(OneIni("Brenta", "Anlage", "Logo.bmp") + "Title33=Usine\r\n");
   m.drive.writeFile("Medium\\Custom\\Plant\\Logo.bmp", "BM");
   m.Load();
   EXPECT_TRUE(m.s.HasCustomInstalls);
@@ -47,7 +47,7 @@ TEST(LoadCustomInstalls, OneInstallIsCheckedAndGivesTheCaptionByLanguage) {
   EXPECT_TRUE(m.s.Custom.LogoTransparent);
   EXPECT_EQ(m.s.Custom.ProjectName, "Line");
   EXPECT_EQ(m.s.Custom.ShortcutName, "Line link");
-  const std::pair<int, const char*> captions[] = {{0, "Anlage"}, {1, "Plant install"}, {2, ""}, {3, "Plant install"}};
+  const std::pair<int, const char*> captions[] = {{0, "Anlage"}, {1, "Plant install"}, {2, "Usine"}, {3, "Plant install"}};
   for (const auto& [language, caption] : captions) {
     m.s.LanguageIndex = language;
     EXPECT_EQ(CustomTitle(m.s), caption) << language;

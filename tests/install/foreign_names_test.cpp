@@ -1,8 +1,7 @@
 // What another hand may have put where the installer writes, after a real
-// install: links at the names it writes through and at its settings files,
-// a second drive letter for the product or project folder. No write of F2,
-// F4 or F5 reaches what such a name leads to, and nothing is copied onto
-// itself.
+// install: links at the names it writes through and at its settings files.
+// No write of F2 or F4 reaches what such a name leads to. (A project placed
+// onto itself by another name is the tree transfer's case.)
 
 #include <gtest/gtest.h>
 
@@ -67,27 +66,6 @@ TEST(ForeignNames, NoWriteGoesThroughALinkAtANameTheInstallerWrites) {
     EXPECT_FALSE(f.drive.fs().attributes(f.drive.path(name)).value_or(attr::ReparsePoint) & attr::ReparsePoint) << name;
   EXPECT_EQ(f.IniValue(f.InstallRecordPath(), "Install", "Velmar"), f.drive.path("Velmar\\"));
   EXPECT_NE(f.IniValue(f.drive.path("Velmar\\Velmar.ini"), "ProjMan", "ProjectsPath"), "<none>");
-}
-
-// A project placed into its own folder on the medium, named by a second
-// drive letter: every file is where it is to go, nothing is asked and no
-// file loses a byte.
-TEST(ForeignNames, AProjectPlacedOntoItselfByASecondDriveLetterKeepsEveryByte) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteMediumFile("Projects\\Plant\\Line7\\Boiler.VPR", "[Project]\r\nName=Boiler\r\n");
-  f.WriteMediumFile("Projects\\Plant\\Line7\\Pictures\\Pump.bmp", "BM pump");
-  const auto alias = f.drive.aliasDrive("Medium\\Projects\\Plant");
-  if (!alias) GTEST_SKIP() << "this port cannot make a second drive letter";
-  Script script = test::ToSelection();
-  script.Key(Key::F5).Page("TPickProjectForm").Select("ProjectTV", "Boiler").Click("NextBtn");
-  script.Page("TProjectCheckForm").Type("FolderEdit", *alias + "Line7").Click("NextBtn");
-  script.Page("TReadyToInstProjForm").Click("NextBtn");
-  const auto result = f.Run(test::EndWith(script, "Finished installing the project"));
-  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage << result.transcript;
-  EXPECT_EQ(f.ReadFile(f.MediumPath("Projects\\Plant\\Line7\\Boiler.VPR")), "[Project]\r\nName=Boiler\r\n");
-  EXPECT_EQ(f.ReadFile(f.MediumPath("Projects\\Plant\\Line7\\Pictures\\Pump.bmp")), "BM pump");
-  EXPECT_EQ(test::TimesShown(result.transcript, "TOverwriteDlg"), 0);
 }
 
 }  // namespace

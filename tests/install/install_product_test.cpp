@@ -63,9 +63,11 @@ struct ProductRun {
     t.drive.writeFile("Medium\\Velmar.L44", "texts");
     for (const char* folder : {"Velmar", "Links"}) t.drive.makeFolder(folder);
   }
-  Outcome Run() {
+  // The installation, or another of its steps.
+  Outcome Run(const std::function<void()>& step = {}) {
     return host.Run([&] {
-      InstallProduct(t.app, unzip);
+      if (step) step();
+      else InstallProduct(t.app, unzip);
       return Outcome::Finished;
     });
   }
@@ -294,26 +296,8 @@ TEST(ExtraInstalls, CommandsAreUpperCasedAndTheFirstOfEachMacroReplaced) {
   for (const auto& c : cases) EXPECT_EQ(ExpandExtraCommand(c.line, folders), c.command) << c.line;
 }
 
-struct ExtraRun {
-  explicit ExtraRun(const std::string& answers) : host(ParseAnswerFile(answers)) {
-    t.session.MediumRoot = t.drive.path("Medium\\");
-    t.session.SetupIniPath = t.drive.path("Medium\\Setup.ini");
-  }
-  bool Run() {
-    bool done = false;
-    outcome = host.Run([&] {
-      done = RunExtraInstalls(t.app);
-      return Outcome::Finished;
-    });
-    return done;
-  }
-  ScriptHost host;
-  test::InstallerTestContext t{host};
-  Outcome outcome = Outcome::Failed;
-};
-
 TEST(ExtraInstalls, RunAndCopyInOrderReportingWhatFailedAndGoingOn) {
-  ExtraRun run("answer \"ERROR copying\" OK\nanswer \"ERROR executing\" OK\n");
+  ProductRun run("answer \"ERROR copying\" OK\nanswer \"ERROR executing\" OK\n");
   const bool nt = run.t.system->isNtFamily();
   run.t.drive.writeFile("Medium\\Setup.ini",
                         std::string("[") + (nt ? "9x_Install" : "NT_Install") + "]\r\n1=COPY [EXTRAS]a.dll [VELMAR]w.dll\r\n[" +
@@ -322,10 +306,10 @@ TEST(ExtraInstalls, RunAndCopyInOrderReportingWhatFailedAndGoingOn) {
                             "2=copy [EXTRAS]missing.dll [VELMAR]x.dll\r\n;3=RUN [EXTRAS]Tool.exe\r\n"
                             "4=run [EXTRAS]Tool.exe /q\r\n5=RUN [EXTRAS]Missing.exe\r\n6=MOVE a b\r\n");
   run.t.drive.writeFile("Medium\\Extras\\My File.dll", "library");
-  run.t.drive.makeFolder("Velmar");
   test::PlaceStandIn(run.t.drive, "Medium\\Extras\\Tool.exe", "exit:0");
-  EXPECT_FALSE(run.Run());
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  bool done = true;
+  ASSERT_EQ(run.Run([&] { done = RunExtraInstalls(run.t.app); }), Outcome::Finished) << run.host.EndMessage();
+  EXPECT_FALSE(done);
   EXPECT_EQ(run.t.drive.readFile("Velmar\\Lib.dll"), "library");
   EXPECT_FALSE(run.t.drive.exists("Velmar\\w.dll"));  // the other platform's list
   const std::string extras = run.t.drive.path("Medium\\Extras\\");
@@ -345,10 +329,10 @@ TEST(ExtraInstalls, RunAndCopyInOrderReportingWhatFailedAndGoingOn) {
 }
 
 TEST(ExtraInstalls, AMissingSectionRunsNothing) {
-  ExtraRun run("");
-  run.t.drive.writeFile("Medium\\Setup.ini", "[Config]\r\nLanguage=1\r\n");
-  EXPECT_TRUE(run.Run());
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  ProductRun run("");  // its Setup.ini lists no extra command
+  bool done = false;
+  ASSERT_EQ(run.Run([&] { done = RunExtraInstalls(run.t.app); }), Outcome::Finished) << run.host.EndMessage();
+  EXPECT_TRUE(done);
   EXPECT_TRUE(run.t.processes.started().empty());
 }
 

@@ -193,23 +193,19 @@ TEST(TUniqueNameDlg, KeepsFolderAndExtensionAndReturnsOnlyAFreeName) {
   for (const Case& c : cases) {
     Script script = Script().Page("TUniqueNameDlg");
     for (const auto& step : c.script.Steps()) script.Add(step);
-    ui::script::ScriptHost host(script);
-    test::InstallerTestContext t(host);
-    t.drive.writeFile("Links\\Site.LNK", "link");
-    t.drive.writeFile("Links\\Taken.LNK", "link");
+    test::PageRun<TUniqueNameDlg> run(script);
+    run.t.drive.writeFile("Links\\Site.LNK", "link");
+    run.t.drive.writeFile("Links\\Taken.LNK", "link");
     std::string result = "<not run>";
-    EXPECT_EQ(host.Run([&] {
-      result = TUniqueNameDlg(t.app).Execute(t.drive.path("Links\\Site.LNK"));
-      return Outcome::Finished;
-    }),
-              Outcome::Finished)
-        << host.EndMessage();
-    EXPECT_EQ(result, c.result.empty() ? "" : t.drive.path(c.result)) << host.TranscriptText();
-    if (!c.shown.empty()) {
-      // Taken as well: the dialog stays, OK disabled and the status line as they were.
-      EXPECT_TRUE(test::Contains(host.TranscriptText(),
-                                 "> key Enter\n  NameEdit: edit \"" + t.drive.path(c.shown) + "\"\n> click"));
-    }
+    run.Show([&](TUniqueNameDlg& dialog) {
+      result = dialog.Execute(run.t.drive.path("Links\\Site.LNK"));
+      return prNone;
+    });
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+    EXPECT_EQ(result, c.result.empty() ? "" : run.t.drive.path(c.result)) << run.Transcript();
+    // Taken as well: the dialog stays, OK disabled and the status line as they were.
+    if (!c.shown.empty())
+      EXPECT_TRUE(test::Contains(run.Transcript(), "> key Enter\n  NameEdit: edit \"" + run.t.drive.path(c.shown) + "\"\n> click"));
   }
 }
 
