@@ -2,13 +2,15 @@
 // project placed and stamped with its shortcut, the driver files set to the
 // first usable port, and the custom folder in the installer's copy.
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "base/path_utils.h"
 #include "base/text_case.h"
+#include "install/flow_scripts.h"
 #include "platform/serial_ports.h"
 #include "platform/shortcuts.h"
-#include "support/installer_fixture.h"
 
 namespace velmar {
 namespace {
@@ -24,70 +26,69 @@ std::string Driver(char digit) {
   return bytes + "ComPortNum[" + '\x05' + digit + "]rest";
 }
 
-void WriteWorksMedium(InstallerFixture& f) {
-  f.WriteStandardMedium();
-  f.WriteProductArchive("Velmar3400.zip", {{"VelmarPM.exe", "3400"}});
-  f.WriteMediumFile("Custom\\Custom.ini",
-                    "[CustomInstalls]\r\n1=Works\r\n2=Empty\r\n"
-                    "[Works]\r\nType=Brenta\r\nFolder=Works\r\nTitle44=Works\r\nTitle49=Werk\r\n"
-                    "Select44=Works plant\r\nProjectName=Line one\r\nCustomerName=Works Ltd\r\nShortcutName=Works line\r\n"
-                    "[Empty]\r\nType=BRENTA\r\nFolder=Empty\r\nSelect44=No project here\r\n");
-  f.WriteZip("Custom\\Works\\Works.zip", {{"Works/Line1.VPR", "[Project]\r\nCustomerName=Kept\r\n"},
-                                          {"Works/Pump.vdr", Driver('1')},
-                                          {"Works/Other.vdr", "not a driver"}});
-  f.WriteMediumFile("Custom\\Works\\Logo.bmp", "BM");
-  f.WriteMediumFile("Custom\\Empty\\Readme.txt", "none");
-}
-
-// The Works install from the choice page to its end; with Prev on the ready
-// page; the product's archive, and unless told otherwise the project's, unpacked.
-Script WorksScript(int port, bool prev, bool projectUnpacked = true) {
-  Script script = test::ToSelection();
-  test::StartInstall(script, Key::F3);
-  script.Page("TCustomSelectForm").Select("CustomLB", "No project here").Select("CustomLB", "Works plant").Click("NextBtn");
-  script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
-  script.Page("TBrentaPickVprForm").Click("NextBtn").Page("TProjectOptionsForm").Click("NextBtn");
-  script.Page("TBrentaPortForm").Click("NextBtn");
-  if (prev) script.Page("TReadyToInstallForm").Click("PrevBtn").Page("TBrentaPortForm").Click("NextBtn");
-  script.Page("TReadyToInstallForm").Click("NextBtn");
-  script.Page("TUnzipForm");
-  if (projectUnpacked) script.Page("TUnzipForm");
-  if (port == 0 && projectUnpacked) script.Answer("These driver files keep their port", ui::Answer::Ok);
-  return script;
-}
-
 int FirstPort() {
   for (int n = 1; n <= 4; ++n)
     if (platform::CanOpenSerialPort(n)) return n;
   return 0;
 }
 
-TEST(CustomInstallFlow, PlacesTheChosenCustomersProjectAndSetsItsDriversPort) {
+struct WorksRun {
+  WorksRun() {
+    f.WriteStandardMedium();
+    f.WriteProductArchive("Velmar3400.zip", {{"VelmarPM.exe", "3400"}});
+    f.WriteMediumFile("Custom\\Custom.ini",
+                      "[CustomInstalls]\r\n1=Works\r\n2=Empty\r\n"
+                      "[Works]\r\nType=Brenta\r\nFolder=Works\r\nTitle44=Works\r\nTitle49=Werk\r\n"
+                      "Select44=Works plant\r\nProjectName=Line one\r\nCustomerName=Works Ltd\r\nShortcutName=Works line\r\n"
+                      "[Empty]\r\nType=BRENTA\r\nFolder=Empty\r\nSelect44=No project here\r\n");
+    f.WriteZip("Custom\\Works\\Works.zip", {{"Works/Line1.VPR", "[Project]\r\nCustomerName=Kept\r\n"},
+                                            {"Works/Pump.vdr", Driver('1')},
+                                            {"Works/Other.vdr", "not a driver"}});
+    f.WriteMediumFile("Custom\\Works\\Logo.bmp", "BM");
+    f.WriteMediumFile("Custom\\Empty\\Readme.txt", "none");
+  }
+  // The Works install from the choice page to its end message; `project`
+  // plays the project pages (by default both left by Next), the product's
+  // archive and, unless told otherwise, the project's are unpacked.
+  test::InstallerRun Run(const std::string& end, const std::function<void(Script&)>& project = {},
+                         bool projectUnpacked = true) {
+    Script script = test::ToSelection();
+    test::StartInstall(script, Key::F3);
+    script.Page("TCustomSelectForm").Select("CustomLB", "No project here").Select("CustomLB", "Works plant").Click("NextBtn");
+    script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
+    if (project) project(script);
+    else script.Page("TBrentaPickVprForm").Click("NextBtn").Page("TProjectOptionsForm").Click("NextBtn");
+    script.Page("TBrentaPortForm").Click("NextBtn");
+    script.Page("TReadyToInstallForm").Click("PrevBtn").Page("TBrentaPortForm").Click("NextBtn");
+    script.Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm");
+    if (projectUnpacked) script.Page("TUnzipForm");
+    if (FirstPort() == 0 && projectUnpacked) script.Answer("These driver files keep their port", ui::Answer::Ok);
+    return f.Run(test::EndWith(script, end));
+  }
+  std::string Read(const std::string& relative) { return f.ReadFile(f.drive.path(relative)).value_or(""); }
   InstallerFixture f;
-  WriteWorksMedium(f);
-  const int port = FirstPort();
-  Script script = WorksScript(port, true);
-  script.Answer("Installation finished", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  const auto result = f.Run(script);
-  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
+};
 
+TEST(CustomInstallFlow, PlacesTheChosenCustomersProjectAndSetsItsDriversPort) {
+  WorksRun w;
+  const auto result = w.Run("Installation finished");
+  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
+  const int port = FirstPort();
   EXPECT_FALSE(result.session.CustomInstall);
   EXPECT_EQ(result.session.BrentaComPort, port);
-  const std::string project = f.drive.path("VelProj\\Works\\Line1.VPR");
-  const std::string vpr = f.ReadFile(project).value_or("");
+  const std::string vpr = w.Read("VelProj\\Works\\Line1.VPR");
   EXPECT_TRUE(test::Contains(vpr, "ProjectName=Line one")) << vpr;
   EXPECT_TRUE(test::Contains(vpr, "CustomerName=Works Ltd")) << vpr;
   EXPECT_FALSE(test::Contains(vpr, "NewProject")) << vpr;
-  EXPECT_EQ(f.ReadFile(f.drive.path("VelProj\\Works\\Pump.vdr")), Driver(port ? char('0' + port) : '1'));
-  EXPECT_EQ(f.ReadFile(f.drive.path("VelProj\\Works\\Other.vdr")), "not a driver");
-  EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Projects\\Works line.LNK")));
-  EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Install\\Custom\\Custom.ini")));
-  EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Install\\Custom\\Works\\Works.zip")));
-  EXPECT_FALSE(f.Exists(f.drive.path("Velmar\\Install\\Custom\\Empty")));
-  const std::string log = f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or("");
-  EXPECT_TRUE(test::Contains(log, "Start custom install [BRENTA] :")) << log;
-  EXPECT_TRUE(test::Contains(log, "Custom install finished")) << log;
+  EXPECT_EQ(w.Read("VelProj\\Works\\Pump.vdr"), Driver(port ? char('0' + port) : '1'));
+  EXPECT_EQ(w.Read("VelProj\\Works\\Other.vdr"), "not a driver");
+  for (const char* made : {"Velmar\\Projects\\Works line.LNK", "Velmar\\Install\\Custom\\Custom.ini",
+                           "Velmar\\Install\\Custom\\Works\\Works.zip"})
+    EXPECT_TRUE(w.f.Exists(w.f.drive.path(made))) << made;
+  EXPECT_FALSE(w.f.Exists(w.f.drive.path("Velmar\\Install\\Custom\\Empty")));
+  const std::string log = w.Read("Velmar\\Install.log");
+  EXPECT_TRUE(test::Contains(log, "Start custom install [BRENTA] :"));
+  EXPECT_TRUE(test::Contains(log, "Custom install finished"));
 }
 
 // One install: no choice page. Its project is a plain file, so the whole
@@ -97,30 +98,24 @@ TEST(CustomInstallFlow, TheOnlyInstallWithAPlainProjectBringsItsWholeFolder) {
   f.WriteStandardMedium();
   f.WriteProductArchive("Velmar3400.zip", {{"VelmarPM.exe", "3400"}});
   f.WriteMediumFile("Custom\\Custom.ini",
-                    "[CustomInstalls]\r\nOnly=Solo\r\n"
-                    "[Solo]\r\nType=BRENTA\r\nFolder=Solo\r\nTitle44=Solo plant\r\nTitle49=Solo\r\n"
-                    "ProjectName=Solo line\r\nCustomerName=\r\n");
+                    "[CustomInstalls]\r\nOnly=Solo\r\n[Solo]\r\nType=BRENTA\r\nFolder=Solo\r\nTitle44=Solo plant\r\n"
+                    "Title49=Solo\r\nProjectName=Solo line\r\nCustomerName=\r\n");
   f.WriteMediumFile("Custom\\Solo\\Line1.VPR", "[Project]\r\nCustomerName=Own\r\n");
   f.WriteMediumFile("Custom\\Solo\\Logo.bmp", "BM");
   f.WriteMediumFile("Custom\\Solo\\Pump.vdr", "not a driver");
   f.WriteZip("Custom\\Solo\\Spare.zip", {{"Spare.txt", "spare"}});
-
   Script script = test::ToSelection();
-  test::StartInstall(script, Key::F3);
-  script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
+  test::StartInstall(script, Key::F3).Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
   script.Page("TBrentaPickVprForm").Click("NextBtn");
   script.Page("TProjectOptionsForm").Type("CustNameEdit", "Solo Ltd").Type("LinkNameEdit", "Solo").Click("NextBtn");
-  script.Page("TBrentaPortForm").Click("NextBtn").Page("TReadyToInstallForm").Click("NextBtn");
-  script.Page("TUnzipForm").Answer("Installation finished", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  const auto result = f.Run(script);
+  script.Page("TBrentaPortForm").Click("NextBtn").Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm");
+  const auto result = f.Run(test::EndWith(script, "Installation finished"));
   ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage << result.transcript;
-
   for (const char* name : {"Line1.VPR", "Logo.bmp", "Pump.vdr", "Spare.zip"})
     EXPECT_TRUE(f.Exists(f.drive.path(std::string("VelProj\\Solo\\") + name))) << name;
   const std::string vpr = f.ReadFile(f.drive.path("VelProj\\Solo\\Line1.VPR")).value_or("");
-  EXPECT_TRUE(test::Contains(vpr, "ProjectName=Solo line")) << vpr;
-  EXPECT_TRUE(test::Contains(vpr, "CustomerName=Solo Ltd")) << vpr;
+  EXPECT_TRUE(test::Contains(vpr, "ProjectName=Solo line"));
+  EXPECT_TRUE(test::Contains(vpr, "CustomerName=Solo Ltd"));
   EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Projects\\Solo.LNK")));
 }
 
@@ -140,97 +135,65 @@ TEST(CustomInstallFlow, AProjectArchiveOrCustomFileThatFailsEndsWithErrors) {
       {{.op = test::FileOp::Replace, .persistent = true, .pathContains = "Line1.VPR"}, true, "Update project file ", false},
   };
   for (const auto& c : cases) {
-    InstallerFixture f;
-    WriteWorksMedium(f);
-    f.onPageShown = [&](const ui::Page& page) {
-      if (page.ClassName() == "TReadyToInstallForm") f.files.addFault(c.fault);
+    SCOPED_TRACE(c.logged);
+    WorksRun w;
+    w.f.onPageShown = [&](const ui::Page& page) {
+      if (page.ClassName() == "TReadyToInstallForm") w.f.files.addFault(c.fault);
     };
-    const int port = FirstPort();
-    Script script = WorksScript(port, false, c.projectUnpacked);
-    script.Answer("Finished with errors", ui::Answer::Ok);
-    test::BackToSelection(script).Key(Key::Escape);
-    const auto result = f.Run(script);
-    EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << c.logged << result.endMessage;
-    EXPECT_TRUE(test::Contains(f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or(""), c.logged));
-    EXPECT_EQ(f.Exists(f.drive.path("Velmar\\Projects\\Works line.LNK")), c.shortcut) << c.logged;
+    const auto result = w.Run("Finished with errors", {}, c.projectUnpacked);
+    EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << result.endMessage;
+    EXPECT_TRUE(test::Contains(w.Read("Velmar\\Install.log"), c.logged));
+    EXPECT_EQ(w.f.Exists(w.f.drive.path("Velmar\\Projects\\Works line.LNK")), c.shortcut);
   }
 }
 
+// The project list offers the plain files only (no hidden or system file,
+// no hidden archive), in the order of their names without regard to case.
 // What the project page shows is what is installed: a project chosen anew
-// after Prev from that page, and a project folder changed there, lead to the
+// after Prev from that page, or a project folder changed there, lead to the
 // customer's project in that place, stamped, linked and made the default.
 TEST(CustomInstallFlow, TheProjectChosenLastGoesWhereTheProjectPageSays) {
   const struct {
-    const char* what;
     bool chooseAgain;
     const char* folder;  // typed on the project page, drive-relative; empty: as proposed
     const char* placed;
   } cases[] = {
-      {"another project after Prev", true, "", "VelProj\\Works\\Line2.VPR"},
-      {"another folder", false, "VelProj\\North Quay", "VelProj\\North Quay\\Line1.VPR"},
-      {"both", true, "VelProj\\North Quay", "VelProj\\North Quay\\Line2.VPR"},
+      {true, "", "VelProj\\Works\\Line2.VPR"},
+      {false, "VelProj\\North Quay", "VelProj\\North Quay\\Line1.VPR"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    InstallerFixture f;
-    WriteWorksMedium(f);
+    SCOPED_TRACE(c.placed);
+    WorksRun w;
+    InstallerFixture& f = w.f;
     f.WriteZip("Custom\\Works\\Works.zip", {{"Works/Line1.VPR", "[Screens]\r\nMain=Line one\r\n"},
                                             {"Works/Line2.VPR", "[Screens]\r\nMain=Line two\r\n"},
                                             {"Works/Pump.vdr", Driver('1')}});
-    Script script = test::ToSelection();
-    test::StartInstall(script, Key::F3);
-    script.Page("TCustomSelectForm").Select("CustomLB", "Works plant").Click("NextBtn");
-    script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
-    script.Page("TBrentaPickVprForm").Select("VprLB", "Line1.VPR").Click("NextBtn");
-    if (*c.folder) script.Page("TProjectOptionsForm").Type("VprPathEdit", f.drive.path(c.folder));
-    if (c.chooseAgain) {
-      script.Page("TProjectOptionsForm").Click("PrevBtn");
-      script.Page("TBrentaPickVprForm").Select("VprLB", "Line2.VPR").Click("NextBtn");
-    }
-    script.Page("TProjectOptionsForm").Click("NextBtn").Page("TBrentaPortForm").Click("NextBtn");
-    script.Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm").Page("TUnzipForm");
-    if (!FirstPort()) script.Answer("These driver files keep their port", ui::Answer::Ok);
-    script.Answer("Installation finished", ui::Answer::Ok);
-    test::BackToSelection(script).Key(Key::Escape);
-    const auto result = f.Run(script);
+    for (const char* name : {"b.vpr", "Hidden.VPR", "System.VPR"}) f.WriteMediumFile(std::string("Custom\\Works\\") + name, "[Project]\r\n");
+    f.WriteZip("Custom\\Works\\Quiet.zip", {{"Works/Quiet.VPR", "[Project]\r\n"}});
+    f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\Hidden.VPR"), attr::Hidden);
+    f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\System.VPR"), attr::System);
+    f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\Quiet.zip"), attr::Hidden);
+    const auto result = w.Run("Installation finished", [&](Script& script) {
+      script.Page("TBrentaPickVprForm").Select("VprLB", "Line1.VPR").Click("NextBtn");
+      if (*c.folder) script.Page("TProjectOptionsForm").Type("VprPathEdit", f.drive.path(c.folder));
+      if (c.chooseAgain)
+        script.Page("TProjectOptionsForm").Click("PrevBtn").Page("TBrentaPickVprForm").Select("VprLB", "Line2.VPR").Click("NextBtn");
+      script.Page("TProjectOptionsForm").Click("NextBtn");
+    });
     ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
-
+    EXPECT_TRUE(test::Contains(test::PageBlock(result.transcript, "TBrentaPickVprForm"),
+                               "  VprLB: list box\n    * b.vpr\n    - Line1.VPR\n    - Line2.VPR\n"));
     const std::string placed = f.drive.path(c.placed);
     const std::string vpr = f.ReadFile(placed).value_or("");
     EXPECT_TRUE(test::Contains(vpr, c.chooseAgain ? "Main=Line two" : "Main=Line one"));
     EXPECT_TRUE(test::Contains(vpr, "ProjectName=Line one\r\nCustomerName=Works Ltd"));
     EXPECT_TRUE(SameText(result.session.ProjectFile, placed)) << result.session.ProjectFile;
-    EXPECT_TRUE(test::Contains(f.ReadFile(f.drive.path("Velmar\\Velmar.ini")).value_or(""), "DefProject=" + result.session.ProjectFile));
+    EXPECT_TRUE(test::Contains(w.Read("Velmar\\Velmar.ini"), "DefProject=" + result.session.ProjectFile));
     const auto link = f.shortcuts->ReadShortcut(f.drive.path("Velmar\\Projects\\Works line.LNK"));
     ASSERT_TRUE(link.has_value());
     EXPECT_EQ(link->target, result.session.ProjectFile);
-    // The driver files beside the project are the ones set to the port.
-    EXPECT_TRUE(f.Exists(FileFolderPart(placed) + "Pump.vdr"));
+    EXPECT_TRUE(f.Exists(FileFolderPart(placed) + "Pump.vdr"));  // the drivers set to the port lie beside it
   }
-}
-
-// The project list offers the plain files only, in the order of their names
-// without regard to case.
-TEST(TBrentaPickVprForm, ListsPlainProjectFilesWithoutRegardToCase) {
-  InstallerFixture f;
-  WriteWorksMedium(f);
-  f.WriteMediumFile("Custom\\Works\\b.vpr", "[Project]\r\n");
-  f.WriteMediumFile("Custom\\Works\\Hidden.VPR", "[Project]\r\n");
-  f.WriteMediumFile("Custom\\Works\\System.VPR", "[Project]\r\n");
-  f.WriteZip("Custom\\Works\\Quiet.zip", {{"Works/Quiet.VPR", "[Project]\r\n"}});
-  f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\Hidden.VPR"), attr::Hidden);
-  f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\System.VPR"), attr::System);
-  f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\Quiet.zip"), attr::Hidden);
-  Script script = test::ToSelection();
-  test::StartInstall(script, Key::F3);
-  script.Page("TCustomSelectForm").Select("CustomLB", "Works plant").Click("NextBtn");
-  script.Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
-  script.Page("TBrentaPickVprForm").Click("CancelBtn");
-  test::BackToSelection(script).Key(Key::Escape);
-  const auto result = f.Run(script);
-  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
-  EXPECT_TRUE(test::Contains(test::PageBlock(result.transcript, "TBrentaPickVprForm"),
-                             "  VprLB: list box\n    * b.vpr\n    - Line1.VPR\n"));
 }
 
 }  // namespace

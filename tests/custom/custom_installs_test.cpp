@@ -1,12 +1,18 @@
-#include "custom/custom_installs.h"
+// The custom installs of the medium as start-up reads them, and the page
+// that chooses among several.
 
 #include <gtest/gtest.h>
 
+#include "custom/custom_installs.h"
+#include "custom/custom_select_form.h"
+#include "install/page_run.h"
 #include "support/temp_drive.h"
 #include "support/zip_writer.h"
 
 namespace velmar {
 namespace {
+
+using ui::script::Script;
 
 struct Medium {
   Medium() {
@@ -31,7 +37,7 @@ std::string OneIni(const char* type, const char* title49, const char* logo) {
 
 TEST(LoadCustomInstalls, OneInstallIsCheckedAndGivesTheCaptionByLanguage) {
   Medium m;
-  m.Ini(OneIni("Brenta", "Anlage", "Logo.bmp"));
+  m.Ini(OneIni("Brenta", "Anlage", "Logo.bmp") + "Title33=Usine\r\n");
   m.drive.writeFile("Medium\\Custom\\Plant\\Logo.bmp", "BM");
   m.Load();
   EXPECT_TRUE(m.s.HasCustomInstalls);
@@ -41,7 +47,7 @@ TEST(LoadCustomInstalls, OneInstallIsCheckedAndGivesTheCaptionByLanguage) {
   EXPECT_TRUE(m.s.Custom.LogoTransparent);
   EXPECT_EQ(m.s.Custom.ProjectName, "Line");
   EXPECT_EQ(m.s.Custom.ShortcutName, "Line link");
-  const std::pair<int, const char*> captions[] = {{0, "Anlage"}, {1, "Plant install"}, {2, ""}, {3, "Plant install"}};
+  const std::pair<int, const char*> captions[] = {{0, "Anlage"}, {1, "Plant install"}, {2, "Usine"}, {3, "Plant install"}};
   for (const auto& [language, caption] : captions) {
     m.s.LanguageIndex = language;
     EXPECT_EQ(CustomTitle(m.s), caption) << language;
@@ -122,6 +128,63 @@ TEST(HasCustomProject, FindsAPlainProjectOrOneInsideAnArchive) {
   EXPECT_TRUE(HasCustomProject(drive.fs(), drive.path("B\\")));
   drive.makeFolder("C\\Sub.vpr");
   EXPECT_FALSE(HasCustomProject(drive.fs(), drive.path("C")));
+}
+
+// The choice among several: which lines each language shows, and that a
+// line without a project cannot be chosen.
+// Plant: a project in an archive, English and German lines. Spare: no project,
+// a German line only. Odd: not a BRENTA install. Gone: its folder is missing.
+void WriteInstalls(test::InstallerTestContext& t) {
+  t.session.MediumRoot = t.drive.path("Medium\\");
+  t.session.CustomInstallList = {"Plant", "Spare", "Odd", "Gone"};
+  t.drive.writeFile("Medium\\Custom\\Custom.ini",
+                    "[CustomInstalls]\r\n1=Plant\r\n2=Spare\r\n3=Odd\r\n4=Gone\r\n"
+                    "[Plant]\r\nType=Brenta\r\nFolder=Plant\r\nSelect44=Plant line\r\nSelect49=Anlage\r\nTitle48=Instalacja\r\n"
+                    "ProjectName=Line 1\r\nCustomerName=\r\nShortcutName=Line link\r\n"
+                    "[Spare]\r\nType=BRENTA\r\nFolder=Spare\r\nSelect49=Ersatz\r\n"
+                    "[Odd]\r\nType=Other\r\nFolder=Plant\r\nSelect44=Odd line\r\nSelect49=Anders\r\n"
+                    "[Gone]\r\nType=BRENTA\r\nFolder=Gone\r\nSelect44=Gone line\r\nSelect49=Fort\r\n");
+  t.drive.writeFile("Medium\\Custom\\Plant\\Plant.zip", test::BuildZip({{"Plant/Line1.VPR", "[Project]\r\n"}}));
+  t.drive.writeFile("Medium\\Custom\\Spare\\Readme.txt", "later");
+}
+
+TEST(TCustomSelectForm, ListsTheLinesOfTheUsersLanguageAndTakesOnlyOneWithAProject) {
+  struct Case {
+    int language;
+    std::vector<std::string> select;  // lines selected in turn; Next after the last
+    const char* listed;               // the list as first shown
+    PageResult result;
+  } cases[] = {
+      {1, {"Plant line"}, "  CustomLB: list box\n    * Plant line\n", prNext},
+      {3, {}, "  CustomLB: list box\n    * Plant line\n", prCancel},
+      {0, {"Ersatz"}, "  CustomLB: list box\n    * Anlage\n    - Ersatz (maroon)\n", prCancel},
+      {2, {}, "  CustomLB: list box, empty\n", prCancel},
+  };
+  for (const Case& c : cases) {
+    Script script;
+    script.Page("TCustomSelectForm");
+    for (const std::string& line : c.select) script.Select("CustomLB", line);
+    script.Click(c.result == prNext ? "NextBtn" : "CancelBtn");
+    test::PageRun<TCustomSelectForm> run(script);
+    WriteInstalls(run.t);
+    run.t.session.LanguageIndex = c.language;
+    run.t.session.Project = "Before";
+    run.t.session.Customer = "Kept?";
+    EXPECT_EQ(run.Show([](TCustomSelectForm& page) { return page.Execute(); }), c.result) << c.language;
+    EXPECT_TRUE(test::Contains(run.Opened(), c.listed)) << run.Opened();
+    if (c.language == 0) {  // the line without a project, selected
+      EXPECT_TRUE(test::Contains(run.Transcript(), "NextBtn: button \"_Ok\", disabled\n  CustomLB: list box\n"
+                                                   "    - Anlage\n    * Ersatz (red)\n"))
+          << run.Transcript();
+    }
+    if (c.result != prNext) continue;
+    const InstallSession& s = run.t.session;
+    EXPECT_EQ(s.Custom.FolderPath, run.t.drive.path("Medium\\Custom\\Plant\\"));
+    EXPECT_EQ(s.Custom.Title48, "Instalacja");  // the Polish caption of F3 too
+    EXPECT_EQ(s.Project, "Line 1");
+    EXPECT_EQ(s.Customer, "");  // read as it stands, empty too
+    EXPECT_EQ(s.LinkName, "Line link");
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "base/file_types.h"
 #include "platform/serial_ports.h"
+#include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 #include "ui/script/script_host.h"
 
@@ -55,7 +56,8 @@ struct PatchRun {
 };
 
 // Only the digit of a chosen port is written; other files are passed over
-// without a word; a driver without a usable port digit is left and reported.
+// without a word; a driver without a usable port digit, or read-only, is
+// left as it was and reported.
 TEST(PatchDriverPort, WritesOnlyTheDigitOfAChosenPort) {
   std::string strayC = Driver('1', 70);
   strayC[55] = 'C';  // a "C" before the real text ends the search
@@ -64,6 +66,7 @@ TEST(PatchDriverPort, WritesOnlyTheDigitOfAChosenPort) {
     int port;
     DriverPatch result;
     char digitAfter;  // 0: the file as it was
+    bool readOnly = false;
   } cases[] = {
       {Driver('1'), 3, DriverPatch::Written, '3'},
       {Driver('8', 109), 4, DriverPatch::Written, '4'},  // the text ends at offset 120
@@ -75,24 +78,18 @@ TEST(PatchDriverPort, WritesOnlyTheDigitOfAChosenPort) {
       {strayC, 2, DriverPatch::Failed, 0},
       {Driver('9'), 2, DriverPatch::Failed, 0},
       {Driver('1', 111), 2, DriverPatch::Failed, 0},  // the text would end beyond offset 120
+      {Driver('1'), 2, DriverPatch::Failed, 0, true},
   };
   for (const Case& c : cases) {
     PatchRun run(c.result == DriverPatch::Failed ? Script().Answer("Could not patch driver", ui::Answer::Ok) : Script());
-    EXPECT_EQ(run.Patch(c.bytes, c.port), c.result) << c.port;
+    EXPECT_EQ(run.Patch(c.bytes, c.port, c.readOnly), c.result) << c.port;
     ASSERT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
     std::string expected = c.bytes;
     if (c.digitAfter) expected[expected.find("ComPortNum[") + 12] = c.digitAfter;
     EXPECT_EQ(run.File(), expected);
+    if (c.result == DriverPatch::Failed)
+      EXPECT_TRUE(test::Contains(run.t.drive.readFile("Velmar\\Install.log"), "ERROR: Could not patch driver ! " + run.t.drive.path("P\\a.vdr")));
   }
-}
-
-TEST(PatchDriverPort, AReadOnlyFileKeepsItsContents) {
-  PatchRun run(Script().Answer("Could not patch driver", ui::Answer::Ok));
-  EXPECT_EQ(run.Patch(Driver('1'), 2, true), DriverPatch::Failed);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-  EXPECT_EQ(run.File(), Driver('1'));
-  EXPECT_NE(run.t.drive.readFile("Velmar\\Install.log").find("ERROR: Could not patch driver ! " + run.t.drive.path("P\\a.vdr")),
-            std::string::npos);
 }
 
 TEST(CanOpenSerialPort, OnlyPortsOneToFourAreAsked) {

@@ -1,13 +1,12 @@
 // What another hand may have put where the installer writes, after a real
-// install: links at the names it writes through and at its settings files,
-// a second drive letter for the product or project folder. No write of F2,
-// F4 or F5 reaches what such a name leads to, and nothing is copied onto
-// itself.
+// install: links at the names it writes through and at its settings files.
+// No write of F2 or F4 reaches what such a name leads to. (A project placed
+// onto itself by another name is the tree transfer's case.)
 
 #include <gtest/gtest.h>
 
 #include "support/folder_link.h"
-#include "support/installer_fixture.h"
+#include "install/flow_scripts.h"
 
 namespace velmar {
 namespace {
@@ -18,24 +17,15 @@ using ui::script::Outcome;
 using ui::script::Script;
 
 Script ProductInstall() {
-  Script script = test::ToSelection();
-  test::StartInstall(script, Key::F2).Page("TMainInstallForm").Click("NextBtn");
-  script.Page("TWinLinksForm").Click("NextBtn");
-  script.Page("TProjectOptionsForm").Click("NextBtn");
-  script.Page("TReadyToInstallForm").Click("NextBtn");
-  script.Page("TUnzipForm").Answer("Installation finished", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  return script;
+  Script script = test::ProductInstall();
+  return test::EndWith(script, "Installation finished");
 }
 
 Script PatchInstall() {
   Script script = test::ToSelection();
   test::StartInstall(script, Key::F4).Page("TMainInstallForm").Click("NextBtn");
-  script.Page("TInstallPatchForm").Click("NextBtn");
-  script.Page("TPatchReadyForm").Click("NextBtn");
-  script.Page("TUnzipForm").Answer("Patch finished.\nPatch3501.zip\nhas been installed.", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  return script;
+  script.Page("TInstallPatchForm").Click("NextBtn").Page("TPatchReadyForm").Click("NextBtn").Page("TUnzipForm");
+  return test::EndWith(script, "Patch finished.\nPatch3501.zip\nhas been installed.");
 }
 
 // The names F2 and F4 write through, each made a link to a file of its own
@@ -76,29 +66,6 @@ TEST(ForeignNames, NoWriteGoesThroughALinkAtANameTheInstallerWrites) {
     EXPECT_FALSE(f.drive.fs().attributes(f.drive.path(name)).value_or(attr::ReparsePoint) & attr::ReparsePoint) << name;
   EXPECT_EQ(f.IniValue(f.InstallRecordPath(), "Install", "Velmar"), f.drive.path("Velmar\\"));
   EXPECT_NE(f.IniValue(f.drive.path("Velmar\\Velmar.ini"), "ProjMan", "ProjectsPath"), "<none>");
-}
-
-// A project placed into its own folder on the medium, named by a second
-// drive letter: every file is where it is to go, nothing is asked and no
-// file loses a byte.
-TEST(ForeignNames, AProjectPlacedOntoItselfByASecondDriveLetterKeepsEveryByte) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteMediumFile("Projects\\Plant\\Line7\\Boiler.VPR", "[Project]\r\nName=Boiler\r\n");
-  f.WriteMediumFile("Projects\\Plant\\Line7\\Pictures\\Pump.bmp", "BM pump");
-  const auto alias = f.drive.aliasDrive("Medium\\Projects\\Plant");
-  if (!alias) GTEST_SKIP() << "this port cannot make a second drive letter";
-  Script script = test::ToSelection();
-  script.Key(Key::F5).Page("TPickProjectForm").Select("ProjectTV", "Boiler").Click("NextBtn");
-  script.Page("TProjectCheckForm").Type("FolderEdit", *alias + "Line7").Click("NextBtn");
-  script.Page("TReadyToInstProjForm").Click("NextBtn");
-  script.Answer("Finished installing the project", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  const auto result = f.Run(script);
-  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage << result.transcript;
-  EXPECT_EQ(f.ReadFile(f.MediumPath("Projects\\Plant\\Line7\\Boiler.VPR")), "[Project]\r\nName=Boiler\r\n");
-  EXPECT_EQ(f.ReadFile(f.MediumPath("Projects\\Plant\\Line7\\Pictures\\Pump.bmp")), "BM pump");
-  EXPECT_EQ(test::TimesShown(result.transcript, "TOverwriteDlg"), 0);
 }
 
 }  // namespace

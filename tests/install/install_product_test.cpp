@@ -1,17 +1,24 @@
-#include "install/install_product.h"
+// The installation's own steps: the product, its projects, shortcuts and
+// settings, the project file, and the extra commands of Setup.ini.
 
 #include <functional>
 
 #include <gtest/gtest.h>
 
+#include "base/errors.h"
 #include "files/file_utils.h"
 #include "files/ini_file.h"
+#include "install/extra_installs.h"
+#include "install/install_product.h"
+#include "install/project_file.h"
 #include "services/shell/shell.h"
 #include "services/zip/unzip_form.h"
+#include "support/child_modes.h"
 #include "support/folder_link.h"
 #include "support/installer_fixture.h"
 #include "support/installer_test_context.h"
 #include "support/shell_ports.h"
+#include "support/temp_drive.h"
 #include "support/zip_writer.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
@@ -21,6 +28,8 @@ namespace {
 
 using test::BuildZip;
 using ui::script::Outcome;
+using ui::script::ParseAnswerFile;
+using ui::script::ScriptHost;
 
 TEST(ReleaseText, ShowsTheFirstFourDigitsWithTheirZeros) {
   EXPECT_EQ(ReleaseText(3410), "3.04.010");
@@ -54,9 +63,11 @@ struct ProductRun {
     t.drive.writeFile("Medium\\Velmar.L44", "texts");
     for (const char* folder : {"Velmar", "Links"}) t.drive.makeFolder(folder);
   }
-  Outcome Run() {
+  // The installation, or another of its steps.
+  Outcome Run(const std::function<void()>& step = {}) {
     return host.Run([&] {
-      InstallProduct(t.app, unzip);
+      if (step) step();
+      else InstallProduct(t.app, unzip);
       return Outcome::Finished;
     });
   }
@@ -100,31 +111,23 @@ TEST(InstallProduct, InstallsTheNewestReleaseWithItsProjectsShortcutsAndSettings
   EXPECT_NE(log.find(" : Installation finished\r\n"), std::string::npos) << log;
 }
 
-TEST(InstallProduct, AMissingReleaseGoesOnAndEndsWithErrors) {
-  ProductRun run("page TUnzipForm\n  click CancelBtn\npage TUnzipForm\nanswer \"Finished with errors\" OK\n");
-  run.t.drive.fs().deleteFile(run.t.drive.path("Medium\\Velmar\\Velmar3410.zip"));
-  ASSERT_EQ(run.Run(), Outcome::Finished) << run.host.EndMessage();
-  EXPECT_TRUE(run.t.session.StepFailed);
-  EXPECT_TRUE(run.t.drive.exists("Projects\\Demo\\DEMO.VPR"));  // the rest went on
-  EXPECT_EQ(run.Ini("Links", "Count"), "1");                      // only Velmar Setup.lnk: no programs
-  const std::string log = test::LogEntries(run.t.drive.readFile("Velmar\\Install.log"));
-  EXPECT_TRUE(test::Contains(log, "Install Velmar version 3.04.010 to " + run.t.session.VelmarPath +
-                                      "\nERROR: Archive not found : " + run.t.drive.path("Medium\\Velmar\\Velmar3410.zip") +
-                                      "\nCreate project folder : "));
-  EXPECT_TRUE(test::Contains(log, "\nFinished with errors, see the lines above\n"));
-}
-
 // Each kind of failed step is shown where it happens, logged with what
-// failed, the rest goes on, and the end names the log instead of saying the
-// installation finished.
+// failed, the rest goes on (without the release only Velmar Setup.lnk is
+// listed), and the end names the log instead of saying the installation
+// finished.
 TEST(InstallProduct, EveryKindOfFailedStepIsLoggedAndEndsWithErrors) {
   struct Case {
     const char* what;
     std::function<void(ProductRun&)> spoil;
     const char* answers;  // between the two unzip dialogs and the end
     const char* logged;   // the failure's line, "@" for the drive's root
+    const char* links = "8";  // the product's shortcuts all the same, unless it is missing
   };
   const Case cases[] = {
+      {"the release missing",
+       [](ProductRun& run) { run.t.drive.fs().deleteFile(run.t.drive.path("Medium\\Velmar\\Velmar3410.zip")); },
+       "  click CancelBtn\npage TUnzipForm\n",
+       "3.04.010 to @Velmar\nERROR: Archive not found : @Medium\\Velmar\\Velmar3410.zip\nCreate project folder : ", "1"},
       {"the project folder on a drive that is not there",
        [](ProductRun& run) { run.t.session.ProjectFile = "Q:\\Nowhere\\Plant.vpr"; },
        "answer \"Could not create project folder\" OK\npage TUnzipForm\n",
@@ -180,16 +183,15 @@ TEST(InstallProduct, EveryKindOfFailedStepIsLoggedAndEndsWithErrors) {
     const std::string log = test::LogEntries(run.t.drive.readFile("Velmar\\Install.log"));
     EXPECT_TRUE(test::Contains(log, logged));
     EXPECT_TRUE(test::Contains(log, "\nFinished with errors, see the lines above\n"));
-    EXPECT_EQ(run.Ini("Links", "Count"), "8");  // the product's shortcuts all the same
+    EXPECT_EQ(run.Ini("Links", "Count"), c.links);
     const bool settingsCopied = run.t.drive.readFile("Velmar\\Install\\Setup.ini") != "[Config]\r\n";
     EXPECT_EQ(run.t.session.SetupIniPath == run.t.drive.path("Velmar\\Install\\Setup.ini"), settingsCopied);
   }
 }
 
-// Run from the product's own Install\ folder, the installer copies nothing
-// onto itself; Velmar.ini keeps its keys and the links above the new count.
-// Started from the product's own Install\ by any of its names (a second
-// drive letter, a link on the way), nothing is copied onto itself.
+// Started from the product's own Install\ folder by any of its names (a
+// second drive letter, a link on the way), nothing is copied onto itself;
+// Velmar.ini keeps its keys and the links above the new count.
 TEST(InstallProduct, FromTheInstalledCopyByAnyNameNothingIsCopiedAndOldSettingsStay) {
   for (const std::string how : {"own name", "second drive letter", "linked parent"}) {
     SCOPED_TRACE(how);
@@ -221,6 +223,117 @@ TEST(InstallProduct, FromTheInstalledCopyByAnyNameNothingIsCopiedAndOldSettingsS
     EXPECT_EQ(run.Ini("Links", "9"), "C:\\Old.lnk");
     EXPECT_EQ(run.Ini("Alarm", "Beep"), "1");
   }
+}
+
+TEST(ProjectFile, ParsesTheProductVersion) {
+  const struct {
+    const char* text;
+    int major, minor;
+    bool accepted;
+  } cases[] = {{"3.4.10", 3, 4, true}, {"3.12", 3, 12, true}, {"3.x", 3, 2, true}, {"3.", 3, 2, true},
+               {"3.-1", 3, -1, true},  {"4.1", 0, 0, false}, {"", 0, 0, false},  {"34", 0, 0, false}};
+  for (const auto& c : cases) {
+    const ProductVersion v = ParseProductVersion(c.text);
+    EXPECT_EQ(std::tie(v.major, v.minor, v.accepted), std::tie(c.major, c.minor, c.accepted)) << c.text;
+  }
+}
+
+class ProjectFileWrite : public ::testing::Test {
+ protected:
+  test::TempDrive drive;
+  void Write(ProjectFileMode mode, const std::string& project, const std::string& customer, int language,
+             const char* version) {
+    WriteProjectFile(drive.fs(), CodePage::Cp1252, drive.path("Proj\\Plant.vpr"), mode, project, customer,
+                     language, version);
+  }
+};
+
+TEST_F(ProjectFileWrite, CreateOverAnExistingFileKeepsItsVersionAndTheManagersKeys) {
+  drive.writeFile("Proj\\Plant.vpr",
+                  "[Project]\r\nProjectName=Old\r\nMajorVer=2\r\nRevision=7\r\nTags=kept\r\n[Config]\r\nLanguage=49\r\n");
+  Write(ProjectFileMode::Create, "Plant 7", "Müller", 33, "3.4.10");
+  EXPECT_EQ(drive.readFile("Proj\\Plant.vpr"),
+            "[Project]\r\nProjectName=Plant 7\r\nMajorVer=2\r\nRevision=7\r\nTags=kept\r\nCustomerName=M\xFCller\r\n"
+            "NewProject=1\r\nMinorVer=4\r\n[Config]\r\nLanguage=33\r\n");
+}
+
+TEST_F(ProjectFileWrite, UpdateWritesOnlyTheNamesGivenAndNeverNewProject) {
+  drive.writeFile("Proj\\Plant.vpr", "[Project]\r\nProjectName=Old\r\nCustomerName=Kept\r\nMinorVer=\r\n");
+  Write(ProjectFileMode::Update, "New", "", 7, "4.1");
+  EXPECT_EQ(drive.readFile("Proj\\Plant.vpr"),
+            "[Project]\r\nProjectName=New\r\nCustomerName=Kept\r\nMinorVer=\r\nMajorVer=0\r\nRevision=0\r\n"
+            "[Config]\r\nLanguage=44\r\n");
+}
+
+TEST_F(ProjectFileWrite, AMissingFolderOrAReadOnlyFileRaisesTheErrorNamingTheFile) {
+  EXPECT_THROW(Write(ProjectFileMode::Create, "P", "C", 44, "3.4"), InstallerError);
+  drive.writeFile("Proj\\Plant.vpr", "[Project]\r\n");
+  ASSERT_TRUE(drive.fs().setAttributes(drive.path("Proj\\Plant.vpr"), attr::ReadOnly));
+  try {
+    Write(ProjectFileMode::Create, "P", "C", 44, "3.4");
+    ADD_FAILURE() << "no error";
+  } catch (const InstallerError& error) {
+    EXPECT_NE(std::string(error.what()).find(drive.path("Proj\\Plant.vpr")), std::string::npos) << error.what();
+  }
+  EXPECT_EQ(drive.readFile("Proj\\Plant.vpr"), "[Project]\r\n");
+}
+
+TEST(ExtraInstalls, CommandsAreUpperCasedAndTheFirstOfEachMacroReplaced) {
+  const ExtraFolders folders{"D:\\Medium\\Extras", "C:\\Windows\\", "C:\\Windows\\System32\\", "C:\\Velmar Test"};
+  const struct {
+    const char* line;
+    std::optional<std::string> command;
+  } cases[] = {
+      {"1=run [extras]SETUP.EXE /q", "RUN D:\\Medium\\Extras\\SETUP.EXE /Q"},
+      {"2=COPY [EXTRAS]a.dll [EXTRAS]b.dll", "COPY D:\\Medium\\Extras\\A.DLL [EXTRAS]B.DLL"},
+      {"3=COPY [extras]Lib.dll [winsys]Lib.dll", "COPY D:\\Medium\\Extras\\LIB.DLL C:\\Windows\\System32\\LIB.DLL"},
+      {"4=copy x [VELMAR]x [WINDOWS]", "COPY X C:\\Velmar Test\\X C:\\Windows\\"},
+      {"=RUN a b", "=RUN A B"},
+      {"RUN a", "RUN A"},
+      {";5=RUN a b", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExpandExtraCommand(c.line, folders), c.command) << c.line;
+}
+
+TEST(ExtraInstalls, RunAndCopyInOrderReportingWhatFailedAndGoingOn) {
+  ProductRun run("answer \"ERROR copying\" OK\nanswer \"ERROR executing\" OK\n");
+  const bool nt = run.t.system->isNtFamily();
+  run.t.drive.writeFile("Medium\\Setup.ini",
+                        std::string("[") + (nt ? "9x_Install" : "NT_Install") + "]\r\n1=COPY [EXTRAS]a.dll [VELMAR]w.dll\r\n[" +
+                            (nt ? "NT_Install" : "9x_Install") +
+                            "]\r\n1=COPY \"[EXTRAS]My File.dll\" [VELMAR]Lib.dll\r\n"
+                            "2=copy [EXTRAS]missing.dll [VELMAR]x.dll\r\n;3=RUN [EXTRAS]Tool.exe\r\n"
+                            "4=run [EXTRAS]Tool.exe /q\r\n5=RUN [EXTRAS]Missing.exe\r\n6=MOVE a b\r\n");
+  run.t.drive.writeFile("Medium\\Extras\\My File.dll", "library");
+  test::PlaceStandIn(run.t.drive, "Medium\\Extras\\Tool.exe", "exit:0");
+  bool done = true;
+  ASSERT_EQ(run.Run([&] { done = RunExtraInstalls(run.t.app); }), Outcome::Finished) << run.host.EndMessage();
+  EXPECT_FALSE(done);
+  EXPECT_EQ(run.t.drive.readFile("Velmar\\Lib.dll"), "library");
+  EXPECT_FALSE(run.t.drive.exists("Velmar\\w.dll"));  // the other platform's list
+  const std::string extras = run.t.drive.path("Medium\\Extras\\");
+  EXPECT_EQ(run.t.processes.commandLines(),
+            (std::vector<std::string>{extras + "TOOL.EXE /Q", extras + "MISSING.EXE"}));
+  EXPECT_EQ(run.t.drive.readFile("Medium\\Extras\\Tool.exe.args"), "/Q\n");
+  const std::string transcript = run.host.TranscriptText();
+  EXPECT_NE(transcript.find("  | ERROR copying \n  | " + extras + "MISSING.DLLto\n  | " + run.t.drive.path("Velmar\\X.DLL")),
+            std::string::npos)
+      << transcript;
+  const std::string log = run.t.drive.readFile("Velmar\\Install.log");
+  for (const std::string& line :
+       {" : Extra install: COPY \"" + extras + "MY FILE.DLL\" -to- " + run.t.drive.path("Velmar\\LIB.DLL"),
+        " : ERROR copying >" + extras + "MISSING.DLL< -to- >" + run.t.drive.path("Velmar\\X.DLL") + "<",
+        " : Extra install: RUN " + extras + "TOOL.EXE /Q", " : ERROR executing " + extras + "MISSING.EXE"})
+    EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+}
+
+TEST(ExtraInstalls, AMissingSectionRunsNothing) {
+  ProductRun run("");  // its Setup.ini lists no extra command
+  bool done = false;
+  ASSERT_EQ(run.Run([&] { done = RunExtraInstalls(run.t.app); }), Outcome::Finished) << run.host.EndMessage();
+  EXPECT_TRUE(done);
+  EXPECT_TRUE(run.t.processes.started().empty());
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "install/flow_scripts.h"
 #include "install/page_run.h"
 #include "patch/install_patch_form.h"
-#include "support/installer_fixture.h"
 
 namespace velmar {
 namespace {
@@ -15,10 +15,6 @@ using test::InstallerFixture;
 using ui::Key;
 using ui::script::Outcome;
 using ui::script::Script;
-
-Script& ToPatchList(Script& script) {
-  return test::StartInstall(script, Key::F4);
-}
 
 // Prev from the patch list goes back to the folder, and the folder chosen
 // there is where the patch goes, with the folders it names.
@@ -30,14 +26,12 @@ TEST(PatchInstallFlow, UnpacksTheChosenPatchOverTheProductFolderWithoutQuestions
   f.WritePatchArchive("Patch3502.zip");
   f.WriteFile(f.drive.path("Plant\\Velmar\\VelmarArc.exe"), "old arc");
   Script script = test::ToSelection();
-  ToPatchList(script).Page("TMainInstallForm").Click("NextBtn");
+  test::StartInstall(script, Key::F4).Page("TMainInstallForm").Click("NextBtn");
   script.Page("TInstallPatchForm").Select("PatchLB", "Patch3502.zip").Click("PrevBtn");
   script.Page("TMainInstallForm").Type("VelPathEdit", f.drive.path("Plant\\Velmar")).Click("NextBtn");
   script.Page("TInstallPatchForm").Click("NextBtn");
   script.Page("TPatchReadyForm").Click("NextBtn");
-  script.Page("TUnzipForm").Answer("Patch finished.\nPatch3501.zip\nhas been installed.", ui::Answer::Ok);
-  test::BackToSelection(script).Key(Key::Escape);
-  const auto result = f.Run(script);
+  const auto result = f.Run(test::EndWith(script.Page("TUnzipForm"), "Patch finished.\nPatch3501.zip\nhas been installed."));
   ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
   const std::string list = test::PageBlock(result.transcript, "TInstallPatchForm");
   EXPECT_TRUE(test::Contains(list, "    * Patch3501.zip\n    - Patch3502.zip\n"));
@@ -76,12 +70,10 @@ TEST(PatchInstallFlow, LogsThePatchBetweenItsLinesAndWhatFailedInEnglish) {
     f.WriteZip("Patch\\Patch3502.zip", {{"VelmarArc.exe", "new arc"}, bad});
     Script script = test::ToSelection(c.language);
     test::StartInstall(script, Key::F4).Page("TMainInstallForm").Click("NextBtn");
-    script.Page("TInstallPatchForm").Click("NextBtn").Page("TPatchReadyForm").Click("NextBtn");
-    script.Page("TUnzipForm").Answer(c.shown, ui::Answer::Ok);
-    test::BackToSelection(script).Key(Key::Escape);
-    const auto result = f.Run(script);
+    script.Page("TInstallPatchForm").Click("NextBtn").Page("TPatchReadyForm").Click("NextBtn").Page("TUnzipForm");
+    const auto result = f.Run(test::EndWith(script, c.shown));
     EXPECT_EQ(result.outcome, c.damaged ? Outcome::FinishedWithErrors : Outcome::Finished) << result.endMessage;
-    const std::string log = test::LogEntries(f.ReadFile(f.drive.path("Velmar\\Install.log")).value_or(""));
+    const std::string log = test::FlowLog(f);
     const std::string failure = "ERROR: Cannot unpack Bin/Brenta.drv from " + f.MediumPath("Patch\\Patch3502.zip") +
                                 " : CRC error: the item's data is damaged\nFinished with errors, see the lines above\n";
     EXPECT_EQ(log, "Software licence accepted by user\n\nInstall patch : Patch3502.zip\n" +

