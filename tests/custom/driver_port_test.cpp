@@ -87,8 +87,9 @@ TEST(PatchDriverPort, WritesOnlyTheDigitOfAChosenPort) {
     std::string expected = c.bytes;
     if (c.digitAfter) expected[expected.find("ComPortNum[") + 12] = c.digitAfter;
     EXPECT_EQ(run.File(), expected);
-    if (c.result == DriverPatch::Failed)
+    if (c.result == DriverPatch::Failed) {
       EXPECT_TRUE(test::Contains(run.t.drive.readFile("Velmar\\Install.log"), "ERROR: Could not patch driver ! " + run.t.drive.path("P\\a.vdr")));
+    }
   }
 }
 

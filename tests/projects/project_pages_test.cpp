@@ -204,8 +204,9 @@ TEST(TUniqueNameDlg, KeepsFolderAndExtensionAndReturnsOnlyAFreeName) {
     EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
     EXPECT_EQ(result, c.result.empty() ? "" : run.t.drive.path(c.result)) << run.Transcript();
     // Taken as well: the dialog stays, OK disabled and the status line as they were.
-    if (!c.shown.empty())
+    if (!c.shown.empty()) {
       EXPECT_TRUE(test::Contains(run.Transcript(), "> key Enter\n  NameEdit: edit \"" + run.t.drive.path(c.shown) + "\"\n> click"));
+    }
   }
 }
 

@@ -296,8 +296,9 @@ TEST(Uninstall, AProjectShortcutsFolderOfTheUsersLosesOnlyShortcuts) {
                                                     "the project shortcuts folder : 2\nUnregister"
                                                   : "Uninstalling Velmar\nUnregister"));
     for (const std::string& file : w.mine) EXPECT_EQ(w.f.Exists(file), !file.ends_with(".lnk")) << file;
-    if (!*folder || linkPath == w.Product("Projects\\"))
+    if (!*folder || linkPath == w.Product("Projects\\")) {
       EXPECT_EQ(w.f.Exists(w.Product("Projects\\Plant.LNK")), !*folder);
+    }
     w.ExpectProjectsKept();
   }
 }
