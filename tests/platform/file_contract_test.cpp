@@ -43,58 +43,43 @@ bool Write(FileSystem& fs, const std::string& path, std::string_view bytes) {
 constexpr FileTime SomeTime = 126256455067000000;
 constexpr FileTime DayLater = SomeTime + 864000000000;
 
-// Where a case works: a fresh drive of the port, or a file system in memory.
+// Where a case works: a fresh drive of the port, or a file system in memory
+// (C:\ with the Windows folder, and the CD-ROM D:\ the memory always has).
 class ContractDrive {
  public:
-  virtual ~ContractDrive() = default;
-  virtual FileSystem& fs() = 0;
-  virtual std::string root() const = 0;
-  virtual void writeFile(std::string_view relative, std::string_view bytes) = 0;
-  virtual void makeFolder(std::string_view relative) = 0;
-  // A further drive of the type, or nullopt where it cannot be had.
-  virtual std::optional<std::string> addDrive(DriveType type) = 0;
-  virtual std::optional<std::string> aliasDrive(std::string_view relative) = 0;
-  // The port's drive, for links; nullptr in memory, which has none.
-  virtual TempDrive* port() = 0;
-
+  explicit ContractDrive(bool port) {
+    if (port)
+      port_ = std::make_unique<TempDrive>();
+    else
+      memory_.addFolder("C:\\Windows\\System32");
+  }
+  FileSystem& fs() { return port_ ? port_->fs() : memory_; }
+  std::string root() const { return port_ ? port_->root() : "C:\\"; }
   std::string path(std::string_view relative) const { return root() + std::string(relative); }
+  void writeFile(std::string_view relative, std::string_view bytes) {
+    port_ ? port_->writeFile(relative, bytes) : memory_.addFile(path(relative), std::string(bytes));
+  }
+  void makeFolder(std::string_view relative) {
+    port_ ? port_->makeFolder(relative) : memory_.addFolder(path(relative));
+  }
+  // A further drive of the type, or nullopt where it cannot be had.
+  std::optional<std::string> addDrive(DriveType type) {
+    if (port_) return port_->addDrive(type);
+    return type == DriveType::CdRom ? std::optional<std::string>("D:\\") : std::nullopt;
+  }
+  std::optional<std::string> aliasDrive(std::string_view relative) {
+    return port_ ? port_->aliasDrive(relative) : std::nullopt;
+  }
+  // The port's drive, for links; nullptr in memory, which has none.
+  TempDrive* port() { return port_.get(); }
+
   std::string readFile(std::string_view relative) {
     return ReadFileContents(fs(), path(relative)).value_or("<unreadable>");
   }
   bool exists(std::string_view relative) { return fs().attributes(path(relative)).has_value(); }
-};
-
-class PortDrive : public ContractDrive {
- public:
-  FileSystem& fs() override { return drive_.fs(); }
-  std::string root() const override { return drive_.root(); }
-  void writeFile(std::string_view relative, std::string_view bytes) override { drive_.writeFile(relative, bytes); }
-  void makeFolder(std::string_view relative) override { drive_.makeFolder(relative); }
-  std::optional<std::string> addDrive(DriveType type) override { return drive_.addDrive(type); }
-  std::optional<std::string> aliasDrive(std::string_view relative) override { return drive_.aliasDrive(relative); }
-  TempDrive* port() override { return &drive_; }
 
  private:
-  TempDrive drive_;
-};
-
-// C:\ with the Windows folder, and the CD-ROM D:\ the memory always has.
-class MemoryDrive : public ContractDrive {
- public:
-  MemoryDrive() { memory_.addFolder("C:\\Windows\\System32"); }
-  FileSystem& fs() override { return memory_; }
-  std::string root() const override { return "C:\\"; }
-  void writeFile(std::string_view relative, std::string_view bytes) override {
-    memory_.addFile(path(relative), std::string(bytes));
-  }
-  void makeFolder(std::string_view relative) override { memory_.addFolder(path(relative)); }
-  std::optional<std::string> addDrive(DriveType type) override {
-    return type == DriveType::CdRom ? std::optional<std::string>("D:\\") : std::nullopt;
-  }
-  std::optional<std::string> aliasDrive(std::string_view) override { return std::nullopt; }
-  TempDrive* port() override { return nullptr; }
-
- private:
+  std::unique_ptr<TempDrive> port_;
   test::MemoryFileSystem memory_;
 };
 
@@ -104,25 +89,17 @@ std::unique_ptr<test::FolderLink> Link(ContractDrive& drive, const std::string& 
 }
 bool Made(const std::unique_ptr<test::FolderLink>& link) { return link && link->made(); }
 
-struct DriveKind {
-  const char* name;
-  std::unique_ptr<ContractDrive> (*make)();
-};
-
 }  // namespace
 
-class FileContract : public ::testing::TestWithParam<DriveKind> {
+// On the port's drive (true) or in memory.
+class FileContract : public ::testing::TestWithParam<bool> {
  protected:
-  std::unique_ptr<ContractDrive> made = GetParam().make();
-  ContractDrive& drive = *made;
+  ContractDrive drive{GetParam()};
   FileSystem& fs = drive.fs();
 };
 
-INSTANTIATE_TEST_SUITE_P(
-    Each, FileContract,
-    ::testing::Values(DriveKind{"Port", [] { return std::unique_ptr<ContractDrive>(new PortDrive); }},
-                      DriveKind{"Memory", [] { return std::unique_ptr<ContractDrive>(new MemoryDrive); }}),
-    [](const ::testing::TestParamInfo<DriveKind>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Each, FileContract, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Port" : "Memory"; });
 
 TEST_P(FileContract, ExistingNamesAreFoundWithoutRegardToCase) {
   drive.writeFile("Velmar\\Setup.ini", "[Setup]");
