@@ -22,17 +22,10 @@ std::filesystem::path Utf8Path(const std::string& path) {
   return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
-std::filesystem::path HostPathOnDrive(TempDrive& drive, std::string_view relative) {
-  std::string slashed(relative);
-  for (char& c : slashed)
-    if (c == '\\') c = '/';
-  return Utf8Path(drive.hostRoot()) / Utf8Path(slashed);
-}
-
 }  // namespace
 
 void PlaceStandIn(TempDrive& drive, std::string_view relative, std::string_view mode) {
-  const std::filesystem::path target = HostPathOnDrive(drive, relative);
+  const std::filesystem::path target = Utf8Path(drive.hostPath(relative));
   std::filesystem::create_directories(target.parent_path());
   std::filesystem::copy_file(Utf8Path(ThisProgramHostPath()), target,
                              std::filesystem::copy_options::overwrite_existing);
