@@ -26,8 +26,10 @@ namespace {
 
 using test::TempDrive;
 
-std::vector<std::string> Names(const std::vector<DirEntry>& entries) {
-  std::vector<std::string> names;
+using List = std::vector<std::string>;
+
+List Names(const std::vector<DirEntry>& entries) {
+  List names;
   for (const DirEntry& e : entries) names.push_back(e.name);
   return names;
 }
@@ -96,6 +98,8 @@ class FileContract : public ::testing::TestWithParam<bool> {
  protected:
   ContractDrive drive{GetParam()};
   FileSystem& fs = drive.fs();
+  // The names find lists for a pattern below the drive's root.
+  List found(std::string_view pattern) { return Names(fs.find(drive.path(pattern))); }
 };
 
 INSTANTIATE_TEST_SUITE_P(Each, FileContract, ::testing::Bool(),
@@ -104,27 +108,23 @@ INSTANTIATE_TEST_SUITE_P(Each, FileContract, ::testing::Bool(),
 TEST_P(FileContract, ExistingNamesAreFoundWithoutRegardToCase) {
   drive.writeFile("Velmar\\Setup.ini", "[Setup]");
   EXPECT_EQ(drive.readFile("VELMAR\\SETUP.INI"), "[Setup]");
-  EXPECT_EQ(Names(fs.find(drive.path("velmar\\setup.*"))), std::vector<std::string>{"Setup.ini"});
+  EXPECT_EQ(found("velmar\\setup.*"), List{"Setup.ini"});
   // A new name keeps the case given, inside the folder that already exists.
   ASSERT_TRUE(Write(fs, drive.path("VELMAR\\NewFile.Txt"), "x"));
-  EXPECT_EQ(Names(fs.find(drive.path("V*"))), std::vector<std::string>{"Velmar"});
-  EXPECT_EQ(Names(fs.find(drive.path("Velmar\\n*"))), std::vector<std::string>{"NewFile.Txt"});
+  EXPECT_EQ(found("V*"), List{"Velmar"});
+  EXPECT_EQ(found("Velmar\\n*"), List{"NewFile.Txt"});
 }
 
 TEST_P(FileContract, FindListsDotsFirstThenNamesInUpperCaseOrder) {
   for (const char* name : {"b.txt", "A.txt", "_x", "c.dat", "zeta"}) drive.writeFile(std::string("Sub\\") + name, "");
   drive.makeFolder("Sub\\Folder");
-  auto entries = fs.find(drive.path("Sub\\*.*"));
-  EXPECT_EQ(Names(entries),
-            (std::vector<std::string>{".", "..", "A.txt", "b.txt", "c.dat", "Folder", "zeta", "_x"}));
-  ASSERT_EQ(entries.size(), 8u);
-  EXPECT_TRUE(entries[0].attributes & attr::Folder);
-  EXPECT_TRUE(entries[1].attributes & attr::Folder);
-  EXPECT_TRUE(entries[5].attributes & attr::Folder);
-  EXPECT_FALSE(entries[2].attributes & attr::Folder);
-  EXPECT_EQ(Names(fs.find(drive.path("Sub\\*"))), Names(entries));
+  const auto entries = fs.find(drive.path("Sub\\*.*"));
+  EXPECT_EQ(Names(entries), (List{".", "..", "A.txt", "b.txt", "c.dat", "Folder", "zeta", "_x"}));
+  for (const DirEntry& e : entries)
+    EXPECT_EQ(bool(e.attributes & attr::Folder), e.name[0] == '.' || e.name == "Folder") << e.name;
+  EXPECT_EQ(found("Sub\\*"), Names(entries));
   if (drive.root().size() == 3) {  // a root has no dots
-    const auto atRoot = Names(fs.find(drive.path("*.*")));
+    const List atRoot = found("*.*");
     EXPECT_EQ(std::count_if(atRoot.begin(), atRoot.end(), [](const std::string& n) { return n[0] == '.'; }), 0);
   }
 }
@@ -132,13 +132,13 @@ TEST_P(FileContract, FindListsDotsFirstThenNamesInUpperCaseOrder) {
 TEST_P(FileContract, WildcardsSelectLikeFindFirstFile) {
   for (const char* name : {"Velmar1.zip", "velmar2.ZIP", "Velmar.txt", "OldVelmar.zip", "Velmar3.zip.bak", "v"})
     drive.writeFile(std::string("M\\") + name, "z");
-  EXPECT_EQ(Names(fs.find(drive.path("M\\Velmar*.zip"))), (std::vector<std::string>{"Velmar1.zip", "velmar2.ZIP"}));
-  EXPECT_EQ(Names(fs.find(drive.path("M\\?"))), std::vector<std::string>{"v"});
-  EXPECT_EQ(Names(fs.find(drive.path("M\\v?"))), std::vector<std::string>{"v"});
-  EXPECT_EQ(Names(fs.find(drive.path("M\\*."))), (std::vector<std::string>{".", "..", "v"}));
-  EXPECT_EQ(Names(fs.find(drive.path("M\\velmar.TXT"))), std::vector<std::string>{"Velmar.txt"});
-  EXPECT_TRUE(fs.find(drive.path("M\\*.exe")).empty());
-  EXPECT_TRUE(fs.find(drive.path("Missing\\*.*")).empty());
+  EXPECT_EQ(found("M\\Velmar*.zip"), (List{"Velmar1.zip", "velmar2.ZIP"}));
+  EXPECT_EQ(found("M\\?"), List{"v"});
+  EXPECT_EQ(found("M\\v?"), List{"v"});
+  EXPECT_EQ(found("M\\*."), (List{".", "..", "v"}));
+  EXPECT_EQ(found("M\\velmar.TXT"), List{"Velmar.txt"});
+  EXPECT_TRUE(found("M\\*.exe").empty());
+  EXPECT_TRUE(found("Missing\\*.*").empty());
   auto one = fs.find(drive.path("M\\Velmar.txt"));
   ASSERT_EQ(one.size(), 1u);
   EXPECT_EQ(one[0].size, 1u);
@@ -318,7 +318,7 @@ TEST_P(FileContract, CurrentFolderGovernsRelativePaths) {
   ASSERT_TRUE(Write(fs, "rel.txt", "r"));
   EXPECT_EQ(drive.readFile("Work\\Sub\\rel.txt"), "r");
   EXPECT_TRUE(fs.attributes("..\\Sub\\rel.txt"));
-  EXPECT_EQ(Names(fs.find("r?l.TXT")), std::vector<std::string>{"rel.txt"});
+  EXPECT_EQ(Names(fs.find("r?l.TXT")), List{"rel.txt"});
   EXPECT_FALSE(fs.setCurrentFolder(drive.path("Missing")));
   EXPECT_FALSE(fs.setCurrentFolder(drive.path("Work\\Sub\\rel.txt")));
   EXPECT_TRUE(SameText(fs.currentFolder(), drive.path("Work\\Sub")));
