@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -39,12 +39,10 @@ std::optional<int> RunAsStandIn(int argc, char** argv) {
   const std::string self = ThisProgramHostPath();
   std::ifstream modeFile(Utf8Path(self + ".child"), std::ios::binary);
   if (!modeFile) return std::nullopt;
-  std::stringstream mode;
-  mode << modeFile.rdbuf();
   std::string line;
   for (int i = 1; i < argc; ++i) line.append(i > 1 ? "|" : "").append(argv[i]);
   std::ofstream(Utf8Path(self + ".args"), std::ios::binary | std::ios::app) << line << "\n";
-  return RunChild(mode.str(), 0, nullptr);
+  return RunChild(std::string(std::istreambuf_iterator<char>(modeFile), {}), 0, nullptr);
 }
 
 const std::vector<std::string>& ExpectedChildArguments() {

@@ -1,5 +1,8 @@
 #include "support/failing_files.h"
 
+#include <iterator>
+#include <numeric>
+
 #include "base/text_case.h"
 
 namespace velmar::test {
@@ -60,11 +63,10 @@ void FailingFiles::addFault(FaultRule rule) {
   rules_.push_back({std::move(rule)});
 }
 
-int FailingFiles::totalCalls() const {
+int FailingFiles::calls(FileOp op) const {
   std::lock_guard lock(mutex_);
-  int total = 0;
-  for (int count : counts_) total += count;
-  return total;
+  if (op != FileOp::Any) return counts_[static_cast<size_t>(op)];
+  return std::accumulate(std::begin(counts_), std::end(counts_), 0);
 }
 
 const FaultRule* FailingFiles::fails(FileOp op, const std::string& path) {
