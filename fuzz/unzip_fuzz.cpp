@@ -66,11 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const InstallerError&) {
       return 0;
     }
-    ExtractOptions options;
-    if ((mode & 3) == 1) options = {eoCreateDirs};
-    if ((mode & 3) == 2) options = {eoRestorePath};
-    if ((mode & 3) == 3) options = {eoCreateDirs, eoRestorePath};
-    zip.SetExtractOptions(options);
+    const ExtractOptions options[] = {{}, {eoCreateDirs}, {eoRestorePath}, {eoCreateDirs, eoRestorePath}};
+    zip.SetExtractOptions(options[mode & 3]);
     zip.SetBaseDirectory("C:\\Target");
     if (mode & 0x04) zip.TestFiles("*.*");
     zip.ExtractFiles("*.*");

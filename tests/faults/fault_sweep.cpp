@@ -95,18 +95,19 @@ bool Same(const Entry* a, const Entry* b) {
   return a->folder == b->folder && a->bytes == b->bytes;
 }
 
+const Entry* At(const Tree& tree, const std::string& key) {
+  const auto at = tree.find(key);
+  return at == tree.end() ? nullptr : &at->second;
+}
+
 // Paths whose entry differs between two trees.
 std::vector<std::string> Changed(const Tree& before, const Tree& after) {
   std::set<std::string> keys;
-  for (const auto& [key, entry] : before) keys.insert(key);
-  for (const auto& [key, entry] : after) keys.insert(key);
+  for (const Tree* tree : {&before, &after})
+    for (const auto& [key, entry] : *tree) keys.insert(key);
   std::vector<std::string> changed;
-  for (const std::string& key : keys) {
-    const auto a = before.find(key), b = after.find(key);
-    const Entry* x = a == before.end() ? nullptr : &a->second;
-    const Entry* y = b == after.end() ? nullptr : &b->second;
-    if (!Same(x, y)) changed.push_back(key);
-  }
+  for (const std::string& key : keys)
+    if (!Same(At(before, key), At(after, key))) changed.push_back(key);
   return changed;
 }
 
@@ -145,44 +146,38 @@ std::optional<IniKeys> ReadIni(const std::string& bytes, CodePage page, std::str
 
 // --- Running -----------------------------------------------------------------
 
-// Ends the test program when one run does not end.
+// Ends the test program when one run does not end within two minutes.
 class Watchdog {
  public:
-  explicit Watchdog(std::chrono::seconds limit) : limit_(limit), thread_([this] { Watch(); }) {}
   ~Watchdog() {
-    {
-      std::lock_guard lock(mutex_);
-      done_ = true;
-    }
+    Start("", true);
     wake_.notify_all();
     thread_.join();
   }
-  void Start(std::string what) {
+  void Start(std::string what, bool done = false) {
     std::lock_guard lock(mutex_);
     what_ = std::move(what);
-    started_ = std::chrono::steady_clock::now();
+    started_ = Clock::now();
+    done_ = done;
   }
 
  private:
+  using Clock = std::chrono::steady_clock;
   void Watch() {
     std::unique_lock lock(mutex_);
-    while (!done_) {
-      wake_.wait_for(lock, std::chrono::seconds(1));
-      if (!done_ && std::chrono::steady_clock::now() - started_ > limit_) {
-        std::fprintf(stderr, "fault sweep: the run with %s has not ended after %d s\n", what_.c_str(),
-                     int(limit_.count()));
+    while (!wake_.wait_for(lock, std::chrono::seconds(1), [&] { return done_; }))
+      if (Clock::now() - started_ > std::chrono::seconds(120)) {
+        std::fprintf(stderr, "fault sweep: the run with %s has not ended after 120 s\n", what_.c_str());
         std::abort();
       }
-    }
   }
 
-  std::chrono::seconds limit_;
   std::mutex mutex_;
   std::condition_variable wake_;
   bool done_ = false;
   std::string what_ = "no fault";
-  std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
-  std::thread thread_;
+  Clock::time_point started_ = Clock::now();
+  std::thread thread_{[this] { Watch(); }};
 };
 
 struct FlowRun {
@@ -286,7 +281,7 @@ class Sweep {
 
   FaultSweep Run(int maxRuns) {
     const DrivesInMemory inMemory;
-    Watchdog watchdog(std::chrono::seconds(120));
+    Watchdog watchdog;
     std::vector<FileCall> calls;
     reference_ = RunFlow(flow_, std::nullopt, &calls);
     FaultSweep sweep;
@@ -297,21 +292,16 @@ class Sweep {
       return sweep;
     }
     for (const std::string& key : Changed(reference_.before, reference_.after)) {
-      const auto at = reference_.after.find(key);
+      const Entry* now = At(reference_.after, key);
       std::string why;
-      if (at != reference_.after.end() && IsIniFile(key) && !at->second.folder) {
-        const auto keys = ReadIni(at->second.bytes, reference_.page, why);
-        if (keys)
-          for (const auto& [name, value] : *keys) {
-            shouldBe_[key][name].insert(value);
-            shouldBe_[NameOf(key)][name].insert(value);
-          }
-      }
+      if (!now || now->folder || !IsIniFile(key)) continue;
+      for (const auto& [name, value] : ReadIni(now->bytes, reference_.page, why).value_or(IniKeys{}))
+        for (const std::string& file : {key, NameOf(key)}) shouldBe_[file][name].insert(value);
     }
     sweep.calls = int(calls.size());
     for (const FileCall& call : calls) sweep.writes += call.op == FileOp::Write ? 1 : 0;
 
-    for (const int n : Sample(calls, maxRuns)) {
+    for (const int n : Sample(sweep.calls, sweep.writes, maxRuns)) {
       ++sweep.sampledCalls;
       const FileCall& call = calls[size_t(n - 1)];
       for (const bool shortWrite : {false, true}) {
@@ -347,10 +337,7 @@ class Sweep {
  private:
   // Calls 1 to n, or, when they need more runs than allowed, call 1, the last
   // and calls at equal steps between them.
-  static std::vector<int> Sample(const std::vector<FileCall>& calls, int maxRuns) {
-    const int total = int(calls.size());
-    int writes = 0;
-    for (const FileCall& call : calls) writes += call.op == FileOp::Write ? 1 : 0;
+  static std::vector<int> Sample(int total, int writes, int maxRuns) {
     std::vector<int> chosen;
     if (total + writes <= maxRuns) {
       for (int n = 1; n <= total; ++n) chosen.push_back(n);
@@ -419,16 +406,12 @@ class Sweep {
     const bool success = run.run.outcome == Outcome::Finished;
 
     for (const std::string& key : Changed(run.before, run.after)) {
-      const auto at = run.after.find(key);
-      const Entry* now = at == run.after.end() ? nullptr : &at->second;
-      const auto was = run.before.find(key);
-      const std::string path = now ? now->path : was->second.path;
+      const Entry *now = At(run.after, key), *was = At(run.before, key);
+      const std::string path = now ? now->path : was->path;
       if (!Inside(run.places, key)) problems.push_back("changed outside the flow's places: " + path);
       if (now && IsTemporary(key)) problems.push_back("temporary file left: " + path);
-      if (now && !now->folder && IsIniFile(key))
-        CheckIni(run, key, *now, was == run.before.end() ? nullptr : &was->second, success && !query && !left,
-                 problems);
-      if (!now && Inside(run.keep, key)) problems.push_back("removed what must stay: " + was->second.path);
+      if (now && !now->folder && IsIniFile(key)) CheckIni(run, key, *now, was, success && !query && !left, problems);
+      if (!now && Inside(run.keep, key)) problems.push_back("removed what must stay: " + path);
     }
     if (success && left) {
       // Nothing was offered, so nothing may have gone.
@@ -444,20 +427,14 @@ class Sweep {
       bool lacks = false, keeps = false;
       for (const std::string& key : Changed(reference_.after, run.after)) {
         if (NameOf(key) == "INSTALL.LOG") continue;
-        const auto at = run.after.find(key);
-        const auto was = run.before.find(key);
-        if (query && flow_.removes && at != run.after.end() && was != run.before.end() &&
-            Same(&was->second, &at->second)) {
+        const Entry *now = At(run.after, key), *was = At(run.before, key);
+        if (query && flow_.removes && now && was && Same(was, now))
           keeps = true;
-          continue;
-        }
-        if (query && (at == run.after.end() || IsIniFile(key))) {
+        else if (query && (!now || IsIniFile(key)))
           lacks = true;
-          continue;
-        }
-        problems.push_back("status 0, but not as without the fault: " +
-                           (at != run.after.end() ? at->second.path : reference_.after.at(key).path) +
-                           (at != run.after.end() ? "" : " is missing"));
+        else
+          problems.push_back("status 0, but not as without the fault: " +
+                             (now ? now->path : reference_.after.at(key).path + " is missing"));
       }
       if (lacks) outcome = "finished (0) without what a failed query hid";
       if (keeps) outcome = "finished (0) keeping what a failed query hid";

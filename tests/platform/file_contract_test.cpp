@@ -26,8 +26,10 @@ namespace {
 
 using test::TempDrive;
 
-std::vector<std::string> Names(const std::vector<DirEntry>& entries) {
-  std::vector<std::string> names;
+using List = std::vector<std::string>;
+
+List Names(const std::vector<DirEntry>& entries) {
+  List names;
   for (const DirEntry& e : entries) names.push_back(e.name);
   return names;
 }
@@ -43,58 +45,43 @@ bool Write(FileSystem& fs, const std::string& path, std::string_view bytes) {
 constexpr FileTime SomeTime = 126256455067000000;
 constexpr FileTime DayLater = SomeTime + 864000000000;
 
-// Where a case works: a fresh drive of the port, or a file system in memory.
+// Where a case works: a fresh drive of the port, or a file system in memory
+// (C:\ with the Windows folder, and the CD-ROM D:\ the memory always has).
 class ContractDrive {
  public:
-  virtual ~ContractDrive() = default;
-  virtual FileSystem& fs() = 0;
-  virtual std::string root() const = 0;
-  virtual void writeFile(std::string_view relative, std::string_view bytes) = 0;
-  virtual void makeFolder(std::string_view relative) = 0;
-  // A further drive of the type, or nullopt where it cannot be had.
-  virtual std::optional<std::string> addDrive(DriveType type) = 0;
-  virtual std::optional<std::string> aliasDrive(std::string_view relative) = 0;
-  // The port's drive, for links; nullptr in memory, which has none.
-  virtual TempDrive* port() = 0;
-
+  explicit ContractDrive(bool port) {
+    if (port)
+      port_ = std::make_unique<TempDrive>();
+    else
+      memory_.addFolder("C:\\Windows\\System32");
+  }
+  FileSystem& fs() { return port_ ? port_->fs() : memory_; }
+  std::string root() const { return port_ ? port_->root() : "C:\\"; }
   std::string path(std::string_view relative) const { return root() + std::string(relative); }
+  void writeFile(std::string_view relative, std::string_view bytes) {
+    port_ ? port_->writeFile(relative, bytes) : memory_.addFile(path(relative), std::string(bytes));
+  }
+  void makeFolder(std::string_view relative) {
+    port_ ? port_->makeFolder(relative) : memory_.addFolder(path(relative));
+  }
+  // A further drive of the type, or nullopt where it cannot be had.
+  std::optional<std::string> addDrive(DriveType type) {
+    if (port_) return port_->addDrive(type);
+    return type == DriveType::CdRom ? std::optional<std::string>("D:\\") : std::nullopt;
+  }
+  std::optional<std::string> aliasDrive(std::string_view relative) {
+    return port_ ? port_->aliasDrive(relative) : std::nullopt;
+  }
+  // The port's drive, for links; nullptr in memory, which has none.
+  TempDrive* port() { return port_.get(); }
+
   std::string readFile(std::string_view relative) {
     return ReadFileContents(fs(), path(relative)).value_or("<unreadable>");
   }
   bool exists(std::string_view relative) { return fs().attributes(path(relative)).has_value(); }
-};
-
-class PortDrive : public ContractDrive {
- public:
-  FileSystem& fs() override { return drive_.fs(); }
-  std::string root() const override { return drive_.root(); }
-  void writeFile(std::string_view relative, std::string_view bytes) override { drive_.writeFile(relative, bytes); }
-  void makeFolder(std::string_view relative) override { drive_.makeFolder(relative); }
-  std::optional<std::string> addDrive(DriveType type) override { return drive_.addDrive(type); }
-  std::optional<std::string> aliasDrive(std::string_view relative) override { return drive_.aliasDrive(relative); }
-  TempDrive* port() override { return &drive_; }
 
  private:
-  TempDrive drive_;
-};
-
-// C:\ with the Windows folder, and the CD-ROM D:\ the memory always has.
-class MemoryDrive : public ContractDrive {
- public:
-  MemoryDrive() { memory_.addFolder("C:\\Windows\\System32"); }
-  FileSystem& fs() override { return memory_; }
-  std::string root() const override { return "C:\\"; }
-  void writeFile(std::string_view relative, std::string_view bytes) override {
-    memory_.addFile(path(relative), std::string(bytes));
-  }
-  void makeFolder(std::string_view relative) override { memory_.addFolder(path(relative)); }
-  std::optional<std::string> addDrive(DriveType type) override {
-    return type == DriveType::CdRom ? std::optional<std::string>("D:\\") : std::nullopt;
-  }
-  std::optional<std::string> aliasDrive(std::string_view) override { return std::nullopt; }
-  TempDrive* port() override { return nullptr; }
-
- private:
+  std::unique_ptr<TempDrive> port_;
   test::MemoryFileSystem memory_;
 };
 
@@ -104,50 +91,40 @@ std::unique_ptr<test::FolderLink> Link(ContractDrive& drive, const std::string& 
 }
 bool Made(const std::unique_ptr<test::FolderLink>& link) { return link && link->made(); }
 
-struct DriveKind {
-  const char* name;
-  std::unique_ptr<ContractDrive> (*make)();
-};
-
 }  // namespace
 
-class FileContract : public ::testing::TestWithParam<DriveKind> {
+// On the port's drive (true) or in memory.
+class FileContract : public ::testing::TestWithParam<bool> {
  protected:
-  std::unique_ptr<ContractDrive> made = GetParam().make();
-  ContractDrive& drive = *made;
+  ContractDrive drive{GetParam()};
   FileSystem& fs = drive.fs();
+  // The names find lists for a pattern below the drive's root.
+  List found(std::string_view pattern) { return Names(fs.find(drive.path(pattern))); }
 };
 
-INSTANTIATE_TEST_SUITE_P(
-    Each, FileContract,
-    ::testing::Values(DriveKind{"Port", [] { return std::unique_ptr<ContractDrive>(new PortDrive); }},
-                      DriveKind{"Memory", [] { return std::unique_ptr<ContractDrive>(new MemoryDrive); }}),
-    [](const ::testing::TestParamInfo<DriveKind>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Each, FileContract, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Port" : "Memory"; });
 
 TEST_P(FileContract, ExistingNamesAreFoundWithoutRegardToCase) {
   drive.writeFile("Velmar\\Setup.ini", "[Setup]");
   EXPECT_EQ(drive.readFile("VELMAR\\SETUP.INI"), "[Setup]");
-  EXPECT_EQ(Names(fs.find(drive.path("velmar\\setup.*"))), std::vector<std::string>{"Setup.ini"});
+  EXPECT_EQ(found("velmar\\setup.*"), List{"Setup.ini"});
   // A new name keeps the case given, inside the folder that already exists.
   ASSERT_TRUE(Write(fs, drive.path("VELMAR\\NewFile.Txt"), "x"));
-  EXPECT_EQ(Names(fs.find(drive.path("V*"))), std::vector<std::string>{"Velmar"});
-  EXPECT_EQ(Names(fs.find(drive.path("Velmar\\n*"))), std::vector<std::string>{"NewFile.Txt"});
+  EXPECT_EQ(found("V*"), List{"Velmar"});
+  EXPECT_EQ(found("Velmar\\n*"), List{"NewFile.Txt"});
 }
 
 TEST_P(FileContract, FindListsDotsFirstThenNamesInUpperCaseOrder) {
   for (const char* name : {"b.txt", "A.txt", "_x", "c.dat", "zeta"}) drive.writeFile(std::string("Sub\\") + name, "");
   drive.makeFolder("Sub\\Folder");
-  auto entries = fs.find(drive.path("Sub\\*.*"));
-  EXPECT_EQ(Names(entries),
-            (std::vector<std::string>{".", "..", "A.txt", "b.txt", "c.dat", "Folder", "zeta", "_x"}));
-  ASSERT_EQ(entries.size(), 8u);
-  EXPECT_TRUE(entries[0].attributes & attr::Folder);
-  EXPECT_TRUE(entries[1].attributes & attr::Folder);
-  EXPECT_TRUE(entries[5].attributes & attr::Folder);
-  EXPECT_FALSE(entries[2].attributes & attr::Folder);
-  EXPECT_EQ(Names(fs.find(drive.path("Sub\\*"))), Names(entries));
+  const auto entries = fs.find(drive.path("Sub\\*.*"));
+  EXPECT_EQ(Names(entries), (List{".", "..", "A.txt", "b.txt", "c.dat", "Folder", "zeta", "_x"}));
+  for (const DirEntry& e : entries)
+    EXPECT_EQ(bool(e.attributes & attr::Folder), e.name[0] == '.' || e.name == "Folder") << e.name;
+  EXPECT_EQ(found("Sub\\*"), Names(entries));
   if (drive.root().size() == 3) {  // a root has no dots
-    const auto atRoot = Names(fs.find(drive.path("*.*")));
+    const List atRoot = found("*.*");
     EXPECT_EQ(std::count_if(atRoot.begin(), atRoot.end(), [](const std::string& n) { return n[0] == '.'; }), 0);
   }
 }
@@ -155,13 +132,13 @@ TEST_P(FileContract, FindListsDotsFirstThenNamesInUpperCaseOrder) {
 TEST_P(FileContract, WildcardsSelectLikeFindFirstFile) {
   for (const char* name : {"Velmar1.zip", "velmar2.ZIP", "Velmar.txt", "OldVelmar.zip", "Velmar3.zip.bak", "v"})
     drive.writeFile(std::string("M\\") + name, "z");
-  EXPECT_EQ(Names(fs.find(drive.path("M\\Velmar*.zip"))), (std::vector<std::string>{"Velmar1.zip", "velmar2.ZIP"}));
-  EXPECT_EQ(Names(fs.find(drive.path("M\\?"))), std::vector<std::string>{"v"});
-  EXPECT_EQ(Names(fs.find(drive.path("M\\v?"))), std::vector<std::string>{"v"});
-  EXPECT_EQ(Names(fs.find(drive.path("M\\*."))), (std::vector<std::string>{".", "..", "v"}));
-  EXPECT_EQ(Names(fs.find(drive.path("M\\velmar.TXT"))), std::vector<std::string>{"Velmar.txt"});
-  EXPECT_TRUE(fs.find(drive.path("M\\*.exe")).empty());
-  EXPECT_TRUE(fs.find(drive.path("Missing\\*.*")).empty());
+  EXPECT_EQ(found("M\\Velmar*.zip"), (List{"Velmar1.zip", "velmar2.ZIP"}));
+  EXPECT_EQ(found("M\\?"), List{"v"});
+  EXPECT_EQ(found("M\\v?"), List{"v"});
+  EXPECT_EQ(found("M\\*."), (List{".", "..", "v"}));
+  EXPECT_EQ(found("M\\velmar.TXT"), List{"Velmar.txt"});
+  EXPECT_TRUE(found("M\\*.exe").empty());
+  EXPECT_TRUE(found("Missing\\*.*").empty());
   auto one = fs.find(drive.path("M\\Velmar.txt"));
   ASSERT_EQ(one.size(), 1u);
   EXPECT_EQ(one[0].size, 1u);
@@ -341,7 +318,7 @@ TEST_P(FileContract, CurrentFolderGovernsRelativePaths) {
   ASSERT_TRUE(Write(fs, "rel.txt", "r"));
   EXPECT_EQ(drive.readFile("Work\\Sub\\rel.txt"), "r");
   EXPECT_TRUE(fs.attributes("..\\Sub\\rel.txt"));
-  EXPECT_EQ(Names(fs.find("r?l.TXT")), std::vector<std::string>{"rel.txt"});
+  EXPECT_EQ(Names(fs.find("r?l.TXT")), List{"rel.txt"});
   EXPECT_FALSE(fs.setCurrentFolder(drive.path("Missing")));
   EXPECT_FALSE(fs.setCurrentFolder(drive.path("Work\\Sub\\rel.txt")));
   EXPECT_TRUE(SameText(fs.currentFolder(), drive.path("Work\\Sub")));

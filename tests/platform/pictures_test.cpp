@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 #include "resources/builtin_bitmap_files.h"
 #include "ui/drawing/builtin_bitmaps.h"
@@ -64,15 +66,10 @@ TEST_F(PicturesTest, BmpAndJpegFilesDecodeToTheSamePicture) {
   ASSERT_EQ(jpeg->width, 120);
   ASSERT_EQ(jpeg->height, 60);
   // Lossy, so close rather than equal; the same bound holds for both decoders.
-  long total = 0;
-  int worst = 0;
-  for (size_t i = 0; i < jpeg->rgba.size(); ++i) {
-    const int d = std::abs(jpeg->rgba[i] - original->rgba[i]);
-    total += d;
-    worst = std::max(worst, d);
-  }
-  EXPECT_LT(static_cast<double>(total) / jpeg->rgba.size(), 3.0);
-  EXPECT_LT(worst, 96);
+  std::vector<int> d;
+  for (size_t i = 0; i < jpeg->rgba.size(); ++i) d.push_back(std::abs(jpeg->rgba[i] - original->rgba[i]));
+  EXPECT_LT(std::accumulate(d.begin(), d.end(), 0.0) / d.size(), 3.0);
+  EXPECT_LT(*std::max_element(d.begin(), d.end()), 96);
   EXPECT_EQ(jpeg->pixel(0, 0)[3], 255);
 }
 

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 #include <optional>
 #include <vector>
 
@@ -22,50 +24,33 @@ struct BmpShape {
   bool fileHeader = true;                      // false: a DIB as in a resource
 };
 
-inline void Put(std::vector<uint8_t>& out, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+// Little-endian values of the given sizes in bytes: {value, bytes}, ...
+inline void Put(std::vector<uint8_t>& out, std::initializer_list<std::pair<uint32_t, int>> values) {
+  for (const auto& [v, bytes] : values)
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
 inline std::vector<uint8_t> MakeBmp(const BmpShape& s) {
   std::vector<uint8_t> info;
-  Put(info, s.headerSize, 4);
+  const auto width = static_cast<uint32_t>(s.width), height = static_cast<uint32_t>(s.height);
   if (s.headerSize == 12) {
-    Put(info, s.width, 2);
-    Put(info, s.height, 2);
-    Put(info, s.planes, 2);
-    Put(info, s.bitsPerPixel, 2);
+    Put(info, {{s.headerSize, 4}, {width, 2}, {height, 2}, {s.planes, 2}, {s.bitsPerPixel, 2}});
   } else {
-    Put(info, s.width, 4);
-    Put(info, s.height, 4);
-    Put(info, s.planes, 2);
-    Put(info, s.bitsPerPixel, 2);
-    Put(info, s.compression, 4);
-    Put(info, static_cast<uint32_t>(s.pixels.size()), 4);
-    Put(info, 2835, 4);
-    Put(info, 2835, 4);
-    Put(info, s.colorsUsed, 4);
-    Put(info, 0, 4);
-    if (s.headerSize > 40) {
-      for (size_t i = 0; i < s.masks.size() && info.size() < s.headerSize; ++i) Put(info, s.masks[i], 4);
-    }
+    Put(info, {{s.headerSize, 4}, {width, 4}, {height, 4}, {s.planes, 2}, {s.bitsPerPixel, 2}, {s.compression, 4},
+               {static_cast<uint32_t>(s.pixels.size()), 4}, {2835, 4}, {2835, 4}, {s.colorsUsed, 4}, {0, 4}});
+    if (s.headerSize > 40)
+      for (size_t i = 0; i < s.masks.size() && info.size() < s.headerSize; ++i) Put(info, {{s.masks[i], 4}});
     info.resize(s.headerSize, 0);
   }
-  if (s.headerSize == 40) {
-    for (uint32_t m : s.masks) Put(info, m, 4);
-  }
-  for (const auto& c : s.palette) {
-    info.push_back(c[0]);
-    info.push_back(c[1]);
-    info.push_back(c[2]);
-    if (s.headerSize != 12) info.push_back(c[3]);
-  }
+  if (s.headerSize == 40)
+    for (uint32_t m : s.masks) Put(info, {{m, 4}});
+  for (const auto& c : s.palette) info.insert(info.end(), c.begin(), c.begin() + (s.headerSize == 12 ? 3 : 4));
   std::vector<uint8_t> out;
   if (s.fileHeader) {
-    const uint32_t offset = s.pixelOffset.value_or(14 + static_cast<uint32_t>(info.size()));
+    const auto infoSize = static_cast<uint32_t>(info.size());
     out = {'B', 'M'};
-    Put(out, 14 + static_cast<uint32_t>(info.size() + s.pixels.size()), 4);
-    Put(out, 0, 4);
-    Put(out, offset, 4);
+    Put(out, {{14 + infoSize + static_cast<uint32_t>(s.pixels.size()), 4}, {0, 4},
+              {s.pixelOffset.value_or(14 + infoSize), 4}});
   }
   out.insert(out.end(), info.begin(), info.end());
   out.insert(out.end(), s.pixels.begin(), s.pixels.end());

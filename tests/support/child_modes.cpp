@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -22,17 +22,10 @@ std::filesystem::path Utf8Path(const std::string& path) {
   return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
-std::filesystem::path HostPathOnDrive(TempDrive& drive, std::string_view relative) {
-  std::string slashed(relative);
-  for (char& c : slashed)
-    if (c == '\\') c = '/';
-  return Utf8Path(drive.hostRoot()) / Utf8Path(slashed);
-}
-
 }  // namespace
 
 void PlaceStandIn(TempDrive& drive, std::string_view relative, std::string_view mode) {
-  const std::filesystem::path target = HostPathOnDrive(drive, relative);
+  const std::filesystem::path target = Utf8Path(drive.hostPath(relative));
   std::filesystem::create_directories(target.parent_path());
   std::filesystem::copy_file(Utf8Path(ThisProgramHostPath()), target,
                              std::filesystem::copy_options::overwrite_existing);
@@ -46,12 +39,10 @@ std::optional<int> RunAsStandIn(int argc, char** argv) {
   const std::string self = ThisProgramHostPath();
   std::ifstream modeFile(Utf8Path(self + ".child"), std::ios::binary);
   if (!modeFile) return std::nullopt;
-  std::stringstream mode;
-  mode << modeFile.rdbuf();
   std::string line;
   for (int i = 1; i < argc; ++i) line.append(i > 1 ? "|" : "").append(argv[i]);
   std::ofstream(Utf8Path(self + ".args"), std::ios::binary | std::ios::app) << line << "\n";
-  return RunChild(mode.str(), 0, nullptr);
+  return RunChild(std::string(std::istreambuf_iterator<char>(modeFile), {}), 0, nullptr);
 }
 
 const std::vector<std::string>& ExpectedChildArguments() {

@@ -1,5 +1,8 @@
 #include "support/failing_files.h"
 
+#include <iterator>
+#include <numeric>
+
 #include "base/text_case.h"
 
 namespace velmar::test {
@@ -18,8 +21,7 @@ class FailingOpenFile : public OpenFile {
       : owner_(owner), inner_(std::move(inner)), path_(std::move(path)) {}
 
   int64_t read(void* buffer, size_t size) override {
-    if (owner_.fails(FileOp::Read, path_)) return -1;
-    return inner_->read(buffer, size);
+    return owner_.fails(FileOp::Read, path_) ? -1 : inner_->read(buffer, size);
   }
   int64_t write(const void* data, size_t size) override {
     if (const FaultRule* rule = owner_.fails(FileOp::Write, path_)) {
@@ -30,16 +32,14 @@ class FailingOpenFile : public OpenFile {
   }
   bool seek(uint64_t offset) override { return !owner_.fails(FileOp::Seek, path_) && inner_->seek(offset); }
   std::optional<uint64_t> size() override {
-    if (owner_.fails(FileOp::Size, path_)) return std::nullopt;
-    return inner_->size();
+    return owner_.fails(FileOp::Size, path_) ? std::nullopt : inner_->size();
   }
   bool setTimes(const FileTimes& times) override {
     return !owner_.fails(FileOp::SetFileTimes, path_) && inner_->setTimes(times);
   }
   bool close() override {
-    bool failed = owner_.fails(FileOp::Close, path_) != nullptr;
-    bool closed = inner_->close();
-    return closed && !failed;
+    const bool failed = owner_.fails(FileOp::Close, path_) != nullptr;
+    return inner_->close() && !failed;
   }
 
  private:
@@ -63,11 +63,10 @@ void FailingFiles::addFault(FaultRule rule) {
   rules_.push_back({std::move(rule)});
 }
 
-int FailingFiles::totalCalls() const {
+int FailingFiles::calls(FileOp op) const {
   std::lock_guard lock(mutex_);
-  int total = 0;
-  for (int count : counts_) total += count;
-  return total;
+  if (op != FileOp::Any) return counts_[static_cast<size_t>(op)];
+  return std::accumulate(std::begin(counts_), std::end(counts_), 0);
 }
 
 const FaultRule* FailingFiles::fails(FileOp op, const std::string& path) {
@@ -91,13 +90,11 @@ std::unique_ptr<OpenFile> FailingFiles::wrap(std::unique_ptr<OpenFile> file, con
 }
 
 std::vector<DirEntry> FailingFiles::find(const std::string& pattern) {
-  if (fails(FileOp::Find, pattern)) return {};
-  return inner_.find(pattern);
+  return fails(FileOp::Find, pattern) ? std::vector<DirEntry>{} : inner_.find(pattern);
 }
 
 std::optional<uint32_t> FailingFiles::attributes(const std::string& path) {
-  if (fails(FileOp::Attributes, path)) return std::nullopt;
-  return inner_.attributes(path);
+  return fails(FileOp::Attributes, path) ? std::nullopt : inner_.attributes(path);
 }
 
 bool FailingFiles::setAttributes(const std::string& path, uint32_t attributes) {
@@ -105,8 +102,7 @@ bool FailingFiles::setAttributes(const std::string& path, uint32_t attributes) {
 }
 
 std::optional<FileTimes> FailingFiles::fileTimes(const std::string& path) {
-  if (fails(FileOp::FileTimes, path)) return std::nullopt;
-  return inner_.fileTimes(path);
+  return fails(FileOp::FileTimes, path) ? std::nullopt : inner_.fileTimes(path);
 }
 
 bool FailingFiles::setFileTimes(const std::string& path, const FileTimes& times) {
@@ -114,24 +110,20 @@ bool FailingFiles::setFileTimes(const std::string& path, const FileTimes& times)
 }
 
 std::unique_ptr<OpenFile> FailingFiles::openRead(const std::string& path) {
-  if (fails(FileOp::OpenRead, path)) return nullptr;
-  return wrap(inner_.openRead(path), path);
+  return fails(FileOp::OpenRead, path) ? nullptr : wrap(inner_.openRead(path), path);
 }
 
 std::unique_ptr<OpenFile> FailingFiles::create(const std::string& path) {
-  if (fails(FileOp::Create, path)) return nullptr;
-  return wrap(inner_.create(path), path);
+  return fails(FileOp::Create, path) ? nullptr : wrap(inner_.create(path), path);
 }
 
 // A new file is a created file to the rules.
 std::unique_ptr<OpenFile> FailingFiles::createNew(const std::string& path) {
-  if (fails(FileOp::Create, path)) return nullptr;
-  return wrap(inner_.createNew(path), path);
+  return fails(FileOp::Create, path) ? nullptr : wrap(inner_.createNew(path), path);
 }
 
 std::unique_ptr<OpenFile> FailingFiles::openAppend(const std::string& path) {
-  if (fails(FileOp::OpenAppend, path)) return nullptr;
-  return wrap(inner_.openAppend(path), path);
+  return fails(FileOp::OpenAppend, path) ? nullptr : wrap(inner_.openAppend(path), path);
 }
 
 int FailingFiles::deleteFile(const std::string& path) {
@@ -157,8 +149,7 @@ bool FailingFiles::setCurrentFolder(const std::string& path) {
 }
 
 std::optional<VersionNumbers> FailingFiles::fileVersion(const std::string& path) {
-  if (fails(FileOp::FileVersion, path)) return std::nullopt;
-  return inner_.fileVersion(path);
+  return fails(FileOp::FileVersion, path) ? std::nullopt : inner_.fileVersion(path);
 }
 
 }  // namespace velmar::test

@@ -61,12 +61,7 @@ class FailingFiles : public platform::FileSystem {
   }
 
   // Calls of an operation so far (failed ones included); Any: of every kind.
-  int calls(FileOp op) const {
-    if (op == FileOp::Any) return totalCalls();
-    std::lock_guard lock(mutex_);
-    return counts_[static_cast<size_t>(op)];
-  }
-  int totalCalls() const;
+  int calls(FileOp op) const;
   // Calls that were made to fail.
   int failures() const {
     std::lock_guard lock(mutex_);

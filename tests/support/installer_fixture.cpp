@@ -1,5 +1,6 @@
 #include "support/installer_fixture.h"
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
@@ -235,27 +236,34 @@ ui::script::Script& StartInstall(ui::script::Script& script, ui::Key key) {
   return script.Key(key).Page("TWelcomeForm").Click("NextBtn").Page("TLicenceForm").Click("AcceptBtn");
 }
 
-std::string PageBlock(const std::string& transcript, const std::string& page, int nth) {
-  std::vector<size_t> starts;
-  const std::string head = "page " + page;
-  for (size_t at = 0; (at = transcript.find(head, at)) != std::string::npos; at += head.size()) {
-    const bool lineStart = at == 0 || transcript[at - 1] == '\n';
-    const char after = at + head.size() < transcript.size() ? transcript[at + head.size()] : '\n';
-    if (lineStart && (after == '\n' || after == ' ')) starts.push_back(at);
+namespace {
+
+// The lines of a text, without their "\n".
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t at = 0, end; at < text.size(); at = end + 1) {
+    end = std::min(text.find('\n', at), text.size());
+    lines.push_back(text.substr(at, end - at));
   }
-  if (starts.empty()) return "";
+  return lines;
+}
+
+}  // namespace
+
+std::string PageBlock(const std::string& transcript, const std::string& page, int nth) {
+  const std::vector<std::string> lines = Lines(transcript);
+  std::vector<size_t> starts;
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (lines[i] == "page " + page || lines[i].starts_with("page " + page + " ")) starts.push_back(i);
   const size_t index = nth < 0 ? starts.size() - 1 : size_t(nth);
   if (index >= starts.size()) return "";
-  std::string block;
-  for (size_t at = starts[index]; at < transcript.size();) {
-    size_t end = transcript.find('\n', at);
-    if (end == std::string::npos) end = transcript.size();
-    const std::string line = transcript.substr(at, end - at);
-    if (!block.empty() && (line.starts_with(">") || line.starts_with("closed ") || line.starts_with("page ") ||
-                           line.starts_with("message box")))
+  std::string block = lines[starts[index]] + "\n";
+  for (size_t i = starts[index] + 1; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (line.starts_with(">") || line.starts_with("closed ") || line.starts_with("page ") ||
+        line.starts_with("message box"))
       break;
     block += line + "\n";
-    at = end + 1;
   }
   return block;
 }
@@ -283,28 +291,20 @@ int TimesShown(const std::string& transcript, const std::string& page) {
 
 std::string WithoutActions(const std::string& transcript) {
   std::string out;
-  for (size_t start = 0, end; start < transcript.size(); start = end) {
-    end = transcript.find('\n', start);
-    end = end == std::string::npos ? transcript.size() : end + 1;
-    if (transcript.compare(start, 2, "> ") != 0) out.append(transcript, start, end - start);
-  }
+  for (const std::string& line : Lines(transcript))
+    if (!line.starts_with("> ")) out += line + "\n";
   return out;
 }
 
 std::vector<std::string> Messages(const std::string& transcript) {
   std::vector<std::string> boxes;
   bool inBox = false;
-  for (size_t at = 0; at < transcript.size();) {
-    size_t end = transcript.find('\n', at);
-    if (end == std::string::npos) end = transcript.size();
-    const std::string line = transcript.substr(at, end - at);
-    at = end + 1;
+  for (const std::string& line : Lines(transcript)) {
     if (line.starts_with("message box")) {
       boxes.emplace_back();
       inBox = true;
     } else if (inBox && line.starts_with("  | ")) {
-      if (!boxes.back().empty()) boxes.back() += "\n";
-      boxes.back() += line.substr(4);
+      boxes.back() += (boxes.back().empty() ? "" : "\n") + line.substr(4);
     } else {
       inBox = false;
     }
@@ -313,19 +313,13 @@ std::vector<std::string> Messages(const std::string& transcript) {
 }
 
 std::string LogEntries(const std::string& log) {
-  std::vector<std::string> lines;
-  for (size_t start = log.find("\r\n"); start != std::string::npos && start + 2 < log.size();) {
-    start += 2;
-    const size_t end = log.find("\r\n", start);
-    lines.push_back(log.substr(start, end - start));
-    start = end;
-  }
+  std::vector<std::string> lines = Lines(log);
   std::string entries;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    std::string line = lines[i];
-    if (line.rfind("- - -", 0) == 0) {
+  for (size_t i = 1; i < lines.size(); ++i) {  // after the header
+    std::string line = lines[i].ends_with('\r') ? lines[i].substr(0, lines[i].size() - 1) : lines[i];
+    if (line.starts_with("- - -")) {
       line = "-";
-      if (i + 1 < lines.size() && lines[i + 1].empty()) ++i;
+      if (i + 1 < lines.size() && lines[i + 1] == "\r") ++i;
     } else if (line.size() >= 22 && line.compare(19, 3, " : ") == 0) {
       line.erase(0, 22);
     }

@@ -77,10 +77,14 @@ const MemoryFileSystem::Node* MemoryFileSystem::node(const std::string& path) co
   return found == nodes_.end() ? nullptr : &found->second;
 }
 
-MemoryFileSystem::Node* MemoryFileSystem::find(const std::string& path, bool folder) {
+MemoryFileSystem::Node* MemoryFileSystem::at(const std::string& path) {
   auto found = nodes_.find(Key(path));
-  if (found == nodes_.end() || found->second.folder != folder) return nullptr;
-  return &found->second;
+  return found == nodes_.end() ? nullptr : &found->second;
+}
+
+MemoryFileSystem::Node* MemoryFileSystem::find(const std::string& path, bool folder) {
+  Node* found = at(path);
+  return found && found->folder == folder ? found : nullptr;
 }
 
 bool MemoryFileSystem::parentExists(const std::string& path) const {
@@ -131,30 +135,26 @@ std::vector<DirEntry> MemoryFileSystem::find(const std::string& pattern) {
 
 std::optional<uint32_t> MemoryFileSystem::attributes(const std::string& path) {
   const Node* found = node(path);
-  if (!found) return std::nullopt;
-  return found->attributes;
+  return found ? std::optional(found->attributes) : std::nullopt;
 }
 
 bool MemoryFileSystem::setAttributes(const std::string& path, uint32_t attributes) {
-  auto found = nodes_.find(Key(path));
-  if (found == nodes_.end()) return false;
-  Node& n = found->second;
-  n.attributes = n.folder ? (attributes & ~attr::ReadOnly) | attr::Folder : attributes & ~attr::Folder;
-  return true;
+  Node* n = at(path);
+  if (n) n->attributes = n->folder ? (attributes & ~attr::ReadOnly) | attr::Folder : attributes & ~attr::Folder;
+  return n != nullptr;
 }
 
 std::optional<FileTimes> MemoryFileSystem::fileTimes(const std::string& path) {
   const Node* found = node(path);
-  if (!found) return std::nullopt;
-  return found->times;
+  return found ? std::optional(found->times) : std::nullopt;
 }
 
 namespace {
 
+// A zero time is left as it was.
 void SetTimes(FileTimes& t, const FileTimes& times) {
-  if (times.creation) t.creation = times.creation;
-  if (times.lastAccess) t.lastAccess = times.lastAccess;
-  if (times.lastWrite) t.lastWrite = times.lastWrite;
+  for (auto member : {&FileTimes::creation, &FileTimes::lastAccess, &FileTimes::lastWrite})
+    if (times.*member) t.*member = times.*member;
 }
 
 }  // namespace
@@ -162,44 +162,36 @@ void SetTimes(FileTimes& t, const FileTimes& times) {
 bool MemoryFile::setTimes(const FileTimes& times) {
   if (!owner_ || !writable_) return false;
   for (auto& [key, node] : owner_->nodes_)
-    if (node.bytes == bytes_) {
-      SetTimes(node.times, times);
-      return true;
-    }
+    if (node.bytes == bytes_) return SetTimes(node.times, times), true;
   return false;
 }
 
 bool MemoryFileSystem::setFileTimes(const std::string& path, const FileTimes& times) {
-  auto found = nodes_.find(Key(path));
-  if (found == nodes_.end()) return false;
-  SetTimes(found->second.times, times);
-  return true;
+  Node* n = at(path);
+  if (n) SetTimes(n->times, times);
+  return n != nullptr;
 }
 
 std::unique_ptr<OpenFile> MemoryFileSystem::openRead(const std::string& path) {
-  Node* file = find(path, false);
-  if (!file) return nullptr;
-  return std::make_unique<MemoryFile>(*this, file->bytes, false, 0);
+  const Node* file = find(path, false);
+  return file ? std::make_unique<MemoryFile>(*this, file->bytes, false, 0) : nullptr;
 }
 
+// An existing file is emptied and keeps its attributes.
 std::unique_ptr<OpenFile> MemoryFileSystem::create(const std::string& path) {
-  if (!parentExists(path)) return nullptr;
-  std::string key = Key(path);
-  auto found = nodes_.find(key);
-  if (found != nodes_.end()) {
-    if (found->second.folder || (found->second.attributes & (attr::ReadOnly | attr::Hidden | attr::System)))
+  if (const Node* found = node(path)) {
+    if (!parentExists(path) || found->folder || (found->attributes & (attr::ReadOnly | attr::Hidden | attr::System)))
       return nullptr;
-    *found->second.bytes = std::string();
-    return std::make_unique<MemoryFile>(*this, found->second.bytes, true, 0);
+    found->bytes->clear();
+    return std::make_unique<MemoryFile>(*this, found->bytes, true, 0);
   }
-  Node& node = nodes_[key] = NewNode(Resolve(path), false);
-  return std::make_unique<MemoryFile>(*this, node.bytes, true, 0);
+  return createNew(path);
 }
 
 std::unique_ptr<OpenFile> MemoryFileSystem::createNew(const std::string& path) {
   if (!parentExists(path) || nodes_.count(Key(path))) return nullptr;
-  Node& node = nodes_[Key(path)] = NewNode(Resolve(path), false);
-  return std::make_unique<MemoryFile>(*this, node.bytes, true, 0);
+  const Node& made = nodes_[Key(path)] = NewNode(Resolve(path), false);
+  return std::make_unique<MemoryFile>(*this, made.bytes, true, 0);
 }
 
 std::unique_ptr<OpenFile> MemoryFileSystem::openAppend(const std::string& path) {
@@ -233,9 +225,8 @@ bool MemoryFileSystem::replaceFile(const std::string& from, const std::string& t
 }
 
 std::optional<platform::FileIdentity> MemoryFileSystem::identity(const std::string& path) {
-  const auto found = nodes_.find(Key(path));
-  if (found == nodes_.end()) return std::nullopt;
-  return platform::FileIdentity{0, 0, std::hash<std::string>{}(found->first)};
+  if (!node(path)) return std::nullopt;
+  return platform::FileIdentity{0, 0, std::hash<std::string>{}(Key(path))};
 }
 
 std::vector<platform::FileIdentity> MemoryFileSystem::placeChain(const std::string& path) {
@@ -254,10 +245,8 @@ std::unique_ptr<platform::HeldLock> MemoryFileSystem::lockFolder(const std::stri
 }
 
 bool MemoryFileSystem::createFolder(const std::string& path) {
-  if (!parentExists(path)) return false;
-  std::string key = Key(path);
-  if (nodes_.count(key)) return false;
-  nodes_[key] = NewNode(Resolve(path), true);
+  if (!parentExists(path) || nodes_.count(Key(path))) return false;
+  nodes_[Key(path)] = NewNode(Resolve(path), true);
   return true;
 }
 
@@ -278,16 +267,13 @@ bool MemoryFileSystem::setCurrentFolder(const std::string& path) {
 }
 
 platform::DriveType MemoryFileSystem::driveType(const std::string& root) {
-  std::string key = Key(root);
-  if (key == "C:\\") return platform::DriveType::Fixed;
-  if (key == "D:\\") return platform::DriveType::CdRom;
-  return platform::DriveType::NoRoot;
+  const std::string key = Key(root);
+  return key == "C:\\" ? platform::DriveType::Fixed : key == "D:\\" ? platform::DriveType::CdRom : platform::DriveType::NoRoot;
 }
 
 std::optional<VersionNumbers> MemoryFileSystem::fileVersion(const std::string& path) {
   auto file = openRead(path);
-  if (!file) return std::nullopt;
-  return ReadPeFileVersion(*file);
+  return file ? ReadPeFileVersion(*file) : std::nullopt;
 }
 
 }  // namespace velmar::test

@@ -104,6 +104,7 @@ class MemoryFileSystem : public platform::FileSystem {
 
  private:
   friend class MemoryFile;
+  Node* at(const std::string& path);
   Node* find(const std::string& path, bool folder);
   bool parentExists(const std::string& path) const;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text_case.h"
+#include "platform/command_line.h"
 
 namespace velmar::test {
 namespace {
@@ -27,14 +28,11 @@ class EndedProcess : public platform::Process {
   bool Terminate() override { return false; }
 };
 
-// The program's file name: the first word of the command line, or its quoted start.
+// The program's file name: of the first word of the command line, or of its quoted start.
 std::string ProgramFileName(const std::string& commandLine) {
-  const bool quoted = !commandLine.empty() && commandLine[0] == '"';
-  const size_t end = quoted ? commandLine.find('"', 1) : commandLine.find(' ');
-  const std::string program = quoted ? commandLine.substr(1, end == std::string::npos ? end : end - 1)
-                                     : commandLine.substr(0, end);
-  const size_t slash = program.find_last_of("\\/");
-  return slash == std::string::npos ? program : program.substr(slash + 1);
+  const auto readings = platform::ProgramCandidates(commandLine);
+  const std::string program = readings.empty() ? "" : readings.front().program;
+  return program.substr(program.find_last_of("\\/") + 1);
 }
 
 }  // namespace

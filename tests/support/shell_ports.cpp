@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 
@@ -27,14 +29,9 @@ bool PrivateMutexes::Broadcast(uintptr_t wParam, intptr_t lParam) {
 
 std::string ReadTestData(const std::string& relative) {
   const std::string path = TestDataPath(relative);
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::ifstream file(path, std::ios::binary);
   if (!file) throw std::runtime_error("cannot open test data " + path);
-  std::string content;
-  char buffer[8192];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
-  std::fclose(file);
-  return content;
+  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 }  // namespace velmar::test

@@ -1,5 +1,6 @@
 #include "support/temp_drive.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/files/file_contents.h"
@@ -28,6 +29,12 @@ std::string TempDrive::readFile(std::string_view relative) {
   auto content = platform::ReadFileContents(fs(), path(relative));
   if (!content) throw std::runtime_error("TempDrive: cannot read " + path(relative));
   return std::move(*content);
+}
+
+std::string TempDrive::hostPath(std::string_view relative) const {
+  std::string host = hostRoot() + std::string(relative);
+  std::replace(host.begin() + hostRoot().size(), host.end(), '\\', '/');
+  return host;
 }
 
 bool TempDrive::exists(std::string_view relative) { return fs().attributes(path(relative)).has_value(); }

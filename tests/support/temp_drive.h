@@ -51,6 +51,8 @@ class TempDrive {
 
   // Where the root lies on the host: a POSIX path on POSIX, the root itself on Windows.
   std::string hostRoot() const;
+  // Where root() + relative lies on the host: hostRoot() + relative with slashes.
+  std::string hostPath(std::string_view relative) const;
 
   struct Port;
 

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 
 namespace velmar::test {
 
@@ -10,20 +9,9 @@ struct FolderLink::Port {
   std::string host;
 };
 
-namespace {
-
-std::string HostPath(TempDrive& drive, std::string relative) {
-  std::replace(relative.begin(), relative.end(), '\\', '/');
-  std::string root = drive.hostRoot();
-  if (root.back() != '/') root += '/';
-  return root + relative;
-}
-
-}  // namespace
-
 FolderLink::FolderLink(TempDrive& drive, const std::string& link, const std::string& target)
-    : port_(std::make_unique<Port>(Port{HostPath(drive, link)})) {
-  made_ = ::symlink(HostPath(drive, target).c_str(), port_->host.c_str()) == 0;
+    : port_(std::make_unique<Port>(Port{drive.hostPath(link)})) {
+  made_ = ::symlink(drive.hostPath(target).c_str(), port_->host.c_str()) == 0;
 }
 
 FolderLink::~FolderLink() {

@@ -2,7 +2,6 @@
 
 #include <stdlib.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -21,6 +20,13 @@ std::string MakeDriveFolder(const std::string& base, char letter) {
   std::string folder = base + "/" + letter;
   std::filesystem::create_directories(folder);
   return folder;
+}
+
+// The first letter from D: that names no drive; Z: when all do.
+char FreeLetter(platform::PosixFileSystem& fs) {
+  char letter = 'D';
+  while (letter < 'Z' && fs.drives().find(letter)) ++letter;
+  return letter;
 }
 
 }  // namespace
@@ -45,24 +51,17 @@ TempDrive::~TempDrive() {
 platform::FileSystem& TempDrive::fs() { return port_->fs; }
 
 std::optional<std::string> TempDrive::addDrive(platform::DriveType type) {
-  if (type == platform::DriveType::NoRoot) return std::nullopt;
-  for (char letter = 'D'; letter < 'Z'; ++letter) {
-    if (port_->fs.drives().find(letter)) continue;
-    port_->fs.drives().map(letter, MakeDriveFolder(port_->base, letter), type);
-    return std::string{letter, ':', '\\'};
-  }
-  return std::nullopt;
+  const char letter = FreeLetter(port_->fs);
+  if (type == platform::DriveType::NoRoot || letter == 'Z') return std::nullopt;
+  port_->fs.drives().map(letter, MakeDriveFolder(port_->base, letter), type);
+  return std::string{letter, ':', '\\'};
 }
 
 std::optional<std::string> TempDrive::aliasDrive(std::string_view relative) {
-  std::string host = hostRoot() + std::string(relative);
-  std::replace(host.begin(), host.end(), '\\', '/');
-  for (char letter = 'D'; letter < 'Z'; ++letter) {
-    if (port_->fs.drives().find(letter)) continue;
-    port_->fs.drives().map(letter, host, platform::DriveType::Fixed);
-    return std::string{letter, ':', '\\'};
-  }
-  return std::nullopt;
+  const char letter = FreeLetter(port_->fs);
+  if (letter == 'Z') return std::nullopt;
+  port_->fs.drives().map(letter, hostPath(relative), platform::DriveType::Fixed);
+  return std::string{letter, ':', '\\'};
 }
 
 std::vector<std::string> TempDrive::privateRoots() const {

@@ -35,10 +35,8 @@ bool MakeJunction(const std::wstring& link, const std::wstring& target) {
     const auto put16 = [&](size_t at, uint16_t v) { std::memcpy(&buffer[at], &v, 2); };
     put32(0, IO_REPARSE_TAG_MOUNT_POINT);
     put16(4, uint16_t(buffer.size() - 8));
-    put16(8, 0);
-    put16(10, uint16_t(nameBytes));
-    put16(12, uint16_t(nameBytes + sizeof(wchar_t)));
-    put16(14, 0);
+    put16(10, uint16_t(nameBytes));                    // the substitute name from offset 0
+    put16(12, uint16_t(nameBytes + sizeof(wchar_t)));  // the empty print name after it
     std::memcpy(&buffer[16], substitute.data(), nameBytes);
     DWORD returned = 0;
     made = DeviceIoControl(h, FSCTL_SET_REPARSE_POINT, buffer.data(), DWORD(buffer.size()), nullptr, 0, &returned,

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/wide.h"
@@ -16,8 +17,8 @@ struct TempDrive::Port {
   platform::Win32FileSystem fs;
   std::string previousFolder;
   std::vector<std::wstring> aliases;  // "Q:", each defined by this drive
-  std::vector<std::string> wineAliases;  // under Wine: the host's links in dosdevices
-  std::vector<std::string> wineAliasRoots;  // and the roots they make ("Q:\\")
+  // Under Wine: the host's links in dosdevices, and the roots they make ("Q:\\").
+  std::vector<std::pair<std::string, std::string>> wineAliases;
 };
 
 namespace {
@@ -57,9 +58,8 @@ TempDrive::~TempDrive() {
   // Wine may tell that a host program ended before it has: the letter is
   // waited for until it is gone, so that a later drive of the same letter
   // cannot lose its link to this removal.
-  for (size_t i = 0; i < port_->wineAliases.size(); ++i) {
-    RunHostProgram("Z:\\bin\\rm " + port_->wineAliases[i]);
-    const std::string root = port_->wineAliasRoots[i];
+  for (const auto& [link, root] : port_->wineAliases) {
+    RunHostProgram("Z:\\bin\\rm " + link);
     for (int n = 0; n < 100 && port_->fs.attributes(root); ++n) Sleep(50);
   }
   port_->fs.setCurrentFolder(port_->previousFolder);
@@ -90,8 +90,7 @@ std::optional<std::string> TempDrive::aliasDrive(std::string_view relative) {
     prefix.resize(GetEnvironmentVariableA("WINEPREFIX", prefix.data(), length));
     std::string link = prefix + "/dosdevices/" + char(letter - L'A' + 'a') + ":";
     RunHostProgram("Z:\\bin\\ln -s " + unixTarget + " " + link);
-    port_->wineAliases.push_back(link);
-    port_->wineAliasRoots.push_back(root);
+    port_->wineAliases.emplace_back(link, root);
     for (int i = 0; i < 100; ++i, Sleep(50))
       if (port_->fs.attributes(root)) return root;
     return std::nullopt;
