@@ -10,9 +10,9 @@
 #include "base/errors.h"
 #include "text/language_support.h"
 #include "formats/language_file.h"
-#include "support/failing_files.h"
+#include "support/files/failing_files.h"
 #include "support/input_reader.h"
-#include "support/memory_file_system.h"
+#include "support/files/memory_file_system.h"
 
 using namespace velmar;
 

@@ -4,7 +4,7 @@
 
 #include "formats/pe_checksum.h"
 #include "files/program_check.h"
-#include "support/memory_file_system.h"
+#include "support/files/memory_file_system.h"
 
 using namespace velmar;
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "formats/pe_version.h"
-#include "support/memory_file_system.h"
+#include "support/files/memory_file_system.h"
 
 using namespace velmar;
 

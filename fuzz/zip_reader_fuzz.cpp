@@ -7,7 +7,7 @@
 #include "formats/zip/zip_directory.h"
 #include "formats/zip/zip_item_reader.h"
 #include "formats/zip/zip_names.h"
-#include "support/memory_file_system.h"
+#include "support/files/memory_file_system.h"
 
 using namespace velmar;
 using test::MemoryFileSystem;

@@ -5,7 +5,7 @@
 
 #include "session/install_record.h"
 #include "text/language_support.h"
-#include "support/installer_fixture.h"
+#include "support/fixture/installer_fixture.h"
 
 namespace velmar {
 namespace {

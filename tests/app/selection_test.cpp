@@ -5,8 +5,8 @@
 
 #include "app/select_form.h"
 #include "text/language_support.h"
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/fixture/installer_test_context.h"
 
 namespace velmar {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/installer_fixture.h"
+#include "support/fixture/installer_fixture.h"
 
 namespace velmar {
 namespace {

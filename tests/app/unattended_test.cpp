@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "support/installer_fixture.h"
+#include "support/fixture/installer_fixture.h"
 
 namespace velmar {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "base/path_utils.h"
 #include "base/text_case.h"
-#include "install/flow_scripts.h"
+#include "support/fixture/flow_scripts.h"
 #include "platform/serial_ports.h"
 #include "platform/shortcuts.h"
 

@@ -6,7 +6,7 @@
 #include "custom/custom_installs.h"
 #include "custom/custom_select_form.h"
 #include "install/page_run.h"
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 #include "support/zip_writer.h"
 
 namespace velmar {

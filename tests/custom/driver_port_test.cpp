@@ -4,8 +4,8 @@
 
 #include "base/file_types.h"
 #include "platform/serial_ports.h"
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/fixture/installer_test_context.h"
 #include "ui/script/script_host.h"
 
 #ifndef _WIN32

@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "support/installer_fixture.h"
+#include "support/fixture/installer_fixture.h"
 
 namespace velmar::test {
 

@@ -4,9 +4,9 @@
 
 #include "base/errors.h"
 #include "base/text_case.h"
-#include "support/failing_files.h"
+#include "support/files/failing_files.h"
 #include "support/pe_image.h"
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar {
 namespace {

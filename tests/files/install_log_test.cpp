@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/failing_files.h"
-#include "support/temp_drive.h"
+#include "support/files/failing_files.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "platform/files/host_files.h"
 #include "formats/pe_checksum.h"
-#include "support/failing_files.h"
+#include "support/files/failing_files.h"
 #include "support/pe_image.h"
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar {
 

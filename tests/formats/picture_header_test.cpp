@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/bmp_builder.h"
-#include "support/shell_ports.h"
+#include "support/fixture/shell_ports.h"
 
 namespace velmar {
 

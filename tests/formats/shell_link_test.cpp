@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 
-#include "support/shell_ports.h"
+#include "support/fixture/shell_ports.h"
 
 namespace velmar::platform {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/folder_link.h"
-#include "install/flow_scripts.h"
+#include "support/files/folder_link.h"
+#include "support/fixture/flow_scripts.h"
 
 namespace velmar {
 namespace {

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "services/wizard/wizard_flow.h"
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/fixture/installer_test_context.h"
 #include "ui/script/script_host.h"
 
 namespace velmar::test {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "base/path_utils.h"
-#include "install/flow_scripts.h"
+#include "support/fixture/flow_scripts.h"
 #include "platform/registry.h"
 #include "services/shell/shell.h"
 

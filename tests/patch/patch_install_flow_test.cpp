@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "install/flow_scripts.h"
+#include "support/fixture/flow_scripts.h"
 #include "install/page_run.h"
 #include "patch/install_patch_form.h"
 

@@ -12,13 +12,13 @@
 #include "platform/files/file_contents.h"
 #include "platform/files/file_system.h"
 #include "platform/files/places.h"
-#include "support/folder_link.h"
+#include "support/files/folder_link.h"
 #include "formats/pe_version.h"
 #include "base/text_case.h"
 #include "base/wildcard.h"
-#include "support/memory_file_system.h"
+#include "support/files/memory_file_system.h"
 #include "support/pe_image.h"
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar::platform {
 

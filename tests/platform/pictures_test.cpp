@@ -12,8 +12,8 @@
 #include "resources/builtin_bitmap_files.h"
 #include "ui/drawing/builtin_bitmaps.h"
 #include "formats/bmp_format.h"
-#include "support/shell_ports.h"
-#include "support/temp_drive.h"
+#include "support/fixture/shell_ports.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar {
 

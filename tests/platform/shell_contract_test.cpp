@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "support/child_modes.h"
-#include "support/shell_ports.h"
-#include "support/temp_drive.h"
+#include "support/fixture/shell_ports.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar::platform {
 namespace {

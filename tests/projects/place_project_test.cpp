@@ -6,9 +6,9 @@
 #include "platform/shortcuts.h"
 #include "files/file_utils.h"
 #include "services/zip/unzip_form.h"
-#include "support/folder_link.h"
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "support/files/folder_link.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/fixture/installer_test_context.h"
 #include "support/zip_writer.h"
 #include "ui/script/script_host.h"
 

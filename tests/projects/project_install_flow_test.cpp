@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "install/flow_scripts.h"
+#include "support/fixture/flow_scripts.h"
 
 namespace velmar {
 namespace {

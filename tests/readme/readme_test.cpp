@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "session/running_program_guard.h"
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/fixture/installer_test_context.h"
 
 namespace velmar {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/fixture/installer_test_context.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "text/language_support.h"
-#include "support/installer_fixture.h"
+#include "support/fixture/installer_fixture.h"
 
 namespace velmar {
 namespace {

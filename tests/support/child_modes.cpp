@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "support/shell_ports.h"
+#include "support/fixture/shell_ports.h"
 
 namespace velmar::test {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/processes.h"
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar::test {
 

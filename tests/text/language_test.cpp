@@ -6,8 +6,8 @@
 #include "common/language_compiler.h"
 #include "common/language_source.h"
 #include "text/language_test_files.h"
-#include "support/failing_files.h"
-#include "support/temp_drive.h"
+#include "support/files/failing_files.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar {
 namespace {

@@ -14,7 +14,7 @@
 #include "formats/pe_checksum.h"
 #include "support/bmp_builder.h"
 #include "support/pe_image.h"
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar {
 namespace medcheck {

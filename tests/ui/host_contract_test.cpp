@@ -4,8 +4,8 @@
 
 #include "base/errors.h"
 #include "platform/files/file_contents.h"
-#include "support/installer_fixture.h"
-#include "support/memory_file_system.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/files/memory_file_system.h"
 #include "ui/script/answer_file.h"
 
 namespace velmar::ui::contract {

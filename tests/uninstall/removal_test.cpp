@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "base/path_utils.h"
-#include "support/failing_files.h"
-#include "support/folder_link.h"
-#include "support/shell_ports.h"
-#include "support/temp_drive.h"
+#include "support/files/failing_files.h"
+#include "support/files/folder_link.h"
+#include "support/fixture/shell_ports.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar {
 namespace {

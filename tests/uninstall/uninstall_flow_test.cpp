@@ -12,8 +12,8 @@
 #include "files/file_utils.h"
 #include "files/ini_file.h"
 #include "services/shell/shell.h"
-#include "support/folder_link.h"
-#include "support/installer_fixture.h"
+#include "support/files/folder_link.h"
+#include "support/fixture/installer_fixture.h"
 
 namespace velmar {
 namespace {

@@ -32,7 +32,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
 #include "files/ini_file.h"
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar {
 namespace {

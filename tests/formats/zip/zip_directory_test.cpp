@@ -8,7 +8,7 @@
 
 #include "base/errors.h"
 #include "formats/zip/zip_time.h"
-#include "support/memory_file_system.h"
+#include "support/files/memory_file_system.h"
 #include "support/zip_writer.h"
 
 namespace velmar {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "formats/zip/zip_directory.h"
-#include "support/memory_file_system.h"
+#include "support/files/memory_file_system.h"
 #include "support/zip_writer.h"
 
 namespace velmar {

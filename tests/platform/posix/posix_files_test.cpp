@@ -12,7 +12,7 @@
 #include <fstream>
 
 #include "platform/files/host_files.h"
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar::platform {
 

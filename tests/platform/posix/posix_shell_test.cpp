@@ -14,7 +14,7 @@
 #include "platform/files/file_contents.h"
 #include "platform/posix/files/posix_files.h"
 #include "platform/posix/posix_shell_services.h"
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar::platform {
 namespace {

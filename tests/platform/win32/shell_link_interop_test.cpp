@@ -6,8 +6,8 @@
 
 #include "formats/shell_link.h"
 #include "platform/win32/win32_shell_services.h"
-#include "support/shell_ports.h"
-#include "support/temp_drive.h"
+#include "support/fixture/shell_ports.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar::platform {
 

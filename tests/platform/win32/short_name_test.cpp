@@ -6,7 +6,7 @@
 #include "platform/files/places.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar::platform {
 namespace {

@@ -5,8 +5,8 @@
 #include "platform/registry.h"
 #include "platform/shortcuts.h"
 #include "support/child_modes.h"
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/fixture/installer_test_context.h"
 #include "ui/script/script_host.h"
 
 namespace velmar {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/mutexes.h"
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/fixture/installer_test_context.h"
 #include "ui/script/script_host.h"
 
 namespace velmar {

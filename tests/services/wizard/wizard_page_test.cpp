@@ -4,8 +4,8 @@
 
 #include "base/path_utils.h"
 #include "text/texts.h"
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/fixture/installer_test_context.h"
 #include "ui/input.h"
 #include "ui/script/script_host.h"
 

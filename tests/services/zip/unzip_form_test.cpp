@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/installer_fixture.h"
-#include "support/installer_test_context.h"
+#include "support/fixture/installer_fixture.h"
+#include "support/fixture/installer_test_context.h"
 #include "support/zip_writer.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"

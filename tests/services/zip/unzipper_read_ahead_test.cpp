@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "services/zip/unzipper.h"
-#include "support/failing_files.h"
-#include "support/temp_drive.h"
+#include "support/files/failing_files.h"
+#include "support/files/temp_drive.h"
 #include "support/zip_writer.h"
 
 namespace velmar {

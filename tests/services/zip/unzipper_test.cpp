@@ -6,8 +6,8 @@
 
 #include "platform/clock.h"
 #include "base/errors.h"
-#include "support/shell_ports.h"
-#include "support/temp_drive.h"
+#include "support/fixture/shell_ports.h"
+#include "support/files/temp_drive.h"
 #include "support/zip_writer.h"
 
 namespace velmar {

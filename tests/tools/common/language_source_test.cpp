@@ -4,8 +4,8 @@
 
 #include "base/errors.h"
 #include "common/language_compiler.h"
-#include "support/failing_files.h"
-#include "support/temp_drive.h"
+#include "support/files/failing_files.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar {
 namespace {

@@ -12,8 +12,8 @@
 #include <sstream>
 
 #include "formats/shell_link.h"
-#include "support/shell_ports.h"
-#include "support/temp_drive.h"
+#include "support/fixture/shell_ports.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
-#include "support/memory_file_system.h"
-#include "support/shell_ports.h"
+#include "support/files/memory_file_system.h"
+#include "support/fixture/shell_ports.h"
 
 namespace velmar::ui::script {
 namespace {

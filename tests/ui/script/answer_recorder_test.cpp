@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files/file_contents.h"
-#include "support/memory_file_system.h"
+#include "support/files/memory_file_system.h"
 #include "ui/host_contract.h"
 
 namespace velmar::ui::script {

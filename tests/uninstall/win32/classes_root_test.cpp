@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_shell_services.h"
-#include "support/shell_ports.h"
+#include "support/fixture/shell_ports.h"
 #include "uninstall/removal.h"
 
 namespace velmar {

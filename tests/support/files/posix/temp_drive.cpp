@@ -1,4 +1,4 @@
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 #include <stdlib.h>
 

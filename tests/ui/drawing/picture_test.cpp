@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/memory_file_system.h"
-#include "support/shell_ports.h"
+#include "support/files/memory_file_system.h"
+#include "support/fixture/shell_ports.h"
 #include "ui/controls.h"
 #include "ui/page.h"
 #include "ui/script/script_host.h"

@@ -1,4 +1,4 @@
-#include "support/folder_link.h"
+#include "support/files/folder_link.h"
 
 #include <unistd.h>
 

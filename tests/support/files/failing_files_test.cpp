@@ -1,8 +1,8 @@
-#include "support/failing_files.h"
+#include "support/files/failing_files.h"
 
 #include <gtest/gtest.h>
 
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar::test {
 

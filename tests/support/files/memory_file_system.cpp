@@ -1,4 +1,4 @@
-#include "support/memory_file_system.h"
+#include "support/files/memory_file_system.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "support/folder_link.h"
+#include "support/files/folder_link.h"
 
 #include "platform/win32/windows_api.h"
 

@@ -1,4 +1,4 @@
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -8,7 +8,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/files/win32_files.h"
 #include "platform/win32/windows_api.h"
-#include "support/shell_ports.h"
+#include "support/fixture/shell_ports.h"
 #include "support/win32/wine_host.h"
 
 namespace velmar::test {

@@ -1,4 +1,4 @@
-#include "support/failing_files.h"
+#include "support/files/failing_files.h"
 
 #include <iterator>
 #include <numeric>

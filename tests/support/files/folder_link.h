@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "support/temp_drive.h"
+#include "support/files/temp_drive.h"
 
 namespace velmar::test {
 
