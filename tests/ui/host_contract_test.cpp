@@ -392,15 +392,7 @@ TEST_P(HostContract, ItemsAreChosenByTheirTextOrPath) {
   EXPECT_EQ(played.outcome, Outcome::Finished) << played.message;
   EXPECT_EQ(events, (std::vector<std::string>{"kind 1", "line 0", "line 0", "double", "change Job.vpr", "click",
                                               "change Demo.vpr", "click", "click", "name next"}));
-  EXPECT_NE(played.transcript.find("  KindRG: radio group \"Kind\"\n"
-                                   "    ( ) _Plant\n"
-                                   "    (*) _Office\n"),
-            std::string::npos);
-  EXPECT_NE(played.transcript.find("  LB: list box\n"
-                                   "    - North (maroon)\n"
-                                   "    - South\n"
-                                   "    - South\n"),
-            std::string::npos);
+  // Which "Demo.vpr" the path chose.
   EXPECT_NE(played.transcript.find("  Tree: tree view\n"
                                    "    - Site\n"
                                    "      - Job.vpr\n"
