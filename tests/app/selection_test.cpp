@@ -69,7 +69,6 @@ TEST(Selection, WhatTheMediumOrTheMachineLacksDisablesOrHidesItsLine) {
   } cases[] = {
       {"Velmar\\ without releases", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Velmar"); }, "InstallRB",
        Line::Disabled},
-      {"no Velmar\\", [](InstallerFixture&) {}, "InstallRB", Line::Disabled},
       {"Patch\\ without archives", [](InstallerFixture& f) { f.WriteMediumFile("Patch\\Fix.txt", "x"); }, "PatchRB",
        Line::Hidden},
       {"Projects\\ without project files", [](InstallerFixture& f) { f.WriteMediumFile("Projects\\a.txt", "x"); },
@@ -78,7 +77,6 @@ TEST(Selection, WhatTheMediumOrTheMachineLacksDisablesOrHidesItsLine) {
        Line::Disabled},
       {"an empty Tools\\", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Tools"); }, "ExploreRB",
        Line::Disabled},
-      {"no custom installs", [](InstallerFixture&) {}, "CustomRB", Line::Hidden},
       {"installed", [](InstallerFixture& f) { f.InstallProductAt("Plant\\Velmar"); }, "UninstallRB", Line::Enabled},
       {"a record without trailing backslash",
        [](InstallerFixture& f) {
@@ -88,7 +86,6 @@ TEST(Selection, WhatTheMediumOrTheMachineLacksDisablesOrHidesItsLine) {
        "UninstallRB", Line::Enabled},
       {"no record", [](InstallerFixture& f) { f.WriteFile(f.drive.path("Velmar\\VelmarPM.exe"), "x"); }, "UninstallRB",
        Line::Disabled},
-      {"an empty record", [](InstallerFixture& f) { f.WriteInstallRecord(""); }, "UninstallRB", Line::Disabled},
       {"the folder is gone", [](InstallerFixture& f) { f.WriteInstallRecord(f.drive.path("Gone\\")); }, "UninstallRB",
        Line::Disabled},
       {"the project manager is gone",

@@ -24,7 +24,6 @@ TEST(MediumScan, ProductArchivesNeedANumberAbove3200) {
   f.WriteProductArchive("Velmar3200.zip");
   f.WriteProductArchive("Velmar3410.zip");
   f.WriteProductArchive("velmar3500.ZIP");
-  f.WriteProductArchive("VelmarX.zip");
   f.WriteProductArchive("Velmar.zip");
   f.WriteProductArchive("Velmar34x.zip");
   f.WriteProductArchive("Velmar-3300.zip");

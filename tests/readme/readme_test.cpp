@@ -77,29 +77,24 @@ TEST(ReadmeViewer, AMissingReadmeNamesItsFullPathWithoutFallingBackToAnother) {
   EXPECT_EQ(test::TimesShown(run.transcript, "TReadmeViewForm"), 0);
 }
 
-TEST(ReadmeViewer, ShowsTheFileAsTextOfTheAnsiCodePageAndEscClosesItFromTheText) {
+TEST(ReadmeViewer, ShowsTheFileAsTextOfTheSystemsCodePageAndEscClosesItFromTheText) {
+  const struct {
+    CodePage codePage;
+    const char *bytes, *shown;
+  } cases[] = {{CodePage::Cp1252, "Gr\xF6\xDF" "e: 12 MB\r\n\r\n\tEnd\n", "    | Größe: 12 MB\n    | \n    | \tEnd\n"},
+               {CodePage::Cp1250, "Zak\xB3" "ad \xA3\xF3" "d\x9F\r\n", "    | Zakład Łódź\n"}};
   InstallerFixture f;
   f.WriteStandardMedium();
-  f.WriteReadme("Readme.txt", "Gr\xF6\xDF" "e: 12 MB\r\n\r\n\tEnd\n");
-  Script script;
-  script.Page("TReadmeViewForm").Key(Key::Tab).Key(Key::Escape);  // the focus on the text, then Esc
-  const auto run = f.Run(script, {"/F6"});
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_TRUE(test::Contains(Viewer(run), "    | Größe: 12 MB\n    | \n    | \tEnd\n"));
-  EXPECT_TRUE(test::Contains(Viewer(run), "page TReadmeViewForm \"VELMAR Readme.txt\""));
-  EXPECT_TRUE(test::Contains(run.transcript, "closed TReadmeViewForm"));
-}
-
-TEST(ReadmeViewer, ReadsTheSystemsCodePage) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteReadme("Readme.txt", "Zak\xB3" "ad \xA3\xF3" "d\x9F\r\n");
-  f.system.AnsiCodePage = CodePage::Cp1250;
-  Script script;
-  script.Page("TReadmeViewForm").Key(Key::Escape);
-  auto run = f.Run(script, {"/F6"});
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_TRUE(test::Contains(Viewer(run), "    | Zakład Łódź\n"));
+  test::InstallerRun run;
+  for (const auto& c : cases) {
+    f.WriteReadme("Readme.txt", c.bytes);
+    f.system.AnsiCodePage = c.codePage;
+    run = f.Run(Script().Page("TReadmeViewForm").Key(Key::Tab).Key(Key::Escape), {"/F6"});  // the focus on the text
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+    EXPECT_TRUE(test::Contains(Viewer(run), c.shown));
+    EXPECT_TRUE(test::Contains(Viewer(run), "page TReadmeViewForm \"VELMAR Readme.txt\""));
+    EXPECT_TRUE(test::Contains(run.transcript, "closed TReadmeViewForm"));
+  }
 
   // One the installer cannot convert: the error, and no viewer.
   f.system.AnsiCodePage = CodePage{932};

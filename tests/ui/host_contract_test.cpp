@@ -163,10 +163,14 @@ Outcome NameThenPick(Host& host) {
   return Outcome::Finished;
 }
 
-Outcome Probe(Host& host) {
-  TProbeForm page(host);
-  page.ShowModal();
-  return Outcome::Finished;
+// Shows the probe page; seen gets what its handlers did.
+Program Probe(std::vector<std::string>* seen = nullptr) {
+  return [seen](Host& host) {
+    TProbeForm page(host);
+    page.ShowModal();
+    if (seen) *seen = page.events;
+    return Outcome::Finished;
+  };
 }
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
@@ -220,12 +224,7 @@ TEST_P(HostContract, EveryKindOfInputReachesTheModelInTheToolkitsOrder) {
        "  key Tab\n"                             // to the check box: the edit is left
        "  key Space\n"                           // the focused check box toggles
        "  key Enter\n",                          // the default button, the focus stays
-       [&](Host& host) {
-         TProbeForm page(host);
-         page.ShowModal();
-         seen = page.events;
-         return Outcome::Finished;
-       });
+       Probe(&seen));
   EXPECT_EQ(seen, (std::vector<std::string>{"change Plant number", "exit", "save on", "blue", "line Green",
                                             "line Green", "double", "node Hall 2", "node click", "node click",
                                             "F5", "change Plant 2", "exit", "save off", "ok"}));
@@ -393,15 +392,7 @@ TEST_P(HostContract, ItemsAreChosenByTheirTextOrPath) {
   EXPECT_EQ(played.outcome, Outcome::Finished) << played.message;
   EXPECT_EQ(events, (std::vector<std::string>{"kind 1", "line 0", "line 0", "double", "change Job.vpr", "click",
                                               "change Demo.vpr", "click", "click", "name next"}));
-  EXPECT_NE(played.transcript.find("  KindRG: radio group \"Kind\"\n"
-                                   "    ( ) _Plant\n"
-                                   "    (*) _Office\n"),
-            std::string::npos);
-  EXPECT_NE(played.transcript.find("  LB: list box\n"
-                                   "    - North (maroon)\n"
-                                   "    - South\n"
-                                   "    - South\n"),
-            std::string::npos);
+  // Which "Demo.vpr" the path chose.
   EXPECT_NE(played.transcript.find("  Tree: tree view\n"
                                    "    - Site\n"
                                    "      - Job.vpr\n"
@@ -483,7 +474,7 @@ TEST_P(HostContract, WhatIsDoneIsRecordedAsAFileThatShowsTheSamePages) {
        "  click FailBtn\r\nanswer \"ERROR: Disk read failed on C:\\Velmar\\Big.dat\" OK\r\n"
        "  click OtherBtn\r\npage TNameForm\r\n  type NameEdit \"b\"\r\n  click NextBtn\r\n"
        "page TPickForm\r\n  click OkBtn\r\n"},
-      {"a key the page uses; keys the windows take by what they do", Probe,
+      {"a key the page uses; keys the windows take by what they do", Probe(),
        "page TProbeForm\n  type NameEdit \"Plant 2\"\n  check SaveCB\n  click BlueRB\n"
        "  select ColourLB \"Green\"\n  double-click ColourLB \"Green\"\n  select PlaceTV \"Site\" \"Hall 2\"\n"
        "  key F5\n  type NameEdit \"Plant 3\"\n  key Tab\n  key Space\n  key Enter\n",
