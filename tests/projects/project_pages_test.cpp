@@ -249,7 +249,6 @@ TEST(CheckProjectPlace, NamesTheFirstProblem) {
       {" C:\\VelProj\\Line1\\ ", " Line1 ", 0},
       {"\\\\server\\share\\Line1", "Line1", 0},
       {"C:\\", "Line1", text::InvalidInstallFolder},
-      {"C:", "", text::InvalidInstallFolder},
       // A folder that depends on the current folder or drive.
       {"Projects\\Line1", "Line1", text::InvalidInstallFolder},
       {"C:Line1", "Line1", text::InvalidInstallFolder},
