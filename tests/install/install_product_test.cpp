@@ -136,11 +136,6 @@ TEST(InstallProduct, EveryKindOfFailedStepIsLoggedAndEndsWithErrors) {
        [](ProductRun& run) { run.t.session.LinkPath = run.t.drive.path("Gone\\Links"); },
        "answer \"Failed to create shortcut\" OK\npage TUnzipForm\nanswer \"Failed to create shortcut\" OK\n",
        "ERROR: Failed to create shortcut @Gone\\Links\\Demo.LNK (@Projects\\Demo\\Demo.vpr)\n"},
-      {"a damaged demo archive",
-       [](ProductRun& run) { run.t.drive.writeFile("Medium\\Projects\\Demo\\Demo.zip", "PK\x03\x04 no archive"); },
-       "page TUnzipForm\n  click CancelBtn\n",
-       "ERROR: The zip archive \"@Medium\\Projects\\Demo\\Demo.zip\" cannot be read: the file is too short to be a "
-       "zip archive.\nCreate demo project shortcut\n"},
       {"the installed copy's Setup.ini read-only, so the settings stay on the medium",
        [](ProductRun& run) {
          run.t.drive.writeFile("Velmar\\Install\\Setup.ini", "[Config]\r\n");
