@@ -57,7 +57,6 @@ struct PlacementRun {
     const auto read = t.shortcuts->ReadShortcut(link);
     return read ? read->target : "<none>";
   }
-  std::string Log() { return t.drive.exists("Velmar\\Install.log") ? t.drive.readFile("Velmar\\Install.log") : ""; }
 
   ui::script::ScriptHost host;
   test::InstallerTestContext t{host};
@@ -94,9 +93,6 @@ TEST(PlaceProject, InItsOwnPlaceTheArchiveIsUnpackedAskingBeforeEachExistingFile
   EXPECT_EQ(run.request.TargetFolder, run.Path("velproj\\LINE1\\"));
   EXPECT_EQ(run.request.ShortcutName, run.Path("Links\\Line1.LNK"));
   EXPECT_EQ(run.Target(run.Path("Links\\Line1.LNK")), result.InstalledProjectFile);
-  for (const std::string& line : {"Unzip project into " + run.Path("velproj\\LINE1\\"), std::string("Project unzipped"),
-                                  std::string("Create shortcut to project")})
-    EXPECT_TRUE(test::Contains(run.Log(), " : " + line + "\r\n"));
 }
 
 // Elsewhere the archive goes into a fresh temporary folder without
@@ -117,8 +113,6 @@ TEST(PlaceProject, ElsewhereTheProjectIsMovedThroughATemporaryFolderThatIsRemove
   EXPECT_EQ(run.Names("VelProj"), std::vector<std::string>{"Works"});
   // A custom install's placement makes no shortcut.
   EXPECT_FALSE(run.t.drive.exists("Links"));
-  EXPECT_TRUE(test::Contains(run.Log(), "Unzip project into temporary folder\r\n"));
-  EXPECT_TRUE(test::Contains(run.Log(), "Move project to " + run.Path("VelProj\\Works\\") + "\r\n"));
 }
 
 // The second placement of the same project asks before it copies over the
@@ -173,8 +167,6 @@ TEST(PlaceProject, AStepThatFailsIsReportedAndNoShortcutLeadsToNothing) {
          run.t.files.addFault({.op = test::FileOp::Create, .persistent = true, .pathContains = "Works\\Line1.VPR"});
        },
       },
-      {"a read fails in the middle of a copy", Script().Page("TUnzipForm").Answer("", ui::Answer::Ok),
-       [](PlacementRun& run) { run.t.files.addFault({.op = test::FileOp::Read, .pathContains = "Line1.VPR"}); }},
   };
   for (const Case& c : cases) {
     PlacementRun run(c.script);
