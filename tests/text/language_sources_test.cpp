@@ -1,5 +1,6 @@
-// The text sources kept in the repository: they compile, hold the same texts
-// in every language, and keep what the program relies on (placeholders, line
+// The text sources kept in the repository (that texts come back through the
+// compiled files is the fuzz target's): they compile, hold the same texts in
+// every language, and keep what the program relies on (placeholders, line
 // breaks, the error prefix, one mnemonic per caption, unique on each page).
 
 #include <gtest/gtest.h>
@@ -76,13 +77,12 @@ TEST_F(CommittedSources, EveryLanguageCompilesWithEveryTextAndTheSameMarks) {
   for (const Language& language : Languages) {
     const LanguageSource& source = sources_.at(language.code);
     EXPECT_EQ(source.code, language.code);
-    DecompiledLanguage back = DecompileLanguage(CompileLanguage(source).separateFile, language.code);
+    EXPECT_NO_THROW(CompileLanguage(source));
     for (const auto& [id, english] : English().texts) {
       SCOPED_TRACE("language " + std::to_string(language.code) + ", text " + std::to_string(id));
       const auto found = source.texts.find(id);
       ASSERT_NE(found, source.texts.end());
       const std::string& translated = found->second;
-      EXPECT_EQ(back.source.texts[id], translated);
       EXPECT_FALSE(translated.empty());
       EXPECT_EQ(Count(translated, "$"), Count(english, "$"));
       EXPECT_EQ(translated.rfind('$') == translated.size() - 1, english.rfind('$') == english.size() - 1);

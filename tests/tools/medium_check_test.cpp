@@ -115,12 +115,6 @@ std::vector<FaultyMedium> FaultyMedia() {
         {E, "Setup.ini", extras + "5=RUN \"[EXTRAS]OpcSetup.exe /x: unclosed quote: the command fails"},
         {E, "Setup.ini",
          extras + "2=COPY [EXTRAS]VelOpc.dll [WINSYS]VelOpc.dll: Extras\\VELOPC.DLL is not on the medium"}}},
-      {"RUN of a program not on the medium",
-       [](Medium& m) { m.Delete("Extras\\OpcSetup.exe"); },
-       {{E, "Setup.ini", extras + "1=RUN [EXTRAS]OpcSetup.exe /silent: Extras\\OPCSETUP.EXE is not on the medium"}}},
-      {"language file missing",
-       [](Medium& m) { m.Delete("Velmar.L33"); },
-       {{E, "Velmar.L33", "missing: the installer stops in this language"}}},
       {"language file damaged",
        [](Medium& m) { m.Write("Velmar.L48", "no language file"); },
        {{E, "Velmar.L48", "is not a language file: the installer stops in this language"}}},
@@ -134,13 +128,6 @@ std::vector<FaultyMedium> FaultyMedia() {
        },
        {{W, "Readme.txt", "missing: F6 shows no readme in English and Polish"},
         {W, "Lif-moi.txt", "missing: F6 shows no readme in French"}}},
-      {"release names without a version above 3200",
-       [&](Medium& m) {
-         m.Write("Velmar\\Velmar3200.zip", Zip(goodRelease));
-         m.Write("Velmar\\VelmarNew.zip", Zip(goodRelease));
-       },
-       {{W, "Velmar\\Velmar3200.zip", "not offered: its name gives no version above 3200 after \"Velmar\""},
-        {W, "Velmar\\VelmarNew.zip", "not offered: its name gives no version above 3200 after \"Velmar\""}}},
       {"no release offered",
        [&](Medium& m) {
          m.Delete("Velmar\\Velmar3410.zip");

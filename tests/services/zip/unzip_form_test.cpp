@@ -53,9 +53,9 @@ struct UnzipRun {
 const std::string ThreeFiles = BuildZip({{"a.txt", "new a"}, {"sub/b.txt", "new b"}, {"c.txt", "new c"}});
 
 TEST(UnzipForm, WritesEveryItemTalliesTheListAndClosesByItself) {
-  UnzipRun run("page TUnzipForm\n");
+  UnzipRun run("page TUnzipForm\npage TUnzipForm\n");
   run.t.drive.writeFile("Out\\a.txt", "old a");
-  EXPECT_EQ(run.Unpack({{"R.zip", ThreeFiles}}, false), std::vector<int>{0});
+  EXPECT_EQ(run.Unpack({{"R.zip", ThreeFiles}, {"Empty.zip", BuildZip({})}}, false), (std::vector<int>{0, 0}));
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
   EXPECT_EQ(run.t.drive.readFile("Out\\a.txt"), "new a");  // replaced without a question
   EXPECT_EQ(run.t.drive.readFile("Out\\sub\\b.txt"), "new b");
@@ -64,34 +64,27 @@ TEST(UnzipForm, WritesEveryItemTalliesTheListAndClosesByItself) {
                       "    (3 lines)\n"))
       << run.host.TranscriptText();
   EXPECT_TRUE(run.Has("progress 100 of 100"));
-  EXPECT_EQ(run.complete, std::vector<bool>{true});
+  EXPECT_EQ(run.form.FilesLB.Items.size(), 2u);  // an empty archive: the two header lines
+  EXPECT_EQ(run.complete, (std::vector<bool>{true, true}));
 }
 
+// Yes to all holds for one archive; No to all keeps the files and the run
+// complete; Cancel stops the rest.
 TEST(UnzipForm, ToAllAnswersHoldForOneArchiveAndCancelStopsTheRest) {
-  // First archive: Yes to all at the first question. Second: asked again, Cancel.
   UnzipRun run(
       "page TUnzipForm\npage TOverwriteDlg\nclick YesToAllBtn\n"
+      "page TUnzipForm\npage TOverwriteDlg\nclick NoToAllBtn\n"
       "page TUnzipForm\npage TOverwriteDlg\nclick CancelBtn\n");
   for (const char* name : {"a.txt", "sub\\b.txt", "c.txt"}) run.t.drive.writeFile(std::string("Out\\") + name, "old");
   const std::string second = BuildZip({{"a.txt", "2nd a"}, {"d.txt", "2nd d"}});
-  EXPECT_EQ(run.Unpack({{"R.zip", ThreeFiles}, {"S.zip", second}}, true), (std::vector<int>{0, 0}));
+  const std::string third = BuildZip({{"a.txt", "3rd a"}, {"e.txt", "3rd e"}});
+  EXPECT_EQ(run.Unpack({{"R.zip", ThreeFiles}, {"S.zip", second}, {"T.zip", third}}, true), (std::vector<int>{0, 0, 0}));
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
   EXPECT_EQ(run.t.drive.readFile("Out\\c.txt"), "new c");
-  EXPECT_EQ(run.t.drive.readFile("Out\\a.txt"), "new a");  // the Cancel kept it
-  EXPECT_FALSE(run.t.drive.exists("Out\\d.txt"));          // nothing after the Cancel
-  EXPECT_EQ(run.complete, (std::vector<bool>{true, false}));
-}
-
-TEST(UnzipForm, RefusedOverwritesKeepTheFileAndTheRunComplete) {
-  UnzipRun run("page TUnzipForm\npage TOverwriteDlg\nclick NoToAllBtn\n");
-  run.t.drive.writeFile("Out\\a.txt", "old a");
-  run.t.drive.writeFile("Out\\c.txt", "old c");
-  run.Unpack({{"R.zip", ThreeFiles}}, true);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-  EXPECT_EQ(run.t.drive.readFile("Out\\a.txt"), "old a");
-  EXPECT_EQ(run.t.drive.readFile("Out\\c.txt"), "old c");
-  EXPECT_EQ(run.t.drive.readFile("Out\\sub\\b.txt"), "new b");
-  EXPECT_EQ(run.complete, std::vector<bool>{true});
+  EXPECT_EQ(run.t.drive.readFile("Out\\a.txt"), "new a");  // No to all, then Cancel, kept it
+  EXPECT_EQ(run.t.drive.readFile("Out\\d.txt"), "2nd d");
+  EXPECT_FALSE(run.t.drive.exists("Out\\e.txt"));          // nothing after the Cancel
+  EXPECT_EQ(run.complete, (std::vector<bool>{true, true, false}));
 }
 
 TEST(UnzipForm, AMissingOrUnreadableArchiveIsSaidInTheListAndWaitsForCancel) {
@@ -122,14 +115,6 @@ TEST(UnzipForm, AFailedItemIsOneErrorLineAndTheRestIsWritten) {
   EXPECT_EQ(run.complete, std::vector<bool>{false});
   EXPECT_EQ(test::LogEntries(run.t.drive.readFile("Velmar\\Install.log")),
             "ERROR: Cannot unpack bad.txt from " + run.t.drive.path("Media\\R.zip") + " : CRC error: the item's data is damaged\n");
-}
-
-TEST(UnzipForm, AnEmptyArchiveShowsTheTwoHeaderLinesAndCloses) {
-  UnzipRun run("page TUnzipForm\n");
-  EXPECT_EQ(run.Unpack({{"Empty.zip", BuildZip({})}}, false), std::vector<int>{0});
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-  EXPECT_EQ(run.form.FilesLB.Items.size(), 2u);
-  EXPECT_EQ(run.complete, std::vector<bool>{true});
 }
 
 }  // namespace

@@ -166,34 +166,57 @@ TEST(UnzipperReadAhead, CancelInTheMiddleOfALargeArchiveWritesNothingAfterIt) {
   EXPECT_EQ(std::count_if(t.events.begin(), t.events.end(), [](auto& e) { return e.ends_with("refused"); }), 150);
 }
 
-// A write failing on the writing thread, or an archive read on the reading
-// one: one item fails, the rest is extracted, as on one thread.
-TEST(UnzipperReadAhead, AFailingWriteOrReadIsOneItemFailureAndTheRestGoesOn) {
+// A file system failing in the middle of an item, on the writing thread or
+// the reading one: the items it hits fail, the rest is extracted, an existing
+// file stays as it was, and read ahead changes nothing of it.
+TEST(UnzipperReadAhead, FileSystemFaultsFailTheirItemsAndKeepTheOldFile) {
   std::vector<ZipEntry> items;
   for (int i = 0; i < 12; ++i)
     items.push_back({.name = "f" + std::to_string(10 + i) + ".bin", .data = RandomBytes(100 * 1024, i)});
+  items.push_back({.name = "Replace.txt", .data = "new replace"});
+  items.push_back({.name = "Sub/s.txt", .data = "s"});
   const std::string archive = BuildZip(items);
-  auto check = [&](const char* what, const test::FaultRule& fault, const std::string& failure) {
-    SCOPED_TRACE(what);
+  std::vector<std::string> unreadable;
+  for (const auto& item : items) unreadable.push_back("failure " + item.name + " 0/");
+  const struct {
+    const char* what;
+    test::FaultRule fault;
+    std::vector<std::string> failures;  // the start of each failure event
+    size_t left;                        // files and folders below Out
+  } cases[] = {
+      {"the 5th write", {.op = FileOp::Write, .nth = 5, .pathContains = "Out"}, {"failure f14.bin 1/112"}, 15},
+      {"a full disk",
+       {.op = FileOp::Write, .persistent = true, .pathContains = "Replace", .shortWrite = true},
+       {"failure Replace.txt 1/"}, 16},
+      {"a failed replace", {.op = FileOp::Replace, .pathContains = "Replace"}, {"failure Replace.txt 3/"}, 16},
+      {"a failed create", {.op = FileOp::Create, .pathContains = "f12"}, {"failure f12.bin 3/"}, 15},
+      {"a folder that cannot be made", {.op = FileOp::CreateFolder, .persistent = true}, {"failure Sub/s.txt 3/"}, 14},
+      {"the 9th read of the archive", {.op = FileOp::Read, .nth = 9, .pathContains = "Archive.zip"},
+       {"failure f18.bin 0/"}, 15},
+      {"an archive that cannot be read",
+       {.op = FileOp::Read, .persistent = true, .pathContains = "Archive.zip"}, unreadable, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     std::vector<std::string> failures[2];
     std::map<std::string, std::string> trees[2];
     for (bool readAhead : {false, true}) {
       Extraction t(archive, readAhead);
-      t.files.addFault(fault);
+      t.files.addFault(c.fault);
       t.run();
       std::copy_if(t.events.begin(), t.events.end(), std::back_inserter(failures[readAhead]),
                    [](auto& e) { return e.starts_with("failure"); });
       trees[readAhead] = t.tree();
     }
-    ASSERT_EQ(failures[1].size(), 1u);
-    EXPECT_TRUE(failures[1][0].starts_with(failure)) << failures[1][0];
+    ASSERT_EQ(failures[0].size(), c.failures.size()) << testing::PrintToString(failures[0]);
+    for (size_t i = 0; i < c.failures.size(); ++i)
+      EXPECT_TRUE(failures[0][i].starts_with(c.failures[i])) << failures[0][i];
     EXPECT_EQ(failures[1], failures[0]);
     EXPECT_EQ(trees[1], trees[0]);
-    EXPECT_EQ(trees[1].size(), 2 + 11u);
-  };
-  check("the 5th write", {.op = FileOp::Write, .nth = 5, .pathContains = "Out"}, "failure f14.bin 1/112");
-  check("the 9th read of the archive", {.op = FileOp::Read, .nth = 9, .pathContains = "Archive.zip"},
-        "failure f18.bin 0/");
+    EXPECT_EQ(trees[0].size(), c.left);
+    if (c.failures[0].starts_with("failure Replace") || c.left == 2)
+      EXPECT_EQ(trees[0]["Out\\Replace.txt"], "old replace");
+  }
 }
 
 }  // namespace
