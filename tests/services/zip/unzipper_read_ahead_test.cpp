@@ -214,8 +214,9 @@ TEST(UnzipperReadAhead, FileSystemFaultsFailTheirItemsAndKeepTheOldFile) {
     EXPECT_EQ(failures[1], failures[0]);
     EXPECT_EQ(trees[1], trees[0]);
     EXPECT_EQ(trees[0].size(), c.left);
-    if (c.failures[0].starts_with("failure Replace") || c.left == 2)
+    if (c.failures[0].starts_with("failure Replace") || c.left == 2) {
       EXPECT_EQ(trees[0]["Out\\Replace.txt"], "old replace");
+    }
   }
 }
 
