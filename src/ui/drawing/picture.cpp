@@ -28,8 +28,7 @@ std::optional<PictureFileInfo> ReadPictureFileInfo(platform::OpenFile& file) {
   head.resize(got);
   const auto size = PictureSizeFromHeader(head);
   if (!size) return std::nullopt;
-  const PictureFormat format = size->format == velmar::PictureFormat::Jpeg ? PictureFormat::Jpeg : PictureFormat::Bmp;
-  return PictureFileInfo{format, {size->width, size->height}};
+  return PictureFileInfo{size->format, {size->width, size->height}};
 }
 
 std::optional<PictureFileInfo> ReadPictureFileInfo(platform::FileSystem& files, const std::string& path) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/picture_header.h"
 #include "ui/layout/geometry.h"
 
 namespace velmar::platform {
@@ -16,7 +17,7 @@ class OpenFile;
 namespace velmar::ui {
 
 enum class PictureSource { None, BuiltIn, File };
-enum class PictureFormat { Bmp, Jpeg };
+using velmar::PictureFormat;
 
 struct Picture {
   PictureSource Source = PictureSource::None;
