@@ -90,6 +90,7 @@ TEST(TextCase, FoldsTheLettersOfTheAnsiCodePages) {
   EXPECT_TRUE(SameText("Привет", "пРИВЕТ"));
   EXPECT_FALSE(SameText("a", "ä"));
   EXPECT_FALSE(SameText("A×", "Aŗ"));
+  EXPECT_FALSE(SameText("÷", "×"));  // the division sign is no small multiplication sign
   EXPECT_EQ(UpperCaseText("velmar.vpr ąę žš"), "VELMAR.VPR ĄĘ ŽŠ");
   EXPECT_EQ(UpperCaseText("àþ×"), "ÀÞ×");
   EXPECT_EQ(UpperCaseText("a\xFF" "b"), "A\xFF" "B");  // broken bytes stay
