@@ -77,6 +77,13 @@ TEST(Unattended, WhatGoesWrongAroundTheRunHasItsExitStatus) {
        [](Unattended& u) { u.options.RecordFile = u.f.drive.path("Brak\\Zapis.txt"); }, 3, false},
       {"a script that stops", [](Unattended& u) { u.f.WriteFile(u.options.AnswerFile, "page TSelectForm\n"); }, 2,
        true},
+      {"a recording that cannot be written after its start",
+       [](Unattended& u) {
+         u.options.RecordFile = u.f.drive.path("Nagrania\\Zapis.txt");
+         u.f.WriteFile(u.options.RecordFile, "old");
+         u.f.files.addFault({.op = test::FileOp::Replace, .nth = 2, .persistent = true, .pathContains = "Nagrania"});
+       },
+       3, true},
   };
   for (const auto& c : cases) {
     Unattended u;
