@@ -190,6 +190,7 @@ TEST(UnzipperReadAhead, FileSystemFaultsFailTheirItemsAndKeepTheOldFile) {
        {"failure Replace.txt 1/"}, 16},
       {"a failed replace", {.op = FileOp::Replace, .pathContains = "Replace"}, {"failure Replace.txt 3/"}, 16},
       {"a failed create", {.op = FileOp::Create, .pathContains = "f12"}, {"failure f12.bin 3/"}, 15},
+      {"a failed close", {.op = FileOp::Close, .pathContains = "f13"}, {"failure f13.bin 1/112"}, 15},
       {"a folder that cannot be made", {.op = FileOp::CreateFolder, .persistent = true}, {"failure Sub/s.txt 3/"}, 14},
       {"the 9th read of the archive", {.op = FileOp::Read, .nth = 9, .pathContains = "Archive.zip"},
        {"failure f18.bin 0/"}, 15},
