@@ -10,9 +10,6 @@
 namespace velmar {
 namespace {
 
-// Registry names ignore case as Windows names do.
-bool SameName(std::string_view a, std::string_view b) { return SameText(a, b); }
-
 // Blanks of a line: space and tab, and the CR of a line end.
 std::string_view Trim(std::string_view s) {
   return TrimmedBy(s, [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
@@ -103,7 +100,7 @@ std::optional<std::string> NormalKey(std::string_view key) {
 }
 
 bool IsBelow(std::string_view path, std::string_view key) {
-  return path.size() > key.size() && path[key.size()] == '\\' && SameName(path.substr(0, key.size()), key);
+  return path.size() > key.size() && path[key.size()] == '\\' && SameText(path.substr(0, key.size()), key);
 }
 
 }  // namespace
@@ -170,7 +167,7 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view text) {
     if (afterName.empty() || afterName.front() != '=') continue;
     const std::string data(Trim(afterName.substr(1)));
     auto same = std::find_if(current->values.begin(), current->values.end(),
-                             [&](const Value& v) { return SameName(v.name, name); });
+                             [&](const Value& v) { return SameText(v.name, name); });
     if (same != current->values.end())
       same->data = data;
     else
@@ -190,7 +187,7 @@ std::string RegistryFile::Serialize() const {
 }
 
 RegistryFile::Key* RegistryFile::Find(std::string_view key) {
-  auto it = std::find_if(keys_.begin(), keys_.end(), [&](const Key& k) { return SameName(k.path, key); });
+  auto it = std::find_if(keys_.begin(), keys_.end(), [&](const Key& k) { return SameText(k.path, key); });
   return it == keys_.end() ? nullptr : &*it;
 }
 
@@ -203,7 +200,7 @@ bool RegistryFile::KeyExists(std::string_view key) const {
   if (!normal) return false;
   if (normal->find('\\') == std::string::npos) return true;  // a root
   return std::any_of(keys_.begin(), keys_.end(),
-                     [&](const Key& k) { return SameName(k.path, *normal) || IsBelow(k.path, *normal); });
+                     [&](const Key& k) { return SameText(k.path, *normal) || IsBelow(k.path, *normal); });
 }
 
 std::optional<std::string> RegistryFile::ReadString(std::string_view key, std::string_view valueName) const {
@@ -211,7 +208,7 @@ std::optional<std::string> RegistryFile::ReadString(std::string_view key, std::s
   const Key* k = normal ? Find(*normal) : nullptr;
   if (!k) return std::nullopt;
   for (const Value& v : k->values) {
-    if (!SameName(v.name, valueName)) continue;
+    if (!SameText(v.name, valueName)) continue;
     if (!v.data.empty() && v.data.front() == '"') {
       std::string_view rest;
       auto s = Unquote(v.data, &rest);
@@ -230,7 +227,7 @@ std::vector<std::string> RegistryFile::SubkeyNames(std::string_view key) const {
     if (!IsBelow(k.path, *normal)) continue;
     const std::string_view below = std::string_view(k.path).substr(normal->size() + 1);
     const std::string name(below.substr(0, below.find('\\')));
-    if (std::none_of(names.begin(), names.end(), [&](const std::string& n) { return SameName(n, name); }))
+    if (std::none_of(names.begin(), names.end(), [&](const std::string& n) { return SameText(n, name); }))
       names.push_back(name);
   }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return UpperCaseText(a) < UpperCaseText(b); });
@@ -241,7 +238,7 @@ bool RegistryFile::DeleteKey(std::string_view key) {
   const auto normal = NormalKey(key);
   if (!normal || normal->find('\\') == std::string::npos) return false;
   const size_t before = keys_.size();
-  std::erase_if(keys_, [&](const Key& k) { return SameName(k.path, *normal) || IsBelow(k.path, *normal); });
+  std::erase_if(keys_, [&](const Key& k) { return SameText(k.path, *normal) || IsBelow(k.path, *normal); });
   return keys_.size() != before;
 }
 
@@ -258,7 +255,7 @@ bool RegistryFile::WriteString(std::string_view key, std::string_view valueName,
   CreateKey(*normal);
   Key* k = Find(*normal);
   auto same =
-      std::find_if(k->values.begin(), k->values.end(), [&](const Value& v) { return SameName(v.name, valueName); });
+      std::find_if(k->values.begin(), k->values.end(), [&](const Value& v) { return SameText(v.name, valueName); });
   if (same != k->values.end())
     same->data = EncodeValue(value);
   else
