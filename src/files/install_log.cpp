@@ -33,8 +33,10 @@ void InstallLog::LogLine(const std::string& velmarPath, const std::string& text)
 
 bool InstallLog::Append(const std::string& bytes) {
   // Only a plain file takes entries: a link or junction found at the log's
-  // name loses the entry rather than lead it elsewhere. Another installer may
-  // make the file between the two tries; its entries and these both stay.
+  // name loses the entry rather than lead it elsewhere. Another installer
+  // writing to the same log waits for the folder's lock: a log just made is
+  // written from its start, over whatever that one appended meanwhile.
+  const auto lock = fs_.lockFolder(FileFolderPart(path_));
   std::string data = bytes;
   std::unique_ptr<platform::OpenFile> file = fs_.openAppend(path_);
   if (!file) {

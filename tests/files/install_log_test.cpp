@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <future>
+
 #include "support/files/failing_files.h"
 #include "support/files/temp_drive.h"
 
@@ -91,6 +95,38 @@ TEST(InstallLog, EntriesThatCannotBeWrittenAreLostWithoutAWord) {
     log.LogLine(t.drive.path("Velmar"), "kept");
     EXPECT_NE(t.Read("Velmar\\Install.log").find("kept\r\n"), std::string::npos);
   }
+}
+
+// Another installer's entry, tried while this one has made the log but not
+// yet written its header: it waits, so neither overwrites the other.
+class SecondInstallerWhileCreating : public test::FailingFiles {
+ public:
+  using FailingFiles::FailingFiles;
+  std::function<void()> onCreated;
+  std::unique_ptr<platform::OpenFile> createNew(const std::string& path) override {
+    auto file = FailingFiles::createNew(path);
+    if (file && onCreated) onCreated();
+    return file;
+  }
+};
+
+TEST(InstallLog, TwoInstallersStartingOneLogKeepEachOthersEntries) {
+  Log t;
+  const std::string folder = t.drive.path("Velmar");
+  SecondInstallerWhileCreating files(t.drive.fs());
+  InstallLog first(files, CodePage::Cp1252, [&] { return t.now; });
+  std::future<void> second;
+  files.onCreated = [&] {
+    second = std::async(std::launch::async, [&] {
+      InstallLog other(t.drive.fs(), CodePage::Cp1252, [&] { return t.now; });
+      other.LogLine(folder, "second installer");
+    });
+    second.wait_for(std::chrono::milliseconds(300));
+  };
+  first.LogLine(folder, "first installer");
+  second.get();
+  EXPECT_EQ(t.Read("Velmar\\Install.log"), std::string(Header) + "05/12/2026 11:24:29 : first installer\r\n" +
+                                               "05/12/2026 11:24:29 : second installer\r\n");
 }
 
 }  // namespace
