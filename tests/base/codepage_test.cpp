@@ -4,22 +4,16 @@
 
 namespace velmar {
 
-TEST(CodePage, RoundTripsTheLettersOfEachLanguage) {
-  EXPECT_EQ(DecodeToUtf8("\xE4\xF6\xFC\xDF\xC4", CodePage::Cp1252), "äöüßÄ");
-  EXPECT_EQ(DecodeToUtf8("\xE9\xE8\xE7\x80", CodePage::Cp1252), "éèç€");
+// Any bytes coming back through UTF-8 is the fuzz target's; here, where the letters land.
+TEST(CodePage, LettersOfEachLanguageMapAndBrokenInputBecomesQuestionMarks) {
+  EXPECT_EQ(DecodeToUtf8("\xE4\xF6\xFC\xDF\xC4\xE9\xE8\xE7\x80", CodePage::Cp1252), "äöüßÄéèç€");
   EXPECT_EQ(DecodeToUtf8("\xB9\xE6\xEA\xB3\xF1\x9C\x9F\xBF", CodePage::Cp1250), "ąćęłńśźż");
   EXPECT_EQ(DecodeToUtf8("\x81\x84\x94", CodePage::Cp437), "üäö");
   EXPECT_EQ(EncodeFromUtf8("ąćęłńśźż", CodePage::Cp1250), "\xB9\xE6\xEA\xB3\xF1\x9C\x9F\xBF");
-  EXPECT_EQ(EncodeFromUtf8("Grüße €", CodePage::Cp1252), "Gr\xFC\xDF" "e \x80");
-}
-
-TEST(CodePage, UnmappableAndBrokenInputBecomeQuestionMarks) {
   EXPECT_EQ(EncodeFromUtf8("ł", CodePage::Cp1252), "?");
   EXPECT_EQ(EncodeFromUtf8("a\xC3", CodePage::Cp1252), "a?");    // cut sequence
   EXPECT_EQ(EncodeFromUtf8("\xE2\x82", CodePage::Cp1252), "??");  // each stray byte
   EXPECT_EQ(EncodeFromUtf8("\xFF" "b", CodePage::Cp1252), "?b");
-  // Undefined bytes survive a round trip as their C1 controls.
-  EXPECT_EQ(EncodeFromUtf8(DecodeToUtf8("\x81\x8D", CodePage::Cp1252), CodePage::Cp1252), "\x81\x8D");
 }
 
 TEST(CodePage, OneThatCannotBeConvertedPassesAsciiAndRefusesTheRest) {
@@ -48,7 +42,6 @@ TEST(CodePage, OnlyShortestFormsOfRealCharactersAreUtf8) {
     size_t length;
   } cases[] = {
       {"\xC0\xAF", 0xFFFD, 1},          // "/" in two bytes
-      {"\xC1\xA9", 0xFFFD, 1},          // "i" in two bytes
       {"\xE0\x80\xAE", 0xFFFD, 1},      // "." in three bytes
       {"\xF0\x82\x82\xAC", 0xFFFD, 1},  // the euro sign in four bytes
       {"\xED\xA0\x80", 0xFFFD, 1},      // a surrogate

@@ -6,15 +6,6 @@
 
 namespace velmar {
 
-TEST(PathUtils, Backslashes) {
-  EXPECT_EQ(WithBackslash("C:\\Velmar"), "C:\\Velmar\\");
-  EXPECT_EQ(WithBackslash("C:\\Velmar\\"), "C:\\Velmar\\");
-  EXPECT_EQ(WithBackslash(""), "");
-  EXPECT_EQ(WithoutBackslash("C:\\Velmar\\\\"), "C:\\Velmar\\");
-  EXPECT_EQ(WithoutBackslash("C:\\Velmar"), "C:\\Velmar");
-  EXPECT_EQ(WithoutBackslash(""), "");
-}
-
 TEST(PathUtils, ParentFolderOfTheExamplesAndOfRelativePaths) {
   EXPECT_EQ(ParentFolder("C:\\A\\B\\", "Z:\\unused"), "C:\\A\\");
   EXPECT_EQ(ParentFolder("C:\\A\\B", ""), "C:\\A\\");
@@ -46,7 +37,13 @@ TEST(PathUtils, FullPathNameReadsAPathAsWindowsDoes) {
   EXPECT_FALSE(SamePath("C:\\Velmar\\Setup.ini", "C:\\Velmar\\Setup.ini2", ""));
 }
 
-TEST(PathUtils, NamesAndExtensions) {
+TEST(PathUtils, NamesExtensionsAndSmallTextOperations) {
+  EXPECT_EQ(WithBackslash("C:\\Velmar"), "C:\\Velmar\\");
+  EXPECT_EQ(WithBackslash("C:\\Velmar\\"), "C:\\Velmar\\");
+  EXPECT_EQ(WithBackslash(""), "");
+  EXPECT_EQ(WithoutBackslash("C:\\Velmar\\\\"), "C:\\Velmar\\");
+  EXPECT_EQ(WithoutBackslash("C:\\Velmar"), "C:\\Velmar");
+  EXPECT_EQ(WithoutBackslash(""), "");
   EXPECT_EQ(FileDrive("C:\\A\\b.txt"), "C:");
   EXPECT_EQ(FileDrive("\\\\srv\\share\\b.txt"), "\\\\srv\\share");
   EXPECT_EQ(FileDrive("\\\\srv"), "\\\\srv");
@@ -63,9 +60,6 @@ TEST(PathUtils, NamesAndExtensions) {
   EXPECT_TRUE(IsImageFile("C:\\pics\\corner.JPG"));
   EXPECT_FALSE(IsImageFile("corner.jpeg"));
   EXPECT_FALSE(IsImageFile("bmp"));
-}
-
-TEST(PathUtils, SmallTextOperations) {
   EXPECT_EQ(Unquote("\"C:\\Program Files\\x.exe\""), "C:\\Program Files\\x.exe");
   EXPECT_EQ(Unquote("\"\""), "");
   EXPECT_EQ(Unquote("\""), "\"");
@@ -82,7 +76,7 @@ TEST(PathUtils, SmallTextOperations) {
 
 TEST(TextCase, FoldsTheLettersOfTheAnsiCodePages) {
   EXPECT_TRUE(SameText("Install", "INSTALL"));
-  EXPECT_TRUE(SameText("Größe", "GRÖSSE") == false);  // ß has no capital of its own
+  EXPECT_FALSE(SameText("Größe", "GRÖSSE"));  // ß has no capital of its own
   EXPECT_TRUE(SameText("Größe", "GRÖßE"));
   EXPECT_TRUE(SameText("Élan", "éLAN"));
   EXPECT_TRUE(SameText("ŁÓDŹ", "łódź"));

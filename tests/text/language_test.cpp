@@ -74,15 +74,6 @@ TEST_F(LanguageSupportTest, SeparateFileNumbersUntranslatedTexts) {
   EXPECT_EQ(language.TextLength(16, -1), 0);
 }
 
-TEST_F(LanguageSupportTest, CombinedFileFallsBackToTheDefault) {
-  MakeCombinedMedium();
-  ASSERT_TRUE(Initialised().CombinedMode());
-  ASSERT_EQ(language.Load(49), LanguageSupport::Loaded);
-  EXPECT_EQ(language.Translate(16, 33, "Install &Velmar"), "&Velmar installieren");
-  EXPECT_EQ(language.Translate(16, 7, "Seven"), "Seven");
-  EXPECT_EQ(language.TextLength(16, 7), 0);
-}
-
 TEST_F(LanguageSupportTest, FileModeNeedsEnglishAndGermanOrFrench) {
   WriteCombined("Velmar.L44", "language 44\n");
   WriteCombined("Velmar.L48", "language 48\n1\tZażółć\n");
@@ -121,10 +112,15 @@ TEST_F(LanguageSupportTest, LoadResults) {
   EXPECT_EQ(language.LastResult(), LanguageSupport::SeparateFileMissing);
 }
 
-TEST_F(LanguageSupportTest, CombinedFileFaults) {
+// An untranslated text falls back to the default; a bad file or a missing one fails.
+TEST_F(LanguageSupportTest, CombinedFilesFallBackToTheDefaultAndFail) {
   MakeCombinedMedium();
   drive.writeFile("Velmar.L33", std::string("\x0FVELMAR_LANGUAGX") + std::string(100, '\0'));
-  Initialised();
+  ASSERT_TRUE(Initialised().CombinedMode());
+  ASSERT_EQ(language.Load(49), LanguageSupport::Loaded);
+  EXPECT_EQ(language.Translate(16, 33, "Install &Velmar"), "&Velmar installieren");
+  EXPECT_EQ(language.Translate(16, 7, "Seven"), "Seven");
+  EXPECT_EQ(language.TextLength(16, 7), 0);
   EXPECT_EQ(language.Load(33), LanguageSupport::BadMagic);
   EXPECT_EQ(language.Translate(16, 33, "Install &Velmar"), "Install &Velmar");
 
@@ -139,42 +135,29 @@ TEST_F(LanguageSupportTest, CombinedFileFaults) {
   EXPECT_EQ(language.Load(49), LanguageSupport::Loaded);
 }
 
-TEST_F(LanguageSupportTest, CombinedFileWithFewerThanSixteenGroupsLoadsNothing) {
-  MakeCombinedMedium();
-  std::string file = Compiled(German).combinedFile;
-  file.replace(41, 4, Le(15, 4));
-  drive.writeFile("Velmar.L49", file);
-  Initialised();
-  EXPECT_EQ(language.Load(49), LanguageSupport::Loaded);
-  EXPECT_EQ(language.Translate(16, 33, "Install &Velmar"), "Install &Velmar");
-}
-
-// Damaged files load what lies inside the file and nothing else.
+// Damaged files load what lies inside the file and nothing else; which
+// texts of a cut block survive is the format's business.
 TEST_F(LanguageSupportTest, HostileFilesGiveDefaultsNotCrashes) {
   const size_t entry16 = 49 + 15 * 49;
   MakeCombinedMedium();
   const std::string good = Compiled(German).combinedFile;
-  Initialised();
-
-  const auto loadWith = [&](const std::string& bytes) {
-    drive.writeFile("Velmar.L49", bytes);
-    language.Initialise();
-    EXPECT_EQ(language.Load(49), LanguageSupport::Loaded);
-    return language.Translate(16, 33, "default");
+  const auto patched = [&](size_t at, uint32_t value) { return std::string(good).replace(at, 4, Le(value, 4)); };
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"fewer than sixteen groups", patched(41, 15)},
+      {"negative block offset", patched(entry16 + 41, 0xFFFFFFF0)},
+      {"block offset far past the end", patched(entry16 + 41, 0x7FFFFFF0)},
+      {"cut in the group header", good.substr(0, 49 + 16 * 49 + 10)},
+      {"header cut short, magic intact", good.substr(0, 20)},
   };
-
-  std::string negative = good;
-  negative.replace(entry16 + 41, 4, Le(0xFFFFFFF0, 4));  // negative block offset
-  EXPECT_EQ(loadWith(negative), "default");
-
-  std::string beyond = good;
-  beyond.replace(entry16 + 41, 4, Le(0x7FFFFFF0, 4));  // offset far past the end
-  EXPECT_EQ(loadWith(beyond), "default");
-
-  // Which texts of a cut block survive is the format's business.
-  EXPECT_EQ(loadWith(good.substr(0, 49 + 16 * 49 + 10)), "default");  // cut in the group header
-  EXPECT_EQ(loadWith(good.substr(0, 20)), "default");                 // header cut short: magic intact
-  EXPECT_EQ(loadWith(good), "&Velmar installieren");
+  for (const auto& c : cases) {
+    drive.writeFile("Velmar.L49", c.bytes);
+    language.Initialise();
+    EXPECT_EQ(language.Load(49), LanguageSupport::Loaded) << c.what;
+    EXPECT_EQ(language.Translate(16, 33, "default"), "default") << c.what;
+  }
 }
 
 // A language file that cannot be read is an error that names it; nothing of

@@ -62,29 +62,23 @@ struct FaultyMedium {
 };
 
 std::vector<FaultyMedium> FaultyMedia() {
-  static const std::string extras = "[NT_Install] ";
-  static const std::string release = "Velmar\\Velmar3500.zip";
+  static const std::string extras = "[NT_Install] ", release = "Velmar\\Velmar3500.zip";
   static const std::vector<ZipEntry> goodRelease = {{.name = "VelmarPM.exe", .data = "pm"},
                                                     {.name = "Velmar.exe", .data = "v"}};
+  const auto config = [](std::string lines) {
+    return [lines](Medium& m) { m.Replace("Setup.ini", "[Title]", "[Config]\r\n" + lines + "\r\n[Title]"); };
+  };
   return {
       {"setup program damaged",
-       [](Medium& m) {
-         std::string setup = m.Read("Setup.exe");
-         setup[0x300] ^= 0x55;
-         m.Write("Setup.exe", setup);
-       },
+       [](Medium& m) { std::string setup = m.Read("Setup.exe"); setup[0x300] ^= 0x55; m.Write("Setup.exe", setup); },
        {{E, "Setup.exe", "damaged: its checksum does not match its contents"}}},
-      {"setup program not stamped",
-       [](Medium& m) { m.Write("Setup.exe", test::MakePeImage()); },
+      {"setup program not stamped", [](Medium& m) { m.Write("Setup.exe", test::MakePeImage()); },
        {{E, "Setup.exe", "no checksum recorded: the file was altered after the build"}}},
-      {"no Setup.ini",
-       [](Medium& m) { m.Delete("Setup.ini"); },
+      {"no Setup.ini", [](Medium& m) { m.Delete("Setup.ini"); },
        {{W, "Setup.ini", "missing: every setting takes its default, no extra install runs"}}},
-      {"language out of range",
-       [](Medium& m) { m.Replace("Setup.ini", "[Title]", "[Config]\r\nLanguage=7\r\n[Title]"); },
+      {"language out of range", config("Language=7"),
        {{W, "Setup.ini", "[Config] Language=7 is none of 0 German, 1 English, 2 French, 3 Polish"}}},
-      {"language no number",
-       [](Medium& m) { m.Replace("Setup.ini", "[Title]", "[Config]\r\nLanguage=English\r\n[Title]"); },
+      {"language no number", config("Language=English"),
        {{W, "Setup.ini", "[Config] Language=English is no number: the language of Windows is offered"}}},
       {"folder empty and folder without drive",
        [](Medium& m) {
@@ -98,8 +92,7 @@ std::vector<FaultyMedium> FaultyMedia() {
          m.Write("Corner.jpg", "not a JPEG");
          m.Write("Logo.gif", "GIF89a");
          m.Replace("Setup.ini", "[Install]",
-                   "[ImageTR]\r\nImage=Corner.jpg\r\n[ImageBR]\r\nImage=Gone.bmp\r\n[ImageBL]\r\nImage=Logo.gif\r\n"
-                   "[Install]");
+                   "[ImageTR]\r\nImage=Corner.jpg\r\n[ImageBR]\r\nImage=Gone.bmp\r\n[ImageBL]\r\nImage=Logo.gif\r\n[Install]");
        },
        {{W, "Corner.jpg", "[ImageTR] picture does not decode: it is not shown"},
         {W, "Setup.ini", "[ImageBR] picture Gone.bmp is missing: it is not shown"},
@@ -107,19 +100,15 @@ std::vector<FaultyMedium> FaultyMedia() {
       {"extra commands: unknown verb, lone word, unclosed quote, missing source",
        [](Medium& m) {
          m.Delete("Extras\\VelOpc.dll");
-         m.Replace("Setup.ini", "2=COPY",
-                   "3=START [EXTRAS]OpcSetup.exe\r\n4=REBOOT\r\n5=RUN \"[EXTRAS]OpcSetup.exe /x\r\n2=COPY");
+         m.Replace("Setup.ini", "2=COPY", "3=START [EXTRAS]OpcSetup.exe\r\n4=REBOOT\r\n5=RUN \"[EXTRAS]OpcSetup.exe /x\r\n2=COPY");
        },
        {{W, "Setup.ini", extras + "3=START [EXTRAS]OpcSetup.exe: unknown verb START (RUN, COPY): passed over"},
         {W, "Setup.ini", extras + "4=REBOOT: no verb and operand: passed over"},
         {E, "Setup.ini", extras + "5=RUN \"[EXTRAS]OpcSetup.exe /x: unclosed quote: the command fails"},
-        {E, "Setup.ini",
-         extras + "2=COPY [EXTRAS]VelOpc.dll [WINSYS]VelOpc.dll: Extras\\VELOPC.DLL is not on the medium"}}},
-      {"language file damaged",
-       [](Medium& m) { m.Write("Velmar.L48", "no language file"); },
+        {E, "Setup.ini", extras + "2=COPY [EXTRAS]VelOpc.dll [WINSYS]VelOpc.dll: Extras\\VELOPC.DLL is not on the medium"}}},
+      {"language file damaged", [](Medium& m) { m.Write("Velmar.L48", "no language file"); },
        {{E, "Velmar.L48", "is not a language file: the installer stops in this language"}}},
-      {"language file lacking texts",
-       [](Medium& m) { m.Write("Velmar.L49", LanguageWithout(49, {15, 51, 52, 53, 190})); },
+      {"language file lacking texts", [](Medium& m) { m.Write("Velmar.L49", LanguageWithout(49, {15, 51, 52, 53, 190})); },
        {{W, "Velmar.L49", "lacks texts 15, 51-53, 190: English (or nothing) shows instead"}}},
       {"readmes missing",
        [](Medium& m) {
@@ -144,9 +133,7 @@ std::vector<FaultyMedium> FaultyMedia() {
        },
        {{E, release, "Bin/Core.dll: " + ZipErrorMessage(zip_error::BadCrc)}}},
       {"release items with names the installer refuses",
-       [&](Medium& m) {
-         m.Write(release, Zip({goodRelease[0], {.name = "../Evil.dll", .data = "x"}, {.name = "Bin/a:b", .data = "x"}}));
-       },
+       [&](Medium& m) { m.Write(release, Zip({goodRelease[0], {.name = "../Evil.dll", .data = "x"}, {.name = "Bin/a:b", .data = "x"}})); },
        {{E, release, "../Evil.dll: " + ZipErrorMessage(zip_error::UnsafeName)},
         {E, release, "Bin/a:b: " + ZipErrorMessage(zip_error::InvalidName)}}},
       {"release without the project manager",
@@ -178,10 +165,8 @@ std::vector<FaultyMedium> FaultyMedia() {
        {{E, "Custom\\Custom.ini", "install [Gone] refused: the section is missing"},
         {E, "Custom\\Custom.ini", "install [Line2] refused: type \"Other\" is not BRENTA"},
         {E, "Custom\\Custom.ini", "install [Line3] refused: its folder Custom\\Line3\\ is missing or empty"},
-        {E, "Custom\\Custom.ini",
-         "install [Line4] refused: its folder \"..\\Projects\\Site\" is not a path of plain names below Custom\\"}}},
-      {"custom install without titles",
-       [](Medium& m) { m.Replace("Custom\\Custom.ini", "Title49=Linie 1", "Title48=Linia 1"); },
+        {E, "Custom\\Custom.ini", "install [Line4] refused: its folder \"..\\Projects\\Site\" is not a path of plain names below Custom\\"}}},
+      {"custom install without titles", [](Medium& m) { m.Replace("Custom\\Custom.ini", "Title49=Linie 1", "Title48=Linia 1"); },
        {{E, "Custom\\Custom.ini", "install [Line1] refused: neither a German nor a French title (Title49, Title33)"}}},
       {"custom install without project, with a damaged logo and archive",
        [](Medium& m) {
@@ -201,8 +186,7 @@ std::vector<FaultyMedium> FaultyMedia() {
        {{W, "Custom\\Line1\\A.vdr", "lacks the driver headers: its serial port is not set"},
         {E, "Custom\\Line1\\B.vdr", "holds no \"ComPortNum[\" in bytes 48 to 120: its port cannot be set"},
         {E, "Custom\\Line1\\C.vdr", "holds no port digit 1 to 8 after \"ComPortNum[\": its port cannot be set"}}},
-      {"release named with a leading zero",
-       [&](Medium& m) { m.Write("Velmar\\Velmar03600.zip", Zip(goodRelease)); },
+      {"release named with a leading zero", [&](Medium& m) { m.Write("Velmar\\Velmar03600.zip", Zip(goodRelease)); },
        {{E, "Velmar\\Velmar03600.zip", "offered as release 3.06.000, but F2 unpacks Velmar\\Velmar3600.zip: name it so"}}},
   };
 }

@@ -129,22 +129,16 @@ TEST(LanguageCompiler, WritesBothFilesOrNothing) {
   EXPECT_THROW(CompileLanguageFiles(drive.fs(), drive.path("src\\de.txt"), drive.path("none")), InstallerError);
   drive.writeFile("out\\texts.bin", combined);
   EXPECT_THROW(DecompileLanguageFileAt(drive.fs(), drive.path("out\\texts.bin")), InstallerError);
-}
 
-TEST(LanguageCompiler, FailedWriteKeepsTheOldFile) {
-  test::TempDrive drive;
-  drive.writeFile("de.txt", "language 49\n33\t&Velmar installieren\n");
-  drive.writeFile("Velmar.L49", "old");
+  // A write that fails keeps the old file and leaves no temporary one.
+  drive.writeFile("src\\de.txt", "language 49\n33\t&Velmar installieren\n");
   test::FailingFiles files(drive.fs());
-  for (const test::FaultRule& fault :
-       {test::FaultRule{.op = test::FileOp::Write, .pathContains = "Velmar.L49", .shortWrite = true},
-        test::FaultRule{.op = test::FileOp::Close, .pathContains = "Velmar.L49"},
-        test::FaultRule{.op = test::FileOp::Replace, .pathContains = "Velmar.L49"}}) {
+  for (const test::FileOp op : {test::FileOp::Write, test::FileOp::Close, test::FileOp::Replace}) {
     files.clearFaults();
-    files.addFault(fault);
-    EXPECT_THROW(CompileLanguageFiles(files, drive.path("de.txt"), drive.root()), InstallerError);
-    EXPECT_EQ(drive.readFile("Velmar.L49"), "old");
-    EXPECT_FALSE(drive.exists("Velmar.L49.tmp"));
+    files.addFault({.op = op, .pathContains = "Velmar.L49", .shortWrite = op == test::FileOp::Write});
+    EXPECT_THROW(CompileLanguageFiles(files, drive.path("src\\de.txt"), drive.path("out")), InstallerError);
+    EXPECT_EQ(drive.readFile("out\\Velmar.L49"), combined);
+    EXPECT_FALSE(drive.exists("out\\Velmar.L49.tmp"));
   }
 }
 

@@ -34,23 +34,13 @@ TEST(AnswerFile, ReadsEveryKindOfStep) {
       "answer \"Cannot find\" yestoall\n"
       "browse \"C:\\Velmar\"\n"
       "browse CANCEL");
-  EXPECT_EQ(Described(script), (std::vector<std::string>{
-                                   "2 page TLanguageForm",
-                                   "3 select LangRG \"Français\"",
-                                   "4 click ContinueBtn",
-                                   "6 page TMainInstallForm",
-                                   "7 type VelPathEdit \"D:\\Velmar \"\"new\"\" #2\"",
-                                   "8 type PrjNameEdit \"\"",
-                                   "9 check DemoCB",
-                                   "10 uncheck AutostartCB",
-                                   "11 select PrjTree \"Site\" \"Job.zip : [Job.VPR]\"",
-                                   "12 double-click LB \"Plant\"",
-                                   "13 key Esc",
-                                   "14 key F6",
-                                   "15 answer \"Cannot find\" YesToAll",
-                                   "16 browse \"C:\\Velmar\"",
-                                   "17 browse cancel",
-                               }));
+  EXPECT_EQ(Described(script),
+            (std::vector<std::string>{"2 page TLanguageForm", "3 select LangRG \"Français\"", "4 click ContinueBtn",
+                                      "6 page TMainInstallForm", "7 type VelPathEdit \"D:\\Velmar \"\"new\"\" #2\"",
+                                      "8 type PrjNameEdit \"\"", "9 check DemoCB", "10 uncheck AutostartCB",
+                                      "11 select PrjTree \"Site\" \"Job.zip : [Job.VPR]\"", "12 double-click LB \"Plant\"",
+                                      "13 key Esc", "14 key F6", "15 answer \"Cannot find\" YesToAll",
+                                      "16 browse \"C:\\Velmar\"", "17 browse cancel"}));
   EXPECT_EQ(script.Steps()[4].texts[0], "D:\\Velmar \"new\" #2");
   EXPECT_EQ(script.Steps()[8].texts, (std::vector<std::string>{"Site", "Job.zip : [Job.VPR]"}));
   EXPECT_TRUE(script.Steps()[14].cancel);
