@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -34,6 +35,12 @@ struct HostUnderTest {
   std::function<Played(const script::Script&, const Program&, script::AnswerRecorder*)> play;
 };
 inline void PrintTo(const HostUnderTest& host, std::ostream* out) { *out << host.name; }
+
+// Tests on real windows need a screen, which tests/scripts/win32_host_playback.sh gives them.
+inline bool ScreenWanted() {
+  const char* wanted = std::getenv("VELMAR_WINDOW_TESTS");
+  return wanted && std::string(wanted) == "1";
+}
 
 class HostContract : public ::testing::TestWithParam<HostUnderTest> {
  protected:
@@ -101,9 +108,7 @@ class TNameForm : public Page {
   Label NameLbl{*this, "NameLbl"};
   Edit NameEdit{*this, "NameEdit"};
   CheckBox DemoCB{*this, "DemoCB"};
-  Button BrowseBtn{*this, "BrowseBtn"};
-  Button NextBtn{*this, "NextBtn"};
-  Button CancelBtn{*this, "CancelBtn"};
+  Button BrowseBtn{*this, "BrowseBtn"}, NextBtn{*this, "NextBtn"}, CancelBtn{*this, "CancelBtn"};
   StatusBar StatBar{*this, "StatBar"};
 
  private:
@@ -161,10 +166,7 @@ class TPickForm : public Page {
   RadioGroup KindRG{*this, "KindRG"};
   ListBox LB{*this, "LB"};
   TreeView Tree{*this, "Tree"};
-  Button OkBtn{*this, "OkBtn"};
-  Button AskBtn{*this, "AskBtn"};
-  Button FailBtn{*this, "FailBtn"};
-  Button OtherBtn{*this, "OtherBtn"};
+  Button OkBtn{*this, "OkBtn"}, AskBtn{*this, "AskBtn"}, FailBtn{*this, "FailBtn"}, OtherBtn{*this, "OtherBtn"};
   std::vector<std::string> events;
 };
 
@@ -190,9 +192,7 @@ class TButtonForm : public Page {
   }
 
   Edit InfoEdit{*this, "InfoEdit"};
-  Button GoBtn{*this, "GoBtn"};
-  Button OtherBtn{*this, "OtherBtn"};
-  Button CloseBtn{*this, "CloseBtn"};
+  Button GoBtn{*this, "GoBtn"}, OtherBtn{*this, "OtherBtn"}, CloseBtn{*this, "CloseBtn"};
   std::function<void(TButtonForm&)> Go;
   std::function<void(TButtonForm&)> Check;
 };

@@ -1,7 +1,5 @@
 #include "ui/host_contract.h"
 
-#include <cstdlib>
-
 #include "base/errors.h"
 #include "platform/files/file_contents.h"
 #include "support/fixture/installer_fixture.h"
@@ -13,9 +11,7 @@ namespace velmar::ui::contract {
 using script::Outcome;
 
 void HostContract::SetUp() {
-  const char* wanted = std::getenv("VELMAR_WINDOW_TESTS");
-  if (GetParam().needsScreen && (!wanted || std::string(wanted) != "1"))
-    GTEST_SKIP() << "needs a screen: tests/scripts/win32_host_playback.sh runs it";
+  if (GetParam().needsScreen && !ScreenWanted()) GTEST_SKIP() << "needs a screen: tests/scripts/win32_host_playback.sh runs it";
 }
 
 Played PlayScripted(const script::Script& script, const Program& program, script::AnswerRecorder* recorder,
@@ -31,11 +27,9 @@ Played PlayScripted(const script::Script& script, const Program& program, script
 namespace {
 
 INSTANTIATE_TEST_SUITE_P(ScriptHost, HostContract,
-                         ::testing::Values(HostUnderTest{"scripted", false, [](const script::Script& answers,
-                                                                               const Program& program,
-                                                                               script::AnswerRecorder* recorder) {
-                                                           return PlayScripted(answers, program, recorder);
-                                                         }}),
+                         ::testing::Values(HostUnderTest{"scripted", false, [](auto& script, auto& program, auto* recorder) {
+                           return PlayScripted(script, program, recorder);
+                         }}),
                          [](const auto& info) { return info.param.name; });
 
 // Every kind of control a user works with, and what the user did, in order.
@@ -78,25 +72,17 @@ class TProbeForm : public Page {
   Label NameLbl{*this, "NameLbl"};
   Edit NameEdit{*this, "NameEdit"};
   CheckBox SaveCB{*this, "SaveCB"};
-  RadioButton RedRB{*this, "RedRB"};
-  RadioButton BlueRB{*this, "BlueRB"};
+  RadioButton RedRB{*this, "RedRB"}, BlueRB{*this, "BlueRB"};
   ListBox ColourLB{*this, "ColourLB"};
   TreeView PlaceTV{*this, "PlaceTV"};
   Memo NotesMemo{*this, "NotesMemo"};
-  Button OkBtn{*this, "OkBtn"};
-  Button CancelBtn{*this, "CancelBtn"};
+  Button OkBtn{*this, "OkBtn"}, CancelBtn{*this, "CancelBtn"};
   StatusBar StatBar{*this, "StatBar"};
   std::vector<std::string> events;
 
  private:
-  void Log(const std::string& event) {
-    events.push_back(event);
-    StatBar.Text = event;
-  }
-  void Finish(const std::string& how) {
-    Log(how);
-    Close();
-  }
+  void Log(const std::string& event) { events.push_back(event); StatBar.Text = event; }
+  void Finish(const std::string& how) { Log(how); Close(); }
 };
 
 // Long work inside a modal page, as the unzip dialog does it: lines and

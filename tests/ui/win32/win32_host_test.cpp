@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 
 #include "app/warn_admin_form.h"
@@ -48,12 +47,7 @@ platform::Pictures& HostPictures() {
   return *pictures;
 }
 
-Played OnWindows(const script::Script& script, const Program& program, script::AnswerRecorder* recorder = nullptr,
-                 const std::string& pictureFolder = "", std::vector<std::string>* pictureFiles = nullptr) {
-  Win32HostOptions options;
-  options.script = script;
-  options.recorder = recorder;
-  options.pictureFolder = pictureFolder;
+Played OnWindows(const Win32HostOptions& options, const Program& program, std::vector<std::string>* pictureFiles = nullptr) {
   Win32Host host(HostFiles(), HostPictures(), options);
   Outcome outcome = host.Run([&] { return program(host); });
   if (pictureFiles) *pictureFiles = host.PictureFiles();
@@ -65,7 +59,7 @@ Played OnWindows(const script::Script& script, const Program& program, script::A
 Played OnBoth(const script::Script& script, const Program& program, script::AnswerRecorder* recorder) {
   const Played scripted = contract::PlayScripted(script, program, nullptr,
                                                  {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-  Played windows = OnWindows(script, program, recorder);
+  Played windows = OnWindows({.script = script, .recorder = recorder}, program);
   EXPECT_EQ(windows.transcript, scripted.transcript);
   EXPECT_EQ(windows.message, scripted.message);
   EXPECT_EQ(windows.outcome, scripted.outcome);
@@ -79,15 +73,20 @@ INSTANTIATE_TEST_SUITE_P(Win32Host, HostContract,
 class Win32HostTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* wanted = std::getenv("VELMAR_WINDOW_TESTS");
-    if (!wanted || std::string(wanted) != "1")
-      GTEST_SKIP() << "needs a screen: tests/scripts/win32_host_playback.sh runs it";
+    if (!contract::ScreenWanted()) GTEST_SKIP() << "needs a screen: tests/scripts/win32_host_playback.sh runs it";
   }
-
-  Played OnWindows(const std::string& answers, const Program& program, const std::string& pictureFolder = "") {
-    return win32::OnWindows(script::ParseAnswerFile(answers), program, nullptr, pictureFolder, &pictureFiles_);
+  // Plays the answers, with pictures of the pages in pictures\ on the test's drive when asked.
+  Played OnWindows(const std::string& answers, const Program& program, bool pictures = false) {
+    return win32::OnWindows(
+        {.script = script::ParseAnswerFile(answers), .pictureFolder = pictures ? drive.root() + "pictures" : ""}, program,
+        &pictureFiles_);
   }
-
+  // A picture saved, decoded, or none.
+  std::optional<velmar::Picture> Saved(const std::string& name) {
+    const std::string bytes = drive.readFile("pictures\\" + name);
+    return DecodeBmpFile(AsBytes(bytes));
+  }
+  test::TempDrive drive;
   std::vector<std::string> pictureFiles_;
 };
 
@@ -113,24 +112,8 @@ TEST_F(Win32HostTest, FolderBrowserIsAnsweredThroughItsOwnWindow) {
   EXPECT_NE(played.message.find("cannot select \"C:\\No such folder\""), std::string::npos) << played.message;
 }
 
-// The child window of the active page whose text is the given one.
-HWND ChildWithText(const std::wstring& text) {
-  struct Search {
-    std::wstring text;
-    HWND found = nullptr;
-  } search{text};
-  EnumChildWindows(
-      GetActiveWindow(),
-      [](HWND window, LPARAM data) {
-        auto& s = *reinterpret_cast<Search*>(data);
-        wchar_t buffer[256] = {};
-        GetWindowTextW(window, buffer, 256);
-        if (s.text == buffer) s.found = window;
-        return s.found ? FALSE : TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+// The control window of the active page whose text is the given one.
+HWND ChildWithText(const std::wstring& text) { return FindWindowExW(GetActiveWindow(), nullptr, nullptr, text.c_str()); }
 
 // What handlers change reaches the windows, and a mnemonic clicks its button.
 TEST_F(Win32HostTest, WhatHandlersChangeReachesTheWindowsAndMnemonicsClickTheirButtons) {
@@ -211,35 +194,26 @@ Colour PixelOf(const velmar::Picture& picture, int x, int y) {
 }
 
 TEST_F(Win32HostTest, PicturesShowTheBackdropAndThePagesAsTheyAreShown) {
-  test::TempDrive drive;
-  std::string folder = drive.root() + "pictures";
-  OnWindows("page TMainForm\npage TWarnAdminForm\n  key Esc\n",
-            [](Host& host) {
-              test::InstallerTestContext t(host);
-              Backdrop backdrop(host, "TMainForm");
-              backdrop.OnShow = [&] {
-                ShowAdminWarning(t.app);
-                backdrop.Close();
-              };
-              backdrop.ShowModal();
-              return Outcome::Finished;
-            },
-            folder);
+  OnWindows("page TMainForm\npage TWarnAdminForm\n  key Esc\n", [](Host& host) {
+    test::InstallerTestContext t(host);
+    Backdrop backdrop(host, "TMainForm");
+    backdrop.OnShow = [&] {
+      ShowAdminWarning(t.app);
+      backdrop.Close();
+    };
+    backdrop.ShowModal();
+    return Outcome::Finished;
+  }, true);
   EXPECT_EQ(pictureFiles_, (std::vector<std::string>{"01-TMainForm.bmp", "02-TWarnAdminForm.bmp",
                                                       "02-TWarnAdminForm-screen.bmp"}));
-  auto load = [&](const std::string& name) {
-    std::string bytes = drive.readFile("pictures\\" + name);
-    return DecodeBmpFile(AsBytes(bytes));
-  };
-  auto screen = load("01-TMainForm.bmp");
+  auto screen = Saved("01-TMainForm.bmp");
   ASSERT_TRUE(screen);
   EXPECT_EQ(screen->width, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_EQ(PixelOf(*screen, 0, 0), colours::Black);  // the gradient: black at the top
   Colour bottom = PixelOf(*screen, 5, screen->height - 1);
   EXPECT_EQ(bottom.red, 0);
   EXPECT_GE(bottom.blue, 250);  // blue at the bottom
-
-  auto page = load("02-TWarnAdminForm.bmp");
+  auto page = Saved("02-TWarnAdminForm.bmp");
   ASSERT_TRUE(page);
   EXPECT_EQ(page->width, 360);
   EXPECT_EQ(page->height, 160);
@@ -247,7 +221,6 @@ TEST_F(Win32HostTest, PicturesShowTheBackdropAndThePagesAsTheyAreShown) {
 }
 
 TEST_F(Win32HostTest, PictureFilesAreDrawnWithoutTheirTransparentColour) {
-  test::TempDrive drive;
   // 4 x 4 (BGRA): red, with an olive bottom row that marks the transparent colour.
   std::vector<uint8_t> pixels(4 * 4 * 4, 0);
   for (int i = 0; i < 16; ++i) {
@@ -256,29 +229,21 @@ TEST_F(Win32HostTest, PictureFilesAreDrawnWithoutTheirTransparentColour) {
   }
   auto bmp = EncodeBmp(4, 4, pixels.data());
   drive.writeFile("corner.bmp", std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()));
-  std::string folder = drive.root() + "pictures";
-  OnWindows("page TImageForm\n  key Esc\n",
-            [&](Host& host) {
-              Page page(host, "TImageForm");
-              page.ClientWidth = 40;
-              page.ClientHeight = 30;
-              page.Colour = colours::White;
-              Image corner(page, "Corner");
-              corner.SetBounds(10, 10, 0, 0);
-              corner.AutoSize = true;
-              corner.Transparent = true;
-              EXPECT_TRUE(corner.LoadFile(drive.fs(), drive.path("corner.bmp")));
-              page.KeyPreview = true;
-              page.OnKeyDown = [&](Key) {
-                page.Close();
-                return true;
-              };
-              page.ShowModal();
-              return Outcome::Finished;
-            },
-            folder);
-  std::string bytes = drive.readFile("pictures\\01-TImageForm.bmp");
-  auto picture = DecodeBmpFile(AsBytes(bytes));
+  OnWindows("page TImageForm\n  key Esc\n", [&](Host& host) {
+    Page page(host, "TImageForm");
+    page.ClientWidth = 40;
+    page.ClientHeight = 30;
+    page.Colour = colours::White;
+    Image corner(page, "Corner");
+    corner.SetBounds(10, 10, 0, 0);
+    corner.AutoSize = corner.Transparent = true;
+    EXPECT_TRUE(corner.LoadFile(drive.fs(), drive.path("corner.bmp")));
+    page.KeyPreview = true;
+    page.OnKeyDown = [&](Key) { page.Close(); return true; };
+    page.ShowModal();
+    return Outcome::Finished;
+  }, true);
+  auto picture = Saved("01-TImageForm.bmp");
   ASSERT_TRUE(picture);
   EXPECT_EQ(PixelOf(*picture, 11, 11), colours::Red);
   EXPECT_EQ(PixelOf(*picture, 10, 13), colours::White);  // olive: left out
@@ -310,17 +275,16 @@ class TMisfitForm : public Page {
 TEST_F(Win32HostTest, TheFitCheckReportsWhatTheScreenShowsCutOrOverlapping) {
   for (bool mended : {false, true}) {
     std::vector<std::string> report;
-    Win32HostOptions options;
-    options.script = script::ParseAnswerFile("page TMisfitForm\n  click OkBtn\n");
-    options.fitReport = [&](const std::string& line) { report.push_back(line); };
-    Win32Host host(HostFiles(), HostPictures(), options);
-    Outcome outcome = host.Run([&] {
-      TMisfitForm page(host);
-      if (mended) page.Mend();
-      page.ShowModal();
-      return Outcome::Finished;
-    });
-    EXPECT_EQ(outcome, Outcome::Finished);
+    const Played played = win32::OnWindows(
+        {.script = script::ParseAnswerFile("page TMisfitForm\n  click OkBtn\n"),
+         .fitReport = [&](const std::string& line) { report.push_back(line); }},
+        [&](Host& host) {
+          TMisfitForm page(host);
+          if (mended) page.Mend();
+          page.ShowModal();
+          return Outcome::Finished;
+        });
+    EXPECT_EQ(played.outcome, Outcome::Finished);
     // The sizes themselves are the fit check's own tests; here, that the real fonts find what does not fit.
     ASSERT_EQ(report.size(), mended ? 1u : 3u);
     EXPECT_EQ(report[0], "page TMisfitForm");
