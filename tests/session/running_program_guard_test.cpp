@@ -65,31 +65,28 @@ TEST(RunningProgramGuard, TheInstallerAnnouncesItselfAndASecondOneSharesTheMutex
   EXPECT_EQ(f.mutexes.RegisteredMessage, "VelmarSystem_Mutex_Changed");
 }
 
-TEST(RunningProgramGuard, ARunHoldsTheInstallerMutexUntilItsEnd) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  bool heldDuringTheRun = false;
-  f.onPageShown = [&](const ui::Page& page) {
-    if (page.ClassName() == "TSelectForm") heldDuringTheRun = f.mutexes.Exists(InstallerMutexName);
-  };
-  EXPECT_EQ(f.Run(test::ToSelection().Key(Key::Escape)).outcome, Outcome::Finished);
-  EXPECT_TRUE(heldDuringTheRun);
-  EXPECT_FALSE(f.mutexes.Exists(InstallerMutexName));
-  EXPECT_EQ(f.mutexes.Broadcasts, (Broadcasts{{7, 55}, {7, 1000}}));
-}
-
-TEST(RunningProgramGuard, AnInstallerStartedWhileAnotherRunsStartsNormally) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  const auto other = f.HoldMutexInChild(InstallerMutexName, 20000);
-  const auto run = f.Run(test::ToSelection().Key(Key::Escape));
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_TRUE(test::Messages(run.transcript).empty());
-  EXPECT_EQ(f.mutexes.Broadcasts, (Broadcasts{{7, 1000}}));  // nothing announced, the handle let go
-  EXPECT_TRUE(f.mutexes.Exists(InstallerMutexName));              // the other one runs on
-  other->Terminate();
-  other->Wait(10000);
-  EXPECT_FALSE(f.mutexes.Exists(InstallerMutexName));
+// A run holds the installer mutex until its end; one started while another
+// runs starts normally, announces nothing and lets its handle go.
+TEST(RunningProgramGuard, ARunHoldsTheInstallerMutexUntilItsEndUnlessAnotherHoldsIt) {
+  for (bool another : {false, true}) {
+    InstallerFixture f;
+    f.WriteStandardMedium();
+    const auto other = another ? f.HoldMutexInChild(InstallerMutexName, 20000) : nullptr;
+    bool heldDuringTheRun = false;
+    f.onPageShown = [&](const ui::Page& page) {
+      if (page.ClassName() == "TSelectForm") heldDuringTheRun = f.mutexes.Exists(InstallerMutexName);
+    };
+    const auto run = f.Run(test::ToSelection().Key(Key::Escape));
+    EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
+    EXPECT_TRUE(test::Messages(run.transcript).empty());
+    EXPECT_TRUE(heldDuringTheRun);
+    EXPECT_EQ(f.mutexes.Exists(InstallerMutexName), another);  // the other one runs on
+    EXPECT_EQ(f.mutexes.Broadcasts, (another ? Broadcasts{{7, 1000}} : Broadcasts{{7, 55}, {7, 1000}}));
+    if (!other) continue;
+    other->Terminate();
+    other->Wait(10000);
+    EXPECT_FALSE(f.mutexes.Exists(InstallerMutexName));
+  }
 }
 
 }  // namespace
