@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "common/language_compiler.h"
 #include "common/language_source.h"

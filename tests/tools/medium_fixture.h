@@ -2,7 +2,7 @@
 // The medium the tests of the medium check start from.
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +25,7 @@ namespace test {
 
 inline std::string ReadHost(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline std::string Driver(std::string_view header = "THalvikForm", std::string_view port = "ComPortNum[", char digit = '2') {

@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "formats/shell_link.h"
 #include "support/fixture/shell_ports.h"
@@ -27,12 +27,9 @@ std::string Quoted(const std::string& text) {
 // The file's text with CR LF line ends (a Windows program's) made LF.
 std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  std::string out;
-  for (char c : text.str())
-    if (c != '\r') out += c;
-  return out;
+  std::string text{std::istreambuf_iterator<char>(in), {}};
+  std::erase(text, '\r');
+  return text;
 }
 
 struct Result {

@@ -112,8 +112,24 @@ TEST_F(Win32HostTest, FolderBrowserIsAnsweredThroughItsOwnWindow) {
   EXPECT_NE(played.message.find("cannot select \"C:\\No such folder\""), std::string::npos) << played.message;
 }
 
-// The control window of the active page whose text is the given one.
-HWND ChildWithText(const std::wstring& text) { return FindWindowExW(GetActiveWindow(), nullptr, nullptr, text.c_str()); }
+// The child window of the active page whose text is the given one.
+HWND ChildWithText(const std::wstring& text) {
+  struct Search {
+    std::wstring text;
+    HWND found = nullptr;
+  } search{text};
+  EnumChildWindows(
+      GetActiveWindow(),
+      [](HWND window, LPARAM data) {
+        auto& s = *reinterpret_cast<Search*>(data);
+        wchar_t buffer[256] = {};
+        GetWindowTextW(window, buffer, 256);
+        if (s.text == buffer) s.found = window;
+        return s.found ? FALSE : TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 // What handlers change reaches the windows, and a mnemonic clicks its button.
 TEST_F(Win32HostTest, WhatHandlersChangeReachesTheWindowsAndMnemonicsClickTheirButtons) {
