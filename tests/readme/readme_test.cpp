@@ -26,15 +26,6 @@ Script ViewReadme() {
 
 std::string Viewer(const test::InstallerRun& run) { return PageBlock(run.transcript, "TReadmeViewForm"); }
 
-// An installed product in Velmar\ with the installer copied to Velmar\Install\.
-void InstalledProduct(InstallerFixture& f, bool projectManager, bool productReadme) {
-  f.PlaceMediumAt("Velmar\\Install");
-  f.WriteStandardMedium();
-  f.WriteReadme("Readme.txt", "The installer's own readme\r\n");
-  if (projectManager) f.WriteFile(f.drive.path("Velmar\\VelmarPM.exe"), "x");
-  if (productReadme) f.WriteFile(f.drive.path("Velmar\\Readme.txt"), "The product's readme\r\n");
-}
-
 TEST(ReadmePath, FromAnInstalledProductsInstallFolderTheProductsReadme) {
   const struct {
     bool projectManager, productReadme;
@@ -43,8 +34,12 @@ TEST(ReadmePath, FromAnInstalledProductsInstallFolderTheProductsReadme) {
                {false, true, "| The installer's own readme"},
                {true, false, "| The installer's own readme"}};
   for (const auto& c : cases) {
-    InstallerFixture f;
-    InstalledProduct(f, c.projectManager, c.productReadme);
+    InstallerFixture f;  // the installer copied into the Install folder of an installed product
+    f.PlaceMediumAt("Velmar\\Install");
+    f.WriteStandardMedium();
+    f.WriteReadme("Readme.txt", "The installer's own readme\r\n");
+    if (c.projectManager) f.WriteFile(f.drive.path("Velmar\\VelmarPM.exe"), "x");
+    if (c.productReadme) f.WriteFile(f.drive.path("Velmar\\Readme.txt"), "The product's readme\r\n");
     const auto run = f.Run(ViewReadme());
     EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
     EXPECT_TRUE(test::Contains(Viewer(run), c.shown));

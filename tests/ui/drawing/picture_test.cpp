@@ -36,12 +36,6 @@ std::string Frame(uint8_t marker, uint16_t width, uint16_t height) {
   return Segment(marker, std::string{8} + Be16(height) + Be16(width) + std::string{3} + std::string(9, '\1'));
 }
 
-// A literal with its NUL bytes.
-template <size_t N>
-std::string Bytes(const char (&text)[N]) {
-  return std::string(text, N - 1);
-}
-
 const std::string kSoi = "\xFF\xD8";
 
 std::optional<Size> SizeOf(const std::string& bytes) {
@@ -92,7 +86,7 @@ TEST(PictureFileInfo, RefusesDamagedJpegs) {
   EXPECT_FALSE(SizeOf(kSoi + "\xFF\xE0\x7F\xFF" + std::string(40, 'x')));  // length beyond the end
   EXPECT_FALSE(SizeOf(kSoi + "x" + frame));                              // no marker where one belongs
   EXPECT_FALSE(SizeOf(kSoi + frame.substr(0, 8)));                       // cut inside the frame
-  EXPECT_FALSE(SizeOf(kSoi + Bytes("\xFF\xC0\x00\x05\x08\x00\x0A")));           // frame segment too short
+  EXPECT_FALSE(SizeOf(kSoi + std::string("\xFF\xC0\x00\x05\x08\x00\x0A", 7)));           // frame segment too short
   EXPECT_FALSE(SizeOf(kSoi));
 }
 
