@@ -97,7 +97,9 @@ TEST_F(FileUtils, ACopyThatEndsEarlyLeavesTheTargetAsItWas) {
     EXPECT_NE(outcome.find(c.outcome), std::string::npos) << outcome;
     EXPECT_EQ(drive.readFile("Dst\\big.bin"), "old copy") << outcome;
     EXPECT_EQ(fs.find(drive.path("Dst\\*.*")).size(), 3u) << outcome;
-    if (c.rule.shortWrite) EXPECT_EQ(files.calls(test::FileOp::Write), 4);
+    if (c.rule.shortWrite) {
+      EXPECT_EQ(files.calls(test::FileOp::Write), 4);
+    }
   }
 }
 

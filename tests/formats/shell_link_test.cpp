@@ -64,7 +64,9 @@ TEST(ShellLink, TargetsTheFormatCannotHoldAreRefused) {
     ShortcutProperties q;
     q.target = target;
     EXPECT_EQ(EncodeShellLink(q).has_value(), held) << target;
-    if (held) EXPECT_EQ(Decode(Encode(q)), q) << target;
+    if (held) {
+      EXPECT_EQ(Decode(Encode(q)), q) << target;
+    }
   }
   // What the fuzzer found: a link whose net name has an empty share name.
   const auto found = Decode(Bytes(test::ReadTestData("..\\..\\fuzz\\regressions\\shell_link\\empty-share-name.lnk")));
