@@ -125,8 +125,6 @@ TEST_F(FileUtils, CopyFolderTreeGoesOnAfterWhatCannotBeCopiedAndSaysSo) {
     EXPECT_FALSE(drive.exists(out + c.missing)) << out;
     EXPECT_TRUE(drive.exists(out + "a.txt")) << out;
   }
-  EXPECT_TRUE(CopyFolderTree(fs, drive.path("Src"), drive.path("Whole"), "*.*", true));
-  EXPECT_EQ(drive.readFile("Whole\\Sub\\c.txt"), std::string(100, 'c'));
 }
 
 TEST_F(FileUtils, CopyFolderTreeCopiesTwoLevelsWithHiddenAndSystemFiles) {
@@ -137,7 +135,7 @@ TEST_F(FileUtils, CopyFolderTreeCopiesTwoLevelsWithHiddenAndSystemFiles) {
   SetAttributes("Src\\hidden.dat", attr::Hidden);
   SetAttributes("Src\\Sub\\system.sys", attr::System);
 
-  CopyFolderTree(fs, drive.path("Src"), drive.path("Out\\Copy"), "*.*", true);
+  EXPECT_TRUE(CopyFolderTree(fs, drive.path("Src"), drive.path("Out\\Copy"), "*.*", true));
   for (const std::string& name : files) EXPECT_EQ(drive.readFile("Out\\Copy\\" + name), name);
   EXPECT_TRUE(Attributes("Out\\Copy\\Empty") & attr::Folder);
   // "." and ".." were not followed: nothing of the parent came along.
