@@ -94,6 +94,7 @@ TEST_F(IniFile, ACodePageThatCannotBeConvertedFailsNamingTheFile) {
   TIniFile ini(fs, path, CodePage{932});
   const std::string written = Error([&] { ini.WriteString("Install", "VelmarPath", "C:\\Zakład"); });
   EXPECT_EQ(written.rfind("Unable to write to " + path, 0), 0u) << written;
+  EXPECT_EQ(drive.readFile("Setup.ini"), before);
   drive.writeFile("Setup.ini", before + "Customer=M\xFCller\r\n");
   EXPECT_EQ(Error([&] { ini.ReadString("Install", "VelmarPath", ""); }).rfind("Cannot read " + path, 0), 0u);
   EXPECT_NE(WriteError(ini).find(path), std::string::npos);
@@ -111,7 +112,7 @@ TEST_F(IniFile, AWriteThatCannotBeDoneRaisesAndLeavesTheFile) {
   TIniFile ini(fs, drive.path("Other.ini"), Western);
   EXPECT_THROW(ini.WriteString("Install", "Key", "line\r\n[Injected]"), InstallerError);
   EXPECT_EQ(drive.readFile("Setup.ini"), "[Install]\r\nVelmarPath=C:\\Velmar\r\n");
-  EXPECT_EQ(FolderNames(), (std::vector<std::string>{"Folder.ini", "Setup.ini"}));
+  EXPECT_EQ(FolderNames(), (std::vector<std::string>{"Folder.ini", "Setup.ini"}));  // no "Missing" either
 }
 
 TEST_F(IniFile, AWriteFailingInTheMiddleLeavesTheOldFile) {
