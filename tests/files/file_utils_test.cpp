@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "base/errors.h"
 #include "base/text_case.h"
 #include "support/files/failing_files.h"
@@ -48,58 +50,57 @@ TEST_F(FileUtils, CopyFileContentsCopiesEveryBlockAndKeepsTheTimes) {
   drive.writeFile("empty.txt", "");
   EXPECT_EQ(CopyFileContents(fs, drive.path("empty.txt"), drive.path("Dst\\empty.txt")), 1);
   EXPECT_EQ(drive.readFile("Dst\\empty.txt"), "");
+
+  // The times alone, target first; both files must be there.
+  EXPECT_TRUE(CopyFileTimes(fs, drive.path("empty.txt"), drive.path("Src\\big.bin")));
+  EXPECT_EQ(fs.fileTimes(drive.path("empty.txt"))->lastWrite, SomeTime);
+  EXPECT_FALSE(CopyFileTimes(fs, drive.path("missing.txt"), drive.path("empty.txt")));
+  EXPECT_FALSE(CopyFileTimes(fs, drive.path("empty.txt"), drive.path("missing.txt")));
 }
 
 TEST_F(FileUtils, CopyFileContentsRefusesWithoutTouchingAnything) {
   drive.writeFile("Setup.ini", "original");
-  EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path("SETUP.INI")), -2);
-  EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path(".\\Sub\\..\\setup.ini")), -2);
-  EXPECT_EQ(drive.readFile("Setup.ini"), "original");
-
-  EXPECT_EQ(CopyFileContents(fs, drive.path("missing.txt"), drive.path("copy.txt")), -1);
-  EXPECT_FALSE(drive.exists("copy.txt"));
-  EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path("NoFolder\\x.ini")), -2);
-  drive.makeFolder("Folder");
-  EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path("Folder")), -2);
-
   drive.writeFile("locked.ini", "keep me");
   SetAttributes("locked.ini", attr::ReadOnly);
-  EXPECT_EQ(CopyFileContents(fs, drive.path("Setup.ini"), drive.path("locked.ini")), -2);
+  drive.makeFolder("Folder");
+  for (const auto& [from, to, code] : std::vector<std::tuple<const char*, const char*, int>>{
+           {"Setup.ini", "SETUP.INI", -2}, {"Setup.ini", ".\\Sub\\..\\setup.ini", -2}, {"missing.txt", "copy.txt", -1},
+           {"Setup.ini", "NoFolder\\x.ini", -2}, {"Setup.ini", "Folder", -2}, {"Setup.ini", "locked.ini", -2}})
+    EXPECT_EQ(CopyFileContents(fs, drive.path(from), drive.path(to)), code) << to;
+  EXPECT_EQ(drive.readFile("Setup.ini"), "original");
   EXPECT_EQ(drive.readFile("locked.ini"), "keep me");
+  EXPECT_FALSE(drive.exists("copy.txt"));
 }
 
+// A failure names the file it failed on; a full disk ends the copy with its
+// own code, never with success, and stops it writing.
 TEST_F(FileUtils, ACopyThatEndsEarlyLeavesTheTargetAsItWas) {
   drive.writeFile("Src\\big.bin", Pattern(5 * 32768));
   drive.writeFile("Dst\\big.bin", "old copy");
   const std::string from = drive.path("Src\\big.bin"), to = drive.path("Dst\\big.bin");
-  const auto untouched = [&] {
-    return drive.readFile("Dst\\big.bin") == "old copy" && fs.find(drive.path("Dst\\*.*")).size() == 3;
-  };
-  const auto failingCopy = [&](test::FaultRule rule) {
+  const struct {
+    test::FaultRule rule;
+    std::string outcome;  // part of the error, or the code returned
+  } cases[] = {{{.op = test::FileOp::Read, .nth = 3}, from},
+               {{.op = test::FileOp::Write, .nth = 2}, to},
+               {{.op = test::FileOp::Close, .pathContains = "Dst"}, "Dst"},
+               {{.op = test::FileOp::Write, .nth = 4, .shortWrite = true}, "-3"}};
+  for (const auto& c : cases) {
     test::FailingFiles files(fs);
-    files.addFault(rule);
+    files.addFault(c.rule);
+    std::string outcome;
     try {
-      CopyFileContents(files, from, to);
+      outcome = std::to_string(CopyFileContents(files, from, to));
     } catch (const InstallerError& e) {
-      return std::string(e.what());
+      outcome = e.what();
     }
-    return std::string("no error");
-  };
-  const std::string readError = failingCopy({.op = test::FileOp::Read, .nth = 3});
-  EXPECT_NE(readError.find(from), std::string::npos) << readError;
-  EXPECT_TRUE(untouched());
-  const std::string writeError = failingCopy({.op = test::FileOp::Write, .nth = 2});
-  EXPECT_NE(writeError.find(to), std::string::npos) << writeError;
-  EXPECT_TRUE(untouched());
-  EXPECT_NE(failingCopy({.op = test::FileOp::Close, .pathContains = "Dst"}), "no error");
-  EXPECT_TRUE(untouched());
-
-  // A full disk ends the copy with its own code, never with success.
-  test::FailingFiles full(fs);
-  full.addFault({.op = test::FileOp::Write, .nth = 4, .shortWrite = true});
-  EXPECT_EQ(CopyFileContents(full, from, to), -3);
-  EXPECT_TRUE(untouched());
-  EXPECT_EQ(full.calls(test::FileOp::Write), 4);
+    EXPECT_NE(outcome.find(c.outcome), std::string::npos) << outcome;
+    EXPECT_EQ(drive.readFile("Dst\\big.bin"), "old copy") << outcome;
+    EXPECT_EQ(fs.find(drive.path("Dst\\*.*")).size(), 3u) << outcome;
+    if (c.rule.shortWrite) {
+      EXPECT_EQ(files.calls(test::FileOp::Write), 4);
+    }
+  }
 }
 
 // A file that cannot be copied or a folder that cannot be made is passed
@@ -124,18 +125,6 @@ TEST_F(FileUtils, CopyFolderTreeGoesOnAfterWhatCannotBeCopiedAndSaysSo) {
     EXPECT_FALSE(drive.exists(out + c.missing)) << out;
     EXPECT_TRUE(drive.exists(out + "a.txt")) << out;
   }
-  EXPECT_TRUE(CopyFolderTree(fs, drive.path("Src"), drive.path("Whole"), "*.*", true));
-  EXPECT_EQ(drive.readFile("Whole\\Sub\\c.txt"), std::string(100, 'c'));
-}
-
-TEST_F(FileUtils, CopyFileTimesNeedsBothFiles) {
-  drive.writeFile("a.txt", "a");
-  drive.writeFile("b.txt", "b");
-  ASSERT_TRUE(fs.setFileTimes(drive.path("a.txt"), {0, 0, SomeTime}));
-  EXPECT_TRUE(CopyFileTimes(fs, drive.path("b.txt"), drive.path("a.txt")));  // target first
-  EXPECT_EQ(fs.fileTimes(drive.path("b.txt"))->lastWrite, SomeTime);
-  EXPECT_FALSE(CopyFileTimes(fs, drive.path("missing.txt"), drive.path("a.txt")));
-  EXPECT_FALSE(CopyFileTimes(fs, drive.path("b.txt"), drive.path("missing.txt")));
 }
 
 TEST_F(FileUtils, CopyFolderTreeCopiesTwoLevelsWithHiddenAndSystemFiles) {
@@ -146,7 +135,7 @@ TEST_F(FileUtils, CopyFolderTreeCopiesTwoLevelsWithHiddenAndSystemFiles) {
   SetAttributes("Src\\hidden.dat", attr::Hidden);
   SetAttributes("Src\\Sub\\system.sys", attr::System);
 
-  CopyFolderTree(fs, drive.path("Src"), drive.path("Out\\Copy"), "*.*", true);
+  EXPECT_TRUE(CopyFolderTree(fs, drive.path("Src"), drive.path("Out\\Copy"), "*.*", true));
   for (const std::string& name : files) EXPECT_EQ(drive.readFile("Out\\Copy\\" + name), name);
   EXPECT_TRUE(Attributes("Out\\Copy\\Empty") & attr::Folder);
   // "." and ".." were not followed: nothing of the parent came along.
@@ -178,15 +167,11 @@ TEST_F(FileUtils, DeleteFileForcedLeavesSystemFilesAndFolders) {
   SetAttributes("ro.txt", attr::ReadOnly);
   SetAttributes("hidden.txt", attr::Hidden | attr::ReadOnly);
   SetAttributes("system.txt", attr::System);
-  for (const char* name : {"ro.txt", "hidden.txt"}) {
-    EXPECT_EQ(DeleteFileForced(fs, drive.path(name)), 0);
-    EXPECT_FALSE(drive.exists(name)) << name;
-  }
-  EXPECT_EQ(DeleteFileForced(fs, drive.path("system.txt")), 0);
+  for (const char* name : {"ro.txt", "hidden.txt", "system.txt", "Folder", "missing.txt"})
+    EXPECT_EQ(DeleteFileForced(fs, drive.path(name)), 0) << name;
+  EXPECT_FALSE(drive.exists("ro.txt") || drive.exists("hidden.txt"));
   EXPECT_EQ(drive.readFile("system.txt"), "s");
-  EXPECT_EQ(DeleteFileForced(fs, drive.path("Folder")), 0);
   EXPECT_TRUE(Attributes("Folder") & attr::Folder);
-  EXPECT_EQ(DeleteFileForced(fs, drive.path("missing.txt")), 0);
 }
 
 TEST_F(FileUtils, ForceFolderCreatesParentsAndKeepsTheCurrentFolder) {
@@ -212,24 +197,19 @@ TEST_F(FileUtils, ForceFolderCreatesParentsAndKeepsTheCurrentFolder) {
   EXPECT_FALSE(drive.exists("Deep"));
 }
 
-TEST_F(FileUtils, FolderExistsFindsAnyEntry) {
+TEST_F(FileUtils, FolderExistsAndFileVersion) {
   drive.makeFolder("Empty");
   drive.writeFile("file.txt", "x");
-  EXPECT_TRUE(FolderExists(fs, drive.path("Empty")));
+  for (const std::string& path : {drive.path("Missing"), drive.path("file.txt"), std::string()})
+    EXPECT_FALSE(FolderExists(fs, path)) << path;
   EXPECT_TRUE(FolderExists(fs, drive.path("EMPTY\\")));
-  EXPECT_FALSE(FolderExists(fs, drive.path("Missing")));
-  EXPECT_FALSE(FolderExists(fs, drive.path("file.txt")));
-  EXPECT_FALSE(FolderExists(fs, ""));
-}
-
-TEST_F(FileUtils, FileVersionGivesTheFourParts) {
+  // A file without a version gives 0.0.0.0.
   drive.writeFile("Setup.exe", test::MakePeImage({{3, 4, 10, 77}}));
-  drive.writeFile("plain.txt", "no version here");
-  uint16_t major = 9, minor = 9, release = 9, build = 9;
-  EXPECT_TRUE(FileVersion(fs, drive.path("Setup.exe"), major, minor, release, build));
-  EXPECT_EQ((std::vector<int>{major, minor, release, build}), (std::vector<int>{3, 4, 10, 77}));
-  EXPECT_FALSE(FileVersion(fs, drive.path("plain.txt"), major, minor, release, build));
-  EXPECT_EQ((std::vector<int>{major, minor, release, build}), (std::vector<int>{0, 0, 0, 0}));
+  uint16_t v[4] = {9, 9, 9, 9};
+  EXPECT_TRUE(FileVersion(fs, drive.path("Setup.exe"), v[0], v[1], v[2], v[3]));
+  EXPECT_EQ(std::vector<int>(v, v + 4), (std::vector<int>{3, 4, 10, 77}));
+  EXPECT_FALSE(FileVersion(fs, drive.path("file.txt"), v[0], v[1], v[2], v[3]));
+  EXPECT_EQ(std::vector<int>(v, v + 4), (std::vector<int>{0, 0, 0, 0}));
 }
 
 TEST_F(FileUtils, FileHasMarkerLooksOnlyAtTheFirstCandidateInTheFirst51Bytes) {

@@ -23,62 +23,50 @@ struct Log {
   std::string Read(const std::string& relative) { return drive.readFile(relative); }
 };
 
-TEST(InstallLog, TheFirstEntryCreatesTheFolderAndTheLogWithItsHeader) {
+constexpr const char* At = "05/12/2026 11:24:29 : ";
+
+// The first entry with a folder fixes the place: it makes the folder and the
+// log with its header; an existing log grows at its end.
+TEST(InstallLog, TheFirstEntryWithAFolderFixesThePlaceAndWritesTheHeader) {
   Log t;
   const std::string folder = t.drive.path("Plant\\Velmar");
+  t.log.LogLine("", "lost: no folder yet");
+  EXPECT_EQ(t.log.Path(), "");
   t.log.LogLine(folder, "Software licence accepted by user");
   t.now.second = 30;
-  t.log.LogLine(folder, "");
-  t.log.LogLine(folder, "-");
+  t.log.LogLine(t.drive.path("Second"), "");
+  t.log.LogLine("", "-");
   t.log.LogLine(folder, "Größe");
   EXPECT_EQ(t.log.Path(), folder + "\\Install.log");
-  EXPECT_EQ(t.Read("Plant\\Velmar\\Install.log"), std::string(Header) +
-                                                      "05/12/2026 11:24:29 : Software licence accepted by user\r\n"
-                                                      "\r\n" +
-                                                      Separator + "05/12/2026 11:24:30 : Gr\xF6\xDF" "e\r\n");
+  EXPECT_EQ(t.Read("Plant\\Velmar\\Install.log"), std::string(Header) + At + "Software licence accepted by user\r\n" +
+                                                      "\r\n" + Separator + "05/12/2026 11:24:30 : Gr\xF6\xDF" "e\r\n");
+  EXPECT_FALSE(t.drive.exists("Second"));
+
+  Log existing;
+  existing.drive.writeFile("Velmar\\Install.log", "VELMAR Installation log:\r\nold entry\r\n");
+  existing.log.LogLine(existing.drive.path("Velmar\\"), "Start Velmar install :");
+  EXPECT_EQ(existing.Read("Velmar\\Install.log"),
+            std::string(Header) + "old entry\r\n" + At + "Start Velmar install :\r\n");
 }
 
 TEST(InstallLog, IsWrittenInTheSystemsCodePage) {
   Log polish(CodePage::Cp1250);
   polish.log.LogLine(polish.drive.path("Velmar"), "Folder D:\\Zakład");
-  EXPECT_EQ(polish.Read("Velmar\\Install.log"),
-            std::string(Header) + "05/12/2026 11:24:29 : Folder D:\\Zak\xB3" "ad\r\n");
-
+  EXPECT_EQ(polish.Read("Velmar\\Install.log"), std::string(Header) + At + "Folder D:\\Zak\xB3" "ad\r\n");
   // A code page that cannot be converted loses an entry beyond ASCII only.
   Log japanese(CodePage{932});
   japanese.log.LogLine(japanese.drive.path("Velmar"), "Folder D:\\Zakład");
   japanese.log.LogLine(japanese.drive.path("Velmar"), "Folder D:\\Plant");
-  EXPECT_EQ(japanese.Read("Velmar\\Install.log"),
-            std::string(Header) + "05/12/2026 11:24:29 : Folder D:\\Plant\r\n");
-}
-
-TEST(InstallLog, AnExistingLogGrowsAtItsEnd) {
-  Log t;
-  t.drive.writeFile("Velmar\\Install.log", "VELMAR Installation log:\r\nold entry\r\n");
-  t.log.LogLine(t.drive.path("Velmar\\"), "Start Velmar install :");
-  EXPECT_EQ(t.Read("Velmar\\Install.log"),
-            "VELMAR Installation log:\r\nold entry\r\n05/12/2026 11:24:29 : Start Velmar install :\r\n");
-}
-
-TEST(InstallLog, ThePlaceIsFixedByTheFirstEntryWithAFolder) {
-  Log t;
-  t.log.LogLine("", "lost: no folder yet");
-  EXPECT_EQ(t.log.Path(), "");
-  t.log.LogLine(t.drive.path("First"), "one");
-  t.log.LogLine(t.drive.path("Second"), "two");
-  t.log.LogLine("", "three");
-  EXPECT_EQ(t.Read("First\\Install.log"), std::string(Header) + "05/12/2026 11:24:29 : one\r\n" +
-                                              "05/12/2026 11:24:29 : two\r\n05/12/2026 11:24:29 : three\r\n");
-  EXPECT_FALSE(t.drive.exists("Second"));
+  EXPECT_EQ(japanese.Read("Velmar\\Install.log"), std::string(Header) + At + "Folder D:\\Plant\r\n");
 }
 
 TEST(InstallLog, EntriesThatCannotBeWrittenAreLostWithoutAWord) {
   {
     Log t;  // a read-only log
-    t.drive.writeFile("Velmar\\Install.log", "VELMAR Installation log:\r\n");
+    t.drive.writeFile("Velmar\\Install.log", Header);
     t.drive.fs().setAttributes(t.drive.path("Velmar\\Install.log"), attr::ReadOnly);
     t.log.LogLine(t.drive.path("Velmar"), "lost");
-    EXPECT_EQ(t.Read("Velmar\\Install.log"), "VELMAR Installation log:\r\n");
+    EXPECT_EQ(t.Read("Velmar\\Install.log"), Header);
   }
   {
     Log t;  // a file where the folder should be
@@ -86,15 +74,13 @@ TEST(InstallLog, EntriesThatCannotBeWrittenAreLostWithoutAWord) {
     t.log.LogLine(t.drive.path("Velmar"), "lost");
     EXPECT_EQ(t.Read("Velmar"), "a file");
   }
-  {
-    Log t;  // a write that fails in the middle, then one that works again
-    test::FailingFiles files(t.drive.fs());
-    InstallLog log(files, CodePage::Cp1252, [&] { return t.now; });
-    files.failAt(test::FileOp::Write, 1);
-    log.LogLine(t.drive.path("Velmar"), "lost");
-    log.LogLine(t.drive.path("Velmar"), "kept");
-    EXPECT_NE(t.Read("Velmar\\Install.log").find("kept\r\n"), std::string::npos);
-  }
+  Log t;  // a write that fails in the middle, then one that works again
+  test::FailingFiles files(t.drive.fs());
+  InstallLog log(files, CodePage::Cp1252, [&] { return t.now; });
+  files.failAt(test::FileOp::Write, 1);
+  log.LogLine(t.drive.path("Velmar"), "lost");
+  log.LogLine(t.drive.path("Velmar"), "kept");
+  EXPECT_NE(t.Read("Velmar\\Install.log").find("kept\r\n"), std::string::npos);
 }
 
 // Another installer's entry, tried while this one has made the log but not
@@ -125,8 +111,8 @@ TEST(InstallLog, TwoInstallersStartingOneLogKeepEachOthersEntries) {
   };
   first.LogLine(folder, "first installer");
   second.get();
-  EXPECT_EQ(t.Read("Velmar\\Install.log"), std::string(Header) + "05/12/2026 11:24:29 : first installer\r\n" +
-                                               "05/12/2026 11:24:29 : second installer\r\n");
+  EXPECT_EQ(t.Read("Velmar\\Install.log"),
+            std::string(Header) + At + "first installer\r\n" + At + "second installer\r\n");
 }
 
 }  // namespace

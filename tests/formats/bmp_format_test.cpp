@@ -35,10 +35,7 @@ BmpShape TwoByTwo24(bool topDown) {
 }  // namespace
 
 TEST(BmpFormat, EveryStoredFormDecodes) {
-  struct At {
-    int x, y;
-    Px px;
-  };
+  struct At { int x, y; Px px; };
   const std::vector<At> twoByTwo = {{0, 1, kBlue}, {1, 1, kGreen}, {0, 0, kRed}, {1, 0, kWhite}};
   const struct {
     const char* what;
@@ -46,22 +43,18 @@ TEST(BmpFormat, EveryStoredFormDecodes) {
     std::vector<At> expected;
   } cases[] = {
       {"1 bit, bottom row first", Shape([](BmpShape& s) {
-         s.width = 3, s.height = 2, s.bitsPerPixel = 1;
-         s.palette = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+         s.width = 3, s.height = 2, s.bitsPerPixel = 1, s.palette = {{0, 0, 0, 0}, {255, 255, 255, 0}};
          s.pixels = {0b10100000, 0, 0, 0, 0b01000000, 0, 0, 0};
        }),
        {{0, 0, kBlack}, {1, 0, kWhite}, {0, 1, kWhite}, {2, 1, kWhite}}},
       {"4 bits, a short colour table and an index past its end", Shape([](BmpShape& s) {
-         s.width = 3, s.bitsPerPixel = 4, s.colorsUsed = 3;
+         s.width = 3, s.bitsPerPixel = 4, s.colorsUsed = 3, s.pixels = {0x21, 0x50, 0, 0};
          s.palette = {{0, 0, 255, 0}, {0, 255, 0, 0}, {255, 0, 0, 0}};
-         s.pixels = {0x21, 0x50, 0, 0};
        }),
        {{0, 0, kBlue}, {1, 0, kGreen}, {2, 0, kBlack}}},
       {"8 bits in the old 12-byte header with three-byte colours", Shape([](BmpShape& s) {
-         s.headerSize = 12, s.width = 2, s.bitsPerPixel = 8;
-         s.palette.assign(256, {0, 0, 0, 0});
-         s.palette[7] = {0, 0, 255, 0};
-         s.pixels = {7, 0, 0, 0};
+         s.headerSize = 12, s.width = 2, s.bitsPerPixel = 8, s.pixels = {7, 0, 0, 0};
+         s.palette.assign(256, {0, 0, 0, 0}), s.palette[7] = {0, 0, 255, 0};
        }),
        {{0, 0, kRed}, {1, 0, kBlack}}},
       {"24 bits bottom-up", TwoByTwo24(false), twoByTwo},
@@ -116,19 +109,14 @@ TEST(BmpFormat, HostileHeadersAreRefused) {
   EXPECT_TRUE(refused([](BmpShape& s) { s.pixelOffset = 20; }));     // inside the info header
   EXPECT_TRUE(refused([](BmpShape& s) { s.pixelOffset = 50000; }));  // past the end
   EXPECT_TRUE(refused([](BmpShape& s) { s.pixels.pop_back(); }));    // last row cut short
-  EXPECT_TRUE(refused([](BmpShape& s) {  // colour table past the end of the file
-    s.bitsPerPixel = 8;
-    s.pixels.clear();
-  }));
+  EXPECT_TRUE(refused([](BmpShape& s) { s.bitsPerPixel = 8, s.pixels.clear(); }));  // colour table past the end
   EXPECT_FALSE(DecodeBmpFile(std::vector<uint8_t>{'B', 'M'}));
   EXPECT_FALSE(DecodeDib({}));
 }
 
 TEST(BmpFormat, EveryCutOffFileFailsWithoutReadingPastTheEnd) {
   BmpShape s;
-  s.width = 5;
-  s.height = 3;
-  s.bitsPerPixel = 8;
+  s.width = 5, s.height = 3, s.bitsPerPixel = 8;
   s.palette.assign(256, {1, 2, 3, 0});
   s.pixels.assign(8 * 3, 9);
   const auto file = MakeBmp(s);

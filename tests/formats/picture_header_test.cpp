@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/bmp_builder.h"
 #include "support/fixture/shell_ports.h"
 
@@ -40,9 +42,7 @@ TEST(PictureHeader, JpegSizeFromAnyFrameHeaderButNotFromLookalikes) {
                            Segment(0xCC, {1}), {0xFF, 0xFF}, FrameHeader(0xC2, 640, 480)});
   const auto size = PictureSizeFromHeader(file);
   ASSERT_TRUE(size);
-  EXPECT_EQ(size->format, PictureFormat::Jpeg);
-  EXPECT_EQ(size->width, 640);
-  EXPECT_EQ(size->height, 480);
+  EXPECT_EQ(std::tuple(size->format, size->width, size->height), std::tuple(PictureFormat::Jpeg, 640, 480));
 
   EXPECT_FALSE(PictureSizeFromHeader(Join({kSoi, Segment(0xC8, {8, 0, 4, 0, 3, 1}), kEoi})));  // JPG extension
   EXPECT_FALSE(PictureSizeFromHeader(Join({kSoi, FrameHeader(0xC0, 0, 4)})));      // no width
@@ -56,15 +56,11 @@ TEST(PictureHeader, JpegSizeFromAnyFrameHeaderButNotFromLookalikes) {
 
 TEST(PictureHeader, BmpSizeNeedsOnlyTheHeaders) {
   test::BmpShape s;
-  s.width = 120;
-  s.height = -60;
-  s.bitsPerPixel = 8;
+  s.width = 120, s.height = -60, s.bitsPerPixel = 8;
   const auto headersOnly = test::MakeBmp(s);  // neither colour table nor pixels
   const auto size = PictureSizeFromHeader(headersOnly);
   ASSERT_TRUE(size);
-  EXPECT_EQ(size->format, PictureFormat::Bmp);
-  EXPECT_EQ(size->width, 120);
-  EXPECT_EQ(size->height, 60);
+  EXPECT_EQ(std::tuple(size->format, size->width, size->height), std::tuple(PictureFormat::Bmp, 120, 60));
   EXPECT_FALSE(CheckPictureFile(headersOnly));
 }
 
@@ -87,8 +83,7 @@ TEST(PictureHeader, WholeJpegMustReachItsEndMarker) {
   const Bytes real(logo.begin(), logo.end());
   const auto size = CheckPictureFile(real);
   ASSERT_TRUE(size);
-  EXPECT_EQ(size->width, 120);
-  EXPECT_EQ(size->height, 60);
+  EXPECT_EQ(std::pair(size->width, size->height), std::pair(120, 60));
   EXPECT_FALSE(CheckPictureFile(Bytes(real.begin(), real.end() - 2)));
 }
 

@@ -98,27 +98,28 @@ class FileContract : public ::testing::TestWithParam<bool> {
  protected:
   ContractDrive drive{GetParam()};
   FileSystem& fs = drive.fs();
+  std::string p(std::string_view relative) const { return drive.path(relative); }
   // The names find lists for a pattern below the drive's root.
-  List found(std::string_view pattern) { return Names(fs.find(drive.path(pattern))); }
+  List found(std::string_view pattern) { return Names(fs.find(p(pattern))); }
+  uint32_t attributes(std::string_view relative) { return fs.attributes(p(relative)).value_or(0xFFFFFFFF); }
+  void set(std::string_view relative, uint32_t bits) { ASSERT_TRUE(fs.setAttributes(p(relative), bits)) << relative; }
+  FileTime written(std::string_view relative) { return fs.fileTimes(p(relative)).value_or(FileTimes{}).lastWrite; }
 };
 
 INSTANTIATE_TEST_SUITE_P(Each, FileContract, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Port" : "Memory"; });
 
-TEST_P(FileContract, ExistingNamesAreFoundWithoutRegardToCase) {
+TEST_P(FileContract, NamesAreFoundWithoutRegardToCaseAndListedLikeFindFirstFile) {
   drive.writeFile("Velmar\\Setup.ini", "[Setup]");
   EXPECT_EQ(drive.readFile("VELMAR\\SETUP.INI"), "[Setup]");
-  EXPECT_EQ(found("velmar\\setup.*"), List{"Setup.ini"});
   // A new name keeps the case given, inside the folder that already exists.
-  ASSERT_TRUE(Write(fs, drive.path("VELMAR\\NewFile.Txt"), "x"));
+  ASSERT_TRUE(Write(fs, p("VELMAR\\NewFile.Txt"), "x"));
   EXPECT_EQ(found("V*"), List{"Velmar"});
-  EXPECT_EQ(found("Velmar\\n*"), List{"NewFile.Txt"});
-}
 
-TEST_P(FileContract, FindListsDotsFirstThenNamesInUpperCaseOrder) {
+  // Dots first, then names in upper-case order.
   for (const char* name : {"b.txt", "A.txt", "_x", "c.dat", "zeta"}) drive.writeFile(std::string("Sub\\") + name, "");
   drive.makeFolder("Sub\\Folder");
-  const auto entries = fs.find(drive.path("Sub\\*.*"));
+  const auto entries = fs.find(p("Sub\\*.*"));
   EXPECT_EQ(Names(entries), (List{".", "..", "A.txt", "b.txt", "c.dat", "Folder", "zeta", "_x"}));
   for (const DirEntry& e : entries)
     EXPECT_EQ(bool(e.attributes & attr::Folder), e.name[0] == '.' || e.name == "Folder") << e.name;
@@ -127,110 +128,93 @@ TEST_P(FileContract, FindListsDotsFirstThenNamesInUpperCaseOrder) {
     const List atRoot = found("*.*");
     EXPECT_EQ(std::count_if(atRoot.begin(), atRoot.end(), [](const std::string& n) { return n[0] == '.'; }), 0);
   }
-}
 
-TEST_P(FileContract, WildcardsSelectLikeFindFirstFile) {
   for (const char* name : {"Velmar1.zip", "velmar2.ZIP", "Velmar.txt", "OldVelmar.zip", "Velmar3.zip.bak", "v"})
     drive.writeFile(std::string("M\\") + name, "z");
-  EXPECT_EQ(found("M\\Velmar*.zip"), (List{"Velmar1.zip", "velmar2.ZIP"}));
-  EXPECT_EQ(found("M\\?"), List{"v"});
-  EXPECT_EQ(found("M\\v?"), List{"v"});
-  EXPECT_EQ(found("M\\*."), (List{".", "..", "v"}));
-  EXPECT_EQ(found("M\\velmar.TXT"), List{"Velmar.txt"});
-  EXPECT_TRUE(found("M\\*.exe").empty());
-  EXPECT_TRUE(found("Missing\\*.*").empty());
-  auto one = fs.find(drive.path("M\\Velmar.txt"));
+  for (const auto& [pattern, names] : std::vector<std::pair<std::string, List>>{
+           {"M\\Velmar*.zip", {"Velmar1.zip", "velmar2.ZIP"}}, {"M\\?", {"v"}}, {"M\\v?", {"v"}},
+           {"M\\*.", {".", "..", "v"}}, {"M\\velmar.TXT", {"Velmar.txt"}}, {"M\\*.exe", {}}, {"Missing\\*.*", {}},
+           {"velmar\\setup.*", {"Setup.ini"}}, {"Velmar\\n*", {"NewFile.Txt"}}})
+    EXPECT_EQ(found(pattern), names) << pattern;
+  auto one = fs.find(p("M\\Velmar.txt"));
   ASSERT_EQ(one.size(), 1u);
   EXPECT_EQ(one[0].size, 1u);
 }
 
 TEST_P(FileContract, ReadOnlyHiddenAndSystemAreKept) {
   drive.writeFile("f.txt", "x");
-  const std::string f = drive.path("f.txt");
-  auto fresh = fs.attributes(f);
-  ASSERT_TRUE(fresh);
-  EXPECT_EQ(*fresh & ~attr::Archive, 0u);
+  EXPECT_EQ(attributes("f.txt") & ~attr::Archive, 0u);
   for (uint32_t bits : {attr::ReadOnly, attr::Hidden, attr::System, attr::ReadOnly | attr::Hidden | attr::System}) {
-    ASSERT_TRUE(fs.setAttributes(f, bits | attr::Archive)) << bits;
-    EXPECT_EQ(fs.attributes(f).value_or(0) & ~attr::Archive, bits);
-    auto listed = fs.find(f);
+    set("f.txt", bits | attr::Archive);
+    EXPECT_EQ(attributes("f.txt") & ~attr::Archive, bits);
+    auto listed = fs.find(p("f.txt"));
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0].attributes & ~attr::Archive, bits);
   }
-  ASSERT_TRUE(fs.setAttributes(f, attr::Archive));
-  EXPECT_EQ(fs.attributes(f), attr::Archive);
+  set("f.txt", attr::Archive);
+  EXPECT_EQ(attributes("f.txt"), attr::Archive);
   drive.makeFolder("Dir");
-  EXPECT_EQ(fs.attributes(drive.path("Dir")).value_or(0) & attr::Folder, attr::Folder);
-  ASSERT_TRUE(fs.setAttributes(drive.path("Dir"), attr::Hidden));
-  EXPECT_EQ(fs.attributes(drive.path("Dir")).value_or(0) & (attr::Hidden | attr::Folder), attr::Hidden | attr::Folder);
-  EXPECT_FALSE(fs.attributes(drive.path("missing.txt")));
-  EXPECT_FALSE(fs.setAttributes(drive.path("missing.txt"), attr::Archive));
+  EXPECT_EQ(attributes("Dir") & attr::Folder, attr::Folder);
+  set("Dir", attr::Hidden);
+  EXPECT_EQ(attributes("Dir") & (attr::Hidden | attr::Folder), attr::Hidden | attr::Folder);
+  EXPECT_FALSE(fs.attributes(p("missing.txt")));
+  EXPECT_FALSE(fs.setAttributes(p("missing.txt"), attr::Archive));
 }
 
 TEST_P(FileContract, TimesAreSetAndReadBack) {
   drive.writeFile("t.txt", "x");
-  const std::string t = drive.path("t.txt");
-  ASSERT_TRUE(fs.setFileTimes(t, {SomeTime, DayLater, SomeTime}));
-  auto times = fs.fileTimes(t);
+  ASSERT_TRUE(fs.setFileTimes(p("t.txt"), {SomeTime, DayLater, SomeTime}));
+  auto times = fs.fileTimes(p("t.txt"));
   ASSERT_TRUE(times);
   EXPECT_EQ(times->lastWrite, SomeTime);
   EXPECT_EQ(times->lastAccess, DayLater);
   EXPECT_NE(times->creation, 0);
   // A zero time is left as it was.
-  ASSERT_TRUE(fs.setFileTimes(t, {0, 0, DayLater}));
-  EXPECT_EQ(fs.fileTimes(t)->lastAccess, DayLater);
-  EXPECT_EQ(fs.fileTimes(t)->lastWrite, DayLater);
-  EXPECT_EQ(fs.find(t).at(0).times.lastWrite, DayLater);
+  ASSERT_TRUE(fs.setFileTimes(p("t.txt"), {0, 0, DayLater}));
+  EXPECT_EQ(fs.fileTimes(p("t.txt"))->lastAccess, DayLater);
+  EXPECT_EQ(written("t.txt"), DayLater);
+  EXPECT_EQ(fs.find(p("t.txt")).at(0).times.lastWrite, DayLater);
   // A read-only file's times can be set too (copies keep their source's times).
-  ASSERT_TRUE(fs.setAttributes(t, attr::ReadOnly));
-  EXPECT_TRUE(fs.setFileTimes(t, {0, 0, SomeTime}));
-  EXPECT_EQ(fs.fileTimes(t)->lastWrite, SomeTime);
-  EXPECT_FALSE(fs.setFileTimes(drive.path("missing"), {0, 0, SomeTime}));
+  set("t.txt", attr::ReadOnly);
+  EXPECT_TRUE(fs.setFileTimes(p("t.txt"), {0, 0, SomeTime}));
+  EXPECT_EQ(written("t.txt"), SomeTime);
+  EXPECT_FALSE(fs.setFileTimes(p("missing"), {0, 0, SomeTime}));
   // On a file being written: the times stay as set when it is closed.
-  auto file = fs.create(drive.path("new.txt"));
+  auto file = fs.create(p("new.txt"));
   ASSERT_TRUE(file);
   ASSERT_EQ(file->write("abc", 3), 3);
   ASSERT_TRUE(file->setTimes({0, DayLater, SomeTime}));
   ASSERT_TRUE(file->close());
-  EXPECT_EQ(fs.fileTimes(drive.path("new.txt"))->lastWrite, SomeTime);
-  EXPECT_EQ(fs.fileTimes(drive.path("new.txt"))->lastAccess, DayLater);
+  EXPECT_EQ(written("new.txt"), SomeTime);
+  EXPECT_EQ(fs.fileTimes(p("new.txt"))->lastAccess, DayLater);
 }
 
 TEST_P(FileContract, DeleteReportsWindowsErrorCodes) {
   drive.writeFile("gone.txt", "x");
-  EXPECT_EQ(fs.deleteFile(drive.path("GONE.TXT")), 0);
-  EXPECT_FALSE(drive.exists("gone.txt"));
-  EXPECT_EQ(fs.deleteFile(drive.path("gone.txt")), error::FileNotFound);
-  EXPECT_EQ(fs.deleteFile(drive.path("NoFolder\\gone.txt")), error::PathNotFound);
   drive.writeFile("ro.txt", "x");
-  ASSERT_TRUE(fs.setAttributes(drive.path("ro.txt"), attr::ReadOnly));
-  EXPECT_EQ(fs.deleteFile(drive.path("ro.txt")), error::AccessDenied);
-  EXPECT_TRUE(drive.exists("ro.txt"));
+  set("ro.txt", attr::ReadOnly);
   drive.makeFolder("Dir");
-  EXPECT_EQ(fs.deleteFile(drive.path("Dir")), error::AccessDenied);
+  for (const auto& [name, code] : std::vector<std::pair<const char*, int>>{
+           {"GONE.TXT", 0}, {"gone.txt", error::FileNotFound}, {"NoFolder\\gone.txt", error::PathNotFound},
+           {"ro.txt", error::AccessDenied}, {"Dir", error::AccessDenied}})
+    EXPECT_EQ(fs.deleteFile(p(name)), code) << name;
+  EXPECT_TRUE(drive.exists("ro.txt"));
 }
 
 TEST_P(FileContract, CreateReplacesButNotAReadOnlyHiddenOrSystemFile) {
   drive.writeFile("c.txt", "long old content");
-  ASSERT_TRUE(fs.setAttributes(drive.path("c.txt"), 0));
-  ASSERT_TRUE(Write(fs, drive.path("c.txt"), "new"));
+  set("c.txt", 0);
+  ASSERT_TRUE(Write(fs, p("c.txt"), "new"));
   EXPECT_EQ(drive.readFile("c.txt"), "new");
-  if (drive.port()) {  // the memory keeps the old ones
-    EXPECT_EQ(fs.attributes(drive.path("c.txt")), attr::Archive);
+  EXPECT_EQ(attributes("c.txt"), drive.port() ? attr::Archive : 0u);  // the memory keeps the old ones
+  for (uint32_t bits : {attr::ReadOnly, attr::Hidden, attr::System}) {
+    set("c.txt", bits);
+    EXPECT_EQ(fs.create(p("c.txt")), nullptr);
+    EXPECT_EQ(drive.readFile("c.txt"), "new");
   }
-  ASSERT_TRUE(fs.setAttributes(drive.path("c.txt"), attr::ReadOnly));
-  EXPECT_EQ(fs.create(drive.path("c.txt")), nullptr);
-  EXPECT_EQ(drive.readFile("c.txt"), "new");
-  for (uint32_t bits : {attr::Hidden, attr::System}) {
-    drive.writeFile("h.txt", "kept");
-    ASSERT_TRUE(fs.setAttributes(drive.path("h.txt"), bits));
-    EXPECT_EQ(fs.create(drive.path("h.txt")), nullptr);
-    EXPECT_EQ(drive.readFile("h.txt"), "kept");
-    ASSERT_TRUE(fs.setAttributes(drive.path("h.txt"), attr::Archive));
-  }
-  EXPECT_EQ(fs.create(drive.path("NoFolder\\c.txt")), nullptr);
   drive.makeFolder("Dir");
-  EXPECT_EQ(fs.create(drive.path("Dir")), nullptr);
+  EXPECT_EQ(fs.create(p("NoFolder\\c.txt")), nullptr);
+  EXPECT_EQ(fs.create(p("Dir")), nullptr);
 }
 
 // As Windows makes a path full: the dots and blanks at the end of a path are dropped.
@@ -238,31 +222,29 @@ TEST_P(FileContract, TrailingDotsAndBlanksOfAPathAreDropped) {
   drive.writeFile("X\\name", "content");
   for (const char* given : {"X\\name.", "X\\name ", "x\\NAME . .", "X\\.\\name.."}) {
     EXPECT_EQ(drive.readFile(given), "content") << given;
-    EXPECT_TRUE(fs.attributes(drive.path(given))) << given;
+    EXPECT_TRUE(fs.attributes(p(given))) << given;
   }
 }
 
-TEST_P(FileContract, AppendWritesAtTheEnd) {
+TEST_P(FileContract, AppendWritesAtTheEndOfAWritableFile) {
   drive.writeFile("log.txt", "ab");
-  auto file = fs.openAppend(drive.path("log.txt"));
+  auto file = fs.openAppend(p("log.txt"));
   ASSERT_TRUE(file);
   EXPECT_EQ(file->write("cd", 2), 2);
   EXPECT_EQ(file->size(), 4u);
   EXPECT_TRUE(file->close());
   EXPECT_EQ(drive.readFile("log.txt"), "abcd");
-  EXPECT_EQ(fs.openAppend(drive.path("missing.txt")), nullptr);
-  ASSERT_TRUE(fs.setAttributes(drive.path("log.txt"), attr::ReadOnly));
-  EXPECT_EQ(fs.openAppend(drive.path("log.txt")), nullptr);
+  EXPECT_EQ(fs.openAppend(p("missing.txt")), nullptr);
+  set("log.txt", attr::ReadOnly);
+  EXPECT_EQ(fs.openAppend(p("log.txt")), nullptr);
 }
 
 TEST_P(FileContract, ReadingIsSharedWithWritersAndReaders) {
-  auto writer = fs.create(drive.path("shared.txt"));
+  auto writer = fs.create(p("shared.txt"));
   ASSERT_TRUE(writer);
   ASSERT_EQ(writer->write("hello", 5), 5);
-  auto reader = fs.openRead(drive.path("shared.txt"));
-  ASSERT_TRUE(reader);
-  auto second = fs.openRead(drive.path("shared.txt"));
-  ASSERT_TRUE(second);
+  auto reader = fs.openRead(p("shared.txt")), second = fs.openRead(p("shared.txt"));
+  ASSERT_TRUE(reader && second);
   char buffer[16];
   EXPECT_EQ(reader->read(buffer, sizeof(buffer)), 5);
   EXPECT_EQ(reader->read(buffer, sizeof(buffer)), 0);
@@ -270,64 +252,68 @@ TEST_P(FileContract, ReadingIsSharedWithWritersAndReaders) {
   EXPECT_EQ(second->read(buffer, sizeof(buffer)), 2);
   EXPECT_EQ(std::string(buffer, 2), "lo");
   EXPECT_EQ(reader->write("x", 1), -1);
-  EXPECT_TRUE(reader->close());
-  EXPECT_TRUE(second->close());
-  EXPECT_TRUE(writer->close());
-  EXPECT_EQ(fs.openRead(drive.path("missing.txt")), nullptr);
+  EXPECT_TRUE(reader->close() && second->close() && writer->close());
   drive.makeFolder("Dir");
-  EXPECT_EQ(fs.openRead(drive.path("Dir")), nullptr);
+  EXPECT_EQ(fs.openRead(p("missing.txt")), nullptr);
+  EXPECT_EQ(fs.openRead(p("Dir")), nullptr);
 }
 
 TEST_P(FileContract, ReplaceFileRenamesOverAnExistingFile) {
   drive.writeFile("new.tmp", "fresh");
   drive.writeFile("Setup.ini", "stale");
-  ASSERT_TRUE(fs.replaceFile(drive.path("new.tmp"), drive.path("Setup.ini"), Flush::Data));
+  const auto replace = [&](const char* from, const char* to) { return fs.replaceFile(p(from), p(to), Flush::Data); };
+  ASSERT_TRUE(replace("new.tmp", "Setup.ini"));
   EXPECT_EQ(drive.readFile("Setup.ini"), "fresh");
   EXPECT_FALSE(drive.exists("new.tmp"));
-  EXPECT_TRUE(fs.replaceFile(drive.path("Setup.ini"), drive.path("Moved.ini"), Flush::Data));
+  EXPECT_TRUE(replace("Setup.ini", "Moved.ini"));
   EXPECT_EQ(drive.readFile("Moved.ini"), "fresh");
-  EXPECT_FALSE(fs.replaceFile(drive.path("missing"), drive.path("Moved.ini"), Flush::Data));
+  EXPECT_FALSE(replace("missing", "Moved.ini"));
   drive.writeFile("hidden.ini", "old");
-  ASSERT_TRUE(fs.setAttributes(drive.path("hidden.ini"), attr::Hidden));
+  set("hidden.ini", attr::Hidden);
   drive.writeFile("other.tmp", "x");
-  EXPECT_TRUE(fs.replaceFile(drive.path("other.tmp"), drive.path("hidden.ini"), Flush::Data));
+  EXPECT_TRUE(replace("other.tmp", "hidden.ini"));
   EXPECT_EQ(drive.readFile("hidden.ini"), "x");
   drive.writeFile("other.tmp", "x");
-  ASSERT_TRUE(fs.setAttributes(drive.path("Moved.ini"), attr::ReadOnly));
-  EXPECT_FALSE(fs.replaceFile(drive.path("other.tmp"), drive.path("Moved.ini"), Flush::Data));
+  set("Moved.ini", attr::ReadOnly);
+  EXPECT_FALSE(replace("other.tmp", "Moved.ini"));
   EXPECT_EQ(drive.readFile("Moved.ini"), "fresh");
 }
 
 TEST_P(FileContract, FoldersAreCreatedAndRemovedOneAtATime) {
-  EXPECT_TRUE(fs.createFolder(drive.path("A")));
-  EXPECT_FALSE(fs.createFolder(drive.path("a")));  // exists already
-  EXPECT_FALSE(fs.createFolder(drive.path("X\\Y")));
-  EXPECT_TRUE(fs.createFolder(drive.path("A\\B")));
-  EXPECT_FALSE(fs.removeFolder(drive.path("A")));  // not empty
-  EXPECT_TRUE(fs.removeFolder(drive.path("a\\b")));
-  EXPECT_TRUE(fs.removeFolder(drive.path("A")));
+  EXPECT_TRUE(fs.createFolder(p("A")));
+  EXPECT_FALSE(fs.createFolder(p("a")));  // exists already
+  EXPECT_FALSE(fs.createFolder(p("X\\Y")));
+  EXPECT_TRUE(fs.createFolder(p("A\\B")));
+  EXPECT_FALSE(fs.removeFolder(p("A")));  // not empty
+  EXPECT_TRUE(fs.removeFolder(p("a\\b")));
+  EXPECT_TRUE(fs.removeFolder(p("A")));
   EXPECT_FALSE(drive.exists("A"));
-  EXPECT_FALSE(fs.removeFolder(drive.path("A")));
+  EXPECT_FALSE(fs.removeFolder(p("A")));
   EXPECT_FALSE(fs.removeFolder(drive.root().substr(0, 3)));
 }
 
 TEST_P(FileContract, CurrentFolderGovernsRelativePaths) {
   drive.makeFolder("Work\\Sub");
-  ASSERT_TRUE(fs.setCurrentFolder(drive.path("Work\\Sub\\..\\Sub\\")));
-  EXPECT_TRUE(SameText(fs.currentFolder(), drive.path("Work\\Sub")));
+  ASSERT_TRUE(fs.setCurrentFolder(p("Work\\Sub\\..\\Sub\\")));
+  EXPECT_TRUE(SameText(fs.currentFolder(), p("Work\\Sub")));
   ASSERT_TRUE(Write(fs, "rel.txt", "r"));
   EXPECT_EQ(drive.readFile("Work\\Sub\\rel.txt"), "r");
   EXPECT_TRUE(fs.attributes("..\\Sub\\rel.txt"));
   EXPECT_EQ(Names(fs.find("r?l.TXT")), List{"rel.txt"});
-  EXPECT_FALSE(fs.setCurrentFolder(drive.path("Missing")));
-  EXPECT_FALSE(fs.setCurrentFolder(drive.path("Work\\Sub\\rel.txt")));
-  EXPECT_TRUE(SameText(fs.currentFolder(), drive.path("Work\\Sub")));
+  EXPECT_FALSE(fs.setCurrentFolder(p("Missing")));
+  EXPECT_FALSE(fs.setCurrentFolder(p("Work\\Sub\\rel.txt")));
+  EXPECT_TRUE(SameText(fs.currentFolder(), p("Work\\Sub")));
 }
 
-TEST_P(FileContract, DriveTypesOfRoots) {
-  const std::string root = drive.root().substr(0, 3);
-  EXPECT_EQ(fs.driveType(root), DriveType::Fixed);
-  EXPECT_EQ(fs.driveType(drive.path("Sub\\")), DriveType::NoRoot);
+TEST_P(FileContract, DriveTypesAndTheWindowsFolders) {
+  EXPECT_EQ(fs.driveType(drive.root().substr(0, 3)), DriveType::Fixed);
+  EXPECT_EQ(fs.driveType(p("Sub\\")), DriveType::NoRoot);
+  const std::string windows = fs.windowsFolder(), system = fs.systemFolder();
+  ASSERT_GE(windows.size(), 3u);
+  EXPECT_NE(windows.back(), '\\');
+  EXPECT_TRUE(SameText(system.substr(0, windows.size() + 1), windows + "\\"));
+  EXPECT_NE(system.back(), '\\');
+  for (const std::string& folder : {windows, system}) EXPECT_TRUE(fs.attributes(folder).value_or(0) & attr::Folder);
   for (DriveType type : {DriveType::CdRom, DriveType::Removable, DriveType::Remote, DriveType::RamDisk}) {
     auto extra = drive.addDrive(type);
     if (!extra) continue;
@@ -335,16 +321,6 @@ TEST_P(FileContract, DriveTypesOfRoots) {
     EXPECT_TRUE(fs.find(*extra + "*.*").empty());
   }
   if (!drive.addDrive(DriveType::CdRom)) GTEST_SKIP() << "this port cannot add drives";
-}
-
-TEST_P(FileContract, WindowsAndSystemFoldersExist) {
-  std::string windows = fs.windowsFolder(), system = fs.systemFolder();
-  ASSERT_GE(windows.size(), 3u);
-  EXPECT_NE(windows.back(), '\\');
-  EXPECT_NE(system.back(), '\\');
-  EXPECT_TRUE(SameText(system.substr(0, windows.size() + 1), windows + "\\"));
-  EXPECT_TRUE(fs.attributes(windows).value_or(0) & attr::Folder);
-  EXPECT_TRUE(fs.attributes(system).value_or(0) & attr::Folder);
 }
 
 // The port's version (on Windows the system's) and the portable reader agree,
@@ -356,23 +332,17 @@ TEST_P(FileContract, FileVersionComesFromTheVersionResource) {
   const auto parts = [](const std::optional<VersionNumbers>& v) {
     return v ? std::vector<int>{v->major, v->minor, v->release, v->build} : std::vector<int>{};
   };
-  EXPECT_EQ(parts(fs.fileVersion(drive.path("64.dll"))), (std::vector<int>{3, 4, 10, 65535}));
-  EXPECT_EQ(parts(fs.fileVersion(drive.path("32.dll"))), (std::vector<int>{5, 6, 7, 8}));
-  EXPECT_FALSE(fs.fileVersion(drive.path("missing.dll")));
-  std::vector<std::string> files = {drive.path("64.dll"), drive.path("32.dll"), drive.path("plain.txt")};
-  for (const char* name : {"kernel32.dll", "user32.dll", "shell32.dll", "notepad.exe"}) {
-    std::string path = fs.systemFolder() + "\\" + name;
-    if (fs.attributes(path)) files.push_back(path);
-  }
+  EXPECT_EQ(parts(fs.fileVersion(p("64.dll"))), (std::vector<int>{3, 4, 10, 65535}));
+  EXPECT_EQ(parts(fs.fileVersion(p("32.dll"))), (std::vector<int>{5, 6, 7, 8}));
+  EXPECT_FALSE(fs.fileVersion(p("missing.dll")));
+  std::vector<std::string> files = {p("64.dll"), p("32.dll"), p("plain.txt")};
+  for (const char* name : {"kernel32.dll", "user32.dll", "shell32.dll", "notepad.exe"})
+    if (fs.attributes(fs.systemFolder() + "\\" + name)) files.push_back(fs.systemFolder() + "\\" + name);
   for (const std::string& path : files) {
     auto file = fs.openRead(path);
     EXPECT_EQ(parts(fs.fileVersion(path)), parts(file ? ReadPeFileVersion(*file) : std::nullopt)) << path;
   }
 }
-
-}  // namespace velmar::platform
-
-namespace velmar::platform {
 
 // Every name of one folder, the ways a user, a setting or a hostile hand may
 // write it; each is the same place as "Plant\Boiler" and nothing else.
@@ -383,26 +353,26 @@ TEST_P(FileContract, EveryNameOfAPlaceIsThatPlace) {
   const auto alias = drive.aliasDrive("Plant");
   std::vector<std::string> names = {"PLANT\\boiler", "Plant\\.\\Boiler", "Plant\\\\Boiler",
                                     "Plant\\Copy\\..\\Boiler", "Plant\\Boiler\\"};
-  for (std::string& name : names) name = drive.path(name);
-  if (Made(linked)) names.push_back(drive.path("Linked\\Boiler"));
+  for (std::string& name : names) name = p(name);
+  if (Made(linked)) names.push_back(p("Linked\\Boiler"));
   if (alias) names.push_back(*alias + "Boiler");
-  const std::string boiler = drive.path("Plant\\Boiler"), plant = drive.path("Plant");
+  const std::string boiler = p("Plant\\Boiler"), plant = p("Plant");
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
     EXPECT_TRUE(SamePlace(fs, name, boiler));
     EXPECT_TRUE(SamePlace(fs, name + "\\Boiler.vpr", boiler + "\\Boiler.VPR"));
-    EXPECT_FALSE(SamePlace(fs, name + "\\Boiler.VPR", drive.path("Plant\\Copy\\Boiler.VPR")));
+    EXPECT_FALSE(SamePlace(fs, name + "\\Boiler.VPR", p("Plant\\Copy\\Boiler.VPR")));
     EXPECT_TRUE(IsAtOrInside(fs, name, plant));
     EXPECT_TRUE(IsAtOrInside(fs, name + "\\Not\\Made\\Yet", boiler));
     EXPECT_TRUE(IsAtOrInside(fs, plant + "\\Boiler\\x.txt", name));
     EXPECT_FALSE(IsAtOrInside(fs, plant, name));  // above, not inside
-    EXPECT_FALSE(IsAtOrInside(fs, drive.path("Plant\\Copy"), name));
+    EXPECT_FALSE(IsAtOrInside(fs, p("Plant\\Copy"), name));
   }
-  EXPECT_TRUE(SamePlace(fs, drive.path("Plant\\Boiler."), boiler));  // a trailing dot is dropped
-  EXPECT_FALSE(SamePlace(fs, boiler, drive.path("Plant\\Copy")));
-  EXPECT_FALSE(IsAtOrInside(fs, boiler, drive.path("Missing")));
-  EXPECT_TRUE(SamePlace(fs, drive.path("New\\A"), drive.path("new\\.\\a")));  // not made: by full name
-  EXPECT_FALSE(SamePlace(fs, drive.path("New\\A"), drive.path("New\\B")));
+  EXPECT_TRUE(SamePlace(fs, p("Plant\\Boiler."), boiler));  // a trailing dot is dropped
+  EXPECT_FALSE(SamePlace(fs, boiler, p("Plant\\Copy")));
+  EXPECT_FALSE(IsAtOrInside(fs, boiler, p("Missing")));
+  EXPECT_TRUE(SamePlace(fs, p("New\\A"), p("new\\.\\a")));  // not made: by full name
+  EXPECT_FALSE(SamePlace(fs, p("New\\A"), p("New\\B")));
   if (!Made(linked)) GTEST_SKIP() << "this port cannot make a link";
   if (!alias) GTEST_SKIP() << "this port cannot make a second drive letter";
 }
@@ -418,15 +388,14 @@ TEST_P(FileContract, NoWriteGoesThroughANamePutThereByAnother) {
   if (!Made(atTemporary) || !Made(atLog) || !Made(atTarget))
     GTEST_SKIP() << "this port cannot link a file: " << Made(atTemporary) << Made(atLog) << Made(atTarget);
 
-  EXPECT_EQ(fs.createNew(drive.path("Velmar\\Velmar.ini.~tmp")), nullptr);
-  EXPECT_EQ(fs.createNew(drive.path("Velmar\\Install.log")), nullptr);
-  EXPECT_EQ(fs.openAppend(drive.path("Velmar\\Link.log")), nullptr);
+  EXPECT_EQ(fs.createNew(p("Velmar\\Velmar.ini.~tmp")), nullptr);
+  EXPECT_EQ(fs.createNew(p("Velmar\\Install.log")), nullptr);
+  EXPECT_EQ(fs.openAppend(p("Velmar\\Link.log")), nullptr);
   drive.makeFolder("Velmar\\Folder");
-  EXPECT_EQ(fs.openAppend(drive.path("Velmar\\Folder")), nullptr);
+  EXPECT_EQ(fs.openAppend(p("Velmar\\Folder")), nullptr);
 
   // Two writers appending by turns both keep their lines.
-  auto first = fs.openAppend(drive.path("Velmar\\Install.log"));
-  auto second = fs.openAppend(drive.path("Velmar\\Install.log"));
+  auto first = fs.openAppend(p("Velmar\\Install.log")), second = fs.openAppend(p("Velmar\\Install.log"));
   ASSERT_TRUE(first && second);
   EXPECT_EQ(first->write("one\r\n", 5), 5);
   EXPECT_EQ(second->write("two\r\n", 5), 5);
@@ -434,13 +403,13 @@ TEST_P(FileContract, NoWriteGoesThroughANamePutThereByAnother) {
   EXPECT_TRUE(first->close() && second->close());
   EXPECT_EQ(drive.readFile("Velmar\\Install.log"), "log\r\none\r\ntwo\r\nthree\r\n");
 
-  auto made = fs.createNew(drive.path("Velmar\\new.~tmp"));
+  auto made = fs.createNew(p("Velmar\\new.~tmp"));
   ASSERT_NE(made, nullptr);
   EXPECT_EQ(made->write("[Config]", 8), 8);
   EXPECT_TRUE(made->close());
-  ASSERT_TRUE(fs.replaceFile(drive.path("Velmar\\new.~tmp"), drive.path("Velmar\\Velmar.ini"), Flush::Data));
+  ASSERT_TRUE(fs.replaceFile(p("Velmar\\new.~tmp"), p("Velmar\\Velmar.ini"), Flush::Data));
   EXPECT_EQ(drive.readFile("Velmar\\Velmar.ini"), "[Config]");
-  EXPECT_FALSE(fs.attributes(drive.path("Velmar\\Velmar.ini")).value_or(0) & attr::ReparsePoint);
+  EXPECT_FALSE(attributes("Velmar\\Velmar.ini") & attr::ReparsePoint);
   EXPECT_EQ(drive.readFile("Decoy\\secret.txt"), "decoy");
 }
 
@@ -448,15 +417,12 @@ TEST_P(FileContract, NoWriteGoesThroughANamePutThereByAnother) {
 // until the first is dropped.
 TEST_P(FileContract, AFolderLockIsOneLockUnderEveryName) {
   drive.makeFolder("Velmar");
-  EXPECT_EQ(fs.lockFolder(drive.path("Missing")), nullptr);
-  auto held = fs.lockFolder(drive.path("Velmar"));
+  EXPECT_EQ(fs.lockFolder(p("Missing")), nullptr);
+  auto held = fs.lockFolder(p("Velmar"));
   ASSERT_NE(held, nullptr);
   if (!drive.port()) GTEST_SKIP() << "one program alone uses the memory";
   std::atomic<bool> taken = false;
-  std::thread other([&] {
-    auto second = fs.lockFolder(drive.path("VELMAR\\.\\"));
-    taken = second != nullptr;
-  });
+  std::thread other([&] { taken = fs.lockFolder(p("VELMAR\\.\\")) != nullptr; });
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   EXPECT_FALSE(taken);
   held.reset();

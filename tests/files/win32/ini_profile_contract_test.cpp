@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <map>
 #include <optional>
 #include <string>
@@ -170,42 +172,37 @@ const Case kCases[] = {
     {"long", Op::Write, "Install", "After", "2"}, {"long", Op::Write, "Install", "Long", "short"},
 };
 
-const char* Name(Op op) {
-  static const char* const names[] = {"read", "keys of", "values of", "write"};
-  return names[int(op)];
-}
+const char* Name(Op op) { return std::array{"read", "keys of", "values of", "write"}[int(op)]; }
 
-// Text with its line ends, tabs and other controls visible, cut when long.
+// Text with its controls visible, cut when long; a list's items each end in a NUL.
 std::string Show(const std::string& text) {
-  std::string out;
-  for (const char c : text.substr(0, 400)) {
-    const char* shown = c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : c == '\v' ? "\\v" : nullptr;
-    out += shown ? shown : c ? std::string(1, c) : "|";
-  }
-  return text.size() > 400 ? out + "... (" + std::to_string(text.size()) + " bytes)" : out;
+  return testing::PrintToString(text.substr(0, 400)) + (text.size() > 400 ? "..." : "");
 }
 
 std::string Describe(const Case& c) {
-  std::string text = std::string("\"") + c.file + "\": " + Name(c.op) + " [" + c.section + "]";
-  if (c.op == Op::Read || c.op == Op::Write) text += std::string(" ") + c.key;
-  if (c.op == Op::Read) text += std::string(" (default \"") + c.value + "\")";
-  if (c.op == Op::Write) text += std::string(" = \"") + c.value + "\"";
-  return text;
+  return std::string("\"") + c.file + "\": " + Name(c.op) + " [" + c.section + "] " + c.key + " \"" + c.value + "\"";
 }
 
-// A list as one string, each item ended by a NUL (Show prints it as "|").
 std::string Joined(const std::vector<std::string>& items) {
   std::string out;
   for (const std::string& item : items) out += item + '\0';
   return out;
 }
 
-// The strings of a NUL-separated list that a profile function filled in.
-std::vector<std::string> Split(const std::wstring& buffer, DWORD length) {
+// What a profile function filled into a buffer.
+template <class Call>
+std::wstring Filled(Call call) {
+  std::wstring buffer(70000, L'\0');
+  buffer.resize(call(buffer.data(), static_cast<DWORD>(buffer.size())));
+  return buffer;
+}
+
+// The strings of a NUL-separated list.
+std::vector<std::string> Split(const std::wstring& list) {
   std::vector<std::string> items;
-  for (size_t start = 0; start < length;) {
-    const size_t end = buffer.find(L'\0', start);
-    items.push_back(Narrow(buffer.substr(start, end - start)));
+  for (size_t start = 0; start < list.size();) {
+    const size_t end = std::min(list.find(L'\0', start), list.size());
+    items.push_back(Narrow(list.substr(start, end - start)));
     start = end + 1;
   }
   return items;
@@ -215,36 +212,28 @@ class ProfileContract {
  public:
   explicit ProfileContract(test::TempDrive& drive) : drive_(drive) {}
 
-  std::string Read(const std::string& path, const Case& c) {
-    std::wstring buffer(70000, L'\0');
-    const DWORD n = GetPrivateProfileStringW(Widen(c.section).c_str(), Widen(c.key).c_str(),
-                                             Widen(c.value).c_str(), buffer.data(),
-                                             static_cast<DWORD>(buffer.size()), Widen(path).c_str());
-    return Narrow(buffer.substr(0, n));
+  std::string Read(const std::string& path, const char* section, const char* key, const char* fallback) {
+    return Narrow(Filled([&](wchar_t* buffer, DWORD size) {
+      return GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(fallback).c_str(), buffer,
+                                      size, Widen(path).c_str());
+    }));
   }
   std::vector<std::string> Keys(const std::string& path, const char* section) {
-    std::wstring buffer(70000, L'\0');
-    const DWORD n = GetPrivateProfileStringW(Widen(section).c_str(), nullptr, L"", buffer.data(),
-                                             static_cast<DWORD>(buffer.size()), Widen(path).c_str());
-    return Split(buffer, n);
+    return Split(Filled([&](wchar_t* buffer, DWORD size) {
+      return GetPrivateProfileStringW(Widen(section).c_str(), nullptr, L"", buffer, size, Widen(path).c_str());
+    }));
   }
   std::vector<std::string> Values(const std::string& path, const char* section) {
-    std::wstring buffer(70000, L'\0');
-    const DWORD n = GetPrivateProfileSectionW(Widen(section).c_str(), buffer.data(),
-                                              static_cast<DWORD>(buffer.size()), Widen(path).c_str());
     std::vector<std::string> values;
-    for (const std::string& line : Split(buffer, n)) {
-      const size_t eq = line.find('=');
-      if (eq == std::string::npos) continue;
-      const std::string name = line.substr(0, eq);
-      values.push_back(name + "=" + Read(path, Case{"", Op::Read, section, name.c_str(), ""}));
+    for (const std::string& line : Split(Filled([&](wchar_t* buffer, DWORD size) {
+           return GetPrivateProfileSectionW(Widen(section).c_str(), buffer, size, Widen(path).c_str());
+         }))) {
+      const std::string name = line.substr(0, line.find('='));
+      if (name != line) values.push_back(name + "=" + Read(path, section, name.c_str(), ""));
     }
     return values;
   }
-  void Write(const std::string& path, const Case& c) {
-    WritePrivateProfileStringW(Widen(c.section).c_str(), Widen(c.key).c_str(), Widen(c.value).c_str(),
-                               Widen(path).c_str());
-  }
+  void Flush(const std::string& path) { WritePrivateProfileStringW(nullptr, nullptr, nullptr, Widen(path).c_str()); }
 
   // The file as Wine writes it after any change: a section added and taken away again.
   std::string NormalForm(const std::string& bytes) {
@@ -253,16 +242,12 @@ class ProfileContract {
     const std::wstring path = Widen(drive_.path(name));
     WritePrivateProfileStringW(L"Velmar~NormalForm", L"k", L"v", path.c_str());
     WritePrivateProfileStringW(L"Velmar~NormalForm", nullptr, nullptr, path.c_str());
-    WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
+    Flush(drive_.path(name));
     return drive_.readFile(name);
   }
 
   // A name not used before: the profile functions cache what they read.
-  std::string Fresh() {
-    std::string name = "f";
-    name += std::to_string(++files_);
-    return name += ".ini";
-  }
+  std::string Fresh() { return "f" + std::to_string(++files_) + ".ini"; }
 
   // What our layer and the profile functions give for the case.
   std::pair<std::string, std::string> Run(const Case& c) {
@@ -274,7 +259,7 @@ class ProfileContract {
     std::pair<std::string, std::string> result;
     switch (c.op) {
       case Op::Read:
-        result = {ini.ReadString(c.section, c.key, c.value), Read(path, c)};
+        result = {ini.ReadString(c.section, c.key, c.value), Read(path, c.section, c.key, c.value)};
         break;
       case Op::Keys:
         result = {Joined(ini.ReadSection(c.section)), Joined(Keys(path, c.section))};
@@ -284,12 +269,13 @@ class ProfileContract {
         break;
       case Op::Write:
         ini.WriteString(c.section, c.key, c.value);
-        Write(path, c);
-        WritePrivateProfileStringW(nullptr, nullptr, nullptr, Widen(path).c_str());
+        WritePrivateProfileStringW(Widen(c.section).c_str(), Widen(c.key).c_str(), Widen(c.value).c_str(),
+                                   Widen(path).c_str());
+        Flush(path);
         result = {drive_.readFile(ours), drive_.exists(theirs) ? drive_.readFile(theirs) : "<no file>"};
         break;
     }
-    WritePrivateProfileStringW(nullptr, nullptr, nullptr, Widen(path).c_str());
+    Flush(path);
     return result;
   }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "formats/zip/zip_errors.h"
 
 namespace velmar {
@@ -29,15 +31,14 @@ TEST(ZipNames, NamesWindowsCannotHoldAreInvalid) {
     EXPECT_EQ(CheckItemName(name), 0) << name;
 }
 
+// A mask without a folder matches the name's last part; one with a folder the whole name.
 TEST(ZipNames, MasksMatchLikeFindFirstFile) {
-  EXPECT_TRUE(MatchesMask("README", "*.*"));
-  EXPECT_TRUE(MatchesMask("sub/dir/File.DLL", "*.*"));
-  EXPECT_TRUE(MatchesMask("sub/", "*.*"));
-  EXPECT_TRUE(MatchesMask("sub/dir/File.DLL", "*.dll"));
-  EXPECT_FALSE(MatchesMask("sub/dir/File.DLL", "*.exe"));
-  EXPECT_TRUE(MatchesMask("sub/dir/File.DLL", "sub\\*\\file.*"));
-  EXPECT_FALSE(MatchesMask("other/dir/File.DLL", "sub/*"));
-  EXPECT_TRUE(MatchesMask("Demo.vpr", "DEMO.VP?"));
+  for (const auto& [name, mask, matches] : std::vector<std::tuple<const char*, const char*, bool>>{
+           {"README", "*.*", true}, {"sub/dir/File.DLL", "*.*", true}, {"sub/", "*.*", true},
+           {"sub/dir/File.DLL", "*.dll", true}, {"sub/dir/File.DLL", "*.exe", false},
+           {"sub/dir/File.DLL", "sub\\*\\file.*", true}, {"other/dir/File.DLL", "sub/*", false},
+           {"Demo.vpr", "DEMO.VP?", true}})
+    EXPECT_EQ(MatchesMask(name, mask), matches) << name << " " << mask;
 }
 
 }  // namespace

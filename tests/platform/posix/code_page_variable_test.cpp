@@ -10,15 +10,8 @@ TEST(CodePageVariable, NamesTheSystemsCodePageByItsNumber) {
   EXPECT_EQ(ParseCodePageVariable(""), CodePage::Cp1252);
   EXPECT_EQ(ParseCodePageVariable("1250"), CodePage::Cp1250);
   EXPECT_EQ(ParseCodePageVariable("932"), CodePage{932});  // taken, though not converted
-  for (const char* bad : {"cp1250", "1250 ", "-1", "0", "65536", "99999999999", "utf-8"}) {
-    try {
-      ParseCodePageVariable(bad);
-      ADD_FAILURE() << bad;
-    } catch (const InstallerError& e) {
-      EXPECT_EQ(std::string(e.what()), "VELMAR_CODEPAGE: \"" + std::string(bad) +
-                                           "\" is not a code page number (such as 1250)");
-    }
-  }
+  for (const char* bad : {"cp1250", "1250 ", "-1", "0", "65536", "99999999999", "utf-8"})
+    EXPECT_THROW(ParseCodePageVariable(bad), InstallerError) << bad;
 }
 
 }  // namespace velmar::platform

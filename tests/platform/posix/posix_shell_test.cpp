@@ -73,7 +73,9 @@ TEST_F(PosixShell, TheRegistryIsARegeditFileInTheWindowsFolder) {
   EXPECT_FALSE(again->KeyExists(RootKey::CurrentUser, "Software\\Kravo"));
 }
 
-TEST_F(PosixShell, ShellFoldersAreFilledOnlyWhereMissing) {
+// The shell folders are filled where missing, and come back when removed:
+// Windows always has them. A file that is no registry is never overwritten.
+TEST_F(PosixShell, ShellFoldersAreAlwaysThereAndAForeignFileIsKept) {
   ASSERT_TRUE(ReplaceFileContents(
       fs, RegistryPath,
       "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(ShellFolders) + "]\r\n\"Desktop\"=\"D:\\\\Desk\"\r\n"));
@@ -81,25 +83,21 @@ TEST_F(PosixShell, ShellFoldersAreFilledOnlyWhereMissing) {
   EXPECT_EQ(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Desktop"), "D:\\Desk");
   EXPECT_EQ(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Startup"),
             "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup");
-  // Removed, they come back: Windows always has them.
   EXPECT_TRUE(reg->DeleteKey(RootKey::CurrentUser, ShellFolders));
   EXPECT_EQ(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Desktop"), "C:\\Users\\anna\\Desktop");
-}
 
-TEST_F(PosixShell, AFileThatIsNoRegistryIsNeverOverwritten) {
   const std::string junk = "this is not a registry\r\n[HKEY_CURRENT_USER\\X]\r\n";
   ASSERT_TRUE(ReplaceFileContents(fs, RegistryPath, junk));
-  auto reg = MakePosixRegistry(fs, RegistryPath, "anna");
+  reg = MakePosixRegistry(fs, RegistryPath, "anna");
   EXPECT_FALSE(reg->KeyExists(RootKey::CurrentUser, "X"));
   EXPECT_TRUE(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Programs"));
   EXPECT_FALSE(reg->WriteString(RootKey::CurrentUser, "Software\\Kravo", "a", "b"));
   EXPECT_FALSE(reg->DeleteKey(RootKey::CurrentUser, ShellFolders));
   EXPECT_EQ(read(RegistryPath), junk);
-
   // No folder to keep the file in: writes fail, reads still work.
-  auto nowhere = MakePosixRegistry(fs, "C:\\Missing\\Velmar-Registry.reg", "anna");
-  EXPECT_FALSE(nowhere->WriteString(RootKey::CurrentUser, "Software\\Kravo", "a", "b"));
-  EXPECT_TRUE(nowhere->ReadString(RootKey::CurrentUser, ShellFolders, "Desktop"));
+  reg = MakePosixRegistry(fs, "C:\\Missing\\Velmar-Registry.reg", "anna");
+  EXPECT_FALSE(reg->WriteString(RootKey::CurrentUser, "Software\\Kravo", "a", "b"));
+  EXPECT_TRUE(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Desktop"));
 }
 
 TEST_F(PosixShell, ProgramsAreFoundTheWayWindowsFindsThem) {
