@@ -114,55 +114,50 @@ TEST(LanguageWriteBack, AFileThatCannotBeWrittenKeepsItsLanguageUntilTheEnd) {
   }
 }
 
-TEST(LanguageFilesOfTheMedium, AMissingSeparateFileEndsTheRunWithItsMessage) {
-  const struct {
-    const char* item;
-    const char* message;
-  } cases[] = {
-      {"Deutsch", "FEHLER: Kann Sprachdatei \"VELMAR.L49\" nicht finden !"},
-      {"Français",
-       "FEHLER: Kann Sprachdatei \"VELMAR.L33\" nicht finden !\n"
-       "ERROR: Cannot find French language support file \"VELMAR.L33\" !"},
-  };
-  for (const auto& c : cases) {
-    InstallerFixture f;
+// A language file that is missing or is none ends the run before the
+// selection page; a missing combined file stops the dispatcher, and Esc ends.
+TEST(LanguageFilesOfTheMedium, AMissingOrDamagedFileEndsTheRun) {
+  const auto separateEnglish = [](InstallerFixture& f) {
     f.WriteSetupIni(EnglishIni);
     f.WriteLanguage(44, LanguageFiles::Separate);
+  };
+  const struct {
+    const char* what;
+    std::function<void(InstallerFixture&)> medium;
+    const char* item;
+    const char* answer;
+    std::vector<std::string> messages;  // empty: not checked
+    bool backdropWaits = false;         // for Esc
+  } cases[] = {
+      {"separate, German", separateEnglish, "Deutsch", "FEHLER",
+       {"FEHLER: Kann Sprachdatei \"VELMAR.L49\" nicht finden !"}},
+      {"separate, French", separateEnglish, "Français", "FEHLER",
+       {"FEHLER: Kann Sprachdatei \"VELMAR.L33\" nicht finden !\n"
+        "ERROR: Cannot find French language support file \"VELMAR.L33\" !"}},
+      {"nothing on the medium", [](InstallerFixture&) {}, "English", "ERROR",
+       {"ERROR: Cannot find language support file \"VELMAR.L44\" !"}},
+      {"combined, no French", [](InstallerFixture& f) { f.WriteStandardMedium(); }, "Français", "Velmar.L33", {}, true},
+      {"no language file",
+       [](InstallerFixture& f) {
+         f.WriteSetupIni(EnglishIni);
+         f.WriteMediumFile("Velmar.L44", "This is not a language file, but it is long enough to hold a header of 49 bytes.");
+         f.WriteLanguage(49);
+       },
+       "English", "VELMAR.L44", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    InstallerFixture f;
+    c.medium(f);
     Script script;
-    script.Page("TLanguageForm").Select("LangRG", c.item).Click("ContinueBtn").Answer("FEHLER", ui::Answer::Ok);
+    script.Page("TLanguageForm").Select("LangRG", c.item).Click("ContinueBtn").Answer(c.answer, ui::Answer::Ok);
+    if (c.backdropWaits) script.Page("TMainForm").Key(Key::Escape);
     const auto run = f.Run(script);
     EXPECT_EQ(run.outcome, Outcome::Failed) << run.transcript << run.endMessage;
-    EXPECT_EQ(test::Messages(run.transcript), std::vector<std::string>{c.message});
+    if (!c.messages.empty()) EXPECT_EQ(test::Messages(run.transcript), c.messages);
     EXPECT_EQ(test::TimesShown(run.transcript, "TWarnAdminForm"), 0);
     EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 0);
   }
-  InstallerFixture f;  // nothing at all on the medium
-  const auto run = f.Run(Script().Page("TLanguageForm").Click("ContinueBtn").Answer("ERROR", ui::Answer::Ok));
-  EXPECT_EQ(run.outcome, Outcome::Failed);
-  EXPECT_EQ(test::Messages(run.transcript),
-            std::vector<std::string>{"ERROR: Cannot find language support file \"VELMAR.L44\" !"});
-}
-
-TEST(LanguageFilesOfTheMedium, AMissingCombinedFileStopsTheDispatcherAndEscEnds) {
-  InstallerFixture f;
-  f.WriteStandardMedium();  // combined English and German, no French
-  Script script;
-  script.Page("TLanguageForm").Select("LangRG", "Français").Click("ContinueBtn");
-  script.Answer("Velmar.L33", ui::Answer::Ok).Page("TMainForm").Key(Key::Escape);
-  const auto run = f.Run(script);
-  EXPECT_EQ(run.outcome, Outcome::Failed) << run.transcript << run.endMessage;
-  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 0);
-  EXPECT_TRUE(test::Contains(run.transcript, "closed TMainForm"));
-}
-
-TEST(LanguageFilesOfTheMedium, AFileThatIsNoLanguageFileEndsTheRun) {
-  InstallerFixture f;
-  f.WriteSetupIni(EnglishIni);
-  f.WriteMediumFile("Velmar.L44", "This is not a language file, but it is long enough to hold a header of 49 bytes.");
-  f.WriteLanguage(49);
-  const auto run = f.Run(Script().Page("TLanguageForm").Click("ContinueBtn").Answer("VELMAR.L44", ui::Answer::Ok));
-  EXPECT_EQ(run.outcome, Outcome::Failed) << run.transcript << run.endMessage;
-  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 0);
 }
 
 TEST(LanguagePageRun, TheChoiceSetsTheTextsTheCaptionsAndTheReadme) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_case.h"
 #include "support/fixture/installer_fixture.h"
 
 namespace velmar {
@@ -31,13 +32,8 @@ TEST(MediumScan, ProductArchivesNeedANumberAbove3200) {
   f.WriteMediumFile("Velmar\\Velmar3600.zip\\inside.txt", "a folder, not an archive");
   const InstallSession s = StartUp(f);
 
-  std::vector<std::pair<std::string, int>> listed(s.ProductArchiveList.begin(), s.ProductArchiveList.end());
-  const std::string root = f.MediumRoot();
-  std::string upperRoot = root;
-  for (char& c : upperRoot) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
-  const std::vector<std::pair<std::string, int>> expected = {{upperRoot + "VELMAR3410.ZIP", 3410},
-                                                             {upperRoot + "VELMAR3500.ZIP", 3500}};
-  EXPECT_EQ(listed, expected);
+  const std::string root = UpperCaseText(f.MediumRoot());
+  EXPECT_EQ(s.ProductArchiveList, (decltype(s.ProductArchiveList){{root + "VELMAR3410.ZIP", 3410}, {root + "VELMAR3500.ZIP", 3500}}));
   EXPECT_TRUE(s.HasVelmarFolder);
 }
 
@@ -48,11 +44,8 @@ TEST(MediumScan, FoldersOfTheMediumAndPatchArchives) {
   f.WriteMediumFile("Patch\\Notes.txt", "not an archive");
   f.drive.makeFolder("Medium\\Custom");  // an empty folder exists
   InstallSession s = StartUp(f);
-  EXPECT_FALSE(s.HasVelmarFolder);
-  EXPECT_TRUE(s.HasCustomFolder);
-  EXPECT_TRUE(s.HasPatchFolder);
-  EXPECT_FALSE(s.HasProjectsFolder);
-  EXPECT_FALSE(s.HasToolsFolder);
+  EXPECT_EQ(std::vector<bool>({s.HasVelmarFolder, s.HasCustomFolder, s.HasPatchFolder, s.HasProjectsFolder, s.HasToolsFolder}),
+            std::vector<bool>({false, true, true, false, false}));
   std::vector<std::string> patches;
   for (const auto& [name, unused] : s.PatchArchiveList) patches.push_back(name);
   EXPECT_EQ(patches, (std::vector<std::string>{"fix0.ZIP", "Fix1.zip"}));
@@ -273,28 +266,20 @@ TEST(StartLanguage, SetupIniLanguageOrTheWindowsLanguage) {
   }
 }
 
+// The installed copy's state does not count.
 TEST(StartUp, SetupIniReadOnlyIsTheMediumFilesState) {
-  {
-    InstallerFixture f;
-    EXPECT_TRUE(StartUp(f).SetupIniReadOnly);  // missing
-  }
-  {
-    InstallerFixture f;
-    f.WriteSetupIni("[Config]\nLanguage=1\n");
-    EXPECT_FALSE(StartUp(f).SetupIniReadOnly);
-    f.SetReadOnly(f.SetupIniPath());
+  InstallerFixture none;
+  EXPECT_TRUE(StartUp(none).SetupIniReadOnly);
+  InstallerFixture f;
+  f.WriteSetupIni("[Config]\nLanguage=1\n");
+  const std::string installed = f.InstallProductAt("Velmar") + "Install\\Setup.ini";
+  f.WriteFile(installed, "[Config]\r\nLanguage=1\r\n");
+  f.SetReadOnly(installed);
+  for (const bool readOnly : {false, true}) {
+    if (readOnly) f.SetReadOnly(f.SetupIniPath());
     const auto run = f.Run(test::CancelAtLanguagePage().Answer("Could not save settings !", ui::Answer::Ok));
     EXPECT_EQ(run.outcome, Outcome::Cancelled) << run.endMessage;
-    EXPECT_TRUE(run.session.SetupIniReadOnly);
-  }
-  {
-    InstallerFixture f;  // the installed copy's state does not count
-    f.WriteSetupIni("[Config]\nLanguage=1\n");
-    const std::string product = f.InstallProductAt("Velmar");
-    f.WriteFile(product + "Install\\Setup.ini", "[Config]\r\nLanguage=1\r\n");
-    f.SetReadOnly(product + "Install\\Setup.ini");
-    const auto run = f.Run(test::CancelAtLanguagePage().Answer("Could not save settings !", ui::Answer::Ok));
-    EXPECT_FALSE(run.session.SetupIniReadOnly) << run.endMessage;
+    EXPECT_EQ(run.session.SetupIniReadOnly, readOnly);
   }
 }
 

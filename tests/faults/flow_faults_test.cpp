@@ -46,12 +46,17 @@ void WriteProductMedium(InstallerFixture& f) {
 
 // The newest release, desktop and Startup shortcuts, a new user project
 // "Water works" as the default project, the demo project.
-Script ProductInstallScript(InstallerFixture&) {
+// F2 or F3 up to the shortcuts page, with the newest release chosen.
+Script NewestRelease(Key key) {
   Script script = test::ToSelection();
-  test::StartInstall(script, Key::F2);
-  script.Page("TMainInstallForm").Click("NextBtn");
+  test::StartInstall(script, key).Page("TMainInstallForm").Click("NextBtn");
   script.Page("TSelectVelZipForm").Select("VersionLB", "VELMAR Release 3.04.010 - Newest version").Click("NextBtn");
-  script.Page("TWinLinksForm").Check("DesktopCB").Check("AutostartCB").Click("NextBtn");
+  return std::move(script.Page("TWinLinksForm"));
+}
+
+Script ProductInstallScript(InstallerFixture&) {
+  Script script = NewestRelease(Key::F2);
+  script.Check("DesktopCB").Check("AutostartCB").Click("NextBtn");
   script.Page("TProjectOptionsForm").Check("MakeProjCB").Type("PrjNameEdit", "Water works");
   script.Type("CustNameEdit", "City").Type("VprNameEdit", "Water").Type("LinkNameEdit", "Water works");
   script.Check("DefProjCB").Click("NextBtn");
@@ -95,11 +100,8 @@ void PrepareCustomMedium(InstallerFixture& f) {
 }
 
 Script CustomInstallScript(InstallerFixture&) {
-  Script script = test::ToSelection();
-  test::StartInstall(script, Key::F3);
-  script.Page("TMainInstallForm").Click("NextBtn");
-  script.Page("TSelectVelZipForm").Select("VersionLB", "VELMAR Release 3.04.010 - Newest version").Click("NextBtn");
-  script.Page("TWinLinksForm").Check("DesktopCB").Click("NextBtn");
+  Script script = NewestRelease(Key::F3);
+  script.Check("DesktopCB").Click("NextBtn");
   script.Page("TBrentaPickVprForm").Click("NextBtn").Page("TProjectOptionsForm").Click("NextBtn");
   script.Page("TBrentaPortForm").Click("NextBtn").Page("TReadyToInstallForm").Click("NextBtn");
   script.Page("TUnzipForm").Page("TUnzipForm");

@@ -4,7 +4,6 @@
 namespace velmar::test {
 using zipwrite::BuildZip;
 using zipwrite::RandomBytes;
-using zipwrite::RawDeflate;
 using zipwrite::ZipEntry;
 using zipwrite::ZipOptions;
 }  // namespace velmar::test

@@ -2,9 +2,6 @@
 // what goes, what stays, and that no record, settings file or odd folder
 // makes it reach the user's projects, a root or the Windows folder.
 
-#include <memory>
-#include <optional>
-
 #include <gtest/gtest.h>
 
 #include "base/path_utils.h"
@@ -12,7 +9,6 @@
 #include "files/file_utils.h"
 #include "files/ini_file.h"
 #include "services/shell/shell.h"
-#include "support/files/folder_link.h"
 #include "support/fixture/installer_fixture.h"
 
 namespace velmar {
@@ -98,16 +94,9 @@ struct Installed {
   void ExpectMineKept() {
     for (const std::string& file : mine) EXPECT_EQ(f.ReadFile(file), "the user's " + FileNamePart(file)) << file;
   }
-  // The user's Desktop in a folder of the test's drive, with the user's files.
-  void DesktopOnTheDrive() {
-    Mine("Home\\Desktop");
-    ASSERT_TRUE(f.registry.registry().WriteString(RootKey::CurrentUser, ShellFoldersKey, "Desktop",
-                                                  f.drive.path("Home\\Desktop")));
-  }
 
   InstallerFixture f;
   std::vector<std::string> mine;
-  std::unique_ptr<test::FolderLink> link;
 };
 
 // The lines of the dialog's list once the removal has run, one a line.
@@ -226,7 +215,7 @@ TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
 TEST(Uninstall, AProjectShortcutsFolderThatIsOrHoldsAProtectedFolderIsLeftWhole) {
   const struct {
     const char* name;
-    std::function<std::optional<std::string>(Installed&)> linkPath;
+    std::function<std::string(Installed&)> linkPath;
   } cases[] = {
       {"the projects folder", [](Installed& w) { return w.f.drive.path("Data\\VelProj"); }},
       {"a folder above it", [](Installed& w) { return w.f.drive.path("Data\\"); }},
@@ -243,27 +232,11 @@ TEST(Uninstall, AProjectShortcutsFolderThatIsOrHoldsAProtectedFolderIsLeftWhole)
       {"a folder inside a project", [](Installed& w) { return w.Mine("Data\\VelProj\\Plant\\Screens"); }},
       {"Program Files", [](Installed& w) { return w.Mine("Program Files"); }},
       {"the Public Desktop", [](Installed& w) { return w.Mine("Users\\Public\\Desktop"); }},
-      {"the desktop through a second drive letter",
-       [](Installed& w) -> std::optional<std::string> {
-         w.DesktopOnTheDrive();
-         const auto alias = w.f.drive.aliasDrive("Home");
-         if (!alias) return std::nullopt;
-         return *alias + "Desktop";
-       }},
-      {"the desktop through a linked parent",
-       [](Installed& w) -> std::optional<std::string> {
-         w.DesktopOnTheDrive();
-         w.link = std::make_unique<test::FolderLink>(w.f.drive, "Data\\Home", "Home");
-         if (!w.link->made()) return std::nullopt;
-         return w.f.drive.path("Data\\Home\\Desktop");
-       }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Installed w;
-    const auto named = c.linkPath(w);
-    if (!named) continue;  // the port cannot make this name here
-    const std::string linkPath = *named;
+    const std::string linkPath = c.linkPath(w);
     w.SetInstalled("Install", "LinkPath", linkPath);
     w.f.WriteFile(w.f.WindowsFolder() + "System32\\VelOpc.dll", "driver");
     w.f.WriteFile(w.Desktop("Mine.txt"), "mine");
@@ -332,22 +305,6 @@ TEST(Uninstall, OnlyListedShortcutsGoAndTheStartMenuFolderOnlyWhenEmpty) {
     EXPECT_FALSE(f.Exists(startMenu));
     EXPECT_EQ(f.Exists(w.Desktop("Velmar.lnk")), !withCount);
   }
-}
-
-// A link inside the project shortcuts folder or a working folder that is
-// one leads out of the product: nothing behind it is removed.
-TEST(Uninstall, NothingBehindALinkInTheProductIsRemoved) {
-  Installed w;
-  InstallerFixture& f = w.f;
-  f.WriteFile(f.drive.path("Data\\Docs\\Notes.DAT"), "the user's data");
-  test::FolderLink shared(f.drive, "Velmar\\Projects\\Shared", "Data\\VelProj");
-  test::FolderLink common(f.drive, "Velmar\\Lib1", "Data\\Docs");
-  if (!shared.made() || !common.made()) GTEST_SKIP() << "this port cannot link folders here";
-  const auto run = w.Uninstall();
-  ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
-  w.ExpectProjectsKept();
-  EXPECT_EQ(f.ReadFile(f.drive.path("Data\\Docs\\Notes.DAT")), "the user's data");
-  EXPECT_FALSE(f.Exists(w.Product("Projects\\Plant.LNK")));
 }
 
 }  // namespace

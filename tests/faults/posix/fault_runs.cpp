@@ -29,18 +29,14 @@ bool KeepsAttributes(const char* folder) {
 }  // namespace
 
 // The drives are made below the folder TMPDIR names.
-DrivesInMemory::DrivesInMemory() {
-  if (!KeepsAttributes(MemoryFolder)) return;
-  if (const char* value = ::getenv("TMPDIR")) before_ = value;
-  moved_ = ::setenv("TMPDIR", MemoryFolder, 1) == 0;
-}
-
-DrivesInMemory::~DrivesInMemory() {
-  if (!moved_) return;
-  if (before_)
-    ::setenv("TMPDIR", before_->c_str(), 1);
-  else
-    ::unsetenv("TMPDIR");
+std::shared_ptr<void> DrivesInMemory() {
+  if (!KeepsAttributes(MemoryFolder)) return nullptr;
+  const char* value = ::getenv("TMPDIR");
+  std::shared_ptr<void> restore(nullptr, [before = std::string(value ? value : "")](void*) {
+    before.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", before.c_str(), 1);
+  });
+  ::setenv("TMPDIR", MemoryFolder, 1);
+  return restore;
 }
 
 std::vector<std::string> RegistryFiles(InstallerFixture& f) { return {platform::DefaultRegistryFile(f.drive.fs())}; }

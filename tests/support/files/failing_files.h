@@ -78,19 +78,48 @@ class FailingFiles : public platform::FileSystem {
   // Decides one call; used by the wrapped files too.
   const FaultRule* fails(FileOp op, const std::string& path);
 
-  std::vector<platform::DirEntry> find(const std::string& pattern) override;
-  std::optional<uint32_t> attributes(const std::string& path) override;
-  bool setAttributes(const std::string& path, uint32_t attributes) override;
-  std::optional<FileTimes> fileTimes(const std::string& path) override;
-  bool setFileTimes(const std::string& path, const FileTimes& times) override;
-  std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override;
-  std::unique_ptr<platform::OpenFile> create(const std::string& path) override;
-  std::unique_ptr<platform::OpenFile> createNew(const std::string& path) override;
-  std::unique_ptr<platform::OpenFile> openAppend(const std::string& path) override;
-  int deleteFile(const std::string& path) override;
-  bool replaceFile(const std::string& from, const std::string& to, platform::Flush flush) override;
-  bool createFolder(const std::string& path) override;
-  bool removeFolder(const std::string& path) override;
+  std::vector<platform::DirEntry> find(const std::string& pattern) override {
+    return fails(FileOp::Find, pattern) ? std::vector<platform::DirEntry>{} : inner_.find(pattern);
+  }
+  std::optional<uint32_t> attributes(const std::string& path) override {
+    return fails(FileOp::Attributes, path) ? std::nullopt : inner_.attributes(path);
+  }
+  bool setAttributes(const std::string& path, uint32_t attributes) override {
+    return !fails(FileOp::SetAttributes, path) && inner_.setAttributes(path, attributes);
+  }
+  std::optional<FileTimes> fileTimes(const std::string& path) override {
+    return fails(FileOp::FileTimes, path) ? std::nullopt : inner_.fileTimes(path);
+  }
+  bool setFileTimes(const std::string& path, const FileTimes& times) override {
+    return !fails(FileOp::SetFileTimes, path) && inner_.setFileTimes(path, times);
+  }
+  std::unique_ptr<platform::OpenFile> openRead(const std::string& path) override {
+    return fails(FileOp::OpenRead, path) ? nullptr : wrap(inner_.openRead(path), path);
+  }
+  std::unique_ptr<platform::OpenFile> create(const std::string& path) override {
+    return fails(FileOp::Create, path) ? nullptr : wrap(inner_.create(path), path);
+  }
+  // A new file is a created file to the rules.
+  std::unique_ptr<platform::OpenFile> createNew(const std::string& path) override {
+    return fails(FileOp::Create, path) ? nullptr : wrap(inner_.createNew(path), path);
+  }
+  std::unique_ptr<platform::OpenFile> openAppend(const std::string& path) override {
+    return fails(FileOp::OpenAppend, path) ? nullptr : wrap(inner_.openAppend(path), path);
+  }
+  int deleteFile(const std::string& path) override {
+    const FaultRule* rule = fails(FileOp::Delete, path);
+    return rule ? rule->errorCode : inner_.deleteFile(path);
+  }
+  // A rule's path may name either end of the rename.
+  bool replaceFile(const std::string& from, const std::string& to, platform::Flush flush) override {
+    return !fails(FileOp::Replace, from + "|" + to) && inner_.replaceFile(from, to, flush);
+  }
+  bool createFolder(const std::string& path) override {
+    return !fails(FileOp::CreateFolder, path) && inner_.createFolder(path);
+  }
+  bool removeFolder(const std::string& path) override {
+    return !fails(FileOp::RemoveFolder, path) && inner_.removeFolder(path);
+  }
   std::optional<platform::FileIdentity> identity(const std::string& path) override { return inner_.identity(path); }
   std::vector<platform::FileIdentity> placeChain(const std::string& path) override {
     return inner_.placeChain(path);
@@ -99,11 +128,15 @@ class FailingFiles : public platform::FileSystem {
     return inner_.lockFolder(folder);
   }
   std::string currentFolder() override { return inner_.currentFolder(); }
-  bool setCurrentFolder(const std::string& path) override;
+  bool setCurrentFolder(const std::string& path) override {
+    return !fails(FileOp::SetCurrentFolder, path) && inner_.setCurrentFolder(path);
+  }
   platform::DriveType driveType(const std::string& root) override { return inner_.driveType(root); }
   std::string windowsFolder() override { return inner_.windowsFolder(); }
   std::string systemFolder() override { return inner_.systemFolder(); }
-  std::optional<VersionNumbers> fileVersion(const std::string& path) override;
+  std::optional<VersionNumbers> fileVersion(const std::string& path) override {
+    return fails(FileOp::FileVersion, path) ? std::nullopt : inner_.fileVersion(path);
+  }
 
  private:
   struct ActiveRule {
