@@ -102,7 +102,7 @@ TEST(InstallProduct, InstallsTheNewestReleaseWithItsProjectsShortcutsAndSettings
   EXPECT_EQ(run.Ini("ProjMan", "ProjectsPath"), run.t.drive.path("Links\\"));
   EXPECT_TRUE(run.t.drive.exists("Links\\Plant.LNK"));
   const std::string log = test::LogEntries(run.t.drive.readFile("Velmar\\Install.log"));
-  EXPECT_TRUE(test::Contains(log, "\nInstall Velmar version 3.04.010 to " + s.VelmarPath + "\n")) << log;
+  EXPECT_TRUE(test::Contains(log, "Install Velmar version 3.04.010 to " + s.VelmarPath + "\n")) << log;
   EXPECT_TRUE(test::Contains(log, "\nInstallation finished\n")) << log;
 }
 

@@ -132,28 +132,6 @@ TEST(WizardPage, BrowseStartsOnTheFolderWithoutItsBackslashAndCopiesTheChoice) {
   EXPECT_EQ(run.page.Browser.RootFolder, foMyComputer);
 }
 
-TEST(WizardPage, PagesOfAFlowShowWhatTheLastNextOrPrevStored) {
-  ScriptHost host(Script().Page("TPathForm").Type("PathEdit", "T:\\A ").Click("NextBtn").Page("TPathForm")
-                      .Type("NameEdit", "Line 4").Click("PrevBtn").Page("TPathForm").Click("CancelBtn"));
-  test::InstallerTestContext t(host);
-  TPathForm first(t.app), second(t.app);
-  std::vector<std::string> shown;
-  bool installed = true;
-  host.Run([&] {
-    installed = RunFlow(2, [&](int step) -> std::optional<PageResult> {
-      TPathForm& page = step == 0 ? first : second;
-      const PageResult result = page.Execute(step);
-      shown.push_back(std::to_string(step) + (page.PrevBtn.Enabled ? " prev " : " ") + page.PathEdit.Text + "|" +
-                      page.NameEdit.Text);
-      return result;
-    });
-    return Outcome::Finished;
-  });
-  EXPECT_FALSE(installed);
-  EXPECT_EQ(shown, (std::vector<std::string>{"0 T:\\A|", "1 prev T:\\A|Line 4", "0 T:\\A|Line 4"}));
-  EXPECT_NE(host.TranscriptText().find("page TPathForm\n  PrevBtn: button \"_Prev\"\n"), std::string::npos);
-}
-
 TEST(TrimBlanks, RemovesBlanksAndControlCharactersAtBothEnds) {
   for (const auto& [raw, trimmed] : {std::pair{" \t C:\\My Folder \r\n", "C:\\My Folder"}, {"   ", ""}, {"Zürich ", "Zürich"}})
     EXPECT_EQ(TrimBlanks(raw), trimmed) << raw;
