@@ -55,14 +55,9 @@ TEST(TPickProjectForm, ShowsEveryProjectOfTheMediumSortedAndLeavesOutFoldersWith
               BuildZip({{"Line1/Line1.VPR", "1"}, {"Line2/Main.vpr", "2"}, {"Docs/Readme.txt", "r"},
                         {"../Escape.VPR", "e"}, {"Folder.VPR/", ""}},
                        {.comment = "Two lines & a tank"}));
-  d.writeFile("Projects\\Plant\\Old.vpr", "o");
-  d.writeFile("Projects\\alpha.VPR", "a");
-  d.writeFile("Projects\\Zeta\\Deep\\z.vpr", "z");
-  d.writeFile("Projects\\Docs\\Readme.txt", "no project");
-  d.writeFile("Projects\\Docs\\Deeper\\Notes.txt", "no project");
-  d.writeFile("Projects\\Broken\\Broken.zip", "PK not an archive");
-  d.writeFile("Projects\\.svn\\Copy.vpr", "dot folder");
-  d.writeFile("Projects\\Secret\\Hidden.vpr", "hidden");
+  for (const char* file : {"Plant\\Old.vpr", "alpha.VPR", "Zeta\\Deep\\z.vpr", "Docs\\Readme.txt", "Docs\\Deeper\\Notes.txt",
+                           "Broken\\Broken.zip", ".svn\\Copy.vpr", "Secret\\Hidden.vpr"})
+    d.writeFile(std::string("Projects\\") + file, "PK not an archive");
   run.t.files.setAttributes(d.path("Projects\\Secret\\Hidden.vpr"), attr::Hidden);
 
   EXPECT_EQ(run.Show(0), prNext);
