@@ -85,6 +85,7 @@ TEST(InstallProduct, InstallsTheNewestReleaseWithItsProjectsShortcutsAndSettings
   auto& s = run.t.session;
   EXPECT_EQ(s.SelectedVersion, 3410);
   EXPECT_FALSE(s.StepFailed);
+  EXPECT_TRUE(s.ProductInstalledNow);
   EXPECT_EQ(run.t.drive.readFile("Velmar\\Help\\a.txt"), "a");
   EXPECT_EQ(run.t.drive.readFile("Projects\\Demo\\DEMO.VPR"), "[Project]\r\n");
   EXPECT_NE(run.t.drive.readFile("Projects\\Plant\\Plant.vpr").find("NewProject=1\r\nMajorVer=3\r\nMinorVer=4\r\n"),
