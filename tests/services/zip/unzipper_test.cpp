@@ -85,11 +85,10 @@ TEST_F(Unzipper, ExtractsStoredAndDeflatedItemsIntoTheirSubFolders) {
                     {.name = "Data/Deep/Plant.cfg", .data = "[Plant]"},
                     {.name = "Empty.log", .data = ""}}));
   EXPECT_EQ(drive.readFile("Out\\Bin\\Velmar.exe"), big);
-  EXPECT_EQ(drive.readFile("Out\\Readme.txt"), "read me");
-  EXPECT_EQ(drive.readFile("Out\\Data\\Deep\\Plant.cfg"), "[Plant]");
-  EXPECT_EQ(drive.readFile("Out\\Empty.log"), "");
+  EXPECT_EQ(drive.readFile("Out\\Readme.txt") + "|" + drive.readFile("Out\\Data\\Deep\\Plant.cfg") + "|" +
+                drive.readFile("Out\\Empty.log"),
+            "read me|[Plant]|");
   EXPECT_EQ(names("Out"), (std::vector<std::string>{"Bin", "Data", "Empty.log", "Readme.txt"}));
-  EXPECT_EQ(names("Out\\Bin"), std::vector<std::string>{"Velmar.exe"});
   EXPECT_TRUE(failures.empty());
   EXPECT_EQ(confirmed, (std::vector<std::string>{"Bin/", "Bin/Velmar.exe", "Readme.txt", "Data/Deep/Plant.cfg", "Empty.log"}));
   // Progress by bytes: rising, each value once, ending at 100.
@@ -124,10 +123,9 @@ TEST_F(Unzipper, AnExistingFileIsReplacedOnlyWhenTheOverwriteIsConfirmed) {
                     {.name = "Rename.txt", .data = "new rename"},
                     {.name = "Fresh.txt", .data = "fresh"}}));
   EXPECT_EQ(overwriteAsked, (std::vector<std::string>{drive.path("Out\\Sub\\Keep.txt"), drive.path("Out\\Rename.txt")}));
-  EXPECT_EQ(drive.readFile("Out\\Rename.txt"), "old rename");
-  EXPECT_EQ(drive.readFile("Out\\Renamed.txt"), "new rename");
-  EXPECT_EQ(drive.readFile("Out\\Sub\\Keep.txt"), "old keep");
-  EXPECT_EQ(drive.readFile("Out\\Fresh.txt"), "fresh");
+  std::string files;
+  for (const char* name : {"Rename.txt", "Renamed.txt", "Sub\\Keep.txt", "Fresh.txt"}) files += drive.readFile(std::string("Out\\") + name) + "|";
+  EXPECT_EQ(files, "old rename|new rename|old keep|fresh|");
   EXPECT_EQ(progress.back(), 100);  // a skipped item still counts as handled
 
   // Without a handler existing files are replaced.
@@ -148,10 +146,8 @@ TEST_F(Unzipper, RefusedItemsAndItemsOutsideTheMaskAreNotWritten) {
 TEST_F(Unzipper, DamagedItemsFailAndLeaveNoFileButKeepAnExistingOne) {
   drive.writeFile("Out\\Setup.dll", "working old version");
   std::string data = MixedContent(300 * 1024);
-  extract(BuildZip({{.name = "Setup.dll", .data = data, .crc = 0x12345678},
-                    {.name = "New.dll", .data = data, .crc = 0x12345678},
-                    {.name = "Stored.dat", .data = "abc", .method = 0, .crc = 1},
-                    {.name = "Good.txt", .data = "good"}}));
+  extract(BuildZip({{.name = "Setup.dll", .data = data, .crc = 0x12345678}, {.name = "New.dll", .data = data, .crc = 0x12345678},
+                    {.name = "Stored.dat", .data = "abc", .method = 0, .crc = 1}, {.name = "Good.txt", .data = "good"}}));
   const std::vector<Failure> damaged = {failure("Setup.dll", zip_error::BadCrc), failure("New.dll", zip_error::BadCrc),
                                          failure("Stored.dat", zip_error::BadCrc)};
   EXPECT_EQ(failures, damaged);
@@ -178,15 +174,12 @@ TEST_F(Unzipper, ItemsThatCannotBeWrittenSafelyFailOneByOne) {
        {failure("bomb.bin", zip_error::TooLarge), failure("short.bin", zip_error::TooSmall),
         failure("stored.bin", zip_error::TooLarge)}},
       {"names that leave the base folder or cannot exist",
-       {{.name = "Sub/../../evil.txt", .data = "e"},
-        {.name = "C:/drive.txt", .data = "e"},
-        {.name = "..\\win.txt", .data = "e"},
-        {.name = "NUL.txt", .data = "e"}},
+       {{.name = "Sub/../../evil.txt", .data = "e"}, {.name = "C:/drive.txt", .data = "e"},
+        {.name = "..\\win.txt", .data = "e"}, {.name = "NUL.txt", .data = "e"}},
        {failure("Sub/../../evil.txt", zip_error::UnsafeName), failure("C:/drive.txt", zip_error::UnsafeName),
         failure("../win.txt", zip_error::UnsafeName), failure("NUL.txt", zip_error::InvalidName)}},
       {"encryption, unknown methods, bad local headers",
-       {{.name = "secret.txt", .data = "s", .encrypted = true},
-        {.name = "bzip2.bin", .data = "b", .method = 12},
+       {{.name = "secret.txt", .data = "s", .encrypted = true}, {.name = "bzip2.bin", .data = "b", .method = 12},
         {.name = "moved.txt", .data = "m", .localHeaderOffset = 1}},
        {failure("secret.txt", zip_error::Encrypted), failure("bzip2.bin", zip_error::UnknownMethod),
         failure("moved.txt", zip_error::BadLocalHeader)}},
@@ -248,33 +241,22 @@ TEST_F(Unzipper, ItemsSharingBytesOrWithAnotherLocalNameFail) {
   const struct {
     const char* what;
     std::string zip;
-    std::vector<Failure> failures;
-    std::vector<std::string> out;
+    std::vector<Failure> failures;  // none: Bin\ is made too
   } cases[] = {
       {"two entries of one local header",
        BuildZip({{.name = "Bin/a.txt", .data = "a"}, {.name = "Bin/b.txt", .data = "b", .localHeaderOffset = 0}, last}),
-       {failure("Bin/a.txt", overlapping), failure("Bin/b.txt", overlapping)},
-       {"last.txt"}},
+       {failure("Bin/a.txt", overlapping), failure("Bin/b.txt", overlapping)}},
       {"data that holds the next item", BuildZip({outer, inner, last}),
-       {failure("Bin/outer.txt", overlapping), failure("Bin/inner.txt", overlapping)},
-       {"last.txt"}},
+       {failure("Bin/outer.txt", overlapping), failure("Bin/inner.txt", overlapping)}},
       {"a local header that names another file", named.substr(0, 30) + "Bin/Setup.exe" + named.substr(30 + 13),
-       {failure("Bin/Setup.ini", zip_error::LocalNameDiffers)},
-       {"last.txt"}},
+       {failure("Bin/Setup.ini", zip_error::LocalNameDiffers)}},
       {"the UTF-8 flag differs where it changes the name", centralFlagOnly({.name = grusse, .data = "g"}),
-       {failure(grusse, zip_error::LocalNameDiffers)},
-       {"last.txt"}},
-      {"the UTF-8 flag differs on a name of ASCII letters", centralFlagOnly({.name = "Bin/plain.txt", .data = "p"}),
-       {},
-       {"Bin", "last.txt"}},
+       {failure(grusse, zip_error::LocalNameDiffers)}},
+      {"the UTF-8 flag differs on a name of ASCII letters", centralFlagOnly({.name = "Bin/plain.txt", .data = "p"}), {}},
       {"the UTF-8 flag differs on a name from Unix, UTF-8 either way",
-       centralFlagOnly({.name = grusse, .data = "g", .versionMadeBy = 3 << 8 | 30}),
-       {},
-       {"Bin", "last.txt"}},
+       centralFlagOnly({.name = grusse, .data = "g", .versionMadeBy = 3 << 8 | 30}), {}},
       {"entries listed in another order than their local headers",
-       ReversedDirectory(BuildZip({{.name = "Bin/", .data = "", .method = 0}, {.name = "Bin/x.txt", .data = "x"}, last})),
-       {},
-       {"Bin", "last.txt"}},
+       ReversedDirectory(BuildZip({{.name = "Bin/", .data = "", .method = 0}, {.name = "Bin/x.txt", .data = "x"}, last})), {}},
   };
   int run = 0;
   for (const auto& c : cases) {
@@ -282,7 +264,8 @@ TEST_F(Unzipper, ItemsSharingBytesOrWithAnotherLocalNameFail) {
     const std::string out = "Out" + std::to_string(++run);
     extract(c.zip, {eoCreateDirs, eoRestorePath}, out);
     EXPECT_EQ(failures, c.failures);
-    EXPECT_EQ(names(out), c.out);
+    const std::vector<std::string> made = {"Bin", "last.txt"};
+    EXPECT_EQ(names(out), c.failures.empty() ? made : std::vector<std::string>{"last.txt"});
     EXPECT_EQ(drive.readFile(out + "\\last.txt"), "last");
     failures.clear();
     zip.TestFiles("*.*");
@@ -292,8 +275,7 @@ TEST_F(Unzipper, ItemsSharingBytesOrWithAnotherLocalNameFail) {
 
 TEST_F(Unzipper, ItemsNamedLikeTemporaryFilesOrOnlyByCaseDoNotClobberEachOther) {
   zip.OnConfirmOverwrite = [this](std::string& name, bool&) { overwriteAsked.push_back(name); };
-  extract(BuildZip({{.name = "New/a.txt.vz~", .data = "first"},
-                    {.name = "New/a.txt", .data = "second"},
+  extract(BuildZip({{.name = "New/a.txt.vz~", .data = "first"}, {.name = "New/a.txt", .data = "second"},
                     {.name = "New/A.TXT", .data = "third"}}));
   EXPECT_TRUE(failures.empty());
   EXPECT_EQ(drive.readFile("Out\\New\\a.txt.vz~"), "first");
@@ -330,13 +312,11 @@ TEST_F(Unzipper, RestoresTheLastWriteTimeAndAttributes) {
                     {.name = "ro.txt", .data = "r", .externalAttributes = attr::ReadOnly},
                     {.name = "sys.txt", .data = "s", .externalAttributes = attr::Hidden | attr::System}}));
   auto& fs = drive.fs();
-  EXPECT_EQ(fs.fileTimes(drive.path("Out\\dos.txt"))->lastWrite,
-            platform::LocalTimeToFileTime({2021, 6, 15, 14, 30, 10}));
+  EXPECT_EQ(fs.fileTimes(drive.path("Out\\dos.txt"))->lastWrite, platform::LocalTimeToFileTime({2021, 6, 15, 14, 30, 10}));
   EXPECT_EQ(fs.fileTimes(drive.path("Out\\unix.txt"))->lastWrite, 116444736000000000 + 1600000000LL * 10000000);
   EXPECT_EQ(*fs.attributes(drive.path("Out\\dos.txt")) & attr::ReadOnly, 0u);
   EXPECT_NE(*fs.attributes(drive.path("Out\\ro.txt")) & attr::ReadOnly, 0u);
-  EXPECT_EQ(*fs.attributes(drive.path("Out\\sys.txt")) & (attr::Hidden | attr::System),
-            attr::Hidden | attr::System);
+  EXPECT_EQ(*fs.attributes(drive.path("Out\\sys.txt")) & (attr::Hidden | attr::System), attr::Hidden | attr::System);
   // A confirmed overwrite replaces read-only, hidden and system files too.
   zip.ExtractFiles("*.*");
   EXPECT_TRUE(failures.empty());
