@@ -76,7 +76,6 @@ TEST(MediumScan, ProjectFilesOnDiskAndInsideArchives) {
        [](InstallerFixture& f) { f.WriteMediumFile("Projects\\.svn\\Job.vpr", "x"); }, false},
       {"a folder named like a project file",
        [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Projects\\Job.vpr"); }, false},
-      {"only other files", [](InstallerFixture& f) { f.WriteMediumFile("Projects\\Job.txt", "x"); }, false},
   };
   for (const Case& c : cases) {
     InstallerFixture f;
@@ -95,7 +94,6 @@ TEST(MediumScan, DamagedArchivesUnderProjectsDoNotStopStartUp) {
       good.substr(0, good.size() / 2),
       lying,
       test::BuildZip({{.name = "Job.vpr", .data = "x"}}, {.entryCount = 60000}),
-      "",
   };
   for (const std::string& bytes : damaged) {
     InstallerFixture f;
@@ -147,12 +145,10 @@ TEST(MediumScan, ToolsNeedAVisibleFileOrAFolder) {
   const Case cases[] = {
       {"no Tools folder", [](InstallerFixture&) {}, false, false},
       {"an empty Tools folder", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Tools"); }, true, false},
-      {"only hidden files",
+      {"only a hidden file",
        [](InstallerFixture& f) {
          f.WriteMediumFile("Tools\\a.txt", "x");
-         f.WriteMediumFile("Tools\\b.exe", "x");
          f.SetHidden(f.MediumPath("Tools\\a.txt"));
-         f.SetHidden(f.MediumPath("Tools\\b.exe"));
        },
        true, false},
       {"only a folder whose name begins with a dot",
@@ -202,21 +198,19 @@ TEST(InstalledCopy, ItsValuesOverrideTheMediumsWithDefaultsForWhatItLacks) {
 }
 
 TEST(InstalledCopy, StartedFromTheProductsInstallFolderItIsReadOnce) {
-  for (const char* value : {"Velmar", "VELMAR\\"}) {
-    InstallerFixture f;
-    f.PlaceMediumAt("Velmar\\Install");
-    f.WriteSetupIni(InstalledIni);
-    f.WriteInstallRecord(f.drive.path(value));
-    const InstallSession s = StartUp(f);
-    EXPECT_EQ(s.SetupIniPath, f.SetupIniPath()) << value;
-    EXPECT_EQ(s.VelmarPath, "P:\\Velmar");
+  InstallerFixture f;
+  f.PlaceMediumAt("Velmar\\Install");
+  f.WriteSetupIni(InstalledIni);
+  f.WriteInstallRecord(f.drive.path("VELMAR\\"));
+  const InstallSession s = StartUp(f);
+  EXPECT_EQ(s.SetupIniPath, f.SetupIniPath());
+  EXPECT_EQ(s.VelmarPath, "P:\\Velmar");
 
-    InstallerFixture once;  // the same medium without a record reads the file as often
-    once.PlaceMediumAt("Velmar\\Install");
-    once.WriteSetupIni(InstalledIni);
-    StartUp(once);
-    EXPECT_EQ(f.files.Opened(f.SetupIniPath()), once.files.Opened(once.SetupIniPath())) << value;
-  }
+  InstallerFixture once;  // the same medium without a record reads the file as often
+  once.PlaceMediumAt("Velmar\\Install");
+  once.WriteSetupIni(InstalledIni);
+  StartUp(once);
+  EXPECT_EQ(f.files.Opened(f.SetupIniPath()), once.files.Opened(once.SetupIniPath()));
 }
 
 TEST(InstalledCopy, TheMediumsConfigurationStaysWhenTheCopyCannotBeFound) {
@@ -226,7 +220,6 @@ TEST(InstalledCopy, TheMediumsConfigurationStaysWhenTheCopyCannotBeFound) {
   };
   const Case cases[] = {
       {"no record", [](InstallerFixture&) {}},
-      {"an empty value", [](InstallerFixture& f) { f.WriteInstallRecord(""); }},
       {"a missing folder", [](InstallerFixture& f) { f.WriteInstallRecord(f.drive.path("Gone\\")); }},
       {"no Install\\Setup.ini", [](InstallerFixture& f) { f.InstallProductAt("Velmar"); }},
       {"a folder named Setup.ini",

