@@ -109,11 +109,8 @@ TEST(TextsTable, EveryConstantHasItsWording) {
   const fs::path src = fs::path(VELMAR_SOURCE_DIR) / "src";
   std::error_code error;
   if (!fs::is_directory(src, error)) GTEST_SKIP() << "the sources are not reachable from here";
-  const auto read = [](const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  };
-  const std::string table = read(src / "text/texts.h");
+  std::ifstream in(src / "text/texts.h", std::ios::binary);
+  const std::string table(std::istreambuf_iterator<char>(in), {});
   const std::regex constant(R"(constexpr int (\w+) = (\d+);)");
   int constants = 0;
   for (std::sregex_iterator m(table.begin(), table.end(), constant), end; m != end; ++m, ++constants) {
