@@ -93,7 +93,6 @@ TEST(ShellLink, ReadsLinksThatShellsMade) {
     ShortcutProperties expected;
   } samples[] = {
       {"windows_format_sample.lnk", test::Shortcut("C:\\test\\a.txt", "C:\\test", "")},
-      {"project.lnk", test::Shortcut(project + "Demo.VPR", project, "VELMAR project shortcut")},
       {"program.lnk", test::Shortcut(targets + "VelmarPM.exe", targets, "Projektverwaltung für études",
                                      "/regserver \"a b\"", targets + "VelmarPM.exe", 2)},
       {"folder.lnk", test::Shortcut(project, targets, "Demo folder")},

@@ -108,13 +108,8 @@ std::vector<FaultyMedium> FaultyMedia() {
        {{E, "Velmar.L48", "is not a language file: the installer stops in this language"}}},
       {"language file lacking texts", [](Medium& m) { m.Write("Velmar.L49", LanguageWithout(49, {15, 51, 52, 53, 190})); },
        {{W, "Velmar.L49", "lacks texts 15, 51-53, 190: English (or nothing) shows instead"}}},
-      {"readmes missing",
-       [](Medium& m) {
-         m.Delete("Lif-moi.txt");
-         m.Delete("Readme.txt");
-       },
-       {{W, "Readme.txt", "missing: F6 shows no readme in English and Polish"},
-        {W, "Lif-moi.txt", "missing: F6 shows no readme in French"}}},
+      {"readme of two languages missing", [](Medium& m) { m.Delete("Readme.txt"); },
+       {{W, "Readme.txt", "missing: F6 shows no readme in English and Polish"}}},
       {"no release offered",
        [&](Medium& m) {
          m.Delete("Velmar\\Velmar3410.zip");
@@ -130,10 +125,9 @@ std::vector<FaultyMedium> FaultyMedia() {
          m.Write(release, zip);
        },
        {{E, release, "Bin/Core.dll: " + ZipErrorMessage(zip_error::BadCrc)}}},
-      {"release items with names the installer refuses",
-       [&](Medium& m) { m.Write(release, Zip({goodRelease[0], {.name = "../Evil.dll", .data = "x"}, {.name = "Bin/a:b", .data = "x"}})); },
-       {{E, release, "../Evil.dll: " + ZipErrorMessage(zip_error::UnsafeName)},
-        {E, release, "Bin/a:b: " + ZipErrorMessage(zip_error::InvalidName)}}},
+      {"release item with a name the installer refuses",
+       [&](Medium& m) { m.Write(release, Zip({goodRelease[0], {.name = "../Evil.dll", .data = "x"}})); },
+       {{E, release, "../Evil.dll: " + ZipErrorMessage(zip_error::UnsafeName)}}},
       {"release without the project manager",
        [&](Medium& m) { m.Write(release, Zip({goodRelease[1], {.name = "Bin/VelmarPM.exe", .data = "pm"}})); },
        {{E, release, "holds no VelmarPM.exe at its top: the project manager cannot be registered"}}},
