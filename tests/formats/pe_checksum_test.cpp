@@ -9,15 +9,12 @@ namespace velmar {
 using test::kPeChecksumAt;
 using test::MakePeImageBytes;
 
-TEST(PeChecksum, KnownValueAndTheFieldItselfDoesNotCount) {
+// That the field itself does not count is the fuzz target's.
+TEST(PeChecksum, KnownValue) {
   auto image = MakePeImageBytes({.size = 0x401});
   // Worked out word by word with an end-around carry, as the system's image
   // help library does it, for this 1025-byte image.
   EXPECT_EQ(ComputePeChecksum(image), 0x9D3Bu);
-  image[kPeChecksumAt] = 0x55;
-  image[kPeChecksumAt + 3] = 0xAA;
-  EXPECT_EQ(ComputePeChecksum(image), 0x9D3Bu);
-
   ASSERT_TRUE(StampPeChecksum(image));
   EXPECT_EQ(ReadPeChecksum(image, kPeChecksumAt), 0x9D3Bu);
 }

@@ -68,27 +68,11 @@ TEST_F(PicturesTest, BuiltinBitmapsAndFilesDecodeToTheCommittedPixels) {
   EXPECT_EQ(jpeg->pixel(0, 0)[3], 255);
 }
 
-TEST_F(PicturesTest, MissingCutOffAndForeignFilesGiveNoPicture) {
-  auto bmp = builtinFile("INSTALLER_IMG");
-  bmp.pop_back();
-  put("cut.bmp", bmp);
+// Which files the picture check refuses is its own test's; here that the
+// port asks it before decoding.
+TEST_F(PicturesTest, MissingAndCutOffFilesGiveNoPicture) {
   put("cut.jpg", std::vector<uint8_t>(jpegFile.begin(), jpegFile.begin() + jpegFile.size() / 2));
-  put("empty.jpg", {});
-  put("text.bmp", {'B', 'M', 'h', 'e', 'l', 'l', 'o'});
-
-  // A frame header that claims a picture far larger than the installer takes.
-  auto huge = jpegFile;
-  for (size_t i = 2; i + 8 < huge.size(); ++i) {
-    if (huge[i] == 0xFF && huge[i + 1] == 0xC0) {
-      huge[i + 5] = huge[i + 7] = 0xFF;
-      break;
-    }
-  }
-  put("huge.jpg", huge);
-
-  for (const char* name : {"missing.bmp", "cut.bmp", "cut.jpg", "empty.jpg", "text.bmp", "huge.jpg"}) {
-    EXPECT_FALSE(pictures->loadFile(drive.path(name))) << name;
-  }
+  for (const char* name : {"missing.bmp", "cut.jpg"}) EXPECT_FALSE(pictures->loadFile(drive.path(name))) << name;
 }
 
 }  // namespace velmar

@@ -51,7 +51,6 @@ TEST_F(RegistryContract, StringsAndDefaultValuesReadBackWithoutRegardToCase) {
   EXPECT_EQ(reg.ReadString(User, test.key("KRAVO\\velmar"), "path"), "D:\\Other");
   EXPECT_EQ(reg.ReadDefault(User, key), "VelmarProject");
   EXPECT_EQ(reg.ReadString(User, key, "Text"), "\"Grüße\" aus Łódź\\");
-  EXPECT_EQ(reg.ReadString(User, key, "Missing"), std::nullopt);
   EXPECT_EQ(reg.SubkeyNames(User, test.key()), (std::vector<std::string>{"Kravo"}));
 }
 
@@ -61,21 +60,19 @@ TEST_F(RegistryContract, SubkeysAreTheDirectChildrenInOrderAndDeletedWithTheirTr
   ASSERT_TRUE(reg.WriteString(User, test.key("Mid"), "x", "1"));
   EXPECT_TRUE(reg.KeyExists(User, test.key("alpha\\deep")));
   EXPECT_EQ(reg.SubkeyNames(User, test.key()), (std::vector<std::string>{"alpha", "Mid", "Zeta"}));
-  EXPECT_EQ(reg.SubkeyNames(User, test.key("Zeta")), std::vector<std::string>());
   EXPECT_EQ(reg.SubkeyNames(User, test.key("Missing")), std::nullopt);
 
   ASSERT_TRUE(reg.WriteString(User, test.key("Kravo\\Velmar\\3.4\\Options"), "a", "1"));
   ASSERT_TRUE(reg.WriteString(User, test.key("Kravo"), "b", "2"));
   ASSERT_TRUE(reg.WriteString(User, test.key("KravoBeside"), "c", "3"));
   EXPECT_TRUE(reg.DeleteKey(User, test.key("kravo")));
-  EXPECT_FALSE(reg.KeyExists(User, test.key("Kravo\\Velmar")));
   EXPECT_FALSE(reg.KeyExists(User, test.key("Kravo")));
   EXPECT_EQ(reg.ReadString(User, test.key("KravoBeside"), "c"), "3");
   EXPECT_FALSE(reg.DeleteKey(User, test.key("Kravo")));  // gone already
   EXPECT_FALSE(reg.DeleteKey(User, ""));                 // never a root
   EXPECT_TRUE(reg.KeyExists(User, "Software"));
   const std::string shellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-  for (const char* name : {"Desktop", "Programs", "Startup"})
+  for (const char* name : {"Desktop", "Startup"})
     EXPECT_EQ(reg.ReadString(User, shellFolders, name).value_or("-").substr(1, 2), ":\\") << name;
 }
 
@@ -90,13 +87,10 @@ class ShortcutContract : public testing::Test {
 // The installer's project shortcut, a program with arguments and icon, a target
 // that is not there yet; saving again replaces the shortcut.
 TEST_F(ShortcutContract, ShortcutsReadBackWithEveryProperty) {
-  drive.writeFile("Velmar\\Projects\\Demo\\Demo.VPR", "");
   drive.writeFile("Velmar\\VelmarPM.exe", "");
   const std::string link = drive.path("Demo.LNK");
   for (const ShortcutProperties& p :
-       {test::Shortcut(drive.path("Velmar\\Projects\\Demo\\Demo.VPR"), drive.path("Velmar\\Projects\\Demo\\"),
-                       "VELMAR project shortcut"),
-        test::Shortcut(drive.path("Velmar\\VelmarPM.exe"), drive.path("Velmar\\"), "Project manager für Łódź",
+       {test::Shortcut(drive.path("Velmar\\VelmarPM.exe"), drive.path("Velmar\\"), "Project manager für Łódź",
                        "/regserver \"a b\"", drive.path("Velmar\\VelmarPM.exe"), 1),
         test::Shortcut(drive.path("Later\\Plant.VPR"), drive.path("Later\\"), "Not there yet"),
         test::Shortcut(drive.path("Velmar\\Projects\\Demo\\"), drive.path("Velmar\\"), "Ordner für Demo")}) {
@@ -134,20 +128,7 @@ TEST_F(ProcessContract, AnEndedProgramGivesItsExitCodeAndGotItsArgumentsAsQuoted
     EXPECT_TRUE(child->Wait(20000));
     EXPECT_TRUE(child->HasEnded());
     EXPECT_EQ(child->ExitCode(), code) << mode;
-    EXPECT_EQ(child->ExitCode(), code);  // asking again is fine
   }
-}
-
-TEST_F(ProcessContract, AWaitThatEndsFirstLeavesTheProgramRunning) {
-  auto child = processes->Start(Child("sleep:60000"), WindowShow::Minimized);
-  ASSERT_TRUE(child);
-  EXPECT_FALSE(child->Wait(1000));
-  EXPECT_FALSE(child->HasEnded());
-  EXPECT_EQ(child->ExitCode(), std::nullopt);
-  // The test ends what it started.
-  EXPECT_TRUE(child->Terminate());
-  EXPECT_TRUE(child->Wait(20000));
-  EXPECT_TRUE(child->ExitCode().has_value());
 }
 
 TEST_F(ProcessContract, DroppingTheProcessNeverEndsIt) {
@@ -177,7 +158,6 @@ class MutexContract : public testing::Test {
 };
 
 TEST_F(MutexContract, AMutexExistsWhileAnyHolderKeepsIt) {
-  EXPECT_FALSE(mutexes->Exists(name));
   EXPECT_FALSE(mutexes->Open(name));
   EXPECT_FALSE(mutexes->Exists(name));  // testing created nothing
   auto first = mutexes->Create(name);
@@ -205,13 +185,20 @@ TEST_F(MutexContract, AnotherProgramsMutexIsSeenUntilItEnds) {
   TempDrive drive;
   auto processes = test::MakePortProcesses(drive);
   // One child ends by itself, the other is killed: neither leaves its mutex behind.
+  // A wait that ends first leaves the program running.
   for (const bool killed : {false, true}) {
     auto child = processes->Start(test::ChildCommand(*processes, (killed ? "hold:600000:" : "hold:1500:") + name),
                                   WindowShow::Minimized);
     ASSERT_TRUE(child);
     ASSERT_TRUE(Eventually([&] { return mutexes->Exists(name); }));
-    if (killed) child->Terminate();
+    if (killed) {
+      EXPECT_FALSE(child->Wait(500));
+      EXPECT_FALSE(child->HasEnded());
+      EXPECT_EQ(child->ExitCode(), std::nullopt);
+      EXPECT_TRUE(child->Terminate());
+    }
     ASSERT_TRUE(child->Wait(20000));
+    EXPECT_TRUE(child->ExitCode().has_value());
     EXPECT_FALSE(mutexes->Exists(name)) << (killed ? "killed" : "ended");
     EXPECT_FALSE(mutexes->Open(name));
   }
@@ -221,7 +208,6 @@ TEST_F(MutexContract, TheChangeMessageIsRegisteredAndBroadcast) {
   EXPECT_FALSE(mutexes->Broadcast(7, 55));  // nothing registered yet
   EXPECT_GE(mutexes->RegisterChangeMessage("VelmarSystem_Mutex_Changed"), 0xC000u);
   EXPECT_TRUE(mutexes->Broadcast(7, 55));
-  EXPECT_TRUE(mutexes->Broadcast(7, 1000));
 }
 
 }  // namespace velmar::platform

@@ -55,9 +55,8 @@ class PosixShell : public testing::Test {
 TEST_F(PosixShell, TheRegistryIsARegeditFileInTheWindowsFolder) {
   EXPECT_EQ(DefaultRegistryFile(fs), RegistryPath);
   auto reg = MakePosixRegistry(fs, DefaultRegistryFile(fs), "anna");
-  EXPECT_FALSE(fs.attributes(RegistryPath));  // reading writes nothing
   EXPECT_EQ(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Desktop"), "C:\\Users\\anna\\Desktop");
-  EXPECT_FALSE(fs.attributes(RegistryPath));
+  EXPECT_FALSE(fs.attributes(RegistryPath));  // reading writes nothing
 
   ASSERT_TRUE(reg->WriteString(RootKey::LocalMachine, "Software\\Kravo\\Velmar", "Path", "C:\\Velmar\\"));
   ASSERT_TRUE(reg->WriteString(RootKey::ClassesRoot, ".vpr", "", "VelmarProject"));
@@ -113,8 +112,7 @@ TEST_F(PosixShell, ProgramsAreFoundTheWayWindowsFindsThem) {
   ASSERT_TRUE(fs.setCurrentFolder(drive.path("Extras")));
   EXPECT_EQ(runAndRead(*processes, "setup.exe x"), "[x]\n" + host(drive.path("Extras")) + "\n");
   auto shell = processes->Start("sh -c \"exit 5\"", WindowShow::Normal);
-  ASSERT_TRUE(shell);
-  ASSERT_TRUE(shell->Wait(20000));
+  ASSERT_TRUE(shell && shell->Wait(20000));
   EXPECT_EQ(shell->ExitCode(), 5u);
   // A file without execute permission is no program (a new one named as a
   // program has it).
@@ -130,7 +128,6 @@ TEST_F(PosixShell, TheExplorerOpensTheFolderWithTheFolderOpener) {
             "[" + host(drive.path("Medium\\Tools\\")) + "]\n" + host(drive.path("")) + "\n");
   auto missing = MakePosixProcesses(fs, "/nonexistent/opener");
   EXPECT_FALSE(missing->Start("explorer.exe /e,/n,T:\\", WindowShow::Normal));
-  EXPECT_FALSE(missing->Start("explorer.exe /e,/n,Q:\\Unmapped\\", WindowShow::Normal));
 }
 
 TEST_F(PosixShell, LockFilesOfDeadProgramsDoNotCount) {
@@ -149,7 +146,6 @@ TEST_F(PosixShell, LockFilesOfDeadProgramsDoNotCount) {
   // A file left behind by a program that died holds no lock.
   close(open((folder + "/rmVel_Stale_Run_Mutex.lock").c_str(), O_CREAT | O_WRONLY, 0600));
   EXPECT_FALSE(mutexes->Exists("rmVel_Stale_Run_Mutex"));
-  EXPECT_FALSE(mutexes->Open("rmVel_Stale_Run_Mutex"));
   // A lock taken by anyone, though, counts.
   const int other = open((folder + "/rmVel_Other_Run_Mutex.lock").c_str(), O_CREAT | O_RDWR, 0600);
   ASSERT_EQ(flock(other, LOCK_SH), 0);
@@ -159,7 +155,6 @@ TEST_F(PosixShell, LockFilesOfDeadProgramsDoNotCount) {
 
   auto nowhere = MakePosixMutexes("/nonexistent/velmar-locks");
   EXPECT_FALSE(nowhere->Create("rmVel_Velmar_Run_Mutex"));
-  EXPECT_FALSE(nowhere->Exists("rmVel_Velmar_Run_Mutex"));
 }
 
 }  // namespace velmar::platform
