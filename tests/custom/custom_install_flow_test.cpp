@@ -89,31 +89,6 @@ TEST(CustomInstallFlow, PlacesTheChosenCustomersProjectAndSetsItsDriversPort) {
   EXPECT_TRUE(test::Contains(log, "Custom install finished"));
 }
 
-// One install: no choice page. Its project is a plain file, so the whole
-// custom folder is copied; the customer's name is the one typed.
-TEST(CustomInstallFlow, TheOnlyInstallWithAPlainProjectBringsItsWholeFolder) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteProductArchive("Velmar3400.zip", {{"VelmarPM.exe", "3400"}});
-  f.WriteMediumFile("Custom\\Custom.ini",
-                    "[CustomInstalls]\r\nOnly=Solo\r\n[Solo]\r\nType=BRENTA\r\nFolder=Solo\r\nTitle44=Solo plant\r\n"
-                    "Title49=Solo\r\nProjectName=Solo line\r\nCustomerName=\r\n");
-  for (const char* name : {"Line1.VPR", "Logo.bmp", "Pump.vdr"}) f.WriteMediumFile(std::string("Custom\\Solo\\") + name, "[Project]\r\n");
-  f.WriteZip("Custom\\Solo\\Spare.zip", {{"Spare.txt", "spare"}});
-  Script script = test::ToSelection();
-  test::StartInstall(script, Key::F3).Page("TMainInstallForm").Click("NextBtn").Page("TWinLinksForm").Click("NextBtn");
-  script.Page("TBrentaPickVprForm").Click("NextBtn").Page("TProjectOptionsForm").Type("CustNameEdit", "Solo Ltd");
-  script.Type("LinkNameEdit", "Solo").Click("NextBtn");
-  script.Page("TBrentaPortForm").Click("NextBtn").Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm");
-  const auto result = f.Run(test::EndWith(script, "Installation finished"));
-  ASSERT_EQ(result.outcome, Outcome::Finished) << result.endMessage << result.transcript;
-  for (const char* name : {"Line1.VPR", "Logo.bmp", "Pump.vdr", "Spare.zip"})
-    EXPECT_TRUE(f.Exists(f.drive.path(std::string("VelProj\\Solo\\") + name))) << name;
-  EXPECT_TRUE(test::Contains(f.ReadFile(f.drive.path("VelProj\\Solo\\Line1.VPR")).value_or(""),
-                             "ProjectName=Solo line\r\nCustomerName=Solo Ltd"));
-  EXPECT_TRUE(f.Exists(f.drive.path("Velmar\\Projects\\Solo.LNK")));
-}
-
 // A project file that cannot be stamped with the customer's names ends the
 // install with errors, the log naming the step, and gets no shortcut.
 TEST(CustomInstallFlow, AProjectFileThatCannotBeStampedEndsWithErrorsAndNoShortcut) {

@@ -18,11 +18,9 @@ TEST(MinimizePath, TheSecondPartGivesWayFirstThenThePartsAfterIt) {
     size_t limit = 35;
   } cases[] = {
       {"C:\\Programme\\Velmar\\Projekte\\An.vpr", "C:\\Programme\\Velmar\\Projekte\\An.vpr"},  // exactly 35
-      {"", ""},
       {"C:\\" + std::string(60, 'x'), "C:\\" + std::string(60, 'x')},  // two parts: nothing can go
       // One too many, and "..." in place of "Programme" is enough.
       {"C:\\Programme\\Velmar\\Projekte\\Ant.vpr", "C:\\...\\Velmar\\Projekte\\Ant.vpr"},
-      {"D:\\" + std::string(20, 'a') + "\\bbbbb\\ccccc\\file.txt", "D:\\...\\bbbbb\\ccccc\\file.txt"},
       {"D:\\" + a + "\\" + std::string(20, 'b') + "\\" + c + "\\file.txt", "D:\\...\\" + c + "\\file.txt"},
       // Down to drive, "..." and the name, which may still be too long.
       {"D:\\" + a + "\\" + b + "\\" + c + "\\" + longName, "D:\\...\\" + longName},
@@ -53,9 +51,6 @@ TEST(BrowseFolder, ExecuteAsksTheHostAndKeepsTheFolderOnlyWhenConfirmed) {
   browser.Title = "Folder for your project data files";
   browser.Directory = "C:\\VelProj";
   browser.RootFolder = foMyComputer;
-  std::vector<std::string> events;
-  browser.OnInitialized = [&](TBrowseFolder& b) { events.push_back("open " + b.Directory); };
-  browser.OnSelectionChanged = [&](TBrowseFolder&, const std::string& path) { events.push_back("at " + path); };
   std::vector<bool> results;
   host.Run([&] {
     results.push_back(browser.Execute(host));
@@ -67,9 +62,6 @@ TEST(BrowseFolder, ExecuteAsksTheHostAndKeepsTheFolderOnlyWhenConfirmed) {
   });
   EXPECT_EQ(results, (std::vector<bool>{false, true, true}));
   EXPECT_EQ(browser.Directory + "|" + browser.SelectedPath(), "E:\\|E:\\");
-  EXPECT_EQ(events, (std::vector<std::string>{"open C:\\VelProj", "open C:\\VelProj", "at D:\\Plant 1",
-                                              "open " + std::string(3, 'C') + ":\\" + std::string(260, 'x'),
-                                              "at E:\\"}));
   ASSERT_EQ(host.asked.size(), 3u);
   EXPECT_EQ(host.asked[0].title, "Folder for your project data files");
   EXPECT_EQ(host.asked[0].startFolder, "C:\\VelProj");

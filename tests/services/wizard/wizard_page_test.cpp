@@ -6,7 +6,6 @@
 #include "text/texts.h"
 #include "support/fixture/installer_fixture.h"
 #include "support/fixture/installer_test_context.h"
-#include "ui/input.h"
 #include "ui/script/script_host.h"
 
 namespace velmar {
@@ -94,30 +93,6 @@ TEST(WizardPage, NextAndPrevStayOnTheMessageOfAnEmptyRequiredFieldCancelStoresNo
   EXPECT_EQ(run.page.StatBar.Text, "ERROR: Folder not defined");
   EXPECT_EQ(run.t.session.Project, "Old");
   EXPECT_EQ(run.t.session.VelmarPath, run.t.drive.path("Velmar"));
-}
-
-TEST(WizardPage, EnterChecksTheFieldAndMovesOnToTheNextFieldThenToNext) {
-  ui::script::ScriptHost host{Script()};
-  test::InstallerTestContext t(host);
-  TPathForm page(t.app);
-  page.SetFocus(page.PathEdit);
-  ui::TypeText(page.PathEdit, "  D:\\Plant  ");
-  EXPECT_TRUE(ui::PressKey(page, ui::Key::Enter));
-  EXPECT_EQ(page.Focused(), &page.NameEdit);
-  EXPECT_EQ(page.PathEdit.Text, "D:\\Plant");
-  EXPECT_TRUE(page.NextBtn.Enabled);
-
-  ui::TypeText(page.NameEdit, "");
-  EXPECT_TRUE(ui::PressKey(page, ui::Key::Enter));
-  EXPECT_EQ(page.Focused(), &page.NextBtn);
-  EXPECT_EQ(page.StatBar.Text, "Project name undefined !");
-
-  // Empty required field: Next stays disabled, so the focus stays in the last field.
-  page.SetFocus(page.NameEdit);
-  ui::TypeText(page.PathEdit, " ");
-  EXPECT_TRUE(ui::PressKey(page, ui::Key::Enter));
-  EXPECT_FALSE(page.NextBtn.Enabled);
-  EXPECT_EQ(page.Focused(), &page.NameEdit);
 }
 
 TEST(WizardPage, BrowseStartsOnTheFolderWithoutItsBackslashAndCopiesTheChoice) {

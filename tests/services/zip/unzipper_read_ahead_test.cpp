@@ -183,7 +183,6 @@ TEST(UnzipperReadAhead, FileSystemFaultsFailTheirItemsAndKeepTheOldFile) {
     std::vector<std::string> failures;  // the start of each failure event
     size_t left;                        // files and folders below Out
   } cases[] = {
-      {"the 5th write", {.op = FileOp::Write, .nth = 5, .pathContains = "Out"}, {"failure f14.bin 1/112"}, 15},
       {"a full disk", {.op = FileOp::Write, .persistent = true, .pathContains = "Replace", .shortWrite = true},
        {"failure Replace.txt 1/"}, 16},
       {"a failed replace", {.op = FileOp::Replace, .pathContains = "Replace"}, {"failure Replace.txt 3/"}, 16},
