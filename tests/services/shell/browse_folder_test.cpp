@@ -11,28 +11,6 @@ using ui::script::Outcome;
 using ui::script::Script;
 using ui::script::ScriptHost;
 
-TEST(MinimizePath, TheSecondPartGivesWayFirstThenThePartsAfterIt) {
-  const std::string a(10, 'a'), b(10, 'b'), c(10, 'c'), longName(40, 'n');
-  const struct {
-    std::string path, minimized;
-    size_t limit = 35;
-  } cases[] = {
-      {"C:\\Programme\\Velmar\\Projekte\\An.vpr", "C:\\Programme\\Velmar\\Projekte\\An.vpr"},  // exactly 35
-      {"C:\\" + std::string(60, 'x'), "C:\\" + std::string(60, 'x')},  // two parts: nothing can go
-      // One too many, and "..." in place of "Programme" is enough.
-      {"C:\\Programme\\Velmar\\Projekte\\Ant.vpr", "C:\\...\\Velmar\\Projekte\\Ant.vpr"},
-      {"D:\\" + a + "\\" + std::string(20, 'b') + "\\" + c + "\\file.txt", "D:\\...\\" + c + "\\file.txt"},
-      // Down to drive, "..." and the name, which may still be too long.
-      {"D:\\" + a + "\\" + b + "\\" + c + "\\" + longName, "D:\\...\\" + longName},
-      {"D:\\" + std::string(30, 'm') + "\\" + longName, "D:\\...\\" + longName},  // three parts: only the second goes
-      // Characters are counted, not bytes: 35 characters in 51 bytes.
-      {"C:\\Büro\\Größe\\Übung\\Ä\\Ö\\Ü\\äääääääää", "C:\\Büro\\Größe\\Übung\\Ä\\Ö\\Ü\\äääääääää"},
-      {"C:\\Büro\\Größe\\Übung\\Ä\\Ö\\Ü\\ääääääääää", "C:\\...\\Größe\\Übung\\Ä\\Ö\\Ü\\ääääääääää"},
-      {"C:\\Büro\\x\\y", "C:\\...\\y", 5},
-  };
-  for (const auto& k : cases) EXPECT_EQ(MinimizePath(k.path, k.limit), k.minimized) << k.path;
-}
-
 // Keeps what the dialog was asked for.
 class OptionsHost : public ScriptHost {
  public:

@@ -148,23 +148,6 @@ TEST(UnzipperReadAhead, EventsAndFilesAreThoseOfOneThreadWithSeveralItemsInFligh
   EXPECT_EQ(one.tree().size(), 2 + 60 + 5u);  // Bin\, Velmar.exe, Data\, 60 files, Keep, Replace, stored, last
 }
 
-// As the unzip dialog does after Cancel: every item after it is refused.
-TEST(UnzipperReadAhead, CancelInTheMiddleOfALargeArchiveWritesNothingAfterIt) {
-  std::vector<ZipEntry> items;
-  for (int i = 0; i < 200; ++i)
-    items.push_back({.name = "Plant/p" + std::to_string(1000 + i) + ".dat", .data = RandomBytes(20 * 1024, i)});
-  Extraction t(BuildZip(items), true);
-  bool cancelled = false;
-  t.confirm = [&](const TAbArchiveItem& item) { return !(cancelled |= item.FileName == "Plant/p1050.dat"); };
-  t.run();
-  const auto tree = t.tree();
-  EXPECT_EQ(tree.size(), 1 + 2 + 50u);  // Plant\, Keep, Replace and the 50 files before the refused one
-  EXPECT_EQ(tree.rbegin()->first, "Out\\Replace.txt");
-  EXPECT_EQ(tree.count("Out\\Plant\\p1049.dat"), 1u);
-  EXPECT_EQ(t.files.calls(FileOp::Create), 50);
-  EXPECT_EQ(std::count_if(t.events.begin(), t.events.end(), [](auto& e) { return e.ends_with("refused"); }), 150);
-}
-
 // A file system failing in the middle of an item, on the writing thread or
 // the reading one: the items it hits fail, the rest is extracted, an existing
 // file stays as it was, and read ahead changes nothing of it.
