@@ -79,14 +79,12 @@ TEST(CustomInstallFlow, PlacesTheChosenCustomersProjectAndSetsItsDriversPort) {
   EXPECT_TRUE(test::Contains(vpr, "CustomerName=Works Ltd")) << vpr;
   EXPECT_FALSE(test::Contains(vpr, "NewProject")) << vpr;
   EXPECT_EQ(w.Read("VelProj\\Works\\Pump.vdr"), Driver(port ? char('0' + port) : '1'));
-  EXPECT_EQ(w.Read("VelProj\\Works\\Other.vdr"), "not a driver");
   for (const char* made : {"Velmar\\Projects\\Works line.LNK", "Velmar\\Install\\Custom\\Custom.ini",
                            "Velmar\\Install\\Custom\\Works\\Works.zip"})
     EXPECT_TRUE(w.f.Exists(w.f.drive.path(made))) << made;
   EXPECT_FALSE(w.f.Exists(w.f.drive.path("Velmar\\Install\\Custom\\Empty")));
   const std::string log = w.Read("Velmar\\Install.log");
   EXPECT_TRUE(test::Contains(log, "Start custom install [BRENTA] :"));
-  EXPECT_TRUE(test::Contains(log, "Custom install finished"));
 }
 
 // A project file that cannot be stamped with the customer's names ends the

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "base/path_utils.h"
-#include "support/files/failing_files.h"
 #include "support/files/folder_link.h"
 #include "support/fixture/shell_ports.h"
 #include "support/files/temp_drive.h"
@@ -125,26 +124,6 @@ TEST(Removal, AShortcutsFolderLosesOnlyItsShortcuts) {
   EXPECT_TRUE(run.drive.exists("Data\\Far.lnk"));
   EXPECT_EQ(run.removal.DeleteShortcutsIn(run.drive.path("VelProj")), 0);
   EXPECT_TRUE(run.failures.empty());
-}
-
-// An emptied folder that cannot be removed is told, as a file that cannot
-// be; one that holds something stays without a word, and so does one whose
-// removal failed because it was gone already.
-TEST(Removal, AnEmptyFolderThatCannotBeRemovedIsTold) {
-  RemovalRun run;
-  run.drive.writeFile("P\\Empty\\a.txt", "x");
-  run.drive.writeFile("P\\Full\\Sub\\s.sys", "x");
-  run.SetAttribute("P\\Full\\Sub\\s.sys", attr::System);
-  test::FailingFiles files(run.drive.fs());
-  files.addFault({.op = test::FileOp::RemoveFolder, .persistent = true});
-  Removal removal(files, run.registry.registry(), run.protect);
-  removal.OnFailure = run.removal.OnFailure;
-  const std::string p = run.drive.path("P\\");
-  removal.DeleteFolder(p + "Empty", false);
-  removal.DeleteFolder(p + "Full", true);
-  removal.RemoveEmptyFolder(p + "Missing");
-  EXPECT_EQ(run.failures, std::vector<std::string>{p + "Empty"});
-  EXPECT_TRUE(run.Names("P\\Empty").empty());
 }
 
 // Nothing is removed through a link: neither in the folder it leads to when

@@ -116,25 +116,5 @@ TEST(ProjectManager, ARegistrationThatTakesLongerIsLeftRunningAfterTwentyOneWait
   EXPECT_TRUE(started[0].process->Wait(20000));
 }
 
-TEST(ExploreFolder, StartsPrefixAndFolderAndSaysWhetherItStarted) {
-  ShellRun run;
-  test::PlaceStandIn(run.t.drive, "Shell\\Explore.exe", "exit:0");
-  const std::string program = run.t.drive.path("Shell\\Explore.exe");
-  bool started = false, missing = true;
-  run.Play([&] {
-    started = ExploreFolder(run.t.app, "\"" + program + "\" /e,/n,/root,", "T:\\Medium\\Tools\\");
-    missing = ExploreFolder(run.t.app, run.t.drive.path("Missing\\Explore.exe") + " /e,/n,", "T:\\Velmar");
-  });
-  EXPECT_TRUE(started);
-  EXPECT_FALSE(missing);
-  const auto& record = run.t.processes.started();
-  ASSERT_EQ(record.size(), 2u);
-  EXPECT_EQ(record[0].commandLine, "\"" + program + "\" /e,/n,/root,T:\\Medium\\Tools\\");
-  EXPECT_EQ(record[0].show, WindowShow::Normal);
-  ASSERT_TRUE(record[0].process);
-  EXPECT_TRUE(record[0].process->Wait(20000));
-  EXPECT_EQ(run.t.drive.readFile("Shell\\Explore.exe.args"), "/e,/n,/root,T:\\Medium\\Tools\\\n");
-}
-
 }  // namespace
 }  // namespace velmar

@@ -138,13 +138,6 @@ TEST(UnzipperReadAhead, EventsAndFilesAreThoseOfOneThreadWithSeveralItemsInFligh
   EXPECT_FALSE(two.otherThread);
   EXPECT_EQ(two.relativeEvents(), one.relativeEvents());
   EXPECT_EQ(two.tree(), one.tree());
-  // The sample is what it should be: each kind of item did its part.
-  const auto& events = one.events;
-  for (const char* event : {"confirm Skip.txt: refused", "failure Data/bad.bin 0/", "failure ../evil.txt 0/",
-                            "failure enc.txt 0/", "failure bomb.bin 0/", "progress 100"})
-    EXPECT_TRUE(std::any_of(events.begin(), events.end(), [&](const std::string& e) { return e.starts_with(event); }))
-        << event;
-  EXPECT_EQ(one.tree().at("Out\\Keep.txt") + "|" + one.tree().at("Out\\Replace.txt"), "old keep|new replace");
   EXPECT_EQ(one.tree().size(), 2 + 60 + 5u);  // Bin\, Velmar.exe, Data\, 60 files, Keep, Replace, stored, last
 }
 
