@@ -5,18 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include "files/file_utils.h"
 #include "files/ini_file.h"
 #include "install/extra_installs.h"
 #include "install/install_product.h"
 #include "install/project_file.h"
-#include "services/shell/shell.h"
 #include "services/zip/unzip_form.h"
 #include "support/child_modes.h"
 #include "support/files/folder_link.h"
 #include "support/fixture/installer_fixture.h"
 #include "support/fixture/installer_test_context.h"
-#include "support/fixture/shell_ports.h"
 #include "support/files/temp_drive.h"
 #include "support/zip_writer.h"
 #include "ui/script/answer_file.h"

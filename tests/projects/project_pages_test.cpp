@@ -115,8 +115,6 @@ TEST(TProjectCheckForm, ProposesTheFolderAndNameAndNamesTheFirstProblem) {
   EXPECT_TRUE(test::Contains(opened, "  FolderEdit: edit \"C:\\VelProj\\Line1\"\n"));
   EXPECT_TRUE(test::Contains(opened, "  LinkNameEdit: edit \"Line1 - Main\"\n"));
   const std::string& text = run.Transcript();
-  EXPECT_TRUE(test::Contains(text, "  StatBar: status line \"Sub-folder required under projects folder\"\n"));
-  EXPECT_TRUE(test::Contains(text, "  StatBar: status line \"Invalid shortcut name\"\n"));
   // Next follows each change; leaving the folder trims it and drops its backslash.
   EXPECT_TRUE(test::Contains(text, "> type LinkNameEdit \" Main line \"\n  NextBtn: button \"_Next\"\n"));
   EXPECT_TRUE(test::Contains(text, "  FolderEdit: edit \"C:\\Plants\\Line1\"\n"));
