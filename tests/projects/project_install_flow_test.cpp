@@ -67,11 +67,9 @@ TEST(ProjectInstallFlow, AnArchiveThatCannotBeUnpackedEndsWithErrors) {
   const auto result = run.f.Run(test::EndWith(script.Page("TUnzipForm").Click("CancelBtn"), "Finished with errors"));
   EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << result.endMessage;
   EXPECT_FALSE(run.f.Exists(run.f.drive.path("Velmar\\Projects\\Line1.LNK")));
-  // The unzip dialog's own line about the archive between the flow's.
   const std::string log = test::FlowLog(run.f);
-  EXPECT_TRUE(test::Contains(log, "\nInstall project : \nUnzip project into temporary folder\nERROR: The zip archive \""));
-  EXPECT_TRUE(log.ends_with("\nMove project to " + run.f.drive.path("Elsewhere\\Line1\\") + "\nProject unzipped\nERROR: Project file not found : " +
-                            run.f.drive.path("Elsewhere\\Line1\\Line1.VPR") + "\nFinished with errors, see the lines above\n-\n")) << log;
+  EXPECT_TRUE(log.ends_with("\nERROR: Project file not found : " + run.f.drive.path("Elsewhere\\Line1\\Line1.VPR") +
+                            "\nFinished with errors, see the lines above\n-\n")) << log;
 }
 
 }  // namespace

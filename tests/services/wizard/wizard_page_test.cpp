@@ -3,128 +3,51 @@
 #include <gtest/gtest.h>
 
 #include "base/path_utils.h"
+#include "install/page_run.h"
 #include "text/texts.h"
-#include "support/fixture/installer_fixture.h"
-#include "support/fixture/installer_test_context.h"
-#include "ui/input.h"
-#include "ui/script/script_host.h"
 
 namespace velmar {
 namespace {
 
-using ui::script::Outcome;
 using ui::script::Script;
-using ui::script::ScriptHost;
 
-// A page as the flows write them: a required folder with a browse button and
-// a free name, both stored by Next and Prev.
+// A page as the flows write them: a required folder with a browse button,
+// stored by Next and Prev.
 class TPathForm : public WizardPage {
  public:
   explicit TPathForm(InstallerContext& app) : WizardPage(app, "TPathForm") {
     AddFolderField(PathEdit, PathBtn, text::VelmarFolder, {text::FolderNotDefined, true});
-    AddField(NameEdit, {text::ProjectNameUndefined, false});
   }
   PageResult Execute(int step) { return Run(step, false); }
 
   ui::Label PathLbl{*this, "PathLbl"};
   ui::Edit PathEdit{*this, "PathEdit"};
   ui::Button PathBtn{*this, "PathBtn"};
-  ui::Edit NameEdit{*this, "NameEdit"};
 
  private:
   void SetTexts() override { PathLbl.Caption = Text(text::VelmarFolder); }
-  void LoadFields() override {
-    PathEdit.Text = WithoutBackslash(Session().VelmarPath);
-    NameEdit.Text = Session().Project;
-  }
-  void StoreFields() override {
-    Session().VelmarPath = PathEdit.Text;
-    Session().Project = NameEdit.Text;
-  }
+  void LoadFields() override { PathEdit.Text = WithoutBackslash(Session().VelmarPath); }
+  void StoreFields() override { Session().VelmarPath = PathEdit.Text; }
 };
 
-struct PageRun {
-  explicit PageRun(Script script) : host(std::move(script)) {}
-  // Shows the page once; the script must end with it.
-  PageResult Execute(int step) {
-    PageResult result = prNone;
-    outcome = host.Run([&] {
-      result = page.Execute(step);
-      return Outcome::Finished;
-    });
-    EXPECT_EQ(outcome, Outcome::Finished) << host.EndMessage();
-    return result;
-  }
-  ScriptHost host;
-  test::InstallerTestContext t{host};
-  TPathForm page{t.app};
-  Outcome outcome = Outcome::Failed;
-};
+using PageRun = test::PageRun<TPathForm>;
+PageResult FirstStep(TPathForm& page) { return page.Execute(0); }
 
 TEST(WizardPage, OpensWithCaptionsTextsAndTheRequiredFieldsMessage) {
   PageRun run(Script().Page("TPathForm").Click("CancelBtn"));
   run.t.session.VelmarPath = "";
-  run.t.session.Project = "Line 4";
-  EXPECT_EQ(run.Execute(0), prCancel);
-  const std::string page = test::PageBlock(run.host.TranscriptText(), "TPathForm");
+  EXPECT_EQ(run.Show(FirstStep), prCancel);
+  const std::string page = run.Opened();
   EXPECT_EQ(test::ControlLine(page, "PrevBtn"), "PrevBtn: button \"_Prev\", disabled");
   EXPECT_EQ(test::ControlLine(page, "NextBtn"), "NextBtn: button \"_Next\", disabled");
   EXPECT_EQ(test::ControlLine(page, "StatBar"), "StatBar: status line \"ERROR: Folder not defined\"");
-  EXPECT_EQ(test::ControlLine(page, "NameEdit"), "NameEdit: edit \"Line 4\"");
-}
-
-TEST(WizardPage, LeavingAFieldTrimsItAndUpdatesNext) {
-  PageRun run(Script().Page("TPathForm").Type("PathEdit", "  T:\\Velmar\\ ").Type("NameEdit", "   ").Click("NextBtn"));
-  run.t.session.VelmarPath = "";
-  EXPECT_EQ(run.Execute(0), prNext);
-  // Typing into NameEdit left PathEdit: trimmed, Next enabled (it was
-  // clicked); clicking Next left NameEdit, whose message does not block.
-  EXPECT_TRUE(test::Contains(run.host.TranscriptText(), "  StatBar: status line \"Project name undefined !\"\n"));
-  EXPECT_EQ(run.t.session.VelmarPath, "T:\\Velmar\\");
-  EXPECT_EQ(run.t.session.Project, "");
-}
-
-TEST(WizardPage, NextAndPrevStayOnTheMessageOfAnEmptyRequiredFieldCancelStoresNothing) {
-  // Next cannot be clicked while disabled, but Prev validates as Next does.
-  PageRun run(
-      Script().Page("TPathForm").Type("NameEdit", "Plant 1").Type("PathEdit", " ").Click("PrevBtn").Click("CancelBtn"));
-  run.t.session.Project = "Old";
-  EXPECT_EQ(run.Execute(1), prCancel);
-  EXPECT_EQ(run.page.PathEdit.Text, "");
-  EXPECT_EQ(run.page.StatBar.Text, "ERROR: Folder not defined");
-  EXPECT_EQ(run.t.session.Project, "Old");
-  EXPECT_EQ(run.t.session.VelmarPath, run.t.drive.path("Velmar"));
-}
-
-TEST(WizardPage, EnterChecksTheFieldAndMovesOnToTheNextFieldThenToNext) {
-  ui::script::ScriptHost host{Script()};
-  test::InstallerTestContext t(host);
-  TPathForm page(t.app);
-  page.SetFocus(page.PathEdit);
-  ui::TypeText(page.PathEdit, "  D:\\Plant  ");
-  EXPECT_TRUE(ui::PressKey(page, ui::Key::Enter));
-  EXPECT_EQ(page.Focused(), &page.NameEdit);
-  EXPECT_EQ(page.PathEdit.Text, "D:\\Plant");
-  EXPECT_TRUE(page.NextBtn.Enabled);
-
-  ui::TypeText(page.NameEdit, "");
-  EXPECT_TRUE(ui::PressKey(page, ui::Key::Enter));
-  EXPECT_EQ(page.Focused(), &page.NextBtn);
-  EXPECT_EQ(page.StatBar.Text, "Project name undefined !");
-
-  // Empty required field: Next stays disabled, so the focus stays in the last field.
-  page.SetFocus(page.NameEdit);
-  ui::TypeText(page.PathEdit, " ");
-  EXPECT_TRUE(ui::PressKey(page, ui::Key::Enter));
-  EXPECT_FALSE(page.NextBtn.Enabled);
-  EXPECT_EQ(page.Focused(), &page.NameEdit);
 }
 
 TEST(WizardPage, BrowseStartsOnTheFolderWithoutItsBackslashAndCopiesTheChoice) {
   PageRun run(Script().Page("TPathForm").Type("PathEdit", "").Click("PathBtn").CancelBrowse()
                   .Type("PathEdit", "T:\\Old\\\\").Click("PathBtn").Browse("T:\\New folder").Click("NextBtn"));
-  EXPECT_EQ(run.Execute(0), prNext);
-  const std::string& text = run.host.TranscriptText();
+  EXPECT_EQ(run.Show(FirstStep), prNext);
+  const std::string& text = run.Transcript();
   EXPECT_TRUE(test::Contains(text, "folder browser \"Velmar EXE folder\", start \"\"\n> browse cancel\n"
                                    "  NextBtn: button \"_Next\", disabled\n  StatBar: status line \"ERROR: Folder not defined\"\n"));
   EXPECT_TRUE(test::Contains(text, "folder browser \"Velmar EXE folder\", start \"T:\\Old\\\"\n"));

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "platform/clock.h"
-#include "base/errors.h"
 #include "support/fixture/shell_ports.h"
 #include "support/files/temp_drive.h"
 #include "support/zip_writer.h"
@@ -47,18 +46,13 @@ class Unzipper : public ::testing::Test {
                                       int code) { failures.push_back({item.FileName, c, code}); };
   }
 
-  void open(const std::string& bytes) {
+  void extract(const std::string& bytes, const std::string& out = "Out") {
     drive.writeFile("Media\\Archive.zip", bytes);
     zip.SetFileName(drive.path("Media\\Archive.zip"));
-  }
-
-  void extract(const std::string& bytes, ExtractOptions options = {eoCreateDirs, eoRestorePath},
-               const std::string& out = "Out", const std::string& mask = "*.*") {
-    open(bytes);
     failures.clear();
     zip.SetBaseDirectory(drive.path(out));
-    zip.SetExtractOptions(options);
-    zip.ExtractFiles(mask);
+    zip.SetExtractOptions({eoCreateDirs, eoRestorePath});
+    zip.ExtractFiles("*.*");
   }
 
   std::vector<std::string> names(const std::string& folder) {
@@ -85,62 +79,35 @@ TEST_F(Unzipper, ExtractsStoredAndDeflatedItemsIntoTheirSubFolders) {
                     {.name = "Data/Deep/Plant.cfg", .data = "[Plant]"},
                     {.name = "Empty.log", .data = ""}}));
   EXPECT_EQ(drive.readFile("Out\\Bin\\Velmar.exe"), big);
-  EXPECT_EQ(drive.readFile("Out\\Readme.txt") + "|" + drive.readFile("Out\\Data\\Deep\\Plant.cfg") + "|" +
-                drive.readFile("Out\\Empty.log"),
-            "read me|[Plant]|");
+  EXPECT_EQ(drive.readFile("Out\\Data\\Deep\\Plant.cfg"), "[Plant]");
   EXPECT_EQ(names("Out"), (std::vector<std::string>{"Bin", "Data", "Empty.log", "Readme.txt"}));
   EXPECT_TRUE(failures.empty());
   EXPECT_EQ(confirmed, (std::vector<std::string>{"Bin/", "Bin/Velmar.exe", "Readme.txt", "Data/Deep/Plant.cfg", "Empty.log"}));
   // Progress by bytes: rising, each value once, ending at 100.
-  ASSERT_FALSE(progress.empty());
   EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
   EXPECT_EQ(std::adjacent_find(progress.begin(), progress.end()), progress.end());
   EXPECT_EQ(progress.back(), 100);
-  EXPECT_GT(progress.size(), 3u);
 }
 
-TEST_F(Unzipper, FoldersComeOnlyWithRestorePathAndDotEntriesAreTheBaseFolder) {
-  extract(BuildZip({{.name = "a/one.txt", .data = "1"}, {.name = "b/c/two.txt", .data = "2"}, {.name = "d/", .data = ""}}),
-          {eoCreateDirs});
-  EXPECT_EQ(names("Out"), (std::vector<std::string>{"one.txt", "two.txt"}));
-  // "./" entries, as some tools store the folder they were made in.
-  extract(BuildZip({{.name = "./", .data = ""}, {.name = "./a.txt", .data = "a"}, {.name = "./sub/", .data = ""}}),
-          {eoCreateDirs, eoRestorePath}, "Dot");
+// "./" entries, as some tools store the folder they were made in.
+TEST_F(Unzipper, DotEntriesAreTheBaseFolder) {
+  extract(BuildZip({{.name = "./", .data = ""}, {.name = "./a.txt", .data = "a"}, {.name = "./sub/", .data = ""}}));
   EXPECT_TRUE(failures.empty());
-  EXPECT_EQ(names("Dot"), (std::vector<std::string>{"a.txt", "sub"}));
+  EXPECT_EQ(names("Out"), (std::vector<std::string>{"a.txt", "sub"}));
 }
 
 // That a refused overwrite keeps the file is also the read-ahead test's.
 TEST_F(Unzipper, AnExistingFileIsReplacedOnlyWhenTheOverwriteIsConfirmed) {
   drive.writeFile("Out\\Sub\\Keep.txt", "old keep");
-  drive.writeFile("Out\\Rename.txt", "old rename");
   zip.OnConfirmOverwrite = [this](std::string& name, bool& confirm) {
     overwriteAsked.push_back(name);
     confirm = name.find("Keep") == std::string::npos;
-    if (name.find("Rename") != std::string::npos) name = drive.path("Out\\Renamed.txt");
   };
   extract(BuildZip({{.name = "Sub/Keep.txt", .data = "new keep"},
-                    {.name = "Rename.txt", .data = "new rename"},
                     {.name = "Fresh.txt", .data = "fresh"}}));
-  EXPECT_EQ(overwriteAsked, (std::vector<std::string>{drive.path("Out\\Sub\\Keep.txt"), drive.path("Out\\Rename.txt")}));
-  std::string files;
-  for (const char* name : {"Rename.txt", "Renamed.txt", "Sub\\Keep.txt", "Fresh.txt"}) files += drive.readFile(std::string("Out\\") + name) + "|";
-  EXPECT_EQ(files, "old rename|new rename|old keep|fresh|");
+  EXPECT_EQ(overwriteAsked, std::vector<std::string>{drive.path("Out\\Sub\\Keep.txt")});
+  EXPECT_EQ(drive.readFile("Out\\Sub\\Keep.txt") + "|" + drive.readFile("Out\\Fresh.txt"), "old keep|fresh");
   EXPECT_EQ(progress.back(), 100);  // a skipped item still counts as handled
-
-  // Without a handler existing files are replaced.
-  zip.OnConfirmOverwrite = nullptr;
-  zip.ExtractFiles("*.*");
-  EXPECT_EQ(drive.readFile("Out\\Sub\\Keep.txt"), "new keep");
-}
-
-TEST_F(Unzipper, RefusedItemsAndItemsOutsideTheMaskAreNotWritten) {
-  zip.OnConfirmProcessItem = [](TAbUnZipper&, const TAbArchiveItem& item, TAbProcessType, bool& confirm) {
-    confirm = item.FileName != "no.txt";
-  };
-  extract(BuildZip({{.name = "no.txt", .data = "n"}, {.name = "yes.txt", .data = "y"}, {.name = "x.dat", .data = "x"}}),
-          {eoCreateDirs, eoRestorePath}, "Out", "*.txt");
-  EXPECT_EQ(names("Out"), std::vector<std::string>{"yes.txt"});
 }
 
 TEST_F(Unzipper, DamagedItemsFailAndLeaveNoFileButKeepAnExistingOne) {
@@ -153,9 +120,6 @@ TEST_F(Unzipper, DamagedItemsFailAndLeaveNoFileButKeepAnExistingOne) {
   EXPECT_EQ(failures, damaged);
   EXPECT_EQ(drive.readFile("Out\\Setup.dll"), "working old version");
   EXPECT_EQ(names("Out"), (std::vector<std::string>{"Good.txt", "Setup.dll"}));  // no temporary files left
-  failures.clear();
-  zip.TestFiles("*.*");
-  EXPECT_EQ(failures, damaged);
 }
 
 // Each item that cannot be written safely fails on its own and leaves no
@@ -174,10 +138,9 @@ TEST_F(Unzipper, ItemsThatCannotBeWrittenSafelyFailOneByOne) {
        {failure("bomb.bin", zip_error::TooLarge), failure("short.bin", zip_error::TooSmall),
         failure("stored.bin", zip_error::TooLarge)}},
       {"names that leave the base folder or cannot exist",
-       {{.name = "Sub/../../evil.txt", .data = "e"}, {.name = "C:/drive.txt", .data = "e"},
-        {.name = "..\\win.txt", .data = "e"}, {.name = "NUL.txt", .data = "e"}},
+       {{.name = "Sub/../../evil.txt", .data = "e"}, {.name = "C:/drive.txt", .data = "e"}, {.name = "NUL.txt", .data = "e"}},
        {failure("Sub/../../evil.txt", zip_error::UnsafeName), failure("C:/drive.txt", zip_error::UnsafeName),
-        failure("../win.txt", zip_error::UnsafeName), failure("NUL.txt", zip_error::InvalidName)}},
+        failure("NUL.txt", zip_error::InvalidName)}},
       {"encryption, unknown methods, bad local headers",
        {{.name = "secret.txt", .data = "s", .encrypted = true}, {.name = "bzip2.bin", .data = "b", .method = 12},
         {.name = "moved.txt", .data = "m", .localHeaderOffset = 1}},
@@ -190,13 +153,7 @@ TEST_F(Unzipper, ItemsThatCannotBeWrittenSafelyFailOneByOne) {
     const std::string out = "Out" + std::to_string(++run);
     std::vector<ZipEntry> entries = c.entries;
     entries.push_back({.name = "ok.txt", .data = "ok"});
-    open(BuildZip(entries));
-    zip.SetBaseDirectory(drive.path(out));
-    failures.clear();
-    zip.TestFiles("*.*");  // the same failures, and nothing written
-    EXPECT_EQ(failures, c.failures);
-    EXPECT_FALSE(drive.exists(out));
-    extract(BuildZip(entries), {eoCreateDirs, eoRestorePath}, out);
+    extract(BuildZip(entries), out);
     EXPECT_EQ(failures, c.failures);
     EXPECT_EQ(names(out), std::vector<std::string>{"ok.txt"});
   }
@@ -220,8 +177,7 @@ std::string ReversedDirectory(const std::string& zip) {
 
 // Items whose local header or data another item uses too (a zip bomb without
 // nesting unpacks the same bytes many times), or whose local header names
-// another file, fail before anything of theirs is written; the rest extracts,
-// and a test reports the same.
+// another file, fail before anything of theirs is written; the rest extracts.
 TEST_F(Unzipper, ItemsSharingBytesOrWithAnotherLocalNameFail) {
   const ZipEntry last = {.name = "last.txt", .data = "last"};
   const ZipEntry inner = {.name = "Bin/inner.txt", .data = "inner", .method = 0};
@@ -262,14 +218,11 @@ TEST_F(Unzipper, ItemsSharingBytesOrWithAnotherLocalNameFail) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const std::string out = "Out" + std::to_string(++run);
-    extract(c.zip, {eoCreateDirs, eoRestorePath}, out);
+    extract(c.zip, out);
     EXPECT_EQ(failures, c.failures);
     const std::vector<std::string> made = {"Bin", "last.txt"};
     EXPECT_EQ(names(out), c.failures.empty() ? made : std::vector<std::string>{"last.txt"});
     EXPECT_EQ(drive.readFile(out + "\\last.txt"), "last");
-    failures.clear();
-    zip.TestFiles("*.*");
-    EXPECT_EQ(failures, c.failures);
   }
 }
 
@@ -340,24 +293,6 @@ TEST_F(Unzipper, AbortStopsAtOnceAndLeavesTheCurrentTargetAsItWas) {
   EXPECT_TRUE(failures.empty());
 }
 
-TEST_F(Unzipper, ArchivesThatCannotBeReadFailWithTheirName) {
-  auto errorOf = [this](const std::string& path) -> std::string {
-    try {
-      zip.SetFileName(path);
-    } catch (const InstallerError& e) {
-      return e.what();
-    }
-    return "no error";
-  };
-  std::string missing = drive.path("Media\\Missing.zip");
-  EXPECT_EQ(errorOf(missing), "The zip archive \"" + missing + "\" does not exist.");
-  std::string good = BuildZip({{.name = "a.txt", .data = "alpha"}});
-  drive.writeFile("Media\\Cut.zip", good.substr(0, good.size() - 5));
-  EXPECT_NE(errorOf(drive.path("Media\\Cut.zip")).find(drive.path("Media\\Cut.zip")), std::string::npos);
-  EXPECT_EQ(zip.FileName(), "");
-  EXPECT_THROW(zip.ExtractFiles("*.*"), InstallerError);
-}
-
 // An archive made by Info-ZIP zip 3.0 on Linux (TZ=UTC): "zip -r -z -n .dll"
 // of a small Release folder; Readme.txt was read-only, Grüße.ini is named in
 // UTF-8 without the UTF-8 flag, as zip on Unix stores names.
@@ -365,13 +300,8 @@ TEST_F(Unzipper, ReadsAnArchiveMadeByInfoZip) {
   extract(test::ReadTestData("zip\\infozip_sample.zip"));
   EXPECT_TRUE(failures.empty());
   EXPECT_EQ(zip.ZipfileComment(), "Velmar 3.4.10 sample");
-  std::vector<std::string> items;
-  for (int i = 0; i < zip.ItemCount(); ++i) items.push_back(zip.Item(i).FileName);
-  EXPECT_EQ(items, (std::vector<std::string>{"Release/", "Release/Bin/", "Release/Bin/Tool.dll", "Release/Readme.txt",
-                                             "Release/Data/", "Release/Data/empty.dat", "Release/Data/Grüße.ini"}));
   EXPECT_EQ(drive.readFile("Out\\Release\\Readme.txt"), "Velmar readme\r\nline two\r\n");
   EXPECT_EQ(drive.readFile("Out\\Release\\Data\\Grüße.ini").size(), 200u);
-  EXPECT_EQ(drive.readFile("Out\\Release\\Data\\empty.dat"), "");
   // 2022-03-04 05:06:08 UTC from the extended timestamp.
   EXPECT_EQ(drive.fs().fileTimes(drive.path("Out\\Release\\Bin\\Tool.dll"))->lastWrite, 132908439680000000);
   EXPECT_NE(*drive.fs().attributes(drive.path("Out\\Release\\Readme.txt")) & attr::ReadOnly, 0u);
