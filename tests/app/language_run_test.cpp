@@ -154,7 +154,9 @@ TEST(LanguageFilesOfTheMedium, AMissingOrDamagedFileEndsTheRun) {
     if (c.backdropWaits) script.Page("TMainForm").Key(Key::Escape);
     const auto run = f.Run(script);
     EXPECT_EQ(run.outcome, Outcome::Failed) << run.transcript << run.endMessage;
-    if (!c.messages.empty()) EXPECT_EQ(test::Messages(run.transcript), c.messages);
+    if (!c.messages.empty()) {
+      EXPECT_EQ(test::Messages(run.transcript), c.messages);
+    }
     EXPECT_EQ(test::TimesShown(run.transcript, "TWarnAdminForm"), 0);
     EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 0);
   }

@@ -51,7 +51,9 @@ TEST(ShellFolders, ComeWithOneTrailingBackslashOrEmpty) {
                {"Startup", "", "Startup", ""},
                {nullptr, nullptr, "Favorites", ""}};
   for (const auto& c : cases) {
-    if (c.name) ASSERT_TRUE(registry.WriteString(RootKey::CurrentUser, key, c.name, c.stored));
+    if (c.name) {
+      ASSERT_TRUE(registry.WriteString(RootKey::CurrentUser, key, c.name, c.stored));
+    }
     EXPECT_EQ(ReadShellFolder(registry, key, c.asked), c.read) << c.asked;
   }
   EXPECT_EQ(ReadShellFolder(registry, run.t.registry.key("Missing"), "Programs"), "");
