@@ -46,7 +46,6 @@ struct FaultRule {
   bool persistent = false;    // and every matching call after it
   std::string pathContains = {};  // only calls on paths containing this (case ignored); empty: all
   bool shortWrite = false;    // a failing write stores half the bytes and reports that (disk full)
-  int errorCode = platform::error::AccessDenied;  // what a failing deleteFile returns
 };
 
 class FailingFiles : public platform::FileSystem {
@@ -107,8 +106,8 @@ class FailingFiles : public platform::FileSystem {
     return fails(FileOp::OpenAppend, path) ? nullptr : wrap(inner_.openAppend(path), path);
   }
   int deleteFile(const std::string& path) override {
-    const FaultRule* rule = fails(FileOp::Delete, path);
-    return rule ? rule->errorCode : inner_.deleteFile(path);
+    // A failing delete is refused as a file in use or read-only is.
+    return fails(FileOp::Delete, path) ? platform::error::AccessDenied : inner_.deleteFile(path);
   }
   // A rule's path may name either end of the rename.
   bool replaceFile(const std::string& from, const std::string& to, platform::Flush flush) override {
