@@ -129,8 +129,6 @@ TEST(LanguageFilesOfTheMedium, AMissingOrDamagedFileEndsTheRun) {
     std::vector<std::string> messages;  // empty: not checked
     bool backdropWaits = false;         // for Esc
   } cases[] = {
-      {"separate, German", separateEnglish, "Deutsch", "FEHLER",
-       {"FEHLER: Kann Sprachdatei \"VELMAR.L49\" nicht finden !"}},
       {"separate, French", separateEnglish, "Français", "FEHLER",
        {"FEHLER: Kann Sprachdatei \"VELMAR.L33\" nicht finden !\n"
         "ERROR: Cannot find French language support file \"VELMAR.L33\" !"}},
@@ -160,20 +158,6 @@ TEST(LanguageFilesOfTheMedium, AMissingOrDamagedFileEndsTheRun) {
     EXPECT_EQ(test::TimesShown(run.transcript, "TWarnAdminForm"), 0);
     EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 0);
   }
-}
-
-TEST(LanguagePageRun, TheChoiceSetsTheTextsTheCaptionsAndTheReadme) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  Script script = test::ToSelection("Deutsch");
-  script.Key(Key::F6).Page("TReadmeViewForm").Click("CloseBtn");
-  test::BackToSelection(script).Key(Key::Escape);
-  const auto run = f.Run(script);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  const std::string viewer = PageBlock(run.transcript, "TReadmeViewForm");
-  EXPECT_TRUE(test::Contains(viewer, "page TReadmeViewForm \"VELMAR Liesmich.txt\""));
-  EXPECT_TRUE(test::Contains(viewer, "CloseBtn: button \"_Beenden\""));
-  EXPECT_EQ(run.session.Captions.Next, "&Weiter");
 }
 
 }  // namespace

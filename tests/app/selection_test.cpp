@@ -82,9 +82,6 @@ TEST(Selection, WhatTheMediumOrTheMachineLacksDisablesOrHidesItsLine) {
        Line::Disabled},
       {"the folder is gone", [](InstallerFixture& f) { f.WriteInstallRecord(f.drive.path("Gone\\")); }, "UninstallRB",
        Line::Disabled},
-      {"the project manager is gone",
-       [](InstallerFixture& f) { f.files.deleteFile(f.InstallProductAt("Velmar") + "VelmarPM.exe"); }, "UninstallRB",
-       Line::Disabled},
       {"VelmarPM.exe is a folder",
        [](InstallerFixture& f) {
          f.drive.makeFolder("Velmar\\VelmarPM.exe");
@@ -122,15 +119,14 @@ TEST(Selection, AFunctionKeyRunsItsLineAndThePageComesBack) {
   Script script = test::ToSelection();
   script.Key(Key::F6).Page("TReadmeViewForm").Click("CloseBtn");
   test::BackToSelection(script).Click("ViewRB").Key(Key::Enter).Page("TReadmeViewForm").Key(Key::Escape);
-  test::BackToSelection(script).Click("ViewRB").Click("ExecuteBtn").Page("TReadmeViewForm").Key(Key::Escape);
   test::BackToSelection(script).Click("ViewRB").Click("CloseBtn");  // Exit after a choice still leaves
   const auto run = f.Run(script);
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_EQ(test::TimesShown(run.transcript, "TReadmeViewForm"), 3);
-  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 4);
+  EXPECT_EQ(test::TimesShown(run.transcript, "TReadmeViewForm"), 2);
+  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 3);
   // Each showing starts without a choice.
-  EXPECT_EQ(LineState(ControlLine(PageBlock(run.transcript, "TSelectForm", 3), "ExecuteBtn")), Line::Disabled);
-  EXPECT_TRUE(test::Contains(PageBlock(run.transcript, "TSelectForm", 3), "ViewRB: radio button ( )"));
+  EXPECT_EQ(LineState(ControlLine(PageBlock(run.transcript, "TSelectForm", 2), "ExecuteBtn")), Line::Disabled);
+  EXPECT_TRUE(test::Contains(PageBlock(run.transcript, "TSelectForm", 2), "ViewRB: radio button ( )"));
 }
 
 TEST(Selection, VersionLabelOfTheProgramFile) {
@@ -208,18 +204,15 @@ TEST(SelectionPage, AfterAnInstallationInThisRunF2AndF3AreDisabled) {
   EXPECT_EQ(LineState(before.Line("InstallRB")), Line::Enabled);
 }
 
-TEST(SelectionPage, SpecialInstallTitleByLanguage) {
+TEST(SelectionPage, SpecialInstallTitleOrTheDefaultText) {
   InstallSession s = InstallableSession();
-  s.Custom.Title49 = "Sonderinstallation Werk";
   s.Custom.Title44 = "Plant install";
   s.Custom.Title33 = "";
   const struct {
     int language;
     const char* caption;
-  } cases[] = {{0, "\"F3: Sonderinstallation Werk\""},
-               {1, "\"F3: Plant install\""},
-               {2, "\"F3: _Special install\""},  // no French title: the default text
-               {3, "\"F3: Plant install\""}};
+  } cases[] = {{1, "\"F3: Plant install\""},
+               {2, "\"F3: _Special install\""}};  // no French title: the default text
   for (const auto& c : cases) {
     s.LanguageIndex = c.language;
     SelectionPage p(s, Script().Page("TSelectForm").Key(Key::Escape));
@@ -253,21 +246,6 @@ TEST(CommandLineRun, AFunctionRunsOnceWithoutLanguagePageOrSelectionAndF0ShowsTh
   Script script;  // no language page; after F6 the loop goes on
   script.Page("TWarnAdminForm").Click("OkBtn").Page("TSelectForm").Key(Key::F6).Page("TReadmeViewForm").Key(Key::Escape);
   EXPECT_EQ(f.Run(test::BackToSelection(script).Key(Key::Escape), {"/F0"}).outcome, Outcome::Finished);
-}
-
-TEST(CommandLineRun, WelcomeAndLicenceSwitchesSetTheSessionFlags) {
-  const struct {
-    std::vector<std::string> args;
-    bool welcome, licence;
-  } cases[] = {{{}, false, false}, {{"/W-"}, true, false}, {{"-l-"}, false, true}};
-  for (const auto& c : cases) {
-    InstallerFixture f;
-    f.WriteStandardMedium();
-    const auto run = f.Run(test::CancelAtLanguagePage(), c.args);
-    EXPECT_EQ(run.outcome, Outcome::Cancelled) << run.endMessage;  // "/L-" is no language switch
-    EXPECT_EQ(run.session.WelcomeShown, c.welcome);
-    EXPECT_EQ(run.session.LicenceAccepted, c.licence);
-  }
 }
 
 }  // namespace
