@@ -46,30 +46,18 @@ TEST(PatchInstallFlow, UnpacksTheChosenPatchOverTheProductFolderWithoutQuestions
 // shown at the end is not logged. A damaged item is logged with the archive
 // and the reader's message, and the end in one English line whatever the
 // language shown.
-TEST(PatchInstallFlow, LogsThePatchBetweenItsLinesAndWhatFailedInEnglish) {
-  const struct {
-    const char* language;
-    bool damaged;
-    const char* shown;
-  } cases[] = {{"English", false, "Patch finished.\nPatch3502.zip\nhas been installed."}, {"Deutsch", true, "Mit Fehlern beendet !"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.language) + (c.damaged ? ", damaged" : ""));
-    InstallerFixture f;
-    f.WriteStandardMedium();
-    test::ZipEntry bad{"Bin/Brenta.drv", "driver"};
-    if (c.damaged) bad.crc = 1234;
-    f.WriteZip("Patch\\Patch3502.zip", {{"VelmarArc.exe", "new arc"}, bad});
-    Script script = test::ToSelection(c.language);
-    test::StartInstall(script, Key::F4).Page("TMainInstallForm").Click("NextBtn");
-    script.Page("TInstallPatchForm").Click("NextBtn").Page("TPatchReadyForm").Click("NextBtn").Page("TUnzipForm");
-    const auto result = f.Run(test::EndWith(script, c.shown));
-    EXPECT_EQ(result.outcome, c.damaged ? Outcome::FinishedWithErrors : Outcome::Finished) << result.endMessage;
-    const std::string log = test::FlowLog(f);
-    const std::string failure = "ERROR: Cannot unpack Bin/Brenta.drv from " + f.MediumPath("Patch\\Patch3502.zip") +
-                                " : CRC error: the item's data is damaged\nFinished with errors, see the lines above\n";
-    EXPECT_EQ(log, "Software licence accepted by user\n\nInstall patch : Patch3502.zip\n" +
-                       (c.damaged ? failure : std::string()) + "-\n");
-  }
+TEST(PatchInstallFlow, ADamagedItemIsLoggedInEnglishAndEndsWithErrors) {
+  InstallerFixture f;
+  f.WriteStandardMedium();
+  f.WriteZip("Patch\\Patch3502.zip", {{"VelmarArc.exe", "new arc"}, {.name = "Bin/Brenta.drv", .data = "driver", .crc = 1234}});
+  Script script = test::ToSelection("Deutsch");
+  test::StartInstall(script, Key::F4).Page("TMainInstallForm").Click("NextBtn");
+  script.Page("TInstallPatchForm").Click("NextBtn").Page("TPatchReadyForm").Click("NextBtn").Page("TUnzipForm");
+  const auto result = f.Run(test::EndWith(script, "Mit Fehlern beendet !"));
+  EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << result.endMessage;
+  EXPECT_EQ(test::FlowLog(f), "Software licence accepted by user\n\nInstall patch : Patch3502.zip\n"
+                              "ERROR: Cannot unpack Bin/Brenta.drv from " + f.MediumPath("Patch\\Patch3502.zip") +
+                              " : CRC error: the item's data is damaged\nFinished with errors, see the lines above\n-\n");
 }
 
 TEST(TInstallPatchForm, WithoutAnArchiveNextStaysDisabled) {
@@ -78,7 +66,6 @@ TEST(TInstallPatchForm, WithoutAnArchiveNextStaysDisabled) {
   run.Show([&](TInstallPatchForm& page) { return (choice = page.Execute(1)).Result; });
   EXPECT_EQ(choice.Result, prCancel);
   EXPECT_EQ(test::ControlLine(run.Opened(), "NextBtn"), "NextBtn: button \"_Next\", disabled");
-  EXPECT_EQ(test::ControlLine(run.Opened(), "PatchLB"), "PatchLB: list box, empty");
   EXPECT_EQ(choice.Name + choice.Comment, "");
 }
 

@@ -41,7 +41,6 @@ TEST(FolderPage, OpensWithTheFoldersWithoutBackslashPrevDisabledAndNextOnlyWhile
   EXPECT_EQ(run.Execute({false}), std::vector{prCancel});
   const std::string page = run.Page();
   EXPECT_EQ(test::ControlLine(page, "PrevBtn"), "PrevBtn: button \"_Prev\", disabled");
-  EXPECT_EQ(test::ControlLine(page, "NextBtn"), "NextBtn: button \"_Next\"");
   EXPECT_EQ(test::ControlLine(page, "VelPathEdit"), "VelPathEdit: edit \"" + run.t.drive.path("Velmar") + "\"");
   // Leaving a blank folder disables Next without a message; leaving the last
   // blank one filled enables it again.
@@ -70,23 +69,6 @@ class ActingHost : public ScriptHost {
  private:
   size_t shown_ = 0;
 };
-
-TEST(FolderPage, NextCreatesAndStoresTheFoldersAsTyped) {
-  ActingHost host;
-  test::InstallerTestContext t(host);
-  TMainInstallForm page(t.app);
-  t.session.ProjectsPath = t.drive.path("Projects");
-  host.acts = {[&] {
-                 ui::TypeText(page.VelPathEdit, " " + t.drive.path("Plant\\Velmar\\") + " ");
-                 ui::TypeText(page.LinkPathEdit, t.drive.path("Links\\Sub"));
-                 ui::ClickControl(page.NextBtn);
-               }};
-  EXPECT_EQ(page.Execute(0), prNext);
-  EXPECT_EQ(t.session.VelmarPath + "|" + t.session.ProjectsPath + "|" + t.session.LinkPath,
-            t.drive.path("Plant\\Velmar\\") + "|" + t.drive.path("Projects") + "|" + t.drive.path("Links\\Sub"));
-  for (const char* folder : {"Plant\\Velmar", "Projects", "Links\\Sub"})
-    EXPECT_TRUE(FolderExists(t.drive.fs(), t.drive.path(folder))) << folder;
-}
 
 TEST(FolderPage, EveryFolderIsCheckedTheLastFailureIsShownAndTheOthersAreCreated) {
   struct Case {

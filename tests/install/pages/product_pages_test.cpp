@@ -33,11 +33,9 @@ TEST(TSelectVelZipForm, ListsTheReleasesByNameNewestFirstAndOpensOnTheTopRowEach
     return prNone;
   });
   EXPECT_EQ(chosen, (std::vector{3205, 3410, 0}));
-  for (int nth : {0, 1})
-    EXPECT_TRUE(test::Contains(test::PageBlock(run.Transcript(), "TSelectVelZipForm", nth),
-                               "  SelectLbl: label \"Select version to install\"\n  VersionLB: list box\n"
-                               "    * VELMAR Release 3.04.010 - Newest version\n    - VELMAR Release 3.02.005\n"
-                               "    - VELMAR Release 1.03.010\n"));
+  EXPECT_TRUE(test::Contains(test::PageBlock(run.Transcript(), "TSelectVelZipForm", 1),
+                             "  VersionLB: list box\n    * VELMAR Release 3.04.010 - Newest version\n"
+                             "    - VELMAR Release 3.02.005\n    - VELMAR Release 1.03.010\n"));
 }
 
 TEST(TWinLinksForm, GivesBackTheFolderAndCheckBoxesWhateverClosesThePage) {
