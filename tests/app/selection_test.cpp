@@ -129,13 +129,6 @@ TEST(Selection, AFunctionKeyRunsItsLineAndThePageComesBack) {
   EXPECT_TRUE(test::Contains(PageBlock(run.transcript, "TSelectForm", 2), "ViewRB: radio button ( )"));
 }
 
-TEST(Selection, VersionLabelOfTheProgramFile) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteProgram({12, 345, 6789, 0});  // wider than two and three digits: not cut
-  EXPECT_TRUE(test::Contains(PageBlock(LeaveAtOnce(f).transcript, "TSelectForm"), "Label1: label \"12.345.6789\""));
-}
-
 TEST(Selection, ADamagedProgramFileIsReportedAndTheRunGoesOn) {
   InstallerFixture f;
   f.WriteStandardMedium();

@@ -68,7 +68,6 @@ TEST(PatchDriverPort, WritesOnlyTheDigitOfAChosenPort) {
       {Driver('2'), 0, DriverPatch::KeptPort, '2'},  // no port chosen: the digit stays, whatever it is
       {Driver('1', 60, "OtherForm"), 2, DriverPatch::NotADriver, 0},
       {"short", 2, DriverPatch::NotADriver, 0},
-      {"", 2, DriverPatch::NotADriver, 0},
       {strayC, 2, DriverPatch::Failed, 0},
       {Driver('9'), 2, DriverPatch::Failed, 0},
       {Driver('1', 111), 2, DriverPatch::Failed, 0},  // the text would end beyond offset 120

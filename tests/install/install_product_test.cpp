@@ -237,7 +237,6 @@ TEST(ExtraInstalls, CommandsAreUpperCasedAndTheFirstOfEachMacroReplaced) {
   } cases[] = {
       {"1=run [extras]SETUP.EXE /q", "RUN D:\\Medium\\Extras\\SETUP.EXE /Q"},
       {"2=COPY [EXTRAS]a.dll [EXTRAS]b.dll", "COPY D:\\Medium\\Extras\\A.DLL [EXTRAS]B.DLL"},
-      {"3=COPY [extras]Lib.dll [winsys]Lib.dll", "COPY D:\\Medium\\Extras\\LIB.DLL C:\\Windows\\System32\\LIB.DLL"},
       {"4=copy x [VELMAR]x [WINDOWS]", "COPY X C:\\Velmar Test\\X C:\\Windows\\"},
       {"=RUN a b", "=RUN A B"},
       {";5=RUN a b", std::nullopt},

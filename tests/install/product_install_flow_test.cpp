@@ -72,10 +72,7 @@ TEST(ProductInstallFlow, AFailedStepEndsTheRunWithErrorsAndNoShortcutIsRelative)
     } else {
       ASSERT_TRUE(run.f.registry.registry().WriteString(platform::RootKey::CurrentUser, ShellFoldersKey, "Desktop", "Desktop"));
     }
-    Script script = test::ToSelection();
-    test::StartInstall(script, Key::F2).Page("TMainInstallForm").Click("NextBtn");
-    script.Page("TWinLinksForm").Check("DesktopCB").Click("NextBtn").Page("TProjectOptionsForm").Click("NextBtn");
-    script.Page("TReadyToInstallForm").Click("NextBtn").Page("TUnzipForm");
+    Script script = test::ProductInstall();  // with the desktop shortcuts
     if (!recordReadOnly) test::EndWith(script, "Finished with errors");
     const auto result = run.f.Run(script);
     const std::string log = test::FlowLog(run.f);
