@@ -25,6 +25,7 @@ TEST(CodePageRun, APolishSystemFindsTheProductAndKeepsItsLettersInSetupIni) {
   InstallerFixture f;
   f.system.AnsiCodePage = CodePage::Cp1250;
   f.WriteStandardMedium();
+  const std::string medium = *f.ReadFile(f.SetupIniPath());
   const std::string folder = f.InstallProductAt("Zakład Łódź\\Velmar");
   f.WriteFile(f.InstallRecordPath(), Polish("[Install]\r\nVelmar=" + folder + "\r\n"));
   const std::string installedIni = folder + "Install\\Setup.ini";
@@ -38,6 +39,7 @@ TEST(CodePageRun, APolishSystemFindsTheProductAndKeepsItsLettersInSetupIni) {
   const std::string ini = f.ReadFile(installedIni).value_or("");
   EXPECT_TRUE(Contains(ini, "VelmarPath=" + Polish(folder) + "\r\n")) << ini;
   EXPECT_TRUE(Contains(ini, "Customer=\xAF\xF3\xB3w i syn\r\n"));
+  EXPECT_EQ(f.ReadFile(f.SetupIniPath()), medium);  // the installed copy took the settings
 }
 
 TEST(CodePageRun, ACodePageThatCannotBeConvertedStopsAtStartUpAndNamesTheFile) {

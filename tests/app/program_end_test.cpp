@@ -53,19 +53,6 @@ TEST(SaveSettings, TheDateOnlyAfterAnInstallationInThisRunAndNothingIntoAFileTha
   EXPECT_EQ(f.ReadFile(s.SetupIniPath), before);
 }
 
-TEST(SaveSettings, TheInstalledCopyTakesTheSettingsWhenItIsInUse) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  const std::string medium = *f.ReadFile(f.SetupIniPath());
-  const std::string installed = f.InstallProductAt("Velmar") + "Install\\Setup.ini";
-  f.WriteFile(installed, "[Install]\r\nVelmarPath=E:\\Velmar\r\n");
-  EXPECT_EQ(f.Run(test::ToSelection("Deutsch").Key(Key::Escape)).outcome, Outcome::Finished);
-  EXPECT_EQ(f.ReadFile(f.SetupIniPath()), medium);
-  EXPECT_EQ(f.IniValue(installed, "Config", "Language"), "0");
-  EXPECT_EQ(f.IniValue(installed, "Install", "VelmarPath"), "E:\\Velmar");
-  EXPECT_EQ(f.IniValue(installed, "Install", "LinkPath"), "C:\\Velmar\\Projects");
-}
-
 TEST(ProgramEnd, TheTaskbarIsShownAgainWheneverItWasFound) {
   const struct {
     bool exists, visible;

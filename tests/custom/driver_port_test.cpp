@@ -8,12 +8,6 @@
 #include "support/fixture/installer_test_context.h"
 #include "ui/script/script_host.h"
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-#endif
-
 namespace velmar {
 namespace {
 
@@ -90,26 +84,6 @@ TEST(CanOpenSerialPort, OnlyPortsOneToFourAreAsked) {
   EXPECT_FALSE(platform::CanOpenSerialPort(0));
   EXPECT_FALSE(platform::CanOpenSerialPort(5));
 }
-
-#ifndef _WIN32
-TEST(CanOpenSerialPort, APortIsTheTerminalItsVariableNames) {
-  const int master = posix_openpt(O_RDWR | O_NOCTTY);
-  ASSERT_GE(master, 0);
-  ASSERT_EQ(grantpt(master), 0);
-  ASSERT_EQ(unlockpt(master), 0);
-  const std::string terminal = ptsname(master);
-  setenv("VELMAR_COM2", terminal.c_str(), 1);
-  setenv("VELMAR_COM3", "/nonexistent/tty", 1);
-  setenv("VELMAR_COM4", "/dev/null", 1);  // opens, but is no terminal
-  unsetenv("VELMAR_COM1");
-  EXPECT_FALSE(platform::CanOpenSerialPort(1));
-  EXPECT_TRUE(platform::CanOpenSerialPort(2));
-  EXPECT_FALSE(platform::CanOpenSerialPort(3));
-  EXPECT_FALSE(platform::CanOpenSerialPort(4));
-  for (const char* name : {"VELMAR_COM2", "VELMAR_COM3", "VELMAR_COM4"}) unsetenv(name);
-  close(master);
-}
-#endif
 
 }  // namespace
 }  // namespace velmar
