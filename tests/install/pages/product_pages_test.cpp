@@ -118,10 +118,8 @@ TEST(TReadyToInstallForm, NamesTheChosenOrNewestReleaseAndItsFolder) {
     InstallSession& s = run.t.session;
     if (c.withReleases) s.ProductArchiveList = {{"D:\\VELMAR\\VELMAR3410.ZIP", 3410}, {"D:\\VELMAR\\VELMAR12000.ZIP", 12000}};
     s.SelectedVersion = c.selected;
-    s.VelmarPath = "C:\\Programs & Tools\\Velmar";
     EXPECT_EQ(run.Show([](TReadyToInstallForm& page) { return page.Execute(); }), c.result) << c.ready;
     EXPECT_TRUE(test::Contains(run.Opened(), "  ReadyLbl: label \"" + c.ready + "\"\n"));
-    EXPECT_TRUE(test::Contains(run.Opened(), "  FldrLbl: label \"Into folder : C:\\Programs & Tools\\Velmar\"\n"));
     EXPECT_EQ(s.SelectedVersion, c.selectedAfter);
   }
 }
