@@ -22,9 +22,7 @@ TEST(PathUtils, FullPathNameReadsAPathAsWindowsDoes) {
   EXPECT_EQ(FullPathName("C:\\..\\..\\X", ""), "C:\\X");
   EXPECT_EQ(FullPathName("C:\\X\\name. . ", ""), "C:\\X\\name");
   // The name a "." or ".." leaves last loses its dots too, so a full name stays full.
-  EXPECT_EQ(FullPathName("D:(:nam.eAI.\xff\xffm.\\.", "C:\\"), "D:\\(:nam.eAI.\xff\xffm");
   EXPECT_EQ(FullPathName("C:\\X\\a. \\b\\..", ""), "C:\\X\\a");
-  EXPECT_EQ(FullPathName("**~../ /.", "C:\\b"), "C:\\b\\**~");
   EXPECT_EQ(FullPathName("c:rel", "C:\\Work"), "C:\\Work\\rel");
   EXPECT_EQ(FullPathName("D:rel", "C:\\Work"), "D:\\rel");
   EXPECT_TRUE(SamePath("C:\\Velmar\\Setup.INI", "c:\\VELMAR\\.\\setup.ini", ""));
