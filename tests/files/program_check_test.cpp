@@ -34,13 +34,11 @@ TEST(ProgramCheck, StampedIntactAndEveryKindOfDamage) {
   };
   const auto image = StampedImage(200001);  // several read buffers, odd length
   EXPECT_EQ(check(image), ProgramCheck::Intact);
-  EXPECT_TRUE(VerifyProgramChecksum(files, setup));
 
   // The length is part of the checksum: even zeros added at the end, which
   // leave the sum of the words alone, show. (A changed byte, a missing stamp:
   // the checksum fuzz target holds every file against the computed sum.)
   EXPECT_EQ(check(std::vector<uint8_t>(image.begin(), image.end() - 2)), ProgramCheck::Damaged);
-  EXPECT_FALSE(VerifyProgramChecksum(files, setup));
   auto longer = image;
   longer.push_back(0);
   longer.push_back(0);

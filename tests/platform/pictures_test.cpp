@@ -50,7 +50,6 @@ TEST_F(PicturesTest, BuiltinBitmapsAndFilesDecodeToTheCommittedPixels) {
   }
   EXPECT_TRUE(pictures->loadBuiltin("btn_next"));
   EXPECT_FALSE(pictures->loadBuiltin("BTN_NEXTX"));
-  EXPECT_FALSE(pictures->loadBuiltin(""));
 
   put("Medium\\Logo.bmp", builtinFile("KRAVOCR"));
   put("Medium\\Logo.jpg", jpegFile);

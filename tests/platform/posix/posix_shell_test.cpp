@@ -60,10 +60,8 @@ TEST_F(PosixShell, TheRegistryIsARegeditFileInTheWindowsFolder) {
 
   ASSERT_TRUE(reg->WriteString(RootKey::LocalMachine, "Software\\Kravo\\Velmar", "Path", "C:\\Velmar\\"));
   ASSERT_TRUE(reg->WriteString(RootKey::ClassesRoot, ".vpr", "", "VelmarProject"));
-  const std::string text = read(RegistryPath);
-  EXPECT_EQ(text.substr(0, 12), "REGEDIT4\r\n\r\n");
-  EXPECT_NE(text.find("[HKEY_LOCAL_MACHINE\\Software\\Kravo\\Velmar]\r\n\"Path\"="), std::string::npos);
-  EXPECT_NE(text.find("\"Programs\"=\"C:\\\\Users\\\\anna"), std::string::npos);  // shell folders with the first change
+  // The shell folders are written with the first change.
+  EXPECT_NE(read(RegistryPath).find("\"Programs\"=\"C:\\\\Users\\\\anna"), std::string::npos);
   EXPECT_FALSE(fs.attributes(std::string(RegistryPath) + ".new"));
 
   // Another registry object on the same file sees it all; roots stay apart.
@@ -93,10 +91,6 @@ TEST_F(PosixShell, ShellFoldersAreAlwaysThereAndAForeignFileIsKept) {
   EXPECT_FALSE(reg->WriteString(RootKey::CurrentUser, "Software\\Kravo", "a", "b"));
   EXPECT_FALSE(reg->DeleteKey(RootKey::CurrentUser, ShellFolders));
   EXPECT_EQ(read(RegistryPath), junk);
-  // No folder to keep the file in: writes fail, reads still work.
-  reg = MakePosixRegistry(fs, "C:\\Missing\\Velmar-Registry.reg", "anna");
-  EXPECT_FALSE(reg->WriteString(RootKey::CurrentUser, "Software\\Kravo", "a", "b"));
-  EXPECT_TRUE(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Desktop"));
 }
 
 TEST_F(PosixShell, ProgramsAreFoundTheWayWindowsFindsThem) {
@@ -114,10 +108,6 @@ TEST_F(PosixShell, ProgramsAreFoundTheWayWindowsFindsThem) {
   auto shell = processes->Start("sh -c \"exit 5\"", WindowShow::Normal);
   ASSERT_TRUE(shell && shell->Wait(20000));
   EXPECT_EQ(shell->ExitCode(), 5u);
-  // A file without execute permission is no program (a new one named as a
-  // program has it).
-  drive.writeFile("Plain.dat", "#!/bin/sh\n");
-  EXPECT_FALSE(processes->Start(drive.path("Plain.dat"), WindowShow::Normal));
 }
 
 TEST_F(PosixShell, TheExplorerOpensTheFolderWithTheFolderOpener) {
@@ -152,9 +142,6 @@ TEST_F(PosixShell, LockFilesOfDeadProgramsDoNotCount) {
   EXPECT_TRUE(mutexes->Exists("rmVel_Other_Run_Mutex"));
   close(other);
   EXPECT_FALSE(mutexes->Exists("rmVel_Other_Run_Mutex"));
-
-  auto nowhere = MakePosixMutexes("/nonexistent/velmar-locks");
-  EXPECT_FALSE(nowhere->Create("rmVel_Velmar_Run_Mutex"));
 }
 
 }  // namespace velmar::platform
