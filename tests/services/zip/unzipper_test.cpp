@@ -281,7 +281,6 @@ TEST_F(Unzipper, AbortStopsAtOnceAndLeavesTheCurrentTargetAsItWas) {
   EXPECT_EQ(drive.readFile("Out\\first.bin"), data);
   EXPECT_EQ(drive.readFile("Out\\second.bin"), "old");
   EXPECT_EQ(names("Out"), (std::vector<std::string>{"first.bin", "second.bin"}));
-  EXPECT_EQ(confirmed, (std::vector<std::string>{"first.bin", "second.bin"}));
   EXPECT_TRUE(failures.empty());
 }
 
