@@ -16,7 +16,6 @@ using test::BuildZip;
 using test::RandomBytes;
 using test::TempDrive;
 using test::ZipEntry;
-using test::ZipOptions;
 
 struct Failure {
   std::string name;
