@@ -18,16 +18,6 @@ StoredTexts Read(const std::string& bytes, uint64_t offset = 0) {
   return ReadGroupBlock(source, offset);
 }
 
-TEST(LanguageFile, CombinedFileHasSixteenGroupsWithTheSetupGroupLast) {
-  const std::string file = BuildCombinedFile(BuildGroupBlock({"a"}));
-  BufferSource source(file);
-  const CombinedDirectory directory = ReadCombinedDirectory(source);
-  ASSERT_TRUE(directory.hasMagic);
-  ASSERT_EQ(directory.entries.size(), 16u);
-  EXPECT_EQ(directory.entries[15].name, "VSETUP");
-  EXPECT_EQ(Read(file, uint64_t(directory.entries[15].offset)), StoredTexts{"a"});
-}
-
 TEST(LanguageFile, DirectoryDistrustsItsHeader) {
   const std::string file = BuildCombinedFile(BuildGroupBlock({"a"}));
   const auto directoryOf = [](const std::string& bytes) {

@@ -74,11 +74,6 @@ TEST(ShellLink, TargetsTheFormatCannotHoldAreRefused) {
       EXPECT_EQ(Decode(Encode(q)), q) << target;
     }
   }
-  // What the fuzzer found: a link whose net name has an empty share name.
-  const auto found = Decode(Bytes(test::ReadTestData("..\\..\\fuzz\\regressions\\shell_link\\empty-share-name.lnk")));
-  ASSERT_TRUE(found);
-  EXPECT_EQ(found->target.rfind("\\\\se\\\\er\\share\\Velmar\\", 0), 0u);
-  EXPECT_FALSE(EncodeShellLink(*found));
 }
 
 // The sample of the format's own documentation (item ID list with extension
@@ -129,10 +124,9 @@ TEST(ShellLink, ReadsAnsiStringsAndAnsiLinkInfo) {
   EXPECT_EQ(Decode(b.b), test::Shortcut("C:\\Grüße\\P.VPR", "C:\\Grüße\\", "Projekt"));
 }
 
-// An item ID list as shells write it: My Computer, the drive, a folder item
-// for each name with its long name in an extension block of the given
-// version, then a file item with a Unicode primary name, if one is given.
-void IdList(Builder& b, const std::vector<std::u16string>& names, int version = 9, std::u16string file = u"") {
+// An item ID list as shells write it: My Computer, the drive, then a folder
+// item for each name with its long name in an extension block.
+void IdList(Builder& b, const std::vector<std::u16string>& names) {
   const size_t list = b.b.size();
   b.u16(0);
   b.u16(0x14).u8(0x1F).u8(0x50).raw(
@@ -142,32 +136,14 @@ void IdList(Builder& b, const std::vector<std::u16string>& names, int version = 
     const size_t folder = b.b.size();
     b.u16(0).u8(0x31).u8(0).u32(0).u32(0).u16(0x10).raw(std::string_view("FOLDER~1\0\0", 10));
     const size_t block = b.b.size();
-    b.u16(0).u16(version).u32(0xBEEF0004).u32(0).u32(0).u16(version == 8 ? 0x2A : 0x2E);
-    b.u16(0).u32(0).u32(0).u32(0).u32(0).u16(0).u32(0);
-    if (version >= 9) b.u32(0);
+    b.u16(0).u16(9).u32(0xBEEF0004).u32(0).u32(0).u16(0x2E);
+    b.u16(0).u32(0).u32(0).u32(0).u32(0).u16(0).u32(0).u32(0);
     b.wide(name).u16(0).u16(static_cast<uint32_t>(block - folder));
     b.set16(block, static_cast<uint32_t>(b.b.size() - block));
     b.set16(folder, static_cast<uint32_t>(b.b.size() - folder));
   }
-  if (!file.empty()) {
-    const size_t at = b.b.size();
-    b.u16(0).u8(0x36).u8(0).u32(0).u32(0).u16(0x20).wide(file).u16(0);
-    b.set16(at, static_cast<uint32_t>(b.b.size() - at));
-  }
   b.u16(0);
   b.set16(list, static_cast<uint32_t>(b.b.size() - list - 2));
-}
-
-TEST(ShellLink, FollowsItemIdListsWithLongNames) {
-  // A folder whose extension block (version 8) holds its long name, no link info.
-  Builder b = Header(0x01);
-  IdList(b, {u"Velmar Projekte"}, 8, u"Süd.VPR");
-  b.u32(0);
-  EXPECT_EQ(TargetOf(b.b), "C:\\Velmar Projekte\\Süd.VPR");
-
-  // A list that starts elsewhere (the control panel, say) names no file.
-  b.b[0x4C + 2 + 4] = 0x21;
-  EXPECT_EQ(TargetOf(b.b), "");
 }
 
 // Names beyond the code page: the link info holds them in the ANSI code page
@@ -188,6 +164,8 @@ TEST(ShellLink, PrefersTheItemListsUnicodeNamesAndReadsLongPaths) {
   IdList(deep, names);
   deep.u32(0);
   EXPECT_EQ(TargetOf(deep.b), longPath);
+  deep.b[0x4C + 2 + 4] = 0x21;  // a list that starts elsewhere (the control panel, say) names no file
+  EXPECT_EQ(TargetOf(deep.b), "");
 }
 
 TEST(ShellLink, ReadsOneByteItemsAndEmptyStringsAtTheVeryEnd) {
@@ -216,7 +194,6 @@ TEST(ShellLink, EveryTruncationIsRefused) {
     std::vector<uint8_t> bytes;
     size_t stringsEnd;
   } links[] = {{ours, ours.size() - 4},
-               {Bytes(test::ReadTestData("lnk\\program.lnk")), 0x227},
                {Bytes(test::ReadTestData("lnk\\windows_format_sample.lnk")), 0x167}};
   for (const auto& link : links) {
     EXPECT_TRUE(Decode(std::vector<uint8_t>(link.bytes.begin(), link.bytes.begin() + link.stringsEnd)));

@@ -39,16 +39,9 @@ std::string ReadError(const std::string& bytes) {
   return "no error";
 }
 
-TEST(ZipDirectory, ListsItemsInStoredOrderWithSizesAndComment) {
-  std::string archive = BuildZip({{.name = "b.txt", .data = "hello hello hello"},
-                                  {.name = "sub/", .data = "", .method = 0},
-                                  {.name = "sub/a.bin", .data = "xyz", .method = 0}},
-                                 {.comment = "Release 3.4 \x84"});
-  ZipDirectory dir = Read(archive);
-  ASSERT_EQ(Names(dir), (std::vector<std::string>{"b.txt", "sub/", "sub/a.bin"}));
-  EXPECT_EQ(dir.items[0].UncompressedSize, 17u);
-  EXPECT_TRUE(dir.items[1].IsDirectory());
-  EXPECT_EQ(dir.comment, "Release 3.4 ä");
+// The archive comment is in code page 437 too.
+TEST(ZipDirectory, ReadsTheCommentAndAnEmptyArchive) {
+  EXPECT_EQ(Read(BuildZip({{.name = "a", .data = "a"}}, {.comment = "Release 3.4 \x84"})).comment, "Release 3.4 ä");
   EXPECT_TRUE(Read(BuildZip({})).items.empty());
 }
 
@@ -72,17 +65,6 @@ TEST(ZipDirectory, NamesAreUtf8WithFlagOrUnicodeFieldOtherwiseCp437) {
   // The fourth's field belongs to another name.
   EXPECT_EQ(Names(dir), (std::vector<std::string>{"Grüße.txt", "Grüße.txt", "Grüße-u.txt", "Grüße.txt",
                                                   "bad\xEF\xBF\xBD.txt", "win/style/path.txt"}));
-}
-
-TEST(ZipDirectory, ReadsZip64RecordsAndFields) {
-  std::string archive = BuildZip({{.name = "big.dat", .data = std::string(70000, 'x')}, {.name = "small", .data = "s"}},
-                                 {.comment = "z64", .zip64 = true});
-  ZipDirectory dir = Read(archive);
-  ASSERT_EQ(dir.items.size(), 2u);
-  EXPECT_EQ(dir.items[0].UncompressedSize, 70000u);
-  EXPECT_GT(dir.items[1].RelativeOffset, 0u);
-  EXPECT_LT(dir.items[1].RelativeOffset, dir.centralDirectoryOffset);
-  EXPECT_EQ(dir.comment, "z64");
 }
 
 // An NTFS extra field whose modification time is the given value.

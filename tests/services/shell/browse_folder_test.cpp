@@ -26,7 +26,6 @@ class OptionsHost : public ScriptHost {
 TEST(BrowseFolder, ExecuteAsksTheHostAndKeepsTheFolderOnlyWhenConfirmed) {
   OptionsHost host(Script().CancelBrowse().Browse("D:\\Plant 1").Browse("E:\\"));
   TBrowseFolder browser;
-  browser.Title = "Folder for your project data files";
   browser.Directory = "C:\\VelProj";
   browser.RootFolder = foMyComputer;
   std::vector<bool> results;
@@ -41,9 +40,7 @@ TEST(BrowseFolder, ExecuteAsksTheHostAndKeepsTheFolderOnlyWhenConfirmed) {
   EXPECT_EQ(results, (std::vector<bool>{false, true, true}));
   EXPECT_EQ(browser.Directory + "|" + browser.SelectedPath(), "E:\\|E:\\");
   ASSERT_EQ(host.asked.size(), 3u);
-  EXPECT_EQ(host.asked[0].title, "Folder for your project data files");
   EXPECT_EQ(host.asked[0].startFolder, "C:\\VelProj");
-  EXPECT_EQ(host.asked[0].flags, 5u);
   EXPECT_EQ(host.asked[0].rootFolder, 17);
   EXPECT_EQ(host.asked[2].startFolder, "");  // too long to name a folder
   EXPECT_EQ(host.asked[2].rootFolder, std::nullopt);

@@ -33,16 +33,6 @@ class TPathForm : public WizardPage {
 using PageRun = test::PageRun<TPathForm>;
 PageResult FirstStep(TPathForm& page) { return page.Execute(0); }
 
-TEST(WizardPage, OpensWithCaptionsTextsAndTheRequiredFieldsMessage) {
-  PageRun run(Script().Page("TPathForm").Click("CancelBtn"));
-  run.t.session.VelmarPath = "";
-  EXPECT_EQ(run.Show(FirstStep), prCancel);
-  const std::string page = run.Opened();
-  EXPECT_EQ(test::ControlLine(page, "PrevBtn"), "PrevBtn: button \"_Prev\", disabled");
-  EXPECT_EQ(test::ControlLine(page, "NextBtn"), "NextBtn: button \"_Next\", disabled");
-  EXPECT_EQ(test::ControlLine(page, "StatBar"), "StatBar: status line \"ERROR: Folder not defined\"");
-}
-
 TEST(WizardPage, BrowseStartsOnTheFolderWithoutItsBackslashAndCopiesTheChoice) {
   PageRun run(Script().Page("TPathForm").Type("PathEdit", "").Click("PathBtn").CancelBrowse()
                   .Type("PathEdit", "T:\\Old\\\\").Click("PathBtn").Browse("T:\\New folder").Click("NextBtn"));
