@@ -207,7 +207,6 @@ TEST(TemporaryUnzipFolder, IsMadeOnlyNewBelowAFullPathAndLeavesHiddenAndSystemFi
   EXPECT_FALSE(TemporaryUnzipFolder::Create(fs, "VelProj", now));
   auto folder = TemporaryUnzipFolder::Create(fs, run.Path("VelProj"), now);
   ASSERT_TRUE(folder);
-  EXPECT_EQ(folder->Path(), run.Path("VelProj\\TmpUnzip_261205090403_\\"));
   EXPECT_FALSE(TemporaryUnzipFolder::Create(fs, run.Path("VelProj\\"), now));  // it is there now
   const std::string relative = "VelProj\\TmpUnzip_261205090403_\\";
   for (const char* file : {"a.txt", "Sub\\b.txt", "Kept\\hidden.txt", ".git\\c.txt"}) run.Write(relative + file, "x");
