@@ -272,8 +272,7 @@ bool EndsAtErrorBox(const InstallerRun& run) {
 
 struct FaultSweep {
   int calls = 0, writes = 0;  // of the run without a fault
-  int sampledCalls = 0;       // calls failed in turn (all of them unless sampled)
-  int faults = 0, pressed = 0;  // runs with a fault; of them played again with a press added or a page left out
+  int faults = 0;             // runs with a fault
   std::map<std::string, int> outcomes;  // how many runs ended each way
   std::vector<std::string> problems;    // one line for each broken promise
 };
@@ -305,7 +304,6 @@ class Sweep {
     for (const FileCall& call : calls) sweep.writes += call.op == FileOp::Write ? 1 : 0;
 
     for (const int n : Sample(sweep.calls, sweep.writes, maxRuns)) {
-      ++sweep.sampledCalls;
       const FileCall& call = calls[size_t(n - 1)];
       for (const bool shortWrite : {false, true}) {
         if (shortWrite && call.op != FileOp::Write) continue;
@@ -322,7 +320,6 @@ class Sweep {
           presses.push_back(*press);
           run = RunFlow(flow_, fault, nullptr, presses);
         }
-        if (!presses.empty()) ++sweep.pressed;
         ++sweep.faults;
         std::vector<std::string> problems;
         const bool left = std::any_of(presses.begin(), presses.end(), [](const Press& p) { return p.instead; });
@@ -338,21 +335,13 @@ class Sweep {
   }
 
  private:
-  // Calls 1 to n, or, when they need more runs than allowed, call 1, the last
-  // and calls at equal steps between them.
+  // Calls 1 to n, or, when they need more runs than allowed (one a call, one
+  // more a write), call 1, calls at equal steps after it, and the last.
   static std::vector<int> Sample(int total, int writes, int maxRuns) {
+    const int step = std::max(1, (total + writes + maxRuns - 1) / maxRuns);
     std::vector<int> chosen;
-    if (total + writes <= maxRuns) {
-      for (int n = 1; n <= total; ++n) chosen.push_back(n);
-      return chosen;
-    }
-    // Runs per sampled call: one, and one more for a write.
-    const double perCall = double(total + writes) / total;
-    const int count = std::max(2, int(maxRuns / perCall));
-    for (int i = 0; i < count; ++i) {
-      const int n = 1 + int((int64_t(i) * (total - 1)) / (count - 1));
-      if (chosen.empty() || chosen.back() != n) chosen.push_back(n);
-    }
+    for (int n = 1; n <= total; n += step) chosen.push_back(n);
+    if (!chosen.empty() && chosen.back() != total) chosen.push_back(total);
     return chosen;
   }
 
@@ -511,10 +500,8 @@ void ExpectPromisesKept(const FaultedFlow& flow, int atLeastCalls) {
   const FaultSweep sweep = Sweep(flow).Run(runs);
   std::string outcomes;
   for (const auto& [outcome, count] : sweep.outcomes) outcomes += " " + std::to_string(count) + " " + outcome + ",";
-  std::printf("%s: %d file-service calls (%d writes), %d of them failed in turn; %d faulted runs, %d played again "
-              "with the user's press or without a page that did not come; outcomes:%s broken promises: %zu\n",
-              flow.name.c_str(), sweep.calls, sweep.writes, sweep.sampledCalls, sweep.faults, sweep.pressed,
-              outcomes.c_str(), sweep.problems.size());
+  std::printf("%s: %d file-service calls (%d writes), %d faulted runs; outcomes:%s broken promises: %zu\n",
+              flow.name.c_str(), sweep.calls, sweep.writes, sweep.faults, outcomes.c_str(), sweep.problems.size());
   EXPECT_GE(sweep.calls, atLeastCalls) << flow.name;
   for (size_t i = 0; i < sweep.problems.size() && i < 40; ++i) ADD_FAILURE() << flow.name << " " << sweep.problems[i];
 }

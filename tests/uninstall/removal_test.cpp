@@ -15,29 +15,27 @@ namespace {
 
 using platform::RootKey;
 
-// A machine on the test's drive: Windows, Program Files, a user's Desktop
-// and a projects folder. Whatever name a folder goes by (another drive
-// letter, a linked parent, another case, dots), the answer is the same.
+// A machine on the test's drive: Windows, a user's Desktop and a projects
+// folder. Whatever name a folder goes by (another drive letter, a linked
+// parent, another case, dots), the answer is the same.
 TEST(ProtectedFolders, AtAboveAndInsideAreTheFileSystemsAnswers) {
   test::TempDrive drive;
-  for (const char* folder : {"Windows\\System32", "Program Files\\Other", "Users\\Ann\\Desktop\\Work",
+  for (const char* folder : {"Windows\\System32", "Users\\Ann\\Desktop\\Work",
                              "Data\\VelProj\\Site\\Screens", "Data\\Mine", "Velmar"})
     drive.makeFolder(folder);
   ProtectedFolders protect(drive.fs());
   protect.AddWhole(drive.path("Windows"));
-  protect.AddAtOrAbove(drive.path("Program Files"));
   protect.AddAtOrAbove(drive.path("Users\\Ann\\Desktop"));
   protect.AddProjects(drive.path("Data\\VelProj"));
   protect.AddProjects("Relative\\Ignored");
   const auto alias = drive.aliasDrive("Users\\Ann");
   test::FolderLink linked(drive, "Velmar\\Ann", "Users\\Ann");
   std::vector<std::string> refused = {"C:\\", "\\\\server\\share\\", "Velmar", drive.path("Windows"),
-                                      drive.path("WINDOWS\\System32\\"), drive.path("Program Files"),
-                                      drive.path("Users\\Ann\\Desktop"), drive.path("Users\\Ann"),
-                                      drive.path("Data\\VelProj"), drive.path("Data"),
+                                      drive.path("WINDOWS\\System32\\"), drive.path("Users\\Ann\\Desktop"),
+                                      drive.path("Users\\Ann"), drive.path("Data\\VelProj"), drive.path("Data"),
                                       drive.path("Data\\VelProj\\Site\\Screens"),
                                       drive.path("Velmar\\..\\Users\\Ann\\Desktop")};
-  std::vector<std::string> allowed = {"\\\\server\\share\\A", drive.path("Velmar"), drive.path("Program Files\\Other"),
+  std::vector<std::string> allowed = {"\\\\server\\share\\A", drive.path("Velmar"),
                                       drive.path("Users\\Ann\\Desktop\\Work"), drive.path("Data\\Mine")};
   if (alias) {
     refused.push_back(*alias + "Desktop");
