@@ -8,7 +8,6 @@
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]   TARGET: zip_reader, unzip, ...
 #   FUZZ_JOBS=2 scripts/fuzz.sh ...         two targets at a time
-#   scripts/fuzz.sh --seeds                 remakes fuzz/corpus/ from the builders
 #
 # New inputs go to build/asan/corpus/<target>/, findings to
 # build/asan/findings/<target>/ (run the target program on a finding to see it again).
@@ -23,14 +22,6 @@ for source in fuzz/*_fuzz.cpp; do
 done
 
 cmake --preset asan >/dev/null
-if [ "${1:-}" = "--seeds" ]; then
-  cmake --build --preset asan --target fuzz_make_seeds
-  rm -rf fuzz/corpus
-  build/asan/fuzz_make_seeds fuzz/corpus .
-  echo "seeds written to fuzz/corpus/"
-  exit 0
-fi
-
 seconds=${1:-20}
 [ $# -gt 0 ] && shift
 targets=("$@")
