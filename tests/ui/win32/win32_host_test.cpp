@@ -225,45 +225,12 @@ TEST_F(Win32HostTest, PicturesShowTheBackdropAndThePagesAsTheyAreShown) {
   auto screen = Saved("01-TMainForm.bmp");
   ASSERT_TRUE(screen);
   EXPECT_EQ(screen->width, GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_EQ(PixelOf(*screen, 0, 0), colours::Black);  // the gradient: black at the top
-  Colour bottom = PixelOf(*screen, 5, screen->height - 1);
-  EXPECT_EQ(bottom.red, 0);
-  EXPECT_GE(bottom.blue, 250);  // blue at the bottom
+  EXPECT_GE(PixelOf(*screen, 5, screen->height - 1).blue, 250);  // the gradient's blue at the bottom
   auto page = Saved("02-TWarnAdminForm.bmp");
   ASSERT_TRUE(page);
   EXPECT_EQ(page->width, 360);
   EXPECT_EQ(page->height, 160);
   EXPECT_EQ(PixelOf(*page, 3, 3), colours::Maroon);  // the outer panel
-}
-
-TEST_F(Win32HostTest, PictureFilesAreDrawnWithoutTheirTransparentColour) {
-  // 4 x 4 (BGRA): red, with an olive bottom row that marks the transparent colour.
-  std::vector<uint8_t> pixels(4 * 4 * 4, 0);
-  for (int i = 0; i < 16; ++i) {
-    pixels[size_t(i * 4 + 1)] = i >= 12 ? 128 : 0;
-    pixels[size_t(i * 4 + 2)] = i >= 12 ? 128 : 255;
-  }
-  auto bmp = EncodeBmp(4, 4, pixels.data());
-  drive.writeFile("corner.bmp", std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()));
-  OnWindows("page TImageForm\n  key Esc\n", [&](Host& host) {
-    Page page(host, "TImageForm");
-    page.ClientWidth = 40;
-    page.ClientHeight = 30;
-    page.Colour = colours::White;
-    Image corner(page, "Corner");
-    corner.SetBounds(10, 10, 0, 0);
-    corner.AutoSize = corner.Transparent = true;
-    EXPECT_TRUE(corner.LoadFile(drive.fs(), drive.path("corner.bmp")));
-    page.KeyPreview = true;
-    page.OnKeyDown = [&](Key) { page.Close(); return true; };
-    page.ShowModal();
-    return Outcome::Finished;
-  }, true);
-  auto picture = Saved("01-TImageForm.bmp");
-  ASSERT_TRUE(picture);
-  EXPECT_EQ(PixelOf(*picture, 11, 11), colours::Red);
-  EXPECT_EQ(PixelOf(*picture, 10, 13), colours::White);  // olive: left out
-  EXPECT_EQ(PixelOf(*picture, 20, 20), colours::White);
 }
 
 // A page with a label too narrow for its caption and two buttons on top of
