@@ -16,7 +16,7 @@ using ui::Key;
 using ui::script::Outcome;
 using Broadcasts = std::vector<std::pair<uintptr_t, intptr_t>>;
 
-TEST(RunningProgramGuard, AProgramRunningInAnotherProcessIsNamedInTheChosenLanguage) {
+TEST(RunningProgramGuard, AProgramRunningInAnotherProcessIsSeenUntilItEnds) {
   InstallerFixture f;
   LanguageSupport texts(f.files, f.MediumRoot());
   RunningProgramGuard guard(f.mutexes);
@@ -29,17 +29,6 @@ TEST(RunningProgramGuard, AProgramRunningInAnotherProcessIsNamedInTheChosenLangu
   EXPECT_EQ(guard.RunningProgramMessage(texts), std::nullopt);
   // Testing creates nothing.
   EXPECT_FALSE(f.mutexes.Exists(GuardedPrograms[0].MutexName));
-
-  // In the chosen language.
-  f.WriteLanguage(44);
-  f.WriteLanguage(49);
-  texts.Initialise();
-  ASSERT_EQ(texts.Load(49), 0);
-  const auto archive = f.HoldMutex(GuardedPrograms[2].MutexName);
-  const auto message = guard.RunningProgramMessage(texts);
-  ASSERT_TRUE(message);
-  EXPECT_TRUE(test::Contains(*message, "Installation nicht möglich !\r\n"));
-  EXPECT_TRUE(test::Contains(*message, "Archiv"));
 }
 
 TEST(RunningProgramGuard, TheInstallerAnnouncesItselfAndASecondOneSharesTheMutex) {

@@ -138,7 +138,6 @@ class TPickForm : public Page {
     KindRG.OnClick = [this] { events.push_back("kind " + std::to_string(KindRG.ItemIndex)); };
     Put(LB, {180, 16, 120, 80});
     for (const char* line : {"North", "South", "South"}) LB.Add(line);
-    LB.Items[0].TextColour = colours::Maroon;
     LB.OnClick = [this] { events.push_back("line " + std::to_string(LB.ItemIndex)); };
     LB.OnDblClick = [this] { events.push_back("double"); };
     TreeNode& site = Put(Tree, {16, 100, 200, 120}).Add("Site");

@@ -14,13 +14,6 @@ TEST(WindowRules, FontHeightsRoundLikeMulDiv) {
   EXPECT_EQ(FontHeightForPoints(0, 96), 0);
 }
 
-TEST(WindowRules, FolderBrowserGoesAQuarterDownTheForegroundWindow) {
-  EXPECT_EQ(PlaceOnForeground({0, 0, 300, 200}, {100, 50, 800, 600}), (Rect{350, 200, 300, 200}));
-  // Halves and quarters truncate towards zero, also when the browser is wider.
-  EXPECT_EQ(PlaceOnForeground({5, 5, 301, 10}, {0, 0, 200, 7}), (Rect{-50, 1, 301, 10}));
-  EXPECT_EQ(PlaceOnForeground({0, 0, 300, 200}, {-1024, 0, 1024, 768}), (Rect{-662, 192, 300, 200}));
-}
-
 TEST(WindowRules, AnchorsKeepTheDistancesToTheirEdges) {
   Size before{600, 400}, after{700, 350};
   Rect r{10, 20, 100, 50};

@@ -1,7 +1,7 @@
 // The Win32 host on real windows: the host contract played through window
 // messages (with the scripted host's transcript beside it), and what only
 // real windows have: the models reach the windows, the folder browser,
-// mnemonics, frames, pictures and the fit check. These tests need a screen:
+// mnemonics, frames and the fit check. These tests need a screen:
 // tests/scripts/win32_host_playback.sh runs them under Xvfb with
 // VELMAR_WINDOW_TESTS=1; elsewhere they are skipped.
 
@@ -11,18 +11,11 @@
 
 #include <functional>
 
-#include "app/warn_admin_form.h"
 #include "platform/files/host_files.h"
 #include "platform/pictures.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
-#include "formats/bmp_format.h"
 #include "base/errors.h"
-#include "support/fixture/installer_fixture.h"
-#include "support/fixture/installer_test_context.h"
-#include "support/files/temp_drive.h"
-#include "ui/drawing/raster.h"
-#include "ui/drawing/backdrop.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
 #include "ui/host_contract.h"
@@ -47,10 +40,9 @@ platform::Pictures& HostPictures() {
   return *pictures;
 }
 
-Played OnWindows(const Win32HostOptions& options, const Program& program, std::vector<std::string>* pictureFiles = nullptr) {
+Played OnWindows(const Win32HostOptions& options, const Program& program) {
   Win32Host host(HostFiles(), HostPictures(), options);
   Outcome outcome = host.Run([&] { return program(host); });
-  if (pictureFiles) *pictureFiles = host.PictureFiles();
   return {outcome, host.EndMessage(), host.TranscriptText()};
 }
 
@@ -75,19 +67,9 @@ class Win32HostTest : public ::testing::Test {
   void SetUp() override {
     if (!contract::ScreenWanted()) GTEST_SKIP() << "needs a screen: tests/scripts/win32_host_playback.sh runs it";
   }
-  // Plays the answers, with pictures of the pages in pictures\ on the test's drive when asked.
-  Played OnWindows(const std::string& answers, const Program& program, bool pictures = false) {
-    return win32::OnWindows(
-        {.script = script::ParseAnswerFile(answers), .pictureFolder = pictures ? drive.root() + "pictures" : ""}, program,
-        &pictureFiles_);
+  Played OnWindows(const std::string& answers, const Program& program) {
+    return win32::OnWindows({.script = script::ParseAnswerFile(answers)}, program);
   }
-  // A picture saved, decoded, or none.
-  std::optional<velmar::Picture> Saved(const std::string& name) {
-    const std::string bytes = drive.readFile("pictures\\" + name);
-    return DecodeBmpFile(AsBytes(bytes));
-  }
-  test::TempDrive drive;
-  std::vector<std::string> pictureFiles_;
 };
 
 TEST_F(Win32HostTest, FolderBrowserIsAnsweredThroughItsOwnWindow) {
@@ -201,36 +183,6 @@ TEST_F(Win32HostTest, SizeablePagesHaveACaptionAndAFrameAndMoveTheirAnchoredCont
     EXPECT_EQ(memo, (Rect{16, 16, 300, 71}));
     EXPECT_EQ(button, (Rect{320, 120, 70, 28}));
   }
-}
-
-// The colour of a pixel of a saved picture.
-Colour PixelOf(const velmar::Picture& picture, int x, int y) {
-  auto p = picture.pixel(x, y);
-  return {p[0], p[1], p[2]};
-}
-
-TEST_F(Win32HostTest, PicturesShowTheBackdropAndThePagesAsTheyAreShown) {
-  OnWindows("page TMainForm\npage TWarnAdminForm\n  key Esc\n", [](Host& host) {
-    test::InstallerTestContext t(host);
-    Backdrop backdrop(host, "TMainForm");
-    backdrop.OnShow = [&] {
-      ShowAdminWarning(t.app);
-      backdrop.Close();
-    };
-    backdrop.ShowModal();
-    return Outcome::Finished;
-  }, true);
-  EXPECT_EQ(pictureFiles_, (std::vector<std::string>{"01-TMainForm.bmp", "02-TWarnAdminForm.bmp",
-                                                      "02-TWarnAdminForm-screen.bmp"}));
-  auto screen = Saved("01-TMainForm.bmp");
-  ASSERT_TRUE(screen);
-  EXPECT_EQ(screen->width, GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_GE(PixelOf(*screen, 5, screen->height - 1).blue, 250);  // the gradient's blue at the bottom
-  auto page = Saved("02-TWarnAdminForm.bmp");
-  ASSERT_TRUE(page);
-  EXPECT_EQ(page->width, 360);
-  EXPECT_EQ(page->height, 160);
-  EXPECT_EQ(PixelOf(*page, 3, 3), colours::Maroon);  // the outer panel
 }
 
 // A page with a label too narrow for its caption and two buttons on top of
