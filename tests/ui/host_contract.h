@@ -78,7 +78,6 @@ class TNameForm : public Page {
     Put(NameLbl, {16, 12, 0, 0}, "&Name :");
     Put(NameEdit, {16, 32, 200, 21});
     Put(DemoCB, {16, 64, 150, 17}, "Install &demo");
-    Put(BrowseBtn, {230, 30, 90, 25}, "&Browse...");
     Put(NextBtn, {200, 140, 90, 28}, "&Next").Default = true;
     Put(CancelBtn, {300, 140, 90, 28}, "&Cancel").Cancel = true;
     Put(StatBar, {0, 181, 400, 19});
@@ -90,9 +89,6 @@ class TNameForm : public Page {
       Validate();
     };
     DemoCB.OnClick = [this] { events_.push_back(DemoCB.Checked ? "demo on" : "demo off"); };
-    BrowseBtn.OnClick = [this] {
-      if (auto folder = GetHost().BrowseForFolder("Select the project folder", NameEdit.Text)) NameEdit.Text = *folder;
-    };
     NextBtn.OnClick = [this] { Finish("next"); };
     CancelBtn.OnClick = [this] { Finish("cancel"); };
   }
@@ -108,7 +104,7 @@ class TNameForm : public Page {
   Label NameLbl{*this, "NameLbl"};
   Edit NameEdit{*this, "NameEdit"};
   CheckBox DemoCB{*this, "DemoCB"};
-  Button BrowseBtn{*this, "BrowseBtn"}, NextBtn{*this, "NextBtn"}, CancelBtn{*this, "CancelBtn"};
+  Button NextBtn{*this, "NextBtn"}, CancelBtn{*this, "CancelBtn"};
   StatusBar StatBar{*this, "StatBar"};
 
  private:

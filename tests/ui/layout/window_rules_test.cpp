@@ -42,9 +42,7 @@ TEST(WindowRules, AFocusedMemoLeavesEnterAndEscapeToItsWindow) {
 }
 
 TEST(WindowRules, ToAllAnswersNeedABoxOfOurOwn) {
-  EXPECT_EQ(StandardBoxFor(OkButton), StandardBox::Ok);
   EXPECT_EQ(StandardBoxFor({Answer::Cancel, Answer::Ok}), StandardBox::OkCancel);
-  EXPECT_EQ(StandardBoxFor({Answer::No, Answer::Yes}), StandardBox::YesNo);
   EXPECT_EQ(StandardBoxFor(YesNoCancelButtons), StandardBox::YesNoCancel);
   EXPECT_EQ(StandardBoxFor({Answer::Yes, Answer::Ok}), StandardBox::Custom);
 }
