@@ -72,7 +72,6 @@ C& Put(C& control, Rect bounds, const char* caption = nullptr) {
 class TNameForm : public Page {
  public:
   TNameForm(Host& host, std::vector<std::string>& events) : Page(host, "TNameForm"), events_(events) {
-    Caption = "Project name";
     ClientWidth = 400;
     ClientHeight = 200;
     Put(NameLbl, {16, 12, 0, 0}, "&Name :");
@@ -80,7 +79,6 @@ class TNameForm : public Page {
     Put(DemoCB, {16, 64, 150, 17}, "Install &demo");
     Put(NextBtn, {200, 140, 90, 28}, "&Next").Default = true;
     Put(CancelBtn, {300, 140, 90, 28}, "&Cancel").Cancel = true;
-    Put(StatBar, {0, 181, 400, 19});
     NameEdit.OnChange = [this] { Validate(); };
     NameEdit.OnExit = [this] {
       events_.push_back("exit");
@@ -88,7 +86,6 @@ class TNameForm : public Page {
       NameEdit.Text = first == std::string::npos ? "" : NameEdit.Text.substr(first, NameEdit.Text.find_last_not_of(' ') - first + 1);
       Validate();
     };
-    DemoCB.OnClick = [this] { events_.push_back(DemoCB.Checked ? "demo on" : "demo off"); };
     NextBtn.OnClick = [this] { Finish("next"); };
     CancelBtn.OnClick = [this] { Finish("cancel"); };
   }
@@ -105,14 +102,9 @@ class TNameForm : public Page {
   Edit NameEdit{*this, "NameEdit"};
   CheckBox DemoCB{*this, "DemoCB"};
   Button NextBtn{*this, "NextBtn"}, CancelBtn{*this, "CancelBtn"};
-  StatusBar StatBar{*this, "StatBar"};
 
  private:
-  void Validate() {
-    bool valid = !NameEdit.Text.empty();
-    StatBar.Text = valid ? "" : "Please enter a name";
-    NextBtn.Enabled = valid;
-  }
+  void Validate() { NextBtn.Enabled = !NameEdit.Text.empty(); }
 
   void Finish(const std::string& how) {
     events_.push_back(how);

@@ -6,12 +6,11 @@ namespace velmar::ui {
 namespace {
 
 TEST(DpiScale, LayoutsScaleByTheirEdges) {
-  struct Case {
+  const struct {
     Rect designed;
     int dpi;
     Rect shown;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {{12, 8, 100, 13}, 96, {12, 8, 100, 13}},
       {{12, 8, 100, 13}, 120, {15, 10, 125, 16}},     // 16.25 down
       {{12, 8, 100, 13}, 144, {18, 12, 150, 20}},     // 19.5 up, as MulDiv rounds
