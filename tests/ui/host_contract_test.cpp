@@ -81,33 +81,6 @@ class TProbeForm : public Page {
   void Finish(const std::string& how) { Log(how); Close(); }
 };
 
-// Long work inside a modal page, as the unzip dialog does it: lines and
-// progress shown while it goes on; the page closes itself when it is done.
-class TWorkForm : public Page {
- public:
-  explicit TWorkForm(Host& host) : Page(host, "TWorkForm") {
-    ClientWidth = 300;
-    ClientHeight = 200;
-    Put(ItemsLB, {8, 8, 284, 120});
-    Put(ProgressPB, {8, 136, 284, 16}).Smooth = true;
-    Put(CancelBtn, {200, 162, 92, 28}, "&Cancel").Cancel = true;
-    OnShow = [this, &host] {
-      ItemsLB.Add("Unpacking : Demo.zip");
-      for (int part = 1; part <= 2; ++part) {
-        ItemsLB.Add("Demo\\Part" + std::to_string(part) + ".dat");
-        ProgressPB.Position = part * 50;
-        host.Repaint(*this);
-        host.PumpMessages();
-      }
-      Close();
-    };
-  }
-
-  ListBox ItemsLB{*this, "ItemsLB"};
-  ProgressBar ProgressPB{*this, "ProgressPB"};
-  Button CancelBtn{*this, "CancelBtn"};
-};
-
 // Shows the name page; events gets what its handlers did.
 Program NamePage(std::vector<std::string>& events, std::function<void(TNameForm&)> prepare = {}) {
   return [&events, prepare](Host& host) {
@@ -274,21 +247,20 @@ TEST_P(HostContract, MessageBoxesAreAnsweredAndAnErrorInAHandlerShowsTheGeneralE
                  Shown<TPickForm>()).outcome,
             Outcome::Finished);
 
-  // Every set of buttons, and the host's own box.
+  // The buttons a standard box does not have.
   std::vector<Answer> answers;
-  Play("page TButtonForm\n  click GoBtn\nanswer \"A.txt\" NoToAll\nanswer \"Done\" OK\n  key Esc\n", [&](Host& host) {
+  Play("page TButtonForm\n  click GoBtn\nanswer \"A.txt\" NoToAll\n  key Esc\n", [&](Host& host) {
     answers.clear();
     TButtonForm page(host);
     page.Go = [&](TButtonForm&) {
       answers.push_back(host.ShowMessage("Overwrite exisiting file ?\r\nC:\\Velmar\\A.txt", "Overwrite file",
                                          MessageIcon::Warning,
                                          {Answer::Yes, Answer::YesToAll, Answer::No, Answer::NoToAll, Answer::Cancel}));
-      answers.push_back(host.ShowMessage("Done"));
     };
     page.ShowModal();
     return Outcome::Finished;
   });
-  EXPECT_EQ(answers, (std::vector<Answer>{Answer::NoToAll, Answer::Ok}));
+  EXPECT_EQ(answers, (std::vector<Answer>{Answer::NoToAll}));
 }
 
 TEST_P(HostContract, ANodeIsChosenByItsPath) {
@@ -298,17 +270,6 @@ TEST_P(HostContract, ANodeIsChosenByItsPath) {
   EXPECT_EQ(events, (std::vector<std::string>{"change Demo.vpr", "click"}));
   // The path chose the "Demo.vpr" inside "Site", not the one at the top.
   EXPECT_NE(played.transcript.find("      * Demo.vpr\n    - Demo.vpr\n"), std::string::npos) << played.transcript;
-}
-
-TEST_P(HostContract, LongWorkRunsInsideTheModalPageOnceItIsShown) {
-  Played done = Play("page TWorkForm\n", Shown<TWorkForm>());
-  EXPECT_EQ(done.outcome, Outcome::Finished) << done.message;
-  // The page as shown, then what the work changed, listed as it ends.
-  EXPECT_NE(done.transcript.find("    - Demo\\Part2.dat\n"
-                                 "  ProgressPB: progress 100 of 100\n"
-                                 "closed TWorkForm\n"),
-            std::string::npos)
-      << done.transcript;
 }
 
 TEST_P(HostContract, AProgramThatSwallowsTheStopCannotPlayOn) {
