@@ -61,7 +61,6 @@ TEST(RunningProgramGuard, ARunHoldsTheInstallerMutexUntilItsEndUnlessAnotherHold
     };
     const auto run = f.Run(test::ToSelection().Key(Key::Escape));
     EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-    EXPECT_TRUE(test::Messages(run.transcript).empty());
     EXPECT_TRUE(heldDuringTheRun);
     EXPECT_EQ(f.mutexes.Exists(InstallerMutexName), another);  // the other one runs on
     EXPECT_EQ(f.mutexes.Broadcasts, (another ? Broadcasts{{7, 1000}} : Broadcasts{{7, 55}, {7, 1000}}));
