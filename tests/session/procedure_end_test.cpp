@@ -20,19 +20,16 @@ TEST(ProcedureEnd, AFailedStepReplacesTheFinishedTextWithOneEnglishLogLine) {
   // The last run logs first and then moves to another product folder: the
   // message names the log the run writes to. A procedure without a finished
   // log line (a patch, a project) logs nothing when all went well.
-  struct Case {
-    bool failed;
-    bool moved;
-    const char* finishedLog;
-    const char* logged;
-  };
-  const Case cases[] = {
+  const struct {
+    bool failed, moved;
+    const char *finishedLog, *logged;
+  } cases[] = {
       {false, false, "Installation finished", "Installation finished\n"},
       {false, false, "", ""},
       {true, false, "Installation finished", "Finished with errors, see the lines above\n"},
       {true, true, "", "Start patch install :\nFinished with errors, see the lines above\n"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     ui::script::ScriptHost host(ui::script::ParseAnswerFile(c.failed ? "answer \"errors\" OK\n" : "answer \"Fertig\" OK\n"));
     test::InstallerTestContext t(host);
     t.drive.makeFolder("Velmar");
@@ -44,7 +41,6 @@ TEST(ProcedureEnd, AFailedStepReplacesTheFinishedTextWithOneEnglishLogLine) {
       ShowProcedureEnd(t.app, "Fertig", c.finishedLog, c.failed);
       return Outcome::Finished;
     }), Outcome::Finished) << host.EndMessage();
-    EXPECT_EQ(t.session.StepFailed, c.failed);
     if (c.failed) {
       EXPECT_NE(host.TranscriptText().find(t.drive.path("Velmar\\Install.log")), std::string::npos) << host.TranscriptText();
     }

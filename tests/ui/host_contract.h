@@ -72,26 +72,19 @@ C& Put(C& control, Rect bounds, const char* caption = nullptr) {
 class TNameForm : public Page {
  public:
   TNameForm(Host& host, std::vector<std::string>& events) : Page(host, "TNameForm"), events_(events) {
-    Caption = "Project name";
     ClientWidth = 400;
     ClientHeight = 200;
     Put(NameLbl, {16, 12, 0, 0}, "&Name :");
     Put(NameEdit, {16, 32, 200, 21});
     Put(DemoCB, {16, 64, 150, 17}, "Install &demo");
-    Put(BrowseBtn, {230, 30, 90, 25}, "&Browse...");
     Put(NextBtn, {200, 140, 90, 28}, "&Next").Default = true;
     Put(CancelBtn, {300, 140, 90, 28}, "&Cancel").Cancel = true;
-    Put(StatBar, {0, 181, 400, 19});
     NameEdit.OnChange = [this] { Validate(); };
     NameEdit.OnExit = [this] {
       events_.push_back("exit");
       auto first = NameEdit.Text.find_first_not_of(' ');
       NameEdit.Text = first == std::string::npos ? "" : NameEdit.Text.substr(first, NameEdit.Text.find_last_not_of(' ') - first + 1);
       Validate();
-    };
-    DemoCB.OnClick = [this] { events_.push_back(DemoCB.Checked ? "demo on" : "demo off"); };
-    BrowseBtn.OnClick = [this] {
-      if (auto folder = GetHost().BrowseForFolder("Select the project folder", NameEdit.Text)) NameEdit.Text = *folder;
     };
     NextBtn.OnClick = [this] { Finish("next"); };
     CancelBtn.OnClick = [this] { Finish("cancel"); };
@@ -108,15 +101,10 @@ class TNameForm : public Page {
   Label NameLbl{*this, "NameLbl"};
   Edit NameEdit{*this, "NameEdit"};
   CheckBox DemoCB{*this, "DemoCB"};
-  Button BrowseBtn{*this, "BrowseBtn"}, NextBtn{*this, "NextBtn"}, CancelBtn{*this, "CancelBtn"};
-  StatusBar StatBar{*this, "StatBar"};
+  Button NextBtn{*this, "NextBtn"}, CancelBtn{*this, "CancelBtn"};
 
  private:
-  void Validate() {
-    bool valid = !NameEdit.Text.empty();
-    StatBar.Text = valid ? "" : "Please enter a name";
-    NextBtn.Enabled = valid;
-  }
+  void Validate() { NextBtn.Enabled = !NameEdit.Text.empty(); }
 
   void Finish(const std::string& how) {
     events_.push_back(how);
@@ -138,7 +126,6 @@ class TPickForm : public Page {
     KindRG.OnClick = [this] { events.push_back("kind " + std::to_string(KindRG.ItemIndex)); };
     Put(LB, {180, 16, 120, 80});
     for (const char* line : {"North", "South", "South"}) LB.Add(line);
-    LB.Items[0].TextColour = colours::Maroon;
     LB.OnClick = [this] { events.push_back("line " + std::to_string(LB.ItemIndex)); };
     LB.OnDblClick = [this] { events.push_back("double"); };
     TreeNode& site = Put(Tree, {16, 100, 200, 120}).Add("Site");

@@ -64,18 +64,6 @@ TEST(Raster, ScaledPicturesAverageWhatEachPixelCoversButNeverTheTransparentColou
   EXPECT_EQ(At(edge, 1, 0), Olive);
   EXPECT_EQ(ScaledPicture(picture, {0, 4}).width, 0);
   EXPECT_EQ(ScaledPicture(velmar::Picture{}, {4, 4}).width, 0);
-}
-
-TEST(Raster, GreyedGlyphIsEngravedOnlyWhereTheGlyphIsDark) {
-  // Black at the top left, white (light: left out) beside it, navy in the corner: its highlight falls outside.
-  const auto glyph = Pixels(3, {colours::Black, colours::White, Olive, Olive, Olive, Olive, Olive, Olive, colours::Navy});
-  const Colour shadow = colours::Grey, highlight = colours::White;
-  const auto greyed = GreyedGlyph(glyph, Olive, shadow, highlight);
-  EXPECT_EQ(At(greyed, 0, 0), shadow);
-  EXPECT_EQ(At(greyed, 1, 1), highlight);
-  EXPECT_EQ(At(greyed, 1, 0), Olive);
-  EXPECT_EQ(At(greyed, 2, 2), shadow);
-  EXPECT_EQ(At(greyed, 0, 2), Olive);
   EXPECT_EQ(BottomLeftColour(velmar::Picture{}), colours::Black);  // no pixels: no key, no crash
 }
 

