@@ -49,7 +49,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TAbArchiveItem& item = directory.items[index];
     if (item.RelativeOffset >= directory.centralDirectoryOffset) std::abort();  // the directory promised otherwise
     if (item.LastWriteTime && *item.LastWriteTime <= 0) std::abort();  // no file system takes such a time
-    CheckItemName(item.FileName);
     if (CheckItemName(item.FileName) == 0 && ItemNameParts(item.FileName).empty()) std::abort();
     MatchesMask(item.FileName, "*.txt");
     Result a = ReadItem(files, small, directory, index), b = ReadItem(files, normal, directory, index);
