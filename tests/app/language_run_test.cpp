@@ -82,13 +82,6 @@ TEST(LanguageWriteBack, AFileThatCannotBeWrittenKeepsItsLanguageUntilTheEnd) {
          return true;
        },
        "Die Einstellungen konnten nicht gespeichert werden !"},
-      {"on a CD-ROM, though not read-only",
-       [](InstallerFixture& f) {
-         if (!f.UseCdRomMedium(/*readOnlyFiles=*/false)) return false;
-         f.WriteStandardMedium();
-         return true;
-       },
-       "Einstellungen konnten nicht"},
       {"refusing the replacement",
        [](InstallerFixture& f) {
          f.WriteStandardMedium();

@@ -53,27 +53,6 @@ TEST(SaveSettings, TheDateOnlyAfterAnInstallationInThisRunAndNothingIntoAFileTha
   EXPECT_EQ(f.ReadFile(s.SetupIniPath), before);
 }
 
-TEST(ProgramEnd, TheTaskbarIsShownAgainWheneverItWasFound) {
-  const struct {
-    bool exists, visible;
-    int hidden, shown;
-  } cases[] = {{true, true, 1, 1}, {true, false, 0, 1}, {false, false, 0, 0}};
-  for (const auto& c : cases) {
-    InstallerFixture f;
-    f.WriteStandardMedium();
-    f.taskbar.Exists = c.exists;
-    f.taskbar.Visible = c.visible;
-    bool visibleDuringTheRun = true;
-    f.onPageShown = [&](const ui::Page& page) {
-      if (page.ClassName() == "TLanguageForm") visibleDuringTheRun = f.taskbar.Visible;
-    };
-    f.Run(test::CancelAtLanguagePage());
-    EXPECT_EQ(f.taskbar.Hidden, c.hidden);
-    EXPECT_EQ(f.taskbar.Shown, c.shown);
-    EXPECT_FALSE(visibleDuringTheRun);
-  }
-}
-
 // A read-only Setup.ini brings the settings message while the run is given up.
 TEST(ProgramEnd, AScriptThatStopsStillRestoresTheTaskbarAndReleasesTheMutex) {
   const struct {

@@ -1,12 +1,9 @@
 // The function selection: which lines a medium and a machine offer, the keys
-// of the page, the loop back to it, and a function given on the command line.
+// of the page, and a function given on the command line.
 
 #include <gtest/gtest.h>
 
-#include "app/select_form.h"
-#include "text/language_support.h"
 #include "support/fixture/installer_fixture.h"
-#include "support/fixture/installer_test_context.h"
 
 namespace velmar {
 namespace {
@@ -34,26 +31,6 @@ test::InstallerRun LeaveAtOnce(InstallerFixture& f) {
   auto run = f.Run(test::ToSelection().Key(Key::Escape));
   EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
   return run;
-}
-
-void FullMedium(InstallerFixture& f) {
-  f.WriteStandardMedium();
-  f.WriteProductArchive("Velmar3410.zip");
-  f.WritePatchArchive("Fix.zip");
-  f.WriteMediumFile("Projects\\Job\\Job.vpr", "x");
-  f.WriteMediumFile("Tools\\x.txt", "x");
-}
-
-TEST(Selection, AFullMediumOffersEveryLineButUninstallAndSpecialInstall) {
-  InstallerFixture f;
-  FullMedium(f);
-  const auto run = LeaveAtOnce(f);
-  const std::pair<const char*, Line> lines[] = {
-      {"InstallRB", Line::Enabled},    {"CustomRB", Line::Hidden},        {"PatchRB", Line::Enabled},
-      {"ProjectRB", Line::Enabled},    {"ViewRB", Line::Enabled},         {"ExploreRB", Line::Enabled},
-      {"UninstallRB", Line::Disabled}, {"ExecuteBtn", Line::Disabled},    {"CloseBtn", Line::Enabled},
-  };
-  for (const auto& [control, state] : lines) EXPECT_EQ(Shown(run, control), state) << control;
 }
 
 // What counts as a release, patch, project or tool is the medium scan's test;
@@ -113,22 +90,6 @@ TEST(Selection, KeysOfDisabledOrHiddenLinesAndEnterWithoutChoiceDoNothing) {
       << run.transcript;
 }
 
-TEST(Selection, AFunctionKeyRunsItsLineAndThePageComesBack) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  Script script = test::ToSelection();
-  script.Key(Key::F6).Page("TReadmeViewForm").Click("CloseBtn");
-  test::BackToSelection(script).Click("ViewRB").Key(Key::Enter).Page("TReadmeViewForm").Key(Key::Escape);
-  test::BackToSelection(script).Click("ViewRB").Click("CloseBtn");  // Exit after a choice still leaves
-  const auto run = f.Run(script);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_EQ(test::TimesShown(run.transcript, "TReadmeViewForm"), 2);
-  EXPECT_EQ(test::TimesShown(run.transcript, "TSelectForm"), 3);
-  // Each showing starts without a choice.
-  EXPECT_EQ(LineState(ControlLine(PageBlock(run.transcript, "TSelectForm", 2), "ExecuteBtn")), Line::Disabled);
-  EXPECT_TRUE(test::Contains(PageBlock(run.transcript, "TSelectForm", 2), "ViewRB: radio button ( )"));
-}
-
 TEST(Selection, ADamagedProgramFileIsReportedAndTheRunGoesOn) {
   InstallerFixture f;
   f.WriteStandardMedium();
@@ -142,90 +103,6 @@ TEST(Selection, ADamagedProgramFileIsReportedAndTheRunGoesOn) {
   EXPECT_EQ(run.outcome, Outcome::Cancelled) << run.transcript << run.endMessage;
   ASSERT_FALSE(test::Messages(run.transcript).empty());
   EXPECT_TRUE(test::Contains(test::Messages(run.transcript)[0], f.MediumPath("Setup.exe")));
-}
-
-TEST(Selection, NoWarningPageOnWindows9x) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.system.NtFamily = false;
-  Script script;
-  script.Page("TLanguageForm").Click("ContinueBtn").Page("TSelectForm").Key(Key::Escape);
-  const auto run = f.Run(script);
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
-  EXPECT_EQ(test::TimesShown(run.transcript, "TWarnAdminForm"), 0);
-}
-
-// The page alone, for the states no function of the main loop reaches yet.
-struct SelectionPage {
-  explicit SelectionPage(InstallSession s, Script script) : host(std::move(script)) {
-    s.Captions = t.session.Captions;
-    t.session = std::move(s);
-  }
-  int Run() {
-    int chosen = -2;
-    host.Run([&] {
-      chosen = page.Execute(true, false);
-      return Outcome::Finished;
-    });
-    return chosen;
-  }
-  std::string Line(const std::string& control) { return ControlLine(PageBlock(host.TranscriptText(), "TSelectForm"), control); }
-
-  ui::script::ScriptHost host;
-  test::InstallerTestContext t{host};
-  TSelectForm page{t.app};
-};
-
-InstallSession InstallableSession() {
-  InstallSession s;
-  s.HasVelmarFolder = true;
-  s.ProductArchiveList.emplace("T:\\VELMAR\\VELMAR3410.ZIP", 3410);
-  s.HasCustomInstalls = true;
-  return s;
-}
-
-TEST(SelectionPage, AfterAnInstallationInThisRunF2AndF3AreDisabled) {
-  InstallSession s = InstallableSession();
-  s.ProductInstalledNow = true;
-  SelectionPage p(s, Script().Page("TSelectForm").Key(Key::F2).Key(Key::F3).Key(Key::Escape));
-  EXPECT_EQ(p.Run(), fnLeave);
-  EXPECT_EQ(LineState(p.Line("InstallRB")), Line::Disabled);
-  EXPECT_EQ(LineState(p.Line("CustomRB")), Line::Disabled);
-
-  SelectionPage before(InstallableSession(), Script().Page("TSelectForm").Key(Key::F3));
-  EXPECT_EQ(before.Run(), fnCustom);
-  EXPECT_EQ(LineState(before.Line("InstallRB")), Line::Enabled);
-}
-
-TEST(SelectionPage, SpecialInstallTitleOrTheDefaultText) {
-  InstallSession s = InstallableSession();
-  s.Custom.Title44 = "Plant install";
-  s.Custom.Title33 = "";
-  const struct {
-    int language;
-    const char* caption;
-  } cases[] = {{1, "\"F3: Plant install\""},
-               {2, "\"F3: _Special install\""}};  // no French title: the default text
-  for (const auto& c : cases) {
-    s.LanguageIndex = c.language;
-    SelectionPage p(s, Script().Page("TSelectForm").Key(Key::Escape));
-    p.Run();
-    EXPECT_TRUE(test::Contains(p.Line("CustomRB"), c.caption)) << c.language;
-  }
-}
-
-// --- The command line ----------------------------------------------------
-
-// The forms of the switches are the command line's tests; here, that the run takes the language.
-TEST(CommandLineRun, ALanguageSwitchSkipsTheLanguagePage) {
-  InstallerFixture f;
-  f.WriteStandardMedium();
-  f.WriteSetupIni("[Config]\nLanguage=1\n");
-  const auto run = f.Run(Script().Page("TWarnAdminForm").Click("OkBtn").Page("TSelectForm").Key(Key::Escape), {"/L49"});
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.transcript << run.endMessage;
-  EXPECT_EQ(run.session.LanguageIndex, 0);
-  EXPECT_EQ(test::TimesShown(run.transcript, "TLanguageForm"), 0);
-  EXPECT_TRUE(test::Contains(ControlLine(PageBlock(run.transcript, "TSelectForm"), "MainLbl"), "Funktion"));
 }
 
 TEST(CommandLineRun, AFunctionRunsOnceWithoutLanguagePageOrSelectionAndF0ShowsTheSelection) {

@@ -36,20 +36,6 @@ TEST(MediumScan, ProductArchivesNeedANumberAbove3200) {
   EXPECT_TRUE(s.HasVelmarFolder);
 }
 
-TEST(MediumScan, FoldersOfTheMediumAndPatchArchives) {
-  InstallerFixture f;
-  f.WritePatchArchive("Fix1.zip");
-  f.WritePatchArchive("fix0.ZIP");
-  f.WriteMediumFile("Patch\\Notes.txt", "not an archive");
-  f.drive.makeFolder("Medium\\Custom");  // an empty folder exists
-  InstallSession s = StartUp(f);
-  EXPECT_EQ(std::vector<bool>({s.HasVelmarFolder, s.HasCustomFolder, s.HasPatchFolder, s.HasProjectsFolder, s.HasToolsFolder}),
-            std::vector<bool>({false, true, true, false, false}));
-  std::vector<std::string> patches;
-  for (const auto& [name, unused] : s.PatchArchiveList) patches.push_back(name);
-  EXPECT_EQ(patches, (std::vector<std::string>{"fix0.ZIP", "Fix1.zip"}));
-}
-
 TEST(MediumScan, ProjectFilesOnDiskAndInsideArchives) {
   struct Case {
     const char* what;
@@ -71,8 +57,6 @@ TEST(MediumScan, ProjectFilesOnDiskAndInsideArchives) {
          f.SetHidden(f.MediumPath("Projects\\Job.vpr"));
        },
        false},
-      {"a project file in a folder whose name begins with a dot",
-       [](InstallerFixture& f) { f.WriteMediumFile("Projects\\.svn\\Job.vpr", "x"); }, false},
       {"a folder named like a project file",
        [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Projects\\Job.vpr"); }, false},
   };
@@ -114,12 +98,6 @@ TEST(MediumScan, DemoProjectAsFileOrInsideItsArchive) {
          f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "readme.txt"}, {.name = "Demo/demo.vpr", .data = "x"}});
        },
        2},
-      {"the file wins over the archive",
-       [](InstallerFixture& f) {
-         f.WriteMediumFile("Projects\\Demo\\Demo.vpr", "x");
-         f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "Demo.vpr", .data = "x"}});
-       },
-       1},
       {"an archive with another project is no demo, but a project",
        [](InstallerFixture& f) { f.WriteZip("Projects\\Demo\\Demo.zip", {{.name = "Plant.vpr", .data = "x"}}); }, 0},
   };
@@ -129,34 +107,6 @@ TEST(MediumScan, DemoProjectAsFileOrInsideItsArchive) {
     const InstallSession s = StartUp(f);
     EXPECT_EQ(s.DemoState, c.demoState) << c.what;
     EXPECT_TRUE(s.ProjectFilesFound) << c.what;
-  }
-}
-
-TEST(MediumScan, ToolsNeedAVisibleFileOrAFolder) {
-  struct Case {
-    const char* what;
-    std::function<void(InstallerFixture&)> medium;
-    bool hasFolder, available;
-  };
-  const Case cases[] = {
-      {"no Tools folder", [](InstallerFixture&) {}, false, false},
-      {"an empty Tools folder", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Tools"); }, true, false},
-      {"only a hidden file",
-       [](InstallerFixture& f) {
-         f.WriteMediumFile("Tools\\a.txt", "x");
-         f.SetHidden(f.MediumPath("Tools\\a.txt"));
-       },
-       true, false},
-      {"only a folder whose name begins with a dot",
-       [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Tools\\.cache"); }, true, false},
-      {"an empty sub-folder", [](InstallerFixture& f) { f.drive.makeFolder("Medium\\Tools\\Drivers"); }, true, true},
-  };
-  for (const Case& c : cases) {
-    InstallerFixture f;
-    c.medium(f);
-    const InstallSession s = StartUp(f);
-    EXPECT_EQ(s.HasToolsFolder, c.hasFolder) << c.what;
-    EXPECT_EQ(s.ToolsAvailable, c.available) << c.what;
   }
 }
 
@@ -187,16 +137,6 @@ TEST(InstalledCopy, ItsValuesOverrideTheMediumsWithDefaultsForWhatItLacks) {
   }
 }
 
-TEST(InstalledCopy, StartedFromTheProductsInstallFolderTheMediumFileIsTheCopy) {
-  InstallerFixture f;
-  f.PlaceMediumAt("Velmar\\Install");
-  f.WriteSetupIni(InstalledIni);
-  f.WriteInstallRecord(f.drive.path("VELMAR\\"));
-  const InstallSession s = StartUp(f);
-  EXPECT_EQ(s.SetupIniPath, f.SetupIniPath());
-  EXPECT_EQ(s.VelmarPath, "P:\\Velmar");
-}
-
 TEST(InstalledCopy, TheMediumsConfigurationStaysWhenTheCopyCannotBeFound) {
   struct Case {
     const char* what;
@@ -204,7 +144,6 @@ TEST(InstalledCopy, TheMediumsConfigurationStaysWhenTheCopyCannotBeFound) {
   };
   const Case cases[] = {
       {"no record", [](InstallerFixture&) {}},
-      {"a missing folder", [](InstallerFixture& f) { f.WriteInstallRecord(f.drive.path("Gone\\")); }},
       {"no Install\\Setup.ini", [](InstallerFixture& f) { f.InstallProductAt("Velmar"); }},
   };
   for (const Case& c : cases) {
@@ -238,23 +177,6 @@ TEST(StartLanguage, SetupIniLanguageOrTheWindowsLanguage) {
     const test::InstallerRun run = f.Run(test::CancelAtLanguagePage());
     EXPECT_EQ(run.session.LanguageIndex, c.language) << c.windows;
     EXPECT_TRUE(test::Contains(test::PageBlock(run.transcript, "TLanguageForm"), c.preselected)) << c.windows;
-  }
-}
-
-// The installed copy's state does not count.
-TEST(StartUp, SetupIniReadOnlyIsTheMediumFilesState) {
-  InstallerFixture none;
-  EXPECT_TRUE(StartUp(none).SetupIniReadOnly);
-  InstallerFixture f;
-  f.WriteSetupIni("[Config]\nLanguage=1\n");
-  const std::string installed = f.InstallProductAt("Velmar") + "Install\\Setup.ini";
-  f.WriteFile(installed, "[Config]\r\nLanguage=1\r\n");
-  f.SetReadOnly(installed);
-  for (const bool readOnly : {false, true}) {
-    if (readOnly) f.SetReadOnly(f.SetupIniPath());
-    const auto run = f.Run(test::CancelAtLanguagePage().Answer("Could not save settings !", ui::Answer::Ok));
-    EXPECT_EQ(run.outcome, Outcome::Cancelled) << run.endMessage;
-    EXPECT_EQ(run.session.SetupIniReadOnly, readOnly);
   }
 }
 

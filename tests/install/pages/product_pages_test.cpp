@@ -38,31 +38,6 @@ TEST(TSelectVelZipForm, ListsTheReleasesByNameNewestFirstAndOpensOnTheTopRowEach
                              "    - VELMAR Release 3.02.005\n    - VELMAR Release 1.03.010\n"));
 }
 
-TEST(TWinLinksForm, GivesBackTheFolderAndCheckBoxesWhateverClosesThePage) {
-  struct Case {
-    Script script;
-    PageResult result;
-    std::string group;
-    bool desktop, autostart;
-  } cases[] = {
-      {Script().Type("LinkFolderEdit", "  Plant tools ").Uncheck("DesktopCB").Click("PrevBtn"), prPrev, "Plant tools", false, false},
-      {Script().Type("LinkFolderEdit", " ").Check("AutostartCB").Click("CancelBtn"), prCancel, "Velmar-Gruppe", true, true},
-      {Script().Click("NextBtn"), prNext, "Velmar", true, false},
-  };
-  for (Case& c : cases) {
-    test::PageRun<TWinLinksForm> run(test::OnPage("TWinLinksForm", c.script));
-    if (c.group == "Velmar-Gruppe") run.t.LoadLanguage("language 49\n94\tVelmar-Gruppe\n");
-    InstallSession& s = run.t.session;
-    s.StartMenuGroup = "Velmar";
-    s.DesktopLinks = true;
-    s.Autostart = false;
-    EXPECT_EQ(run.Show([](TWinLinksForm& page) { return page.Execute(); }), c.result) << run.host.EndMessage();
-    EXPECT_EQ(s.StartMenuGroup, c.group);
-    EXPECT_EQ(s.DesktopLinks, c.desktop);
-    EXPECT_EQ(s.Autostart, c.autostart);
-  }
-}
-
 // The group is a path of plain names below the programs folder: one that
 // climbs out or names a drive keeps the page on Next.
 TEST(TWinLinksForm, NextOnlyWithAGroupThatStaysBelowThePrograms) {
@@ -73,30 +48,6 @@ TEST(TWinLinksForm, NextOnlyWithAGroupThatStaysBelowThePrograms) {
     EXPECT_TRUE(test::Contains(run.Transcript(), "> click NextBtn\n  StatBar: status line \"ERROR: Invalid name\"\n"));
   }
   for (const char* group : {"Velmar\\Tools", "Velmar\\", "Plant tools"}) EXPECT_TRUE(IsStartMenuGroup(group)) << group;
-}
-
-// Independent boxes: the second is kept even without the first, and Cancel keeps both.
-TEST(TDemoInstallForm, KeepsTheChoicesWhenCancelled) {
-  test::PageRun<TDemoInstallForm> run(Script().Page("TDemoInstallForm").Uncheck("DemoCB").Check("DefDemoCB").Click("CancelBtn"));
-  run.t.session.InstallDemo = true;
-  EXPECT_EQ(run.Show([](TDemoInstallForm& page) { return page.Execute(1, false); }), prCancel);
-  EXPECT_FALSE(run.t.session.InstallDemo);
-  EXPECT_TRUE(run.t.session.DemoIsDefault);
-}
-
-// Closed without its buttons, as the system may close a window: the project
-// page ends the flow like Cancel, the others give None.
-class ClosingHost : public ui::script::ScriptHost {
- public:
-  ClosingHost() : ScriptHost(Script()) {}
-  void ShowModal(ui::Page&) override {}
-};
-
-TEST(InstallPages, ClosedWithoutTheirButtons) {
-  ClosingHost closing;
-  test::InstallerTestContext t(closing);
-  EXPECT_EQ(TProjectOptionsForm(t.app).Execute(0, {.OfferNewProject = true}), prCancel);
-  EXPECT_EQ(TReadyToInstallForm(t.app).Execute(), prNone);
 }
 
 TEST(TReadyToInstallForm, NamesTheChosenOrNewestReleaseAndItsFolder) {

@@ -65,19 +65,15 @@ TEST(TProjectOptionsForm, NextStaysOnTheFirstMissingEntryWithTheFocusInIt) {
     std::string message;
   } cases[] = {
       {{"PrjNameEdit", "CustNameEdit"}, "Project name undefined !"},
-      {{"CustNameEdit", "LinkNameEdit"}, "Customer name undefined !"},
-      {{"LinkNameEdit", "VprNameEdit"}, "Project shortcut name undefined !"},
       {{"VprNameEdit"}, "Project file name not defined"},
   };
   for (const Case& c : cases) {
     Script script = Script().Page("TProjectOptionsForm");
     for (const char* edit : c.blanked) script.Type(edit, "  ");
-    // Enter in the edit with the focus names what it misses, without "ERROR:".
     OptionsRun run(script.Click("NextBtn").Key(ui::Key::Enter).Click("CancelBtn"));
     SetProject(run.t.session);
     EXPECT_EQ(run.Show(Product), prCancel);
     EXPECT_TRUE(Contains(run.Transcript(), "> click NextBtn\n  StatBar: status line \"ERROR: " + c.message + "\"\n"));
-    EXPECT_TRUE(Contains(run.Transcript(), "> key Enter\n  StatBar: status line \"" + c.message + "\"\n"));
     EXPECT_EQ(run.t.session.Project, "Plant 1");  // Cancel stored nothing
   }
 }
@@ -113,29 +109,6 @@ TEST(TProjectOptionsForm, NamesThatLeadOutOfTheirFolderKeepThePage) {
       EXPECT_EQ(run.t.session.ProjectFile.find("Windows"), std::string::npos);
     }
   }
-}
-
-TEST(TProjectOptionsForm, NextStoresTrimmedEntriesPrevStoresUncheckedAndTheNextShowingHasThem) {
-  // Enter moves from the file name to the shortcut name, to Next, and clicks it.
-  OptionsRun run(Script().Page("TProjectOptionsForm").Type("PrjNameEdit", " Line 4 ").Type("VprPathEdit", " ")
-                     .Type("VprNameEdit", " Line4 ").Key(ui::Key::Enter).Key(ui::Key::Enter).Key(ui::Key::Enter)
-                     .Page("TProjectOptionsForm").Type("CustNameEdit", "").Type("VprPathEdit", "D:\\Data\\Mill\\")
-                     .Type("VprNameEdit", "").Click("PrevBtn")
-                     .Page("TProjectOptionsForm").Click("CancelBtn"));
-  SetProject(run.t.session);
-  std::vector<std::string> stored;
-  run.Show([&](TProjectOptionsForm& page) {
-    for (int i = 0; i < 3; ++i) {
-      page.Execute(1, {.OfferNewProject = true});
-      stored.push_back(run.t.session.Project + "|" + run.t.session.Customer + "|" + run.t.session.ProjectFile);
-    }
-    return prNone;
-  });
-  EXPECT_EQ(stored, (std::vector<std::string>{"Line 4|ACME|C:\\VelProj\\Line 4\\Line4.vpr",
-                                              "Line 4||C:\\VelProj\\Mill\\", "Line 4||C:\\VelProj\\Mill\\"}));
-  const std::string third = test::PageBlock(run.Transcript(), "TProjectOptionsForm", 2);
-  EXPECT_EQ(ControlLine(third, "VprPathEdit"), "VprPathEdit: edit \"C:\\VelProj\\Mill\", hint \"Folder which will be used for this project\"");
-  EXPECT_EQ(ControlLine(third, "VprNameEdit"), "VprNameEdit: edit \"\", hint \"Name of the project file\"");
 }
 
 TEST(TProjectOptionsForm, CustomModeMakesTheProjectAndNamesItsFileAfterIt) {
