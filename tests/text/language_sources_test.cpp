@@ -6,12 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <set>
 #include <sstream>
 
 #include "common/language_compiler.h"
 #include "common/language_source.h"
-#include "text/texts.h"
 
 namespace velmar {
 namespace {
@@ -46,19 +44,6 @@ class CommittedSources : public ::testing::Test {
   static std::map<int, LanguageSource> sources_;
 };
 std::map<int, LanguageSource> CommittedSources::sources_;
-
-TEST_F(CommittedSources, EnglishIsTheProgramsOwnWording) {
-  std::set<int> expected;
-  for (const auto& english : text::EnglishTexts) {
-    expected.insert(english.id);
-    ASSERT_TRUE(English().texts.count(english.id)) << english.id;
-    EXPECT_EQ(English().texts.at(english.id), english.text) << english.id;
-  }
-  for (int line = 0; line < text::LicenceLineCount; ++line) expected.insert(text::LicenceFirstLine + line);
-  std::set<int> ids;
-  for (const auto& [id, ignored] : English().texts) ids.insert(id);
-  EXPECT_EQ(ids, expected);
-}
 
 TEST_F(CommittedSources, EveryLanguageCompilesWithEveryTextAndTheSameMarks) {
   for (const Language& language : Languages) {
