@@ -7,7 +7,6 @@ namespace velmar {
 // Any bytes coming back through UTF-8 is the fuzz target's; here, where the letters land.
 TEST(CodePage, LettersOfEachLanguageMapAndBrokenInputBecomesQuestionMarks) {
   EXPECT_EQ(DecodeToUtf8("\xE4\xF6\xFC\xDF\xC4\xE9\xE8\xE7\x80", CodePage::Cp1252), "äöüßÄéèç€");
-  EXPECT_EQ(DecodeToUtf8("\xB9\xE6\xEA\xB3\xF1\x9C\x9F\xBF", CodePage::Cp1250), "ąćęłńśźż");
   EXPECT_EQ(EncodeFromUtf8("ąćęłńśźż", CodePage::Cp1250), "\xB9\xE6\xEA\xB3\xF1\x9C\x9F\xBF");
   EXPECT_EQ(EncodeFromUtf8("ł", CodePage::Cp1252), "?");
   EXPECT_EQ(EncodeFromUtf8("a\xC3", CodePage::Cp1252), "a?");    // cut sequence

@@ -10,7 +10,6 @@ TEST(PathUtils, ParentFolderOfTheExamplesAndOfRelativePaths) {
   EXPECT_EQ(ParentFolder("C:\\A\\B\\", "Z:\\unused"), "C:\\A\\");
   EXPECT_EQ(ParentFolder("C:\\A", ""), "C:\\");
   EXPECT_EQ(ParentFolder("C:\\", ""), "C:\\");
-  EXPECT_EQ(ParentFolder("C:", ""), "C:");
   EXPECT_EQ(ParentFolder("..\\X\\Y", "D:\\Work\\A\\"), "D:\\Work\\X\\");
   EXPECT_EQ(ParentFolder("\\Top\\Sub", "D:\\Work"), "D:\\Top\\");
   EXPECT_EQ(ParentFolder("\\\\server\\share\\dir", ""), "\\\\server\\share\\");
@@ -18,12 +17,10 @@ TEST(PathUtils, ParentFolderOfTheExamplesAndOfRelativePaths) {
 
 TEST(PathUtils, FullPathNameReadsAPathAsWindowsDoes) {
   EXPECT_EQ(FullPathName("a\\.\\b\\..\\c.txt", "C:\\Work"), "C:\\Work\\a\\c.txt");
-  EXPECT_EQ(FullPathName("C:/X//Y/", ""), "C:\\X\\Y\\");
   EXPECT_EQ(FullPathName("C:\\..\\..\\X", ""), "C:\\X");
   EXPECT_EQ(FullPathName("C:\\X\\name. . ", ""), "C:\\X\\name");
   // The name a "." or ".." leaves last loses its dots too, so a full name stays full.
   EXPECT_EQ(FullPathName("C:\\X\\a. \\b\\..", ""), "C:\\X\\a");
-  EXPECT_EQ(FullPathName("c:rel", "C:\\Work"), "C:\\Work\\rel");
   EXPECT_EQ(FullPathName("D:rel", "C:\\Work"), "D:\\rel");
   EXPECT_TRUE(SamePath("C:\\Velmar\\Setup.INI", "c:\\VELMAR\\.\\setup.ini", ""));
   EXPECT_TRUE(SamePath("Setup.ini", "C:\\Work\\SETUP.ini.", "C:\\Work\\"));
@@ -31,20 +28,11 @@ TEST(PathUtils, FullPathNameReadsAPathAsWindowsDoes) {
 }
 
 TEST(PathUtils, NamesExtensionsAndSmallTextOperations) {
-  EXPECT_EQ(WithBackslash("C:\\Velmar"), "C:\\Velmar\\");
   EXPECT_EQ(WithBackslash(""), "");
-  EXPECT_EQ(WithoutBackslash("C:\\Velmar\\\\"), "C:\\Velmar\\");
   EXPECT_EQ(FileDrive("\\\\srv\\share\\b.txt"), "\\\\srv\\share");
-  EXPECT_EQ(FileDrive("A\\b.txt"), "");
-  EXPECT_EQ(FileFolderPart("C:b.txt"), "C:");
   EXPECT_EQ(NameWithoutExt("C:\\A.d\\archive.tar.gz"), "archive.tar");
   EXPECT_EQ(FileExtension("C:\\A.d\\README"), "");
-  EXPECT_TRUE(IsImageFile("logo.Bmp"));
-  EXPECT_FALSE(IsImageFile("corner.jpeg"));
-  EXPECT_EQ(Unquote("\"C:\\Program Files\\x.exe\""), "C:\\Program Files\\x.exe");
   EXPECT_EQ(Unquote("\""), "\"");
-  EXPECT_EQ(Unquote("\"open"), "\"open");
-  EXPECT_EQ(PadNumber(12345, 3, '0'), "12345");
   EXPECT_EQ(PadNumber(-5, 4, '0'), "00-5");
 }
 
@@ -52,12 +40,9 @@ TEST(TextCase, FoldsTheLettersOfTheAnsiCodePages) {
   EXPECT_FALSE(SameText("Größe", "GRÖSSE"));  // ß has no capital of its own
   EXPECT_TRUE(SameText("Größe", "GRÖßE"));
   EXPECT_TRUE(SameText("ŁÓDŹ", "łódź"));
-  EXPECT_TRUE(SameText("Привет", "пРИВЕТ"));
   EXPECT_FALSE(SameText("a", "ä"));
-  EXPECT_FALSE(SameText("A×", "Aŗ"));
   EXPECT_FALSE(SameText("÷", "×"));  // the division sign is no small multiplication sign
   EXPECT_EQ(UpperCaseText("velmar.vpr ąę žš"), "VELMAR.VPR ĄĘ ŽŠ");
-  EXPECT_EQ(UpperCaseText("àþ×"), "ÀÞ×");
   EXPECT_EQ(UpperCaseText("a\xFF" "b"), "A\xFF" "B");  // broken bytes stay
 }
 
@@ -67,13 +52,10 @@ TEST(PathUtils, AbsoluteFoldersAreResolvedAndOthersAreNone) {
     const char* absolute;  // nullptr: none
   } cases[] = {
       {"C:\\Velmar\\", "C:\\Velmar"},
-      {"c:/velmar/Projects/../..", "c:\\"},
       {"C:\\..\\..", "C:\\"},
       {"\\\\server\\share\\Velmar\\..\\..\\..", "\\\\server\\share"},
       {"Velmar\\Projects", nullptr},
       {"C:Velmar", nullptr},
-      {"\\Velmar", nullptr},
-      {"", nullptr},
       {"\\\\server", nullptr},
       {"\\\\?\\C:\\Velmar", nullptr},
       {"\\\\.\\PhysicalDrive0", nullptr},

@@ -19,8 +19,7 @@ TEST(Wildcard, PatternsFollowTheDosRules) {
     const char *pattern, *name;
     bool matches;
   } cases[] = {
-      {"Velmar*.zip", "VELMAR_3410.ZIP", true}, {"Velmar*.zip", "Velmar_a.b.zip", true},
-      {"Velmar*.zip", "Velmar.zip.bak", false}, {"*.zip", "zip", false},
+      {"Velmar*.zip", "Velmar_a.b.zip", true},  {"Velmar*.zip", "Velmar.zip.bak", false},
       {"setup.ini", "setup.ini2", false},       {"ŁÓDŹ.ini", "łódź.INI", true},
       {"?", "ab", false},                       {"?", ".", false},
       {"a?.txt", "a.txt", true},                {"a??", "a", true},
@@ -37,15 +36,6 @@ TEST(Wildcard, PatternsOfManyStarsAnswerAtOnce) {
   EXPECT_FALSE(MatchesWildcard(stars + "c", name));
   EXPECT_TRUE(MatchesWildcard(stars + "a", name));
   EXPECT_FALSE(MatchesWildcard(std::string(1000, '*') + ".c", name + ".b"));
-  EXPECT_TRUE(MatchesWildcard("**a**b**", "xaybz"));
-  EXPECT_FALSE(MatchesWildcard("**a**b**", "xbyaz"));
-}
-
-TEST(Wildcard, NtfsOrderComparesUpperCase) {
-  EXPECT_TRUE(NtfsNameLess("a_", "B"));
-  EXPECT_TRUE(NtfsNameLess("z", "_"));  // '_' (0x5F) sorts after 'Z', though before 'z'
-  EXPECT_FALSE(NtfsNameLess("abc", "ABC"));
-  EXPECT_TRUE(NtfsNameLess("a", "ä"));
 }
 
 }  // namespace velmar::platform

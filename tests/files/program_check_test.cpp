@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/files/host_files.h"
 #include "formats/pe_checksum.h"
 #include "support/files/failing_files.h"
 #include "support/pe_image.h"
@@ -52,16 +51,6 @@ TEST(ProgramCheck, StampedIntactAndEveryKindOfDamage) {
   test::FailingFiles failing(files);
   failing.failAt(test::FileOp::Read, 3);
   EXPECT_EQ(CheckProgramFile(failing, setup), ProgramCheck::Unreadable);
-}
-
-TEST(ProgramCheck, TheStampedTestProgramItselfIsIntact) {
-  // The build stamps the Windows test program; a native test program has no
-  // PE headers and so nothing to check.
-  auto files = platform::MakeHostFileSystem();
-  const std::string self = platform::HostPathToWindows(::testing::internal::GetArgvs().front());
-  const ProgramCheck result = CheckProgramFile(*files, self);
-  if (result == ProgramCheck::NotAProgram) GTEST_SKIP() << "not a Windows program: " << self;
-  EXPECT_EQ(result, ProgramCheck::Intact) << self;
 }
 
 }  // namespace velmar

@@ -48,8 +48,6 @@ TEST_F(PicturesTest, BuiltinBitmapsAndFilesDecodeToTheCommittedPixels) {
     ASSERT_TRUE(picture && committed) << info.name;
     EXPECT_EQ(picture->rgba, committed->rgba) << info.name;
   }
-  EXPECT_TRUE(pictures->loadBuiltin("btn_next"));
-  EXPECT_FALSE(pictures->loadBuiltin("BTN_NEXTX"));
 
   put("Medium\\Logo.bmp", builtinFile("KRAVOCR"));
   put("Medium\\Logo.jpg", jpegFile);
@@ -64,7 +62,6 @@ TEST_F(PicturesTest, BuiltinBitmapsAndFilesDecodeToTheCommittedPixels) {
   for (size_t i = 0; i < jpeg->rgba.size(); ++i) d.push_back(std::abs(jpeg->rgba[i] - original->rgba[i]));
   EXPECT_LT(std::accumulate(d.begin(), d.end(), 0.0) / d.size(), 3.0);
   EXPECT_LT(*std::max_element(d.begin(), d.end()), 96);
-  EXPECT_EQ(jpeg->pixel(0, 0)[3], 255);
 }
 
 // Which files the picture check refuses is its own test's; here that the

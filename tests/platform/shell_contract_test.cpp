@@ -71,9 +71,6 @@ TEST_F(RegistryContract, SubkeysAreTheDirectChildrenInOrderAndDeletedWithTheirTr
   EXPECT_FALSE(reg.DeleteKey(User, test.key("Kravo")));  // gone already
   EXPECT_FALSE(reg.DeleteKey(User, ""));                 // never a root
   EXPECT_TRUE(reg.KeyExists(User, "Software"));
-  const std::string shellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-  for (const char* name : {"Desktop", "Startup"})
-    EXPECT_EQ(reg.ReadString(User, shellFolders, name).value_or("-").substr(1, 2), ":\\") << name;
 }
 
 // ---- shortcuts ----
@@ -99,13 +96,6 @@ TEST_F(ShortcutContract, ShortcutsReadBackWithEveryProperty) {
   }
 }
 
-TEST_F(ShortcutContract, FailuresAreReported) {
-  const ShortcutProperties p = test::Shortcut(drive.path("X.VPR"), drive.root(), "x");
-  EXPECT_FALSE(shortcuts->CreateShortcut(drive.path("No Such Folder\\X.lnk"), p));
-  drive.writeFile("Text.lnk", "[InternetShortcut]\r\nURL=http://example.invalid/\r\n");
-  for (const char* name : {"Missing.lnk", "Text.lnk"}) EXPECT_FALSE(shortcuts->ReadShortcut(drive.path(name))) << name;
-}
-
 // ---- processes ----
 
 class ProcessContract : public testing::Test {
@@ -127,23 +117,6 @@ TEST_F(ProcessContract, AnEndedProgramGivesItsExitCodeAndGotItsArgumentsAsQuoted
     EXPECT_TRUE(child->HasEnded());
     EXPECT_EQ(child->ExitCode(), code) << mode;
   }
-}
-
-TEST_F(ProcessContract, DroppingTheProcessNeverEndsIt) {
-  auto mutexes = test::MakePortMutexes();
-  const std::string name = test::UniqueName("VelmarTest_Orphan");
-  auto child = processes->Start(Child("hold:3000:" + name), WindowShow::Minimized);
-  ASSERT_TRUE(child);
-  ASSERT_TRUE(Eventually([&] { return mutexes->Exists(name); }));
-  child.reset();
-  EXPECT_TRUE(mutexes->Exists(name));                               // still running, holding its mutex
-  EXPECT_TRUE(Eventually([&] { return !mutexes->Exists(name); }));  // until it ends by itself
-}
-
-TEST_F(ProcessContract, AProgramThatIsNotThereDoesNotStart) {
-  drive.writeFile("NotAProgram.exe", "plain text");
-  for (const std::string& line : {"\"" + drive.path("Missing.exe") + "\" /x", drive.path("NotAProgram.exe")})
-    EXPECT_FALSE(processes->Start(line, WindowShow::Normal)) << line;
 }
 
 // ---- mutexes ----

@@ -1,20 +1,15 @@
 // The text sources kept in the repository (that texts come back through the
 // compiled files is the fuzz target's): they compile, hold the same texts in
 // every language, and keep what the program relies on (placeholders, line
-// breaks, the error prefix, one mnemonic per caption, unique on each page).
+// breaks, the error prefix).
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <regex>
-#include <set>
 #include <sstream>
 
 #include "common/language_compiler.h"
 #include "common/language_source.h"
-#include "text/texts.h"
-#include "ui/layout/fit_check.h"
 
 namespace velmar {
 namespace {
@@ -50,19 +45,6 @@ class CommittedSources : public ::testing::Test {
 };
 std::map<int, LanguageSource> CommittedSources::sources_;
 
-TEST_F(CommittedSources, EnglishIsTheProgramsOwnWording) {
-  std::set<int> expected;
-  for (const auto& english : text::EnglishTexts) {
-    expected.insert(english.id);
-    ASSERT_TRUE(English().texts.count(english.id)) << english.id;
-    EXPECT_EQ(English().texts.at(english.id), english.text) << english.id;
-  }
-  for (int line = 0; line < text::LicenceLineCount; ++line) expected.insert(text::LicenceFirstLine + line);
-  std::set<int> ids;
-  for (const auto& [id, ignored] : English().texts) ids.insert(id);
-  EXPECT_EQ(ids, expected);
-}
-
 TEST_F(CommittedSources, EveryLanguageCompilesWithEveryTextAndTheSameMarks) {
   for (const Language& language : Languages) {
     const LanguageSource& source = sources_.at(language.code);
@@ -83,42 +65,6 @@ TEST_F(CommittedSources, EveryLanguageCompilesWithEveryTextAndTheSameMarks) {
     }
     EXPECT_EQ(source.texts.size(), English().texts.size());
   }
-}
-
-TEST_F(CommittedSources, MnemonicsAreUniqueOnEachPage) {
-  const std::vector<std::vector<int>> pages = {
-      {text::InstallVelmar, text::SpecialInstall, text::InstallPatch, text::InstallProject, text::ViewReadme,
-       text::ExploreUtilities, text::UninstallVelmar, text::ContinueEnter, text::ExitEsc},
-      {text::AcceptTerms, text::RejectTerms},
-  };
-  for (const Language& language : Languages) {
-    for (const std::vector<int>& page : pages) {
-      std::set<std::string> letters;
-      for (int id : page) {
-        const std::string letter = ui::AccessKey(sources_.at(language.code).texts.at(id));
-        EXPECT_FALSE(letter.empty()) << language.code << "/" << id;
-        EXPECT_TRUE(letters.insert(letter).second) << language.code << "/" << id << " repeats &" << letter;
-      }
-    }
-  }
-}
-
-// Every text constant of texts.h has its English wording there.
-TEST(TextsTable, EveryConstantHasItsWording) {
-  namespace fs = std::filesystem;
-  const fs::path src = fs::path(VELMAR_SOURCE_DIR) / "src";
-  std::error_code error;
-  if (!fs::is_directory(src, error)) GTEST_SKIP() << "the sources are not reachable from here";
-  std::ifstream in(src / "text/texts.h", std::ios::binary);
-  const std::string table(std::istreambuf_iterator<char>(in), {});
-  const std::regex constant(R"(constexpr int (\w+) = (\d+);)");
-  int constants = 0;
-  for (std::sregex_iterator m(table.begin(), table.end(), constant), end; m != end; ++m, ++constants) {
-    const std::string name = (*m)[1];
-    if (name == "Group" || name.starts_with("Licence")) continue;
-    EXPECT_FALSE(text::EnglishOf(std::stoi((*m)[2])).empty()) << "text::" << name << " has no wording";
-  }
-  EXPECT_GT(constants, 10);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // What only the POSIX port of the shell services does: the registry file,
-// programs found through the drive table, the explorer as a folder opener,
-// lock files of programs that died.
+// programs found through the drive table, lock files of programs that died.
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -70,29 +69,6 @@ TEST_F(PosixShell, TheRegistryIsARegeditFileInTheWindowsFolder) {
   EXPECT_FALSE(again->KeyExists(RootKey::CurrentUser, "Software\\Kravo"));
 }
 
-// The shell folders are filled where missing, and come back when removed:
-// Windows always has them. A file that is no registry is never overwritten.
-TEST_F(PosixShell, ShellFoldersAreAlwaysThereAndAForeignFileIsKept) {
-  ASSERT_TRUE(ReplaceFileContents(
-      fs, RegistryPath,
-      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(ShellFolders) + "]\r\n\"Desktop\"=\"D:\\\\Desk\"\r\n"));
-  auto reg = MakePosixRegistry(fs, RegistryPath, "anna");
-  EXPECT_EQ(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Desktop"), "D:\\Desk");
-  EXPECT_EQ(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Startup"),
-            "C:\\Users\\anna\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Startup");
-  EXPECT_TRUE(reg->DeleteKey(RootKey::CurrentUser, ShellFolders));
-  EXPECT_EQ(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Desktop"), "C:\\Users\\anna\\Desktop");
-
-  const std::string junk = "this is not a registry\r\n[HKEY_CURRENT_USER\\X]\r\n";
-  ASSERT_TRUE(ReplaceFileContents(fs, RegistryPath, junk));
-  reg = MakePosixRegistry(fs, RegistryPath, "anna");
-  EXPECT_FALSE(reg->KeyExists(RootKey::CurrentUser, "X"));
-  EXPECT_TRUE(reg->ReadString(RootKey::CurrentUser, ShellFolders, "Programs"));
-  EXPECT_FALSE(reg->WriteString(RootKey::CurrentUser, "Software\\Kravo", "a", "b"));
-  EXPECT_FALSE(reg->DeleteKey(RootKey::CurrentUser, ShellFolders));
-  EXPECT_EQ(read(RegistryPath), junk);
-}
-
 TEST_F(PosixShell, ProgramsAreFoundTheWayWindowsFindsThem) {
   auto processes = MakePosixProcesses(fs);
   writeProgram("Velmar Programme\\VelmarPM.exe");
@@ -105,19 +81,6 @@ TEST_F(PosixShell, ProgramsAreFoundTheWayWindowsFindsThem) {
   // A name without a folder: the current folder, then the host's PATH.
   ASSERT_TRUE(fs.setCurrentFolder(drive.path("Extras")));
   EXPECT_EQ(runAndRead(*processes, "setup.exe x"), "[x]\n" + host(drive.path("Extras")) + "\n");
-  auto shell = processes->Start("sh -c \"exit 5\"", WindowShow::Normal);
-  ASSERT_TRUE(shell && shell->Wait(20000));
-  EXPECT_EQ(shell->ExitCode(), 5u);
-}
-
-TEST_F(PosixShell, TheExplorerOpensTheFolderWithTheFolderOpener) {
-  writeProgram("Opener");
-  auto processes = MakePosixProcesses(fs, host(drive.path("Opener")));
-  drive.makeFolder("Medium\\Tools");
-  EXPECT_EQ(runAndRead(*processes, "explorer.exe /e,/n,/root," + drive.path("MEDIUM\\TOOLS\\")),
-            "[" + host(drive.path("Medium\\Tools\\")) + "]\n" + host(drive.path("")) + "\n");
-  auto missing = MakePosixProcesses(fs, "/nonexistent/opener");
-  EXPECT_FALSE(missing->Start("explorer.exe /e,/n,T:\\", WindowShow::Normal));
 }
 
 TEST_F(PosixShell, LockFilesOfDeadProgramsDoNotCount) {
