@@ -80,23 +80,6 @@ TEST(ReadmeViewer, ShowsTheFileAsTextOfTheSystemsCodePageAndEscClosesItFromTheTe
                                      ": the installer cannot convert letters beyond ASCII in code page 932"});
 }
 
-TEST(ReadmeViewer, SizeFollowsTheScreen) {
-  const struct {
-    ui::Size screen;
-    int width, height;
-  } cases[] = {{{799, 600}, 400, 300}, {{800, 600}, 600, 300}, {{1920, 1080}, 600, 540}};
-  for (const auto& c : cases) {
-    ui::script::ScriptHost host(Script{}, {.screen = c.screen});
-    test::InstallerTestContext t(host);
-    TReadmeViewForm viewer(t.app);
-    EXPECT_EQ(viewer.ClientWidth, c.width) << c.screen.width;
-    EXPECT_EQ(viewer.ClientHeight, c.height) << c.screen.width;
-    // The smallest window still shows the Close button, and the first one is not below it.
-    EXPECT_LE(viewer.MinSize.width, viewer.ClientWidth);
-    EXPECT_LE(viewer.CloseBtn.Bounds.top + viewer.CloseBtn.Bounds.height, viewer.ClientHeight);
-  }
-}
-
 // F6 and F7 do not ask whether Velmar runs; an explorer that cannot start is
 // reported and the selection returns.
 TEST(UtilitiesFolder, F7StartsTheExplorerOnTheToolsFolder) {

@@ -180,7 +180,6 @@ TEST_P(HostContract, AScriptThatDoesNotFitStopsNamingPageAndStep) {
       {name, "page TNameForm\nclick NextButton", "line 2: click NextButton on page TNameForm: the page has no control NextButton"},
       {name, "page TNameForm\ntype NameEdit \"  \"\nclick NextBtn",
        "line 3: click NextBtn on page TNameForm: NextBtn is disabled (since the focus left NameEdit)"},
-      {name, "page TNameForm\ntype NextBtn \"x\"", "line 2: type NextBtn \"x\" on page TNameForm: NextBtn is not an edit"},
       {name, "page TNameForm\nanswer \"Overwrite\" Yes",
        "page TNameForm waits for the user, but the script goes on with line 2: answer \"Overwrite\" Yes, and no message box is shown"},
       {name, "page TNameForm\nclick CancelBtn\npage TNameForm",
@@ -199,8 +198,6 @@ TEST_P(HostContract, AScriptThatDoesNotFitStopsNamingPageAndStep) {
       // Items by their text, or their path when the text is not unique.
       {pick, "page TPickForm\nselect Tree \"Demo.vpr\"",
        "line 2: select Tree \"Demo.vpr\" on page TPickForm: Tree has several nodes \"Demo.vpr\"; give the path from the top"},
-      {pick, "page TPickForm\nselect Tree \"Demo.vpr\" \"Site\"",
-       "line 2: select Tree \"Demo.vpr\" \"Site\" on page TPickForm: Tree has no node \"Demo.vpr\" > \"Site\""},
       // Back on a page after another on top closed needs a new page step.
       {pick, "page TPickForm\nclick OtherBtn\npage TNameForm\nclick NextBtn\nclick OkBtn\n",
        "page TPickForm waits for the user, but the script goes on with line 5: click OkBtn for page TNameForm"},
@@ -247,29 +244,6 @@ TEST_P(HostContract, MessageBoxesAreAnsweredAndAnErrorInAHandlerShowsTheGeneralE
                  Shown<TPickForm>()).outcome,
             Outcome::Finished);
 
-  // The buttons a standard box does not have.
-  std::vector<Answer> answers;
-  Play("page TButtonForm\n  click GoBtn\nanswer \"A.txt\" NoToAll\n  key Esc\n", [&](Host& host) {
-    answers.clear();
-    TButtonForm page(host);
-    page.Go = [&](TButtonForm&) {
-      answers.push_back(host.ShowMessage("Overwrite exisiting file ?\r\nC:\\Velmar\\A.txt", "Overwrite file",
-                                         MessageIcon::Warning,
-                                         {Answer::Yes, Answer::YesToAll, Answer::No, Answer::NoToAll, Answer::Cancel}));
-    };
-    page.ShowModal();
-    return Outcome::Finished;
-  });
-  EXPECT_EQ(answers, (std::vector<Answer>{Answer::NoToAll}));
-}
-
-TEST_P(HostContract, ANodeIsChosenByItsPath) {
-  std::vector<std::string> events;
-  auto played = Play("page TPickForm\nselect Tree \"Site\" \"Demo.vpr\"\nclick OkBtn\n", Shown<TPickForm>(&events));
-  EXPECT_EQ(played.outcome, Outcome::Finished) << played.message;
-  EXPECT_EQ(events, (std::vector<std::string>{"change Demo.vpr", "click"}));
-  // The path chose the "Demo.vpr" inside "Site", not the one at the top.
-  EXPECT_NE(played.transcript.find("      * Demo.vpr\n    - Demo.vpr\n"), std::string::npos) << played.transcript;
 }
 
 TEST_P(HostContract, AProgramThatSwallowsTheStopCannotPlayOn) {

@@ -71,24 +71,6 @@ TEST_F(FitCheck, ANarrowLabelAndOverlappingButtonsAreReportedWithTheirSizes) {
   for (int dpi : {96, 120, 144, 192}) EXPECT_EQ(Check(dpi), std::vector<std::string>{}) << dpi;
 }
 
-TEST_F(FitCheck, ButtonsCheckBoxesAndListsGiveTheirTextLessThanTheirSize) {
-  name.Visible = false;
-  next.SetBounds(0, 0, 74, 30);    // glyph 16, 4, "Next" 24, border 2 x 3: 50 of 68 ...
-  cancel.SetBounds(80, 0, 40, 30);  // "Cancel" 36 in 40 less 6
-  CheckBox check(page, "DesktopChk");
-  check.Caption = "On the &desktop";  // 14 letters: 84, and the box's 17
-  check.SetBounds(0, 40, 100, 17);
-  ListBox list(page, "InstallsList");
-  list.OwnerDraw = true;
-  list.ItemHeight = 12;
-  list.SetBounds(0, 60, 100, 30);
-  EXPECT_EQ(Check(96), (std::vector<std::string>{
-                           "TFolderForm CancelBtn: text needs 36x13, has 34x24",
-                           "TFolderForm DesktopChk: text needs 84x13, has 83x17",
-                           "TFolderForm InstallsList line: text needs 0x13, has 0x12",
-                       }));
-}
-
 TEST_F(FitCheck, ControlsOutsideThePageAndPagesLargerThanTheScreen) {
   name.SetBounds(250, 10, 80, 13);
   next.SetBounds(0, 60, 80, 30);

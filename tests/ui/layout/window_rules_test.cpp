@@ -7,12 +7,6 @@
 namespace velmar::ui {
 namespace {
 
-TEST(WindowRules, FontHeightsRoundLikeMulDiv) {
-  EXPECT_EQ(FontHeightForPoints(8, 96), -11);  // 10.67
-  EXPECT_EQ(FontHeightForPoints(3, 12), -1);    // 0.5 rounds up
-  EXPECT_EQ(FontHeightForPoints(0, 96), 0);
-}
-
 TEST(WindowRules, AnchorsKeepTheDistancesToTheirEdges) {
   Size before{600, 400}, after{700, 350};
   Rect r{10, 20, 100, 50};
@@ -21,17 +15,6 @@ TEST(WindowRules, AnchorsKeepTheDistancesToTheirEdges) {
   EXPECT_EQ(Anchored(r, anchor::All, before, {500, 300}), (Rect{10, 20, 0, 0}));  // never below zero
   // No anchor on an axis: the centre keeps its share of the page.
   EXPECT_EQ(Anchored({250, 0, 100, 10}, anchor::Top, before, {1200, 400}), (Rect{550, 0, 100, 10}));
-}
-
-TEST(WindowRules, RadioGroupFillsColumnsTopToBottom) {
-  auto twoColumns = RadioGroupItems({210, 60}, 3, 2, 13);
-  ASSERT_EQ(twoColumns.size(), 3u);
-  EXPECT_EQ(twoColumns[1], (Rect{8, 35, 100, 21}));  // 42 pixels of room: 21 a row
-  EXPECT_EQ(twoColumns[2], (Rect{108, 14, 100, 21}));
-
-  EXPECT_EQ(RadioGroupItems({100, 50}, 2, 5, 13).size(), 2u);  // more columns than items
-  EXPECT_TRUE(RadioGroupItems({100, 50}, 0, 1, 13).empty());
-  EXPECT_EQ(RadioGroupItems({10, 5}, 2, 1, 13)[1].height, 0);  // too small: no room, no crash
 }
 
 TEST(WindowRules, AFocusedMemoLeavesEnterAndEscapeToItsWindow) {

@@ -47,30 +47,5 @@ TEST(AnswerRecorder, TheFileOnDiskIsCompleteAfterEachPageSoARunEndedHalfWayLeave
   EXPECT_FALSE(nowhere.Finish());
 }
 
-TEST(AnswerRecorder, AKeyThePageDoesNotUseIsLeftOutAndKeepsTheTextBeingTyped) {
-  test::MemoryFileSystem files;
-  AnswerRecorder recorder(files, "C:\\Recorded.txt", {});
-  ScriptHost host{Script()};
-  std::vector<std::string> events;
-  TNameForm page(host, events);
-  std::vector<std::string> told;
-  recorder.onStep = [&](const Page* on, const Step& step) {
-    told.push_back((on ? on->ClassName() + ": " : "") + step.Describe());
-  };
-  recorder.PageShown(page);
-  page.NameEdit.Text = "P";
-  recorder.Typed(page.NameEdit);
-  recorder.KeyPressing(page, KeyForChar('L'), true);  // a letter the edit takes
-  recorder.KeyUsed(false);
-  page.NameEdit.Text = "PL";
-  recorder.Typed(page.NameEdit);
-  recorder.KeyPressing(page, Key::F6, true);  // a key the page uses
-  recorder.KeyUsed(true);
-  recorder.Focusing(&page.NameEdit);  // the focus staying on the edit writes nothing
-  recorder.Focusing(nullptr);
-  EXPECT_EQ(told, (std::vector<std::string>{"TNameForm: type NameEdit \"PL\"", "TNameForm: key F6"}));
-  EXPECT_EQ(recorder.Text(), "page TNameForm\r\n  type NameEdit \"PL\"\r\n  key F6\r\n");
-}
-
 }  // namespace
 }  // namespace velmar::ui::script

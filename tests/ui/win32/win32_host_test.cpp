@@ -145,38 +145,6 @@ TEST_F(Win32HostTest, WhatHandlersChangeReachesTheWindowsAndMnemonicsClickTheirB
   EXPECT_EQ(clicks, 2);
 }
 
-// A sizeable page has a caption bar with its caption and a sizing frame, and
-// its anchored controls follow the size the user gives it.
-TEST_F(Win32HostTest, SizeablePagesHaveACaptionAndAFrameAndMoveTheirAnchoredControls) {
-  Rect memo, button;
-  LONG style = 0;
-  wchar_t caption[64] = {};
-  OnWindows("page TButtonForm\n  key F2\n  key Esc\n", [&](Host& host) {
-    TButtonForm page(host);
-    page.Border = PageBorder::Sizeable;
-    page.Caption = "VELMAR Readme.txt";
-    page.InfoEdit.Anchors = anchor::All;
-    page.CloseBtn.Anchors = anchor::Right | anchor::Bottom;
-    page.Check = [&](TButtonForm& p) {
-      HWND window = GetActiveWindow();
-      style = GetWindowLongW(window, GWL_STYLE);
-      GetWindowTextW(window, caption, 64);
-      RECT outer;
-      GetWindowRect(window, &outer);
-      SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + 100, outer.bottom - outer.top + 50,
-                   SWP_NOMOVE | SWP_NOZORDER);
-      memo = p.InfoEdit.Bounds;
-      button = p.CloseBtn.Bounds;
-    };
-    page.ShowModal();
-    return Outcome::Finished;
-  });
-  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME), WS_CAPTION | WS_THICKFRAME);
-  EXPECT_EQ(std::wstring(caption), L"VELMAR Readme.txt");
-  EXPECT_EQ(memo, (Rect{16, 16, 300, 71}));
-  EXPECT_EQ(button, (Rect{320, 120, 70, 28}));
-}
-
 // A page with a label too narrow for its caption and two buttons on top of
 // each other. Pages laid out right report nothing: the pages' own fit script
 // holds that for every real page.
