@@ -1,14 +1,9 @@
 #include "faults/fault_sweep.h"
 
 #include <algorithm>
-#include <chrono>
-#include <atomic>
-#include <cstdio>
 #include <cstdlib>
-#include <mutex>
 #include <optional>
 #include <set>
-#include <thread>
 
 #include "base/path_utils.h"
 #include "base/text_case.h"
@@ -146,35 +141,6 @@ std::optional<IniKeys> ReadIni(const std::string& bytes, CodePage page, std::str
 
 // --- Running -----------------------------------------------------------------
 
-// Ends the test program when one run does not end within two minutes.
-class Watchdog {
- public:
-  ~Watchdog() {
-    done_ = true;
-    thread_.join();
-  }
-  void Start(std::string what) {
-    std::lock_guard lock(mutex_);
-    what_ = std::move(what);
-    started_ = Clock::now();
-  }
-
- private:
-  using Clock = std::chrono::steady_clock;
-  std::mutex mutex_;
-  std::atomic<bool> done_ = false;
-  std::string what_ = "no fault";
-  Clock::time_point started_ = Clock::now();
-  std::thread thread_{[this] {
-    for (; !done_; std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
-      std::lock_guard lock(mutex_);
-      if (Clock::now() - started_ < std::chrono::seconds(120)) continue;
-      std::fprintf(stderr, "fault sweep: the run with %s has not ended after 120 s\n", what_.c_str());
-      std::abort();
-    }
-  }};
-};
-
 struct FlowRun {
   InstallerRun run;
   std::vector<std::string> boxes;  // the flow's message boxes, answered by the sweep
@@ -277,7 +243,6 @@ class Sweep {
   // One line for each broken promise; calls counts those of the run without a fault.
   std::vector<std::string> Run(int maxRuns, int& callCount) {
     const auto inMemory = DrivesInMemory();
-    Watchdog watchdog;
     std::vector<FileCall> calls;
     reference_ = RunFlow(flow_, std::nullopt, &calls);
     if (!reference_.armed || reference_.run.outcome != Outcome::Finished)
@@ -300,7 +265,6 @@ class Sweep {
         if (shortWrite && call.op != FileOp::Write) continue;
         const std::string what = "call " + std::to_string(n) + " (" + FileOpName(call.op) + " " + call.path +
                                  (shortWrite ? ", short" : ", failing") + ")";
-        watchdog.Start(what);
         const FaultRule fault{.op = FileOp::Any, .nth = n, .shortWrite = shortWrite};
         FlowRun run = RunFlow(flow_, fault, nullptr);
         // A page that said the step failed waits for the user: the user presses its button.

@@ -151,8 +151,7 @@ TEST(Uninstall, RemovesWhatTheInstallationMadeAndLeavesTheRest) {
 
 // Without a product, or with one the record places where its patterns would
 // reach a root, the Windows folder or a user's folder (each holding what the
-// patterns match), the check box stays disabled; a running program of the product keeps the
-// dialog away.
+// patterns match), the check box stays disabled.
 TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
   Installed w;
   InstallerFixture& f = w.f;
@@ -162,7 +161,6 @@ TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
     for (const char* name : {"VelmarPM.exe", "Keep.INI", "Keep.LOG", "Keep.DAT", "Velmar.exe"})
       if (!f.Exists(folder + name)) f.WriteFile(folder + name, "kept");
 
-  const std::string recorded = f.ReadFile(f.InstallRecordPath()).value_or("");
   // A project's folder holds no product either.
   const std::string project = f.drive.path("Data\\VelProj\\Plant\\");
   for (const char* name : {"VelmarPM.exe", "Site.INI", "Site.DAT"}) f.WriteFile(project + name, "kept");
@@ -174,14 +172,6 @@ TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
     EXPECT_TRUE(test::ControlLine(block, "VelmarCB").ends_with(", disabled")) << value << "\n" << block;
     EXPECT_TRUE(test::ControlLine(block, "OkBtn").ends_with(", disabled")) << value;
   }
-
-  f.WriteFile(f.InstallRecordPath(), recorded);
-  const auto held = f.HoldMutex("rmVel_SmsServer_Run_Mutex");
-  const auto run = f.Run(Script().Answer("SMS Server is running", ui::Answer::Ok), {"/F8"});
-  EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
-  EXPECT_EQ(test::TimesShown(run.transcript, "TUnInstallDlg"), 0);
-  EXPECT_TRUE(f.Exists(w.Product("VelmarPM.exe")));
-  EXPECT_TRUE(f.Exists(w.Product("Velmar.ini")));
 }
 
 // A project shortcuts folder that is, or holds, a folder that must stay (here
@@ -219,34 +209,26 @@ TEST(Uninstall, AProjectShortcutsFolderOfTheUsersLosesOnlyShortcuts) {
   }
 }
 
-// Of the Links list only shortcuts go, those listed up to Count; without a
-// Count none do, and the start-menu folder goes only when it is empty.
-TEST(Uninstall, OnlyListedShortcutsGoAndTheStartMenuFolderOnlyWhenEmpty) {
-  for (const bool withCount : {true, false}) {
-    SCOPED_TRACE(withCount ? "Count given" : "Count absent");
-    Installed w;
-    InstallerFixture& f = w.f;
-    const std::string settings = w.Product("Velmar.ini");
-    const std::string report = f.drive.path("Data\\Report.doc");
-    f.WriteFile(report, "the user's report");
-    const int count = std::stoi(f.IniValue(settings, "Links", "Count"));
-    const std::string startMenu = f.IniValue(settings, "Links", "StartMnu");
-    {
-      TIniFile ini(f.files, settings, f.system.AnsiCodePage);
-      ini.WriteString("Links", std::to_string(count + 1), report);
-      if (withCount) ini.WriteInteger("Links", "Count", count + 1);
-      ini.UpdateFile();
-    }
-    if (!withCount) {
-      f.WriteFile(settings, "[Links]\r\nStartMnu=" + startMenu + "\r\n1=" + w.Desktop("Velmar.lnk") + "\r\n");
-      for (const auto& name : w.Names(startMenu)) f.files.deleteFile(startMenu + name);
-    }
-    const auto run = w.Uninstall();
-    ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
-    EXPECT_EQ(f.ReadFile(report), "the user's report");
-    EXPECT_FALSE(f.Exists(startMenu));
-    EXPECT_EQ(f.Exists(w.Desktop("Velmar.lnk")), !withCount);
+// Of the Links list only shortcuts go, and the start-menu folder goes when
+// they leave it empty.
+TEST(Uninstall, OnlyListedShortcutsGoAndTheStartMenuFolderWhenEmpty) {
+  Installed w;
+  InstallerFixture& f = w.f;
+  const std::string settings = w.Product("Velmar.ini");
+  const std::string report = f.drive.path("Data\\Report.doc");
+  f.WriteFile(report, "the user's report");
+  const int count = std::stoi(f.IniValue(settings, "Links", "Count"));
+  {
+    TIniFile ini(f.files, settings, f.system.AnsiCodePage);
+    ini.WriteString("Links", std::to_string(count + 1), report);
+    ini.WriteInteger("Links", "Count", count + 1);
+    ini.UpdateFile();
   }
+  const auto run = w.Uninstall();
+  ASSERT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
+  EXPECT_EQ(f.ReadFile(report), "the user's report");
+  EXPECT_FALSE(f.Exists(f.IniValue(settings, "Links", "StartMnu")));
+  EXPECT_FALSE(f.Exists(w.Desktop("Velmar.lnk")));
 }
 
 }  // namespace
