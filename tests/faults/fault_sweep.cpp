@@ -1,14 +1,9 @@
 #include "faults/fault_sweep.h"
 
 #include <algorithm>
-#include <chrono>
-#include <atomic>
-#include <cstdio>
 #include <cstdlib>
-#include <mutex>
 #include <optional>
 #include <set>
-#include <thread>
 
 #include "base/path_utils.h"
 #include "base/text_case.h"
@@ -146,35 +141,6 @@ std::optional<IniKeys> ReadIni(const std::string& bytes, CodePage page, std::str
 
 // --- Running -----------------------------------------------------------------
 
-// Ends the test program when one run does not end within two minutes.
-class Watchdog {
- public:
-  ~Watchdog() {
-    done_ = true;
-    thread_.join();
-  }
-  void Start(std::string what) {
-    std::lock_guard lock(mutex_);
-    what_ = std::move(what);
-    started_ = Clock::now();
-  }
-
- private:
-  using Clock = std::chrono::steady_clock;
-  std::mutex mutex_;
-  std::atomic<bool> done_ = false;
-  std::string what_ = "no fault";
-  Clock::time_point started_ = Clock::now();
-  std::thread thread_{[this] {
-    for (; !done_; std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
-      std::lock_guard lock(mutex_);
-      if (Clock::now() - started_ < std::chrono::seconds(120)) continue;
-      std::fprintf(stderr, "fault sweep: the run with %s has not ended after 120 s\n", what_.c_str());
-      std::abort();
-    }
-  }};
-};
-
 struct FlowRun {
   InstallerRun run;
   std::vector<std::string> boxes;  // the flow's message boxes, answered by the sweep
@@ -270,29 +236,18 @@ bool EndsAtErrorBox(const InstallerRun& run) {
          run.endMessage.starts_with("the message box");
 }
 
-struct FaultSweep {
-  int calls = 0, writes = 0;  // of the run without a fault
-  int faults = 0;             // runs with a fault
-  std::map<std::string, int> outcomes;  // how many runs ended each way
-  std::vector<std::string> problems;    // one line for each broken promise
-};
-
 class Sweep {
  public:
   explicit Sweep(const FaultedFlow& flow) : flow_(flow) {}
 
-  FaultSweep Run(int maxRuns) {
+  // One line for each broken promise; calls counts those of the run without a fault.
+  std::vector<std::string> Run(int maxRuns, int& callCount) {
     const auto inMemory = DrivesInMemory();
-    Watchdog watchdog;
     std::vector<FileCall> calls;
     reference_ = RunFlow(flow_, std::nullopt, &calls);
-    FaultSweep sweep;
-    if (!reference_.armed || reference_.run.outcome != Outcome::Finished) {
-      if (log_) std::printf("%s\n", reference_.run.transcript.c_str());
-      sweep.problems.push_back("the run without a fault did not finish: " +
-                               ui::script::OutcomeName(reference_.run.outcome) + ": " + reference_.run.endMessage);
-      return sweep;
-    }
+    if (!reference_.armed || reference_.run.outcome != Outcome::Finished)
+      return {"the run without a fault did not finish: " + ui::script::OutcomeName(reference_.run.outcome) + ": " +
+              reference_.run.endMessage};
     for (const std::string& key : Changed(reference_.before, reference_.after)) {
       const Entry* now = At(reference_.after, key);
       std::string why;
@@ -300,16 +255,16 @@ class Sweep {
       for (const auto& [name, value] : ReadIni(now->bytes, reference_.page, why).value_or(IniKeys{}))
         for (const std::string& file : {key, NameOf(key)}) shouldBe_[file][name].insert(value);
     }
-    sweep.calls = int(calls.size());
-    for (const FileCall& call : calls) sweep.writes += call.op == FileOp::Write ? 1 : 0;
+    callCount = int(calls.size());
+    const int writes = int(std::count_if(calls.begin(), calls.end(), [](const FileCall& c) { return c.op == FileOp::Write; }));
 
-    for (const int n : Sample(sweep.calls, sweep.writes, maxRuns)) {
+    std::vector<std::string> problems;
+    for (const int n : Sample(callCount, writes, maxRuns)) {
       const FileCall& call = calls[size_t(n - 1)];
       for (const bool shortWrite : {false, true}) {
         if (shortWrite && call.op != FileOp::Write) continue;
         const std::string what = "call " + std::to_string(n) + " (" + FileOpName(call.op) + " " + call.path +
                                  (shortWrite ? ", short" : ", failing") + ")";
-        watchdog.Start(what);
         const FaultRule fault{.op = FileOp::Any, .nth = n, .shortWrite = shortWrite};
         FlowRun run = RunFlow(flow_, fault, nullptr);
         // A page that said the step failed waits for the user: the user presses its button.
@@ -320,18 +275,11 @@ class Sweep {
           presses.push_back(*press);
           run = RunFlow(flow_, fault, nullptr, presses);
         }
-        ++sweep.faults;
-        std::vector<std::string> problems;
         const bool left = std::any_of(presses.begin(), presses.end(), [](const Press& p) { return p.instead; });
-        const std::string outcome = Check(run, call.op, left, problems);
-        ++sweep.outcomes[outcome];
-        if (log_)
-          std::printf("%s %s: %s%s%s\n", flow_.name.c_str(), what.c_str(), outcome.c_str(),
-                      run.run.endMessage.empty() ? "" : ": ", run.run.endMessage.c_str());
-        for (const std::string& problem : problems) sweep.problems.push_back(what + ": " + problem);
+        for (const std::string& problem : Check(run, call.op, left)) problems.push_back(what + ": " + problem);
       }
     }
-    return sweep;
+    return problems;
   }
 
  private:
@@ -367,29 +315,25 @@ class Sweep {
     return std::nullopt;
   }
 
-  // The way the run ended; what it broke goes into problems. With left, the
-  // user left a page that offered nothing.
-  std::string Check(const FlowRun& run, FileOp faulted, bool left, std::vector<std::string>& problems) const {
+  // What the run broke, one line each. With left, the user left a page that
+  // offered nothing.
+  std::vector<std::string> Check(const FlowRun& run, FileOp faulted, bool left) const {
     const std::string_view errorsText =
         flow_.withErrorsText.empty() ? text::EnglishOf(text::FinishedWithErrors) : flow_.withErrorsText;
     const std::string_view errorsStart = errorsText.substr(0, errorsText.find('\r'));
-    std::string outcome;
+    std::vector<std::string> problems;
     switch (run.run.outcome) {
       case Outcome::Finished:
-        outcome = "finished (0)";
         if (HasBox(run.boxes, errorsStart)) problems.push_back("status 0 after the message that a step failed");
         break;
       case Outcome::FinishedWithErrors:
-        outcome = "finished with errors (4)";
         if (!HasBox(run.boxes, errorsStart)) problems.push_back("status 4 without the message that a step failed");
         break;
       case Outcome::Failed:
-        outcome = "general error box (3)";
         if (!EndsAtErrorBox(run.run)) problems.push_back("failed without the general error box: " + run.run.endMessage);
         break;
       default:
-        outcome = ui::script::OutcomeName(run.run.outcome);
-        problems.push_back("ended " + outcome + ": " + run.run.endMessage);
+        problems.push_back("ended " + ui::script::OutcomeName(run.run.outcome) + ": " + run.run.endMessage);
     }
     if (!run.armed) problems.push_back("page " + flow_.armAtPage + " never came");
     // A failed query (is the file there? what is in the folder?) reads as
@@ -409,29 +353,23 @@ class Sweep {
       // Nothing was offered, so nothing may have gone.
       for (const auto& [key, entry] : run.before)
         if (!run.after.count(key)) problems.push_back("removed, though the user left a page that offered nothing: " + entry.path);
-      outcome = "finished (0), the user left a page that offered nothing";
     } else if (success) {
       // The failed call did not matter, so the result is that of the run
       // without a fault; after a failed query the run may lack what needs
       // the file it did not see, as on a machine without it, and write other
-      // values, but nothing else.
-      // A removal that did not see a file may leave it as it was.
-      bool lacks = false, keeps = false;
+      // values, but nothing else. A removal that did not see a file may
+      // leave it as it was.
       for (const std::string& key : Changed(reference_.after, run.after)) {
         if (NameOf(key) == "INSTALL.LOG") continue;
         const Entry *now = At(run.after, key), *was = At(run.before, key);
-        if (query && flow_.removes && now && was && Same(was, now))
-          keeps = true;
-        else if (query && (!now || IsIniFile(key)))
-          lacks = true;
-        else
+        const bool keeps = query && flow_.removes && now && was && Same(was, now);
+        const bool lacks = query && (!now || IsIniFile(key));
+        if (!keeps && !lacks)
           problems.push_back("status 0, but not as without the fault: " +
                              (now ? now->path : reference_.after.at(key).path + " is missing"));
       }
-      if (lacks) outcome = "finished (0) without what a failed query hid";
-      if (keeps) outcome = "finished (0) keeping what a failed query hid";
     }
-    return outcome;
+    return problems;
   }
 
   // In a place, or a folder on the way to one (made with its parents).
@@ -479,8 +417,6 @@ class Sweep {
   }
 
   const FaultedFlow& flow_;
-  // Each run's fault and end on standard output (VELMAR_FAULT_LOG=1).
-  const bool log_ = std::getenv("VELMAR_FAULT_LOG") != nullptr;
   FlowRun reference_;
   // What the run without a fault left in each INI file it changed, by path and by name.
   std::map<std::string, std::map<std::string, std::set<std::string>>> shouldBe_;
@@ -497,13 +433,10 @@ ui::script::Script CancelToTheEnd() {
 void ExpectPromisesKept(const FaultedFlow& flow, int atLeastCalls) {
   const char* budget = std::getenv("VELMAR_FAULT_RUNS");
   const int runs = budget && std::atoi(budget) > 0 ? std::atoi(budget) : DefaultFaultRuns();
-  const FaultSweep sweep = Sweep(flow).Run(runs);
-  std::string outcomes;
-  for (const auto& [outcome, count] : sweep.outcomes) outcomes += " " + std::to_string(count) + " " + outcome + ",";
-  std::printf("%s: %d file-service calls (%d writes), %d faulted runs; outcomes:%s broken promises: %zu\n",
-              flow.name.c_str(), sweep.calls, sweep.writes, sweep.faults, outcomes.c_str(), sweep.problems.size());
-  EXPECT_GE(sweep.calls, atLeastCalls) << flow.name;
-  for (size_t i = 0; i < sweep.problems.size() && i < 40; ++i) ADD_FAILURE() << flow.name << " " << sweep.problems[i];
+  int calls = 0;
+  const std::vector<std::string> problems = Sweep(flow).Run(runs, calls);
+  EXPECT_GE(calls, atLeastCalls) << flow.name;
+  for (size_t i = 0; i < problems.size() && i < 40; ++i) ADD_FAILURE() << flow.name << " " << problems[i];
 }
 
 }  // namespace velmar::test

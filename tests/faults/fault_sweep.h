@@ -18,8 +18,6 @@
 //
 // A flow that makes more calls than the sweep may run is sampled evenly: call
 // 1, the last call, and calls spread at equal steps between them.
-// VELMAR_FAULT_LOG=1 prints the fault and the end of each run, and the
-// transcript of a run without a fault that did not finish.
 
 #include <functional>
 #include <map>
@@ -85,9 +83,8 @@ std::vector<std::string> RegistryFiles(InstallerFixture& f);
 // that offered nothing.
 ui::script::Script CancelToTheEnd();
 
-// Sweeps the flow, prints a summary line and fails the test on each broken
-// promise and when the flow makes fewer calls than expected (the run without
-// a fault went elsewhere).
+// Sweeps the flow and fails the test on each broken promise and when the
+// flow makes fewer calls than expected (the run without a fault went elsewhere).
 void ExpectPromisesKept(const FaultedFlow& flow, int atLeastCalls);
 
 }  // namespace velmar::test

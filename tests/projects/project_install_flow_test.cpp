@@ -1,6 +1,5 @@
 // F5 as a whole program: the guard, the pages with the steps between them,
-// the placement between its log lines, and the end of a run in which a step
-// failed.
+// and the placement between its log lines.
 
 #include <gtest/gtest.h>
 
@@ -50,26 +49,6 @@ TEST(ProjectInstallFlow, ARunningProgramOfTheProductKeepsThePagesAway) {
   const auto result = run.f.Run(test::EndWith(script.Key(Key::F5), "Project manager is running"));
   EXPECT_EQ(result.outcome, Outcome::Finished) << result.endMessage;
   EXPECT_EQ(test::TimesShown(result.transcript, "TPickProjectForm"), 0);
-}
-
-// An archive damaged after start-up cannot be unpacked: no shortcut, the end
-// names the log, and the run ends with errors.
-TEST(ProjectInstallFlow, AnArchiveThatCannotBeUnpackedEndsWithErrors) {
-  FlowRun run;
-  run.f.onPageShown = [&](const ui::Page& page) {
-    if (page.ClassName() == "TReadyToInstProjForm")
-      run.f.WriteMediumFile("Projects\\Plant\\Plant.zip", "PK damaged since start-up");
-  };
-  Script script = test::ToSelection();
-  script.Key(Key::F5).Page("TPickProjectForm").Select("ProjectTV", "Plant.zip : [Line1\\Line1.VPR]").Click("NextBtn");
-  script.Page("TProjectCheckForm").Type("FolderEdit", run.f.drive.path("Elsewhere\\Line1")).Click("NextBtn");
-  script.Page("TReadyToInstProjForm").Click("NextBtn");
-  const auto result = run.f.Run(test::EndWith(script.Page("TUnzipForm").Click("CancelBtn"), "Finished with errors"));
-  EXPECT_EQ(result.outcome, Outcome::FinishedWithErrors) << result.endMessage;
-  EXPECT_FALSE(run.f.Exists(run.f.drive.path("Velmar\\Projects\\Line1.LNK")));
-  const std::string log = test::FlowLog(run.f);
-  EXPECT_TRUE(log.ends_with("\nERROR: Project file not found : " + run.f.drive.path("Elsewhere\\Line1\\Line1.VPR") +
-                            "\nFinished with errors, see the lines above\n-\n")) << log;
 }
 
 }  // namespace
