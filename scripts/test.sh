@@ -19,7 +19,7 @@ cmake --build --preset asan --target velmar_tests
 # native run above fails every call.
 ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 VELMAR_FAULT_RUNS=250 \
-  build/asan/velmar_tests --gtest_brief=1 || status=1
+  timeout 1200 build/asan/velmar_tests --gtest_brief=1 || status=1
 phase "fuzz targets, 10 s each from their seeds"
 FUZZ_JOBS=2 bash scripts/fuzz.sh 10 || status=1
 phase "the zip reader's tests under ThreadSanitizer"
@@ -27,7 +27,7 @@ phase "the zip reader's tests under ThreadSanitizer"
   TSAN_OPTIONS=halt_on_error=1 build/tsan/velmar_zip_tests --gtest_brief=1; } || status=1
 phase "win32 tests under Wine"
 source scripts/wine-env.sh
-"$WINE" build/win32/velmar_tests.exe --gtest_brief=1 || status=1
+timeout 1200 "$WINE" build/win32/velmar_tests.exe --gtest_brief=1 || status=1
 phase "the Windows build of lnkinfo under Wine, by the native test of the tool"
 VELMAR_LNKINFO="$WINE $PWD/build/win32/lnkinfo.exe" build/native/velmar_tests --gtest_filter='LnkInfo.*' \
   --gtest_brief=1 || status=1

@@ -161,10 +161,10 @@ TEST(Uninstall, NoProductOrAProductInAProtectedPlaceCannotBeChecked) {
     for (const char* name : {"VelmarPM.exe", "Keep.INI", "Keep.LOG", "Keep.DAT", "Velmar.exe"})
       if (!f.Exists(folder + name)) f.WriteFile(folder + name, "kept");
 
-  // A project's folder holds no product either.
+  // A project's folder holds no product either, and a relative name names none.
   const std::string project = f.drive.path("Data\\VelProj\\Plant\\");
   for (const char* name : {"VelmarPM.exe", "Site.INI", "Site.DAT"}) f.WriteFile(project + name, "kept");
-  for (const std::string& value : {std::string(), f.drive.root(), windows, desktop, project}) {
+  for (const std::string& value : {std::string(), std::string("Velmar\\"), f.drive.root(), windows, desktop, project}) {
     f.WriteInstallRecord(value);
     const auto run = w.Look();
     EXPECT_EQ(run.outcome, Outcome::Finished) << run.endMessage;
