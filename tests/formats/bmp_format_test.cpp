@@ -52,32 +52,8 @@ TEST(BmpFormat, EveryStoredFormDecodes) {
          s.palette = {{0, 0, 255, 0}, {0, 255, 0, 0}, {255, 0, 0, 0}};
        }),
        {{0, 0, kBlue}, {1, 0, kGreen}, {2, 0, kBlack}}},
-      {"8 bits in the old 12-byte header with three-byte colours", Shape([](BmpShape& s) {
-         s.headerSize = 12, s.width = 2, s.bitsPerPixel = 8, s.pixels = {7, 0, 0, 0};
-         s.palette.assign(256, {0, 0, 0, 0}), s.palette[7] = {0, 0, 255, 0};
-       }),
-       {{0, 0, kRed}, {1, 0, kBlack}}},
       {"24 bits bottom-up", TwoByTwo24(false), twoByTwo},
       {"24 bits top-down", TwoByTwo24(true), {{0, 0, kBlue}, {1, 0, kGreen}, {0, 1, kRed}, {1, 1, kWhite}}},
-      {"16 bits 5-5-5", Shape([](BmpShape& s) { s.width = 2, s.bitsPerPixel = 16, s.pixels = {0x00, 0x7C, 0x1F, 0x00}; }),
-       {{0, 0, kRed}, {1, 0, kBlue}}},
-      {"16 bits 5-6-5", Shape([](BmpShape& s) {
-         s.width = 2, s.bitsPerPixel = 16, s.compression = 3;
-         s.masks = {0xF800, 0x07E0, 0x001F}, s.pixels = {0x00, 0xF8, 0xE0, 0x07};
-       }),
-       {{0, 0, kRed}, {1, 0, kGreen}}},
-      {"16 bits in a resource: masks after the 40-byte header come before the pixels", Shape([](BmpShape& s) {
-         s.fileHeader = false, s.bitsPerPixel = 16, s.compression = 3;
-         s.masks = {0xF800, 0x07E0, 0x001F}, s.pixels = {0xE0, 0x07, 0, 0};
-       }),
-       {{0, 0, kGreen}}},
-      {"plain 32 bits: the fourth byte is not alpha",
-       Shape([](BmpShape& s) { s.bitsPerPixel = 32, s.pixels = {10, 20, 30, 0}; }), {{0, 0, Px{30, 20, 10, 255}}}},
-      {"a version 4 header with an alpha mask", Shape([](BmpShape& s) {
-         s.headerSize = 108, s.bitsPerPixel = 32, s.compression = 3;
-         s.masks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000}, s.pixels = {10, 20, 30, 128};
-       }),
-       {{0, 0, Px{30, 20, 10, 128}}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -101,7 +77,6 @@ TEST(BmpFormat, HostileHeadersAreRefused) {
   EXPECT_TRUE(refused([](BmpShape& s) { s.width = 20000; }));
   EXPECT_TRUE(refused([](BmpShape& s) { s.width = s.height = 8000; }));  // 64 million pixels
   EXPECT_TRUE(refused([](BmpShape& s) { s.bitsPerPixel = 7; }));
-  EXPECT_TRUE(refused([](BmpShape& s) { s.planes = 2; }));
   EXPECT_TRUE(refused([](BmpShape& s) { s.compression = 1; }));  // run-length coded
   EXPECT_TRUE(refused([](BmpShape& s) { s.compression = 3; s.masks = {0xFF0000, 0xFF00, 0xFF}; }));  // 24-bit
   EXPECT_TRUE(refused([](BmpShape& s) { s.bitsPerPixel = 32; s.compression = 3; s.masks = {0, 0, 0}; }));

@@ -80,12 +80,5 @@ TEST(LanguageFile, BuilderRefusesWhatTheFormatCannotHold) {
   EXPECT_THROW(BuildGroupBlock({std::string(65536, 'x')}), InstallerError);
 }
 
-TEST(LanguageFile, Names) {
-  EXPECT_EQ(LanguageFileExtension(7), ".L07");
-  for (const auto& [name, code] : std::vector<std::pair<const char*, int>>{
-           {"C:\\Medium\\vsetup.l48", 48}, {"Velmar.L07", 7}, {"Velmar.L4", 0}, {"Velmar.txt", 0}, {"C:\\A.L49\\file", 0}})
-    EXPECT_EQ(LanguageCodeOfFileName(name), code) << name;
-}
-
 }  // namespace
 }  // namespace velmar

@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "support/bmp_builder.h"
 #include "support/fixture/shell_ports.h"
 
 namespace velmar {
@@ -52,16 +51,6 @@ TEST(PictureHeader, JpegSizeFromAnyFrameHeaderButNotFromLookalikes) {
   EXPECT_FALSE(PictureSizeFromHeader(Bytes(frame.begin(), frame.end() - 4)));       // segment runs past the end
   EXPECT_FALSE(PictureSizeFromHeader(Join({kSoi, {0xFF, 0xE0, 0x00, 0x01}, FrameHeader(0xC0, 3, 4)})));  // length 1
   EXPECT_FALSE(PictureSizeFromHeader(Bytes{'G', 'I', 'F', '8', '9', 'a'}));
-}
-
-TEST(PictureHeader, BmpSizeNeedsOnlyTheHeaders) {
-  test::BmpShape s;
-  s.width = 120, s.height = -60, s.bitsPerPixel = 8;
-  const auto headersOnly = test::MakeBmp(s);  // neither colour table nor pixels
-  const auto size = PictureSizeFromHeader(headersOnly);
-  ASSERT_TRUE(size);
-  EXPECT_EQ(std::tuple(size->format, size->width, size->height), std::tuple(PictureFormat::Bmp, 120, 60));
-  EXPECT_FALSE(CheckPictureFile(headersOnly));
 }
 
 TEST(PictureHeader, WholeJpegMustReachItsEndMarker) {

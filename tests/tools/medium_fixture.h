@@ -12,7 +12,6 @@
 #include "common/medium_check.h"
 #include "common/sample_medium.h"
 #include "formats/pe_checksum.h"
-#include "support/bmp_builder.h"
 #include "support/pe_image.h"
 #include "support/files/temp_drive.h"
 
@@ -34,17 +33,8 @@ inline std::string Driver(std::string_view header = "THalvikForm", std::string_v
   return bytes + std::string(port) + '\x05' + digit + std::string("]\0 tail", 7);
 }
 
-inline std::string Bmp() {
-  test::BmpShape shape;
-  shape.width = 2;
-  shape.height = 2;
-  shape.pixels.assign(16, 0x80);
-  const auto bytes = test::MakeBmp(shape);
-  return std::string(bytes.begin(), bytes.end());
-}
-
-// The sample medium in the folder Medium\ of a temporary drive, and on it one custom install with a project, a logo and
-// a driver file, as a medium maker would add it.
+// The sample medium in the folder Medium\ of a temporary drive, and on it one custom install with a project and a
+// driver file, as a medium maker would add it.
 class Medium {
  public:
   Medium() {
@@ -56,9 +46,8 @@ class Medium {
                      std::string(VELMAR_SOURCE_DIR) + "/src/resources/lang");
     Write("Custom\\Custom.ini",
           "[CustomInstalls]\r\n1=Line1\r\n[Line1]\r\nType=Brenta\r\nFolder=Line1\r\nTitle44=Line 1\r\n"
-          "Title49=Linie 1\r\nLogo=Logo.bmp\r\n");
+          "Title49=Linie 1\r\n");
     Write("Custom\\Line1\\Line1.VPR", "[Project]\r\nProjectName=Line 1\r\n");
-    Write("Custom\\Line1\\Logo.bmp", Bmp());
     Write("Custom\\Line1\\Pump.vdr", Driver());
   }
 

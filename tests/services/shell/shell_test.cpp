@@ -69,15 +69,6 @@ TEST(Shortcuts, WorkInTheTargetsFolder) {
             test::Shortcut(target, drive.path("Velmar\\"), "Velmar"));
 }
 
-TEST(ProjectManager, WithoutTheProgramNothingIsStartedOrWritten) {
-  ShellRun run;
-  run.t.drive.writeFile("Velmar\\Velmar.exe", "");
-  run.Play([&] { RegisterProjectManager(run.t.app); });
-  EXPECT_TRUE(run.t.processes.started().empty());
-  EXPECT_EQ(run.t.drive.fs().find(run.t.drive.path("Velmar\\*.*")).size(), 3u);  // ".", ".." and Velmar.exe
-  EXPECT_EQ(run.host.pumps, 0);
-}
-
 // The product folder has a blank in its name, and a program lies where an
 // unquoted command line would look first.
 TEST(ProjectManager, IsRegisteredMinimisedFromAFolderWithBlanks) {

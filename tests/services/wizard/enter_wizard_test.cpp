@@ -68,17 +68,5 @@ TEST(EnterWizard, ARunningProgramIsNamedAndStopsTheFlowBeforeAnyPage) {
   EXPECT_FALSE(run.t.session.WelcomeShown);
 }
 
-// The agreement is texts 50 to 69, "$" at a line's start the section sign.
-TEST(LicenceForm, TheAgreementIsTextsFiftyToSixtyNine) {
-  GateRun run(Script().Page("TLicenceForm").Click("AcceptBtn"));
-  run.t.LoadLanguage("language 44\n50\t$ 1 Scope\n52\tCosts $ 10\n53\t$$\n69\tLast\n70\tNot in the agreement\n");
-  run.t.session.WelcomeShown = true;
-  EXPECT_EQ(run.Enter(), (std::vector<bool>{true}));
-  const auto& lines = run.pages.LicenceForm.Memo.Lines;
-  ASSERT_EQ(lines.size(), 20u);
-  for (const auto& [at, line] : {std::pair{0, "\xC2\xA7 1 Scope"}, {2, "Costs $ 10"}, {3, "\xC2\xA7$"}, {19, "Last"}})
-    EXPECT_EQ(lines[at], line) << at;
-}
-
 }  // namespace
 }  // namespace velmar

@@ -82,10 +82,6 @@ TEST_F(Unzipper, ExtractsStoredAndDeflatedItemsIntoTheirSubFolders) {
   EXPECT_EQ(names("Out"), (std::vector<std::string>{"Bin", "Data", "Empty.log", "Readme.txt"}));
   EXPECT_TRUE(failures.empty());
   EXPECT_EQ(confirmed, (std::vector<std::string>{"Bin/", "Bin/Velmar.exe", "Readme.txt", "Data/Deep/Plant.cfg", "Empty.log"}));
-  // Progress by bytes: rising, each value once, ending at 100.
-  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
-  EXPECT_EQ(std::adjacent_find(progress.begin(), progress.end()), progress.end());
-  EXPECT_EQ(progress.back(), 100);
 }
 
 // That a refused overwrite keeps the file is also the read-ahead test's.
@@ -199,7 +195,6 @@ TEST_F(Unzipper, ItemsSharingBytesOrWithAnotherLocalNameFail) {
        {failure("Bin/Setup.ini", zip_error::LocalNameDiffers)}},
       {"the UTF-8 flag differs where it changes the name", centralFlagOnly({.name = grusse, .data = "g"}),
        {failure(grusse, zip_error::LocalNameDiffers)}},
-      {"the UTF-8 flag differs on a name of ASCII letters", centralFlagOnly({.name = "Bin/plain.txt", .data = "p"}), {}},
       {"the UTF-8 flag differs on a name from Unix, UTF-8 either way",
        centralFlagOnly({.name = grusse, .data = "g", .versionMadeBy = 3 << 8 | 30}), {}},
       {"entries listed in another order than their local headers",
