@@ -1,15 +1,18 @@
 // The text sources kept in the repository (that texts come back through the
 // compiled files is the fuzz target's): they compile, hold the same texts in
 // every language, and keep what the program relies on (placeholders, line
-// breaks, the error prefix).
+// breaks, the error prefix, one mnemonic per caption, unique on each page).
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "common/language_compiler.h"
 #include "common/language_source.h"
+#include "text/texts.h"
+#include "ui/layout/fit_check.h"
 
 namespace velmar {
 namespace {
@@ -45,6 +48,19 @@ class CommittedSources : public ::testing::Test {
 };
 std::map<int, LanguageSource> CommittedSources::sources_;
 
+TEST_F(CommittedSources, EnglishIsTheProgramsOwnWording) {
+  std::set<int> expected;
+  for (const auto& english : text::EnglishTexts) {
+    expected.insert(english.id);
+    ASSERT_TRUE(English().texts.count(english.id)) << english.id;
+    EXPECT_EQ(English().texts.at(english.id), english.text) << english.id;
+  }
+  for (int line = 0; line < text::LicenceLineCount; ++line) expected.insert(text::LicenceFirstLine + line);
+  std::set<int> ids;
+  for (const auto& [id, ignored] : English().texts) ids.insert(id);
+  EXPECT_EQ(ids, expected);
+}
+
 TEST_F(CommittedSources, EveryLanguageCompilesWithEveryTextAndTheSameMarks) {
   for (const Language& language : Languages) {
     const LanguageSource& source = sources_.at(language.code);
@@ -64,6 +80,24 @@ TEST_F(CommittedSources, EveryLanguageCompilesWithEveryTextAndTheSameMarks) {
       }
     }
     EXPECT_EQ(source.texts.size(), English().texts.size());
+  }
+}
+
+TEST_F(CommittedSources, MnemonicsAreUniqueOnEachPage) {
+  const std::vector<std::vector<int>> pages = {
+      {text::InstallVelmar, text::SpecialInstall, text::InstallPatch, text::InstallProject, text::ViewReadme,
+       text::ExploreUtilities, text::UninstallVelmar, text::ContinueEnter, text::ExitEsc},
+      {text::AcceptTerms, text::RejectTerms},
+  };
+  for (const Language& language : Languages) {
+    for (const std::vector<int>& page : pages) {
+      std::set<std::string> letters;
+      for (int id : page) {
+        const std::string letter = ui::AccessKey(sources_.at(language.code).texts.at(id));
+        EXPECT_FALSE(letter.empty()) << language.code << "/" << id;
+        EXPECT_TRUE(letters.insert(letter).second) << language.code << "/" << id << " repeats &" << letter;
+      }
+    }
   }
 }
 
