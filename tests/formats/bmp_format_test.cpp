@@ -54,6 +54,13 @@ TEST(BmpFormat, EveryStoredFormDecodes) {
        {{0, 0, kBlue}, {1, 0, kGreen}, {2, 0, kBlack}}},
       {"24 bits bottom-up", TwoByTwo24(false), twoByTwo},
       {"24 bits top-down", TwoByTwo24(true), {{0, 0, kBlue}, {1, 0, kGreen}, {0, 1, kRed}, {1, 1, kWhite}}},
+      {"16 bits 5-6-5", Shape([](BmpShape& s) {
+         s.width = 2, s.bitsPerPixel = 16, s.compression = 3;
+         s.masks = {0xF800, 0x07E0, 0x001F}, s.pixels = {0x00, 0xF8, 0xE0, 0x07};
+       }),
+       {{0, 0, kRed}, {1, 0, kGreen}}},
+      {"plain 32 bits: the fourth byte is not alpha",
+       Shape([](BmpShape& s) { s.bitsPerPixel = 32, s.pixels = {10, 20, 30, 0}; }), {{0, 0, Px{30, 20, 10, 255}}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

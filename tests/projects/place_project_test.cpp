@@ -109,6 +109,35 @@ TEST(PlaceProject, ElsewhereTheProjectIsMovedThroughATemporaryFolderThatIsRemove
   EXPECT_FALSE(run.t.drive.exists("Links"));
 }
 
+// The second placement of the same project asks before it copies over the
+// first and finds the shortcut leading there already: no dialog, no second
+// shortcut. A shortcut of that name that leads elsewhere brings the dialog,
+// and the new one stays in the shortcut folder whatever is typed.
+TEST(PlaceProject, TheShortcutIsReadBackAndATakenNameAsksForANewOne) {
+  PlacementRun run(Script().Page("TOverwriteDlg").Click("YesToAllBtn").Page("TUniqueNameDlg")
+                       .Type("NameEdit", " ..\\Elsewhere\\Site 2.txt ").Click("OkBtn"));
+  run.Write("Medium\\Projects\\Site\\Site.vpr", "site");
+  run.Write("Medium\\Projects\\Site\\Screens\\Main.scr", "main");
+  const ProjectRequest site{run.Path("Medium\\Projects\\Site\\Site.vpr"), "", "", run.Path("VelProj\\Site"), "Site"};
+  const std::string link = run.Path("Links\\Site.LNK");
+  run.host.Run([&] {
+    EXPECT_FALSE(PlaceProject(run.app, run.unzip, run.overwrite, run.request = site, true).Failed);
+    EXPECT_FALSE(PlaceProject(run.app, run.unzip, run.overwrite, run.request = site, true).Failed);
+    EXPECT_EQ(run.request.ShortcutName, link);
+    // Another project whose shortcut would have the same name.
+    ProjectRequest other = site;
+    other.TargetFolder = run.Path("VelProj\\Site2");
+    EXPECT_FALSE(PlaceProject(run.app, run.unzip, run.overwrite, run.request = other, true).Failed);
+    return Outcome::Finished;
+  });
+  ASSERT_EQ(run.host.EndMessage(), "");
+  EXPECT_EQ(run.Read("VelProj\\Site\\Screens\\Main.scr"), "main");
+  EXPECT_EQ(run.Names("Links"), (std::vector<std::string>{"Site 2.LNK", "Site.LNK"}));
+  EXPECT_EQ(run.Target("Links\\Site.LNK"), run.Path("VelProj\\Site\\Site.vpr"));
+  EXPECT_EQ(run.Target("Links\\Site 2.LNK"), run.Path("VelProj\\Site2\\Site.vpr"));
+  EXPECT_EQ(run.request.ShortcutName, run.Path("Links\\Site 2.LNK"));
+}
+
 TEST(PlaceProject, AStepThatFailsIsReportedAndNoShortcutLeadsToNothing) {
   struct Case {
     const char* what;
