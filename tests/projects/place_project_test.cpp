@@ -43,12 +43,7 @@ struct PlacementRun {
     return Path("Medium\\Projects\\Plant\\Plant.zip");
   }
   // The names in a folder, "." and ".." aside.
-  std::vector<std::string> Names(std::string_view relative) {
-    std::vector<std::string> names;
-    for (const auto& entry : t.drive.fs().find(WithBackslash(Path(relative)) + "*.*"))
-      if (entry.name != "." && entry.name != "..") names.push_back(entry.name);
-    return names;
-  }
+  std::vector<std::string> Names(std::string_view relative) { return test::FolderNames(t.drive.fs(), Path(relative)); }
   bool TemporaryLeft(std::string_view relative) {
     for (const std::string& name : Names(relative))
       if (name.rfind("TmpUnzip_", 0) == 0) return true;

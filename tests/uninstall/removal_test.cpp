@@ -67,12 +67,7 @@ struct RemovalRun {
     protect.AddProjects(drive.path("VelProj"));
     removal.OnFailure = [this](const std::string& what) { failures.push_back(what); };
   }
-  std::vector<std::string> Names(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : drive.fs().find(drive.path(folder) + "\\*.*"))
-      if (entry.name != "." && entry.name != "..") names.push_back(entry.name);
-    return names;
-  }
+  std::vector<std::string> Names(const std::string& folder) { return test::FolderNames(drive.fs(), drive.path(folder)); }
   void SetAttribute(const std::string& relative, uint32_t bit) {
     drive.fs().setAttributes(drive.path(relative), *drive.fs().attributes(drive.path(relative)) | bit);
   }

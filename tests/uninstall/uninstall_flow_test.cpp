@@ -61,12 +61,7 @@ struct Installed {
     ini.WriteString(section, key, value);
     ini.UpdateFile();
   }
-  std::vector<std::string> Names(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : f.files.find(WithBackslash(folder) + "*.*"))
-      if (entry.name != "." && entry.name != "..") names.push_back(entry.name);
-    return names;
-  }
+  std::vector<std::string> Names(const std::string& folder) { return test::FolderNames(f.files, folder); }
   // The user's projects as F2 left them.
   void ExpectProjectsKept() {
     EXPECT_TRUE(f.Exists(f.drive.path("Data\\VelProj\\Plant\\Plant.vpr")));

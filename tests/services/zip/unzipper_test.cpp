@@ -54,12 +54,7 @@ class Unzipper : public ::testing::Test {
     zip.ExtractFiles("*.*");
   }
 
-  std::vector<std::string> names(const std::string& folder) {
-    std::vector<std::string> out;
-    for (const auto& entry : drive.fs().find(drive.path(folder + "\\*.*")))
-      if (entry.name != "." && entry.name != "..") out.push_back(entry.name);
-    return out;
-  }
+  std::vector<std::string> names(const std::string& folder) { return test::FolderNames(drive.fs(), drive.path(folder)); }
 
   Failure failure(const std::string& name, int code) { return {name, TAbErrorClass::ecAbbrevia, code}; }
 };

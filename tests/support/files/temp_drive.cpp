@@ -3,9 +3,17 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "base/path_utils.h"
 #include "platform/files/file_contents.h"
 
 namespace velmar::test {
+
+std::vector<std::string> FolderNames(platform::FileSystem& fs, const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs.find(WithBackslash(folder) + "*.*"))
+    if (entry.name != "." && entry.name != "..") names.push_back(entry.name);
+  return names;
+}
 
 std::string TempDrive::path(std::string_view relative) const { return root_ + std::string(relative); }
 

@@ -61,4 +61,7 @@ class TempDrive {
   std::string root_;
 };
 
+// The names in a folder (a full path), "." and ".." aside, as the file system lists them.
+std::vector<std::string> FolderNames(platform::FileSystem& fs, const std::string& folder);
+
 }  // namespace velmar::test
