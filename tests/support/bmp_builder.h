@@ -21,7 +21,6 @@ struct BmpShape {
   std::vector<std::array<uint8_t, 4>> palette;  // blue, green, red, reserved
   std::vector<uint8_t> pixels;                 // rows as stored, padding included
   std::optional<uint32_t> pixelOffset;         // default: right after the palette
-  bool fileHeader = true;                      // false: a DIB as in a resource
 };
 
 // Little-endian values of the given sizes in bytes: {value, bytes}, ...
@@ -33,25 +32,18 @@ inline void Put(std::vector<uint8_t>& out, std::initializer_list<std::pair<uint3
 inline std::vector<uint8_t> MakeBmp(const BmpShape& s) {
   std::vector<uint8_t> info;
   const auto width = static_cast<uint32_t>(s.width), height = static_cast<uint32_t>(s.height);
-  if (s.headerSize == 12) {
-    Put(info, {{s.headerSize, 4}, {width, 2}, {height, 2}, {s.planes, 2}, {s.bitsPerPixel, 2}});
-  } else {
-    Put(info, {{s.headerSize, 4}, {width, 4}, {height, 4}, {s.planes, 2}, {s.bitsPerPixel, 2}, {s.compression, 4},
-               {static_cast<uint32_t>(s.pixels.size()), 4}, {2835, 4}, {2835, 4}, {s.colorsUsed, 4}, {0, 4}});
-    if (s.headerSize > 40)
-      for (size_t i = 0; i < s.masks.size() && info.size() < s.headerSize; ++i) Put(info, {{s.masks[i], 4}});
-    info.resize(s.headerSize, 0);
-  }
+  Put(info, {{s.headerSize, 4}, {width, 4}, {height, 4}, {s.planes, 2}, {s.bitsPerPixel, 2}, {s.compression, 4},
+             {static_cast<uint32_t>(s.pixels.size()), 4}, {2835, 4}, {2835, 4}, {s.colorsUsed, 4}, {0, 4}});
+  if (s.headerSize > 40)
+    for (size_t i = 0; i < s.masks.size() && info.size() < s.headerSize; ++i) Put(info, {{s.masks[i], 4}});
+  info.resize(s.headerSize, 0);
   if (s.headerSize == 40)
     for (uint32_t m : s.masks) Put(info, {{m, 4}});
-  for (const auto& c : s.palette) info.insert(info.end(), c.begin(), c.begin() + (s.headerSize == 12 ? 3 : 4));
-  std::vector<uint8_t> out;
-  if (s.fileHeader) {
-    const auto infoSize = static_cast<uint32_t>(info.size());
-    out = {'B', 'M'};
-    Put(out, {{14 + infoSize + static_cast<uint32_t>(s.pixels.size()), 4}, {0, 4},
-              {s.pixelOffset.value_or(14 + infoSize), 4}});
-  }
+  for (const auto& c : s.palette) info.insert(info.end(), c.begin(), c.end());
+  const auto infoSize = static_cast<uint32_t>(info.size());
+  std::vector<uint8_t> out = {'B', 'M'};
+  Put(out, {{14 + infoSize + static_cast<uint32_t>(s.pixels.size()), 4}, {0, 4},
+            {s.pixelOffset.value_or(14 + infoSize), 4}});
   out.insert(out.end(), info.begin(), info.end());
   out.insert(out.end(), s.pixels.begin(), s.pixels.end());
   return out;
